@@ -1,0 +1,39 @@
+# Helpers for the setup steps in setup.d/. Each step runs with SYSROOT (the
+# scratch sysroot), SIM_SRC (this folder) and SIM_STATE ($SYSROOT/sim) set.
+set -euo pipefail
+
+# install_standins AREA: copies standins/AREA/* into the sysroot (the folders
+# below AREA mirror the appliance's paths) and writes the sysroot's path in
+# place of @SYSROOT@.
+install_standins() {
+    local area=$SIM_SRC/standins/$1 src rel dst
+    while IFS= read -r -d '' src; do
+        rel=${src#"$area"/}
+        dst=$SYSROOT/$rel
+        mkdir -p "$(dirname "$dst")"
+        rm -f "$dst"
+        sed "s|@SYSROOT@|$SYSROOT|g" "$src" >"$dst"
+        chmod --reference="$src" "$dst"
+    done < <(find "$area" -type f -print0)
+}
+
+# link_real PATH...: the appliance path is a link to this machine's program of
+# the same name (the product calls it by absolute path; it works here as is).
+link_real() {
+    local p real
+    for p in "$@"; do
+        real=$(command -v "$(basename "$p")" || true)
+        [ -n "$real" ] || { echo "setup: no $(basename "$p") on this machine" >&2; continue; }
+        mkdir -p "$SYSROOT$(dirname "$p")"
+        ln -sfn "$real" "$SYSROOT$p"
+    done
+}
+
+# put_file PATH [MODE]: writes standard input to PATH in the sysroot unless the
+# file exists, so a developer's edits survive a new "setup".
+put_file() {
+    local dst=$SYSROOT$1
+    mkdir -p "$(dirname "$dst")"
+    if [ -e "$dst" ]; then cat >/dev/null; else cat >"$dst"; fi
+    [ -z "${2:-}" ] || chmod "$2" "$dst"
+}

@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# The appliance skeleton: folders, the runner and hardware stand-ins, links to
+# the system programs used by absolute path, and the platform files.
+source "$SIM_SRC/setup-lib.sh"
+
+mkdir -p "$SYSROOT"/{etc/config,etc/Tellora/config,etc/Tellora/init.d,opt/bin,sbin,tmp,dev,proc,home/admin}
+sed "s|@SYSROOT@|$SYSROOT|g" "$SIM_SRC/standins/lib.sh" >"$SIM_STATE/lib.sh"
+touch "$SIM_STATE/commands.log"
+install_standins base
+link_real /bin/bash /bin/sh /bin/rm /bin/cp /bin/mv /bin/ls /bin/cat /bin/kill /bin/sleep \
+          /usr/bin/md5sum /usr/bin/env
+
+put_file /sim/settings <<'CONF'
+# Simulator settings (KEY=value). Changes take effect at the next question.
+IR_SUPPORT=no
+EC_SUPPORT=1
+CONF
+if [ -n "${IVO_SIM_IR:-}" ]; then
+    sed -i "s/^IR_SUPPORT=.*/IR_SUPPORT=$IVO_SIM_IR/" "$SIM_STATE/settings"
+fi
+
+put_file /etc/config/Model_Name.conf <<<'TLR-440'
+put_file /etc/config/BOOT.conf <<<'TLR_X86'
+put_file /etc/platform.conf <<'CONF'
+Platform = TLR_X86
+DISPLAY_NAME = HDMI-1
+CONF
+put_file /etc/Tellora/config/login.conf <<'CONF'
+[UIControl]
+RequireLogin = no
+CONF

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+// Result of a synchronous command.
+struct CommandResult_s {
+    bool started = false; // false: the program could not be started
+    bool timedOut = false; // killed after the time limit
+    int exitCode = -1; // -1 when it did not exit normally
+    QByteArray out; // standard output
+    QByteArray err; // standard error
+
+    bool ok() const { return started && !timedOut && exitCode == 0; }
+};
+
+// The one way the program runs other programs. Production code uses the
+// QProcess runner; tests install a recording runner that captures each
+// command line and answers with scripted output. Implementations must be
+// callable from any thread (the installer polls from its worker thread).
+class CommandRunner
+{
+public:
+    virtual ~CommandRunner();
+
+    // Runs program with args and waits; timeoutMs < 0 waits without limit.
+    virtual CommandResult_s run(const QString& program, const QStringList& args, int timeoutMs = -1) = 0;
+    // Starts program with args detached; false when it could not be started.
+    virtual bool startDetached(
+        const QString& program, const QStringList& args, const QString& workingDirectory = QString())
+        = 0;
+
+    // One string split at blanks into program and arguments (no quoting).
+    CommandResult_s runLine(const QString& line, int timeoutMs = -1);
+    bool startDetachedLine(const QString& line);
+    // Shell text run as "<shell> -c <script>"; shell is "sh" or a mapped path
+    // such as Appliance::path("/bin/bash").
+    CommandResult_s runShell(const QString& shell, const QString& script, int timeoutMs = -1);
+    bool startDetachedShell(const QString& shell, const QString& script, const QString& workingDirectory = QString());
+
+    // The blank-split form used by runLine(): empty parts are dropped.
+    static QStringList splitAtBlanks(const QString& line);
+    // program and args as one line, arguments holding white space or quotes
+    // in double quotes, the way the command would be typed.
+    static QString joinLine(const QString& program, const QStringList& args);
+};
+
+// The QProcess-based runner used on the appliance and in the simulator.
+class ProcessRunner : public CommandRunner
+{
+public:
+    CommandResult_s run(const QString& program, const QStringList& args, int timeoutMs = -1) override;
+    bool startDetached(
+        const QString& program, const QStringList& args, const QString& workingDirectory = QString()) override;
+};
+
+namespace Appliance {
+// The runner in use; a process-wide ProcessRunner unless one was installed.
+CommandRunner& runner();
+// Installs a runner (nullptr restores the default) and returns the previous
+// one. Not owned. Install before threads that run commands start.
+CommandRunner* setRunner(CommandRunner* runner);
+} // namespace Appliance

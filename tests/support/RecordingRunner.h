@@ -1,0 +1,54 @@
+#pragma once
+
+#include "appliance/CommandRunner.h"
+
+#include <QList>
+#include <QMutex>
+#include <QRegularExpression>
+
+// A command runner for tests: records every command (program and arguments,
+// and the line as it would be typed) and answers with scripted results. It
+// installs itself on construction and restores the previous runner when
+// destroyed. Safe to call from any thread.
+class RecordingRunner : public CommandRunner
+{
+public:
+    struct Call_s {
+        bool detached = false;
+        QString program;
+        QStringList args;
+        int timeoutMs = -1;
+        QString workingDirectory;
+        QString line() const { return CommandRunner::joinLine(program, args); }
+    };
+
+    RecordingRunner();
+    ~RecordingRunner() override;
+
+    // The first rule whose pattern matches the whole command line answers.
+    // Commands without a rule "succeed" with empty output.
+    void answer(const QString& linePattern, const QByteArray& out, int exitCode = 0);
+    void answer(const QString& linePattern, const CommandResult_s& result);
+    // Commands matching the pattern cannot be started (started = false).
+    void failToStart(const QString& linePattern);
+
+    QList<Call_s> calls() const;
+    QStringList lines() const;
+    void clear();
+
+    CommandResult_s run(const QString& program, const QStringList& args, int timeoutMs = -1) override;
+    bool startDetached(
+        const QString& program, const QStringList& args, const QString& workingDirectory = QString()) override;
+
+private:
+    struct Rule_s {
+        QRegularExpression pattern;
+        CommandResult_s result;
+    };
+    CommandResult_s respond_(const QString& line) const;
+
+    mutable QMutex m_mutex;
+    QList<Call_s> m_calls;
+    QList<Rule_s> m_rules;
+    CommandRunner* m_previous = nullptr;
+};
