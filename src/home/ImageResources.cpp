@@ -1,0 +1,13 @@
+#include "home/ImageResources.h"
+
+#include <QtGlobal>
+
+// Q_INIT_RESOURCE declares the functions of the generated resource unit,
+// which must be named in the global namespace.
+static void initImages() { Q_INIT_RESOURCE(images); }
+static void cleanupImages() { Q_CLEANUP_RESOURCE(images); }
+
+namespace ImageResources {
+void registerAll() { initImages(); }
+void unregisterAll() { cleanupImages(); }
+} // namespace ImageResources
