@@ -1,0 +1,1243 @@
+#include "util/xmlParser.h"
+
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <sys/stat.h>
+#include <vector>
+
+// Node record. The field order follows the documented layout; the capacities
+// at the end are bookkeeping for arrays that grow after parsing.
+struct XMLNodeData {
+    const char* name; // stored right behind the record, null for a top node
+    int nChild;
+    int nText;
+    int nClear;
+    int nAttribute;
+    char isDeclaration;
+    XMLNodeData* parent; // also links records waiting to be freed
+    XMLNodeData** children; // each entry holds one reference
+    char** texts;
+    XMLClear* clears;
+    XMLAttribute* attributes; // name and value share one allocation
+    int* order; // index * 4 + XMLContentKind
+    int refCount;
+    int capChild;
+    int capText;
+    int capClear;
+    int capOrder;
+
+    static XMLNodeData* create(const char* name, size_t len, char declaration, XMLNodeData* parent);
+    static void release(XMLNodeData* d);
+};
+
+namespace {
+
+const char kVersion[] = "v2.40";
+
+const char kCdataOpen[] = "<![CDATA[";
+const char kCdataClose[] = "]]>";
+const char kDoctypeOpen[] = "<!DOCTYPE";
+const char kDoctypeClose[] = ">";
+const char kCommentOpen[] = "<!--";
+const char kCommentClose[] = "-->";
+const char kPreOpen[] = "<PRE>";
+const char kPreClose[] = "</PRE>";
+
+const char* const kMessages[] = {
+    "No error",
+    "Warning: Unmatched end tag",
+    "Warning: No XML tag found",
+    "Error: No XML data",
+    "Error: Missing start tag name",
+    "Error: Missing end tag name",
+    "Error: Unmatched end tag",
+    "Error: Unmatched clear tag end",
+    "Error: Unexpected token found",
+    "Error: No elements found",
+    "Error: File not found",
+    "Error: First Tag not found",
+    "Error: Unknown character entity",
+    "Error: Character code above 255 is forbidden in MultiByte char mode.",
+    "Error: unable to convert between WideChar and MultiByte chars",
+    "Error: unable to open file for writing",
+    "Error: cannot write into file",
+    "Warning: Base64-string length is not a multiple of 4",
+    "Error: Base64-string contains an illegal character",
+    "Warning: Base64-string is truncated",
+    "Error: Base64 decode output buffer is too small",
+};
+
+// Out of memory leaves nothing sensible to return; stop rather than corrupt.
+void* checkedAlloc(size_t size)
+{
+    void* p = std::malloc(size ? size : 1);
+    if (!p)
+        std::abort();
+    return p;
+}
+
+void* checkedRealloc(void* old, size_t size)
+{
+    void* p = std::realloc(old, size ? size : 1);
+    if (!p)
+        std::abort();
+    return p;
+}
+
+template<typename T> T* copyArray(const T* from, size_t n)
+{
+    if (n == 0)
+        return nullptr;
+    T* to = static_cast<T*>(checkedAlloc(n * sizeof(T)));
+    std::memcpy(to, from, n * sizeof(T));
+    return to;
+}
+
+// Arrays grow in steps of 50 entries, and by half their size once they are
+// large, so that building a long list stays linear.
+template<typename T> void growFor(T*& array, int& capacity, int needed)
+{
+    if (needed <= capacity)
+        return;
+    int next = capacity + (capacity / 2 > 50 ? capacity / 2 : 50);
+    if (next < needed)
+        next = needed;
+    array = static_cast<T*>(checkedRealloc(array, size_t(next) * sizeof(T)));
+    capacity = next;
+}
+
+char* copyString(const char* s, size_t len)
+{
+    char* c = static_cast<char*>(checkedAlloc(len + 1));
+    std::memcpy(c, s, len);
+    c[len] = 0;
+    return c;
+}
+
+inline char lowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? char(c + ('a' - 'A')) : c; }
+
+bool equalsNoCase(const char* a, const char* b)
+{
+    if (!a || !b)
+        return false;
+    while (*a && lowerAscii(*a) == lowerAscii(*b)) {
+        ++a;
+        ++b;
+    }
+    return *a == 0 && *b == 0;
+}
+
+bool startsWithNoCase(const char* s, size_t avail, const char* prefix, size_t len)
+{
+    if (avail < len)
+        return false;
+    for (size_t i = 0; i < len; ++i) {
+        if (lowerAscii(s[i]) != lowerAscii(prefix[i]))
+            return false;
+    }
+    return true;
+}
+
+bool startsWith(const char* s, size_t avail, const char* prefix, size_t len)
+{
+    return avail >= len && std::memcmp(s, prefix, len) == 0;
+}
+
+// Character classes for the scanner.
+enum : unsigned char { kSpace = 1, kNameEnd = 2 };
+struct CharTable {
+    unsigned char cls[256] = {};
+    constexpr CharTable()
+    {
+        for (unsigned char c : {' ', '\t', '\n', '\r'})
+            cls[c] = kSpace | kNameEnd;
+        for (unsigned char c : {'/', '>', '<', '=', '?', '"', '\''})
+            cls[c] = kNameEnd;
+        cls[0] = kNameEnd;
+    }
+};
+constexpr CharTable kChars;
+
+inline bool isSpace(char c) { return kChars.cls[static_cast<unsigned char>(c)] & kSpace; }
+inline bool isNameChar(char c) { return !(kChars.cls[static_cast<unsigned char>(c)] & kNameEnd); }
+
+bool isBlank(const char* b, const char* e)
+{
+    for (; b < e; ++b) {
+        if (!isSpace(*b))
+            return false;
+    }
+    return true;
+}
+
+const char* findText(const char* b, const char* e, const char* what, size_t len)
+{
+    if (size_t(e - b) < len)
+        return nullptr;
+    const void* hit = memmem(b, size_t(e - b), what, len);
+    return static_cast<const char*>(hit);
+}
+
+const char* findTextNoCase(const char* b, const char* e, const char* what, size_t len)
+{
+    while (size_t(e - b) >= len) {
+        const char* lt = static_cast<const char*>(std::memchr(b, what[0], size_t(e - b)));
+        if (!lt)
+            return nullptr;
+        if (startsWithNoCase(lt, size_t(e - lt), what, len))
+            return lt;
+        b = lt + 1;
+    }
+    return nullptr;
+}
+
+char* putUtf8(char* out, unsigned long code)
+{
+    if (code < 0x80) {
+        *out++ = char(code);
+    } else if (code < 0x800) {
+        *out++ = char(0xC0 | (code >> 6));
+        *out++ = char(0x80 | (code & 0x3F));
+    } else if (code < 0x10000) {
+        *out++ = char(0xE0 | (code >> 12));
+        *out++ = char(0x80 | ((code >> 6) & 0x3F));
+        *out++ = char(0x80 | (code & 0x3F));
+    } else {
+        *out++ = char(0xF0 | (code >> 18));
+        *out++ = char(0x80 | ((code >> 12) & 0x3F));
+        *out++ = char(0x80 | ((code >> 6) & 0x3F));
+        *out++ = char(0x80 | (code & 0x3F));
+    }
+    return out;
+}
+
+struct NamedEntity {
+    const char* name;
+    size_t len;
+    char value;
+};
+const NamedEntity kEntities[] = {
+    {"amp;", 4, '&'},
+    {"lt;", 3, '<'},
+    {"gt;", 3, '>'},
+    {"quot;", 5, '"'},
+    {"apos;", 5, '\''},
+};
+
+// Decodes entities of [b, e) into out, which has room for e - b bytes (no
+// reference decodes to more bytes than it is written with). Returns the end
+// of the output, or null with *bad at the offending ampersand.
+char* decodeInto(const char* b, const char* e, char* out, const char** bad)
+{
+    while (b < e) {
+        const char* amp = static_cast<const char*>(std::memchr(b, '&', size_t(e - b)));
+        if (!amp) {
+            std::memcpy(out, b, size_t(e - b));
+            return out + (e - b);
+        }
+        std::memcpy(out, b, size_t(amp - b));
+        out += amp - b;
+        const char* q = amp + 1;
+        if (q < e && *q == '#') {
+            ++q;
+            unsigned long code = 0;
+            const char* digits = q;
+            while (q < e && *q >= '0' && *q <= '9') {
+                if (code <= 0x10FFFF)
+                    code = code * 10 + unsigned(*q - '0');
+                ++q;
+            }
+            // NUL would cut the text short; surrogates and codes past the
+            // Unicode range are not characters.
+            if (q == digits || q >= e || *q != ';' || code == 0 || code > 0x10FFFF
+                || (code >= 0xD800 && code <= 0xDFFF)) {
+                *bad = amp;
+                return nullptr;
+            }
+            out = putUtf8(out, code);
+            b = q + 1;
+            continue;
+        }
+        bool known = false;
+        for (const NamedEntity& ent : kEntities) {
+            if (startsWithNoCase(q, size_t(e - q), ent.name, ent.len)) {
+                *out++ = ent.value;
+                b = q + ent.len;
+                known = true;
+                break;
+            }
+        }
+        if (!known) {
+            *bad = amp;
+            return nullptr;
+        }
+    }
+    return out;
+}
+
+} // namespace
+
+// ---------------------------------------------------------------------------
+// Node records and handles
+
+XMLNodeData* XMLNodeData::create(const char* name, size_t len, char declaration, XMLNodeData* parent)
+{
+    size_t size = sizeof(XMLNodeData) + (name ? len + 1 : 0);
+    auto* d = static_cast<XMLNodeData*>(checkedAlloc(size));
+    std::memset(d, 0, sizeof(XMLNodeData));
+    if (name) {
+        char* n = reinterpret_cast<char*>(d + 1);
+        std::memcpy(n, name, len);
+        n[len] = 0;
+        d->name = n;
+    }
+    d->isDeclaration = declaration;
+    d->parent = parent;
+    return d;
+}
+
+// Drops one reference. Records whose count reaches zero are collected on a
+// list threaded through their parent field (a dying record has no live
+// parent), so freeing a deep tree needs no recursion.
+void XMLNodeData::release(XMLNodeData* d)
+{
+    if (!d || --d->refCount > 0)
+        return;
+    d->parent = nullptr;
+    XMLNodeData* pending = d;
+    while (pending) {
+        XMLNodeData* cur = pending;
+        pending = cur->parent;
+        for (int i = 0; i < cur->nChild; ++i) {
+            XMLNodeData* c = cur->children[i];
+            if (--c->refCount == 0) {
+                c->parent = pending;
+                pending = c;
+            } else {
+                c->parent = nullptr; // kept alive by a handle elsewhere
+            }
+        }
+        for (int i = 0; i < cur->nText; ++i)
+            std::free(cur->texts[i]);
+        for (int i = 0; i < cur->nClear; ++i)
+            std::free(const_cast<char*>(cur->clears[i].value));
+        for (int i = 0; i < cur->nAttribute; ++i)
+            std::free(const_cast<char*>(cur->attributes[i].name));
+        std::free(cur->children);
+        std::free(cur->texts);
+        std::free(cur->clears);
+        std::free(cur->attributes);
+        std::free(cur->order);
+        std::free(cur);
+    }
+}
+
+XMLNode::XMLNode(XMLNodeData* d) noexcept
+    : m_d(d)
+{
+    if (m_d)
+        ++m_d->refCount;
+}
+
+XMLNode::XMLNode(const XMLNode& other) noexcept
+    : XMLNode(other.m_d)
+{
+}
+
+XMLNode::XMLNode(XMLNode&& other) noexcept
+    : m_d(other.m_d)
+{
+    other.m_d = nullptr;
+}
+
+XMLNode& XMLNode::operator=(const XMLNode& other) noexcept
+{
+    if (other.m_d)
+        ++other.m_d->refCount;
+    XMLNodeData::release(m_d);
+    m_d = other.m_d;
+    return *this;
+}
+
+XMLNode& XMLNode::operator=(XMLNode&& other) noexcept
+{
+    if (this != &other) {
+        XMLNodeData::release(m_d);
+        m_d = other.m_d;
+        other.m_d = nullptr;
+    }
+    return *this;
+}
+
+XMLNode::~XMLNode() { XMLNodeData::release(m_d); }
+
+const XMLNode XMLNode::emptyNode;
+
+const char* XMLNode::getVersion() { return kVersion; }
+
+const char* XMLNode::getError(int code)
+{
+    if (code < 0 || code >= int(sizeof(kMessages) / sizeof(kMessages[0])))
+        return "Unknown";
+    return kMessages[code];
+}
+
+// ---------------------------------------------------------------------------
+// Parser
+
+// Builds the tree with one pass over the text and an explicit stack of open
+// elements. The content of open elements collects on shared stacks and moves
+// into exactly sized arrays when the element closes, so every entry is copied
+// a fixed number of times and no array space is wasted.
+class XMLParser_
+{
+public:
+    XMLParser_(const char* text, size_t len)
+        : m_begin(text)
+        , m_p(text)
+        , m_end(text + len)
+    {
+    }
+
+    XMLNode run(XMLResults* results);
+
+private:
+    struct Frame_ {
+        XMLNodeData* node;
+        size_t child0;
+        size_t text0;
+        size_t clear0;
+        size_t order0;
+    };
+
+    bool step_();
+    bool parseText_();
+    bool parseClear_(const char* open, size_t openLen, const char* closeTag, size_t closeLen, bool noCase);
+    bool parseStartTag_();
+    bool parseEndTag_();
+    void freeAttributes_();
+    void addOrder_(XMLContentKind kind, size_t index0, size_t stackSize);
+    void close_();
+    bool fail_(XMLError error, const char* where);
+
+    const char* m_begin;
+    const char* m_p;
+    const char* m_end;
+    XMLError m_error = XMLErrorNone;
+    const char* m_errorAt = nullptr;
+
+    std::vector<Frame_> m_open;
+    std::vector<XMLNodeData*> m_children;
+    std::vector<char*> m_texts;
+    std::vector<XMLClear> m_clears;
+    std::vector<int> m_order;
+    std::vector<XMLAttribute> m_attributes; // of the start tag being read
+    std::vector<const char*> m_segments; // pieces of a text joined across comments
+};
+
+bool XMLParser_::fail_(XMLError error, const char* where)
+{
+    m_error = error;
+    m_errorAt = where;
+    return false;
+}
+
+void XMLParser_::addOrder_(XMLContentKind kind, size_t index0, size_t stackSize)
+{
+    m_order.push_back(int((stackSize - 1 - index0) * 4 + kind));
+}
+
+void XMLParser_::close_()
+{
+    Frame_ f = m_open.back();
+    m_open.pop_back();
+    XMLNodeData* d = f.node;
+    size_t n = m_children.size() - f.child0;
+    d->children = copyArray(m_children.data() + f.child0, n);
+    d->nChild = d->capChild = int(n);
+    m_children.resize(f.child0);
+    n = m_texts.size() - f.text0;
+    d->texts = copyArray(m_texts.data() + f.text0, n);
+    d->nText = d->capText = int(n);
+    m_texts.resize(f.text0);
+    n = m_clears.size() - f.clear0;
+    d->clears = copyArray(m_clears.data() + f.clear0, n);
+    d->nClear = d->capClear = int(n);
+    m_clears.resize(f.clear0);
+    n = m_order.size() - f.order0;
+    d->order = copyArray(m_order.data() + f.order0, n);
+    d->capOrder = int(n);
+    m_order.resize(f.order0);
+}
+
+void XMLParser_::freeAttributes_()
+{
+    for (const XMLAttribute& a : m_attributes)
+        std::free(const_cast<char*>(a.name));
+    m_attributes.clear();
+}
+
+XMLNode XMLParser_::run(XMLResults* results)
+{
+    XMLNodeData* top = XMLNodeData::create(nullptr, 0, 0, nullptr);
+    XMLNode document(top);
+    m_open.push_back({top, 0, 0, 0, 0});
+
+    bool ok = true;
+    while (ok && m_p < m_end)
+        ok = step_();
+    freeAttributes_();
+    if (ok && m_open.size() > 1) {
+        m_error = XMLWarningUnmatchedEndTag;
+        m_errorAt = m_end;
+    }
+    // Close whatever is open, so that the tree (or what is to be freed) is whole.
+    while (!m_open.empty())
+        close_();
+
+    if (m_error == XMLErrorNone && top->nChild == 0) {
+        m_error = XMLWarningNoTag;
+        m_errorAt = m_end;
+    }
+    if (results) {
+        results->error = m_error;
+        results->line = 0;
+        results->column = 0;
+        if (m_error != XMLErrorNone && m_errorAt) {
+            int line = 1;
+            const char* lineStart = m_begin;
+            for (const char* q = m_begin; q < m_errorAt; ++q) {
+                const char* nl = static_cast<const char*>(std::memchr(q, '\n', size_t(m_errorAt - q)));
+                if (!nl)
+                    break;
+                ++line;
+                lineStart = nl + 1;
+                q = nl;
+            }
+            results->line = line;
+            results->column = int(m_errorAt - lineStart) + 1;
+        }
+    }
+    if (m_error > XMLWarningNoTag)
+        return XMLNode();
+    return document;
+}
+
+bool XMLParser_::step_()
+{
+    if (*m_p != '<')
+        return parseText_();
+    size_t avail = size_t(m_end - m_p);
+    if (avail >= 2 && m_p[1] == '!') {
+        if (startsWith(m_p, avail, kCdataOpen, sizeof(kCdataOpen) - 1))
+            return parseClear_(kCdataOpen, sizeof(kCdataOpen) - 1, kCdataClose, sizeof(kCdataClose) - 1, false);
+        if (startsWith(m_p, avail, kCommentOpen, sizeof(kCommentOpen) - 1))
+            return parseClear_(kCommentOpen, sizeof(kCommentOpen) - 1, kCommentClose, sizeof(kCommentClose) - 1, false);
+        if (startsWithNoCase(m_p, avail, kDoctypeOpen, sizeof(kDoctypeOpen) - 1))
+            return parseClear_(kDoctypeOpen, sizeof(kDoctypeOpen) - 1, kDoctypeClose, sizeof(kDoctypeClose) - 1, false);
+        return fail_(XMLErrorUnexpectedToken, m_p);
+    }
+    if (startsWithNoCase(m_p, avail, kPreOpen, sizeof(kPreOpen) - 1))
+        return parseClear_(kPreOpen, sizeof(kPreOpen) - 1, kPreClose, sizeof(kPreClose) - 1, true);
+    if (avail >= 2 && m_p[1] == '/')
+        return parseEndTag_();
+    return parseStartTag_();
+}
+
+bool XMLParser_::parseClear_(const char* open, size_t openLen, const char* closeTag, size_t closeLen, bool noCase)
+{
+    const char* from = m_p + openLen;
+    const char* to
+        = noCase ? findTextNoCase(from, m_end, closeTag, closeLen) : findText(from, m_end, closeTag, closeLen);
+    if (!to)
+        return fail_(XMLErrorUnmatchedClearEnd, m_p);
+    const Frame_& f = m_open.back();
+    m_clears.push_back({copyString(from, size_t(to - from)), open, closeTag});
+    addOrder_(XMLContentClear, f.clear0, m_clears.size());
+    m_p = to + closeLen;
+    return true;
+}
+
+// A run of text up to the next tag. When non-blank text is followed by one or
+// more comments (with only white space between them) and then by non-blank
+// text again, the comments are dropped and the pieces form one text.
+bool XMLParser_::parseText_()
+{
+    const char* start = m_p;
+    const char* lt = static_cast<const char*>(std::memchr(m_p, '<', size_t(m_end - m_p)));
+    const char* end = lt ? lt : m_end;
+    m_p = end;
+    if (isBlank(start, end))
+        return true;
+
+    m_segments.clear();
+    m_segments.push_back(start);
+    m_segments.push_back(end);
+    while (startsWith(m_p, size_t(m_end - m_p), kCommentOpen, sizeof(kCommentOpen) - 1)) {
+        const char* q = m_p;
+        size_t mark = m_segments.size();
+        bool joined = false;
+        for (;;) {
+            const char* close = findText(q + 4, m_end, kCommentClose, 3);
+            if (!close)
+                break; // the main loop reports the open comment
+            const char* b = close + 3;
+            const char* next = static_cast<const char*>(std::memchr(b, '<', size_t(m_end - b)));
+            const char* e = next ? next : m_end;
+            m_segments.push_back(b);
+            m_segments.push_back(e);
+            if (!isBlank(b, e)) {
+                joined = true;
+                m_p = e;
+                break;
+            }
+            if (!startsWith(e, size_t(m_end - e), kCommentOpen, sizeof(kCommentOpen) - 1))
+                break;
+            q = e;
+        }
+        if (!joined) {
+            m_segments.resize(mark);
+            break;
+        }
+    }
+
+    // Trim the outer ends; the first and last pieces are non-blank.
+    const char*& first = m_segments.front();
+    while (isSpace(*first))
+        ++first;
+    const char*& last = m_segments.back();
+    while (isSpace(last[-1]))
+        --last;
+    size_t total = 0;
+    for (size_t i = 0; i < m_segments.size(); i += 2)
+        total += size_t(m_segments[i + 1] - m_segments[i]);
+    char* text = static_cast<char*>(checkedAlloc(total + 1));
+    char* out = text;
+    for (size_t i = 0; i < m_segments.size(); i += 2) {
+        const char* bad = nullptr;
+        out = decodeInto(m_segments[i], m_segments[i + 1], out, &bad);
+        if (!out) {
+            std::free(text);
+            return fail_(XMLErrorUnknownEntity, bad);
+        }
+    }
+    *out = 0;
+    if (size_t(out - text) + 64 < total)
+        text = static_cast<char*>(checkedRealloc(text, size_t(out - text) + 1));
+    const Frame_& f = m_open.back();
+    m_texts.push_back(text);
+    addOrder_(XMLContentText, f.text0, m_texts.size());
+    return true;
+}
+
+bool XMLParser_::parseStartTag_()
+{
+    const char* tag = m_p;
+    const char* q = m_p + 1;
+    char declaration = 0;
+    if (q < m_end && *q == '?') {
+        declaration = 1;
+        ++q;
+    }
+    const char* name = q;
+    while (q < m_end && isNameChar(*q))
+        ++q;
+    if (q == name)
+        return fail_(XMLErrorMissingStartTagName, tag);
+    const char* nameEnd = q;
+
+    bool hasContent = false;
+    for (;;) {
+        while (q < m_end && isSpace(*q))
+            ++q;
+        if (q >= m_end)
+            return fail_(XMLErrorUnexpectedToken, q);
+        char c = *q;
+        if (c == '>') {
+            ++q;
+            hasContent = !declaration;
+            break;
+        }
+        if ((c == '/' || (c == '?' && declaration)) && q + 1 < m_end && q[1] == '>') {
+            q += 2;
+            break;
+        }
+        if (!isNameChar(c))
+            return fail_(XMLErrorUnexpectedToken, q);
+        const char* attrName = q;
+        while (q < m_end && isNameChar(*q))
+            ++q;
+        size_t attrLen = size_t(q - attrName);
+        while (q < m_end && isSpace(*q))
+            ++q;
+        if (q < m_end && *q == '=') {
+            ++q;
+            while (q < m_end && isSpace(*q))
+                ++q;
+            if (q >= m_end || (*q != '"' && *q != '\''))
+                return fail_(XMLErrorUnexpectedToken, q);
+            const char* vb = q + 1;
+            const char* ve = static_cast<const char*>(std::memchr(vb, *q, size_t(m_end - vb)));
+            if (!ve)
+                return fail_(XMLErrorUnexpectedToken, m_end);
+            char* block = static_cast<char*>(checkedAlloc(attrLen + 1 + size_t(ve - vb) + 1));
+            std::memcpy(block, attrName, attrLen);
+            block[attrLen] = 0;
+            const char* bad = nullptr;
+            char* out = decodeInto(vb, ve, block + attrLen + 1, &bad);
+            if (!out) {
+                std::free(block);
+                return fail_(XMLErrorUnknownEntity, bad);
+            }
+            *out = 0;
+            m_attributes.push_back({block, block + attrLen + 1});
+            q = ve + 1;
+        } else {
+            m_attributes.push_back({copyString(attrName, attrLen), nullptr});
+        }
+    }
+
+    Frame_& f = m_open.back();
+    XMLNodeData* d = XMLNodeData::create(name, size_t(nameEnd - name), declaration, f.node);
+    d->refCount = 1; // held by the parent
+    d->attributes = copyArray(m_attributes.data(), m_attributes.size());
+    d->nAttribute = int(m_attributes.size());
+    m_attributes.clear();
+    m_children.push_back(d);
+    addOrder_(XMLContentChild, f.child0, m_children.size());
+    if (hasContent)
+        m_open.push_back({d, m_children.size(), m_texts.size(), m_clears.size(), m_order.size()});
+    m_p = q;
+    return true;
+}
+
+bool XMLParser_::parseEndTag_()
+{
+    const char* tag = m_p;
+    const char* q = m_p + 2;
+    const char* name = q;
+    while (q < m_end && isNameChar(*q))
+        ++q;
+    if (q == name)
+        return fail_(XMLErrorMissingEndTagName, tag);
+    size_t len = size_t(q - name);
+    while (q < m_end && isSpace(*q))
+        ++q;
+    if (q >= m_end || *q != '>')
+        return fail_(XMLErrorUnexpectedToken, q);
+
+    // The end tag may close an ancestor; everything inside it closes too.
+    size_t match = 0;
+    for (size_t i = m_open.size(); i-- > 1;) {
+        const char* open = m_open[i].node->name;
+        if (std::strlen(open) == len && startsWithNoCase(open, len, name, len)) {
+            match = i;
+            break;
+        }
+    }
+    if (match == 0)
+        return fail_(XMLErrorUnmatchedEndTag, tag);
+    while (m_open.size() > match)
+        close_();
+    m_p = q + 1;
+    return true;
+}
+
+XMLNode XMLNode::parseString(const char* text, const char* tag, XMLResults* results)
+{
+    if (!text) {
+        if (results)
+            *results = {XMLErrorNoElements, 0, 0};
+        return XMLNode();
+    }
+    size_t len = std::strlen(text);
+    if (len == 0) {
+        if (results)
+            *results = {XMLErrorNoData, 0, 0};
+        return XMLNode();
+    }
+    XMLResults local;
+    XMLResults* r = results ? results : &local;
+    XMLNode node = XMLParser_(text, len).run(r);
+    if (node.isEmpty())
+        return node;
+
+    XMLNodeData* top = node.m_d;
+    if (top->nChild == 1 && top->nText == 0 && top->nClear == 0)
+        node = XMLNode(top->children[0]);
+    if (tag && *tag && !equalsNoCase(node.getName(), tag)) {
+        node = node.getChildNode(tag, 0);
+        if (node.isEmpty())
+            *r = {XMLErrorFirstTagNotFound, 0, 0};
+    }
+    return node;
+}
+
+XMLNode XMLNode::parseFile(const char* fileName, const char* tag, XMLResults* results)
+{
+    FILE* f = fileName ? std::fopen(fileName, "rb") : nullptr;
+    if (!f) {
+        if (results)
+            *results = {XMLErrorFileNotFound, 0, 0};
+        return XMLNode();
+    }
+    // Read to the end rather than trusting the size: some files report none.
+    struct stat st {
+    };
+    size_t cap = (fstat(fileno(f), &st) == 0 && st.st_size > 0) ? size_t(st.st_size) + 1 : 4096;
+    char* buf = static_cast<char*>(checkedAlloc(cap + 1));
+    size_t len = 0;
+    for (;;) {
+        if (len == cap) {
+            cap *= 2;
+            buf = static_cast<char*>(checkedRealloc(buf, cap + 1));
+        }
+        size_t got = std::fread(buf + len, 1, cap - len, f);
+        len += got;
+        if (got == 0)
+            break;
+    }
+    bool readError = std::ferror(f);
+    std::fclose(f);
+    if (readError) {
+        std::free(buf);
+        if (results)
+            *results = {XMLErrorFileNotFound, 0, 0};
+        return XMLNode();
+    }
+    buf[len] = 0;
+    const char* text = buf;
+    if (len >= 3 && std::memcmp(buf, "\xEF\xBB\xBF", 3) == 0)
+        text += 3;
+    XMLNode node = parseString(text, tag, results);
+    std::free(buf);
+    return node;
+}
+
+// ---------------------------------------------------------------------------
+// Navigation
+
+XMLNode XMLNode::getChildNode(int i) const
+{
+    if (!m_d || i < 0 || i >= m_d->nChild)
+        return XMLNode();
+    return XMLNode(m_d->children[i]);
+}
+
+XMLNode XMLNode::getChildNode(const char* name, int i) const
+{
+    if (!m_d || !name)
+        return XMLNode();
+    XMLNodeData* last = nullptr;
+    for (int k = 0; k < m_d->nChild; ++k) {
+        XMLNodeData* c = m_d->children[k];
+        if (equalsNoCase(c->name, name)) {
+            if (i == 0)
+                return XMLNode(c);
+            if (i > 0)
+                --i;
+            last = c;
+        }
+    }
+    return i < 0 ? XMLNode(last) : XMLNode();
+}
+
+XMLNode XMLNode::getChildNode(const char* name, int* iterator) const
+{
+    if (!m_d || !name)
+        return XMLNode();
+    int from = iterator && *iterator > 0 ? *iterator : 0;
+    for (int k = from; k < m_d->nChild; ++k) {
+        if (equalsNoCase(m_d->children[k]->name, name)) {
+            if (iterator)
+                *iterator = k + 1;
+            return XMLNode(m_d->children[k]);
+        }
+    }
+    return XMLNode();
+}
+
+int XMLNode::nChildNode() const { return m_d ? m_d->nChild : 0; }
+
+int XMLNode::nChildNode(const char* name) const
+{
+    if (!m_d || !name)
+        return 0;
+    int n = 0;
+    for (int k = 0; k < m_d->nChild; ++k)
+        n += equalsNoCase(m_d->children[k]->name, name);
+    return n;
+}
+
+const char* XMLNode::getName() const { return m_d ? m_d->name : nullptr; }
+
+const char* XMLNode::getText(int i) const
+{
+    if (!m_d || i < 0 || i >= m_d->nText)
+        return nullptr;
+    return m_d->texts[i];
+}
+
+int XMLNode::nText() const { return m_d ? m_d->nText : 0; }
+
+int XMLNode::nClear() const { return m_d ? m_d->nClear : 0; }
+
+XMLClear XMLNode::getClear(int i) const
+{
+    if (!m_d || i < 0 || i >= m_d->nClear)
+        return {nullptr, nullptr, nullptr};
+    return m_d->clears[i];
+}
+
+bool XMLNode::isAttributeSet(const char* name) const
+{
+    if (!m_d || !name)
+        return false;
+    for (int k = 0; k < m_d->nAttribute; ++k) {
+        if (equalsNoCase(m_d->attributes[k].name, name))
+            return true;
+    }
+    return false;
+}
+
+const char* XMLNode::getAttribute(const char* name, int i) const
+{
+    if (!m_d || !name)
+        return nullptr;
+    const char* last = nullptr;
+    for (int k = 0; k < m_d->nAttribute; ++k) {
+        const XMLAttribute& a = m_d->attributes[k];
+        if (equalsNoCase(a.name, name)) {
+            if (i == 0)
+                return a.value;
+            if (i > 0)
+                --i;
+            last = a.value;
+        }
+    }
+    return i < 0 ? last : nullptr;
+}
+
+int XMLNode::nAttribute() const { return m_d ? m_d->nAttribute : 0; }
+
+XMLAttribute XMLNode::getAttributeAt(int i) const
+{
+    if (!m_d || i < 0 || i >= m_d->nAttribute)
+        return {nullptr, nullptr};
+    return m_d->attributes[i];
+}
+
+int XMLNode::nContent() const { return m_d ? m_d->nChild + m_d->nText + m_d->nClear : 0; }
+
+XMLContent XMLNode::getContent(int i) const
+{
+    if (i < 0 || i >= nContent())
+        return {XMLContentChild, -1};
+    int entry = m_d->order[i];
+    return {XMLContentKind(entry & 3), entry >> 2};
+}
+
+bool XMLNode::isDeclaration() const { return m_d && m_d->isDeclaration; }
+
+// ---------------------------------------------------------------------------
+// Changes
+
+XMLNode XMLNode::addChild(const char* name, char isDeclaration, int position)
+{
+    if (!m_d || !name || !*name || m_d->isDeclaration)
+        return XMLNode();
+    XMLNodeData* d = m_d;
+    XMLNodeData* c = XMLNodeData::create(name, std::strlen(name), isDeclaration ? 1 : 0, d);
+    c->refCount = 1; // held by the parent
+    int count = d->nChild + d->nText + d->nClear;
+    growFor(d->children, d->capChild, d->nChild + 1);
+    growFor(d->order, d->capOrder, count + 1);
+
+    int at = (position < 0 || position > d->nChild) ? d->nChild : position;
+    std::memmove(d->children + at + 1, d->children + at, size_t(d->nChild - at) * sizeof(XMLNodeData*));
+    d->children[at] = c;
+    ++d->nChild;
+
+    // The new child goes into the document order just before the child it
+    // displaces, or at the end; later children move up one index.
+    int orderAt = count;
+    for (int k = at == d->nChild - 1 ? count : 0; k < count; ++k) {
+        int e = d->order[k];
+        if ((e & 3) == XMLContentChild && (e >> 2) >= at) {
+            if (orderAt == count)
+                orderAt = k;
+            d->order[k] = e + 4;
+        }
+    }
+    std::memmove(d->order + orderAt + 1, d->order + orderAt, size_t(count - orderAt) * sizeof(int));
+    d->order[orderAt] = at * 4 + XMLContentChild;
+    return XMLNode(c);
+}
+
+const char* XMLNode::updateText(const char* text, int i)
+{
+    if (!m_d || !text || m_d->isDeclaration)
+        return nullptr;
+    XMLNodeData* d = m_d;
+    char* copy = copyString(text, std::strlen(text));
+    if (i >= 0 && i < d->nText) {
+        std::free(d->texts[i]);
+        d->texts[i] = copy;
+        return copy;
+    }
+    int count = d->nChild + d->nText + d->nClear;
+    growFor(d->texts, d->capText, d->nText + 1);
+    growFor(d->order, d->capOrder, count + 1);
+    d->texts[d->nText] = copy;
+    d->order[count] = d->nText * 4 + XMLContentText;
+    ++d->nText;
+    return copy;
+}
+
+// ---------------------------------------------------------------------------
+// Writer
+
+// Serialises a subtree with an explicit stack, buffering output in large
+// blocks so that big documents are written without holding them in memory.
+class XMLWriter_
+{
+public:
+    XMLWriter_(FILE* file, bool formatted)
+        : m_file(file)
+        , m_formatted(formatted)
+    {
+        m_buf.reserve(kFlushAt + 4096);
+    }
+
+    void writeTree(XMLNodeData* root);
+    void put(const char* s, size_t n);
+    void put(const char* s) { put(s, std::strlen(s)); }
+    bool finish();
+
+private:
+    static constexpr size_t kFlushAt = 1 << 20;
+
+    struct Frame_ {
+        XMLNodeData* node;
+        int next;
+        int depth;
+        bool inlineContent;
+    };
+
+    void flush_();
+    void indent_(int depth);
+    void newline_();
+    bool openElement_(XMLNodeData* d, int depth); // true when content follows
+    void escaped_(const char* s, bool edgesAsReferences);
+    void content_(const Frame_& f, int entry);
+
+    FILE* m_file;
+    bool m_formatted;
+    bool m_failed = false;
+    std::string m_buf;
+    std::vector<Frame_> m_stack;
+};
+
+void XMLWriter_::flush_()
+{
+    if (!m_buf.empty() && std::fwrite(m_buf.data(), 1, m_buf.size(), m_file) != m_buf.size())
+        m_failed = true;
+    m_buf.clear();
+}
+
+void XMLWriter_::put(const char* s, size_t n)
+{
+    m_buf.append(s, n);
+    if (m_buf.size() >= kFlushAt)
+        flush_();
+}
+
+bool XMLWriter_::finish()
+{
+    flush_();
+    return !m_failed;
+}
+
+void XMLWriter_::indent_(int depth)
+{
+    static const char tabs[] = "\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t";
+    if (!m_formatted)
+        return;
+    while (depth > 0) {
+        int n = depth < 32 ? depth : 32;
+        put(tabs, size_t(n));
+        depth -= n;
+    }
+}
+
+void XMLWriter_::newline_()
+{
+    if (m_formatted)
+        put("\n", 1);
+}
+
+// The five special characters become entities. White space at either end of
+// a text becomes a numeric reference, because the reader trims raw white
+// space there and the text would not read back the same.
+void XMLWriter_::escaped_(const char* s, bool edgesAsReferences)
+{
+    size_t len = std::strlen(s);
+    size_t lead = 0;
+    size_t trail = len;
+    if (edgesAsReferences) {
+        while (lead < len && isSpace(s[lead]))
+            ++lead;
+        while (trail > lead && isSpace(s[trail - 1]))
+            --trail;
+    }
+    size_t run = 0; // start of the pending verbatim run
+    for (size_t i = 0; i < len; ++i) {
+        const char* rep = nullptr;
+        char num[16];
+        switch (s[i]) {
+        case '&':
+            rep = "&amp;";
+            break;
+        case '<':
+            rep = "&lt;";
+            break;
+        case '>':
+            rep = "&gt;";
+            break;
+        case '"':
+            rep = "&quot;";
+            break;
+        case '\'':
+            rep = "&apos;";
+            break;
+        default:
+            if (i < lead || i >= trail) {
+                std::snprintf(num, sizeof num, "&#%d;", int(static_cast<unsigned char>(s[i])));
+                rep = num;
+            }
+        }
+        if (rep) {
+            put(s + run, i - run);
+            put(rep);
+            run = i + 1;
+        }
+    }
+    put(s + run, len - run);
+}
+
+bool XMLWriter_::openElement_(XMLNodeData* d, int depth)
+{
+    indent_(depth);
+    put(d->isDeclaration ? "<?" : "<");
+    put(d->name);
+    for (int i = 0; i < d->nAttribute; ++i) {
+        put(" ");
+        put(d->attributes[i].name);
+        if (d->attributes[i].value) {
+            put("=\"");
+            escaped_(d->attributes[i].value, false);
+            put("\"");
+        }
+    }
+    if (d->isDeclaration) {
+        // A declaration ends its line in either format, like the one written
+        // in front of a document, so that output reads back and writes the same.
+        put("?>\n");
+        return false;
+    }
+    if (d->nChild + d->nText + d->nClear == 0) {
+        put("/>");
+        newline_();
+        return false;
+    }
+    // A bare "<PRE>" would read back as a verbatim block.
+    if (d->nAttribute == 0 && equalsNoCase(d->name, "PRE"))
+        put(" ");
+    put(">");
+    if (d->nChild > 0)
+        newline_();
+    return true;
+}
+
+void XMLWriter_::content_(const Frame_& f, int entry)
+{
+    XMLNodeData* d = f.node;
+    int index = entry >> 2;
+    if (!f.inlineContent)
+        indent_(f.depth + 1);
+    if ((entry & 3) == XMLContentText) {
+        escaped_(d->texts[index], true);
+    } else {
+        const XMLClear& c = d->clears[index];
+        put(c.openTag);
+        put(c.value);
+        put(c.closeTag);
+    }
+    if (!f.inlineContent)
+        newline_();
+}
+
+void XMLWriter_::writeTree(XMLNodeData* root)
+{
+    if (!root)
+        return;
+    if (root->name) {
+        if (!openElement_(root, 0))
+            return;
+        m_stack.push_back({root, 0, 0, root->nChild == 0});
+    } else {
+        // The content of a top node sits at depth 0, one line per entry.
+        m_stack.push_back({root, 0, -1, false});
+    }
+    while (!m_stack.empty()) {
+        Frame_& f = m_stack.back();
+        XMLNodeData* d = f.node;
+        int count = d->nChild + d->nText + d->nClear;
+        if (f.next >= count) {
+            if (d->name) {
+                if (!f.inlineContent)
+                    indent_(f.depth);
+                put("</");
+                put(d->name);
+                put(">");
+                newline_();
+            }
+            m_stack.pop_back();
+            continue;
+        }
+        int entry = d->order[f.next++];
+        if ((entry & 3) != XMLContentChild) {
+            content_(f, entry);
+            continue;
+        }
+        XMLNodeData* c = d->children[entry >> 2];
+        int depth = f.depth + 1;
+        if (openElement_(c, depth))
+            m_stack.push_back({c, 0, depth, c->nChild == 0}); // f is invalid from here
+    }
+}
+
+XMLError XMLNode::writeToFile(const char* fileName, const char* encoding, char format) const
+{
+    FILE* f = fileName ? std::fopen(fileName, "wb") : nullptr;
+    if (!f)
+        return XMLErrorCannotOpenForWriting;
+    XMLWriter_ w(f, format != 0);
+    bool utf8 = !encoding || equalsNoCase(encoding, "utf-8") || equalsNoCase(encoding, "utf8");
+    if (utf8)
+        w.put("\xEF\xBB\xBF");
+    bool declared = m_d && (m_d->isDeclaration || (!m_d->name && m_d->nChild > 0 && m_d->children[0]->isDeclaration));
+    if (!declared) {
+        w.put("<?xml version=\"1.0\" encoding=\"");
+        w.put(utf8 ? "utf-8" : encoding);
+        w.put("\"?>\n");
+    }
+    w.writeTree(m_d);
+    bool ok = w.finish();
+    if (std::fclose(f) != 0)
+        ok = false;
+    return ok ? XMLErrorNone : XMLErrorCannotWrite;
+}
