@@ -1,0 +1,42 @@
+#include "lirc/decoderBase.h"
+
+DecoderBase::DecoderBase(const char* name, PreviousSample_s& previous, IrClock* clock)
+    : m_name(name)
+    , m_clock(clock ? clock : IrClock::realTime())
+    , m_previous(previous)
+{
+}
+
+void DecoderBase::pushRawData(unsigned int sample)
+{
+    applyPendingClear_();
+    m_fifo.push(sample);
+}
+
+unsigned int DecoderBase::popRawData()
+{
+    applyPendingClear_();
+    return m_fifo.pop();
+}
+
+std::uint64_t DecoderBase::popScanCode()
+{
+    // The common case is "nothing pending": a plain load, no locked exchange.
+    if (m_outputCode.load(std::memory_order_relaxed) == 0)
+        return 0;
+    return m_outputCode.exchange(0, std::memory_order_acq_rel);
+}
+
+void DecoderBase::clear()
+{
+    m_outputCode.store(0, std::memory_order_relaxed);
+    m_clearPending.store(true, std::memory_order_release);
+}
+
+void DecoderBase::resetNow_()
+{
+    m_state = 0;
+    m_accumulator = 0;
+    m_outputCode.store(0, std::memory_order_relaxed);
+    m_fifo.clear();
+}

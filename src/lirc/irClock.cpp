@@ -1,0 +1,26 @@
+#include "lirc/irClock.h"
+
+#include <ctime>
+
+IrClock::~IrClock() = default;
+
+namespace {
+
+class RealTimeClock final : public IrClock
+{
+public:
+    std::int64_t nowNs() override
+    {
+        timespec ts {};
+        clock_gettime(CLOCK_REALTIME, &ts);
+        return std::int64_t(ts.tv_sec) * 1000000000 + ts.tv_nsec;
+    }
+};
+
+} // namespace
+
+IrClock* IrClock::realTime()
+{
+    static RealTimeClock clock;
+    return &clock;
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "lirc/decoderBase.h"
+
+// RC6 mode 6A, the protocol of media-centre remotes: a 2400/800 µs leader,
+// the start bit, mode bits 1 1 0 and a double-width trailer bit, then
+// Manchester-coded data bits over 400 µs halves, closed by the end space E.
+// The code is the low 32 data bits without bits 12-15, which drops the toggle
+// bit so that repeated presses of one button give one code.
+class MceDecoder final : public DecoderBase
+{
+public:
+    // E comes from the platform configuration, read here once.
+    explicit MceDecoder(IrClock* clock = nullptr);
+
+    void decode() override;
+
+    unsigned int endSpace() const { return m_endSpace; }
+    // The end space the platform configuration asks for: 12000 or 69600 µs.
+    static unsigned int configuredEndSpace();
+    static void resetClassState();
+
+    static constexpr std::uint64_t CodeMask = 0xFFFF0FFFull;
+
+private:
+    enum Symbol { Unmatched, Leader, Double, End, Single, Triple };
+    Symbol classify_(unsigned int us) const;
+
+    unsigned int m_endSpace;
+    static PreviousSample_s s_previous;
+};

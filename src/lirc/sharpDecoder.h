@@ -1,0 +1,26 @@
+#pragma once
+
+#include "lirc/decoderBase.h"
+
+#include <cstdint>
+
+// Sharp: every bit is a 320 µs pulse and a 680 (0) or 1680 (1) µs space. A
+// frame is 13 bits of address and command, the expansion bit 1 and the check
+// bit 0; the code is the 13 bits. The bit count is kept per object.
+class SharpDecoder final : public DecoderBase
+{
+public:
+    explicit SharpDecoder(IrClock* clock = nullptr);
+
+    void decode() override;
+
+    std::uint32_t bitCount() const { return m_bitCount; }
+    static void resetClassState();
+
+private:
+    enum Symbol { Unmatched, Pulse320, Space680, Space1680 };
+    static Symbol classify_(unsigned int us);
+
+    std::uint32_t m_bitCount = 0;
+    static PreviousSample_s s_previous;
+};
