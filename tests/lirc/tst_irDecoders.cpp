@@ -4,6 +4,7 @@
 #include "lirc/irSample.h"
 #include "lirc/manualIrClock.h"
 
+#include <QElapsedTimer>
 #include <QTest>
 
 #include <atomic>
@@ -399,17 +400,18 @@ void TstIrDecoders::crossThreadHandOver()
     const Samples frames = nec(0x20DF10EF) + necRepeat() + necRepeat();
     std::atomic<bool> stop {false};
     std::thread capture([&] {
-        for (int round = 0; round < 200000 && !stop; ++round)
+        while (!stop)
             for (quint32 sample : frames) {
                 clock.advanceUs(IrSample::duration(sample));
                 decoder.pushRawData(sample);
                 decoder.decode();
             }
-        stop = true;
     });
     quint64 wrong = 0;
     int seen = 0;
-    while (!stop && seen < 500) {
+    QElapsedTimer timer; // a loaded machine may starve either thread for a while
+    timer.start();
+    while (seen < 500 && !timer.hasExpired(30000)) {
         const quint64 code = decoder.popScanCode();
         if (code != 0 && code != 0x20DF10EF)
             wrong = code;
