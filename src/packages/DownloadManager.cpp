@@ -1,0 +1,215 @@
+#include "packages/DownloadManager.h"
+
+#include <QAuthenticator>
+#include <QNetworkAccessManager>
+#include <QNetworkInformation>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QTimer>
+
+namespace {
+
+// The stored name of a download: the last "/" component of its address.
+// Names that would leave the destination folder are refused.
+QString fileNameOf(const QString& url)
+{
+    const QString name = url.section(QLatin1Char('/'), -1);
+    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
+        return {};
+    return name;
+}
+
+} // namespace
+
+DownloadManager::DownloadManager(QObject* parent)
+    : QObject(parent)
+{
+    qRegisterMetaType<dltask_st>();
+    qRegisterMetaType<dlresult_st>();
+    createManager_();
+}
+
+DownloadManager::~DownloadManager()
+{
+    // Going away mid-transfer: no signal, and no "~" file left behind.
+    if (m_reply) {
+        disconnect(m_reply, nullptr, this, nullptr);
+        m_reply->abort();
+        delete m_reply;
+        m_reply = nullptr;
+        m_file.close();
+        m_file.remove();
+    }
+}
+
+void DownloadManager::createManager_()
+{
+    m_manager = new QNetworkAccessManager(this);
+    connect(m_manager, &QNetworkAccessManager::authenticationRequired, this, &DownloadManager::authenticationRequired);
+}
+
+bool DownloadManager::append(const dltask_st& task) { return enqueue_(task, false); }
+
+bool DownloadManager::prepend(const dltask_st& task) { return enqueue_(task, true); }
+
+bool DownloadManager::enqueue_(const dltask_st& task, bool front)
+{
+    if (task.url.isEmpty() || task.dstDir.isEmpty())
+        return false;
+    // Start on the next pass of the event loop, never inside the caller.
+    if (!m_reply && m_queue.isEmpty())
+        QTimer::singleShot(0, this, &DownloadManager::triggerNextDownload);
+    if (front)
+        m_queue.prepend(task);
+    else
+        m_queue.append(task);
+    return true;
+}
+
+template<typename Match> void DownloadManager::removeMatching_(Match match)
+{
+    m_queue.removeIf(match);
+    // Aborting ends in finished(), which reports the error and moves on.
+    if (m_reply && match(m_current))
+        m_reply->abort();
+}
+
+void DownloadManager::remove(QString url)
+{
+    removeMatching_([&url](const dltask_st& t) { return t.url == url; });
+}
+
+void DownloadManager::removeUserTag(QString tag)
+{
+    removeMatching_([&tag](const dltask_st& t) { return t.userTag == tag; });
+}
+
+void DownloadManager::removeDstDir(QString dir)
+{
+    removeMatching_([&dir](const dltask_st& t) { return t.dstDir == dir; });
+}
+
+bool DownloadManager::getDownloadStatus(dlresult_st& result) const
+{
+    if (!m_reply)
+        return false;
+    result.task = m_current;
+    result.bytesReceived = m_received;
+    result.bytesTotal = m_total;
+    result.elapsedMs = qint32(m_timer.elapsed());
+    return true;
+}
+
+bool DownloadManager::isNetworkAccessible()
+{
+    if (!QNetworkInformation::instance())
+        QNetworkInformation::loadBackendByFeatures(QNetworkInformation::Feature::Reachability);
+    const QNetworkInformation* info = QNetworkInformation::instance();
+    return info && info->reachability() == QNetworkInformation::Reachability::Online;
+}
+
+void DownloadManager::setAuth(QString user, QString password)
+{
+    m_user = user;
+    m_password = password;
+}
+
+dlresult_st DownloadManager::currentResult_() const
+{
+    dlresult_st r;
+    r.task = m_current;
+    r.bytesReceived = m_received;
+    r.bytesTotal = m_total;
+    r.elapsedMs = qint32(m_timer.elapsed());
+    return r;
+}
+
+void DownloadManager::triggerNextDownload()
+{
+    while (!m_reply && !m_queue.isEmpty()) {
+        m_received = 0;
+        m_total = 0;
+        m_current = m_queue.takeFirst();
+
+        if (!m_dir.mkpath(m_current.dstDir) || !m_dir.cd(m_current.dstDir))
+            continue;
+        m_fileName = fileNameOf(m_current.url);
+        if (m_fileName.isEmpty())
+            continue;
+        m_tmpFileName = QLatin1Char('~') + m_fileName;
+        m_file.setFileName(m_dir.filePath(m_tmpFileName));
+        if (!m_file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
+            continue;
+
+        m_authAttempts = 0;
+        m_timer.start();
+        m_reply = m_manager->get(QNetworkRequest(QUrl(m_current.url)));
+        connect(m_reply, &QNetworkReply::downloadProgress, this,
+            qOverload<qint64, qint64>(&DownloadManager::downloadProgress));
+        connect(m_reply, &QNetworkReply::finished, this, qOverload<>(&DownloadManager::finished));
+        connect(m_reply, &QNetworkReply::readyRead, this, &DownloadManager::readyRead);
+    }
+}
+
+void DownloadManager::readyRead()
+{
+    // Written as it arrives, so the reply never holds more than one chunk.
+    if (m_reply)
+        m_file.write(m_reply->readAll());
+}
+
+void DownloadManager::downloadProgress(qint64 received, qint64 total)
+{
+    m_received = received;
+    m_total = total;
+    emit downloadProgress(currentResult_());
+}
+
+void DownloadManager::authenticationRequired(QNetworkReply* reply, QAuthenticator* authenticator)
+{
+    if (reply != m_reply)
+        return;
+    ++m_authAttempts;
+    if (m_authAttempts <= 2 && !m_user.isEmpty() && !m_password.isEmpty()) {
+        // Setting a different user first marks the credentials as new, so the
+        // second offer is really sent even though it repeats the first.
+        authenticator->setUser(QString());
+        authenticator->setUser(m_user);
+        authenticator->setPassword(m_password);
+        return;
+    }
+    reply->abort();
+}
+
+void DownloadManager::finished()
+{
+    QNetworkReply* reply = m_reply;
+    if (!reply)
+        return;
+    // Whatever is still buffered belongs to the file (nothing after an error).
+    if (reply->error() == QNetworkReply::NoError)
+        m_file.write(reply->readAll());
+    m_file.close();
+
+    dlresult_st result = currentResult_();
+    result.status = qint32(reply->error());
+    result.errorString = result.status ? reply->errorString() : QString();
+
+    if (result.status) {
+        m_file.remove();
+        // A manager that saw an error may hold a broken connection; the next
+        // transfer gets a fresh one.
+        m_manager->deleteLater();
+        createManager_();
+    } else {
+        const QString finalPath = m_dir.filePath(m_fileName);
+        QFile::remove(finalPath);
+        m_file.rename(finalPath);
+    }
+
+    disconnect(reply, nullptr, this, nullptr);
+    reply->deleteLater();
+    m_reply = nullptr;
+    emit finished(result);
+    triggerNextDownload();
+}
