@@ -51,32 +51,35 @@ QByteArray captureStdout(const std::function<void()>& fn)
 }
 
 struct ChildResult {
-    QByteArray out;
+    QByteArray out, err;
     int status = 0;
 };
 
-// Runs fn in a forked child whose standard output is captured; a child that
-// survives fn exits 0.
+// Runs fn in a forked child whose standard output and error are captured; a
+// child that survives fn exits 0.
 ChildResult runInChild(const std::function<void()>& fn)
 {
-    int p[2];
-    if (::pipe(p) != 0)
+    int out[2], err[2];
+    if (::pipe(out) != 0 || ::pipe(err) != 0)
         qFatal("pipe");
     std::fflush(stdout);
     const pid_t pid = ::fork();
     if (pid == 0) {
         // The test framework's crash handler would report the expected abort.
         std::signal(SIGABRT, SIG_DFL);
-        ::dup2(p[1], STDOUT_FILENO);
-        ::close(p[0]);
+        ::dup2(out[1], STDOUT_FILENO);
+        ::dup2(err[1], STDERR_FILENO);
         fn();
         std::fflush(stdout);
         ::_exit(0);
     }
-    ::close(p[1]);
+    ::close(out[1]);
+    ::close(err[1]);
     ChildResult r;
-    r.out = drain(p[0]);
-    ::close(p[0]);
+    r.out = drain(out[0]);
+    r.err = drain(err[0]);
+    ::close(out[0]);
+    ::close(err[0]);
     ::waitpid(pid, &r.status, 0);
     return r;
 }
@@ -468,10 +471,14 @@ void TstSocketcpp::programmingErrorsStop()
         std::unique_ptr<UnixSocket> s(UnixSocket::CreateSocket(SOCK_STREAM, true));
         call(*s);
     });
-    if (control)
+    if (control) {
         QVERIFY(WIFEXITED(r.status) && WEXITSTATUS(r.status) == 0);
-    else
+        QVERIFY(r.err.isEmpty());
+    } else {
         QVERIFY(WIFSIGNALED(r.status) && WTERMSIG(r.status) == SIGABRT);
+        QVERIFY2(r.err.contains("] programming error: "), r.err.constData());
+    }
+    QVERIFY(r.out.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TstSocketcpp)
