@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QSize>
+#include <QString>
+
+// Every size of the home window and of the dialogs is a value for a
+// 1920 x 1080 screen: horizontal values scale with the real width, vertical
+// ones with the real height, truncated.
+struct ScreenScale {
+    int width = 1920;
+    int height = 1080;
+
+    ScreenScale() = default;
+    ScreenScale(int w, int h)
+        : width(w)
+        , height(h)
+    {
+    }
+    explicit ScreenScale(const QSize& size)
+        : width(size.width())
+        , height(size.height())
+    {
+    }
+
+    int x(int value) const { return value * width / 1920; }
+    int y(int value) const { return value * height / 1080; }
+    // The width form with a lower bound, as the title bar's shadows use it.
+    int x(int value, int minimum) const { return qMax(x(value), minimum); }
+};
+
+// The wallpaper style sheet for "Wallpaper/Image": templates 1 to 3, the
+// default picture for any other number.
+QString wallpaperStyleSheet(int number);
