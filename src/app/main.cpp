@@ -1,11 +1,17 @@
+#include "app/Startup.h"
+#include "home/ImageResources.h"
+
 #include <QApplication>
-#include <QWidget>
+#include <QElapsedTimer>
 
 int main(int argc, char* argv[])
 {
+    // Started before anything else: the "Step" lines count from here.
+    QElapsedTimer sinceStart;
+    sinceStart.start();
     QApplication app(argc, argv);
-    QWidget w;
-    w.setWindowTitle(QStringLiteral("ivo"));
-    w.showMaximized();
-    return app.exec();
+    ImageResources::registerAll();
+    const int rc = Startup::run(app, sinceStart);
+    ImageResources::unregisterAll();
+    return rc;
 }

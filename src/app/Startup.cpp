@@ -1,0 +1,197 @@
+#include "app/Startup.h"
+
+#include "app/TaskBarHint.h"
+#include "app/TimedRunner.h"
+#include "appliance/Appliance.h"
+#include "home/MainMWindow.h"
+#include "home/ScreenScale.h"
+#include "home/UserSettings.h"
+#include "util/xmlParser.h"
+
+#include <QApplication>
+#include <QDebug>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLoggingCategory>
+#include <QSettings>
+#include <QThread>
+
+#include <chrono>
+
+// Off by default; the start-up benchmark turns it on to see when the first
+// frame is on screen.
+Q_LOGGING_CATEGORY(lcFirstFrame, "ivo.startup.firstframe", QtWarningMsg)
+
+namespace Startup {
+
+namespace {
+
+QString firstLine(const QString& appliancePath, bool* readable = nullptr)
+{
+    QFile f(Appliance::path(appliancePath));
+    const bool ok = f.open(QIODevice::ReadOnly | QIODevice::Text);
+    if (readable)
+        *readable = ok;
+    return ok ? QString::fromUtf8(f.readLine()).trimmed() : QString();
+}
+
+bool isUnset(const char* name) { return qgetenv(name).isEmpty(); }
+
+QString home() { return QString::fromLocal8Bit(qgetenv("HOME")); }
+
+void step(const char* text, const QElapsedTimer& sinceStart)
+{
+    qDebug().noquote() << QStringLiteral("%1 %2").arg(QLatin1String(text)).arg(sinceStart.elapsed());
+}
+
+} // namespace
+
+void fillEnvironment()
+{
+    if (isUnset("MODEL_NAME"))
+        qputenv("MODEL_NAME", firstLine(QStringLiteral("/etc/config/Model_Name.conf")).toUtf8());
+    if (isUnset("PLATFORM_NAME"))
+        qputenv("PLATFORM_NAME", firstLine(QStringLiteral("/etc/config/BOOT.conf")).toUtf8());
+    if (isUnset("DISPLAY_NAME")) {
+        QFile f(Appliance::path(QStringLiteral("/etc/platform.conf")));
+        if (f.open(QIODevice::ReadOnly | QIODevice::Text)) {
+            while (!f.atEnd()) {
+                const QString line = QString::fromUtf8(f.readLine());
+                if (line.contains(QLatin1String("DISPLAY_NAME")) && line.indexOf(QLatin1Char('=')) > 0) {
+                    qputenv("DISPLAY_NAME", line.section(QLatin1Char('='), 1).trimmed().toUtf8());
+                    break;
+                }
+            }
+        }
+    }
+    if (isUnset("BENTO_CLASS"))
+        qputenv("BENTO_CLASS", "Tellora");
+}
+
+bool requireLoginWhenNoUser()
+{
+    if (!qgetenv("NasUser").isEmpty())
+        return false;
+    QSettings login(Appliance::path(QStringLiteral("/etc/Tellora/config/login.conf")), QSettings::IniFormat);
+    login.setValue(QStringLiteral("UIControl/RequireLogin"), QStringLiteral("yes"));
+    login.sync();
+    return true;
+}
+
+bool taskBarEnabled()
+{
+    const QString value
+        = UserSettings::open()->value(QStringLiteral("TaskBar/Enable"), QStringLiteral("False")).toString();
+    return value.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0;
+}
+
+bool applyTitleLayout(bool taskBar)
+{
+    const QString rc = home() + QStringLiteral("/.config/openbox/rc.xml");
+    if (!QFileInfo::exists(rc))
+        return false;
+    const QByteArray file = QFile::encodeName(rc);
+    XMLResults results {};
+    XMLNode root = XMLNode::parseFile(file.constData(), "openbox_config", &results);
+    if (root.isEmpty())
+        return false;
+    XMLNode theme = root.getChildNode("theme");
+    if (theme.isEmpty())
+        return false;
+    XMLNode layout = theme.getChildNode("titleLayout");
+    if (layout.isEmpty())
+        layout = theme.addChild("titleLayout");
+    // Iconify and maximise buttons only make sense with a task bar to come
+    // back from.
+    layout.updateText(taskBar ? "NLIMC" : "NLC", 0);
+    root.writeToFile(file.constData(), nullptr, 1);
+    Appliance::runner().runShell(QStringLiteral("sh"), QStringLiteral("ivomargin -u"));
+    return true;
+}
+
+void hideFromTaskBar(QWidget* window)
+{
+    sendSkipTaskBar(static_cast<unsigned long>(window->winId()));
+    Appliance::runner().run(
+        Appliance::path(QStringLiteral("/usr/bin/killall")), {QStringLiteral("-USR1"), QStringLiteral("tint2")});
+}
+
+QString wallpaperStyleSheet()
+{
+    return ::wallpaperStyleSheet(UserSettings::open()->value(QStringLiteral("Wallpaper/Image"), 0).toInt());
+}
+
+void startAutoRun(const Sleeper& sleep)
+{
+    const QString folder = home() + QStringLiteral("/.autorun/");
+    const QFileInfoList entries = QDir(folder).entryInfoList(QDir::Files | QDir::System, QDir::Unsorted);
+    for (const QFileInfo& entry : entries) {
+        if (entry.isSymLink()) {
+            // The target may sit on a volume that is still being mounted.
+            for (int i = 0; i < 10 && !QFileInfo::exists(entry.absoluteFilePath()); ++i)
+                sleep(1);
+        }
+        QSettings bento(Appliance::path(QStringLiteral("/etc/config/bento.conf")), QSettings::IniFormat);
+        const QString enable
+            = bento.value(entry.fileName() + QStringLiteral("/Enable"), QStringLiteral("FALSE")).toString().trimmed();
+        if (enable.compare(QLatin1String("TRUE"), Qt::CaseInsensitive) != 0)
+            continue;
+        Appliance::runner().startDetached(folder + entry.fileName(), {});
+        sleep(3);
+    }
+}
+
+std::unique_ptr<MainMWindow> prepare(QApplication& app, const QElapsedTimer& sinceStart, const Options& options)
+{
+    // Pictures and tools are found next to the program.
+    QDir::setCurrent(QCoreApplication::applicationDirPath());
+    fillEnvironment();
+    if (requireLoginWhenNoUser())
+        return nullptr;
+    step("Step 1 ...", sinceStart);
+
+    auto window = std::make_unique<MainMWindow>();
+    window->setWindowFlags(window->windowFlags() | Qt::FramelessWindowHint | Qt::WindowStaysOnBottomHint);
+    window->showMaximized();
+    if (options.windowShown)
+        options.windowShown(*window);
+
+    const bool taskBar = taskBarEnabled();
+    applyTitleLayout(taskBar);
+    if (taskBar)
+        hideFromTaskBar(window.get());
+    step("Step 2 ...", sinceStart);
+
+    Appliance::runner().run(Appliance::path(QStringLiteral("/etc/Tellora/init.d/xrandr-hotplug.sh")), {});
+    app.setStyleSheet(wallpaperStyleSheet());
+    step("Step 3 ...", sinceStart);
+
+    const Sleeper sleep = options.sleep ? options.sleep : [](int s) { QThread::sleep(s); };
+    startAutoRun(sleep);
+    return window;
+}
+
+int run(QApplication& app, const QElapsedTimer& sinceStart, const Options& options)
+{
+    TimedRunner timed(Appliance::runner());
+    CommandRunner* previous = Appliance::setRunner(&timed);
+    std::unique_ptr<MainMWindow> window = prepare(app, sinceStart, options);
+    int rc = 0;
+    if (window) {
+        QObject::connect(window.get(), &MainMWindow::firstFramePainted, [&timed, &sinceStart] {
+            const auto now = std::chrono::steady_clock::now().time_since_epoch();
+            qCDebug(lcFirstFrame).noquote()
+                << QStringLiteral("first frame: monotonic_ns=%1 since_start_ms=%2 child_wait_ms=%3")
+                       .arg(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count())
+                       .arg(sinceStart.elapsed())
+                       .arg(timed.waitedNs() / 1000000.0, 0, 'f', 1);
+        });
+        rc = app.exec();
+        window.reset();
+    }
+    Appliance::setRunner(previous);
+    return rc;
+}
+
+} // namespace Startup

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "appliance/CommandRunner.h"
+
+#include <atomic>
+
+// Passes every command on to another runner and adds up the time spent
+// waiting for synchronous ones, so start-up can tell its own work from the
+// time its child processes take.
+class TimedRunner : public CommandRunner
+{
+public:
+    explicit TimedRunner(CommandRunner& next);
+
+    CommandResult_s run(const QString& program, const QStringList& args, int timeoutMs = -1) override;
+    bool startDetached(
+        const QString& program, const QStringList& args, const QString& workingDirectory = QString()) override;
+
+    qint64 waitedNs() const { return m_waitedNs.load(); }
+
+private:
+    CommandRunner& m_next;
+    std::atomic<qint64> m_waitedNs {0};
+};
