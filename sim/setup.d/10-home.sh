@@ -1,0 +1,85 @@
+#!/usr/bin/env bash
+# The home screen: the user's settings, the window manager's configuration,
+# the screen and system configuration the title bar reads, stand-ins for the
+# scripts start-up runs, and the desktop shell service's socket.
+source "$SIM_SRC/setup-lib.sh"
+
+install_standins home
+mkdir -p "$SYSROOT"/{tmp_kelp,var/run/tellora,home/admin/.autorun}
+
+put_file /home/admin/.config/Vendra/IVO.conf <<'CONF'
+[TaskBar]
+Enable=False
+
+[UIControl]
+DisplayDatetime=yes
+DisplayIP=yes
+DisplayServername=yes
+
+[Wallpaper]
+Image=0
+CONF
+
+# openbox reads this through HOME; start-up sets its title-bar layout.
+put_file /home/admin/.config/openbox/rc.xml <<'XML'
+<?xml version="1.0" encoding="UTF-8"?>
+<openbox_config xmlns="http://openbox.org/3.4/rc">
+	<resistance>
+		<strength>10</strength>
+		<screen_edge_strength>20</screen_edge_strength>
+	</resistance>
+	<focus>
+		<focusNew>yes</focusNew>
+		<followMouse>no</followMouse>
+	</focus>
+	<placement>
+		<policy>Smart</policy>
+	</placement>
+	<theme>
+		<titleLayout>NLIMC</titleLayout>
+		<keepBorder>yes</keepBorder>
+	</theme>
+	<desktops>
+		<number>1</number>
+	</desktops>
+	<mouse>
+		<context name="Client">
+			<mousebind button="Left" action="Press">
+				<action name="Focus"/>
+				<action name="Raise"/>
+			</mousebind>
+		</context>
+	</mouse>
+</openbox_config>
+XML
+
+# The connected output; its mode follows the simulated screen size unless a
+# developer took the file over (removed the marker line).
+put_file /etc/Tellora/config/screen.conf <<'CONF'
+# sim: Mode follows IVO_SIM_SIZE
+[Screen1]
+Name = HDMI-1
+Connected = True
+Mode = 1920x1080
+
+[Screen2]
+Name = none
+Connected = False
+CONF
+if grep -q '^# sim: Mode follows' "$SYSROOT/etc/Tellora/config/screen.conf"; then
+    size=${IVO_SIM_SIZE:-1920x1080}
+    sed -i "0,/^Mode = .*/s//Mode = $size/" "$SYSROOT/etc/Tellora/config/screen.conf"
+fi
+
+put_file /etc/config/corvex.conf <<'CONF'
+[System]
+Time Zone = Europe/Berlin
+CONF
+
+# The desktop shell service: one listener per simulator run.
+pidfile=$SIM_STATE/shell-service.pid
+if ! { [ -f "$pidfile" ] && kill -0 "$(cat "$pidfile")" 2>/dev/null; }; then
+    nohup python3 "$SYSROOT/sim/services/shell-service.py" >"$SIM_STATE/shell-service.log" 2>&1 &
+    echo $! >"$pidfile"
+    for _ in $(seq 50); do [ -S "$SYSROOT/tmp_kelp/.tellorafuse" ] && break; sleep 0.05; done
+fi
