@@ -144,7 +144,7 @@ private slots:
     void frames();
     void windowEdges_data();
     void windowEdges() { frames(); }
-    void sonyBitCountIsProcessWide();
+    void sonyProcessWideCountAndPause();
     void fifoClearAndCollection();
     void crossThreadHandOver();
     void noAllocationPerSample();
@@ -188,6 +188,10 @@ void TstIrDecoders::frames_data()
                                   << QStringList {line("sonySIRC", 0x7F0F1)};
     QTest::newRow("sony 13 bits: nothing") << QByteArray() << sony(0x1FFF, 13) << -1 << 0 << QStringList {};
     QTest::newRow("sony 11 bits: nothing") << QByteArray() << sony(0x7FF, 11) << -1 << 0 << QStringList {};
+    // A pause resets the process-wide bit count along with the frame.
+    QTest::newRow("sony frame after abandoned one")
+        << QByteArray() << sony(sony11 << 1, 12).mid(0, 6) + sony(sony11 << 1, 12) << 6 << 150000
+        << QStringList {line("sonySIRC", sony11)};
     QTest::newRow("sony twice") << QByteArray() << sony(sony11 << 1, 12) + sony(sony11 << 1, 12) << -1 << 0
                                 << QStringList {line("sonySIRC", sony11), line("sonySIRC", sony11)};
 
@@ -224,6 +228,10 @@ void TstIrDecoders::frames_data()
     QTest::newRow("mce first data bit 0") << QByteArray() << mce(0x000F0494, 32) << -1 << 0 << QStringList {};
     QTest::newRow("mce low 32 bits only")
         << QByteArray() << mce(0x1800F0494, 33) << -1 << 0 << QStringList {line("mce", 0x800F0494)};
+    Samples pulsedEnd = mce(0x16, 5);
+    pulsedEnd.last() = IrSample::pulse(12000);
+    QTest::newRow("mce end is a space even marked pulse")
+        << QByteArray() << pulsedEnd << -1 << 0 << QStringList {line("mce", 0x16)};
     QTest::newRow("mce v4 end") << QByteArray("4") << mce(0x16, 5, 69600) << -1 << 0 << QStringList {line("mce", 0x16)};
     QTest::newRow("mce v4 short end") << QByteArray("4") << mce(0x16, 5, 12000) << -1 << 0 << QStringList {};
 }
@@ -321,7 +329,7 @@ void TstIrDecoders::windowEdges_data()
     edges("mce v4 end", mce(0x16, 5, 69600), 17, 67601, 71599, m, {}, {}, "4");
 }
 
-void TstIrDecoders::sonyBitCountIsProcessWide()
+void TstIrDecoders::sonyProcessWideCountAndPause()
 {
     // Two Sony decoders share one bit count: fed in lockstep, every bit
     // counts twice and no frame length matches any more.
@@ -345,6 +353,24 @@ void TstIrDecoders::sonyBitCountIsProcessWide()
     }
     QCOMPARE(a.popScanCode(), quint64(0x495));
     QCOMPARE(a.popScanCode(), 0u);
+
+    // While learning, codes wait in their decoders; a pause drops a waiting
+    // Sony code (and only Sony's).
+    NecDecoder necDecoder(&clock);
+    for (quint32 sample : sony(0x495 << 1, 12) + nec(0x1234)) {
+        clock.advanceUs(IrSample::duration(sample));
+        for (Decoder* d : std::initializer_list<Decoder*> {&a, &necDecoder}) {
+            d->pushRawData(sample);
+            d->decode();
+        }
+    }
+    clock.advanceUs(200000);
+    for (Decoder* d : std::initializer_list<Decoder*> {&a, &necDecoder}) {
+        d->pushRawData(IrSample::space(500));
+        d->decode();
+    }
+    QCOMPARE(a.popScanCode(), 0u);
+    QCOMPARE(necDecoder.popScanCode(), quint64(0x1234));
 }
 
 void TstIrDecoders::fifoClearAndCollection()
@@ -353,9 +379,13 @@ void TstIrDecoders::fifoClearAndCollection()
     NecDecoder first(&clock);
     QCOMPARE(first.getDecoderName(), std::string("nec"));
     QCOMPARE(first.popRawData(), 0u);
-    for (quint32 i = 1; i <= 20; ++i) // beyond the initial ring
+    for (quint32 i = 1; i <= 5; ++i)
         first.pushRawData(i);
-    for (quint32 i = 1; i <= 20; ++i)
+    for (quint32 i = 1; i <= 3; ++i)
+        QCOMPARE(first.popRawData(), i);
+    for (quint32 i = 6; i <= 40; ++i) // the ring wraps, then grows twice
+        first.pushRawData(i);
+    for (quint32 i = 4; i <= 40; ++i)
         QCOMPARE(first.popRawData(), i);
     QCOMPARE(first.popRawData(), 0u);
 

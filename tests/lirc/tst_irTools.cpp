@@ -4,8 +4,10 @@
 #include "irTextReader.h"
 #include "lirc/irSample.h"
 
+#include <QHash>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSet>
 #include <QTest>
 
 #include <cmath>
@@ -190,6 +192,17 @@ void TstIrTools::roundTrip()
     QVERIFY(!IrSample::isPulse(samples.back()));
     for (unsigned int s : samples)
         QVERIFY(IrSample::duration(s) > 0 && IrSample::duration(s) <= 110000);
+    // Nominal durations only, and a press shape the decoders take once per frame.
+    static const QHash<QString, QSet<unsigned int>> nominal {
+        {"nec", {9000, 4500, 560, 1690, 35000, 2250, 96800}},
+        {"kaseikyo", {3200, 1600, 400, 1200, 74000}},
+        {"samsung", {4500, 500, 1500, 52000}},
+        {"sharp", {320, 680, 1680}},
+        {"mce", {2400, 800, 400, 1200, 12000}},
+    };
+    if (nominal.contains(protocol))
+        for (unsigned int s : samples)
+            QVERIFY2(nominal[protocol].contains(IrSample::duration(s)), qPrintable(QString::number(s, 16)));
     // Only the protocol's own decoder sees anything.
     QCOMPARE(decode(samples), QStringList(repeats + 1, codeLine(protocol, code)));
 }
