@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QLoggingCategory>
 #include <QSettings>
 #include <QThread>
@@ -112,7 +113,10 @@ bool applyTitleLayout(bool taskBar)
 
 void hideFromTaskBar(QWidget* window)
 {
-    sendSkipTaskBar(static_cast<unsigned long>(window->winId()));
+    void* display = nullptr;
+    if (auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>())
+        display = x11->display();
+    sendSkipTaskBar(static_cast<unsigned long>(window->winId()), display);
     Appliance::runner().run(
         Appliance::path(QStringLiteral("/usr/bin/killall")), {QStringLiteral("-USR1"), QStringLiteral("tint2")});
 }

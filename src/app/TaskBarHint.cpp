@@ -3,9 +3,9 @@
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 
-bool sendSkipTaskBar(unsigned long window)
+bool sendSkipTaskBar(unsigned long window, void* shared)
 {
-    Display* display = XOpenDisplay(nullptr);
+    Display* display = shared ? static_cast<Display*>(shared) : XOpenDisplay(nullptr);
     if (!display)
         return false;
     XEvent event {};
@@ -20,6 +20,7 @@ bool sendSkipTaskBar(unsigned long window)
     event.xclient.data.l[4] = 0;
     XSendEvent(display, DefaultRootWindow(display), False, SubstructureRedirectMask | SubstructureNotifyMask, &event);
     XFlush(display);
-    XCloseDisplay(display);
+    if (!shared)
+        XCloseDisplay(display);
     return true;
 }
