@@ -15,6 +15,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLoggingCategory>
+#include <QPixmapCache>
 #include <QSettings>
 #include <QThread>
 
@@ -178,6 +179,10 @@ std::unique_ptr<MainMWindow> prepare(QApplication& app, const QElapsedTimer& sin
 
 int run(QApplication& app, const QElapsedTimer& sinceStart, const Options& options)
 {
+    // Room for the decoded 4K wallpaper: style sheets look their pictures up
+    // again on every polish, and a picture the cache cannot hold is decoded
+    // each time.
+    QPixmapCache::setCacheLimit(64 * 1024);
     TimedRunner timed(Appliance::runner());
     CommandRunner* previous = Appliance::setRunner(&timed);
     std::unique_ptr<MainMWindow> window = prepare(app, sinceStart, options);

@@ -74,16 +74,25 @@ MultiIconViewV::MultiIconViewV(
 
 MultiIconViewV::~MultiIconViewV() = default;
 
-QPixmap MultiIconViewV::scaledToTile_(const QPixmap& pixmap) const
+QPixmap MultiIconViewV::scaledToTile_(const QPixmap& pixmap)
 {
     const QSize tile = m_itemRect.size().toSize();
     if (pixmap.isNull()) {
-        // Loaded per call on purpose: the pixmap cache keeps the file, and a
-        // missing default must not leave a stale picture behind.
-        const QPixmap fallback(QStringLiteral(":/images/default.png"));
-        return fallback.isNull() ? QPixmap() : fallback.scaled(tile, Qt::KeepAspectRatio, Qt::FastTransformation);
+        // One scaled copy of the default picture serves every entry without one.
+        if (m_defaultTile.isNull()) {
+            const QPixmap fallback(QStringLiteral(":/images/default.png"));
+            if (!fallback.isNull())
+                m_defaultTile = fallback.scaled(tile, Qt::KeepAspectRatio, Qt::FastTransformation);
+        }
+        return m_defaultTile;
     }
-    return pixmap.scaled(tile, Qt::KeepAspectRatio, Qt::FastTransformation);
+    // The same picture added again (one icon for several entries) shares the
+    // scaled copy instead of holding another one.
+    if (pixmap.cacheKey() != m_lastSourceKey) {
+        m_lastScaled = pixmap.scaled(tile, Qt::KeepAspectRatio, Qt::FastTransformation);
+        m_lastSourceKey = pixmap.cacheKey();
+    }
+    return m_lastScaled;
 }
 
 const QPixmap& MultiIconViewV::focusFrame_(bool off)

@@ -82,7 +82,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    QPixmap scaledToTile_(const QPixmap& pixmap) const;
+    QPixmap scaledToTile_(const QPixmap& pixmap);
     const QPixmap& focusFrame_(bool off);
     int pageStartFor_(int index) const;
     void fillSlot_(int slot);
@@ -107,6 +107,10 @@ private:
     int m_pageSize = 0;
     QSize m_rememberedSize;
 
-    // The focus frames scaled to the tile once, not on every page change.
+    // The focus frames scaled to the tile once, not on every page change, and
+    // the scaled copies add() hands out again.
     QPixmap m_focusOn, m_focusOff;
+    QPixmap m_defaultTile;
+    QPixmap m_lastScaled;
+    qint64 m_lastSourceKey = 0;
 };
