@@ -71,6 +71,19 @@ if grep -q '^# sim: Mode follows' "$SYSROOT/etc/Tellora/config/screen.conf"; the
     sed -i "0,/^Mode = .*/s//Mode = $size/" "$SYSROOT/etc/Tellora/config/screen.conf"
 fi
 
+# Japanese switches the interface to "Noto Sans JP"; Debian names that family
+# "Noto Sans CJK JP".
+put_file /home/admin/.config/fontconfig/fonts.conf <<'XML'
+<?xml version="1.0"?>
+<!DOCTYPE fontconfig SYSTEM "fonts.dtd">
+<fontconfig>
+  <alias binding="same">
+    <family>Noto Sans JP</family>
+    <prefer><family>Noto Sans CJK JP</family></prefer>
+  </alias>
+</fontconfig>
+XML
+
 put_file /etc/config/corvex.conf <<'CONF'
 [System]
 Time Zone = Europe/Berlin
