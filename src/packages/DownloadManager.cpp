@@ -9,6 +9,8 @@
 
 namespace {
 
+constexpr qsizetype kBufferSize = 256 * 1024;
+
 // The stored name of a download: the last "/" component of its address.
 // Names that would leave the destination folder are refused.
 QString fileNameOf(const QString& url)
@@ -153,9 +155,22 @@ void DownloadManager::triggerNextDownload()
 
 void DownloadManager::readyRead()
 {
-    // Written as it arrives, so the reply never holds more than one chunk.
     if (m_reply)
-        m_file.write(m_reply->readAll());
+        drain_();
+}
+
+void DownloadManager::drain_()
+{
+    // Written as it arrives through one reused buffer: a fresh buffer per
+    // notification would cost more in page faults than the copy itself.
+    if (m_buffer.isEmpty())
+        m_buffer.resize(kBufferSize);
+    for (;;) {
+        const qint64 n = m_reply->read(m_buffer.data(), m_buffer.size());
+        if (n <= 0)
+            return;
+        m_file.write(m_buffer.constData(), n);
+    }
 }
 
 void DownloadManager::downloadProgress(qint64 received, qint64 total)
@@ -188,7 +203,7 @@ void DownloadManager::finished()
         return;
     // Whatever is still buffered belongs to the file (nothing after an error).
     if (reply->error() == QNetworkReply::NoError)
-        m_file.write(reply->readAll());
+        drain_();
     m_file.close();
 
     dlresult_st result = currentResult_();

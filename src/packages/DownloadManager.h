@@ -83,6 +83,7 @@ private:
     bool enqueue_(const dltask_st& task, bool front);
     template<typename Match> void removeMatching_(Match match);
     void createManager_();
+    void drain_();
     dlresult_st currentResult_() const;
 
     QNetworkAccessManager* m_manager = nullptr;
@@ -99,4 +100,5 @@ private:
     QString m_tmpFileName;
     int m_authAttempts = 0;
     QDir m_dir;
+    QByteArray m_buffer; // reused for every read of the reply
 };
