@@ -5,13 +5,16 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <vector>
 
-// Node record. The field order follows the documented layout; the capacities
-// at the end are bookkeeping for arrays that grow after parsing.
+struct XMLArena;
+
+// Node record. The fields up to the reference count follow the documented
+// layout; the two after it are bookkeeping for storage (96 bytes in all).
 struct XMLNodeData {
-    const char* name; // stored right behind the record, null for a top node
+    const char* name; // null for a top node
     int nChild;
     int nText;
     int nClear;
@@ -24,13 +27,42 @@ struct XMLNodeData {
     XMLAttribute* attributes; // name and value share one allocation
     int* order; // index * 4 + XMLContentKind
     int refCount;
-    int capChild;
-    int capText;
-    int capClear;
-    int capOrder;
+    // A parsed record, its name, attributes and content live in the arena of
+    // its document; a record made by addChild has none. Content that is
+    // changed after parsing moves to the heap first (ownsContent): then the
+    // arrays and the text and clear strings are the record's own.
+    char ownsContent;
+    XMLArena* arena;
 
     static XMLNodeData* create(const char* name, size_t len, char declaration, XMLNodeData* parent);
+    static void acquire(XMLNodeData* d);
     static void release(XMLNodeData* d);
+    static void freeHeapTree(XMLNodeData* d);
+    void freeOwnContent();
+    void ownContent();
+};
+
+// Storage of one parsed document: a list of large blocks handed out in
+// order, freed together when the last record of the document goes. Parsing
+// a big file then costs a few allocations instead of several per element,
+// and the records sit close together in memory.
+struct XMLArena {
+    struct Block {
+        Block* next;
+        size_t size;
+        size_t used;
+        size_t mapped; // length of the mapping, 0 for a heap block
+    };
+    Block* head = nullptr;
+    size_t nextSize = 64 * 1024;
+    long handles = 0; // handles to records of this document
+    bool changed = false; // some record owns content or has added children
+    XMLNodeData* top = nullptr;
+
+    void* take(size_t n, size_t align = 1);
+    void giveBack(char* from, size_t n);
+    void destroy();
+    static Block* newBlock(size_t bytes);
 };
 
 namespace {
@@ -87,26 +119,32 @@ void* checkedRealloc(void* old, size_t size)
     return p;
 }
 
+// The room an owned array of n entries has: arrays grow in steps of 50
+// entries, and by half their size once they are large so that building a
+// long list stays linear. Derived from n, so records need not store it.
+size_t capacityFor(size_t n)
+{
+    size_t c = 0;
+    while (c < n)
+        c += c / 2 > 50 ? c / 2 : 50;
+    return c;
+}
+
 template<typename T> T* copyArray(const T* from, size_t n)
 {
     if (n == 0)
         return nullptr;
-    T* to = static_cast<T*>(checkedAlloc(n * sizeof(T)));
+    T* to = static_cast<T*>(checkedAlloc(capacityFor(n) * sizeof(T)));
     std::memcpy(to, from, n * sizeof(T));
     return to;
 }
 
-// Arrays grow in steps of 50 entries, and by half their size once they are
-// large, so that building a long list stays linear.
-template<typename T> void growFor(T*& array, int& capacity, int needed)
+// Makes room for one more entry in an owned array of n entries.
+template<typename T> void growFor(T*& array, int n)
 {
-    if (needed <= capacity)
-        return;
-    int next = capacity + (capacity / 2 > 50 ? capacity / 2 : 50);
-    if (next < needed)
-        next = needed;
-    array = static_cast<T*>(checkedRealloc(array, size_t(next) * sizeof(T)));
-    capacity = next;
+    size_t now = capacityFor(size_t(n));
+    if (size_t(n) + 1 > now)
+        array = static_cast<T*>(checkedRealloc(array, capacityFor(size_t(n) + 1) * sizeof(T)));
 }
 
 char* copyString(const char* s, size_t len)
@@ -283,29 +321,105 @@ char* decodeInto(const char* b, const char* e, char* out, const char** bad)
 // ---------------------------------------------------------------------------
 // Node records and handles
 
+void* XMLArena::take(size_t n, size_t align)
+{
+    const size_t header = (sizeof(Block) + 15) & ~size_t(15);
+    if (head) {
+        size_t at = (head->used + align - 1) & ~(align - 1);
+        if (at + n <= head->size) {
+            head->used = at + n;
+            return reinterpret_cast<char*>(head) + header + at;
+        }
+    }
+    // A request larger than a quarter block gets a block of its own behind
+    // the current one, so the rest of the current block stays in use.
+    const bool own = n > nextSize / 4;
+    size_t size = own ? n : nextSize;
+    Block* b = newBlock(header + size);
+    b->size = size;
+    b->used = n;
+    if (own && head) {
+        b->next = head->next;
+        head->next = b;
+    } else {
+        b->next = head;
+        head = b;
+        if (nextSize < 4 * 1024 * 1024)
+            nextSize *= 2;
+    }
+    return reinterpret_cast<char*>(b) + header;
+}
+
+// Large blocks are mapped with their pages populated in one call: a big
+// document then does not take a page fault for every 4 KB it fills.
+XMLArena::Block* XMLArena::newBlock(size_t bytes)
+{
+    if (bytes >= 1024 * 1024) {
+        void* map = mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS | MAP_POPULATE, -1, 0);
+        if (map != MAP_FAILED) {
+            auto* b = static_cast<Block*>(map);
+            b->mapped = bytes;
+            return b;
+        }
+    }
+    auto* b = static_cast<Block*>(checkedAlloc(bytes));
+    b->mapped = 0;
+    return b;
+}
+
+// Returns the unused end of the latest allocation of the current block.
+void XMLArena::giveBack(char* from, size_t n)
+{
+    const size_t header = (sizeof(Block) + 15) & ~size_t(15);
+    if (head && from + n == reinterpret_cast<char*>(head) + header + head->used)
+        head->used -= n;
+}
+
+// A record of its own (made by addChild), with its name stored behind it.
 XMLNodeData* XMLNodeData::create(const char* name, size_t len, char declaration, XMLNodeData* parent)
 {
-    size_t size = sizeof(XMLNodeData) + (name ? len + 1 : 0);
-    auto* d = static_cast<XMLNodeData*>(checkedAlloc(size));
+    auto* d = static_cast<XMLNodeData*>(checkedAlloc(sizeof(XMLNodeData) + len + 1));
     std::memset(d, 0, sizeof(XMLNodeData));
-    if (name) {
-        char* n = reinterpret_cast<char*>(d + 1);
-        std::memcpy(n, name, len);
-        n[len] = 0;
-        d->name = n;
-    }
+    char* n = reinterpret_cast<char*>(d + 1);
+    std::memcpy(n, name, len);
+    n[len] = 0;
+    d->name = n;
     d->isDeclaration = declaration;
     d->parent = parent;
+    d->ownsContent = 1;
     return d;
 }
 
-// Drops one reference. Records whose count reaches zero are collected on a
-// list threaded through their parent field (a dying record has no live
-// parent), so freeing a deep tree needs no recursion.
+void XMLNodeData::acquire(XMLNodeData* d)
+{
+    if (d) {
+        ++d->refCount;
+        if (d->arena)
+            ++d->arena->handles;
+    }
+}
+
+// Drops one reference. A parsed document goes as a whole when no handle
+// points into it any more: nothing outside can reach its records then.
 void XMLNodeData::release(XMLNodeData* d)
 {
-    if (!d || --d->refCount > 0)
+    if (!d)
         return;
+    --d->refCount;
+    if (XMLArena* arena = d->arena) {
+        if (--arena->handles == 0)
+            arena->destroy();
+    } else if (d->refCount == 0) {
+        freeHeapTree(d);
+    }
+}
+
+// Frees a record made by addChild and those of its children that nothing
+// else holds. Dying records are collected on a list threaded through their
+// parent field (a dying record has no live parent), so a deep tree needs no
+// recursion.
+void XMLNodeData::freeHeapTree(XMLNodeData* d)
+{
     d->parent = nullptr;
     XMLNodeData* pending = d;
     while (pending) {
@@ -320,26 +434,83 @@ void XMLNodeData::release(XMLNodeData* d)
                 c->parent = nullptr; // kept alive by a handle elsewhere
             }
         }
-        for (int i = 0; i < cur->nText; ++i)
-            std::free(cur->texts[i]);
-        for (int i = 0; i < cur->nClear; ++i)
-            std::free(const_cast<char*>(cur->clears[i].value));
-        for (int i = 0; i < cur->nAttribute; ++i)
-            std::free(const_cast<char*>(cur->attributes[i].name));
-        std::free(cur->children);
-        std::free(cur->texts);
-        std::free(cur->clears);
-        std::free(cur->attributes);
-        std::free(cur->order);
-        std::free(cur);
+        cur->freeOwnContent();
+        std::free(cur); // records of their own have no attributes
     }
+}
+
+void XMLNodeData::freeOwnContent()
+{
+    if (!ownsContent)
+        return;
+    for (int i = 0; i < nText; ++i)
+        std::free(texts[i]);
+    for (int i = 0; i < nClear; ++i)
+        std::free(const_cast<char*>(clears[i].value));
+    std::free(children);
+    std::free(texts);
+    std::free(clears);
+    std::free(order);
+}
+
+void XMLArena::destroy()
+{
+    // Unchanged documents hold nothing outside the blocks. Otherwise walk the
+    // records (iteratively, reusing the parent links) to free moved content
+    // and to drop the children that addChild made.
+    if (changed && top) {
+        top->parent = nullptr;
+        XMLNodeData* pending = top;
+        while (pending) {
+            XMLNodeData* cur = pending;
+            pending = cur->parent;
+            for (int i = 0; i < cur->nChild; ++i) {
+                XMLNodeData* c = cur->children[i];
+                if (c->arena == this) {
+                    c->parent = pending;
+                    pending = c;
+                } else if (--c->refCount == 0) {
+                    XMLNodeData::freeHeapTree(c);
+                } else {
+                    c->parent = nullptr;
+                }
+            }
+            cur->freeOwnContent();
+        }
+    }
+    for (Block* b = head; b;) {
+        Block* next = b->next;
+        if (b->mapped)
+            munmap(b, b->mapped);
+        else
+            std::free(b);
+        b = next;
+    }
+    delete this;
+}
+
+// Moves arena content to the heap before a change, so that it can grow and
+// strings can be replaced one by one.
+void XMLNodeData::ownContent()
+{
+    if (ownsContent)
+        return;
+    arena->changed = true;
+    children = copyArray(children, size_t(nChild));
+    texts = copyArray(texts, size_t(nText));
+    for (int i = 0; i < nText; ++i)
+        texts[i] = copyString(texts[i], std::strlen(texts[i]));
+    clears = copyArray(clears, size_t(nClear));
+    for (int i = 0; i < nClear; ++i)
+        clears[i].value = copyString(clears[i].value, std::strlen(clears[i].value));
+    order = copyArray(order, size_t(nChild + nText + nClear));
+    ownsContent = 1;
 }
 
 XMLNode::XMLNode(XMLNodeData* d) noexcept
     : m_d(d)
 {
-    if (m_d)
-        ++m_d->refCount;
+    XMLNodeData::acquire(m_d);
 }
 
 XMLNode::XMLNode(const XMLNode& other) noexcept
@@ -355,8 +526,7 @@ XMLNode::XMLNode(XMLNode&& other) noexcept
 
 XMLNode& XMLNode::operator=(const XMLNode& other) noexcept
 {
-    if (other.m_d)
-        ++other.m_d->refCount;
+    XMLNodeData::acquire(other.m_d);
     XMLNodeData::release(m_d);
     m_d = other.m_d;
     return *this;
@@ -402,9 +572,11 @@ public:
     {
     }
 
-    XMLNode run(XMLResults* results);
+    static XMLNode parse(const char* text, size_t len, const char* tag, XMLResults* results);
 
 private:
+    XMLNode run(XMLResults* results);
+
     struct Frame_ {
         XMLNodeData* node;
         size_t child0;
@@ -418,7 +590,10 @@ private:
     bool parseClear_(const char* open, size_t openLen, const char* closeTag, size_t closeLen, bool noCase);
     bool parseStartTag_();
     bool parseEndTag_();
-    void freeAttributes_();
+    template<typename T> T* arenaArray_(const T* from, size_t n);
+    char* arenaString_(const char* from, size_t len);
+    const char* intern_(const char* name, size_t len);
+    XMLNodeData* newRecord_(const char* name, size_t len, char declaration, XMLNodeData* parent);
     void addOrder_(XMLContentKind kind, size_t index0, size_t stackSize);
     void close_();
     bool fail_(XMLError error, const char* where);
@@ -428,6 +603,7 @@ private:
     const char* m_end;
     XMLError m_error = XMLErrorNone;
     const char* m_errorAt = nullptr;
+    XMLArena* m_arena = nullptr;
 
     std::vector<Frame_> m_open;
     std::vector<XMLNodeData*> m_children;
@@ -436,6 +612,15 @@ private:
     std::vector<int> m_order;
     std::vector<XMLAttribute> m_attributes; // of the start tag being read
     std::vector<const char*> m_segments; // pieces of a text joined across comments
+
+    // Element names of this document, each stored once (open addressing).
+    struct Name_ {
+        const char* text;
+        size_t len;
+        size_t hash;
+    };
+    std::vector<Name_> m_names;
+    size_t m_nameCount = 0;
 };
 
 bool XMLParser_::fail_(XMLError error, const char* where)
@@ -443,6 +628,71 @@ bool XMLParser_::fail_(XMLError error, const char* where)
     m_error = error;
     m_errorAt = where;
     return false;
+}
+
+template<typename T> T* XMLParser_::arenaArray_(const T* from, size_t n)
+{
+    if (n == 0)
+        return nullptr;
+    T* to = static_cast<T*>(m_arena->take(n * sizeof(T), alignof(T)));
+    std::memcpy(to, from, n * sizeof(T));
+    return to;
+}
+
+char* XMLParser_::arenaString_(const char* from, size_t len)
+{
+    char* to = static_cast<char*>(m_arena->take(len + 1));
+    std::memcpy(to, from, len);
+    to[len] = 0;
+    return to;
+}
+
+// Documents repeat a few element names many times; sharing one copy per
+// name saves memory and copying.
+const char* XMLParser_::intern_(const char* name, size_t len)
+{
+    size_t hash = 14695981039346656037ull;
+    for (size_t i = 0; i < len; ++i)
+        hash = (hash ^ static_cast<unsigned char>(name[i])) * 1099511628211ull;
+    if (m_names.empty())
+        m_names.resize(256);
+    size_t mask = m_names.size() - 1;
+    // A long probe means crafted collisions: store a private copy instead.
+    for (size_t i = hash & mask, probes = 0; probes < 32; i = (i + 1) & mask, ++probes) {
+        Name_& e = m_names[i];
+        if (e.text && e.hash == hash && e.len == len && std::memcmp(e.text, name, len) == 0)
+            return e.text;
+        if (e.text)
+            continue;
+        const char* text = arenaString_(name, len);
+        e = {text, len, hash};
+        if (++m_nameCount * 2 > m_names.size()) {
+            std::vector<Name_> old(m_names.size() * 2, Name_ {nullptr, 0, 0});
+            old.swap(m_names);
+            mask = m_names.size() - 1;
+            for (const Name_& o : old) {
+                if (!o.text)
+                    continue;
+                size_t k = o.hash & mask;
+                while (m_names[k].text)
+                    k = (k + 1) & mask;
+                m_names[k] = o;
+            }
+        }
+        return text;
+    }
+    return arenaString_(name, len);
+}
+
+XMLNodeData* XMLParser_::newRecord_(const char* name, size_t len, char declaration, XMLNodeData* parent)
+{
+    auto* d = static_cast<XMLNodeData*>(m_arena->take(sizeof(XMLNodeData), alignof(XMLNodeData)));
+    std::memset(d, 0, sizeof(XMLNodeData));
+    d->name = name ? intern_(name, len) : nullptr;
+    d->isDeclaration = declaration;
+    d->parent = parent;
+    d->arena = m_arena;
+    return d;
 }
 
 void XMLParser_::addOrder_(XMLContentKind kind, size_t index0, size_t stackSize)
@@ -456,40 +706,33 @@ void XMLParser_::close_()
     m_open.pop_back();
     XMLNodeData* d = f.node;
     size_t n = m_children.size() - f.child0;
-    d->children = copyArray(m_children.data() + f.child0, n);
-    d->nChild = d->capChild = int(n);
+    d->children = arenaArray_(m_children.data() + f.child0, n);
+    d->nChild = int(n);
     m_children.resize(f.child0);
     n = m_texts.size() - f.text0;
-    d->texts = copyArray(m_texts.data() + f.text0, n);
-    d->nText = d->capText = int(n);
+    d->texts = arenaArray_(m_texts.data() + f.text0, n);
+    d->nText = int(n);
     m_texts.resize(f.text0);
     n = m_clears.size() - f.clear0;
-    d->clears = copyArray(m_clears.data() + f.clear0, n);
-    d->nClear = d->capClear = int(n);
+    d->clears = arenaArray_(m_clears.data() + f.clear0, n);
+    d->nClear = int(n);
     m_clears.resize(f.clear0);
     n = m_order.size() - f.order0;
-    d->order = copyArray(m_order.data() + f.order0, n);
-    d->capOrder = int(n);
+    d->order = arenaArray_(m_order.data() + f.order0, n);
     m_order.resize(f.order0);
-}
-
-void XMLParser_::freeAttributes_()
-{
-    for (const XMLAttribute& a : m_attributes)
-        std::free(const_cast<char*>(a.name));
-    m_attributes.clear();
 }
 
 XMLNode XMLParser_::run(XMLResults* results)
 {
-    XMLNodeData* top = XMLNodeData::create(nullptr, 0, 0, nullptr);
+    m_arena = new XMLArena;
+    XMLNodeData* top = newRecord_(nullptr, 0, 0, nullptr);
+    m_arena->top = top;
     XMLNode document(top);
     m_open.push_back({top, 0, 0, 0, 0});
 
     bool ok = true;
     while (ok && m_p < m_end)
         ok = step_();
-    freeAttributes_();
     if (ok && m_open.size() > 1) {
         m_error = XMLWarningUnmatchedEndTag;
         m_errorAt = m_end;
@@ -555,7 +798,7 @@ bool XMLParser_::parseClear_(const char* open, size_t openLen, const char* close
     if (!to)
         return fail_(XMLErrorUnmatchedClearEnd, m_p);
     const Frame_& f = m_open.back();
-    m_clears.push_back({copyString(from, size_t(to - from)), open, closeTag});
+    m_clears.push_back({arenaString_(from, size_t(to - from)), open, closeTag});
     addOrder_(XMLContentClear, f.clear0, m_clears.size());
     m_p = to + closeLen;
     return true;
@@ -614,19 +857,16 @@ bool XMLParser_::parseText_()
     size_t total = 0;
     for (size_t i = 0; i < m_segments.size(); i += 2)
         total += size_t(m_segments[i + 1] - m_segments[i]);
-    char* text = static_cast<char*>(checkedAlloc(total + 1));
+    char* text = static_cast<char*>(m_arena->take(total + 1));
     char* out = text;
     for (size_t i = 0; i < m_segments.size(); i += 2) {
         const char* bad = nullptr;
         out = decodeInto(m_segments[i], m_segments[i + 1], out, &bad);
-        if (!out) {
-            std::free(text);
+        if (!out)
             return fail_(XMLErrorUnknownEntity, bad);
-        }
     }
     *out = 0;
-    if (size_t(out - text) + 64 < total)
-        text = static_cast<char*>(checkedRealloc(text, size_t(out - text) + 1));
+    m_arena->giveBack(out + 1, total - size_t(out - text));
     const Frame_& f = m_open.back();
     m_texts.push_back(text);
     addOrder_(XMLContentText, f.text0, m_texts.size());
@@ -683,27 +923,26 @@ bool XMLParser_::parseStartTag_()
             const char* ve = static_cast<const char*>(std::memchr(vb, *q, size_t(m_end - vb)));
             if (!ve)
                 return fail_(XMLErrorUnexpectedToken, m_end);
-            char* block = static_cast<char*>(checkedAlloc(attrLen + 1 + size_t(ve - vb) + 1));
+            char* block = static_cast<char*>(m_arena->take(attrLen + 1 + size_t(ve - vb) + 1));
             std::memcpy(block, attrName, attrLen);
             block[attrLen] = 0;
             const char* bad = nullptr;
             char* out = decodeInto(vb, ve, block + attrLen + 1, &bad);
-            if (!out) {
-                std::free(block);
+            if (!out)
                 return fail_(XMLErrorUnknownEntity, bad);
-            }
             *out = 0;
+            m_arena->giveBack(out + 1, size_t(ve - vb) - size_t(out - (block + attrLen + 1)));
             m_attributes.push_back({block, block + attrLen + 1});
             q = ve + 1;
         } else {
-            m_attributes.push_back({copyString(attrName, attrLen), nullptr});
+            m_attributes.push_back({arenaString_(attrName, attrLen), nullptr});
         }
     }
 
     Frame_& f = m_open.back();
-    XMLNodeData* d = XMLNodeData::create(name, size_t(nameEnd - name), declaration, f.node);
+    XMLNodeData* d = newRecord_(name, size_t(nameEnd - name), declaration, f.node);
     d->refCount = 1; // held by the parent
-    d->attributes = copyArray(m_attributes.data(), m_attributes.size());
+    d->attributes = arenaArray_(m_attributes.data(), m_attributes.size());
     d->nAttribute = int(m_attributes.size());
     m_attributes.clear();
     m_children.push_back(d);
@@ -746,14 +985,11 @@ bool XMLParser_::parseEndTag_()
     return true;
 }
 
-XMLNode XMLNode::parseString(const char* text, const char* tag, XMLResults* results)
+// The text ends at its length or at the first NUL byte, whichever is first.
+XMLNode XMLParser_::parse(const char* text, size_t len, const char* tag, XMLResults* results)
 {
-    if (!text) {
-        if (results)
-            *results = {XMLErrorNoElements, 0, 0};
-        return XMLNode();
-    }
-    size_t len = std::strlen(text);
+    if (const void* nul = std::memchr(text, 0, len))
+        len = size_t(static_cast<const char*>(nul) - text);
     if (len == 0) {
         if (results)
             *results = {XMLErrorNoData, 0, 0};
@@ -776,6 +1012,29 @@ XMLNode XMLNode::parseString(const char* text, const char* tag, XMLResults* resu
     return node;
 }
 
+XMLNode XMLNode::parseString(const char* text, const char* tag, XMLResults* results)
+{
+    if (!text) {
+        if (results)
+            *results = {XMLErrorNoElements, 0, 0};
+        return XMLNode();
+    }
+    return XMLParser_::parse(text, std::strlen(text), tag, results);
+}
+
+namespace {
+
+const char* skipByteOrderMark(const char* text, size_t& len)
+{
+    if (len >= 3 && std::memcmp(text, "\xEF\xBB\xBF", 3) == 0) {
+        len -= 3;
+        return text + 3;
+    }
+    return text;
+}
+
+} // namespace
+
 XMLNode XMLNode::parseFile(const char* fileName, const char* tag, XMLResults* results)
 {
     FILE* f = fileName ? std::fopen(fileName, "rb") : nullptr;
@@ -784,35 +1043,49 @@ XMLNode XMLNode::parseFile(const char* fileName, const char* tag, XMLResults* re
             *results = {XMLErrorFileNotFound, 0, 0};
         return XMLNode();
     }
-    // Read to the end rather than trusting the size: some files report none.
     struct stat st {
     };
-    size_t cap = (fstat(fileno(f), &st) == 0 && st.st_size > 0) ? size_t(st.st_size) + 1 : 4096;
-    char* buf = static_cast<char*>(checkedAlloc(cap + 1));
+    const bool sized = fstat(fileno(f), &st) == 0 && st.st_size > 0;
+
+    // A large regular file is mapped rather than copied: the parse reads it
+    // once from front to back, and the copy would double the memory needed.
+    if (sized && S_ISREG(st.st_mode) && st.st_size >= (1 << 20)) {
+        size_t len = size_t(st.st_size);
+        void* map = mmap(nullptr, len, PROT_READ, MAP_PRIVATE | MAP_POPULATE, fileno(f), 0);
+        if (map != MAP_FAILED) {
+            std::fclose(f);
+            madvise(map, len, MADV_SEQUENTIAL);
+            const char* text = skipByteOrderMark(static_cast<const char*>(map), len);
+            XMLNode node = XMLParser_::parse(text, len, tag, results);
+            munmap(map, size_t(st.st_size));
+            return node;
+        }
+    }
+
+    // Read to the end rather than trusting the size: some files report none.
+    size_t cap = sized ? size_t(st.st_size) + 1 : 4096;
+    char* buf = static_cast<char*>(checkedAlloc(cap));
     size_t len = 0;
     for (;;) {
         if (len == cap) {
             cap *= 2;
-            buf = static_cast<char*>(checkedRealloc(buf, cap + 1));
+            buf = static_cast<char*>(checkedRealloc(buf, cap));
         }
         size_t got = std::fread(buf + len, 1, cap - len, f);
         len += got;
         if (got == 0)
             break;
     }
-    bool readError = std::ferror(f);
+    const bool readError = std::ferror(f);
     std::fclose(f);
+    XMLNode node;
     if (readError) {
-        std::free(buf);
         if (results)
             *results = {XMLErrorFileNotFound, 0, 0};
-        return XMLNode();
+    } else {
+        const char* text = skipByteOrderMark(buf, len);
+        node = XMLParser_::parse(text, len, tag, results);
     }
-    buf[len] = 0;
-    const char* text = buf;
-    if (len >= 3 && std::memcmp(buf, "\xEF\xBB\xBF", 3) == 0)
-        text += 3;
-    XMLNode node = parseString(text, tag, results);
     std::free(buf);
     return node;
 }
@@ -950,11 +1223,12 @@ XMLNode XMLNode::addChild(const char* name, char isDeclaration, int position)
     if (!m_d || !name || !*name || m_d->isDeclaration)
         return XMLNode();
     XMLNodeData* d = m_d;
+    d->ownContent();
     XMLNodeData* c = XMLNodeData::create(name, std::strlen(name), isDeclaration ? 1 : 0, d);
     c->refCount = 1; // held by the parent
     int count = d->nChild + d->nText + d->nClear;
-    growFor(d->children, d->capChild, d->nChild + 1);
-    growFor(d->order, d->capOrder, count + 1);
+    growFor(d->children, d->nChild);
+    growFor(d->order, count);
 
     int at = (position < 0 || position > d->nChild) ? d->nChild : position;
     std::memmove(d->children + at + 1, d->children + at, size_t(d->nChild - at) * sizeof(XMLNodeData*));
@@ -982,6 +1256,7 @@ const char* XMLNode::updateText(const char* text, int i)
     if (!m_d || !text || m_d->isDeclaration)
         return nullptr;
     XMLNodeData* d = m_d;
+    d->ownContent();
     char* copy = copyString(text, std::strlen(text));
     if (i >= 0 && i < d->nText) {
         std::free(d->texts[i]);
@@ -989,8 +1264,8 @@ const char* XMLNode::updateText(const char* text, int i)
         return copy;
     }
     int count = d->nChild + d->nText + d->nClear;
-    growFor(d->texts, d->capText, d->nText + 1);
-    growFor(d->order, d->capOrder, count + 1);
+    growFor(d->texts, d->nText);
+    growFor(d->order, count);
     d->texts[d->nText] = copy;
     d->order[count] = d->nText * 4 + XMLContentText;
     ++d->nText;

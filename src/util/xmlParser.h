@@ -4,12 +4,14 @@
 //
 // A document is parsed into a tree of node records; XMLNode is a cheap,
 // reference-counted handle to one record. Copying a handle shares the record.
-// A record (and the part of the tree that only it keeps alive) is freed when
-// its last handle goes. Lookups that find nothing return the empty node, and
-// every getter on the empty node returns null or 0, so callers can chain
-// lookups without checks. Nothing here throws, and nothing recurses over the
-// depth of a document: parsing, freeing and writing all use explicit stacks,
-// so hostile nesting cannot exhaust the call stack.
+// A parsed document is freed as a whole when the last handle to any of its
+// nodes goes (a handle to one element keeps the document's storage); an
+// element made by addChild lives while a handle or its parent holds it.
+// Lookups that find nothing return the empty node, and every getter on the
+// empty node returns null or 0, so callers can chain lookups without checks.
+// Nothing here throws, and nothing recurses over the depth of a document:
+// parsing, freeing and writing use explicit stacks, so hostile nesting cannot
+// exhaust the call stack. Handles are not safe to share between threads.
 //
 // Plain C++ without Qt types, so that every part of the program can use it.
 

@@ -93,6 +93,7 @@ private slots:
     void roundTrip();
     void deepDocument_data();
     void deepDocument();
+    void deepBuiltTree();
     void rcXmlEdit_data();
     void rcXmlEdit();
     void noiseNeverBreaksTheTree_data();
@@ -410,6 +411,19 @@ void TstXmlParser::handlesShareData()
     XMLNode moved = std::move(b);
     QVERIFY(b.isEmpty());
     QCOMPARE(moved.getText(), "x");
+
+    // Added elements outlive the document they were added to, with their
+    // own added children; the document's parsed part goes with it.
+    XMLNode added, kept;
+    {
+        XMLNode doc = XMLNode::parseString("<r><a>t</a></r>");
+        added = doc.addChild("x");
+        added.addChild("y").updateText("deep");
+        kept = doc.getChildNode("a");
+        kept.updateText("u", 1);
+    }
+    QCOMPARE(dump(added), QByteArray("x{y{'deep'}}"));
+    QCOMPARE(dump(kept), QByteArray("a{'t' 'u'}"));
 }
 
 void TstXmlParser::changes_data()
@@ -594,8 +608,11 @@ void TstXmlParser::deepDocument()
         if (n.isEmpty())
             return;
         walked = 0;
-        for (XMLNode c = n; c.nChildNode(); c = c.getChildNode(0))
+        XMLNode c = n;
+        for (; c.nChildNode(); c = c.getChildNode(0))
             ++walked;
+        c.updateText("changed", 9); // freeing a changed document walks it
+        c = XMLNode();
         written = n.writeToFile(path.constData(), nullptr, 0);
         XMLNode back = XMLNode::parseFile(path.constData(), nullptr, &again);
         reread = 0;
@@ -613,6 +630,38 @@ void TstXmlParser::deepDocument()
     QCOMPARE(int(written), 0);
     QCOMPARE(int(again.error), 0);
     QCOMPARE(reread, depth - 1);
+}
+
+// A chain built with addChild below a parsed root, changed at the bottom:
+// written, read back and freed without recursion as well.
+void TstXmlParser::deepBuiltTree()
+{
+    const int n = 100000;
+    const QByteArray path = QFile::encodeName(m_dir.filePath("built.xml"));
+    XMLResults r;
+    int reread = -1;
+    XMLError written = XMLErrorCannotWrite;
+    QThread* t = QThread::create([&] {
+        XMLNode root = XMLNode::parseString("<root><keep/></root>");
+        XMLNode c = root;
+        for (int i = 0; i < n; ++i)
+            c = c.addChild("n");
+        c.updateText("bottom");
+        written = root.writeToFile(path.constData(), nullptr, 0);
+        c = XMLNode();
+        root = XMLNode();
+        XMLNode back = XMLNode::parseFile(path.constData(), "root", &r);
+        reread = 0;
+        for (c = back.getChildNode("n"); !c.isEmpty(); c = c.getChildNode(0))
+            ++reread;
+    });
+    t->setStackSize(256 * 1024);
+    t->start();
+    QVERIFY(t->wait(60000));
+    delete t;
+    QCOMPARE(int(written), 0);
+    QCOMPARE(int(r.error), 0);
+    QCOMPARE(reread, n);
 }
 
 void TstXmlParser::rcXmlEdit_data()
