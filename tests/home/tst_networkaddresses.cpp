@@ -1,5 +1,4 @@
 #include "home/NetworkAddresses.h"
-#include "home/ScreenScale.h"
 
 #include <QTest>
 
@@ -24,8 +23,6 @@ class TstNetworkAddresses : public QObject
 private slots:
     void labels_data();
     void labels();
-    void scale_data();
-    void scale();
 };
 
 void TstNetworkAddresses::labels_data()
@@ -69,29 +66,6 @@ void TstNetworkAddresses::labels()
     const auto [one, two] = NetworkAddresses::labels(NetworkAddresses::select(interfaces));
     QCOMPARE(one, first);
     QCOMPARE(two, second);
-}
-
-void TstNetworkAddresses::scale_data()
-{
-    QTest::addColumn<QSize>("screen");
-    QTest::addColumn<int>("x100");
-    QTest::addColumn<int>("y100");
-    QTest::addColumn<int>("x5min2");
-    QTest::newRow("1080p") << QSize(1920, 1080) << 100 << 100 << 5;
-    QTest::newRow("4K") << QSize(3840, 2160) << 200 << 200 << 10;
-    QTest::newRow("small") << QSize(640, 480) << 33 << 44 << 2;
-}
-
-void TstNetworkAddresses::scale()
-{
-    QFETCH(QSize, screen);
-    QFETCH(int, x100);
-    QFETCH(int, y100);
-    QFETCH(int, x5min2);
-    const ScreenScale s(screen);
-    QCOMPARE(s.x(100), x100);
-    QCOMPARE(s.y(100), y100);
-    QCOMPARE(s.x(5, 2), x5min2);
 }
 
 QTEST_MAIN(TstNetworkAddresses)
