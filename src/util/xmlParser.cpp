@@ -54,7 +54,7 @@ struct XMLArena {
         size_t mapped; // length of the mapping, 0 for a heap block
     };
     Block* head = nullptr;
-    size_t nextSize = 64 * 1024;
+    size_t nextSize = 4096;
     long handles = 0; // handles to records of this document
     bool changed = false; // some record owns content or has added children
     XMLNodeData* top = nullptr;
@@ -725,6 +725,10 @@ void XMLParser_::close_()
 XMLNode XMLParser_::run(XMLResults* results)
 {
     m_arena = new XMLArena;
+    // A tree takes about twice the size of its text: start near that, so a
+    // small file gets a small block and a big one few blocks.
+    while (m_arena->nextSize < 1024 * 1024 && m_arena->nextSize < size_t(m_end - m_begin) * 2)
+        m_arena->nextSize *= 2;
     XMLNodeData* top = newRecord_(nullptr, 0, 0, nullptr);
     m_arena->top = top;
     XMLNode document(top);

@@ -1,7 +1,6 @@
 #include "util/xmlParser.h"
 
 #include <QFile>
-#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
@@ -96,8 +95,6 @@ private slots:
     void deepBuiltTree();
     void rcXmlEdit_data();
     void rcXmlEdit();
-    void noiseNeverBreaksTheTree_data();
-    void noiseNeverBreaksTheTree();
 
 private:
     QTemporaryDir m_dir;
@@ -711,46 +708,6 @@ void TstXmlParser::rcXmlEdit()
     QCOMPARE(int(r.error), 0);
     QCOMPARE(back.getChildNode("theme").getChildNode("titlelayout").getText(), value.constData());
     QCOMPARE(back.getAttribute("xmlns"), "http://openbox.org/3.4/rc");
-}
-
-void TstXmlParser::noiseNeverBreaksTheTree_data()
-{
-    QTest::addColumn<quint32>("seed");
-    for (quint32 seed : {1u, 7u, 42u, 1234u, 99999u})
-        QTest::addRow("seed %u", seed) << seed;
-}
-
-// Random mixtures of markup pieces and raw bytes: the result always follows
-// the documented contract, and whatever parses writes back stably.
-void TstXmlParser::noiseNeverBreaksTheTree()
-{
-    QFETCH(quint32, seed);
-    QRandomGenerator rng(seed);
-    const char* const pieces[] = {"<a>", "</a>", "<b x='1'>", "</b>", "<c/>", "<?d?>", "<!--", "-->", "<![CDATA[",
-        "]]>", "&amp;", "&#65;", "&", "<", ">", "\"", " ", "\n", "text", "<PRE>", "</PRE>", "<!DOCTYPE", "=", "/", "?"};
-    const QByteArray a = QFile::encodeName(m_dir.filePath("n1.xml"));
-    const QByteArray b = QFile::encodeName(m_dir.filePath("n2.xml"));
-    for (int round = 0; round < 300; ++round) {
-        QByteArray text;
-        int len = int(rng.bounded(60));
-        for (int i = 0; i < len; ++i) {
-            if (rng.bounded(4) == 0)
-                text += char(rng.bounded(1, 256));
-            else
-                text += pieces[rng.bounded(int(sizeof(pieces) / sizeof(pieces[0])))];
-        }
-        XMLResults r;
-        XMLNode n = XMLNode::parseString(text.constData(), nullptr, &r);
-        QVERIFY2(r.error <= XMLErrorUnknownEntity && r.error != XMLErrorNoElements, text.constData());
-        QCOMPARE(n.isEmpty(), r.error > XMLWarningNoTag);
-        if (n.isEmpty())
-            continue;
-        QCOMPARE(int(n.writeToFile(a.constData())), 0);
-        XMLNode back = XMLNode::parseFile(a.constData(), nullptr, &r);
-        QVERIFY2(r.error == XMLErrorNone, text.constData());
-        QCOMPARE(int(back.writeToFile(b.constData())), 0);
-        QVERIFY2(readAll(a) == readAll(b), text.constData());
-    }
 }
 
 QTEST_GUILESS_MAIN(TstXmlParser)
