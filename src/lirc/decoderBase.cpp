@@ -2,12 +2,18 @@
 
 DecoderBase::DecoderBase(const char* name, PreviousSample_s& previous, IrClock* clock)
     : m_name(name)
-    , m_clock(clock ? clock : IrClock::realTime())
     , m_previous(previous)
 {
+    setClock(clock);
 }
 
-void DecoderBase::pushRawData(unsigned int sample)
+void DecoderBase::setClock(IrClock* clock)
+{
+    m_clock = clock ? clock : IrClock::realTime();
+    m_stamp = m_clock->stampNs();
+}
+
+void DecoderBase::pushAfterClear_(unsigned int sample)
 {
     applyPendingClear_();
     m_fifo.push(sample);
@@ -33,8 +39,10 @@ void DecoderBase::clear()
     m_clearPending.store(true, std::memory_order_release);
 }
 
-void DecoderBase::resetNow_()
+void DecoderBase::takePendingClear_()
 {
+    if (!m_clearPending.exchange(false, std::memory_order_acquire))
+        return;
     m_state = 0;
     m_accumulator = 0;
     m_outputCode.store(0, std::memory_order_relaxed);

@@ -22,25 +22,30 @@ class DecoderBase : public Decoder
 {
 public:
     const std::string& getDecoderName() const final { return m_name; }
-    void pushRawData(unsigned int sample) final;
+    void pushRawData(unsigned int sample) final
+    {
+        if (m_clearPending.load(std::memory_order_relaxed)) [[unlikely]]
+            return pushAfterClear_(sample);
+        m_fifo.push(sample);
+    }
     unsigned int popRawData() final;
     std::uint64_t popScanCode() final;
     void clear() final;
 
     // nullptr selects the real-time clock.
-    void setClock(IrClock* clock) { m_clock = clock ? clock : IrClock::realTime(); }
+    void setClock(IrClock* clock);
     IrClock* clock() const { return m_clock; }
 
     // A pause longer than this between two samples abandons a frame.
     static constexpr std::int64_t AbandonPauseNs = 110'000'000;
 
 protected:
-    // The time of the previous sample decoded by any object of one decoder
-    // class; kept per class, process-wide.
+    // When a pause begins for one decoder class: 110 ms after the previous
+    // sample any object of the class decoded; kept per class, process-wide.
     struct PreviousSample_s {
-        static constexpr std::int64_t None = std::numeric_limits<std::int64_t>::min();
-        std::atomic<std::int64_t> ns {None};
-        void reset() { ns.store(None, std::memory_order_relaxed); }
+        static constexpr std::int64_t None = std::numeric_limits<std::int64_t>::max();
+        std::atomic<std::int64_t> pauseAfterNs {None};
+        void reset() { pauseAfterNs.store(None, std::memory_order_relaxed); }
     };
 
     DecoderBase(const char* name, PreviousSample_s& previous, IrClock* clock);
@@ -51,16 +56,17 @@ protected:
         applyPendingClear_();
         return m_fifo.pop();
     }
-    // Reads the clock and makes it the class's previous-sample time; true when
-    // the class had decoded a sample before and more than 110 ms have passed.
-    bool pauseAbandons_()
+    // The time of this sample. Read before anything else, while no other
+    // value is live, which keeps the decoders' common path free of calls.
+    std::int64_t readClock_() const { return m_stamp ? *m_stamp : m_clock->nowNs(); }
+    // Makes now the class's previous-sample time; true when the class had
+    // decoded a sample before and more than 110 ms have passed since then (a
+    // clock that jumps back makes no pause).
+    bool pauseAbandons_(std::int64_t now)
     {
-        const std::int64_t now = m_clock->nowNs();
-        const std::int64_t before = m_previous.ns.load(std::memory_order_relaxed);
-        m_previous.ns.store(now, std::memory_order_relaxed);
-        // Wrapping difference: a clock that jumps back is no pause.
-        return before != PreviousSample_s::None
-            && std::int64_t(std::uint64_t(now) - std::uint64_t(before)) > AbandonPauseNs;
+        const std::int64_t pauseAfter = m_previous.pauseAfterNs.load(std::memory_order_relaxed);
+        m_previous.pauseAfterNs.store(std::int64_t(std::uint64_t(now) + AbandonPauseNs), std::memory_order_relaxed);
+        return now > pauseAfter;
     }
     void setOutputCode_(std::uint64_t code) { m_outputCode.store(code, std::memory_order_release); }
 
@@ -70,15 +76,17 @@ protected:
 private:
     void applyPendingClear_()
     {
-        if (m_clearPending.load(std::memory_order_relaxed) && m_clearPending.exchange(false, std::memory_order_acquire))
-            resetNow_();
+        if (m_clearPending.load(std::memory_order_relaxed)) [[unlikely]]
+            takePendingClear_();
     }
-    void resetNow_();
+    [[gnu::noinline, gnu::cold]] void takePendingClear_();
+    [[gnu::noinline, gnu::cold]] void pushAfterClear_(unsigned int sample);
 
     std::string m_name;
     std::atomic<std::uint64_t> m_outputCode {0};
     std::atomic<bool> m_clearPending {false};
     SampleFifo m_fifo;
-    IrClock* m_clock;
+    IrClock* m_clock = nullptr;
+    const std::int64_t* m_stamp = nullptr;
     PreviousSample_s& m_previous;
 };

@@ -6,47 +6,51 @@ DecoderBase::PreviousSample_s KaseikyoDecoder::s_previous;
 
 KaseikyoDecoder::KaseikyoDecoder(IrClock* clock)
     : DecoderBase("kaseikyo", s_previous, clock)
+    , m_durations(durations_())
 {
 }
 
 void KaseikyoDecoder::resetClassState() { s_previous.reset(); }
 
-KaseikyoDecoder::Symbol KaseikyoDecoder::classify_(unsigned int us)
+// The windows in the order they are tried; the first holding d gives N.
+DurationClassifier KaseikyoDecoder::durations_()
 {
-    if (us >= 2801 && us <= 3599)
-        return Header;
-    if (us >= 1501 && us <= 1999)
-        return HeaderSpace;
-    if (us >= 301 && us <= 599)
-        return Short;
-    if (us >= 401 && us <= 1999)
-        return Long;
-    if (us > 68000)
-        return End;
-    return Unmatched;
+    const DurationClassifier::Window_s windows[] = {
+        {2801, 3599, Header},
+        {1501, 1999, HeaderSpace},
+        {301, 599, Short},
+        {401, 1999, Long}, // 600-1500 after the windows before it
+        {68001, DurationClassifier::Open, End},
+    };
+    return DurationClassifier(windows);
 }
 
 void KaseikyoDecoder::decode()
 {
+    const std::int64_t now = readClock_();
     const unsigned int sample = takeSample_();
     const bool pulse = IrSample::isPulse(sample);
     const Symbol symbol = classify_(IrSample::duration(sample));
 
-    if (pauseAbandons_()) {
+    if (pauseAbandons_(now)) {
         m_accumulator = 0;
         m_state = pulse && symbol == Header ? 1 : 0;
         return;
     }
 
-    int next = 0;
-    switch (m_state) {
-    case 0: // idle
+    // Idle is where most samples find most decoders: only a header pulse
+    // leads anywhere.
+    if (m_state == 0) {
         if (pulse) {
             m_accumulator = 0;
             if (symbol == Header)
-                next = 1;
+                m_state = 1;
         }
-        break;
+        return;
+    }
+
+    int next = 0;
+    switch (m_state) {
     case 1: // header pulse seen
         if (!pulse && symbol == HeaderSpace)
             next = 2;

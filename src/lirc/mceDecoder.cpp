@@ -8,6 +8,7 @@ DecoderBase::PreviousSample_s MceDecoder::s_previous;
 MceDecoder::MceDecoder(IrClock* clock)
     : DecoderBase("mce", s_previous, clock)
     , m_endSpace(configuredEndSpace())
+    , m_durations(durations_(m_endSpace))
 {
 }
 
@@ -15,31 +16,30 @@ unsigned int MceDecoder::configuredEndSpace() { return platformUsesLongEndSpaces
 
 void MceDecoder::resetClassState() { s_previous.reset(); }
 
-MceDecoder::Symbol MceDecoder::classify_(unsigned int us) const
+// The windows in the order they are tried; the first holding d gives N.
+DurationClassifier MceDecoder::durations_(unsigned int endSpace)
 {
-    if (us >= 1901 && us <= 2899)
-        return Leader;
-    if (us >= 651 && us <= 949)
-        return Double;
-    if (us + 2000 > m_endSpace && us < m_endSpace + 2000)
-        return End;
-    if (us >= 301 && us <= 649)
-        return Single;
-    if (us >= 701 && us <= 999)
-        return Double;
-    if (us >= 1001 && us <= 1449)
-        return Triple;
-    return Unmatched;
+    const unsigned int e = endSpace;
+    const DurationClassifier::Window_s windows[] = {
+        {1901, 2899, Leader},
+        {651, 949, Double},
+        {e - 1999, e + 1999, End}, // E - 2000 < d < E + 2000
+        {301, 649, Single},
+        {701, 999, Double},
+        {1001, 1449, Triple},
+    };
+    return DurationClassifier(windows);
 }
 
 void MceDecoder::decode()
 {
+    const std::int64_t now = readClock_();
     const unsigned int sample = takeSample_();
     const Symbol symbol = classify_(IrSample::duration(sample));
     // The end space is a space whatever the sample says.
     const bool pulse = IrSample::isPulse(sample) && symbol != End;
 
-    if (pauseAbandons_()) {
+    if (pauseAbandons_(now)) {
         m_accumulator = 0;
         m_state = pulse && symbol == Leader ? 1 : 0;
         return;
@@ -63,15 +63,19 @@ void MceDecoder::decode()
         {true, Triple}, // 10: trailer mark with the first data bit's mark
     };
 
-    int next = 0;
-    switch (m_state) {
-    case 0: // idle
+    // Idle is where most samples find most decoders: only a header pulse
+    // leads anywhere.
+    if (m_state == 0) {
         if (pulse) {
             m_accumulator = 0;
             if (symbol == Leader)
-                next = 1;
+                m_state = 1;
         }
-        break;
+        return;
+    }
+
+    int next = 0;
+    switch (m_state) {
     case 1:
     case 2:
     case 3:

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "lirc/decoderBase.h"
+#include "lirc/durationClassifier.h"
 
 // RC6 mode 6A, the protocol of media-centre remotes: a 2400/800 µs leader,
 // the start bit, mode bits 1 1 0 and a double-width trailer bit, then
@@ -24,8 +25,10 @@ public:
 
 private:
     enum Symbol { Unmatched, Leader, Double, End, Single, Triple };
-    Symbol classify_(unsigned int us) const;
+    Symbol classify_(unsigned int us) const { return Symbol(m_durations.classify(us)); }
+    static DurationClassifier durations_(unsigned int endSpace);
 
     unsigned int m_endSpace;
+    DurationClassifier m_durations;
     static PreviousSample_s s_previous;
 };

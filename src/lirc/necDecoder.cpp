@@ -8,6 +8,7 @@ DecoderBase::PreviousSample_s NecDecoder::s_previous;
 NecDecoder::NecDecoder(IrClock* clock)
     : DecoderBase("nec", s_previous, clock)
     , m_endSpace(configuredEndSpace())
+    , m_durations(durations_(m_endSpace))
 {
 }
 
@@ -15,46 +16,48 @@ unsigned int NecDecoder::configuredEndSpace() { return platformUsesLongEndSpaces
 
 void NecDecoder::resetClassState() { s_previous.reset(); }
 
-NecDecoder::Symbol NecDecoder::classify_(unsigned int us) const
+// The windows in the order they are tried; the first holding d gives N.
+DurationClassifier NecDecoder::durations_(unsigned int endSpace)
 {
-    if (us >= 8501 && us <= 9499)
-        return Header;
-    if (us >= 4001 && us <= 4999)
-        return HeaderSpace;
-    if (us >= 2051 && us <= 2449)
-        return RepeatSpace;
-    if (us >= 361 && us <= 759)
-        return Short;
-    if (us >= 1391 && us <= 1989)
-        return Long;
-    if (us + 10000 > m_endSpace && us < m_endSpace + 15000)
-        return End;
-    if (us >= 94801 && us <= 98799)
-        return RepeatEnd;
-    return Unmatched;
+    const unsigned int e = endSpace;
+    const DurationClassifier::Window_s windows[] = {
+        {8501, 9499, Header},
+        {4001, 4999, HeaderSpace},
+        {2051, 2449, RepeatSpace},
+        {361, 759, Short},
+        {1391, 1989, Long},
+        {e - 9999, e + 14999, End}, // E - 10000 < d < E + 15000
+        {94801, 98799, RepeatEnd},
+    };
+    return DurationClassifier(windows);
 }
 
 void NecDecoder::decode()
 {
+    const std::int64_t now = readClock_();
     const unsigned int sample = takeSample_();
     const bool pulse = IrSample::isPulse(sample);
     const Symbol symbol = classify_(IrSample::duration(sample));
 
-    if (pauseAbandons_()) {
+    if (pauseAbandons_(now)) {
         m_accumulator = 0;
         m_state = pulse && symbol == Header ? 1 : 0;
         return;
     }
 
-    int next = 0;
-    switch (m_state) {
-    case 0: // idle
+    // Idle is where most samples find most decoders: only a header pulse
+    // leads anywhere.
+    if (m_state == 0) {
         if (pulse) {
             m_accumulator = 0;
             if (symbol == Header)
-                next = 1;
+                m_state = 1;
         }
-        break;
+        return;
+    }
+
+    int next = 0;
+    switch (m_state) {
     case 1: // header pulse seen
         if (!pulse && symbol == HeaderSpace)
             next = 2;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "lirc/decoderBase.h"
+#include "lirc/durationClassifier.h"
 
 // NEC: a 9000/4500 header, 560 µs bit pulses, 560 (0) or 1690 (1) µs spaces,
 // any number of bits, closed by the end space E; a held button sends repeat
@@ -21,8 +22,10 @@ public:
 
 private:
     enum Symbol { Unmatched, Header, HeaderSpace, RepeatSpace, Short, Long, End, RepeatEnd };
-    Symbol classify_(unsigned int us) const;
+    Symbol classify_(unsigned int us) const { return Symbol(m_durations.classify(us)); }
+    static DurationClassifier durations_(unsigned int endSpace);
 
     unsigned int m_endSpace;
+    DurationClassifier m_durations;
     static PreviousSample_s s_previous;
 };

@@ -6,47 +6,52 @@ DecoderBase::PreviousSample_s SamsungDecoder::s_previous;
 
 SamsungDecoder::SamsungDecoder(IrClock* clock)
     : DecoderBase("samsung", s_previous, clock)
+    , m_durations(durations_())
 {
 }
 
 void SamsungDecoder::resetClassState() { s_previous.reset(); }
 
-SamsungDecoder::Symbol SamsungDecoder::classify_(unsigned int us)
+// The windows in the order they are tried; the first holding d gives N.
+DurationClassifier SamsungDecoder::durations_()
 {
-    if (us >= 4001 && us <= 4999)
-        return Header;
-    if (us >= 376 && us <= 749)
-        return Short;
-    if (us >= 501 && us <= 2499)
-        return Long;
-    if (us > 46500)
-        return End;
-    return Unmatched;
+    const DurationClassifier::Window_s windows[] = {
+        {4001, 4999, Header},
+        {376, 749, Short},
+        {501, 2499, Long}, // 750-2499 after the window before it
+        {46501, DurationClassifier::Open, End},
+    };
+    return DurationClassifier(windows);
 }
 
 void SamsungDecoder::decode()
 {
+    const std::int64_t now = readClock_();
     const unsigned int sample = takeSample_();
     if (IrSample::isTimeout(sample))
         return;
     const bool pulse = IrSample::isPulse(sample);
     const Symbol symbol = classify_(IrSample::duration(sample));
 
-    if (pauseAbandons_()) {
+    if (pauseAbandons_(now)) {
         m_accumulator = 0;
         m_state = pulse && symbol == Header ? 1 : 0;
         return;
     }
 
-    int next = 0;
-    switch (m_state) {
-    case 0: // idle
+    // Idle is where most samples find most decoders: only a header pulse
+    // leads anywhere.
+    if (m_state == 0) {
         if (pulse) {
             m_accumulator = 0;
             if (symbol == Header)
-                next = 1;
+                m_state = 1;
         }
-        break;
+        return;
+    }
+
+    int next = 0;
+    switch (m_state) {
     case 1: // header pulse seen
         if (!pulse && symbol == Header)
             next = 2;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "lirc/decoderBase.h"
+#include "lirc/durationClassifier.h"
 
 // Samsung: a 4500/4500 µs header, 500 µs bit pulses, 500 (0) or 1500 (1) µs
 // spaces, closed by a space of more than 46.5 ms. The receiver's time-out
@@ -16,7 +17,9 @@ public:
 
 private:
     enum Symbol { Unmatched, Header, Short, Long, End };
-    static Symbol classify_(unsigned int us);
+    Symbol classify_(unsigned int us) const { return Symbol(m_durations.classify(us)); }
+    static DurationClassifier durations_();
 
+    DurationClassifier m_durations;
     static PreviousSample_s s_previous;
 };

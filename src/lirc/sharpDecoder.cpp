@@ -6,29 +6,31 @@ DecoderBase::PreviousSample_s SharpDecoder::s_previous;
 
 SharpDecoder::SharpDecoder(IrClock* clock)
     : DecoderBase("sharp", s_previous, clock)
+    , m_durations(durations_())
 {
 }
 
 void SharpDecoder::resetClassState() { s_previous.reset(); }
 
-SharpDecoder::Symbol SharpDecoder::classify_(unsigned int us)
+// The windows in the order they are tried; the first holding d gives N.
+DurationClassifier SharpDecoder::durations_()
 {
-    if (us >= 221 && us <= 419)
-        return Pulse320;
-    if (us >= 581 && us <= 779)
-        return Space680;
-    if (us >= 1481 && us <= 1879)
-        return Space1680;
-    return Unmatched;
+    const DurationClassifier::Window_s windows[] = {
+        {221, 419, Pulse320},
+        {581, 779, Space680},
+        {1481, 1879, Space1680},
+    };
+    return DurationClassifier(windows);
 }
 
 void SharpDecoder::decode()
 {
+    const std::int64_t now = readClock_();
     const unsigned int sample = takeSample_();
     const bool pulse = IrSample::isPulse(sample);
     const Symbol symbol = classify_(IrSample::duration(sample));
 
-    if (pauseAbandons_()) {
+    if (pauseAbandons_(now)) {
         m_accumulator = 0;
         if (pulse)
             m_bitCount = 0;
@@ -36,16 +38,20 @@ void SharpDecoder::decode()
         return;
     }
 
-    int next = 0;
-    switch (m_state) {
-    case 0: // idle
+    // Idle is where most samples find most decoders: only a header pulse
+    // leads anywhere.
+    if (m_state == 0) {
         if (pulse) {
             m_accumulator = 0;
             m_bitCount = 0;
             if (symbol == Pulse320)
-                next = 1;
+                m_state = 1;
         }
-        break;
+        return;
+    }
+
+    int next = 0;
+    switch (m_state) {
     case 1: // bit pulse seen
         if (!pulse && (symbol == Space680 || symbol == Space1680)) {
             ++m_bitCount;

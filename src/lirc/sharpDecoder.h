@@ -1,6 +1,7 @@
 #pragma once
 
 #include "lirc/decoderBase.h"
+#include "lirc/durationClassifier.h"
 
 #include <cstdint>
 
@@ -19,8 +20,10 @@ public:
 
 private:
     enum Symbol { Unmatched, Pulse320, Space680, Space1680 };
-    static Symbol classify_(unsigned int us);
+    Symbol classify_(unsigned int us) const { return Symbol(m_durations.classify(us)); }
+    static DurationClassifier durations_();
 
     std::uint32_t m_bitCount = 0;
+    DurationClassifier m_durations;
     static PreviousSample_s s_previous;
 };

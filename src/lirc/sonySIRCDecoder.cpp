@@ -8,6 +8,7 @@ std::atomic<std::uint32_t> SonySIRCDecoder::s_bitCount {0};
 
 SonySIRCDecoder::SonySIRCDecoder(IrClock* clock)
     : DecoderBase("sonySIRC", s_previous, clock)
+    , m_durations(durations_())
 {
 }
 
@@ -17,24 +18,25 @@ void SonySIRCDecoder::resetClassState()
     setBitCount_(0);
 }
 
-SonySIRCDecoder::Symbol SonySIRCDecoder::classify_(unsigned int us)
+// The windows in the order they are tried; the first holding d gives N.
+DurationClassifier SonySIRCDecoder::durations_()
 {
-    if (us >= 2201 && us <= 2599)
-        return Header;
-    if (us >= 1001 && us <= 1399)
-        return One;
-    if (us >= 401 && us <= 799)
-        return Zero;
-    return Unmatched;
+    const DurationClassifier::Window_s windows[] = {
+        {2201, 2599, Header},
+        {1001, 1399, One},
+        {401, 799, Zero},
+    };
+    return DurationClassifier(windows);
 }
 
 void SonySIRCDecoder::decode()
 {
+    const std::int64_t now = readClock_();
     const unsigned int sample = takeSample_();
     const bool pulse = IrSample::isPulse(sample);
     const Symbol symbol = classify_(IrSample::duration(sample));
 
-    if (pauseAbandons_()) {
+    if (pauseAbandons_(now)) {
         m_accumulator = 0;
         setOutputCode_(0);
         setBitCount_(0);
@@ -42,16 +44,20 @@ void SonySIRCDecoder::decode()
         return;
     }
 
-    int next = 0;
-    switch (m_state) {
-    case 0: // idle
+    // Idle is where most samples find most decoders: only a header pulse
+    // leads anywhere.
+    if (m_state == 0) {
         if (pulse) {
             m_accumulator = 0;
             setBitCount_(0);
             if (symbol == Header)
-                next = 1;
+                m_state = 1;
         }
-        break;
+        return;
+    }
+
+    int next = 0;
+    switch (m_state) {
     case 1: // header pulse seen
         if (!pulse && symbol == Zero)
             next = 2;

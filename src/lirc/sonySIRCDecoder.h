@@ -1,6 +1,7 @@
 #pragma once
 
 #include "lirc/decoderBase.h"
+#include "lirc/durationClassifier.h"
 
 #include <atomic>
 #include <cstdint>
@@ -22,9 +23,11 @@ public:
 
 private:
     enum Symbol { Unmatched, Header, One, Zero };
-    static Symbol classify_(unsigned int us);
+    Symbol classify_(unsigned int us) const { return Symbol(m_durations.classify(us)); }
+    static DurationClassifier durations_();
     static void setBitCount_(std::uint32_t count) { s_bitCount.store(count, std::memory_order_relaxed); }
 
+    DurationClassifier m_durations;
     static PreviousSample_s s_previous;
     static std::atomic<std::uint32_t> s_bitCount;
 };

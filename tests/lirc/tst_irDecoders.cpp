@@ -2,7 +2,7 @@
 #include "irDecoderSet.h"
 #include "irFrameEncoder.h"
 #include "lirc/irSample.h"
-#include "lirc/manualIrClock.h"
+#include "lirc/irSampleClock.h"
 
 #include <QElapsedTimer>
 #include <QTest>
@@ -333,7 +333,7 @@ void TstIrDecoders::sonyProcessWideCountAndPause()
 {
     // Two Sony decoders share one bit count: fed in lockstep, every bit
     // counts twice and no frame length matches any more.
-    ManualIrClock clock;
+    IrSampleClock clock;
     SonySIRCDecoder a(&clock), b(&clock);
     for (quint32 sample : sony(0x495 << 1, 12)) {
         clock.advanceUs(IrSample::duration(sample));
@@ -375,7 +375,7 @@ void TstIrDecoders::sonyProcessWideCountAndPause()
 
 void TstIrDecoders::fifoClearAndCollection()
 {
-    ManualIrClock clock;
+    IrSampleClock clock;
     NecDecoder first(&clock);
     QCOMPARE(first.getDecoderName(), std::string("nec"));
     QCOMPARE(first.popRawData(), 0u);
@@ -387,6 +387,15 @@ void TstIrDecoders::fifoClearAndCollection()
         first.pushRawData(i);
     for (quint32 i = 4; i <= 40; ++i)
         QCOMPARE(first.popRawData(), i);
+    QCOMPARE(first.popRawData(), 0u);
+    // A clear drops everything queued, however much.
+    for (quint32 i = 1; i <= 4; ++i)
+        first.pushRawData(i);
+    first.clear();
+    first.pushRawData(7);
+    first.pushRawData(8);
+    QCOMPARE(first.popRawData(), 7u);
+    QCOMPARE(first.popRawData(), 8u);
     QCOMPARE(first.popRawData(), 0u);
 
     // clear() mid-frame: the rest of the frame is not taken.
@@ -425,7 +434,7 @@ void TstIrDecoders::crossThreadHandOver()
 {
     // The capture thread decodes while another thread collects and now and
     // then clears: whatever the collector sees is a whole code or nothing.
-    ManualIrClock clock;
+    IrSampleClock clock;
     NecDecoder decoder(&clock);
     const Samples frames = nec(0x20DF10EF) + necRepeat() + necRepeat();
     std::atomic<bool> stop {false};
