@@ -2,8 +2,8 @@
 
 #include "lirc/decoder.h"
 #include "lirc/irSample.h"
+#include "lirc/irSampleClock.h"
 #include "lirc/kaseikyoDecoder.h"
-#include "lirc/manualIrClock.h"
 #include "lirc/mceDecoder.h"
 #include "lirc/necDecoder.h"
 #include "lirc/samsungDecoder.h"
@@ -52,7 +52,7 @@ public:
     static void resetClassState();
 
 private:
-    ManualIrClock m_clock;
+    IrSampleClock m_clock;
     MceDecoder m_mce;
     NecDecoder m_nec;
     SonySIRCDecoder m_sony;

@@ -1,0 +1,62 @@
+// Arbitrary raw sample streams through all six decoders. Each 4 bytes are one
+// sample exactly as the device delivers it. Bits 26-31, which no decoder
+// examines, also steer this driver: bit 31 clears every decoder before the
+// sample, bit 30 queues the sample twice before decoding twice.
+#include "irDecoderSet.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+
+namespace {
+
+void check(bool ok)
+{
+    if (!ok)
+        __builtin_trap();
+}
+
+// What the stored format promises about each decoder's codes.
+void checkCode(const Decoder& decoder, std::uint64_t code)
+{
+    const std::string& name = decoder.getDecoderName();
+    if (name == "mce")
+        check((code & ~MceDecoder::CodeMask) == 0);
+    else if (name == "sharp")
+        check(code < (1u << 13));
+    else if (name == "sonySIRC")
+        check(code < (1u << 19));
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    // One set for the whole run, as on the appliance; every input starts idle.
+    static IrDecoderSet set;
+    IrDecoderSet::resetClassState();
+    set.clear();
+
+    for (std::size_t i = 0; i + 4 <= size; i += 4) {
+        unsigned int sample;
+        std::memcpy(&sample, data + i, 4);
+        if (sample & 0x80000000u) {
+            set.clear();
+            for (Decoder* d : set.decoders())
+                check(d->popScanCode() == 0);
+        }
+        if (sample & 0x40000000u) {
+            for (Decoder* d : set.decoders())
+                d->pushRawData(sample);
+            set.feed(sample);
+            for (Decoder* d : set.decoders())
+                d->decode();
+            for (Decoder* d : set.decoders())
+                check(d->popRawData() == 0);
+        } else {
+            set.feed(sample);
+        }
+        set.takeCodes(checkCode);
+    }
+    return 0;
+}
