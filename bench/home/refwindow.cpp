@@ -6,6 +6,7 @@
 #include "home/ScreenScale.h"
 
 #include <QApplication>
+#include <QPixmapCache>
 #include <QTimer>
 #include <QWidget>
 
@@ -39,6 +40,7 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     ImageResources::registerAll();
+    QPixmapCache::setCacheLimit(64 * 1024); // as the home screen does
     app.setStyleSheet(wallpaperStyleSheet(0));
     Window w;
     w.setAttribute(Qt::WA_StyledBackground);

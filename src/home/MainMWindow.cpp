@@ -58,6 +58,14 @@ QPixmap scaledToHeight(const QPixmap& pixmap, int height)
 
 bool isNo(const QString& value) { return value.compare(QLatin1String("no"), Qt::CaseInsensitive) == 0; }
 
+// A new style sheet re-polishes the widget and everything below it: only when
+// it really changes.
+void setSheet(QWidget* widget, const QString& sheet)
+{
+    if (widget->styleSheet() != sheet)
+        widget->setStyleSheet(sheet);
+}
+
 } // namespace
 
 MainMWindow::MainMWindow(QWidget* parent)
@@ -368,11 +376,14 @@ void MainMWindow::changeblurshadow()
     const int blur = qMax(w * 5 / 1920, 2);
     const int offset = qMax(w / 1920, 1);
     auto shadow = [&](QWidget* label) {
-        auto* effect = new QGraphicsDropShadowEffect(label);
+        auto* effect = qobject_cast<QGraphicsDropShadowEffect*>(label->graphicsEffect());
+        if (!effect) {
+            effect = new QGraphicsDropShadowEffect(label);
+            effect->setColor(QColor(0, 0, 0, 210));
+            label->setGraphicsEffect(effect);
+        }
         effect->setBlurRadius(blur);
         effect->setOffset(offset, offset);
-        effect->setColor(QColor(0, 0, 0, 210));
-        label->setGraphicsEffect(effect);
     };
     if (!ui->txtclock->isHidden())
         shadow(ui->txtclock);
@@ -392,9 +403,8 @@ void MainMWindow::changeblurshadow()
     const int radius = qMax(w * 10 / 1920, 5);
     const int border = qMax(w * 6 / 1920, 2);
     for (QFrame* f : {ui->frmlang, ui->frmsetting, ui->frmlogout, ui->frmaudio, ui->frmtandem})
-        f->setStyleSheet(style.arg(radius).arg(border).arg(f->objectName()));
-    ui->frmtips->setStyleSheet(
-        style.arg(qMax(w * 10 / 1920, 4)).arg(qMax(w * 4 / 1920, 2)).arg(ui->frmtips->objectName()));
+        setSheet(f, style.arg(radius).arg(border).arg(f->objectName()));
+    setSheet(ui->frmtips, style.arg(qMax(w * 10 / 1920, 4)).arg(qMax(w * 4 / 1920, 2)).arg(ui->frmtips->objectName()));
 }
 
 QPixmap MainMWindow::userPicture_() const
@@ -470,7 +480,7 @@ void MainMWindow::resizeEvent(QResizeEvent* event)
     ui->labwaiting->raise();
 
     changeblurshadow();
-    ui->centralwidget->setStyleSheet(wallpaperStyleSheet(m_wallpaper));
+    setSheet(ui->centralwidget, wallpaperStyleSheet(m_wallpaper));
 }
 
 void MainMWindow::paintEvent(QPaintEvent* event)
