@@ -85,8 +85,6 @@ private slots:
 
     void reportsJobState_data();
     void reportsJobState();
-    void nameIsOneArgument_data();
-    void nameIsOneArgument();
     void busyRefusesAndCancelStops();
     void cancelBeforeInstallDoesNothing();
     void handOverNeverLosesWakeUp();
@@ -127,66 +125,55 @@ void TstBentoInstaller::record(BentoInstaller& installer)
 
 void TstBentoInstaller::reportsJobState_data()
 {
+    QTest::addColumn<QString>("name");
     QTest::addColumn<QList<QByteArray>>("answers");
     QTest::addColumn<QStringList>("events");
 
-    QTest::newRow("download, install, enabled") << QList<QByteArray> {state("download_operating", "\"10\""),
-        state("download_operating", "\"60\""), state("install_operating", "\"2\""), state("enabled")}
-                                                << QStringList {"D10", "D60", "I2", "F"};
-    QTest::newRow("progress as a number or missing counts 0") << QList<QByteArray> {state("download_operating", "40"),
-        state("install_operating"), state("enabled")} << QStringList {"D0", "I0", "F"};
+    QTest::newRow("download, install, enabled")
+        << "Photon"
+        << QList<QByteArray> {state("download_operating", "\"10\""), state("download_operating", "\"60\""),
+               state("install_operating", "\"2\""), state("enabled")}
+        << QStringList {"D10", "D60", "I2", "F"};
+    QTest::newRow("progress as a number or missing counts 0")
+        << "Media Hub"
+        << QList<QByteArray> {state("download_operating", "40"), state("install_operating"), state("enabled")}
+        << QStringList {"D0", "I0", "F"};
+    // Package names are one argument each, never shell text.
     QTest::newRow("broken, empty and unknown answers are pending")
+        << "x; touch /tmp/owned \"$(id)\"'"
         << QList<QByteArray> {"{\"status_value\": \"download_oper", "", state("ENABLED", "\"5\""), state("enabled")}
         << QStringList {"F"};
 }
 
 void TstBentoInstaller::reportsJobState()
 {
+    QFETCH(QString, name);
     QFETCH(QList<QByteArray>, answers);
     QFETCH(QStringList, events);
     m_runner->setStates(answers);
 
     BentoInstaller installer;
     record(installer);
-    QCOMPARE(installer.Install("Photon"), 0);
+    QCOMPARE(installer.Install(name), 0);
     QTRY_COMPARE_WITH_TIMEOUT(m_events.size(), events.size(), 10000);
     QCOMPARE(m_events, events);
     QVERIFY(!m_offThread);
 
     // Polling stopped with the job; the commands were exactly these.
     QTest::qWait(1300);
-    QStringList expected {kPrefix + "-a Photon"};
-    for (int i = 0; i < answers.size(); ++i)
-        expected << kPrefix + "-s Photon --output 2";
-    QCOMPARE(m_runner->lines(), expected);
-    QCOMPARE(m_events, events);
-}
-
-void TstBentoInstaller::nameIsOneArgument_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::newRow("blank") << "Media Hub";
-    QTest::newRow("shell text") << "x; touch /tmp/owned";
-    QTest::newRow("quotes and substitution") << "\"$(id)\"'";
-}
-
-void TstBentoInstaller::nameIsOneArgument()
-{
-    QFETCH(QString, name);
-    m_runner->setStates({state("enabled")});
-    BentoInstaller installer;
-    record(installer);
-    QCOMPARE(installer.Install(name), 0);
-    QTRY_COMPARE(m_events, QStringList {"F"});
     installer.Cancel();
-    const QList<RecordingRunner::Call_s> calls = m_runner->calls();
-    QCOMPARE(calls.size(), 3);
     const QStringList runner {"/opt/bin/privrun", "/sbin/bento_cli"};
-    for (const RecordingRunner::Call_s& c : calls)
+    QList<QStringList> expected {runner + QStringList({"-a", name})};
+    for (int i = 0; i < answers.size(); ++i)
+        expected << runner + QStringList({"-s", name, "--output", "2"});
+    expected << runner + QStringList({"-c", name});
+    QList<QStringList> args;
+    for (const RecordingRunner::Call_s& c : m_runner->calls()) {
         QCOMPARE(c.program, QString("sudo"));
-    QCOMPARE(calls[0].args, runner + QStringList({"-a", name}));
-    QCOMPARE(calls[1].args, runner + QStringList({"-s", name, "--output", "2"}));
-    QCOMPARE(calls[2].args, runner + QStringList({"-c", name}));
+        args << c.args;
+    }
+    QCOMPARE(args, expected);
+    QCOMPARE(m_events, events);
 }
 
 void TstBentoInstaller::busyRefusesAndCancelStops()
