@@ -13,6 +13,7 @@ n=${2:-200000}
 mode=${3:-real}
 bin=$build/bench/bench_irDecodeCost
 [ -x "$bin" ] || { echo "no $bin: build the target bench_irDecodeCost" >&2; exit 2; }
+command -v valgrind >/dev/null || { echo "valgrind is needed (apt-get install valgrind)" >&2; exit 2; }
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 

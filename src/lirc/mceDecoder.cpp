@@ -45,6 +45,17 @@ void MceDecoder::decode()
         return;
     }
 
+    // Idle is where most samples find most decoders: only a header pulse
+    // leads anywhere.
+    if (m_state == 0) {
+        if (pulse) {
+            m_accumulator = 0;
+            if (symbol == Leader)
+                m_state = 1;
+        }
+        return;
+    }
+
     // Each step of the header expects one (kind, symbol) pair.
     struct Step_s {
         bool pulse;
@@ -62,17 +73,6 @@ void MceDecoder::decode()
         {false, Double}, // 9: trailer bit
         {true, Triple}, // 10: trailer mark with the first data bit's mark
     };
-
-    // Idle is where most samples find most decoders: only a header pulse
-    // leads anywhere.
-    if (m_state == 0) {
-        if (pulse) {
-            m_accumulator = 0;
-            if (symbol == Leader)
-                m_state = 1;
-        }
-        return;
-    }
 
     int next = 0;
     switch (m_state) {
