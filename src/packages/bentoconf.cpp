@@ -2,13 +2,17 @@
 
 #include "appliance/Appliance.h"
 
+#include <QMetaMethod>
+
 namespace {
 
 const QString kAdd = QStringLiteral("pkg_add");
+const QString kVersion = QStringLiteral("Version"), kEnable = QStringLiteral("Enable"),
+              kShell = QStringLiteral("Shell"), kDisplayName = QStringLiteral("Display_Name"),
+              kAdminOnly = QStringLiteral("AdminOnly"), kStart = QStringLiteral("start"),
+              kWebVersion = QStringLiteral("version");
 const QString kUpd = QStringLiteral("pkg_upd");
 const QString kDel = QStringLiteral("pkg_del");
-
-QString eventText(const QString& action, const QString& name) { return action + QLatin1Char('\n') + name; }
 
 bool sameCi(const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
 
@@ -21,15 +25,18 @@ bool isTrue(const QMap<QString, QString>& m, const QString& key)
 // none of them is replaced silently.
 bool confRecordsDiffer(const PkgInfo_s& a, const PkgInfo_s& b)
 {
-    for (const char* key : {"Version", "Enable"}) {
-        if (!sameCi(a.confInfo.value(QLatin1String(key)), b.confInfo.value(QLatin1String(key))))
+    // A record read again from unchanged files shares its entries.
+    if (a.confInfo.isSharedWith(b.confInfo) && a.xmlInfo.isSharedWith(b.xmlInfo))
+        return false;
+    for (const QString* key : {&kVersion, &kEnable}) {
+        if (!sameCi(a.confInfo.value(*key), b.confInfo.value(*key)))
             return true;
     }
-    for (const char* key : {"Shell", "Display_Name", "AdminOnly"}) {
-        if (a.confInfo.value(QLatin1String(key)) != b.confInfo.value(QLatin1String(key)))
+    for (const QString* key : {&kShell, &kDisplayName, &kAdminOnly}) {
+        if (a.confInfo.value(*key) != b.confInfo.value(*key))
             return true;
     }
-    return a.xmlInfo.value(QStringLiteral("start")) != b.xmlInfo.value(QStringLiteral("start"));
+    return a.xmlInfo.value(kStart) != b.xmlInfo.value(kStart);
 }
 
 } // namespace
@@ -53,34 +60,30 @@ void AggPkgInfo::insertPkg(const PkgInfo_s& pkg, int source)
         return;
     const int bit = source == 0 ? InstalledBit : CatalogBit;
     QMap<QString, PkgInfo_s>& pkgs = source == 0 ? m_confPkgs : m_webPkgs;
-    auto changed = [this, source](const QString& event) {
-        if (source == 0)
-            emit confPkgChanged(event);
-        else
-            emit webPkgChanged(event);
-    };
+    const Change_ side = source == 0 ? Change_::Conf : Change_::Web;
 
-    auto word = m_availPkgs.find(pkg.name);
-    if (word == m_availPkgs.end()) {
+    // Looked up without detaching: the readers hold a copy of the map while
+    // they apply their differences, and most inserts change no word.
+    const auto word = m_availPkgs.constFind(pkg.name);
+    if (word == m_availPkgs.cend()) {
         m_availPkgs.insert(pkg.name, bit);
         pkgs.insert(pkg.name, pkg);
-        changed(eventText(kAdd, pkg.name));
-        emit availPkgChanged(eventText(kAdd, pkg.name));
+        notify_(side, kAdd, pkg.name);
+        notify_(Change_::Avail, kAdd, pkg.name);
         return;
     }
     if (!(*word & bit)) {
-        *word |= bit;
+        m_availPkgs[pkg.name] |= bit;
         pkgs.insert(pkg.name, pkg);
-        changed(eventText(kAdd, pkg.name));
+        notify_(side, kAdd, pkg.name);
         return;
     }
     PkgInfo_s& stored = pkgs[pkg.name];
-    const bool differs = source == 0
-        ? confRecordsDiffer(stored, pkg)
-        : !sameCi(stored.xmlInfo.value(QStringLiteral("version")), pkg.xmlInfo.value(QStringLiteral("version")));
+    const bool differs = source == 0 ? confRecordsDiffer(stored, pkg)
+                                     : !sameCi(stored.xmlInfo.value(kWebVersion), pkg.xmlInfo.value(kWebVersion));
     stored = pkg;
     if (differs)
-        changed(eventText(kUpd, pkg.name));
+        notify_(side, kUpd, pkg.name);
 }
 
 void AggPkgInfo::removePkg(QString name, int source)
@@ -91,9 +94,9 @@ void AggPkgInfo::removePkg(QString name, int source)
         const bool gone = word == 0;
         if (gone)
             m_availPkgs.remove(name);
-        emit confPkgChanged(eventText(kDel, name));
+        notify_(Change_::Conf, kDel, name);
         if (gone)
-            emit availPkgChanged(eventText(kDel, name));
+            notify_(Change_::Avail, kDel, name);
     }
     if ((source == 1 || source == -1) && m_webPkgs.remove(name)) {
         int& word = m_availPkgs[name];
@@ -101,9 +104,9 @@ void AggPkgInfo::removePkg(QString name, int source)
         const bool gone = word == 0;
         if (gone)
             m_availPkgs.remove(name);
-        emit webPkgChanged(eventText(kDel, name));
+        notify_(Change_::Web, kDel, name);
         if (gone)
-            emit availPkgChanged(eventText(kDel, name));
+            notify_(Change_::Avail, kDel, name);
     }
 }
 
@@ -123,12 +126,9 @@ void AggPkgInfo::clearAggPkgInfo(int source)
                 if (gone)
                     m_availPkgs.erase(word);
             }
-            if (installed)
-                emit confPkgChanged(eventText(kDel, name));
-            else
-                emit webPkgChanged(eventText(kDel, name));
+            notify_(installed ? Change_::Conf : Change_::Web, kDel, name);
             if (gone)
-                emit availPkgChanged(eventText(kDel, name));
+                notify_(Change_::Avail, kDel, name);
         }
         pkgs.clear();
     };
@@ -142,6 +142,23 @@ void AggPkgInfo::clearAggPkgInfo(int source)
     }
     if (source == -1)
         m_availPkgs.clear();
+}
+
+void AggPkgInfo::notify_(Change_ which, const QString& action, const QString& name)
+{
+    static const QMetaMethod web = QMetaMethod::fromSignal(&AggPkgInfo::webPkgChanged);
+    static const QMetaMethod conf = QMetaMethod::fromSignal(&AggPkgInfo::confPkgChanged);
+    static const QMetaMethod avail = QMetaMethod::fromSignal(&AggPkgInfo::availPkgChanged);
+    const QMetaMethod& signal = which == Change_::Web ? web : which == Change_::Conf ? conf : avail;
+    if (!isSignalConnected(signal))
+        return; // the readers' scratch models have no listeners
+    const QString event = action + QLatin1Char('\n') + name;
+    if (which == Change_::Web)
+        emit webPkgChanged(event);
+    else if (which == Change_::Conf)
+        emit confPkgChanged(event);
+    else
+        emit availPkgChanged(event);
 }
 
 void AggPkgInfo::rebuildAvailPkgs()
@@ -167,9 +184,9 @@ bool AggPkgInfo::isPkgAvail(const QString& name, int source, int launchable) con
     if (launchable == 0)
         return true;
     const PkgInfo_s& pkg = *m_confPkgs.constFind(name);
-    if (pkg.xmlInfo.value(QStringLiteral("start")).isEmpty())
+    if (pkg.xmlInfo.value(kStart).isEmpty())
         return false;
-    return isTrue(pkg.confInfo, QStringLiteral("AdminOnly")) ? isAdministrator() : true;
+    return isTrue(pkg.confInfo, kAdminOnly) ? isAdministrator() : true;
 }
 
 QStringList AggPkgInfo::PkgNames(int source, int launchable) const
@@ -187,9 +204,9 @@ QStringList AggPkgInfo::PkgNames(int source, int launchable) const
     const bool admin = isAdministrator();
     for (auto it = m_confPkgs.cbegin(); it != m_confPkgs.cend(); ++it) {
         const PkgInfo_s& pkg = it.value();
-        if (pkg.xmlInfo.value(QStringLiteral("start")).isEmpty() || !isTrue(pkg.confInfo, QStringLiteral("Enable")))
+        if (pkg.xmlInfo.value(kStart).isEmpty() || !isTrue(pkg.confInfo, kEnable))
             continue;
-        if (isTrue(pkg.confInfo, QStringLiteral("AdminOnly")) && !admin)
+        if (isTrue(pkg.confInfo, kAdminOnly) && !admin)
             continue;
         names.append(it.key());
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QByteArray>
+#include <QHash>
 #include <QMap>
 #include <QObject>
 #include <QString>
@@ -83,10 +85,29 @@ signals:
     void availPkgChanged(const QString& event);
 
 private:
-    static QMap<QString, QMap<QString, QString>> readConfSections_(const QString& mappedPath);
-    static bool readDescriptor_(const QString& folder, PkgInfo_s& pkg, bool vm);
+    // A descriptor as last read: its bytes and what they gave, so that an
+    // unchanged file is not parsed again and its entries stay shared.
+    struct Descriptor_s {
+        QByteArray bytes;
+        QMap<QString, QString> xmlInfo;
+        QString title; // text of its <name>, the title of a virtual machine
+    };
+    enum class Change_ { Web, Conf, Avail };
+
+    using Sections_ = QMap<QString, QMap<QString, QString>>;
+    static Sections_ readConfSections_(const QByteArray& bytes);
+    bool readDescriptor_(const QString& folder, PkgInfo_s& pkg, bool vm, QHash<QString, Descriptor_s>& seen) const;
     void applyConfDiff_(const AggPkgInfo& scratch);
-    void applyWebDiff_(const AggPkgInfo& scratch);
+    void applyWebDiff_(const QMap<QString, PkgInfo_s>& web);
+    // Emits the change signal; the event text is built only when someone listens.
+    void notify_(Change_ which, const QString& action, const QString& name);
+
+    // What the last ReadConf read: the file's bytes with their sections, and
+    // the descriptors. Unchanged input is recognised by content and gives the
+    // very same (shared) entries again.
+    QByteArray m_confBytes;
+    Sections_ m_confSections;
+    QHash<QString, Descriptor_s> m_descriptors;
 
     QMap<QString, PkgInfo_s> m_webPkgs;
     QMap<QString, PkgInfo_s> m_confPkgs;

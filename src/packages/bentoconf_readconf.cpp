@@ -11,13 +11,52 @@
 #include <algorithm>
 #include <utility>
 
-#define PKG_LOG qDebug().noquote() << QStringLiteral("[bentoconf][%1][%2]").arg(QLatin1String(__func__)).arg(__LINE__)
+#include <cerrno>
+#include <fcntl.h>
+#include <unistd.h>
+
+// The "[unit][function][line]" prefix, built once per log statement.
+#define PKG_LOG                                                                                                        \
+    qDebug().noquote() << [](const char* function) {                                                                   \
+        static const QString prefix                                                                                    \
+            = QStringLiteral("[bentoconf][%1][%2]").arg(QLatin1String(function)).arg(__LINE__);                        \
+        return prefix;                                                                                                 \
+    }(__func__)
 
 namespace {
 
 const QString kVmPathKey = QStringLiteral("TELLORA_VMKIT_PATH_");
 
 QString fromXml(const char* text) { return text ? QString::fromUtf8(text) : QString(); }
+
+enum class FileRead { Missing, Read };
+
+// The whole file in as few system calls as the kernel allows: hundreds of
+// descriptors are read on every change of the package configuration. A
+// file that exists but cannot be read (or is a folder) reads as empty.
+FileRead readWhole(const QString& mappedPath, QByteArray& out)
+{
+    out.clear();
+    const QByteArray name = QFile::encodeName(mappedPath);
+    const int fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return errno == ENOENT || errno == ENOTDIR ? FileRead::Missing : FileRead::Read;
+    char buf[8192];
+    for (;;) {
+        const ssize_t n = ::read(fd, buf, sizeof buf);
+        if (n > 0) {
+            out.append(buf, n);
+            continue;
+        }
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            out.clear();
+        break;
+    }
+    ::close(fd);
+    return FileRead::Read;
+}
 
 // The machine folders of the virtual-machine section, by machine number
 // below `count`. Only keys that are present are visited: a huge count in a
@@ -39,13 +78,11 @@ QList<std::pair<int, QString>> vmFolders(const QMap<QString, QString>& keys, int
 
 } // namespace
 
-QMap<QString, QMap<QString, QString>> AggPkgInfo::readConfSections_(const QString& mappedPath)
+AggPkgInfo::Sections_ AggPkgInfo::readConfSections_(const QByteArray& bytes)
 {
-    QMap<QString, QMap<QString, QString>> sections;
-    QFile file(mappedPath);
-    if (!file.open(QIODevice::ReadOnly))
-        return sections;
-    const QList<QByteArray> lines = file.readAll().split('\n');
+    Sections_ sections;
+    // Decoded once and cut into views: only keys and values become strings.
+    const QString text = QString::fromUtf8(bytes);
 
     QString section;
     QMap<QString, QString> keys;
@@ -54,55 +91,80 @@ QMap<QString, QMap<QString, QString>> AggPkgInfo::readConfSections_(const QStrin
             sections.insert(section, keys);
         keys.clear();
     };
-    for (const QByteArray& raw : lines) {
-        const QString line = QString::fromUtf8(raw).trimmed();
+    const QStringView all(text);
+    for (qsizetype start = 0; start <= all.size();) {
+        qsizetype end = all.indexOf(QLatin1Char('\n'), start);
+        if (end < 0)
+            end = all.size();
+        const QStringView line = all.mid(start, end - start).trimmed();
+        start = end + 1;
         if (line.isEmpty())
             continue;
         if (line.size() >= 2 && line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']'))) {
             store();
-            section = line.mid(1, line.size() - 2);
+            section = line.mid(1, line.size() - 2).toString();
             continue;
         }
         const qsizetype eq = line.indexOf(QLatin1Char('='));
-        const QString key = (eq < 0 ? line : line.left(eq)).trimmed();
+        const QStringView key = (eq < 0 ? line : line.left(eq)).trimmed();
         if (key.isEmpty())
             continue;
-        QString value;
+        QStringView value;
         if (eq >= 0) {
             const qsizetype eq2 = line.indexOf(QLatin1Char('='), eq + 1);
             value = line.mid(eq + 1, eq2 < 0 ? -1 : eq2 - eq - 1).trimmed();
         }
         // Keys above the first header land in the nameless section, which
         // store() never keeps.
-        keys.insert(key, value);
+        keys.insert(key.toString(), value.toString());
     }
     store();
     return sections;
 }
 
-bool AggPkgInfo::readDescriptor_(const QString& folder, PkgInfo_s& pkg, bool vm)
+bool AggPkgInfo::readDescriptor_(
+    const QString& folder, PkgInfo_s& pkg, bool vm, QHash<QString, Descriptor_s>& seen) const
 {
     const QString path = folder + QStringLiteral("/.ivo/ivo.xml");
     PKG_LOG << "ivoConf:" << path;
-    const QString mapped = Appliance::path(path);
-    if (!QFile::exists(mapped))
+    // Read as the XML reader reads a file; a descriptor that cannot be read
+    // parses as an empty one.
+    QByteArray bytes;
+    if (readWhole(Appliance::path(path), bytes) == FileRead::Missing)
         return false;
+    auto known = seen.constFind(path);
+    if (known == seen.cend() || known->bytes != bytes) {
+        const auto previous = m_descriptors.constFind(path);
+        if (previous != m_descriptors.cend() && previous->bytes == bytes) {
+            known = seen.insert(path, *previous);
+        } else {
+            Descriptor_s d;
+            const char* text = bytes.constData();
+            if (bytes.startsWith("\xEF\xBB\xBF"))
+                text += 3;
+            XMLResults results;
+            const XMLNode root = XMLNode::parseString(text, "IVO", &results);
+            const int n = root.nChildNode();
+            for (int i = 0; i < n; ++i) {
+                const XMLNode child = root.getChildNode(i);
+                QString key = fromXml(child.getName());
+                if (child.isAttributeSet("lang"))
+                    key = QStringLiteral("%1<%2>").arg(key, fromXml(child.getAttribute("lang", 0)));
+                d.xmlInfo.insert(key, fromXml(child.getText(0)));
+            }
+            d.title = fromXml(root.getChildNode("name", 0).getText(0));
+            d.bytes = std::move(bytes);
+            known = seen.insert(path, std::move(d));
+        }
+    }
 
-    XMLResults results;
-    const XMLNode root = XMLNode::parseFile(QFile::encodeName(mapped).constData(), "IVO", &results);
-    const int n = root.nChildNode();
-    for (int i = 0; i < n; ++i) {
-        const XMLNode child = root.getChildNode(i);
-        QString key = fromXml(child.getName());
-        if (child.isAttributeSet("lang"))
-            key = QStringLiteral("%1<%2>").arg(key, fromXml(child.getAttribute("lang", 0)));
-        pkg.xmlInfo.insert(key, fromXml(child.getText(0)));
-    }
-    if (vm) {
-        const QString title = fromXml(root.getChildNode("name", 0).getText(0));
-        if (!title.isEmpty())
-            pkg.confInfo.insert(QStringLiteral("Display_Name"), title);
-    }
+    // Entries of an unchanged descriptor are shared with the record read last time.
+    if (pkg.xmlInfo.isEmpty())
+        pkg.xmlInfo = known->xmlInfo;
+    else
+        pkg.xmlInfo.insert(known->xmlInfo);
+    if (vm && !known->title.isEmpty())
+        pkg.confInfo.insert(QStringLiteral("Display_Name"), known->title);
     if (pkg.confInfo.value(QStringLiteral("AdminOnly")).isEmpty())
         pkg.confInfo.insert(QStringLiteral("AdminOnly"), QStringLiteral("FALSE"));
     return true;
@@ -110,18 +172,31 @@ bool AggPkgInfo::readDescriptor_(const QString& folder, PkgInfo_s& pkg, bool vm)
 
 void AggPkgInfo::ReadConf(const QString& path)
 {
-    const QMap<QString, QMap<QString, QString>> sections = readConfSections_(Appliance::path(path));
+    // A missing or unreadable file reads as an empty one.
+    QByteArray bytes;
+    readWhole(Appliance::path(path), bytes);
+    if (bytes != m_confBytes || m_confSections.isEmpty()) {
+        m_confSections = readConfSections_(bytes);
+        // Every installed record says whether it is for administrators only.
+        for (QMap<QString, QString>& keys : m_confSections) {
+            if (keys.value(QStringLiteral("AdminOnly")).isEmpty())
+                keys.insert(QStringLiteral("AdminOnly"), QStringLiteral("FALSE"));
+        }
+        m_confBytes = bytes;
+    }
+    const Sections_& sections = m_confSections;
     m_confFile = sections.isEmpty() ? QString() : path;
 
     const QString productClass = qEnvironmentVariable("BENTO_CLASS");
     AggPkgInfo scratch({}, m_webPkgs);
+    QHash<QString, Descriptor_s> seen;
     for (auto it = sections.cbegin(); it != sections.cend(); ++it) {
         const QMap<QString, QString>& keys = it.value();
         const QString installPath = keys.value(QStringLiteral("Install_Path"));
         if (keys.value(QStringLiteral("Class")) == productClass && !installPath.isEmpty()) {
             PkgInfo_s pkg;
-            pkg.confInfo = keys;
-            if (readDescriptor_(installPath, pkg, false)) {
+            pkg.confInfo = keys; // shared with the sections kept for the next read
+            if (readDescriptor_(installPath, pkg, false, seen)) {
                 pkg.name = it.key();
                 scratch.insertPkg(pkg, 0);
             }
@@ -134,7 +209,7 @@ void AggPkgInfo::ReadConf(const QString& path)
         for (const auto& [n, folder] : vmFolders(keys, count)) {
             PkgInfo_s pkg;
             const qsizetype slash = folder.lastIndexOf(QLatin1Char('/'));
-            if (!readDescriptor_(folder, pkg, true) || slash < 1)
+            if (!readDescriptor_(folder, pkg, true, seen) || slash < 1)
                 continue;
             pkg.name = folder.mid(slash + 1);
             pkg.confInfo.insert(QStringLiteral("Name"), pkg.name);
@@ -144,6 +219,7 @@ void AggPkgInfo::ReadConf(const QString& path)
             scratch.insertPkg(pkg, 0);
         }
     }
+    m_descriptors = std::move(seen);
     applyConfDiff_(scratch);
 }
 

@@ -8,10 +8,17 @@
 
 #include <QDateTime>
 #include <QDebug>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QHash>
+#include <QSet>
 #include <QUrl>
+
+#include <algorithm>
+#include <map>
+#include <memory>
+#include <optional>
+#include <vector>
 
 #define PKG_WARN                                                                                                       \
     qWarning().noquote() << QStringLiteral("[bentoconf][%1][%2]").arg(QLatin1String(__func__)).arg(__LINE__)
@@ -59,7 +66,23 @@ bool isPlainComponent(const QString& s)
 
 struct Platform_s {
     QString modelName, displayName, systemModel, productClass;
+    QByteArray modelUtf8, displayUtf8, systemUtf8;
     bool extendedHw = false;
+
+    // platformID names this appliance. Compared on the bytes where they are
+    // plain ASCII, which is nearly always, without making a string first.
+    bool isThis(const char* id) const
+    {
+        if (!id || !*id)
+            return false; // an identity we could not read is empty and must not match
+        for (const char* c = id; *c; ++c) {
+            if (static_cast<unsigned char>(*c) >= 0x80) {
+                const QString s = QString::fromUtf8(id);
+                return s == modelName || s == displayName || s == systemModel;
+            }
+        }
+        return qstrcmp(id, modelUtf8) == 0 || qstrcmp(id, displayUtf8) == 0 || qstrcmp(id, systemUtf8) == 0;
+    }
 };
 
 Platform_s gatherPlatform()
@@ -80,46 +103,116 @@ Platform_s gatherPlatform()
         p.extendedHw = iniValue("/etc/model.conf", QStringLiteral("System Enclosure"), QStringLiteral("MODEL"), &model)
             && model.contains(QLatin1String("Pro"), Qt::CaseInsensitive);
     }
+    p.modelUtf8 = p.modelName.toUtf8();
+    p.displayUtf8 = p.displayName.toUtf8();
+    p.systemUtf8 = p.systemModel.toUtf8();
     return p;
 }
 
 // The text of an element, or the content of its first CDATA section when it
 // has no text (comments are verbatim sections too, but never values).
-QString elementValue(const XMLNode& node)
+const char* rawValue(const XMLNode& node)
 {
     if (const char* text = node.getText(0))
-        return QString::fromUtf8(text);
+        return text;
     const int n = node.nClear();
     for (int i = 0; i < n; ++i) {
         const XMLClear clear = node.getClear(i);
         if (clear.openTag && qstrcmp(clear.openTag, "<![CDATA[") == 0)
-            return fromXml(clear.value);
+            return clear.value;
     }
-    return {};
+    return nullptr;
 }
 
-// The children of an element as written (for xmlInfo) and by lower-cased
-// name (for the catalog's own fields, whose names match in any case). A later
-// element of the same name wins in both.
-struct Elements_s {
-    QMap<QString, QString> asWritten;
-    QHash<QString, QString> byName;
-    QString value(const char* name) const { return byName.value(QLatin1String(name)); }
+QString elementValue(const XMLNode& node) { return fromXml(rawValue(node)); }
+
+// The catalog's own elements, matched by name in any case.
+enum Field_ {
+    InternalName,
+    Class,
+    TvInstall,
+    NasInstall,
+    Version,
+    Maintainer,
+    PublishedDate,
+    IconTv,
+    Platform,
+    PlatformId,
+    Location,
+    PlatformReq,
+    FieldCount,
+    Other = FieldCount
+};
+const char* const kFieldNames[FieldCount] = {"internalName", "class", "TVInstall", "NASInstall", "version",
+    "maintainer", "publishedDate", "icon_tv", "platform", "platformID", "location", "platformReq"};
+
+// Element names repeat from item to item in the same order: each distinct
+// name becomes a string (and is matched against the fields) only once, and
+// knows its place in key order, so that an item's entries can be put into
+// their map in order instead of being compared into it one by one.
+class ElementNames
+{
+public:
+    struct Name_s {
+        QByteArray raw;
+        QString name;
+        int field;
+        int rank; // position among all names in QString order
+    };
+    const Name_s& get(const char* raw)
+    {
+        if (m_next < m_names.size() && m_names[m_next]->raw == raw)
+            return *m_names[m_next++];
+        for (size_t i = 0; i < m_names.size(); ++i) {
+            if (m_names[i]->raw == raw) {
+                m_next = i + 1;
+                return *m_names[i];
+            }
+        }
+        int field = Other;
+        for (int f = 0; f < FieldCount && field == Other; ++f) {
+            if (qstricmp(raw, kFieldNames[f]) == 0)
+                field = f;
+        }
+        m_names.push_back(std::make_unique<Name_s>(Name_s {QByteArray(raw), fromXml(raw), field, 0}));
+        m_next = m_names.size();
+        // Rare (a new element name): rank everything again.
+        QList<Name_s*> order;
+        for (const auto& n : m_names)
+            order.append(n.get());
+        std::sort(order.begin(), order.end(), [](const Name_s* a, const Name_s* b) { return a->name < b->name; });
+        for (int i = 0; i < order.size(); ++i)
+            order[i]->rank = i;
+        return *m_names.back();
+    }
+    void restart() { m_next = 0; }
+
+private:
+    std::vector<std::unique_ptr<Name_s>> m_names; // stable addresses: entries are handed out by reference
+    size_t m_next = 0;
 };
 
-Elements_s readElements(const XMLNode& node)
-{
-    Elements_s e;
-    const int n = node.nChildNode();
-    for (int i = 0; i < n; ++i) {
-        const XMLNode child = node.getChildNode(i);
-        const QString name = fromXml(child.getName());
-        const QString value = elementValue(child);
-        e.asWritten.insert(name, value);
-        e.byName.insert(name.toLower(), value);
+// An item's entries in document order, put into a map in key order.
+struct Entries_s {
+    QList<std::pair<const ElementNames::Name_s*, QString>> list;
+    QMap<QString, QString> toMap()
+    {
+        // Insertion sort: a dozen entries, nearly always already in the same
+        // order, and stable, so that of two equal names the later (which
+        // wins) comes last.
+        for (qsizetype i = 1; i < list.size(); ++i) {
+            for (qsizetype j = i; j > 0 && list[j - 1].first->rank > list[j].first->rank; --j)
+                std::swap(list[j - 1], list[j]);
+        }
+        std::map<QString, QString> m;
+        for (qsizetype i = 0; i < list.size(); ++i) {
+            if (i + 1 < list.size() && list[i + 1].first == list[i].first)
+                continue;
+            m.emplace_hint(m.end(), list[i].first->name, list[i].second);
+        }
+        return QMap<QString, QString>(std::move(m));
     }
-    return e;
-}
+};
 
 } // namespace
 
@@ -142,117 +235,163 @@ QString AggPkgInfo::CatalogFile(const QString& lang)
 
 void AggPkgInfo::ReadXml(const QString& path, DownloadManager* dm)
 {
-    AggPkgInfo scratch(m_confPkgs, {});
+    QMap<QString, PkgInfo_s> web;
     if (!QFile::exists(path)) {
         m_xmlFile.clear();
-        applyWebDiff_(scratch);
+        applyWebDiff_(web);
         return;
     }
     const Platform_s platform = gatherPlatform();
     m_xmlFile = path;
     const QString folder = path.left(path.lastIndexOf(QLatin1Char('/')) + 1);
     const QDateTime now = QDateTime::currentDateTime();
+    // Icons live in one sub-folder per package: a folder that is not there
+    // holds no icon, and needs no look at the disk.
+    std::optional<QSet<QString>> iconFolders;
 
     XMLResults results;
     const XMLNode root = XMLNode::parseFile(QFile::encodeName(path).constData(), "plugins", &results);
+    ElementNames names;
+    QList<XMLNode> platforms;
+    Entries_s entries;
+    // The entries the reader adds itself, ranked among the catalog's names.
+    const ElementNames::Name_s* const platformIdName = &names.get("platformID");
+    const ElementNames::Name_s* const locationName = &names.get("location");
+    const ElementNames::Name_s* const platformReqName = &names.get("platformReq");
+    const ElementNames::Name_s* const iconName = &names.get("icon_tv");
     int iterator = 0;
     for (XMLNode item = root.getChildNode("item", &iterator); !item.isEmpty();
          item = root.getChildNode("item", &iterator)) {
-        const Elements_s e = readElements(item);
-        const QString tvInstall = e.value("tvinstall");
-        if (tvInstall == QLatin1String("no"))
+        // Every child by name as written; the catalog's own fields by name in
+        // any case. A later element of a name wins in both.
+        QString field[FieldCount];
+        PkgInfo_s pkg;
+        platforms.clear();
+        entries.list.clear();
+        names.restart();
+        const int n = item.nChildNode();
+        for (int i = 0; i < n; ++i) {
+            const XMLNode child = item.getChildNode(i);
+            const ElementNames::Name_s& name = names.get(child.getName());
+            const QString value = elementValue(child);
+            entries.list.append({&name, value});
+            if (name.field == Platform)
+                platforms.append(child);
+            else if (name.field != Other)
+                field[name.field] = value;
+        }
+        if (field[TvInstall] == QLatin1String("no"))
             continue;
-        const QString name = e.value("internalname");
-        if (name.isEmpty() || name == platform.productClass || e.value("class") != platform.productClass)
+        const QString& name = field[InternalName];
+        if (name.isEmpty() || name == platform.productClass || field[Class] != platform.productClass)
             continue;
 
-        Elements_s match;
-        int pi = 0;
-        for (XMLNode p = item.getChildNode("platform", &pi); !p.isEmpty(); p = item.getChildNode("platform", &pi)) {
-            Elements_s candidate = readElements(p);
-            const QString id = candidate.value("platformid");
-            // An identity we could not read is empty and must not match an empty platformID.
-            if (id.isEmpty() || (id != platform.modelName && id != platform.displayName && id != platform.systemModel))
+        // The first build for this appliance; strings only for the one taken.
+        const char* match[FieldCount] = {};
+        bool matched = false;
+        for (const XMLNode& p : std::as_const(platforms)) {
+            const char* candidate[FieldCount] = {};
+            const int pn = p.nChildNode();
+            for (int i = 0; i < pn; ++i) {
+                const XMLNode child = p.getChildNode(i);
+                const int f = names.get(child.getName()).field;
+                if (f == PlatformId || f == Location || f == PlatformReq)
+                    candidate[f] = rawValue(child);
+            }
+            if (!platform.isThis(candidate[PlatformId]) || !candidate[Location] || !*candidate[Location])
                 continue;
-            if (candidate.value("location").isEmpty())
+            if (candidate[PlatformReq] && *candidate[PlatformReq] && !platform.extendedHw)
                 continue;
-            if (!candidate.value("platformreq").isEmpty() && !platform.extendedHw)
-                continue;
-            match = std::move(candidate);
+            std::copy(std::begin(candidate), std::end(candidate), std::begin(match));
+            matched = true;
             break;
         }
-        if (match.byName.isEmpty())
+        if (!matched)
             continue;
 
-        PkgInfo_s pkg;
         pkg.name = name;
-        pkg.xmlInfo = e.asWritten;
-        const QString location = match.value("location");
-        pkg.xmlInfo.insert(QStringLiteral("platformID"), match.value("platformid"));
-        pkg.xmlInfo.insert(QStringLiteral("location"), lastComponent(location));
-        pkg.xmlInfo.insert(QStringLiteral("platformReq"), match.value("platformreq"));
-        pkg.confInfo.insert(QStringLiteral("location"), location);
-        pkg.confInfo.insert(QStringLiteral("Class"), e.value("class"));
-        auto putIfSet = [&pkg](const char* key, const QString& value) {
-            if (!value.isEmpty())
-                pkg.confInfo.insert(QLatin1String(key), value);
-        };
-        putIfSet("Version", e.value("version"));
-        putIfSet("Author", e.value("maintainer"));
-        putIfSet("Date", e.value("publisheddate"));
+        const QString location = fromXml(match[Location]);
+        const QString& icon = field[IconTv];
+        const QString iconFile = lastComponent(icon);
+        // After the item's own elements, so that these win.
+        entries.list.append({platformIdName, fromXml(match[PlatformId])});
+        entries.list.append({locationName, lastComponent(location)});
+        entries.list.append({platformReqName, fromXml(match[PlatformReq])});
+        if (!icon.isEmpty())
+            entries.list.append({iconName, iconFile});
+        pkg.xmlInfo = entries.toMap();
         const QString installPath = folder + name;
-        pkg.confInfo.insert(QStringLiteral("Install_Path"), installPath);
-        const QString nasInstall = e.value("nasinstall");
-        pkg.confInfo.insert(QStringLiteral("NASInstall"), nasInstall.isEmpty() ? QStringLiteral("no") : nasInstall);
+        {
+            // Keys in their map order, each placed at the end.
+            std::map<QString, QString> conf;
+            auto put = [&conf](const QString& key, const QString& value) { conf.emplace_hint(conf.end(), key, value); };
+            if (!field[Maintainer].isEmpty())
+                put(QStringLiteral("Author"), field[Maintainer]);
+            put(QStringLiteral("Class"), field[Class]);
+            if (!field[PublishedDate].isEmpty())
+                put(QStringLiteral("Date"), field[PublishedDate]);
+            put(QStringLiteral("Install_Path"), installPath);
+            put(QStringLiteral("NASInstall"), field[NasInstall].isEmpty() ? QStringLiteral("no") : field[NasInstall]);
+            if (!field[Version].isEmpty())
+                put(QStringLiteral("Version"), field[Version]);
+            if (!icon.isEmpty())
+                put(QStringLiteral("icon_tv"), icon);
+            put(QStringLiteral("location"), location);
+            pkg.confInfo = QMap<QString, QString>(std::move(conf));
+        }
 
-        const QString icon = e.value("icon_tv");
         if (!icon.isEmpty()) {
-            const QString iconFile = lastComponent(icon);
-            pkg.confInfo.insert(QStringLiteral("icon_tv"), icon);
-            pkg.xmlInfo.insert(QStringLiteral("icon_tv"), iconFile);
             if (dm) {
-                // The download manager names the file after the address; look
-                // at the decoded form too, so "%2E%2E" cannot become "..".
+                // The download manager names the file after the address; its
+                // decoded form must be plain too ("%2E%2E", "%2F"), whatever
+                // a server or a later step makes of the escapes.
                 // Only web addresses: a catalog must not make us copy local files.
-                const QUrl url(icon);
-                const QString decoded = url.fileName(QUrl::FullyDecoded);
-                const QString scheme = url.scheme().toLower();
-                if (!isPlainComponent(name) || !isPlainComponent(iconFile)
-                    || (!decoded.isEmpty() && !isPlainComponent(decoded))) {
+                const QString decoded
+                    = iconFile.contains(QLatin1Char('%')) ? QUrl::fromPercentEncoding(iconFile.toUtf8()) : iconFile;
+                if (!isPlainComponent(name) || !isPlainComponent(iconFile) || !isPlainComponent(decoded)) {
                     PKG_WARN << "icon not queued: unsafe package or icon name" << name << icon;
-                } else if (scheme != QLatin1String("http") && scheme != QLatin1String("https")) {
+                } else if (!icon.startsWith(QLatin1String("http://"), Qt::CaseInsensitive)
+                    && !icon.startsWith(QLatin1String("https://"), Qt::CaseInsensitive)) {
                     PKG_WARN << "icon not queued: not a web address" << name << icon;
                 } else {
-                    const QFileInfo local(installPath + QLatin1Char('/') + iconFile);
-                    const bool fresh = local.exists() && local.lastModified().secsTo(now) < 301;
+                    if (!iconFolders) {
+                        const QStringList present
+                            = QDir(folder).entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
+                        iconFolders = QSet<QString>(present.cbegin(), present.cend());
+                    }
+                    bool fresh = false;
+                    if (iconFolders->contains(name)) {
+                        const QFileInfo local(installPath + QLatin1Char('/') + iconFile);
+                        fresh = local.exists() && local.lastModified().secsTo(now) < 301;
+                    }
                     if (!fresh)
                         dm->append(dltask_st {name, icon, installPath, QStringLiteral("BENTO.ICON"), QString()});
                 }
             }
         }
-        scratch.insertPkg(pkg, 1);
+        web.insert(web.cend(), name, pkg); // catalogs usually list their items in name order
     }
-    applyWebDiff_(scratch);
+    applyWebDiff_(web);
 }
 
-void AggPkgInfo::applyWebDiff_(const AggPkgInfo& scratch)
+void AggPkgInfo::applyWebDiff_(const QMap<QString, PkgInfo_s>& web)
 {
+    // The new availability is the installed side as it is now plus the new
+    // catalog; both are copies, so listeners that call back cannot disturb it.
     const QMap<QString, int> oldAvail = m_availPkgs;
-    const QMap<QString, int>& newAvail = scratch.m_availPkgs;
+    const QMap<QString, PkgInfo_s> conf = m_confPkgs;
     for (auto it = oldAvail.cbegin(); it != oldAvail.cend(); ++it) {
         const QString& name = it.key();
-        const auto found = newAvail.constFind(name);
-        if (found == newAvail.cend()) {
+        const auto found = web.constFind(name);
+        if (found != web.cend())
+            insertPkg(*found, 1);
+        else if (!conf.contains(name))
             removePkg(name, -1);
-            continue;
-        }
-        if (*found & CatalogBit)
-            insertPkg(scratch.m_webPkgs.value(name), 1);
         else if (it.value() & CatalogBit)
             removePkg(name, 1);
     }
-    for (auto it = newAvail.cbegin(); it != newAvail.cend(); ++it) {
+    for (auto it = web.cbegin(); it != web.cend(); ++it) {
         if (!oldAvail.contains(it.key()))
-            insertPkg(scratch.m_webPkgs.value(it.key()), 1);
+            insertPkg(it.value(), 1);
     }
 }
