@@ -109,6 +109,9 @@ private slots:
         QCOMPARE(w.watcher()->files().contains(a.root.path(QStringLiteral("/tmp/.tellora.keybolt.xxx"))), supported);
         QCOMPARE(w.watcher()->files().contains(pid), supported);
         QCOMPARE(QFileInfo::exists(pid), supported);
+        w.refreshTimezone(); // started, not waited for
+        QCOMPARE(a.runner.calls().last().line(), a.root.path(QStringLiteral("/etc/Tellora/init.d/tzconf")));
+        QVERIFY(a.runner.calls().last().detached);
     }
 
     void watchedFilesAreEmptiedFirst()
