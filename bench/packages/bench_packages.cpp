@@ -159,7 +159,14 @@ void BM_ReadXml(benchmark::State& state)
 }
 
 // Medians of five runs each: the machines are shared and single runs wander.
-BENCHMARK(BM_ReadConfFirst)->Arg(15)->Arg(500)->UseManualTime()->Unit(benchmark::kMicrosecond)->Repetitions(5);
+BENCHMARK(BM_ReadConfFirst)
+    ->Arg(15)
+    ->Arg(50)
+    ->Arg(150)
+    ->Arg(500)
+    ->UseManualTime()
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(5);
 BENCHMARK(BM_ReadConfReread)->Arg(500)->UseManualTime()->Unit(benchmark::kMicrosecond)->Repetitions(5);
 BENCHMARK(BM_XmlParseOnly)->Arg(2000)->UseManualTime()->Unit(benchmark::kMillisecond)->Repetitions(5);
 BENCHMARK(BM_ReadXml)->Arg(2000)->UseManualTime()->Unit(benchmark::kMillisecond)->Repetitions(5);

@@ -190,6 +190,7 @@ void AggPkgInfo::ReadConf(const QString& path)
     const QString productClass = qEnvironmentVariable("BENTO_CLASS");
     AggPkgInfo scratch({}, m_webPkgs);
     QHash<QString, Descriptor_s> seen;
+    seen.reserve(sections.size());
     for (auto it = sections.cbegin(); it != sections.cend(); ++it) {
         const QMap<QString, QString>& keys = it.value();
         const QString installPath = keys.value(QStringLiteral("Install_Path"));
