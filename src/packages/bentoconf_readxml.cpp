@@ -181,8 +181,10 @@ public:
         for (const auto& n : m_names)
             order.append(n.get());
         std::sort(order.begin(), order.end(), [](const Name_s* a, const Name_s* b) { return a->name < b->name; });
+        // Names that read the same (raw bytes differ only in broken UTF-8)
+        // share a rank, so that document order decides between them.
         for (int i = 0; i < order.size(); ++i)
-            order[i]->rank = i;
+            order[i]->rank = i > 0 && order[i]->name == order[i - 1]->name ? order[i - 1]->rank : i;
         return *m_names.back();
     }
     void restart() { m_next = 0; }
@@ -206,7 +208,7 @@ struct Entries_s {
         }
         std::map<QString, QString> m;
         for (qsizetype i = 0; i < list.size(); ++i) {
-            if (i + 1 < list.size() && list[i + 1].first == list[i].first)
+            if (i + 1 < list.size() && list[i + 1].first->rank == list[i].first->rank)
                 continue;
             m.emplace_hint(m.end(), list[i].first->name, list[i].second);
         }
