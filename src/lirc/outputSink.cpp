@@ -1,0 +1,3 @@
+#include "lirc/outputSink.h"
+
+OutputSink::~OutputSink() = default;
