@@ -8,10 +8,13 @@
 #include "home/NetworkAddresses.h"
 #include "home/ScreenScale.h"
 #include "home/UserSettings.h"
+#include "packages/bentoconf.h"
 #include "socketcpp/UnixSocket.h"
 #include "util/IniParser.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QCryptographicHash>
 #include <QCursor>
 #include <QDebug>
 #include <QDir>
@@ -79,13 +82,20 @@ MainMWindow::MainMWindow(QWidget* parent)
 
     m_iconView = new MultiIconViewV(QSize(5, 3), QSizeF(380, 380), QSizeF(150, 200), 1.3, 0);
     connect(m_iconView, &MultiIconViewV::itemSelected, this, &MainMWindow::mviewitemSelected);
-    // Tiles and launching connect itemEntered to mviewitemEntered.
+    connect(m_iconView, &MultiIconViewV::itemEntered, this, &MainMWindow::mviewitemEntered);
     connect(m_iconView, &MultiIconViewV::focusExit, this, &MainMWindow::mviewfocusExit);
     connect(m_iconView, &MultiIconViewV::topMost, this, &MainMWindow::mviewtopMost);
     connect(m_iconView, &MultiIconViewV::bottomMost, this, &MainMWindow::mviewbottomMost);
 
-    // Seam: the package model is created here and reads the installed
-    // packages from /etc/config/bento.conf.
+    m_packages = new AggPkgInfo(this);
+    // The checksum of what is read now, taken before the read so that a
+    // change in between is not lost: a later rewrite with the same contents,
+    // even the first one, then rebuilds nothing. Computed here rather than
+    // with the md5sum pipeline of later changes (same hex digest), which
+    // would hold up the first frame.
+    if (QFile conf(Appliance::path(QString::fromLatin1(kBentoConf))); conf.open(QIODevice::ReadOnly) && conf.size() > 0)
+        m_confChecksum = QString::fromLatin1(QCryptographicHash::hash(conf.readAll(), QCryptographicHash::Md5).toHex());
+    m_packages->ReadConf(QString::fromLatin1(kBentoConf));
     // Seam: the IR daemon client is created here, its irkeyPressed connected,
     // and started.
 
@@ -103,8 +113,8 @@ MainMWindow::MainMWindow(QWidget* parent)
     watch_(QStringLiteral("/tmp/ivo.cmd"), true);
     watch_(QStringLiteral("/tmp/ivo.hd3"), true);
     watch_(QStringLiteral("/tmp/.audiosource.conf"), true);
-    // Seam: the watcher's fileChanged and directoryChanged are connected by
-    // the command-file and package-change handlers.
+    connect(m_watcher, &QFileSystemWatcher::fileChanged, this, &MainMWindow::fileChanged);
+    connect(m_watcher, &QFileSystemWatcher::directoryChanged, this, &MainMWindow::directoryChanged);
 
     openKeyDevice_();
 
@@ -116,8 +126,8 @@ MainMWindow::MainMWindow(QWidget* parent)
     // Seam: the settings dialog is created here for the package model, gets
     // the frameless flag, and its finished, IVOConfChange, IVOrestart and
     // WallpaperChange signals are connected.
-    // Seam: the package model's confPkgChanged is connected and the tiles are
-    // built (reloadApps).
+    connect(m_packages, &AggPkgInfo::confPkgChanged, this, &MainMWindow::confPkgChanged);
+    reloadApps();
 
     QLayout* gridLayout = ui->wgAppAll->layout();
     if (!gridLayout)
@@ -141,7 +151,7 @@ MainMWindow::MainMWindow(QWidget* parent)
     m_addressTimer->start(5000);
     refreshIpAddress();
     m_waitingTimer = new QTimer(this);
-    // Seam: launching connects m_waitingTimer to refreshWaiting.
+    connect(m_waitingTimer, &QTimer::timeout, this, &MainMWindow::refreshWaiting);
 
     // Seam: the title-bar buttons get this window as their event filter.
     m_waitingStep = 0;
@@ -165,6 +175,8 @@ MainMWindow::~MainMWindow()
     delete m_addressTimer;
     delete m_clockTimer;
     delete m_powerKeyTimer;
+    delete m_packages;
+    m_packages = nullptr;
     delete m_watcher;
     m_watcher = nullptr;
     delete m_iconView;
@@ -520,15 +532,8 @@ void MainMWindow::mviewfocusExit() { m_iconView->setSelect(0); }
 
 void MainMWindow::mviewtopMost()
 {
-    if (!m_iconView->hasFocus())
-        return;
-    for (QFrame* f : {ui->frmlang, ui->frmsetting, ui->frmlogout}) {
-        if (f->isVisible()) {
-            f->setFocus();
-            m_iconView->setSelect(-1);
-            return;
-        }
-    }
+    if (m_iconView->hasFocus() && focusTitleBar_())
+        m_iconView->setSelect(-1);
 }
 
 void MainMWindow::mviewbottomMost()
