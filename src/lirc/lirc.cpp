@@ -25,6 +25,9 @@ Lirc::~Lirc()
     if (isRunning())
         requestStop();
     wait();
+    // Pairs with the loop's last store: what the thread did happens before
+    // the descriptors close, in terms ThreadSanitizer can see as well.
+    m_loopActive.load(std::memory_order_acquire);
     if (m_wakeFd >= 0)
         ::close(m_wakeFd);
     closeDevice_();
@@ -195,6 +198,12 @@ void Lirc::pauseAfterFailedRead_()
 
 void Lirc::run()
 {
+    struct LoopEnd_s {
+        std::atomic<bool>& active;
+        ~LoopEnd_s() { active.store(false, std::memory_order_release); }
+    } loopEnd {m_loopActive};
+    m_loopActive.store(true, std::memory_order_relaxed);
+
     const int epollFd = epoll_create(1);
     if (epollFd < 0) {
         IR_LOG_ERROR("lirc/lirc", "epoll_create() fail");

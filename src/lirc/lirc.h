@@ -101,6 +101,7 @@ private:
     IrSampleClock m_clock; // capture thread only
     std::atomic<bool> m_replay {false};
     std::atomic<std::uint64_t> m_samplesRead {0};
+    std::atomic<bool> m_loopActive {false};
 };
 
 // The receiver of the appliance, process-wide, on "/dev/lirc0".
