@@ -89,10 +89,3 @@ put_file /etc/config/corvex.conf <<'CONF'
 Time Zone = Europe/Berlin
 CONF
 
-# The desktop shell service: one listener per simulator run.
-pidfile=$SIM_STATE/shell-service.pid
-if ! { [ -f "$pidfile" ] && kill -0 "$(cat "$pidfile")" 2>/dev/null; }; then
-    nohup python3 "$SYSROOT/sim/services/shell-service.py" >"$SIM_STATE/shell-service.log" 2>&1 &
-    echo $! >"$pidfile"
-    for _ in $(seq 50); do [ -S "$SYSROOT/tmp_kelp/.tellorafuse" ] && break; sleep 0.05; done
-fi
