@@ -10,7 +10,9 @@ for dir in "$SYSROOT$base"/apps/* "$SYSROOT$base"/vm/*; do
     ln -sfn "$SYSROOT$base/bin/tvapp" "$dir/run.sh"
     ln -sfn "$SYSROOT$base/bin/appservice" "$dir/service.sh"
     if command -v convert >/dev/null; then
-        convert -background none "$dir/icon.svg" "$dir/icon_tv.png" \
+        # 8-bit colour as packages ship them; a 16-bit file takes twice as
+        # long to decode on the way to the first frame.
+        convert -background none "$dir/icon.svg" "PNG32:$dir/icon_tv.png" \
             || echo "setup: could not render $dir/icon.svg" >&2
     else
         echo "setup: no convert (imagemagick); packages have no icons" >&2

@@ -134,6 +134,8 @@ MainMWindow::MainMWindow(QWidget* parent)
         gridLayout = new QVBoxLayout(ui->wgAppAll);
     gridLayout->setContentsMargins(0, 0, 0, 0);
     gridLayout->addWidget(m_iconView);
+    // Taking the grid into the window took away the focus reloadApps gave it.
+    m_iconView->setFocus();
     m_iconView->setPen(QPen(Qt::white));
     QCursor::setPos(mapToGlobal(QPoint(0, 0)));
 
