@@ -4,21 +4,18 @@
 #include "util/IniFileBase.h"
 
 #include <cstdint>
-#include <sstream>
 #include <stdexcept>
 #include <string>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    std::istringstream in(std::string(reinterpret_cast<const char*>(data), size));
-    ini::IniFileBase ini;
+    ini::IniFileBase ini, again;
     try {
-        ini.decode(in);
+        ini.decode(std::string(reinterpret_cast<const char*>(data), size));
     } catch (const std::logic_error&) {
         return 0;
     }
     const std::string encoded = ini.encode();
-    ini::IniFileBase again;
     again.decode(encoded); // an exception here escapes and is reported
     if (!(again == ini) || again.encode() != encoded)
         __builtin_trap();
