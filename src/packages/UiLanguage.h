@@ -1,13 +1,6 @@
 #pragma once
 
-#include <QString>
-
-// The user-interface language code ("eng", "cht", ...) that catalog
-// addresses and language variants of package texts are chosen by. The one
-// place that knows where the current choice is kept.
-namespace UiLanguage {
-
-// "Preference/Language" of the user settings; "eng" when none is stored.
-QString current();
-
-} // namespace UiLanguage
+// The user-interface language code that catalog addresses and language
+// variants of package texts are chosen by (UiLanguage::current()) is kept by
+// the shared language unit.
+#include "i18n/UiLanguage.h"

@@ -364,12 +364,10 @@ void TstReadXml::catalogAddress()
 
 void TstReadXml::languageCode()
 {
-    QTemporaryDir dir;
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
+    ScratchSysroot root;
     QCOMPARE(UiLanguage::current(), QString("eng"));
-    QSettings(QStringLiteral("Vendra"), QStringLiteral("IVO")).setValue("Preference/Language", "cht");
+    QSettings(root.home() + "/.config/Vendra/IVO.conf", QSettings::IniFormat).setValue("Preference/Language", "cht");
     QCOMPARE(UiLanguage::current(), QString("cht"));
-    QVERIFY(QFile::exists(dir.path() + "/Vendra/IVO.conf"));
 }
 
 QTEST_MAIN(TstReadXml)
