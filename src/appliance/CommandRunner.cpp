@@ -39,6 +39,13 @@ CommandResult_s CommandRunner::runLine(const QString& line, int timeoutMs)
     return run(program, parts, timeoutMs);
 }
 
+bool CommandRunner::startDetachedPid(
+    const QString& program, const QStringList& args, const QString& workingDirectory, qint64* pid)
+{
+    *pid = 0;
+    return startDetached(program, args, workingDirectory);
+}
+
 bool CommandRunner::startDetachedLine(const QString& line)
 {
     QStringList parts = splitAtBlanks(line);
@@ -84,6 +91,13 @@ CommandResult_s ProcessRunner::run(const QString& program, const QStringList& ar
 bool ProcessRunner::startDetached(const QString& program, const QStringList& args, const QString& workingDirectory)
 {
     return QProcess::startDetached(program, args, workingDirectory);
+}
+
+bool ProcessRunner::startDetachedPid(
+    const QString& program, const QStringList& args, const QString& workingDirectory, qint64* pid)
+{
+    *pid = 0;
+    return QProcess::startDetached(program, args, workingDirectory, pid);
 }
 
 namespace Appliance {

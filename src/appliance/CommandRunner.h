@@ -30,6 +30,10 @@ public:
     virtual bool startDetached(
         const QString& program, const QStringList& args, const QString& workingDirectory = QString())
         = 0;
+    // Like startDetached(), and hands back the process id in *pid: 0 when the
+    // program could not be started or the runner cannot tell.
+    virtual bool startDetachedPid(
+        const QString& program, const QStringList& args, const QString& workingDirectory, qint64* pid);
 
     // One string split at blanks into program and arguments (no quoting).
     CommandResult_s runLine(const QString& line, int timeoutMs = -1);
@@ -53,6 +57,8 @@ public:
     CommandResult_s run(const QString& program, const QStringList& args, int timeoutMs = -1) override;
     bool startDetached(
         const QString& program, const QStringList& args, const QString& workingDirectory = QString()) override;
+    bool startDetachedPid(
+        const QString& program, const QStringList& args, const QString& workingDirectory, qint64* pid) override;
 };
 
 namespace Appliance {
