@@ -1,0 +1,524 @@
+// The six IR decoders, the frame encoder, the text reader and the two IR tools.
+#include "ScratchSysroot.h"
+#include "irDecoderSet.h"
+#include "irFrameEncoder.h"
+#include "irTextReader.h"
+
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTest>
+
+#include <atomic>
+#include <cstdlib>
+#include <new>
+#include <random>
+#include <thread>
+
+// Counts every allocation, to show that decoding allocates nothing per sample.
+static std::atomic<long> g_allocations {0};
+void* operator new(std::size_t size)
+{
+    ++g_allocations;
+    if (void* p = std::malloc(size ? size : 1))
+        return p;
+    throw std::bad_alloc();
+}
+void* operator new[](std::size_t size) { return operator new(size); }
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept { return ++g_allocations, std::malloc(size + 1); }
+void* operator new[](std::size_t size, const std::nothrow_t& tag) noexcept { return operator new(size, tag); }
+void operator delete(void* p) noexcept { std::free(p); }
+void operator delete[](void* p) noexcept { std::free(p); }
+void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+void operator delete[](void* p, std::size_t) noexcept { std::free(p); }
+void operator delete(void* p, const std::nothrow_t&) noexcept { std::free(p); }
+void operator delete[](void* p, const std::nothrow_t&) noexcept { std::free(p); }
+
+using Samples = QList<quint32>;
+
+namespace {
+
+// Pulses positive, spaces negative, in microseconds.
+Samples seq(std::initializer_list<int> us)
+{
+    Samples out;
+    for (int d : us)
+        out << (d > 0 ? IrSample::pulse(d) : IrSample::space(-d));
+    return out;
+}
+
+// [Header,] pulse-distance bits, first most significant[, closing pulse and end].
+Samples pd(int head, int headSpace, quint64 code, int count, int mark, int zero, int one, int end)
+{
+    Samples out = head ? seq({head, -headSpace}) : Samples();
+    for (int i = count - 1; i >= 0; --i)
+        out += seq({mark, -((code >> i) & 1 ? one : zero)});
+    return end ? out + seq({mark, -end}) : out;
+}
+Samples nec(quint64 code, int count = 32, int end = 40000) { return pd(9000, 4500, code, count, 560, 560, 1690, end); }
+const Samples necRepeat = seq({9000, -2250, 560, -96200});
+Samples sharp(quint32 frameBits, int count = 15) { return pd(0, 0, frameBits, count, 320, 680, 1680, 0); }
+
+// All frame bits, the last one included; the bits sit in the pulses.
+Samples sony(quint64 frameBits, int count)
+{
+    Samples out = seq({2400, -600});
+    for (int i = count - 1; i >= 0; --i)
+        out += seq({(frameBits >> i) & 1 ? 1200 : 600, -(i ? 600 : 20000)});
+    return out;
+}
+
+// RC6 6A in 400 µs halves; runs of one level merge, a last low half into the end.
+Samples mce(quint64 data, int count, int end = 12000)
+{
+    QByteArray halves = "11111100101010010011";
+    for (int i = count - 1; i >= 0; --i)
+        halves += (data >> i) & 1 ? "10" : "01";
+    Samples out;
+    for (qsizetype i = 0, j = 0; i < halves.size(); i = j) {
+        while (j < halves.size() && halves[j] == halves[i])
+            ++j;
+        out << (halves[i] == '1' ? IrSample::pulse(400 * (j - i)) : IrSample::space(400 * (j - i)));
+    }
+    if (halves.endsWith('0'))
+        out.removeLast();
+    return out << IrSample::space(end);
+}
+
+// What the replay tool prints for n codes.
+QStringList lines(const QString& decoder, quint64 code, int n = 1)
+{
+    return QStringList(n, QStringLiteral("%1 0x%2").arg(decoder, QString::number(code, 16).toUpper()));
+}
+
+// Decodes from idle like the replay tool; pauseUs: the time before sample pauseAt.
+QStringList decodeAll(const Samples& stream, int pauseAt = -1, int pauseUs = 0)
+{
+    IrDecoderSet::resetClassState();
+    IrDecoderSet set;
+    QStringList out;
+    for (int i = 0; i < stream.size(); ++i) {
+        if (i == pauseAt)
+            set.advanceClockUs(pauseUs - int(IrSample::duration(stream[i])));
+        set.feed(stream[i]);
+        set.takeCodes(
+            [&](const Decoder& d, quint64 code) { out << lines(QString::fromStdString(d.getDecoderName()), code); });
+    }
+    return out;
+}
+
+// Feeds decoders in lockstep on one clock, as the capture loop does.
+void feed(IrSampleClock& clock, std::initializer_list<Decoder*> decoders, const Samples& samples)
+{
+    for (quint32 sample : samples) {
+        clock.advanceUs(IrSample::duration(sample));
+        for (Decoder* d : decoders)
+            d->pushRawData(sample), d->decode();
+    }
+}
+
+// One press as the encoder makes it; empty when refused.
+Samples press(const std::string& protocol, quint64 code, int repeats = 0, int bits = IrFrameEncoder::DefaultBits)
+{
+    std::vector<unsigned int> out;
+    IrFrameEncoder(35000, 12000).encode(protocol, code, bits, unsigned(repeats), out);
+    return Samples(out.begin(), out.end());
+}
+
+QByteArray mode2(const Samples& samples)
+{
+    QByteArray text;
+    for (quint32 s : samples)
+        text += (IrSample::isPulse(s) ? "pulse " : "space ") + QByteArray::number(IrSample::duration(s)) + '\n';
+    return text;
+}
+
+} // namespace
+
+class TstIr : public QObject
+{
+    Q_OBJECT
+
+    ScratchSysroot m_sysroot; // the platform version is read through it
+
+private slots:
+    void init()
+    {
+        IrDecoderSet::resetClassState();
+        QVERIFY(m_sysroot.write("/etc/config/corvex.conf", "[System]\nVersion=\n"));
+    }
+
+    void frames_data()
+    {
+        QTest::addColumn<QByteArray>("version");
+        QTest::addColumn<Samples>("stream");
+        QTest::addColumn<int>("pauseAt");
+        QTest::addColumn<int>("pauseUs");
+        QTest::addColumn<QStringList>("expected");
+        const auto row = [](const char* name, const Samples& stream, const QStringList& expected,
+                             const QByteArray& version = {}, int pauseAt = -1, int pauseUs = 0) {
+            QTest::newRow(name) << version << stream << pauseAt << pauseUs << expected;
+        };
+
+        const QStringList n = lines("nec", 0x20DF10EF);
+        row("nec 20 ms end: nothing, repeat ignored", nec(0x20DF10EF, 32, 20000) + necRepeat, {});
+        row("nec free bit count", nec(0x5, 3), lines("nec", 5));
+        row("nec new frame after complete", nec(0x20DF10EF) + nec(0x1234), n + lines("nec", 0x1234));
+        // The pause rule: more than 110 ms between two samples abandons a frame.
+        row("pause 110 ms keeps frame", nec(0x20DF10EF), n, {}, 10, 110000);
+        row("pause 110.001 ms abandons", nec(0x20DF10EF), {}, {}, 10, 110001);
+        row("header right after pause starts frame", nec(0x20DF10EF).mid(0, 5) + nec(0x20DF10EF), n, {}, 5, 200000);
+        row("pause before repeat burst", nec(0x20DF10EF) + necRepeat, n, {}, 68, 120000);
+
+        const QStringList s = lines("sonySIRC", 0x495);
+        row("sony 15 bits", sony(0x2ABC << 1, 15), lines("sonySIRC", 0x2ABC));
+        row("sony 20 bits", sony(quint64(0x7F0F1) << 1 | 1, 20), lines("sonySIRC", 0x7F0F1));
+        row("sony 13 bits: nothing", sony(0x1FFF, 13), {});
+        // A pause resets the process-wide bit count along with the frame.
+        row("sony frame after abandoned one", sony(0x495 << 1, 12).mid(0, 6) + sony(0x495 << 1, 12), s, {}, 6, 150000);
+
+        row("sharp expansion 0", sharp(0x1234 << 2 | 0), {});
+        row("sharp check 1", sharp(0x1234 << 2 | 3), {});
+        row("sharp 12 code bits", sharp(0x234 << 2 | 2, 14), {});
+
+        Samples timedOut = pd(4500, 4500, 0xE0E040BF, 32, 500, 500, 1500, 50000);
+        timedOut.insert(20, IrSample::timeout(300));
+        row("samsung time-out sample mid-frame", timedOut, lines("samsung", 0xE0E040BF));
+        // A time-out sample does not reset Samsung's pause timer: 60 + 60 ms is a pause.
+        timedOut[20] = IrSample::timeout(60000);
+        row("samsung time-out is no sample for the pause", timedOut, {}, {}, 21, 60000);
+
+        // Hand-traced RC6 6A frame with data 1 0 1 1 0.
+        const QStringList m = lines("mce", 0x16);
+        row("mce hand-traced",
+            seq({2400, -800, 400, -400, 400, -400, 400, -800, 400, -800, 1200, -800, 800, -400, 400, -800, 400,
+                -12000}),
+            m);
+        row("mce toggle bit masked", mce(0x800F0494, 32) + mce(0x800F8494, 32), lines("mce", 0x800F0494, 2));
+        row("mce ends in a 1 bit", mce(0x800F0495, 32), lines("mce", 0x800F0494 >> 1 & 0xFFFF0FFF));
+        row("mce first data bit 0", mce(0x000F0494, 32), {});
+        row("mce low 32 bits only", mce(0x1800F0494, 33), lines("mce", 0x800F0494));
+        Samples pulsedEnd = mce(0x16, 5);
+        pulsedEnd.last() = IrSample::pulse(12000);
+        row("mce end is a space even marked pulse", pulsedEnd, m);
+        // Only a version beginning with 4 asks for the long end spaces.
+        row("mce v3 short end", mce(0x16, 5), m, "3.9");
+        row("mce v4 short end", mce(0x16, 5), {}, "4");
+
+        // Each window: its edges decode, 1 µs beyond does not (or decodes another bit
+        // where a neighbouring window takes over). hi 0: a window open at the top.
+        const auto edges
+            = [](const char* name, const Samples& frame, int index, quint32 lo, quint32 hi, const QStringList& good,
+                  const QStringList& below = {}, const QStringList& above = {}, const QByteArray& version = {}) {
+                  for (auto [us, expected] : {std::pair {lo, good}, {lo - 1, below}, {hi, good}, {hi + 1, above}}) {
+                      Samples changed = frame;
+                      changed[index] = (frame[index] & ~IrSample::DurationMask) | us;
+                      if (hi || us + 1 >= lo)
+                          QTest::addRow("%s %u", name, us) << version << changed << -1 << 0 << expected;
+                  }
+              };
+        const Samples necFrames = nec(0x20DF10EF) + necRepeat;
+        edges("nec header pulse", necFrames, 0, 8501, 9499, n + n);
+        edges("nec header space", necFrames, 1, 4001, 4999, n + n);
+        edges("nec 0 space", necFrames, 3, 361, 759, n + n);
+        edges("nec 1 space", necFrames, 7, 1391, 1989, n + n);
+        edges("nec end space", necFrames, 67, 25001, 49999, n + n);
+        edges("nec v4 end space", necFrames, 67, 33681, 58679, n + n, {}, {}, "4.0");
+        edges("nec repeat space", necFrames, 69, 2051, 2449, n + n, n, n);
+        edges("nec repeat end", necFrames, 71, 94801, 98799, n + n, n, n);
+
+        const Samples sonyFrame = sony(0x495 << 1, 12); // first bits 1, 0
+        edges("sony header", sonyFrame, 0, 2201, 2599, s);
+        edges("sony 1 pulse", sonyFrame, 2, 1001, 1399, s);
+        edges("sony 0 pulse", sonyFrame, 4, 401, 799, s);
+
+        const Samples sharpFrame = sharp(0x1234 << 2 | 2); // first bits 1, 0
+        const QStringList sh = lines("sharp", 0x1234);
+        edges("sharp pulse", sharpFrame, 0, 221, 419, sh);
+        edges("sharp 1 space", sharpFrame, 1, 1481, 1879, sh);
+        edges("sharp 0 space", sharpFrame, 3, 581, 779, sh);
+
+        const Samples kFrame = pd(3200, 1600, 0x40040100BCBD, 48, 400, 400, 1200, 75000); // first bits 0, 1
+        const QStringList k = lines("kaseikyo", 0x40040100BCBD);
+        edges("kaseikyo header", kFrame, 0, 2801, 3599, k);
+        edges("kaseikyo header space", kFrame, 1, 1501, 1999, k);
+        edges("kaseikyo 0 space", kFrame, 3, 301, 599, k, {}, lines("kaseikyo", 0xC0040100BCBD));
+        edges("kaseikyo 1 space", kFrame, 5, 600, 1500, k, lines("kaseikyo", 0x00040100BCBD));
+        edges("kaseikyo end", kFrame, int(kFrame.size()) - 1, 68001, 0, k);
+
+        const Samples sFrame = pd(4500, 4500, 0xE0E040BF, 32, 500, 500, 1500, 50000); // bits 1, 1, 1, 0
+        const QStringList sa = lines("samsung", 0xE0E040BF);
+        edges("samsung header", sFrame, 0, 4001, 4999, sa);
+        edges("samsung 1 space", sFrame, 3, 750, 2499, sa, lines("samsung", 0x60E040BF));
+        edges("samsung 0 space", sFrame, 9, 376, 749, sa, {}, lines("samsung", 0xF0E040BF));
+        edges("samsung end", sFrame, int(sFrame.size()) - 1, 46501, 0, sa);
+
+        const Samples mceFrame = mce(0x16, 5);
+        edges("mce leader", mceFrame, 0, 1901, 2899, m);
+        edges("mce leader space", mceFrame, 1, 651, 999, m);
+        edges("mce half bit", mceFrame, 2, 301, 649, m);
+        edges("mce trailer mark", mceFrame, 10, 1001, 1449, m);
+        edges("mce end", mceFrame, 17, 10001, 13999, m);
+        edges("mce v4 end", mce(0x16, 5, 69600), 17, 67601, 71599, m, {}, {}, "4");
+    }
+
+    void frames()
+    {
+        QFETCH(QByteArray, version);
+        QFETCH(Samples, stream);
+        QFETCH(int, pauseAt);
+        QFETCH(int, pauseUs);
+        QFETCH(QStringList, expected);
+
+        QVERIFY(m_sysroot.write("/etc/config/corvex.conf", "[Net]\nVersion=9\n[System]\nVersion=" + version));
+        QCOMPARE(decodeAll(stream, pauseAt, pauseUs), expected);
+    }
+
+    void decoderState()
+    {
+        IrSampleClock clock;
+        NecDecoder first(&clock), second(&clock);
+        // The FIFO: the ring behind the oldest sample wraps and grows twice.
+        for (quint32 i = 1; i <= 40; ++i) {
+            first.pushRawData(i);
+            if (i % 2)
+                QCOMPARE(first.popRawData(), i / 2 + 1);
+        }
+        for (quint32 i = 21; i <= 40; ++i)
+            QCOMPARE(first.popRawData(), i);
+        QCOMPARE(first.popRawData(), 0u);
+        // clear() mid-frame drops what is queued; the rest of the frame is not taken.
+        const Samples frame = nec(0x20DF10EF);
+        feed(clock, {&first}, frame.mid(0, 30));
+        first.pushRawData(frame[30]);
+        first.clear();
+        feed(clock, {&first}, frame.mid(30));
+        QCOMPARE(first.popScanCode(), 0u);
+
+        // Collection: the first decoder's code wins, later ones are emptied.
+        feed(clock, {&first}, frame);
+        feed(clock, {&second}, nec(0x1234));
+        std::vector<Decoder*> order {&first, &second};
+        QCOMPARE(collectScanCode(order), quint64(0x20DF10EF));
+        QCOMPARE(collectScanCode(order), 0u);
+
+        // Two Sony decoders share one bit count: in lockstep every bit counts twice.
+        SonySIRCDecoder a(&clock), b(&clock);
+        feed(clock, {&a, &b}, sony(0x495 << 1, 12));
+        QCOMPARE(SonySIRCDecoder::bitCount(), 22u);
+        QCOMPARE(a.popScanCode() | b.popScanCode(), 0u);
+    }
+
+    void crossThreadHandOver()
+    {
+        // The capture thread decodes while another thread collects and now and
+        // then clears: whatever the collector sees is a whole code or nothing.
+        IrSampleClock clock;
+        NecDecoder decoder(&clock);
+        std::atomic<bool> stop {false};
+        std::thread capture([&] {
+            while (!stop)
+                feed(clock, {&decoder}, nec(0x20DF10EF) + necRepeat + necRepeat);
+        });
+        QList<quint64> seen;
+        QElapsedTimer timer; // a loaded machine may starve either thread for a while
+        timer.start();
+        while (seen.size() < 500 && !timer.hasExpired(30000)) {
+            if (const quint64 code = decoder.popScanCode(); code && (seen << code).size() % 10 == 0)
+                decoder.clear();
+        }
+        stop = true;
+        capture.join();
+        QCOMPARE(seen, QList<quint64>(500, 0x20DF10EF));
+    }
+
+    void noAllocationPerSample()
+    {
+        // Every protocol's presses and noise, decoded twice: the second pass allocates nothing.
+        Samples stream;
+        for (auto [protocol, code] : {std::pair {"mce", 0x800F0494ull}, {"nec", 0x20DF10EFull}, {"sonySIRC", 0x495ull},
+                 {"sharp", 0x1234ull}, {"kaseikyo", 0x40040100BCBDull}, {"samsung", 0xE0E040BFull}})
+            stream += press(protocol, code, 2);
+        std::mt19937 random(7);
+        for (int i = 0; i < 2000; ++i)
+            stream << (random() & 0x0300FFFF);
+
+        IrDecoderSet set;
+        const auto pass = [&] {
+            int count = 0;
+            for (quint32 sample : stream) {
+                set.feed(sample);
+                set.takeCodes([&](const Decoder&, quint64) { ++count; });
+            }
+            return count;
+        };
+        const int codes = pass();
+        QVERIFY(codes >= 6 * 3);
+        set.clear();
+        const long before = g_allocations.load();
+        QCOMPARE(pass(), codes);
+        QCOMPARE(g_allocations.load() - before, 0);
+    }
+
+    void roundTrip_data()
+    {
+        QTest::addColumn<QString>("protocol");
+        QTest::addColumn<quint64>("code"); // also the mask of the random codes tried
+        QTest::addColumn<int>("bits");
+        QTest::addColumn<int>("repeats");
+        const auto row = [](const char* name, const char* protocol, quint64 code, int bits, int repeats) {
+            QTest::newRow(name) << QString(protocol) << code << bits << repeats;
+        };
+        row("nec", "nec", 0xFFFFFFFF, -1, 3);
+        row("nec 1 bit", "nec", 1, 1, 0);
+        row("nec 64 bits", "nec", ~quint64(0), 64, 0);
+        row("kaseikyo", "kaseikyo", 0xFFFFFFFFFFFF, -1, 1);
+        row("samsung", "samsung", 0xFFFFFFFF, -1, 2);
+        row("sony 12", "sonySIRC", 0x7FF, 12, 1);
+        row("sony 15", "sonySIRC", 0x3FFF, 15, 0);
+        row("sony 20", "sonySIRC", 0x7FFFF, 20, 0);
+        row("sharp", "sharp", 0x1FFF, -1, 1);
+        row("mce", "mce", 0xFFFF0FFE, -1, 2);
+        row("mce 2 bits", "mce", 2, -1, 0);
+    }
+
+    void roundTrip()
+    {
+        QFETCH(QString, protocol);
+        QFETCH(quint64, code);
+        QFETCH(int, bits);
+        QFETCH(int, repeats);
+
+        // A press: pulse first, space last, nominal durations, none a pause.
+        const std::string name = protocol.toStdString();
+        Samples samples = press(name, code, repeats, bits);
+        QVERIFY(IrSample::isPulse(samples.value(0)) && !IrSample::isPulse(samples.last()));
+        static const QHash<QString, QSet<unsigned int>> nominal {{"nec", {9000, 4500, 560, 1690, 35000, 2250, 96800}},
+            {"kaseikyo", {3200, 1600, 400, 1200, 74000}}, {"samsung", {4500, 500, 1500, 52000}},
+            {"sharp", {320, 680, 1680}}, {"mce", {2400, 800, 400, 1200, 12000}}, {"sonySIRC", {2400, 600, 1200}}};
+        for (quint32 s : samples) {
+            const unsigned int us = IrSample::duration(s);
+            QVERIFY2(us > 0 && us <= 110000
+                    && (nominal[protocol].contains(us) || (protocol == "sonySIRC" && !IrSample::isPulse(s))),
+                qPrintable(QString::number(us)));
+        }
+        // Only the protocol's own decoder sees anything.
+        QCOMPARE(decodeAll(samples), lines(protocol, code, repeats + 1));
+
+        // Random codes within the row's, every duration off by up to 5 % either way.
+        // NEC's repeat end space has a window of about 2 %: NEC goes without repeats.
+        std::mt19937_64 random(qHash(QByteArray(QTest::currentDataTag())));
+        std::uniform_real_distribution<double> jitter(-0.05, 0.05);
+        for (int trial = 0; trial < 150; ++trial) {
+            const int n = name == "nec" ? 0 : trial % 3;
+            quint64 c = 0;
+            while ((samples = press(name, c = random() & code, n, bits)).isEmpty()) { }
+            for (quint32& s : samples)
+                s = (s & ~IrSample::DurationMask) | unsigned(qRound(IrSample::duration(s) * (1 + jitter(random))));
+            const QStringList got = decodeAll(samples);
+            QVERIFY2(got == lines(protocol, c, n + 1), qPrintable(QString::number(c, 16) + ": " + got.join(", ")));
+        }
+    }
+
+    void tools_data()
+    {
+        QTest::addColumn<QString>("tool");
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QByteArray>("input");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QByteArray>("out");
+        QTest::addColumn<QString>("err"); // a pattern; empty: nothing on standard error
+        const auto row = [](const char* name, const char* tool, const QStringList& args, const QByteArray& input,
+                             int exitCode, const QByteArray& out, const QString& err = {}) {
+            QTest::newRow(name) << QString(tool) << args << input << exitCode << out << err;
+        };
+        const char *dec = "ivo-irdecode", *enc = "ivo-irencode";
+        const auto raw
+            = [](const Samples& s) { return QByteArray(reinterpret_cast<const char*>(s.data()), s.size() * 4); };
+
+        // Rejected lines are warned about by number and taken not at all.
+        const auto warned = [](std::initializer_list<int> numbers) {
+            QString pattern = "^";
+            for (int n : numbers)
+                pattern += QString("[^\n]*line %1: [^\n]*\n").arg(n);
+            return pattern + '$';
+        };
+        // mode2 text amid a receiver tool's chatter, with a time-out sample.
+        QByteArray mode2Text
+            = "Using driver default on device /dev/lirc0\nPULSE 560\npulse 16777216\npulse -5\nspace 4x\n"
+              "timeout\n"
+            + mode2(press("samsung", 0xE0E040BF)) + "space 16777215\n";
+        mode2Text.replace("space 4500\n", "  space\t4500 \r\ncarrier 38000\n");
+        mode2Text.insert(mode2Text.indexOf("pulse 500"), "timeout 300\n");
+        row("mode2 text", dec, {}, mode2Text, 0, "samsung 0xE0E040BF\n", warned({1, 2, 3, 4, 5, 6, 9}));
+        // Unsigned numbers alternate from the sample before, which rejected lines keep.
+        const Samples necPress = press("nec", 0x20DF10EF);
+        QByteArray signedText = "# a note\n";
+        for (qsizetype i = 0; i < necPress.size(); ++i) {
+            const char* sign = (i / 7) % 2 ? "" : IrSample::isPulse(necPress[i]) ? "+" : "-";
+            signedText
+                += sign + QByteArray::number(IrSample::duration(necPress[i])) + (i % 7 == 6 ? " # seven\n" : " ");
+            if (i == 20)
+                signedText += "-9000 +45x00\n+1 - 1\npulse 5 space 5\n";
+        }
+        row("signed form", dec, {"-"}, signedText, 0, "nec 0x20DF10EF\n", warned({5, 6, 7}));
+        row("raw, trailing bytes", dec, {"--raw"}, raw(press("sharp", 0x1234, 1)) + "xy", 0,
+            "sharp 0x1234\nsharp 0x1234\n", "2 trailing bytes");
+        // Decoder log lines go to standard error.
+        row("sony log line", dec, {}, mode2(press("sonySIRC", 0x495)), 0, "sonySIRC 0x495\n",
+            "^\\x1b\\[1;36m\\[File:lirc/sonySIRCDecoder\\]\\[Line:\\d+\\]\\[Func:virtual void "
+            "SonySIRCDecoder::decode\\(\\)\\]: "
+            "m_outputCode\\(bits:11\\):495\\n\\x1b\\[m$");
+        row("missing file", dec, {"/nonexistent/ir.txt"}, {}, 1, {}, "cannot read /nonexistent/ir.txt");
+        row("directory", dec, {"/"}, {}, 1, {}, "cannot read /");
+        row("two files", dec, {"a", "b"}, {}, 2, {}, "usage");
+        row("unknown option", dec, {"--text"}, {}, 2, {}, "unknown option --text");
+
+        row("text", enc, {"nec", "20df10ef"}, {}, 0, mode2(necPress));
+        row("raw", enc, {"nec", "0x20DF10EF", "--raw"}, {}, 0, raw(necPress));
+        // sharp 0x1: twelve 0 bits, the code's 1, expansion 1, check 0.
+        const QByteArray zero = "pulse 320\nspace 680\n", one = "pulse 320\nspace 1680\n";
+        row("sharp repeated", enc, {"sharp", "1", "--repeats", "1", "--bits", "15"}, {}, 0,
+            (zero.repeated(12) + one + one + zero).repeated(2));
+        row("unknown protocol", enc, {"rc5", "1"}, {}, 2, {}, "unknown protocol rc5");
+        row("code not hex", enc, {"nec", "0x12G4"}, {}, 2, {}, "not hexadecimal");
+        row("no code", enc, {"nec"}, {}, 2, {}, "usage");
+        row("repeats not a number", enc, {"nec", "1", "--repeats", "x"}, {}, 2, {}, "--repeats needs");
+        // Codes a protocol cannot carry.
+        row("zero", enc, {"nec", "0"}, {}, 2, {}, "code of 0");
+        row("nec too wide", enc, {"nec", "100000000"}, {}, 2, {}, "cannot carry");
+        row("nec 65 bits", enc, {"nec", "1", "--bits", "65"}, {}, 2, {}, "cannot carry");
+        row("sony 13 bits", enc, {"sonySIRC", "1", "--bits", "13"}, {}, 2, {}, "cannot carry");
+        row("sony 12 too wide", enc, {"sonySIRC", "800", "--bits", "12"}, {}, 2, {}, "cannot carry");
+        row("sharp 14 bits", enc, {"sharp", "2000"}, {}, 2, {}, "cannot carry");
+        row("sharp bits 13", enc, {"sharp", "1", "--bits", "13"}, {}, 2, {}, "cannot carry");
+        row("mce bit 12", enc, {"mce", "800F1494"}, {}, 2, {}, "bits 12-15");
+        row("mce last bit", enc, {"mce", "800F0495"}, {}, 2, {}, "last bit");
+        row("mce first bit clear", enc, {"mce", "400F0494", "--bits", "32"}, {}, 2, {}, "first data bit");
+        row("mce 1 bit", enc, {"mce", "1"}, {}, 2, {}, "cannot carry");
+    }
+
+    void tools()
+    {
+        QFETCH(QString, tool);
+        QFETCH(QStringList, args);
+        QFETCH(QByteArray, input);
+        QFETCH(int, exitCode);
+        QFETCH(QByteArray, out);
+        QFETCH(QString, err);
+
+        QProcess process;
+        process.start(qEnvironmentVariable("IVO_BINARY_DIR") + "/bin/" + tool, args);
+        process.write(input);
+        process.closeWriteChannel();
+        QVERIFY(process.waitForFinished(30000));
+        QCOMPARE(process.readAllStandardOutput(), out);
+        const QByteArray errors = process.readAllStandardError();
+        QVERIFY2(
+            err.isEmpty() ? errors.isEmpty() : QString(errors).contains(QRegularExpression(err)), errors.constData());
+        QCOMPARE(process.exitCode(), exitCode);
+    }
+};
+
+QTEST_GUILESS_MAIN(TstIr)
+#include "tst_ir.moc"
