@@ -21,7 +21,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (!reader.parseLine(text.substr(0, end), samples) && !samples.empty())
             __builtin_trap();
         for (unsigned int sample : samples) {
-            const char* word = IrSample::isTimeout(sample) ? "timeout " : IrSample::isPulse(sample) ? "pulse " : "space ";
+            const char* word
+                = IrSample::isTimeout(sample) ? "timeout " : (IrSample::isPulse(sample) ? "pulse " : "space ");
             again.clear();
             if ((!IrSample::isPulse(sample) && (sample & ~IrSample::DurationMask) != 0)
                 || !IrTextReader().parseLine(word + std::to_string(IrSample::duration(sample)), again)
