@@ -1,286 +1,220 @@
-// The installer thread against scripted answers of the package tool: what it
-// reports, which command lines it runs, and that its hand-over and shutdown
-// hold up (this suite also runs under ThreadSanitizer).
+// The installer thread: its reports, command lines, hand-over and shutdown
+// against scripted answers; then the simulator's package tool through it.
 #include "RecordingRunner.h"
+#include "appliance/ApplianceCommands.h"
 #include "packages/BentoInstaller.h"
 
 #include <QDeadlineTimer>
-#include <QElapsedTimer>
-#include <QSignalSpy>
+#include <QDir>
+#include <QProcess>
 #include <QTest>
 
-#include <atomic>
-#include <chrono>
-#include <memory>
-#include <mutex>
-#include <thread>
+#include <algorithm>
 
-namespace {
-
-// A state query that hangs until released. Kept outside any object the test
-// frees: a thread torn down inside it never tells anyone it is gone.
-std::atomic<bool> g_hang {false};
-std::atomic<bool> g_hanging {false};
-
-// Answers the state query from a script, one entry per query; the last entry
-// repeats. Every command is still recorded by the base class.
+// Answers state queries from a script (its last entry repeats), set before the worker starts.
 class StateScript : public RecordingRunner
 {
 public:
-    void setStates(const QList<QByteArray>& states)
-    {
-        std::lock_guard lock(m_mutex);
-        m_states = states;
-    }
-    int queries() const
-    {
-        std::lock_guard lock(m_mutex);
-        return m_queries;
-    }
+    QList<QByteArray> states;
+    std::atomic<int> queries {0};
 
     CommandResult_s run(const QString& program, const QStringList& args, int timeoutMs) override
     {
-        const bool query = args.contains("-s");
-        if (query && g_hang) {
-            g_hanging = true;
-            while (g_hang)
-                std::this_thread::sleep_for(std::chrono::milliseconds(20));
-        }
         CommandResult_s r = RecordingRunner::run(program, args, timeoutMs);
-        if (!query)
-            return r;
-        std::lock_guard lock(m_mutex);
-        ++m_queries;
-        if (!m_states.isEmpty())
-            r.out = m_states.size() > 1 ? m_states.takeFirst() : m_states.first();
+        if (args.contains("-s"))
+            r.out = states.size() > 1 ? states.takeFirst() : states.value(0), ++queries;
         return r;
     }
-
-private:
-    mutable std::mutex m_mutex;
-    QList<QByteArray> m_states;
-    int m_queries = 0;
 };
 
-QByteArray state(const char* status, const char* progress = nullptr)
+static QByteArray state(const char* status, const char* progress = nullptr)
 {
-    QByteArray json = QByteArray("{\"status_value\": \"") + status + '"';
-    if (progress)
-        json += QByteArray(", \"progress\": ") + progress;
-    return json + "}\n";
+    return "{\"status_value\": \"" + QByteArray(status)
+        + (progress ? "\", \"progress\": " + QByteArray(progress) : "\"") + "}";
 }
 
-const QString kPrefix = "sudo /opt/bin/privrun /sbin/bento_cli ";
-
-} // namespace
+static QString tool(const QStringList& args)
+{
+    return CommandRunner::joinLine("sudo", QStringList {"/opt/bin/privrun", "/sbin/bento_cli"} + args);
+}
 
 class TstBentoInstaller : public QObject
 {
     Q_OBJECT
 
-private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
-
-    void reportsJobState_data();
-    void reportsJobState();
-    void busyRefusesAndCancelStops();
-    void cancelBeforeInstallDoesNothing();
-    void handOverNeverLosesWakeUp();
-    void destructionEndsThreadPromptly_data();
-    void destructionEndsThreadPromptly();
-    void destructionGivesUpOnHungCommand();
-
-private:
-    // Signals as short words, recorded in the receiving thread.
-    void record(BentoInstaller& installer);
-
     std::unique_ptr<StateScript> m_runner;
-    QStringList m_events;
-    bool m_offThread = false;
-};
+    QStringList m_events; // the signals as short words
 
-void TstBentoInstaller::initTestCase() { qunsetenv("IVO_SYSROOT"); }
-
-void TstBentoInstaller::init()
-{
-    m_runner = std::make_unique<StateScript>();
-    m_events.clear();
-    m_offThread = false;
-}
-
-void TstBentoInstaller::cleanup() { m_runner.reset(); }
-
-void TstBentoInstaller::record(BentoInstaller& installer)
-{
-    auto note = [this](const QString& event) {
-        m_offThread |= QThread::currentThread() != thread();
-        m_events << event;
-    };
-    connect(&installer, &BentoInstaller::downloadProgress, this, [note](int p) { note(QString("D%1").arg(p)); });
-    connect(&installer, &BentoInstaller::installProgress, this, [note](int p) { note(QString("I%1").arg(p)); });
-    connect(&installer, &BentoInstaller::finished, this, [note] { note("F"); });
-}
-
-void TstBentoInstaller::reportsJobState_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QList<QByteArray>>("answers");
-    QTest::addColumn<QStringList>("events");
-
-    QTest::newRow("download, install, enabled")
-        << "Photon"
-        << QList<QByteArray> {state("download_operating", "\"10\""), state("download_operating", "\"60\""),
-               state("install_operating", "\"2\""), state("enabled")}
-        << QStringList {"D10", "D60", "I2", "F"};
-    QTest::newRow("progress as a number or missing counts 0")
-        << "Media Hub"
-        << QList<QByteArray> {state("download_operating", "40"), state("install_operating"), state("enabled")}
-        << QStringList {"D0", "I0", "F"};
-    // Package names are one argument each, never shell text.
-    QTest::newRow("broken, empty and unknown answers are pending")
-        << "x; touch /tmp/owned \"$(id)\"'"
-        << QList<QByteArray> {"{\"status_value\": \"download_oper", "", state("ENABLED", "\"5\""), state("enabled")}
-        << QStringList {"F"};
-}
-
-void TstBentoInstaller::reportsJobState()
-{
-    QFETCH(QString, name);
-    QFETCH(QList<QByteArray>, answers);
-    QFETCH(QStringList, events);
-    m_runner->setStates(answers);
-
-    BentoInstaller installer;
-    record(installer);
-    QCOMPARE(installer.Install(name), 0);
-    QTRY_COMPARE_WITH_TIMEOUT(m_events.size(), events.size(), 10000);
-    QCOMPARE(m_events, events);
-    QVERIFY(!m_offThread);
-
-    // Polling stopped with the job; the commands were exactly these.
-    QTest::qWait(1300);
-    installer.Cancel();
-    const QStringList runner {"/opt/bin/privrun", "/sbin/bento_cli"};
-    QList<QStringList> expected {runner + QStringList({"-a", name})};
-    for (int i = 0; i < answers.size(); ++i)
-        expected << runner + QStringList({"-s", name, "--output", "2"});
-    expected << runner + QStringList({"-c", name});
-    QList<QStringList> args;
-    for (const RecordingRunner::Call_s& c : m_runner->calls()) {
-        QCOMPARE(c.program, QString("sudo"));
-        args << c.args;
+    std::unique_ptr<BentoInstaller> installer(const QList<QByteArray>& states)
+    {
+        if (m_runner)
+            m_runner->states = states;
+        auto installer = std::make_unique<BentoInstaller>(); // also the receiver: its news dies with it
+        const auto note = [this](const char* k) { return [this, k](int p) { m_events << k + QString::number(p); }; };
+        connect(installer.get(), &BentoInstaller::downloadProgress, installer.get(), note("D"));
+        connect(installer.get(), &BentoInstaller::installProgress, installer.get(), note("I"));
+        connect(installer.get(), &BentoInstaller::finished, installer.get(), [this] { m_events << "F"; });
+        return installer;
     }
-    QCOMPARE(args, expected);
-    QCOMPARE(m_events, events);
-}
 
-void TstBentoInstaller::busyRefusesAndCancelStops()
-{
-    m_runner->setStates({state("download_operating", "\"30\"")});
-    BentoInstaller installer;
-    record(installer);
-    QCOMPARE(installer.Install("Alpha"), 0);
-    QTRY_VERIFY(m_events.contains("D30"));
-    QCOMPARE(installer.Install("Beta"), -1);
-    QVERIFY(!m_runner->lines().join('\n').contains("Beta"));
-
-    installer.Cancel();
-    QVERIFY(m_runner->lines().contains(kPrefix + "-c Alpha"));
-    // The worker goes back to waiting: no more queries, and a new job is taken.
-    // (Install has effects, so no QTRY_ macro: they evaluate twice.)
-    QDeadlineTimer deadline(5000);
-    int rc = -1;
-    while ((rc = installer.Install("Beta")) != 0 && !deadline.hasExpired())
-        QTest::qWait(10);
-    QCOMPARE(rc, 0);
-    const QStringList lines = m_runner->lines();
-    const int cancelAt = lines.indexOf(kPrefix + "-c Alpha");
-    QVERIFY(lines.indexOf(kPrefix + "-a Beta") > cancelAt);
-    QVERIFY(!lines.mid(cancelAt).contains(kPrefix + "-s Alpha --output 2"));
-    QVERIFY(!m_events.contains("F"));
-}
-
-void TstBentoInstaller::cancelBeforeInstallDoesNothing()
-{
-    BentoInstaller installer;
-    installer.Cancel();
-    QTest::qWait(50);
-    QCOMPARE(m_runner->lines(), QStringList());
-}
-
-// Each job ends at its first poll, so the next request arrives just as the
-// worker returns to waiting: a lost wake-up would hang Install for good.
-void TstBentoInstaller::handOverNeverLosesWakeUp()
-{
-    m_runner->setStates({state("enabled")});
-    BentoInstaller installer;
-    record(installer);
-    const int rounds = 50;
-    for (int i = 0; i < rounds; ++i) {
-        QCOMPARE(installer.Install(QString("p%1").arg(i)), 0);
-        // The worker is free by the time its news arrives.
-        QTRY_COMPARE(m_events.size(), i + 1);
+private slots:
+    void initTestCase() { qunsetenv("IVO_SYSROOT"); }
+    void init()
+    {
+        m_runner = std::make_unique<StateScript>();
+        m_events.clear();
     }
-    // Now without waiting for the news: requests race the worker's return.
-    int taken = 0;
-    QDeadlineTimer deadline(30000);
-    while (taken < 300 && !deadline.hasExpired()) {
-        if (installer.Install(QString("q%1").arg(taken)) == 0)
-            ++taken;
+    void cleanup() { m_runner.reset(); }
+
+    void reportsJobState_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QList<QByteArray>>("answers");
+        QTest::addColumn<QStringList>("events");
+        QTest::newRow("download, install, enabled")
+            << "Photon"
+            << QList<QByteArray> {state("download_operating", "\"10\""), state("download_operating", "\"60\""),
+                   state("install_operating", "\"2\""), state("enabled")}
+            << QStringList {"D10", "D60", "I2", "F"};
+        // Progress as a number or missing counts 0; broken, empty and unknown
+        // answers are pending. Package names are one argument each, never shell text.
+        QTest::newRow("odd answers, hostile name")
+            << "x; touch /tmp/owned \"$(id)\"'"
+            << QList<QByteArray> {state("download_operating", "40"), state("install_operating"),
+                   "{\"status_value\": \"download_oper", "", state("ENABLED", "\"5\""), state("enabled")}
+            << QStringList {"D0", "I0", "F"};
     }
-    QCOMPARE(taken, 300);
-    QTRY_COMPARE(m_events.size(), rounds + taken);
-    QCOMPARE(m_events, QStringList(rounds + taken, "F"));
-    QCOMPARE(m_runner->queries(), rounds + taken);
-    QVERIFY(!m_offThread);
-}
 
-void TstBentoInstaller::destructionEndsThreadPromptly_data()
-{
-    QTest::addColumn<bool>("polling");
-    QTest::newRow("waiting for a request") << false;
-    QTest::newRow("sleeping between polls") << true;
-}
+    void reportsJobState()
+    {
+        QFETCH(QString, name);
+        QFETCH(QList<QByteArray>, answers);
+        QFETCH(QStringList, events);
+        auto job = installer(answers);
+        QCOMPARE(job->Install(name), 0);
+        QTRY_COMPARE_WITH_TIMEOUT(m_events, events, 10000);
+        QTest::qWait(1300); // polling stopped with the job
+        job->Cancel();
+        QCOMPARE(m_events, events);
+        QCOMPARE(m_runner->lines(),
+            QStringList {tool({"-a", name})} + QStringList(answers.size(), tool({"-s", name, "--output", "2"}))
+                << tool({"-c", name}));
+    }
 
-void TstBentoInstaller::destructionEndsThreadPromptly()
-{
-    QFETCH(bool, polling);
-    QTest::failOnWarning(QRegularExpression(".*"));
-    m_runner->setStates({state("install_operating", "\"1\"")});
-    auto installer = std::make_unique<BentoInstaller>();
-    if (polling) {
-        QCOMPARE(installer->Install("Gamma"), 0);
-        QTRY_COMPARE(m_runner->queries(), 1);
-    } else {
+    void busyRefusesAndCancelStops()
+    {
+        auto job = installer({state("download_operating", "\"30\"")});
+        job->Cancel(); // nothing to cancel yet
+        QCOMPARE(job->Install("Alpha"), 0);
+        QTRY_VERIFY(m_events.contains("D30"));
+        QCOMPARE(job->Install("Beta"), -1);
+        job->Cancel();
+        // The worker stops polling and takes a new job. (Install has effects,
+        // so no QTRY_ macro: those evaluate their expression twice.)
+        QDeadlineTimer deadline(5000);
+        while (job->Install("Beta") != 0 && !deadline.hasExpired())
+            QTest::qWait(10);
+        // Nothing ran before the first job or for the refused one; no query after the cancel.
+        const QStringList lines = m_runner->lines();
+        QCOMPARE(lines.first(), tool({"-a", "Alpha"}));
+        QCOMPARE(lines.filter(" -a "), (QStringList {tool({"-a", "Alpha"}), tool({"-a", "Beta"})}));
+        QCOMPARE(lines.mid(lines.indexOf(tool({"-c", "Alpha"})), 2),
+            (QStringList {tool({"-c", "Alpha"}), tool({"-a", "Beta"})}));
+        QVERIFY(!m_events.contains("F"));
+    }
+
+    // Each job ends at its first poll, so the next request arrives just as the
+    // worker returns to waiting: a lost wake-up would hang Install for good.
+    void handOverNeverLosesWakeUp()
+    {
+        auto job = installer({state("enabled")});
+        for (int i = 0; i < 50; ++i) {
+            QCOMPARE(job->Install(QString("p%1").arg(i)), 0);
+            QTRY_COMPARE(m_events.size(), i + 1); // the worker is free when its news arrives
+        }
+        // Now without waiting for the news: requests race the worker's return.
+        int taken = 0;
+        for (QDeadlineTimer deadline(30000); taken < 300 && !deadline.hasExpired();)
+            taken += job->Install(QString("q%1").arg(taken)) == 0;
+        QCOMPARE(taken, 300);
+        QTRY_COMPARE(m_events, QStringList(350, "F"));
+        QCOMPARE(m_runner->queries.load(), 350);
+    }
+
+    void destruction_data()
+    {
+        QTest::addColumn<bool>("polling");
+        QTest::newRow("waiting for a request") << false;
+        QTest::newRow("sleeping between polls") << true; // a whole second ahead
+    }
+
+    // The thread ends at once, without being torn down.
+    void destruction()
+    {
+        QFETCH(bool, polling);
+        QTest::failOnWarning(QRegularExpression(".*"));
+        auto job = installer({state("install_operating", "\"1\"")});
         QTest::qWait(20);
+        if (polling)
+            QCOMPARE(job->Install("Gamma"), 0);
+        QTRY_COMPARE(m_runner->queries.load(), int(polling));
+        const QDeadlineTimer limit(500);
+        job.reset();
+        QVERIFY(!limit.hasExpired());
+        QTest::qWait(1200);
+        QCOMPARE(m_runner->lines().size(), 2 * polling); // no query after the end
     }
-    // Right after a poll the worker has a whole second of sleep ahead.
-    QElapsedTimer t;
-    t.start();
-    installer.reset();
-    QVERIFY2(t.elapsed() < 500, qPrintable(QString("took %1 ms").arg(t.elapsed())));
-    const int queries = m_runner->queries();
-    QTest::qWait(1200);
-    QCOMPARE(m_runner->queries(), queries);
-}
 
-// A command that never returns cannot hold the program hostage.
-void TstBentoInstaller::destructionGivesUpOnHungCommand()
-{
-    g_hang = true;
-    auto installer = std::make_unique<BentoInstaller>();
-    QCOMPARE(installer->Install("Delta"), 0);
-    QTRY_VERIFY(g_hanging);
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("terminating"));
-    QElapsedTimer t;
-    t.start();
-    installer.reset();
-    QVERIFY(t.elapsed() >= 1900);
-    g_hang = false;
-    QCOMPARE(m_runner->lines(), QStringList {kPrefix + "-a Delta"});
-}
+    // Last, as it points the process at the simulator: its package tool through the
+    // real runner, its JSON progression as the installer follows it, its edits.
+    void simulatorPackageTool()
+    {
+#ifdef __SANITIZE_THREAD__
+        QSKIP("ThreadSanitizer cannot follow a process that forks from several threads");
+#endif
+        m_runner.reset();
+        const QString root = QString("/tmp/ivp-%1").arg(QCoreApplication::applicationPid());
+        qputenv("IVO_SIM_ROOT", root.toLocal8Bit());
+        QCOMPARE(QProcess::execute(qEnvironmentVariable("IVO_SOURCE_DIR") + "/sim/ivo-sim", {"setup"}), 0);
+        qputenv("IVO_SYSROOT", root.toLocal8Bit());
+        qputenv("PATH", (root + "/sim/bin:").toLocal8Bit() + qgetenv("PATH"));
+        QFile conf(root + "/etc/config/bento.conf"), settings(root + "/sim/settings");
+        QVERIFY(conf.open(QIODevice::ReadOnly) && settings.open(QIODevice::Append));
+        QByteArray expected = conf.readAll();
+        QVERIFY(settings.write("BENTO_STEP_MS=300\n") && settings.flush());
+
+        // A new package: download, then install, each rising, then the end.
+        auto job = installer({});
+        QCOMPARE(job->Install("Lumen"), 0);
+        QTRY_COMPARE_WITH_TIMEOUT(m_events.count("F"), 1, 30000);
+        QList<int> download, install;
+        for (const QString& e : m_events.mid(0, m_events.size() - 1))
+            (e[0] == 'D' ? download : install) << e.mid(1).toInt();
+        QVERIFY2(download.size() >= 2 && download.last() > download.first() && !install.isEmpty(),
+            qPrintable(m_events.join(' ')));
+        QVERIFY(std::is_sorted(download.begin(), download.end()) && std::is_sorted(install.begin(), install.end()));
+
+        // An update of an installed package; one package enabled, one disabled.
+        QCOMPARE(job->Install("Cinema"), 0);
+        QTRY_COMPARE_WITH_TIMEOUT(m_events.count("F"), 2, 30000);
+        QVERIFY(ApplianceCmd::bentoSetEnabled("Radio", true).ok());
+        QVERIFY(ApplianceCmd::bentoSetEnabled("Arcade", false).ok());
+
+        // Exactly those edits, each in its own section, and the new one at the end.
+        expected.replace("Version = 3.2.1", "Version = 3.3.0").replace("Enable = FALSE", "Enable = TRUE");
+        expected.replace("Cinema/service.sh\nDate = 2025-02-11", "Cinema/service.sh\nDate = 2025-03-10");
+        expected.replace("Arcade/service.sh\nDate = 2025-02-11\nEnable = TRUE",
+            "Arcade/service.sh\nDate = 2025-02-11\nEnable = FALSE");
+        const QByteArray lumen = "/share/vol1/.tellora/apps/Lumen";
+        expected += "\n[Lumen]\nName = Lumen\nDisplay_Name = Lumen\nVersion = 1.2.0\nAuthor = Brightfield Studio\n"
+                    "Class = Tellora\nInstall_Path = "
+            + lumen + "\nShell = " + lumen + "/service.sh\nDate = 2025-03-02\nEnable = TRUE\n";
+        conf.close(); // the tool replaced the file
+        QVERIFY(conf.open(QIODevice::ReadOnly));
+        QCOMPARE(conf.readAll(), expected);
+        QVERIFY(QDir(root).removeRecursively());
+    }
+};
 
 QTEST_GUILESS_MAIN(TstBentoInstaller)
 #include "tst_bentoinstaller.moc"
