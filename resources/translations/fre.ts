@@ -1,0 +1,200 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name>InfoDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Non</translation>
+    </message>
+</context>
+<context>
+    <name>MainMWindow</name>
+    <message>
+        <source>User</source>
+        <translation>Utilisateur</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>Audio output</source>
+        <translation>Sortie audio</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Paramètres</translation>
+    </message>
+    <message>
+        <source>Switch to Tandem</source>
+        <translation>Passer à Tandem</translation>
+    </message>
+    <message>
+        <source>Log out</source>
+        <translation>Se déconnecter</translation>
+    </message>
+    <message>
+        <source>Tips</source>
+        <translation>Astuces</translation>
+    </message>
+    <message>
+        <source>Applications used by Tellora version 2 are incompatible with Tellora version 3 and have been uninstalled during the installation of Tellora v3. To use these applications again, you must install their most recent versions from the Tellora settings or the KELP Control Panel. Please ignore this message if you have already installed these applications.</source>
+        <translation>Les applications utilisées par Tellora version 2 ne sont pas compatibles avec Tellora version 3 et ont été désinstallées lors de l'installation de Tellora v3. Pour utiliser à nouveau ces applications, installez leurs versions les plus récentes depuis les paramètres de Tellora ou le KELP Control Panel. Ignorez ce message si vous avez déjà installé ces applications.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>To enhance security, the Padlink service (mobile remote control for Tellora) is now disabled by default in this release. To use the Padlink app with Tellora, please enable it at General → Enable Padlink. We recommend using Padlink on trusted local networks.</source>
+        <translation>Pour renforcer la sécurité, le service Padlink (télécommande mobile pour Tellora) est désormais désactivé par défaut dans cette version. Pour utiliser l'application Padlink avec Tellora, activez-le dans Général → Activer Padlink. Nous vous recommandons d'utiliser Padlink uniquement sur des réseaux locaux de confiance.</translation>
+    </message>
+    <message>
+        <source>Security Update: Padlink Service Disabled by Default</source>
+        <translation>Mise à jour de sécurité : service Padlink désactivé par défaut</translation>
+    </message>
+    <message>
+        <source>Go to Settings</source>
+        <translation>Ouvrir les paramètres</translation>
+    </message>
+    <message>
+        <source>Got it</source>
+        <translation>Compris</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Retour</translation>
+    </message>
+</context>
+<context>
+    <name>TandemSwitcher</name>
+    <message>
+        <source>Are you sure you want to switch to Tandem? Switching applications may take a few minutes to complete.</source>
+        <translation>Voulez-vous vraiment passer à Tandem ? Le changement d'application peut prendre quelques minutes.</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>TipsScreen</name>
+    <message>
+        <source>Exit application</source>
+        <translation>Quitter l'application</translation>
+    </message>
+    <message>
+        <source>Go back to home page</source>
+        <translation>Revenir à l'accueil</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Informations</translation>
+    </message>
+    <message>
+        <source>View options</source>
+        <translation>Afficher les options</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Sélectionner</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <source>Volume up</source>
+        <translation>Augmenter le volume</translation>
+    </message>
+    <message>
+        <source>Volume down</source>
+        <translation>Baisser le volume</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Couper le son</translation>
+    </message>
+    <message>
+        <source>Play / Pause</source>
+        <translation>Lecture / Pause</translation>
+    </message>
+    <message>
+        <source>Rewind</source>
+        <translation>Retour rapide</translation>
+    </message>
+    <message>
+        <source>Fast forward</source>
+        <translation>Avance rapide</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Gauche</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Droite</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Haut</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Bas</translation>
+    </message>
+    <message>
+        <source>Scroll</source>
+        <translation>Défiler</translation>
+    </message>
+    <message>
+        <source>You can quickly restart Tellora by holding this button for 6 seconds.</source>
+        <translation>Maintenez ce bouton enfoncé pendant 6 secondes pour redémarrer rapidement Tellora.</translation>
+    </message>
+    <message>
+        <source>General use</source>
+        <translation>Utilisation générale</translation>
+    </message>
+    <message>
+        <source>You can use one of the devices below to control Tellora</source>
+        <translation>Vous pouvez contrôler Tellora avec l'un des appareils ci-dessous</translation>
+    </message>
+    <message>
+        <source>Vendra remote control</source>
+        <translation>Télécommande Vendra</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Clavier</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Souris</translation>
+    </message>
+    <message>
+        <source>One Touch Copy Button</source>
+        <translation>Bouton de copie One Touch</translation>
+    </message>
+    <message>
+        <source>Please note that some functions only apply for certain applications.</source>
+        <translation>Veuillez noter que certaines fonctions ne sont disponibles que dans certaines applications.</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,200 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>InfoDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+</context>
+<context>
+    <name>MainMWindow</name>
+    <message>
+        <source>User</source>
+        <translation>Benutzer</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>Audio output</source>
+        <translation>Audioausgabe</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Switch to Tandem</source>
+        <translation>Zu Tandem wechseln</translation>
+    </message>
+    <message>
+        <source>Log out</source>
+        <translation>Abmelden</translation>
+    </message>
+    <message>
+        <source>Tips</source>
+        <translation>Tipps</translation>
+    </message>
+    <message>
+        <source>Applications used by Tellora version 2 are incompatible with Tellora version 3 and have been uninstalled during the installation of Tellora v3. To use these applications again, you must install their most recent versions from the Tellora settings or the KELP Control Panel. Please ignore this message if you have already installed these applications.</source>
+        <translation>Anwendungen, die von Tellora Version 2 verwendet wurden, sind mit Tellora Version 3 nicht kompatibel und wurden bei der Installation von Tellora v3 deinstalliert. Um diese Anwendungen wieder zu verwenden, installieren Sie ihre neuesten Versionen über die Tellora-Einstellungen oder das KELP Control Panel. Falls Sie diese Anwendungen bereits installiert haben, ignorieren Sie bitte diese Meldung.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>To enhance security, the Padlink service (mobile remote control for Tellora) is now disabled by default in this release. To use the Padlink app with Tellora, please enable it at General → Enable Padlink. We recommend using Padlink on trusted local networks.</source>
+        <translation>Zur Erhöhung der Sicherheit ist der Padlink-Dienst (mobile Fernbedienung für Tellora) in dieser Version standardmäßig deaktiviert. Um die Padlink-App mit Tellora zu verwenden, aktivieren Sie ihn unter Allgemein → Padlink aktivieren. Wir empfehlen, Padlink nur in vertrauenswürdigen lokalen Netzwerken zu verwenden.</translation>
+    </message>
+    <message>
+        <source>Security Update: Padlink Service Disabled by Default</source>
+        <translation>Sicherheitsupdate: Padlink-Dienst standardmäßig deaktiviert</translation>
+    </message>
+    <message>
+        <source>Go to Settings</source>
+        <translation>Zu den Einstellungen</translation>
+    </message>
+    <message>
+        <source>Got it</source>
+        <translation>Verstanden</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+</context>
+<context>
+    <name>TandemSwitcher</name>
+    <message>
+        <source>Are you sure you want to switch to Tandem? Switching applications may take a few minutes to complete.</source>
+        <translation>Möchten Sie wirklich zu Tandem wechseln? Der Wechsel der Anwendung kann einige Minuten dauern.</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>TipsScreen</name>
+    <message>
+        <source>Exit application</source>
+        <translation>Anwendung beenden</translation>
+    </message>
+    <message>
+        <source>Go back to home page</source>
+        <translation>Zurück zur Startseite</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Informationen</translation>
+    </message>
+    <message>
+        <source>View options</source>
+        <translation>Optionen anzeigen</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Auswählen</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Volume up</source>
+        <translation>Lauter</translation>
+    </message>
+    <message>
+        <source>Volume down</source>
+        <translation>Leiser</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Stumm</translation>
+    </message>
+    <message>
+        <source>Play / Pause</source>
+        <translation>Wiedergabe / Pause</translation>
+    </message>
+    <message>
+        <source>Rewind</source>
+        <translation>Zurückspulen</translation>
+    </message>
+    <message>
+        <source>Fast forward</source>
+        <translation>Vorspulen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Links</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Rechts</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Nach oben</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Nach unten</translation>
+    </message>
+    <message>
+        <source>Scroll</source>
+        <translation>Blättern</translation>
+    </message>
+    <message>
+        <source>You can quickly restart Tellora by holding this button for 6 seconds.</source>
+        <translation>Halten Sie diese Taste 6 Sekunden lang gedrückt, um Tellora schnell neu zu starten.</translation>
+    </message>
+    <message>
+        <source>General use</source>
+        <translation>Allgemeine Bedienung</translation>
+    </message>
+    <message>
+        <source>You can use one of the devices below to control Tellora</source>
+        <translation>Sie können Tellora mit einem der folgenden Geräte bedienen</translation>
+    </message>
+    <message>
+        <source>Vendra remote control</source>
+        <translation>Vendra-Fernbedienung</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Tastatur</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Maus</translation>
+    </message>
+    <message>
+        <source>One Touch Copy Button</source>
+        <translation>One-Touch-Kopiertaste</translation>
+    </message>
+    <message>
+        <source>Please note that some functions only apply for certain applications.</source>
+        <translation>Bitte beachten Sie, dass einige Funktionen nur in bestimmten Anwendungen verfügbar sind.</translation>
+    </message>
+</context>
+</TS>

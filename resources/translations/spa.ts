@@ -1,0 +1,200 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es_ES">
+<context>
+    <name>InfoDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+</context>
+<context>
+    <name>MainMWindow</name>
+    <message>
+        <source>User</source>
+        <translation>Usuario</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>Audio output</source>
+        <translation>Salida de audio</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Configuración</translation>
+    </message>
+    <message>
+        <source>Switch to Tandem</source>
+        <translation>Cambiar a Tandem</translation>
+    </message>
+    <message>
+        <source>Log out</source>
+        <translation>Cerrar sesión</translation>
+    </message>
+    <message>
+        <source>Tips</source>
+        <translation>Consejos</translation>
+    </message>
+    <message>
+        <source>Applications used by Tellora version 2 are incompatible with Tellora version 3 and have been uninstalled during the installation of Tellora v3. To use these applications again, you must install their most recent versions from the Tellora settings or the KELP Control Panel. Please ignore this message if you have already installed these applications.</source>
+        <translation>Las aplicaciones utilizadas por Tellora versión 2 no son compatibles con Tellora versión 3 y se desinstalaron durante la instalación de Tellora v3. Para volver a usarlas, instale sus versiones más recientes desde la configuración de Tellora o desde el KELP Control Panel. Ignore este mensaje si ya ha instalado estas aplicaciones.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>To enhance security, the Padlink service (mobile remote control for Tellora) is now disabled by default in this release. To use the Padlink app with Tellora, please enable it at General → Enable Padlink. We recommend using Padlink on trusted local networks.</source>
+        <translation>Para mejorar la seguridad, el servicio Padlink (control remoto móvil para Tellora) está ahora desactivado de forma predeterminada en esta versión. Para usar la aplicación Padlink con Tellora, actívelo en General → Activar Padlink. Le recomendamos usar Padlink solo en redes locales de confianza.</translation>
+    </message>
+    <message>
+        <source>Security Update: Padlink Service Disabled by Default</source>
+        <translation>Actualización de seguridad: servicio Padlink desactivado de forma predeterminada</translation>
+    </message>
+    <message>
+        <source>Go to Settings</source>
+        <translation>Ir a Configuración</translation>
+    </message>
+    <message>
+        <source>Got it</source>
+        <translation>Entendido</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Volver</translation>
+    </message>
+</context>
+<context>
+    <name>TandemSwitcher</name>
+    <message>
+        <source>Are you sure you want to switch to Tandem? Switching applications may take a few minutes to complete.</source>
+        <translation>¿Seguro que desea cambiar a Tandem? El cambio de aplicación puede tardar unos minutos.</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>TipsScreen</name>
+    <message>
+        <source>Exit application</source>
+        <translation>Salir de la aplicación</translation>
+    </message>
+    <message>
+        <source>Go back to home page</source>
+        <translation>Volver a la página de inicio</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Información</translation>
+    </message>
+    <message>
+        <source>View options</source>
+        <translation>Ver opciones</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Seleccionar</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation>Volver</translation>
+    </message>
+    <message>
+        <source>Volume up</source>
+        <translation>Subir volumen</translation>
+    </message>
+    <message>
+        <source>Volume down</source>
+        <translation>Bajar volumen</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Silenciar</translation>
+    </message>
+    <message>
+        <source>Play / Pause</source>
+        <translation>Reproducir / Pausa</translation>
+    </message>
+    <message>
+        <source>Rewind</source>
+        <translation>Retroceder</translation>
+    </message>
+    <message>
+        <source>Fast forward</source>
+        <translation>Avance rápido</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Izquierda</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Derecha</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Arriba</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Abajo</translation>
+    </message>
+    <message>
+        <source>Scroll</source>
+        <translation>Desplazar</translation>
+    </message>
+    <message>
+        <source>You can quickly restart Tellora by holding this button for 6 seconds.</source>
+        <translation>Mantenga pulsado este botón durante 6 segundos para reiniciar Tellora rápidamente.</translation>
+    </message>
+    <message>
+        <source>General use</source>
+        <translation>Uso general</translation>
+    </message>
+    <message>
+        <source>You can use one of the devices below to control Tellora</source>
+        <translation>Puede controlar Tellora con cualquiera de los dispositivos siguientes</translation>
+    </message>
+    <message>
+        <source>Vendra remote control</source>
+        <translation>Mando a distancia Vendra</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Teclado</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Ratón</translation>
+    </message>
+    <message>
+        <source>One Touch Copy Button</source>
+        <translation>Botón de copia One Touch</translation>
+    </message>
+    <message>
+        <source>Please note that some functions only apply for certain applications.</source>
+        <translation>Tenga en cuenta que algunas funciones solo están disponibles en determinadas aplicaciones.</translation>
+    </message>
+</context>
+</TS>
