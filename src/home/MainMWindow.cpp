@@ -7,7 +7,12 @@
 #include "home/MultiIconViewV.h"
 #include "home/NetworkAddresses.h"
 #include "home/ScreenScale.h"
+#include "home/TipsScreen.h"
 #include "home/UserSettings.h"
+#include "i18n/LanguageSwitch.h"
+#include "i18n/UiLanguage.h"
+#include "lirc/LircInput.h"
+#include "lirc/irPipeline.h"
 #include "packages/bentoconf.h"
 #include "socketcpp/UnixSocket.h"
 #include "util/IniParser.h"
@@ -96,8 +101,9 @@ MainMWindow::MainMWindow(QWidget* parent)
     if (QFile conf(Appliance::path(QString::fromLatin1(kBentoConf))); conf.open(QIODevice::ReadOnly) && conf.size() > 0)
         m_confChecksum = QString::fromLatin1(QCryptographicHash::hash(conf.readAll(), QCryptographicHash::Md5).toHex());
     m_packages->ReadConf(QString::fromLatin1(kBentoConf));
-    // Seam: the IR daemon client is created here, its irkeyPressed connected,
-    // and started.
+    m_lircInput = new LircInput(this);
+    connect(m_lircInput, &LircInput::irkeyPressed, this, &MainMWindow::irkeyPressed);
+    m_lircInput->start();
 
     m_irSupported = ApplianceCmd::hasIrReceiver();
     if (m_irSupported) {
@@ -121,11 +127,16 @@ MainMWindow::MainMWindow(QWidget* parent)
     m_powerKeyTimer = new QTimer(this);
     m_powerKeyTimer->setInterval(500);
     m_powerKeyCount = 0;
-    // Seam: the power key connects m_powerKeyTimer to powerkeyTimeout.
+    connect(m_powerKeyTimer, &QTimer::timeout, this, &MainMWindow::powerkeyTimeout);
 
     // Seam: the settings dialog is created here for the package model, gets
     // the frameless flag, and its finished, IVOConfChange, IVOrestart and
-    // WallpaperChange signals are connected.
+    // WallpaperChange signals are connected. It takes the language switch
+    // over; until then the window keeps it and applies the stored language
+    // the way the dialog's construction does.
+    m_language = std::make_unique<LanguageSwitch>();
+    if (const QString stored = UiLanguage::stored(); !stored.isEmpty())
+        m_language->retranslate(stored);
     connect(m_packages, &AggPkgInfo::confPkgChanged, this, &MainMWindow::confPkgChanged);
     reloadApps();
 
@@ -142,7 +153,8 @@ MainMWindow::MainMWindow(QWidget* parent)
     ui->txthost->setText(QHostInfo::localHostName());
     readDisplayName_();
 
-    // Seam: the tips screen is created here with the display name.
+    m_tipsScreen = new TipsScreen(ui->txtnastype->text(), this, m_irSupported, true);
+    m_tipsScreen->setWindowFlags(m_tipsScreen->windowFlags() | Qt::FramelessWindowHint | Qt::Tool);
 
     m_clockTimer = new QTimer(this);
     connect(m_clockTimer, &QTimer::timeout, this, &MainMWindow::refreshClock);
@@ -155,7 +167,8 @@ MainMWindow::MainMWindow(QWidget* parent)
     m_waitingTimer = new QTimer(this);
     connect(m_waitingTimer, &QTimer::timeout, this, &MainMWindow::refreshWaiting);
 
-    // Seam: the title-bar buttons get this window as their event filter.
+    for (QFrame* f : {ui->frmlang, ui->frmsetting, ui->frmlogout, ui->frmtips, ui->frmaudio, ui->frmtandem})
+        f->installEventFilter(this);
     m_waitingStep = 0;
     ui->labwaiting->hide();
 
@@ -163,14 +176,15 @@ MainMWindow::MainMWindow(QWidget* parent)
 
     ui->frmtandem->setVisible(hasTandem_(QString::fromLatin1(kBentoConf)));
 
-    // Seam: on an appliance with its own IR receiver (m_irSupported) the raw
-    // IR pipeline is assembled here.
+    if (m_irSupported)
+        m_irPipeline = IrPipeline::assemble();
 
     registerWithShell_();
 }
 
 MainMWindow::~MainMWindow()
 {
+    m_irPipeline.reset();
     closeKeyDevice_();
     // Owned objects go in the reverse order of their creation.
     delete m_waitingTimer;
@@ -179,8 +193,13 @@ MainMWindow::~MainMWindow()
     delete m_powerKeyTimer;
     delete m_packages;
     m_packages = nullptr;
+    delete m_tipsScreen;
+    m_tipsScreen = nullptr;
     delete m_watcher;
     m_watcher = nullptr;
+    m_language.reset();
+    delete m_lircInput;
+    m_lircInput = nullptr;
     delete m_iconView;
     m_iconView = nullptr;
     delete ui;
@@ -281,14 +300,7 @@ void MainMWindow::loadPreset()
     WallpaperChange();
     CheckSecScreen();
 
-    const QString yes = QStringLiteral("yes");
-    ui->txtclock->setHidden(isNo(settings->value(QStringLiteral("UIControl/DisplayDatetime"), yes).toString()));
-    const bool hideIp = isNo(settings->value(QStringLiteral("UIControl/DisplayIP"), yes).toString());
-    ui->txtip1->setHidden(hideIp);
-    ui->txtip2->setHidden(hideIp);
-    const bool hideName = isNo(settings->value(QStringLiteral("UIControl/DisplayServername"), yes).toString());
-    ui->txthost->setHidden(hideName);
-    ui->txtnastype->setHidden(hideName);
+    applyLabelSettings_(*settings);
 
     const QString user = QString::fromUtf8(QByteArray::fromBase64(qgetenv("NasUser")));
     if (!user.isEmpty()) {
@@ -301,6 +313,18 @@ void MainMWindow::loadPreset()
         m_userPicturePath = picture;
         ui->labadmin->setPixmap(scaledToHeight(pm, int(std::ceil(50.0 * height() / 1080))));
     }
+}
+
+void MainMWindow::applyLabelSettings_(const QSettings& settings)
+{
+    const QString yes = QStringLiteral("yes");
+    ui->txtclock->setHidden(isNo(settings.value(QStringLiteral("UIControl/DisplayDatetime"), yes).toString()));
+    const bool hideIp = isNo(settings.value(QStringLiteral("UIControl/DisplayIP"), yes).toString());
+    ui->txtip1->setHidden(hideIp);
+    ui->txtip2->setHidden(hideIp);
+    const bool hideName = isNo(settings.value(QStringLiteral("UIControl/DisplayServername"), yes).toString());
+    ui->txthost->setHidden(hideName);
+    ui->txtnastype->setHidden(hideName);
 }
 
 void MainMWindow::CheckSecScreen()
@@ -358,7 +382,8 @@ void MainMWindow::refreshClock()
     if (m_startCounter < 10) {
         ++m_startCounter;
         CheckSecScreen();
-        // Seam: the first-run notices (firstTime) come up on the second call.
+        if (m_startCounter == 2)
+            firstTime();
     }
     ui->txtclock->setText(QTime::currentTime().toString(QStringLiteral("hh:mm")));
 }
@@ -523,6 +548,8 @@ void MainMWindow::changeEvent(QEvent* event)
             m_waitingStep = 50;
         return;
     }
+    if (event->type() == QEvent::LanguageChange)
+        retranslate_();
     QMainWindow::changeEvent(event);
 }
 

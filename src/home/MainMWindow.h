@@ -1,14 +1,24 @@
 #pragma once
 
+#include <QDateTime>
 #include <QMainWindow>
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+#include <memory>
+
 class AggPkgInfo;
+class IrPipeline;
+class LanguageSwitch;
+class LircInput;
 class MultiIconViewV;
 struct PkgInfo_s;
 class QFileSystemWatcher;
+class QFrame;
+class QSettings;
 class QTimer;
+class TipsScreen;
 namespace Ui {
 class MainMWindow;
 }
@@ -45,6 +55,38 @@ public:
     // configuration; -1 x -1 when no connected screen is described.
     QSize getScreenResolution_() const;
 
+    // Presses and releases left shift on the window's own key device, which
+    // resets the display's blanking timer.
+    void dpmsKeepalive();
+    // The one-touch button tool for the colour in the key-bolt marker, unless
+    // the one started last still runs.
+    void launchKeybolt_();
+    void launchAudioDialog();
+    void launchTandemSwitcher();
+    // The language menu of "frmlang"; any other object is ignored.
+    void languageMenu(QObject* watched);
+    // The first-run notices, once, on the clock's second tick.
+    void firstTime();
+    // The notice that the mobile remote is off by default, for administrators,
+    // while its marker file exists; the marker is removed afterwards.
+    void HandlePadlinkFirstRun_();
+    // True when the viewer chose "Go to Settings".
+    bool ShowPadlinkFirstDialog_();
+    void OpenGeneralPadlinkSettings_();
+
+    // What the first line of "/tmp/ivo.cmd" asks of the settings dialog.
+    enum class SettingsCommand { None, Open, Close };
+    static SettingsCommand settingsCommand_(const QString& line);
+
+    // The power key's clock; tests replace it.
+    void setClock(std::function<QDateTime()> now) { m_now = std::move(now); }
+    QTimer* powerKeyTimer() const { return m_powerKeyTimer; }
+    int powerKeyCount() const { return m_powerKeyCount; }
+    TipsScreen* tipsScreen() const { return m_tipsScreen; }
+    LanguageSwitch* language() const { return m_language.get(); }
+    qint64 keyboltPid() const { return m_keyboltPid; }
+    IrPipeline* irPipeline() const { return m_irPipeline.get(); }
+
     MultiIconViewV* iconView() const { return m_iconView; }
     QFileSystemWatcher* watcher() const { return m_watcher; }
     int keyDevice() const { return m_keyDevice; }
@@ -59,6 +101,11 @@ public:
     int karaokeIndex() const { return m_karaokeIndex; }
 
 public slots:
+    // One line of the IR daemon: keep-alive, key events for this program,
+    // forwarding to a registered program, and the power key.
+    void irkeyPressed(const QString& keystr);
+    void powerkeyTimeout();
+    void settingsfinished(int result);
     void refreshClock();
     void refreshIpAddress();
     void availableGeometryChanged(const QRect& geometry);
@@ -80,6 +127,9 @@ signals:
     void firstFramePainted();
 
 protected:
+    // The title-bar buttons: clicks, Return, and the arrow keys between them
+    // and into the grid.
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -106,10 +156,32 @@ private:
     // Focuses the first visible of the language, settings and log-out
     // buttons; false when none is visible.
     bool focusTitleBar_();
+    // A program registered for remote keys: the pid file names a live process.
+    // A stale or garbage file is emptied.
+    bool registrationActive_();
+    void frameAction_(QFrame* frame);
+    bool moveAlongTitleBar_(QObject* watched, int key);
+    void logOut_();
+    // Shows or hides the clock, address and name labels by the settings.
+    void applyLabelSettings_(const QSettings& settings);
+    // The watched files besides the package configuration.
+    void otherFileChanged_(const QString& path);
+    void commandFileChanged_();
+    void secondCommandFileChanged_();
+    void showPackageMessage_(const QString& package, const QString& key);
+    void keyboltMarkerChanged_();
+    void pidFileChanged_();
+    // The window's texts after a language change, keeping what it filled in.
+    void retranslate_();
 
     Ui::MainMWindow* ui;
     MultiIconViewV* m_iconView = nullptr;
+    LircInput* m_lircInput = nullptr;
+    // Until the settings dialog owns it: the language switch it shares with
+    // the language menu.
+    std::unique_ptr<LanguageSwitch> m_language;
     QFileSystemWatcher* m_watcher = nullptr;
+    TipsScreen* m_tipsScreen = nullptr;
     AggPkgInfo* m_packages = nullptr;
     QTimer* m_powerKeyTimer = nullptr;
     QTimer* m_clockTimer = nullptr;
@@ -118,6 +190,8 @@ private:
     // Built together with the tiles: a package without a tile has no entry,
     // so tile index and list position never drift apart.
     QStringList m_tileNames;
+    QDateTime m_powerKeyPressTime;
+    std::function<QDateTime()> m_now = [] { return QDateTime::currentDateTime(); };
     QString m_confChecksum;
     QString m_userName;
     QString m_userPicturePath;
@@ -129,6 +203,8 @@ private:
     int m_karaokeIndex = -1;
     int m_waitingStep = 0;
     bool m_irSupported = false;
+    qint64 m_keyboltPid = 0;
+    std::unique_ptr<IrPipeline> m_irPipeline;
     // refreshClock's counters: the host name is refreshed every 600 calls,
     // the second screen checked during the first ten.
     int m_hostCounter = 0;

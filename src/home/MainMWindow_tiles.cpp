@@ -190,8 +190,7 @@ void MainMWindow::fileChanged(const QString& path)
         packageConfChanged_();
         return;
     }
-    // Seam: the command files, the system configuration, the one-touch
-    // marker and the remote registration pid file are handled here.
+    otherFileChanged_(path);
 }
 
 void MainMWindow::directoryChanged(const QString& path)

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QDialog>
+
+#include <array>
+
+namespace Ui {
+class TipsScreen;
+}
+
+// The full-screen help page: how the home screen is driven with the remote,
+// a keyboard or a mouse, and where the appliance's one-touch copy button is.
+// The home window builds it once and shows it from its tips button; both
+// close buttons and Escape hide it again.
+class TipsScreen : public QDialog
+{
+    Q_OBJECT
+
+public:
+    // irSupported and showOneTouch: the one-touch copy panel is shown only on
+    // an appliance with its own receiver, where the button's tool is watched.
+    TipsScreen(QString displayName, QWidget* parent, bool irSupported, bool showOneTouch);
+    ~TipsScreen() override;
+
+    // The fronts of the appliance by display name: the first substring found
+    // (case-sensitive) picks its picture; an empty picture shows none.
+    struct Model_s {
+        const char* substring;
+        const char* picture;
+    };
+    static const std::array<Model_s, 7>& models();
+    // The border-image style sheet of the front picture for a display name;
+    // *known is false when no entry matched and the default picture is used.
+    static QString frontSheet(const QString& displayName, bool* known = nullptr);
+
+    Ui::TipsScreen* form() const { return ui; }
+
+public slots:
+    void on_pbtClose_clicked();
+    void on_pbtCloseX_clicked();
+
+protected:
+    void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void retranslate_();
+
+    Ui::TipsScreen* ui;
+};
