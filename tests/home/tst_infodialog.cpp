@@ -1,155 +1,116 @@
 #include "home/ImageResources.h"
 #include "home/InfoDialog.h"
 
-#include <QLabel>
 #include <QLayout>
-#include <QProgressBar>
-#include <QPushButton>
 #include <QScreen>
 #include <QTest>
-
-namespace {
-template<typename T> T* part(const QDialog& d, const char* name)
-{
-    T* w = d.findChild<T*>(QLatin1String(name));
-    if (!w)
-        qFatal("no %s in the form", name);
-    return w;
-}
-QLabel* title(const QDialog& d) { return part<QLabel>(d, "labInfoTitle"); }
-QLabel* text(const QDialog& d) { return part<QLabel>(d, "labInfoText"); }
-QProgressBar* bar(const QDialog& d) { return part<QProgressBar>(d, "prgbar"); }
-QPushButton* yes(const QDialog& d) { return part<QPushButton>(d, "pbtYes"); }
-QPushButton* no(const QDialog& d) { return part<QPushButton>(d, "pbtNo"); }
-} // namespace
 
 class TstInfoDialog : public QObject
 {
     Q_OBJECT
 
+    static QWidget* part(const QDialog& d, const char* name) { return d.findChild<QWidget*>(name); }
+
 private slots:
     void initTestCase() { ImageResources::registerAll(); }
 
+    // The parts shown (the focused one marked *) | whether Escape and accept()
+    // close it | in mode 5 the button texts of the countdown's ticks.
     void modes_data()
     {
         QTest::addColumn<int>("mode");
-        QTest::addColumn<bool>("progress");
-        QTest::addColumn<bool>("ok");
-        QTest::addColumn<bool>("cancel");
-        QTest::addColumn<QString>("focus");
-        QTest::addColumn<int>("countdown");
-        QTest::addColumn<bool>("closable");
-        QTest::newRow("0 message only") << 0 << false << false << false << QString() << -1 << false;
-        QTest::newRow("1 OK") << 1 << false << true << false << "pbtYes" << -1 << true;
-        QTest::newRow("2 OK and Cancel") << 2 << false << true << true << "pbtNo" << -1 << true;
-        QTest::newRow("3 progress only") << 3 << true << false << false << QString() << -1 << false;
-        QTest::newRow("4 progress and Cancel") << 4 << true << false << true << QString() << -1 << true;
-        QTest::newRow("5 countdown") << 5 << false << true << true << "pbtNo" << 15 << true;
+        QTest::addColumn<QString>("expect");
+        QTest::newRow("0 message only") << 0 << "|";
+        QTest::newRow("1 OK") << 1 << "pbtYes*|esc ok";
+        QTest::newRow("2 OK and Cancel") << 2 << "pbtYes pbtNo*|esc ok";
+        QTest::newRow("3 progress only") << 3 << "prgbar|";
+        QTest::newRow("4 progress and Cancel") << 4 << "prgbar pbtNo*|esc ok";
+        QTest::newRow("5 countdown") << 5
+                                     << "pbtYes pbtNo*|esc ok|No (14) No (13) No (12) No (11) No (10) No (9) No (8) "
+                                        "No (7) No (6) No (5) No (4) No (3) No (2) No (1) No (0) closed No";
     }
     void modes()
     {
         QFETCH(int, mode);
-        QFETCH(bool, progress);
-        QFETCH(bool, ok);
-        QFETCH(bool, cancel);
-        QFETCH(QString, focus);
-        QFETCH(int, countdown);
-        QFETCH(bool, closable);
+        QFETCH(QString, expect);
         InfoDialog d;
-        d.reset(3); // a used dialog: reset clears what the last use left
-        d.setTitleText(QStringLiteral("T"));
-        d.setLabelText(QStringLiteral("L"));
+        d.setLabelText("L"); // reset clears what the last use left
         d.setRange(5, 50);
         d.setValue(20);
         d.reset(mode);
-        QCOMPARE(text(d)->text(), QString());
-        QCOMPARE(QList<int>({d.minimum(), d.maximum(), d.value()}), QList<int>({0, 100, 0}));
+        QVERIFY(
+            d.minimum() == 0 && d.maximum() == 100 && d.value() == 0 && part(d, "labInfoText")->property("text") == "");
         d.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&d));
-        QCOMPARE(bar(d)->isVisible(), progress);
-        QCOMPARE(yes(d)->isVisible(), ok);
-        QCOMPARE(no(d)->isVisible(), cancel);
-        QVERIFY(!title(d)->isVisible()); // no title text, no title
-        if (!focus.isEmpty())
-            QCOMPARE(d.focusWidget()->objectName(), focus);
-        QCOMPARE(d.countdown(), countdown);
-        d.setTitleText(QStringLiteral("Title"));
-        QVERIFY(title(d)->isVisible());
-
-        // Escape, and the program's own accept(), close only the closable modes.
+        QVERIFY(QTest::qWaitForWindowExposed(&d) && !part(d, "labInfoTitle")->isVisible()); // no title text, no title
+        d.setTitleText("Title");
+        QVERIFY(part(d, "labInfoTitle")->isVisible());
+        QStringList seen;
+        for (QWidget* w : {part(d, "prgbar"), part(d, "pbtYes"), part(d, "pbtNo")}) {
+            if (w->isVisible())
+                seen << w->objectName() + (d.focusWidget() == w ? "*" : "");
+        }
         QTest::keyClick(&d, Qt::Key_Escape);
-        QCOMPARE(d.isVisible(), !closable);
-        if (closable)
-            QCOMPARE(d.result(), int(QDialog::Rejected));
+        const bool escaped = !d.isVisible() && d.result() == QDialog::Rejected;
         d.show();
         d.accept();
-        QCOMPARE(d.isVisible(), !closable);
-    }
-
-    void countdown()
-    {
-        InfoDialog d;
-        d.reset(5);
-        d.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&d));
-        for (int left = 14; left >= 0; --left) {
+        const bool accepted = !d.isVisible() && d.result() == QDialog::Accepted;
+        seen = QStringList {seen.join(' '), QLatin1String(escaped ? "esc" : "") + (accepted ? " ok" : "")};
+        if (mode == 5) {
+            d.reset(mode);
+            d.show();
+            QString ticks;
+            for (int i = 0; i < 20 && d.isVisible(); ++i) {
+                d.refreshDiallog();
+                ticks += d.isVisible() ? part(d, "pbtNo")->property("text").toString() + ' ' : "closed";
+            }
+            seen << ticks + (d.result() == QDialog::Rejected ? " No" : " OK");
+            d.reset(mode); // OK during the countdown accepts at once
+            d.show();
             d.refreshDiallog();
-            QCOMPARE(no(d)->text(), QStringLiteral("No (%1)").arg(left));
-            QVERIFY(d.isVisible());
+            QTest::mouseClick(part(d, "pbtYes"), Qt::LeftButton);
+            QVERIFY(!d.isVisible() && d.result() == QDialog::Accepted);
         }
-        d.refreshDiallog(); // the sixteenth tick says No
-        QVERIFY(!d.isVisible());
-        QCOMPARE(d.result(), int(QDialog::Rejected));
-
-        d.reset(5); // OK during the countdown accepts at once
-        d.show();
-        d.refreshDiallog();
-        QTest::mouseClick(yes(d), Qt::LeftButton);
-        QVERIFY(!d.isVisible());
-        QCOMPARE(d.result(), int(QDialog::Accepted));
+        QCOMPARE(seen.join('|'), expect);
     }
 
     void adaptation_data()
     {
         QTest::addColumn<bool>("large");
         QTest::addColumn<QRect>("screen");
-        QTest::addColumn<int>("border");
-        QTest::addColumn<int>("margin");
-        QTest::addColumn<int>("minWidth");
-        QTest::addColumn<int>("titlePoints");
-        QTest::addColumn<int>("buttonWidth");
-        QTest::addColumn<int>("buttonPoints");
-        QTest::newRow("1080p") << false << QRect(0, 0, 1920, 1080) << 6 << 24 << 514 << 20 << 144 << 18;
-        QTest::newRow("1080p large") << true << QRect(0, 0, 1920, 1080) << 6 << 60 << 780 << 24 << 144 << 18;
-        QTest::newRow("4K doubles") << true << QRect(0, 0, 3840, 2160) << 12 << 120 << 1560 << 48 << 288 << 36;
+        // border, margin, minimum width, title points, button width, button points
+        QTest::addColumn<QList<int>>("v");
+        QTest::newRow("1080p") << false << QRect(0, 0, 1920, 1080) << QList<int> {6, 24, 514, 20, 144, 18};
+        QTest::newRow("4K, large") << true << QRect(0, 0, 3840, 2160) << QList<int> {12, 120, 1560, 48, 288, 36};
         const QSize p = QGuiApplication::primaryScreen()->geometry().size();
+        const int w = p.width(), h = p.height();
         QTest::newRow("no rectangle: the primary screen")
-            << false << QRect() << p.width() / 320 << 24 * p.width() / 1920 << 514 * p.width() / 1920
-            << 20 * p.height() / 1080 << 144 * p.width() / 1920 << 18 * p.height() / 1080;
+            << false << QRect()
+            << QList<int> {w / 320, 24 * w / 1920, 514 * w / 1920, 20 * h / 1080, 144 * w / 1920, 18 * h / 1080};
     }
     void adaptation()
     {
         QFETCH(bool, large);
         QFETCH(QRect, screen);
-        QFETCH(int, border);
-        QFETCH(int, margin);
-        QFETCH(int, minWidth);
-        QFETCH(int, titlePoints);
-        QFETCH(int, buttonWidth);
-        QFETCH(int, buttonPoints);
+        QFETCH(QList<int>, v);
         InfoDialog d(nullptr, large);
         d.adaptUiToScreen(screen);
-        QVERIFY(d.styleSheet().startsWith(
-            QStringLiteral("#InfoDialog{border-width: %1px; border-style: solid; border-color:rgba(128,128,128,255);")
-                .arg(border)));
-        QVERIFY(d.styleSheet().contains(
-            QStringLiteral("QPushButton:focus{outline:none; border-image: url(:/images/icon_pressed.png)}  ")));
-        QCOMPARE(part<QLayout>(d, "vldlg")->contentsMargins().left(), margin);
-        for (QWidget* w : std::initializer_list<QWidget*> {title(d), text(d), bar(d)})
-            QCOMPARE(w->minimumWidth(), minWidth);
-        QCOMPARE(title(d)->font().pointSize(), titlePoints);
-        QCOMPARE(yes(d)->minimumWidth(), buttonWidth);
-        QCOMPARE(no(d)->font().pointSize(), buttonPoints);
+        QCOMPARE(d.styleSheet(),
+            QStringLiteral("#InfoDialog{border-width: %1px; border-style: solid; border-color:rgba(128,128,128,255);"
+                           "background-color: qlineargradient(spread:pad, x1:0, y1:0, x2:0, y2:1, stop:0.106195 "
+                           "rgb(12, 84, 117), stop:0.893805 rgb(0, 0, 0))} QPushButton{color: rgb(255,255,255); "
+                           "border-image: url(:/images/icon_normal.png)} QPushButton:focus{outline:none; "
+                           "border-image: url(:/images/icon_pressed.png)}  QPushButton:disabled{color: "
+                           "rgb(85,84,84);border-image: url(:/images/icon_disabled.png)} QProgressBar {border: 2px "
+                           "solid grey; border-radius: 5px;} QProgressBar::chunk {background-color: "
+                           "qlineargradient(spread:pad, x1:0, y1:0, x2:0, y2:1, stop:0 rgba(0, 204, 255, 255), "
+                           "stop:1 rgba(0, 57, 162, 255)); width: 20px;}")
+                .arg(v[0]));
+        for (const char* name : {"labInfoText", "prgbar"})
+            QCOMPARE(part(d, name)->minimumWidth(), part(d, "labInfoTitle")->minimumWidth());
+        QCOMPARE(QList<int>({d.findChild<QLayout*>("vldlg")->contentsMargins().left(),
+                     part(d, "prgbar")->minimumWidth(), part(d, "labInfoTitle")->font().pointSize(),
+                     part(d, "pbtYes")->minimumWidth(), part(d, "pbtNo")->font().pointSize()}),
+            v.mid(1));
     }
 };
 

@@ -4,7 +4,6 @@
 
 #include <QGraphicsScene>
 #include <QLabel>
-#include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -12,49 +11,52 @@
 
 namespace {
 
-// The home screen's grid: 5 x 3 tiles of 380, spacing 150 x 200, zoom 1.3.
-std::unique_ptr<MultiIconViewV> homeGrid(int entries, QSize grid = QSize(5, 3))
+// The home screen's grid: 5 columns of 380 tiles, spacing 150 x 200, zoom 1.3.
+std::unique_ptr<MultiIconViewV> homeGrid(int entries, int rows = 3)
 {
-    auto v = std::make_unique<MultiIconViewV>(grid, QSizeF(380, 380), QSizeF(150, 200), 1.3, 0);
-    QPixmap pm(40, 40);
-    pm.fill(Qt::red);
+    auto v = std::make_unique<MultiIconViewV>(QSize(5, rows), QSizeF(380, 380), QSizeF(150, 200), 1.3, 0);
     for (int i = 0; i < entries; ++i)
-        v->add(pm, QStringLiteral("e%1").arg(i));
+        v->add(QPixmap(), QStringLiteral("e%1").arg(i));
     return v;
 }
 
-// Every signal of the grid, in the order it came.
-struct SignalLog {
-    QStringList lines;
-    explicit SignalLog(MultiIconViewV* v)
-    {
-        auto log = [this](const QString& s) { lines << s; };
-        QObject::connect(v, &MultiIconViewV::itemSelected, [=](int i) { log(QStringLiteral("selected %1").arg(i)); });
-        QObject::connect(v, &MultiIconViewV::itemEntered, [=](int i) { log(QStringLiteral("entered %1").arg(i)); });
-        QObject::connect(v, &MultiIconViewV::focusExit, [=] { log(QStringLiteral("focusExit")); });
-        QObject::connect(v, &MultiIconViewV::topMost, [=] { log(QStringLiteral("topMost")); });
-        QObject::connect(v, &MultiIconViewV::bottomMost, [=] { log(QStringLiteral("bottomMost")); });
-    }
-};
-
-bool zoomed(const MultiIconViewV& v, int slot) { return !v.pageItem(slot)->transform().isIdentity(); }
-
-int zoomedSlots(const MultiIconViewV& v)
+QImage tile(const char* picture, Qt::TransformationMode mode = Qt::SmoothTransformation)
 {
-    int n = 0;
-    for (int s = 0; s < v.pageSize(); ++s)
-        n += zoomed(v, s) ? 1 : 0;
-    return n;
-}
-
-QImage frameOf(const char* name)
-{
-    return QPixmap(QStringLiteral(":/images/") + QLatin1String(name))
-        .scaled(380, 380, Qt::KeepAspectRatio, Qt::SmoothTransformation)
+    return QPixmap(QStringLiteral(":/images/") + QLatin1String(picture))
+        .scaled(380, 380, Qt::KeepAspectRatio, mode)
         .toImage();
 }
 
+// One input: a key name ("Down*" auto-repeated), "wheel DELTA [unfocused]" or
+// "click SLOT". A key the grid does not take logs "ignored".
+void send(MultiIconViewV& v, const QString& input, QStringList& log)
+{
+    const QStringList w = input.split(QLatin1Char(' '));
+    if (w[0] == QLatin1String("click")) {
+        QTest::mouseClick(v.viewport(), Qt::LeftButton, {}, v.mapFromScene(v.pageItem(w[1].toInt())->pos()));
+    } else if (w[0] == QLatin1String("wheel")) {
+        w.size() > 2 ? v.clearFocus() : v.setFocus();
+        QWheelEvent e(QPointF(100, 100), v.mapToGlobal(QPointF(100, 100)), QPoint(), QPoint(0, w[1].toInt()),
+            Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(v.viewport(), &e);
+    } else {
+        const bool repeat = input.endsWith(QLatin1Char('*'));
+        QKeyEvent e(QEvent::KeyPress, QKeySequence(repeat ? input.chopped(1) : input)[0].key(), Qt::NoModifier,
+            QString(), repeat);
+        QApplication::sendEvent(&v, &e);
+        if (!e.isAccepted())
+            log << QStringLiteral("ignored");
+    }
+}
+
+struct Nav_s {
+    int rows, count, start;
+    QString inputs, state, log; // state: selection, page start, markers (< previous, > next)
+};
+
 } // namespace
+
+Q_DECLARE_METATYPE(Nav_s)
 
 class TstMultiIconView : public QObject
 {
@@ -63,317 +65,125 @@ class TstMultiIconView : public QObject
 private slots:
     void initTestCase() { ImageResources::registerAll(); }
 
-    void construction_data()
+    // Paging and moving: after selecting `start` and sending the inputs, the
+    // selection, the page, the markers (< previous, > next) and the signals.
+    void navigation_data()
     {
-        QTest::addColumn<QSize>("grid");
-        QTest::addColumn<QSizeF>("spacing");
-        QTest::addColumn<double>("scale");
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<QSizeF>("sceneSize");
-        QTest::addColumn<int>("pageSize");
-        QTest::addColumn<double>("zoom");
-        // Cells of 530 x 580; a quarter cell below the rows in mode 0, a
-        // half cell and a whole extra row of items otherwise.
-        QTest::newRow("home") << QSize(5, 3) << QSizeF(150, 200) << 1.3 << 0 << QSizeF(2650, 1885) << 15 << 1.3;
-        QTest::newRow("mode 1") << QSize(5, 3) << QSizeF(150, 200) << 1.3 << 1 << QSizeF(2650, 2030) << 20 << 1.3;
-        QTest::newRow("bad grid, spacing, zoom")
-            << QSize(0, 4) << QSizeF(-1, 5) << 0.9 << 0 << QSizeF(3 * 400, 2 * 400 + 100) << 6 << 1.2;
+        QTest::addColumn<Nav_s>("r");
+        auto row = [](const char* name, const Nav_s& r) { QTest::newRow(name) << r; };
+        row("first page", {3, 20, 3, "", "3 0 >", "selected 3"});
+        row("7 of 20 stays on page 0", {3, 20, 7, "", "7 0 <>", "selected 7"});
+        row("10 of 20: the last page", {3, 20, 10, "", "10 5 <>", "selected 10"});
+        row("15 of 16: last 4 slots empty", {3, 16, 15, "", "15 5 <", "selected 15"});
+        row("selected row in the middle", {3, 40, 22, "", "22 15 <>", "selected 22"});
+        row("one short row", {3, 3, 2, "", "2 0 ", "selected 2"});
+        row("clamped to the end", {3, 20, 99, "", "19 5 <", "selected 19"});
+        row("page taller than the list", {4, 11, 10, "", "10 0 <", "selected 10"});
+        row("down to a shorter row", {3, 7, 3, "Down", "6 0 <", "selected 3,selected 6"});
+        row("down on the last row", {3, 20, 17, "Down", "17 5 <", "selected 17,bottomMost"});
+        row("held down keeps moving", {3, 40, 5, "Down*,Down*", "15 10 <>", "selected 5,selected 10,selected 15"});
+        row("up, then the top row", {3, 20, 7, "Up,Up", "2 0 >", "selected 7,selected 2,topMost"});
+        row("left wraps a row", {3, 20, 5, "Left", "4 0 >", "selected 5,selected 4"});
+        row("left on entry 0 leaves", {3, 20, 0, "Left", "0 0 ", "selected 0,focusExit"});
+        row("held left moves once", {3, 20, 5, "Left*", "5 0 <>", "selected 5"});
+        row("right, held right", {3, 20, 4, "Right,Right*", "5 0 <>", "selected 4,selected 5"});
+        row("right on the last entry", {3, 20, 19, "Right", "19 5 <", "selected 19"});
+        row("return and enter enter", {3, 20, 4, "Return,Enter", "4 0 >", "selected 4,entered 4,entered 4"});
+        row("escape leaves", {3, 20, 4, "Esc", "4 0 ", "selected 4,focusExit"});
+        row("other keys go on", {3, 20, 4, "A", "4 0 >", "selected 4,ignored"});
+        row("wheel up", {3, 20, 7, "wheel 120", "2 0 >", "selected 7,selected 2"});
+        row("wheel down", {3, 16, 7, "wheel -120", "12 5 <>", "selected 7,selected 12"});
+        row("wheel too small", {3, 20, 7, "wheel 119,wheel -119", "7 0 <>", "selected 7"});
+        row("wheel without focus", {3, 20, 7, "wheel 120 unfocused", "7 0 <>", "selected 7"});
+        row("click another tile, then again",
+            {3, 20, 0, "click 6,click 6", "6 0 <>", "selected 0,selected 6,entered 6"});
+        row("a click zooms back, the next enters",
+            {3, 20, 6, "Esc,click 6,click 6", "6 0 ", "selected 6,focusExit,entered 6"});
+        row("clicks land on the entry shown", {3, 20, 15, "click 0", "5 0 <>", "selected 15,selected 5"});
+        row("click on an empty grid leaves", {3, 0, 0, "click 0", "-1 -1 ", "focusExit"});
     }
-    void construction()
+    void navigation()
     {
-        QFETCH(QSize, grid);
-        QFETCH(QSizeF, spacing);
-        QFETCH(double, scale);
-        QFETCH(int, mode);
-        QFETCH(QSizeF, sceneSize);
-        QFETCH(int, pageSize);
-        QFETCH(double, zoom);
-        MultiIconViewV v(grid, QSizeF(380, 380), spacing, scale, mode);
-        QCOMPARE(v.sceneRect(), QRectF(QPointF(-sceneSize.width() / 2, -sceneSize.height() / 2), sceneSize));
-        QCOMPARE(v.pageSize(), pageSize);
-        QCOMPARE(v.scene()->items().size(), pageSize);
-        const double cellWidth = sceneSize.width() / v.grid().width();
-        const IconItem* last = v.pageItem(pageSize - 1);
-        QCOMPARE(last->id(), pageSize - 1);
-        QCOMPARE(last->pos().x(), v.sceneRect().right() - cellWidth / 2);
-        QCOMPARE(v.select(), -1);
-        QVERIFY(!v.previousMarkerVisible() && !v.nextMarkerVisible());
-        v.add(QPixmap(), QStringLiteral("x"));
-        v.setSelect(0);
-        QCOMPARE(v.pageItem(0)->transform().m11(), zoom);
-    }
-
-    void paging_data()
-    {
-        QTest::addColumn<QSize>("grid");
-        QTest::addColumn<int>("count");
-        QTest::addColumn<int>("index");
-        QTest::addColumn<int>("selected");
-        QTest::addColumn<int>("pageStart");
-        QTest::addColumn<int>("filled");
-        QTest::addColumn<bool>("previous");
-        QTest::addColumn<bool>("next");
-        const QSize home(5, 3);
-        QTest::newRow("first page") << home << 20 << 3 << 3 << 0 << 15 << false << true;
-        QTest::newRow("second row stays on page 0") << home << 20 << 7 << 7 << 0 << 15 << true << true;
-        QTest::newRow("third row of 20: last page") << home << 20 << 10 << 10 << 5 << 15 << true << true;
-        QTest::newRow("16 entries, the last") << home << 16 << 15 << 15 << 5 << 11 << true << false;
-        QTest::newRow("selected row in the middle") << home << 40 << 22 << 22 << 15 << 15 << true << true;
-        QTest::newRow("last of 40") << home << 40 << 39 << 39 << 25 << 15 << true << false;
-        QTest::newRow("one short row") << home << 3 << 2 << 2 << 0 << 3 << false << false;
-        QTest::newRow("clamped to the end") << home << 20 << 99 << 19 << 5 << 15 << true << false;
-        QTest::newRow("1000 entries") << home << 1000 << 500 << 500 << 495 << 15 << true << true;
-        // Four rows, three filled: the page never starts before entry 0.
-        QTest::newRow("page taller than the list") << QSize(5, 4) << 11 << 10 << 10 << 0 << 11 << true << false;
-    }
-    void paging()
-    {
-        QFETCH(QSize, grid);
-        QFETCH(int, count);
-        QFETCH(int, index);
-        QFETCH(int, selected);
-        QFETCH(int, pageStart);
-        QFETCH(int, filled);
-        QFETCH(bool, previous);
-        QFETCH(bool, next);
-        auto v = homeGrid(count, grid);
-        v->setSelect(index);
-        QCOMPARE(v->select(), selected);
-        QCOMPARE(v->pageStart(), pageStart);
-        QCOMPARE(v->previousMarkerVisible(), previous);
-        QCOMPARE(v->nextMarkerVisible(), next);
-        QCOMPARE(v->scene()->items().size(), v->pageSize()); // the pool never grows
-        for (int s = 0; s < v->pageSize(); ++s) {
-            const IconItem* it = v->pageItem(s);
-            QCOMPARE(it->text(), s < filled ? QStringLiteral("e%1").arg(pageStart + s) : QString());
-            QCOMPARE(it->isClickable(), s < filled);
-            QCOMPARE(it->pixmap(0).isNull(), s >= filled);
-        }
-        QCOMPARE(zoomedSlots(*v), 1);
-        QVERIFY(zoomed(*v, selected - pageStart));
-        QCOMPARE(v->pageItem(selected - pageStart)->pixmap(5).toImage(), frameOf("app_focus.png"));
-    }
-
-    void keys_data()
-    {
-        QTest::addColumn<int>("count");
-        QTest::addColumn<int>("start");
-        QTest::addColumn<int>("key");
-        QTest::addColumn<bool>("repeat");
-        QTest::addColumn<int>("selected");
-        QTest::addColumn<QString>("log");
-        QTest::addColumn<bool>("accepted");
-        QTest::newRow("down to a shorter row") << 7 << 3 << int(Qt::Key_Down) << false << 6 << "selected 6" << true;
-        QTest::newRow("down on the last row") << 20 << 17 << int(Qt::Key_Down) << false << 17 << "bottomMost" << true;
-        QTest::newRow("held down keeps moving") << 20 << 5 << int(Qt::Key_Down) << true << 10 << "selected 10" << true;
-        QTest::newRow("up") << 20 << 12 << int(Qt::Key_Up) << false << 7 << "selected 7" << true;
-        QTest::newRow("up on the first row") << 20 << 2 << int(Qt::Key_Up) << false << 2 << "topMost" << true;
-        QTest::newRow("left wraps a row") << 20 << 5 << int(Qt::Key_Left) << false << 4 << "selected 4" << true;
-        QTest::newRow("left on entry 0 leaves") << 20 << 0 << int(Qt::Key_Left) << false << 0 << "focusExit" << true;
-        QTest::newRow("held left moves once") << 20 << 5 << int(Qt::Key_Left) << true << 5 << "" << true;
-        QTest::newRow("right") << 20 << 4 << int(Qt::Key_Right) << false << 5 << "selected 5" << true;
-        QTest::newRow("held right moves once") << 20 << 4 << int(Qt::Key_Right) << true << 4 << "" << true;
-        QTest::newRow("right on the last entry") << 20 << 19 << int(Qt::Key_Right) << false << 19 << "" << true;
-        QTest::newRow("return enters") << 20 << 4 << int(Qt::Key_Return) << false << 4 << "entered 4" << true;
-        QTest::newRow("enter enters") << 20 << 4 << int(Qt::Key_Enter) << false << 4 << "entered 4" << true;
-        QTest::newRow("escape leaves") << 20 << 4 << int(Qt::Key_Escape) << false << 4 << "focusExit" << true;
-        QTest::newRow("other keys go on") << 20 << 4 << int(Qt::Key_A) << false << 4 << "" << false;
-    }
-    void keys()
-    {
-        QFETCH(int, count);
-        QFETCH(int, start);
-        QFETCH(int, key);
-        QFETCH(bool, repeat);
-        QFETCH(int, selected);
-        QFETCH(QString, log);
-        QFETCH(bool, accepted);
-        auto v = homeGrid(count);
-        v->setSelect(start);
-        SignalLog signalLog(v.get());
-        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(), repeat);
-        QApplication::sendEvent(v.get(), &press);
-        QCOMPARE(v->select(), selected);
-        QCOMPARE(signalLog.lines.join(QLatin1Char(',')), log);
-        QCOMPARE(press.isAccepted(), accepted);
-        // Leaving takes the zoom away; the stored selection stays.
-        QCOMPARE(zoomedSlots(*v), log == QLatin1String("focusExit") ? 0 : 1);
-    }
-
-    void signalsOnlyForRealChanges()
-    {
-        auto v = homeGrid(20);
-        QSignalSpy spy(v.get(), &MultiIconViewV::itemSelected);
-        v->setSelect(3);
-        v->setSelect(3);
-        v->setSelect(-1); // only the zoom goes
-        QCOMPARE(v->select(), 3);
-        v->setSelect(3);
-        QCOMPARE(spy.size(), 1);
-        QCOMPARE(zoomedSlots(*v), 1);
-        auto empty = homeGrid(0);
-        QSignalSpy none(empty.get(), &MultiIconViewV::itemSelected);
-        empty->setSelect(0);
-        QCOMPARE(none.size(), 0);
-        QCOMPARE(empty->select(), -1);
-    }
-
-    void clicks()
-    {
-        auto v = homeGrid(20);
+        QFETCH(Nav_s, r);
+        auto v = homeGrid(r.count, r.rows);
         v->resize(1600, 1000);
         v->show();
-        QVERIFY(QTest::qWaitForWindowExposed(v.get()));
-        v->setSelect(0);
-        SignalLog signalLog(v.get());
-        auto click = [&](int slot) {
-            QTest::mouseClick(v->viewport(), Qt::LeftButton, {}, v->mapFromScene(v->pageItem(slot)->pos()));
-        };
-        click(6); // another tile: selected only
-        click(6); // the zoomed tile: entered
-        QCOMPARE(signalLog.lines, (QStringList {"selected 6", "entered 6"}));
-        v->setSelect(-1); // the owner took the zoom away: a click brings it back
-        click(6);
-        QVERIFY(zoomed(*v, 6));
-        QCOMPARE(v->pageItem(6)->pixmap(5).toImage(), frameOf("app_focus.png"));
-        click(6);
-        v->setSelect(15); // page starts at 5: clicks land on the entry shown
-        click(0);
-        QCOMPARE(signalLog.lines, (QStringList {"selected 6", "entered 6", "entered 6", "selected 15", "selected 5"}));
+        QVERIFY(QTest::qWaitForWindowActive(v.get()));
+        QStringList log;
+        connect(v.get(), &MultiIconViewV::itemSelected, [&](int i) { log << QStringLiteral("selected %1").arg(i); });
+        connect(v.get(), &MultiIconViewV::itemEntered, [&](int i) { log << QStringLiteral("entered %1").arg(i); });
+        connect(v.get(), &MultiIconViewV::focusExit, [&] { log << QStringLiteral("focusExit"); });
+        connect(v.get(), &MultiIconViewV::topMost, [&] { log << QStringLiteral("topMost"); });
+        connect(v.get(), &MultiIconViewV::bottomMost, [&] { log << QStringLiteral("bottomMost"); });
+        v->setSelect(r.start);
+        for (const QString& input : r.inputs.split(QLatin1Char(','), Qt::SkipEmptyParts))
+            send(*v, input, log);
 
-        auto empty = homeGrid(0);
-        empty->resize(800, 600);
-        empty->show();
-        QVERIFY(QTest::qWaitForWindowExposed(empty.get()));
-        QSignalSpy leave(empty.get(), &MultiIconViewV::focusExit);
-        QTest::mouseClick(empty->viewport(), Qt::LeftButton, {}, QPoint(400, 300));
-        QCOMPARE(leave.size(), 1);
+        QCOMPARE(log.join(QLatin1Char(',')), r.log);
+        QCOMPARE(QStringLiteral("%1 %2 ").arg(v->select()).arg(v->pageStart()) + (v->previousMarkerVisible() ? "<" : "")
+                + (v->nextMarkerVisible() ? ">" : ""),
+            r.state);
+        // 46 / 1920 of the width by 1 / 45 of the height, at the right edge.
+        QCOMPARE(v->previousMarker()->geometry(), QRect(1524, 22, 38, 22));
+        QCOMPARE(v->nextMarker()->geometry(), QRect(1524, 956, 38, 22));
+        const double height = 580 * r.rows + 145; // cells of 530 x 580, a quarter cell below
+        QCOMPARE(v->sceneRect(), QRectF(-1325, -height / 2, 2650, height));
+        QCOMPARE(v->scene()->items().size(), v->pageSize()); // the pool never grows
+        const int pageStart = r.state.section(' ', 1, 1).toInt(), selected = r.state.section(' ', 0, 0).toInt();
+        for (int s = 0; s < v->pageSize(); ++s) {
+            const int entry = pageStart + s;
+            const bool filled = pageStart >= 0 && entry < r.count;
+            QCOMPARE(v->pageItem(s)->text(), filled ? QStringLiteral("e%1").arg(entry) : QString());
+            QCOMPARE(v->pageItem(s)->isClickable(), filled);
+            // Only the selected tile is zoomed and framed, unless the grid was left.
+            const bool focused = entry == selected && !r.log.endsWith(QLatin1String("focusExit"));
+            QCOMPARE(!v->pageItem(s)->transform().isIdentity(), focused);
+            QCOMPARE(v->pageItem(s)->pixmap(5).toImage(), focused ? tile("app_focus.png") : QImage());
+        }
     }
 
-    void addSetIconAndDefaultPicture()
+    // Entries on a grid whose bad arguments fall back to 3 x 2 cells of 400 x
+    // 400, zoom 1.2, with the half cell and the extra row of mode 1.
+    void entries()
     {
-        MultiIconViewV v(QSize(5, 3), QSizeF(380, 380), QSizeF(150, 200), 1.3, 0);
+        MultiIconViewV v(QSize(0, 4), QSizeF(380, 380), QSizeF(-1, 5), 0.9, 1);
+        QVERIFY(v.sceneRect() == QRectF(-600, -500, 1200, 1000) && v.scene()->items().size() == 9);
+        QSignalSpy selections(&v, &MultiIconViewV::itemSelected);
         QPixmap wide(200, 100);
         wide.fill(Qt::blue);
-        QVERIFY(v.add(QPixmap(), QStringLiteral("a")));
-        QVERIFY(v.add(wide, QStringLiteral("b"), 0)); // in front
-        QVERIFY(v.add(wide, QStringLiteral("c"), 99)); // appended
+        v.setSelect(0); // nothing to select yet
+        QVERIFY(v.add(QPixmap(), QStringLiteral("a")) && v.add(wide, QStringLiteral("b"), 0) && v.add(wide, "c", 99));
         QCOMPARE(QStringList({v.text(0), v.text(1), v.text(2)}), QStringList({"b", "a", "c"}));
-        const QImage expected = QPixmap(QStringLiteral(":/images/default.png"))
-                                    .scaled(380, 380, Qt::KeepAspectRatio, Qt::FastTransformation)
-                                    .toImage();
-        QVERIFY(!expected.isNull());
-        QCOMPARE(v.icon(1, 0).toImage(), expected);
-        QCOMPARE(v.icon(0, 0).size(), QSize(380, 190)); // aspect kept
-        QCOMPARE(v.pageItem(0)->text(), QString()); // adding does not refresh the page
+        QCOMPARE(v.icon(1, 0).toImage(), tile("default.png", Qt::FastTransformation));
+        // The aspect is kept; adding does not refresh the page.
+        QVERIFY(v.icon(0, 0).size() == QSize(380, 190) && v.pageItem(0)->text().isEmpty());
 
-        v.setSelect(0);
-        QPixmap badge(20, 20);
-        badge.fill(Qt::yellow);
-        QVERIFY(v.setIcon(badge, 1, 1));
-        QCOMPARE(v.pageItem(1)->pixmap(1).toImage(), badge.toImage()); // on the page: refreshed
-        QVERIFY(v.setText(QStringLiteral("new"), 1));
-        QCOMPARE(v.pageItem(1)->text(), QStringLiteral("new"));
-        QVERIFY(!v.setIcon(badge, 1, 6) && !v.setIcon(badge, 3, 1) && !v.setText({}, -1));
-        QVERIFY(v.setIcon(QPixmap(), 0, 0)); // the selected tile keeps its frame
-        QCOMPARE(v.pageItem(0)->pixmap(5).toImage(), frameOf("app_focus.png"));
-    }
-
-    void flaggedEntries()
-    {
-        auto v = homeGrid(6);
+        for (int i : {2, 2, -1, 2}) // -1 only takes the zoom away
+            v.setSelect(i);
+        QVERIFY(selections.size() == 1 && v.pageItem(2)->transform().m11() == 1.2);
         QPixmap status(380, 380);
         status.fill(Qt::green);
-        v->setIcon(status, 1, 5);
-        v->setFlag(1, 1);
-        QCOMPARE(v->flag(1), 1);
-        QCOMPARE(v->flag(77), 0);
-        v->setSelect(1);
-        QCOMPARE(v->pageItem(1)->pixmap(5).toImage(), frameOf("app_focus_off.png"));
-        v->setSelect(-1); // unzoomed: flagged entries show their own status
-        QCOMPARE(v->pageItem(1)->pixmap(5).toImage(), status.toImage());
-        QVERIFY(v->pageItem(0)->pixmap(5).isNull());
-        QCOMPARE(v->pageItem(0)->text(), QStringLiteral("e0"));
-    }
+        QVERIFY(v.setIcon(status, 1, 5) && v.setText(QStringLiteral("new"), 1) && v.setFlag(1, 1));
+        // On the page: refreshed.
+        QVERIFY(v.pageItem(1)->text() == "new" && v.pageItem(1)->pixmap(5).toImage() == status.toImage());
+        QVERIFY(!v.setIcon(status, 1, 6) && !v.setIcon(status, 3, 1) && !v.setText({}, -1));
+        QCOMPARE(v.flag(1) + v.flag(77), 1);
+        v.setSelect(1);
+        v.setIcon(wide, 1, 0); // a flagged entry gets the other frame, and keeps it
+        QCOMPARE(v.pageItem(1)->pixmap(5).toImage(), tile("app_focus_off.png"));
+        v.setSelect(-1); // unzoomed: flagged entries show their own status
+        QVERIFY(v.pageItem(1)->pixmap(5).toImage() == status.toImage() && v.pageItem(0)->pixmap(5).isNull());
 
-    void deletingEntries()
-    {
-        auto v = homeGrid(3);
-        v->setSelect(2);
-        QSignalSpy spy(v.get(), &MultiIconViewV::itemSelected);
-        QVERIFY(!v->del(3));
-        QVERIFY(v->del(2));
-        QCOMPARE(v->select(), 1); // the selection follows the end of the list
-        QCOMPARE(spy.size(), 1);
-        QVERIFY(v->pageItem(2)->text().isEmpty());
-        QVERIFY(v->del(0) && v->del(0));
-        QCOMPARE(v->select(), -1);
-        QVERIFY(!v->pageItem(0)->isClickable()); // the last tile went from the page too
+        v.setSelect(2);
+        QVERIFY(!v.del(3) && v.del(2));
+        QVERIFY(v.select() == 1 && v.pageItem(2)->text().isEmpty()); // the selection follows the end of the list
+        QVERIFY(v.del(0) && v.del(0));
+        QVERIFY(v.select() == -1 && !v.pageItem(0)->isClickable()); // the last tile went from the page too
 
         auto all = homeGrid(20);
         all->setSelect(12);
         all->delAll(1);
-        QCOMPARE(all->count(), 0);
-        QCOMPARE(all->select(), -1);
-        QVERIFY(!all->pageItem(0)->isClickable());
-        QVERIFY(!all->nextMarkerVisible());
-    }
-
-    void wheelNeedsFocus_data()
-    {
-        QTest::addColumn<bool>("focus");
-        QTest::addColumn<int>("delta");
-        QTest::addColumn<int>("selected");
-        QTest::newRow("up") << true << 120 << 2;
-        QTest::newRow("down") << true << -120 << 12;
-        QTest::newRow("too small") << true << 119 << 7;
-        QTest::newRow("too small down") << true << -119 << 7;
-        QTest::newRow("no focus") << false << 120 << 7;
-    }
-    void wheelNeedsFocus()
-    {
-        QFETCH(bool, focus);
-        QFETCH(int, delta);
-        QFETCH(int, selected);
-        QWidget window;
-        auto* other = new QLineEdit(&window);
-        auto* v = new MultiIconViewV(QSize(5, 3), QSizeF(380, 380), QSizeF(150, 200), 1.3, 0, &window);
-        v->setGeometry(0, 40, 800, 560);
-        for (int i = 0; i < 20; ++i)
-            v->add(QPixmap(), QString::number(i));
-        v->setSelect(7);
-        window.show();
-        window.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-        focus ? v->setFocus() : other->setFocus();
-        QWheelEvent wheel(QPointF(100, 100), v->mapToGlobal(QPointF(100, 100)), QPoint(), QPoint(0, delta),
-            Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-        QApplication::sendEvent(v->viewport(), &wheel);
-        QCOMPARE(v->select(), selected);
-    }
-
-    void markerGeometryFollowsSize_data()
-    {
-        QTest::addColumn<QSize>("size");
-        QTest::addColumn<QRect>("previous");
-        QTest::addColumn<QRect>("next");
-        QTest::newRow("1080p") << QSize(1920, 1080) << QRect(1828, 24, 46, 24) << QRect(1828, 1032, 46, 24);
-        QTest::newRow("half") << QSize(960, 540) << QRect(914, 12, 23, 12) << QRect(914, 516, 23, 12);
-    }
-    void markerGeometryFollowsSize()
-    {
-        QFETCH(QSize, size);
-        QFETCH(QRect, previous);
-        QFETCH(QRect, next);
-        auto v = homeGrid(20);
-        v->resize(size);
-        v->show();
-        QVERIFY(QTest::qWaitForWindowExposed(v.get()));
-        QCOMPARE(v->previousMarker()->geometry(), previous);
-        QCOMPARE(v->nextMarker()->geometry(), next);
-        const QRect shown = v->mapFromScene(v->sceneRect()).boundingRect(); // fitted, aspect kept
-        QVERIFY(shown.width() <= size.width() + 1 && shown.height() <= size.height() + 1);
-        QVERIFY(shown.height() >= size.height() - 10 || shown.width() >= size.width() - 10);
+        QVERIFY(all->select() == -1 && !all->pageItem(0)->isClickable() && !all->nextMarkerVisible());
     }
 };
 

@@ -3,59 +3,25 @@
 #include "app/Startup.h"
 #include "home/ImageResources.h"
 #include "home/MainMWindow.h"
-#include "util/xmlParser.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QFile>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QTest>
-
-#include <optional>
+#include <QTimer>
 
 namespace {
 
-const char* const kVariables[] = {"MODEL_NAME", "PLATFORM_NAME", "DISPLAY_NAME", "BENTO_CLASS", "NasUser"};
+const QByteArray kRc = "<?xml version=\"1.0\"?>\n<openbox_config xmlns=\"http://openbox.org/3.4/rc\">\n"
+                       "<theme><name>Night</name><titleLayout>NLIMC</titleLayout></theme>\n"
+                       "<desktops><number>1</number></desktops>\n</openbox_config>\n";
 
-// Keeps the start-up variables of the test process as they were.
-struct SavedEnvironment_s {
-    QList<std::optional<QByteArray>> values;
-    SavedEnvironment_s()
-    {
-        for (const char* v : kVariables)
-            values.append(qEnvironmentVariableIsSet(v) ? std::optional<QByteArray>(qgetenv(v)) : std::nullopt);
-    }
-    ~SavedEnvironment_s()
-    {
-        for (int i = 0; i < values.size(); ++i) {
-            if (values[i])
-                qputenv(kVariables[i], *values[i]);
-            else
-                qunsetenv(kVariables[i]);
-        }
-    }
-};
-
-void writeSettings(const ScratchSysroot& root, const QByteArray& ini)
+QStringList steps;
+void collectSteps(QtMsgType, const QMessageLogContext&, const QString& text)
 {
-    QDir().mkpath(root.home() + QStringLiteral("/.config/Vendra"));
-    QFile f(root.home() + QStringLiteral("/.config/Vendra/IVO.conf"));
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(ini);
-}
-
-QString rcPath(const ScratchSysroot& root) { return root.home() + QStringLiteral("/.config/openbox/rc.xml"); }
-
-const QByteArray kRcXml = "<?xml version=\"1.0\"?>\n<openbox_config xmlns=\"http://openbox.org/3.4/rc\">\n"
-                          "<theme><name>Night</name><titleLayout>NLIMC</titleLayout></theme>\n"
-                          "<desktops><number>1</number></desktops>\n</openbox_config>\n";
-
-QStringList messages;
-void collect(QtMsgType type, const QMessageLogContext&, const QString& text)
-{
-    if (type == QtDebugMsg)
-        messages << text;
+    if (text.startsWith(QLatin1String("Step")))
+        steps << QString(text).replace(QRegularExpression("\\d+$"), "ms");
 }
 
 } // namespace
@@ -66,283 +32,125 @@ class TstStartup : public QObject
 
 private slots:
     void initTestCase() { ImageResources::registerAll(); }
-    void environment_data();
-    void environment();
-    void noUserAsksForLogin();
-    void taskBarSetting_data();
-    void taskBarSetting();
-    void titleLayout_data();
-    void titleLayout();
-    void autoRun();
-    void autoRunLinkAppearsLate();
-    void wholeSequenceInOrder();
+
+    // The sequence before the event loop from files given as "@path\ncontent"
+    // pieces: appliance paths (HOME is /home/admin; "rc" its rc.xml, "run/"
+    // its .autorun/, content "->PATH" a link there), "settings" for the user's
+    // and "MODEL_NAME" set before the start. Expected: the variables filled |
+    // the command lines in order (%R the sysroot) | the wallpaper | the title
+    // layouts in rc.xml | the waits in seconds ("/share/late" appears at the
+    // second).
+    void sequence_data()
+    {
+        QTest::addColumn<QByteArray>("files");
+        QTest::addColumn<QString>("expect");
+        const QString ir = "sudo %R/opt/bin/privrun hal_app --check_ir_support,",
+                      hotplug = "%R/etc/Tellora/init.d/xrandr-hotplug.sh";
+        QTest::newRow("task bar on, the enabled entry")
+            << "@settings\n[TaskBar]\nEnable=TRUE\n[Wallpaper]\nImage=2\n@/etc/config/Model_Name.conf\n  TLR-440  \n"
+               "second\n@/etc/config/BOOT.conf\nTLR_X86\n@/etc/platform.conf\nPlatform = X\nDISPLAY_NAME = HDMI-1   \n"
+               "@run/foo\n@run/bar\n@run/.hidden\n@/etc/config/bento.conf\n[foo]\nEnable = TRUE\n[bar]\nEnable = "
+               "FALSE\n"
+               "[.hidden]\nEnable = TRUE\n@rc\n"
+                + kRc
+            << "TLR-440,TLR_X86,HDMI-1,Tellora|" + ir + "sh -c \"ivomargin -u\",%R/usr/bin/killall -USR1 tint2,"
+                + hotplug + ",%R/home/admin/.autorun/foo|wallpaper_image2.jpg|NLIMC|3";
+        QTest::newRow("yes is not true, a layout added, a preset variable, = first, enabled with a blank")
+            << "@settings\n[TaskBar]\nEnable=yes\n[Wallpaper]\nImage=4\n@MODEL_NAME\nMine@/etc/config/Model_Name.conf\n"
+               "TLR-440\n@/etc/platform.conf\n=DISPLAY_NAME=bad\nX DISPLAY_NAME = DP-2\n@run/Spaced\n@/etc/config/"
+               "bento.conf\n[Spaced]\nEnable = true \n@rc\n"
+                + QByteArray(kRc).replace("<titleLayout>NLIMC</titleLayout>", "")
+            << "Mine,,DP-2,Tellora|" + ir + "sh -c \"ivomargin -u\"," + hotplug + ",%R/home/admin/.autorun/Spaced|"
+                + "wallpaper_default.jpg|NLC|3";
+        QTest::newRow("no theme, no files, ten seconds for a missing link target, then started")
+            << "@run/link\n->/share/missing@/etc/config/bento.conf\n[link]\nEnable = TRUE\n@rc\n"
+                + QByteArray(kRc).replace("theme>", "other>")
+            << ",,<unset>,Tellora|" + ir + hotplug + ",%R/home/admin/.autorun/link|wallpaper_default.jpg|NLIMC|"
+                + "1 1 1 1 1 1 1 1 1 1 3";
+        QTest::newRow("other root, a link target appears, not enabled") << QByteArray(
+            "@run/late\n->/share/late@/etc/config/bento.conf\n[late]\nEnable = FALSE\n@rc\n<config><theme/></config>")
+                                                                        << ",,<unset>,Tellora|" + ir + hotplug
+                + "|wallpaper_default.jpg||1 1";
+    }
+    void sequence()
+    {
+        QFETCH(QByteArray, files);
+        QFETCH(QString, expect);
+        ScratchSysroot root;
+        RecordingRunner runner;
+        for (const char* v : {"MODEL_NAME", "PLATFORM_NAME", "DISPLAY_NAME", "BENTO_CLASS"})
+            qunsetenv(v);
+        qputenv("NasUser", "YWRtaW4=");
+        QByteArray rcBefore;
+        for (const QByteArray& f : files.split('@')) {
+            QByteArray name = f.left(f.indexOf('\n')), content = f.mid(name.size() + 1);
+            if (name.startsWith("run/") || name == "settings")
+                name = name == "settings" ? "/home/admin/.config/Vendra/IVO.conf"
+                                          : "/home/admin/.autorun/" + name.mid(4);
+            if (name == "rc")
+                root.write("/home/admin/.config/openbox/rc.xml", rcBefore = content);
+            else if (name == "MODEL_NAME")
+                qputenv("MODEL_NAME", content);
+            else if (content.startsWith("->"))
+                QVERIFY(QDir().mkpath(root.path("/home/admin/.autorun"))
+                    && QFile::link(root.path(content.mid(2)), root.path(name)));
+            else if (!f.isEmpty())
+                root.write(name, content);
+        }
+        steps.clear();
+        QtMessageHandler previous = qInstallMessageHandler(collectSteps);
+        QElapsedTimer t;
+        t.start();
+        QStringList slept;
+        bool shownFirst = false; // right after construction, before the window manager steps
+        Startup::Options options {[&](int s) {
+                                      slept << QString::number(s);
+                                      if (slept.size() == 2)
+                                          root.write("/share/late", "#!/bin/sh\n");
+                                  },
+            [&](MainMWindow& w) { shownFirst = w.isVisible() && runner.lines().size() == 1; }};
+        std::unique_ptr<MainMWindow> w = Startup::prepare(*qApp, t, options);
+        qInstallMessageHandler(previous);
+        QVERIFY(w && shownFirst && w->windowState().testFlag(Qt::WindowMaximized));
+        QVERIFY(w->windowFlags().testFlags(Qt::FramelessWindowHint | Qt::WindowStaysOnBottomHint));
+        QCOMPARE(QDir::currentPath(), QCoreApplication::applicationDirPath());
+        QCOMPARE(steps, QStringList({"Step 1 ... ms", "Step 2 ... ms", "Step 3 ... ms"})); // milliseconds since start
+        for (const RecordingRunner::Call_s& c : runner.calls())
+            QCOMPARE(c.detached, c.program.contains("/.autorun/")); // the entries are started, not waited for
+
+        QStringList environment;
+        for (const char* v : {"MODEL_NAME", "PLATFORM_NAME", "DISPLAY_NAME", "BENTO_CLASS"})
+            environment << (qEnvironmentVariableIsSet(v) ? qEnvironmentVariable(v) : QStringLiteral("<unset>"));
+        const QByteArray rc = root.read("/home/admin/.config/openbox/rc.xml");
+        QVERIFY(rc == rcBefore || (rc.contains("openbox.org/3.4/rc") && rc.contains("<number>1</number>")));
+        QString layouts;
+        for (const QString& tag : QString::fromUtf8(rc).split('<').filter("titleLayout>"))
+            layouts += tag.startsWith('/') ? "" : tag.mid(12);
+        const QString wallpaper = QString(qApp->styleSheet()).remove("#centralwidget{border-image: url(:/images/");
+        QCOMPARE(QStringList({environment.join(','), runner.lines().join(',').replace(root.root(), "%R"),
+                                 QString(wallpaper).remove(")}"), layouts, slept.join(' ')})
+                     .join('|'),
+            expect);
+    }
+
+    // Without a user the login screen is asked for, nothing else happens and
+    // the process ends with 0; an empty variable counts as no user.
+    void noUserAsksForLogin()
+    {
+        ScratchSysroot root;
+        RecordingRunner runner;
+        root.write("/etc/Tellora/config/login.conf", "[UIControl]\nRequireLogin = no\n\n[Padlink]\nEnable = yes\n");
+        qputenv("NasUser", "");
+        QTimer loop; // ends an event loop that must not run
+        connect(&loop, &QTimer::timeout, qApp, [] { qApp->exit(1); });
+        loop.start(0);
+        QElapsedTimer t;
+        QCOMPARE(Startup::run(*qApp, t), 0);
+        QSettings login(root.path("/etc/Tellora/config/login.conf"), QSettings::IniFormat);
+        QCOMPARE(login.value("UIControl/RequireLogin").toString() + login.value("Padlink/Enable").toString(), "yesyes");
+        QVERIFY(runner.lines().isEmpty() && QApplication::topLevelWidgets().isEmpty());
+    }
 };
-
-void TstStartup::environment_data()
-{
-    QTest::addColumn<QByteArray>("model");
-    QTest::addColumn<QByteArray>("boot");
-    QTest::addColumn<QByteArray>("platform");
-    QTest::addColumn<QByteArray>("presetModel");
-    QTest::addColumn<QByteArray>("modelName");
-    QTest::addColumn<QByteArray>("platformName");
-    QTest::addColumn<QByteArray>("displayName"); // "<unset>" when not set
-
-    QTest::newRow("from the files") << QByteArray("  TLR-440  \nsecond\n") << QByteArray("TLR_X86\n")
-                                    << QByteArray("Platform = X\nDISPLAY_NAME = HDMI-1   \n") << QByteArray()
-                                    << QByteArray("TLR-440") << QByteArray("TLR_X86") << QByteArray("HDMI-1");
-    QTest::newRow("set already wins") << QByteArray("TLR-440\n") << QByteArray("B\n") << QByteArray()
-                                      << QByteArray("Mine") << QByteArray("Mine") << QByteArray("B")
-                                      << QByteArray("<unset>");
-    QTest::newRow("unreadable files give empty values")
-        << QByteArray("<none>") << QByteArray("<none>") << QByteArray("<none>") << QByteArray() << QByteArray()
-        << QByteArray() << QByteArray("<unset>");
-    QTest::newRow("equals first is skipped")
-        << QByteArray("M\n") << QByteArray("B\n") << QByteArray("=DISPLAY_NAME=bad\nX DISPLAY_NAME = DP-2\n")
-        << QByteArray() << QByteArray("M") << QByteArray("B") << QByteArray("DP-2");
-}
-
-void TstStartup::environment()
-{
-    QFETCH(QByteArray, model);
-    QFETCH(QByteArray, boot);
-    QFETCH(QByteArray, platform);
-    QFETCH(QByteArray, presetModel);
-    QFETCH(QByteArray, modelName);
-    QFETCH(QByteArray, platformName);
-    QFETCH(QByteArray, displayName);
-
-    SavedEnvironment_s saved;
-    for (const char* v : kVariables)
-        qunsetenv(v);
-    if (!presetModel.isEmpty())
-        qputenv("MODEL_NAME", presetModel);
-    ScratchSysroot root;
-    if (model != "<none>")
-        root.write(QStringLiteral("/etc/config/Model_Name.conf"), model);
-    if (boot != "<none>")
-        root.write(QStringLiteral("/etc/config/BOOT.conf"), boot);
-    if (platform != "<none>" && !platform.isEmpty())
-        root.write(QStringLiteral("/etc/platform.conf"), platform);
-
-    Startup::fillEnvironment();
-    QVERIFY(qEnvironmentVariableIsSet("MODEL_NAME"));
-    QCOMPARE(qgetenv("MODEL_NAME"), modelName);
-    QCOMPARE(qgetenv("PLATFORM_NAME"), platformName);
-    if (displayName == "<unset>")
-        QVERIFY(!qEnvironmentVariableIsSet("DISPLAY_NAME"));
-    else
-        QCOMPARE(qgetenv("DISPLAY_NAME"), displayName);
-    QCOMPARE(qgetenv("BENTO_CLASS"), QByteArray("Tellora"));
-}
-
-void TstStartup::noUserAsksForLogin()
-{
-    SavedEnvironment_s saved;
-    ScratchSysroot root;
-    RecordingRunner runner;
-    root.write(QStringLiteral("/etc/Tellora/config/login.conf"),
-        "[UIControl]\nRequireLogin = no\n\n[Padlink]\nEnable = yes\n");
-
-    qputenv("NasUser", "YWRtaW4=");
-    QVERIFY(!Startup::requireLoginWhenNoUser());
-    QVERIFY(root.read(QStringLiteral("/etc/Tellora/config/login.conf")).contains("RequireLogin = no"));
-
-    qunsetenv("NasUser");
-    QElapsedTimer t;
-    t.start();
-    QVERIFY(!Startup::prepare(*qApp, t));
-    QSettings login(root.path(QStringLiteral("/etc/Tellora/config/login.conf")), QSettings::IniFormat);
-    QCOMPARE(login.value(QStringLiteral("UIControl/RequireLogin")).toString(), QStringLiteral("yes"));
-    QCOMPARE(login.value(QStringLiteral("Padlink/Enable")).toString(), QStringLiteral("yes"));
-    QCOMPARE(runner.lines(), QStringList()); // nothing else happened
-    QVERIFY(QApplication::topLevelWidgets().isEmpty());
-
-    // An empty variable counts as no user, and the file is created when missing.
-    ScratchSysroot fresh;
-    qputenv("NasUser", "");
-    QVERIFY(Startup::requireLoginWhenNoUser());
-    QSettings created(fresh.path(QStringLiteral("/etc/Tellora/config/login.conf")), QSettings::IniFormat);
-    QCOMPARE(created.value(QStringLiteral("UIControl/RequireLogin")).toString(), QStringLiteral("yes"));
-}
-
-void TstStartup::taskBarSetting_data()
-{
-    QTest::addColumn<QByteArray>("ini");
-    QTest::addColumn<bool>("enabled");
-    QTest::newRow("TRUE") << QByteArray("[TaskBar]\nEnable=TRUE\n") << true;
-    QTest::newRow("yes is not true") << QByteArray("[TaskBar]\nEnable=yes\n") << false;
-    QTest::newRow("missing") << QByteArray() << false;
-}
-
-void TstStartup::taskBarSetting()
-{
-    QFETCH(QByteArray, ini);
-    QFETCH(bool, enabled);
-    ScratchSysroot root;
-    writeSettings(root, ini);
-    QCOMPARE(Startup::taskBarEnabled(), enabled);
-}
-
-void TstStartup::titleLayout_data()
-{
-    QTest::addColumn<QByteArray>("rc");
-    QTest::addColumn<bool>("taskBar");
-    QTest::addColumn<bool>("edited");
-    QTest::addColumn<QByteArray>("layout");
-
-    QTest::newRow("task bar") << kRcXml << true << true << QByteArray("NLIMC");
-    QTest::newRow("no task bar") << kRcXml << false << true << QByteArray("NLC");
-    QByteArray noLayout = kRcXml;
-    noLayout.replace("<titleLayout>NLIMC</titleLayout>", "");
-    QTest::newRow("layout added") << noLayout << false << true << QByteArray("NLC");
-    QByteArray noTheme = kRcXml;
-    noTheme.replace("theme>", "other>");
-    QTest::newRow("no theme") << noTheme << false << false << QByteArray();
-    QTest::newRow("other root") << QByteArray("<config><theme/></config>") << false << false << QByteArray();
-    QTest::newRow("no file") << QByteArray() << false << false << QByteArray();
-}
-
-void TstStartup::titleLayout()
-{
-    QFETCH(QByteArray, rc);
-    QFETCH(bool, taskBar);
-    QFETCH(bool, edited);
-    QFETCH(QByteArray, layout);
-    ScratchSysroot root;
-    RecordingRunner runner;
-    if (!rc.isEmpty()) {
-        QDir().mkpath(root.home() + QStringLiteral("/.config/openbox"));
-        QFile f(rcPath(root));
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(rc);
-    }
-    QCOMPARE(Startup::applyTitleLayout(taskBar), edited);
-    QCOMPARE(runner.lines(), edited ? QStringList {QStringLiteral("sh -c \"ivomargin -u\"")} : QStringList());
-    if (!edited) {
-        QFile f(rcPath(root));
-        QCOMPARE(f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray(), rc);
-        return;
-    }
-    const QByteArray file = QFile::encodeName(rcPath(root));
-    XMLNode config = XMLNode::parseFile(file.constData(), "openbox_config");
-    QVERIFY(!config.isEmpty());
-    XMLNode theme = config.getChildNode("theme");
-    QCOMPARE(theme.nChildNode("titleLayout"), 1);
-    QCOMPARE(QByteArray(theme.getChildNode("titleLayout").getText()), layout);
-    QCOMPARE(QByteArray(config.getAttribute("xmlns")), QByteArray("http://openbox.org/3.4/rc"));
-    QCOMPARE(QByteArray(config.getChildNode("desktops").getChildNode("number").getText()), QByteArray("1"));
-}
-
-void TstStartup::autoRun()
-{
-    ScratchSysroot root;
-    RecordingRunner runner;
-    const QString folder = root.home() + QStringLiteral("/.autorun/");
-    QDir().mkpath(folder);
-    for (const char* name : {"foo", "bar", "baz", "Spaced"}) {
-        QFile f(folder + QLatin1String(name));
-        QVERIFY(f.open(QIODevice::WriteOnly));
-    }
-    QVERIFY(QFile::link(root.path(QStringLiteral("/share/missing/app")), folder + QStringLiteral("link")));
-    QFile hidden(folder + QStringLiteral(".hidden"));
-    QVERIFY(hidden.open(QIODevice::WriteOnly));
-    root.write(QStringLiteral("/etc/config/bento.conf"),
-        "[foo]\nEnable = TRUE\n\n[bar]\nEnable = FALSE\n\n[Spaced]\nEnable = true \n\n[link]\nEnable = TRUE\n"
-        "\n[.hidden]\nEnable = TRUE\n");
-
-    QList<int> sleeps;
-    Startup::startAutoRun([&](int s) { sleeps << s; });
-
-    QStringList started;
-    for (const RecordingRunner::Call_s& c : runner.calls()) {
-        QVERIFY(c.detached);
-        QVERIFY(c.args.isEmpty());
-        started << c.program;
-    }
-    started.sort();
-    QCOMPARE(started, (QStringList {folder + "Spaced", folder + "foo", folder + "link"}));
-    // Ten one-second waits for the missing link target, three seconds after
-    // each start.
-    QCOMPARE(sleeps.count(1), 10);
-    QCOMPARE(sleeps.count(3), 3);
-    QCOMPARE(sleeps.size(), 13);
-}
-
-void TstStartup::autoRunLinkAppearsLate()
-{
-    ScratchSysroot root;
-    RecordingRunner runner;
-    const QString folder = root.home() + QStringLiteral("/.autorun/");
-    QDir().mkpath(folder);
-    const QString target = root.path(QStringLiteral("/share/vol1/app"));
-    QVERIFY(QFile::link(target, folder + QStringLiteral("late")));
-    root.write(QStringLiteral("/etc/config/bento.conf"), "[late]\nEnable = FALSE\n");
-
-    QList<int> sleeps;
-    Startup::startAutoRun([&](int s) {
-        sleeps << s;
-        if (sleeps.size() == 2)
-            root.write(QStringLiteral("/share/vol1/app"), "#!/bin/sh\n");
-    });
-    QCOMPARE(sleeps, (QList<int> {1, 1}));
-    QCOMPARE(runner.lines(), QStringList()); // not enabled
-}
-
-void TstStartup::wholeSequenceInOrder()
-{
-    SavedEnvironment_s saved;
-    ScratchSysroot root;
-    RecordingRunner runner;
-    runner.answer(QStringLiteral(".*hal_app --check_ir_support"), "no\n");
-    qputenv("NasUser", "YWRtaW4=");
-    writeSettings(root, "[TaskBar]\nEnable=True\n[Wallpaper]\nImage=2\n");
-    QDir().mkpath(root.home() + QStringLiteral("/.config/openbox"));
-    {
-        QFile f(rcPath(root));
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(kRcXml);
-    }
-    QDir().mkpath(root.home() + QStringLiteral("/.autorun"));
-    {
-        QFile f(root.home() + QStringLiteral("/.autorun/foo"));
-        QVERIFY(f.open(QIODevice::WriteOnly));
-    }
-    root.write(QStringLiteral("/etc/config/bento.conf"), "[foo]\nEnable = TRUE\n");
-
-    messages.clear();
-    QtMessageHandler previous = qInstallMessageHandler(collect);
-    QElapsedTimer t;
-    t.start();
-    bool shownFirst = false;
-    Startup::Options options;
-    options.sleep = [](int) {};
-    options.windowShown = [&](MainMWindow& w) { shownFirst = w.isVisible() && runner.lines().size() == 1; };
-    std::unique_ptr<MainMWindow> w = Startup::prepare(*qApp, t, options);
-    qInstallMessageHandler(previous);
-
-    QVERIFY(w);
-    QVERIFY(shownFirst); // shown right after construction, before the window manager steps
-    QVERIFY(w->windowFlags().testFlag(Qt::FramelessWindowHint));
-    QVERIFY(w->windowFlags().testFlag(Qt::WindowStaysOnBottomHint));
-    QVERIFY(w->windowState().testFlag(Qt::WindowMaximized));
-    QCOMPARE(QDir::currentPath(), QCoreApplication::applicationDirPath());
-    QCOMPARE(qApp->styleSheet(), QStringLiteral("#centralwidget{border-image: url(:/images/wallpaper_image2.jpg)}"));
-
-    const QString r = root.root();
-    QCOMPARE(runner.lines(),
-        (QStringList {QStringLiteral("sudo %1/opt/bin/privrun hal_app --check_ir_support").arg(r),
-            QStringLiteral("sh -c \"ivomargin -u\""), QStringLiteral("%1/usr/bin/killall -USR1 tint2").arg(r),
-            QStringLiteral("%1/etc/Tellora/init.d/xrandr-hotplug.sh").arg(r),
-            root.home() + QStringLiteral("/.autorun/foo")}));
-    QVERIFY(runner.calls().last().detached);
-
-    // "Step N ... " and the milliseconds since start, in order.
-    const QStringList steps = messages.filter(QRegularExpression(QStringLiteral("^Step \\d \\.\\.\\. \\d+$")));
-    QCOMPARE(steps.size(), 3);
-    for (int i = 0; i < 3; ++i)
-        QVERIFY(steps[i].startsWith(QStringLiteral("Step %1 ... ").arg(i + 1)));
-}
 
 QTEST_MAIN(TstStartup)
 #include "tst_startup.moc"
