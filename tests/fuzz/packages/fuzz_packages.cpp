@@ -1,0 +1,69 @@
+// The package readers on hostile input, under the same rules for both: a
+// reader leaves the other side alone, reading the same input again is silent,
+// and the words match the record maps (a broken rule aborts). The input of
+// fuzz_bentoconf: the package configuration, a line "----", then the descriptor
+// that every package folder of the seeds ("/a", "/a/b", "/vm/m", "/vm/n") holds;
+// of fuzz_bentocatalog (FUZZ_CATALOG): the catalog, whose icons are dropped again.
+#include "packages/DownloadManager.h"
+#include "packages/bentoconf.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QTemporaryDir>
+
+static QString g_root;
+
+static void put(const QString& path, const QByteArray& data)
+{
+    QFile f(g_root + path);
+    if (QDir().mkpath(QFileInfo(f).path()) && f.open(QIODevice::WriteOnly))
+        f.write(data);
+}
+
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
+{
+    new QCoreApplication(*argc, *argv);
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+    static QTemporaryDir root;
+    g_root = root.path();
+    for (const auto& [name, value] :
+        {std::pair {"IVO_SYSROOT", g_root}, {"HOME", g_root}, {"BENTO_CLASS", QString("Tellora")},
+            {"MODEL_NAME", QString("TLR-440")}, {"DISPLAY_NAME", QString("TLR 440")}})
+        qputenv(name, value.toLocal8Bit());
+    put("/etc/config/corvex.conf", "[System]\nModel = TLR-440A\n");
+    put("/proc/tsinfo/hw_version", "HW 3\n");
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    const QByteArray input(reinterpret_cast<const char*>(data), qsizetype(size));
+    AggPkgInfo model;
+#ifdef FUZZ_CATALOG
+    const int other = 0;
+    static DownloadManager dm;
+    put("/Vendra/IVO/BENTO/c.xml", input);
+    const auto read = [&] {
+        model.ReadXml(AggPkgInfo::CatalogFolder() + "/c.xml", &dm);
+        dm.removeUserTag("BENTO.ICON");
+        QCoreApplication::processEvents();
+    };
+#else
+    const int other = 1;
+    const qsizetype cut = input.indexOf("\n----\n");
+    put("/etc/config/bento.conf", input.left(cut < 0 ? input.size() : cut));
+    for (const char* dir : {"/a", "/a/b", "/vm/m", "/vm/n"})
+        put(dir + QString("/.ivo/ivo.xml"), cut < 0 ? QByteArray() : input.mid(cut + 6));
+    const auto read = [&] { model.ReadConf("/etc/config/bento.conf"); };
+#endif
+    model.insertPkg({"a", {}, {{"version", "1"}, {"start", "x"}}}, other);
+    QObject::connect(&model, other ? &AggPkgInfo::webPkgChanged : &AggPkgInfo::confPkgChanged, [] { abort(); });
+    read();
+    QObject::connect(&model, other ? &AggPkgInfo::confPkgChanged : &AggPkgInfo::webPkgChanged, [] { abort(); });
+    read();
+    const QMap<QString, int> words = model.AvailPkgMap();
+    if (AggPkgInfo(model.ConfPkgInfos(), model.WebPkgInfos()).AvailPkgMap() != words || words.contains(QString())
+        || model.PkgByName("a", other).name != "a")
+        abort();
+    return 0;
+}
