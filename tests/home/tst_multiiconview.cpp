@@ -20,15 +20,12 @@ std::unique_ptr<MultiIconViewV> homeGrid(int entries, int rows = 3)
     return v;
 }
 
-QImage tile(const char* picture, Qt::TransformationMode mode = Qt::SmoothTransformation)
+QImage tile(const char* name, Qt::TransformationMode mode = Qt::SmoothTransformation)
 {
-    return QPixmap(QStringLiteral(":/images/") + QLatin1String(picture))
-        .scaled(380, 380, Qt::KeepAspectRatio, mode)
-        .toImage();
+    return QPixmap(QString(":/images/") + name).scaled(380, 380, Qt::KeepAspectRatio, mode).toImage();
 }
 
-// One input: a key name ("Down*" auto-repeated), "wheel DELTA [unfocused]" or
-// "click SLOT". A key the grid does not take logs "ignored".
+// A key ("Down*" auto-repeated; "ignored" logged when not taken), "wheel DELTA [unfocused]" or "click SLOT".
 void send(MultiIconViewV& v, const QString& input, QStringList& log)
 {
     const QStringList w = input.split(QLatin1Char(' '));
@@ -65,8 +62,7 @@ class TstMultiIconView : public QObject
 private slots:
     void initTestCase() { ImageResources::registerAll(); }
 
-    // Paging and moving: after selecting `start` and sending the inputs, the
-    // selection, the page, the markers (< previous, > next) and the signals.
+    // After selecting `start` and the inputs: selection, page start, markers (< previous, > next) and signals.
     void navigation_data()
     {
         QTest::addColumn<Nav_s>("r");
@@ -142,8 +138,8 @@ private slots:
         }
     }
 
-    // Entries on a grid whose bad arguments fall back to 3 x 2 cells of 400 x
-    // 400, zoom 1.2, with the half cell and the extra row of mode 1.
+    // Entries on a grid whose bad arguments become 3 x 2 cells of 400 x 400, zoom 1.2 (mode 1: half a cell, a row
+    // more).
     void entries()
     {
         MultiIconViewV v(QSize(0, 4), QSizeF(380, 380), QSizeF(-1, 5), 0.9, 1);
@@ -155,8 +151,7 @@ private slots:
         QVERIFY(v.add(QPixmap(), QStringLiteral("a")) && v.add(wide, QStringLiteral("b"), 0) && v.add(wide, "c", 99));
         QCOMPARE(QStringList({v.text(0), v.text(1), v.text(2)}), QStringList({"b", "a", "c"}));
         QCOMPARE(v.icon(1, 0).toImage(), tile("default.png", Qt::FastTransformation));
-        // The aspect is kept; adding does not refresh the page.
-        QVERIFY(v.icon(0, 0).size() == QSize(380, 190) && v.pageItem(0)->text().isEmpty());
+        QVERIFY(v.icon(0, 0).size() == QSize(380, 190) && v.pageItem(0)->text().isEmpty()); // the page stays
 
         for (int i : {2, 2, -1, 2}) // -1 only takes the zoom away
             v.setSelect(i);
@@ -164,10 +159,8 @@ private slots:
         QPixmap status(380, 380);
         status.fill(Qt::green);
         QVERIFY(v.setIcon(status, 1, 5) && v.setText(QStringLiteral("new"), 1) && v.setFlag(1, 1));
-        // On the page: refreshed.
-        QVERIFY(v.pageItem(1)->text() == "new" && v.pageItem(1)->pixmap(5).toImage() == status.toImage());
-        QVERIFY(!v.setIcon(status, 1, 6) && !v.setIcon(status, 3, 1) && !v.setText({}, -1));
-        QCOMPARE(v.flag(1) + v.flag(77), 1);
+        QVERIFY(v.pageItem(1)->text() == "new" && v.pageItem(1)->pixmap(5).toImage() == status.toImage()); // refreshed
+        QVERIFY(!v.setIcon(status, 1, 6) && !v.setIcon(status, 3, 1) && !v.setText({}, -1) && v.flag(77) == 0);
         v.setSelect(1);
         v.setIcon(wide, 1, 0); // a flagged entry gets the other frame, and keeps it
         QCOMPARE(v.pageItem(1)->pixmap(5).toImage(), tile("app_focus_off.png"));

@@ -1,5 +1,5 @@
-// Runs under Xvfb with openbox: the window manager must really take the home
-// window off the task bar when the task bar is on, and leave it alone when not.
+// Runs under Xvfb with openbox: the window manager must really take the home window off the task bar when the task bar
+// is on, and leave it alone when not.
 #include "RecordingRunner.h"
 #include "ScratchSysroot.h"
 #include "app/Startup.h"
