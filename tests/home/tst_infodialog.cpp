@@ -2,7 +2,6 @@
 #include "home/InfoDialog.h"
 
 #include <QLayout>
-#include <QScreen>
 #include <QTest>
 
 class TstInfoDialog : public QObject
@@ -74,11 +73,6 @@ private slots:
         QTest::addColumn<QList<int>>("v");
         QTest::newRow("1080p") << false << QRect(0, 0, 1920, 1080) << QList<int> {6, 24, 514, 20, 144, 18};
         QTest::newRow("4K, large") << true << QRect(0, 0, 3840, 2160) << QList<int> {12, 120, 1560, 48, 288, 36};
-        const QSize p = QGuiApplication::primaryScreen()->geometry().size();
-        const int w = p.width(), h = p.height();
-        QTest::newRow("no rectangle: the primary screen")
-            << false << QRect()
-            << QList<int> {w / 320, 24 * w / 1920, 514 * w / 1920, 20 * h / 1080, 144 * w / 1920, 18 * h / 1080};
     }
     void adaptation()
     {

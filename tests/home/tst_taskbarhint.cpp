@@ -1,5 +1,4 @@
-// Runs under Xvfb with openbox: the window manager must really take the home window off the task bar when the task bar
-// is on, and leave it alone when not.
+// Under Xvfb with openbox: the window manager really takes the home window off the task bar only when that is on.
 #include "RecordingRunner.h"
 #include "ScratchSysroot.h"
 #include "app/Startup.h"
