@@ -29,31 +29,31 @@ private slots:
             << "@settings\n[TaskBar]\nEnable=TRUE\n[Wallpaper]\nImage=2\n@/etc/config/Model_Name.conf\n  TLR-440  \n"
                "second\n@/etc/config/BOOT.conf\nTLR_X86\n@/etc/platform.conf\nPlatform = X\nDISPLAY_NAME = HDMI-1   \n"
                "@run/foo\n@run/bar\n@run/.hidden\n@/etc/config/bento.conf\n[foo]\nEnable = TRUE\n[bar]\nEnable = "
-               "FALSE\n[.hidden]\nEnable = TRUE\n@rc\n<openbox_config "
-               "xmlns=\"http://openbox.org/3.4/rc\"><theme><name>Night</name><titleLayout>NLIMC</titleLayout></theme><d"
-               "esktops><number>1</number></desktops></openbox_config>\n"
+               "FALSE\n[.hidden]\nEnable = TRUE\n@rc\n<openbox_config xmlns=\"http://openbox.org/3.4/rc\"><theme><name>"
+               "Night</name><titleLayout>NLIMC</titleLayout></theme><desktops><number>1</number></desktops>"
+               "</openbox_config>\n"
             << "TLR-440,TLR_X86,HDMI-1,Tellora|sudo %R/opt/bin/privrun hal_app --check_ir_support,sh -c \"ivomargin "
-               "-u\",%R/usr/bin/killall -USR1 "
-               "tint2,%R/etc/Tellora/init.d/xrandr-hotplug.sh,%R/home/admin/.autorun/foo|wallpaper_image2.jpg|NLIMC|3";
+               "-u\",%R/usr/bin/killall -USR1 tint2,%R/etc/Tellora/init.d/xrandr-hotplug.sh,%R/home/admin/.autorun/foo|"
+               "wallpaper_image2.jpg|NLIMC|3";
         QTest::newRow("yes is not true, a layout added, a preset variable, = first, enabled with a blank")
             << "@settings\n[TaskBar]\nEnable=yes\n[Wallpaper]\nImage=4\n@MODEL_NAME\nMine@/etc/config/Model_Name.conf\n"
                "TLR-440\n@/etc/platform.conf\n=DISPLAY_NAME=bad\nX DISPLAY_NAME = DP-2\n@run/Spaced\n"
                "@/etc/config/bento.conf\n[Spaced]\nEnable = true \n@rc\n<openbox_config "
-               "xmlns=\"http://openbox.org/3.4/rc\"><theme><name>Night</name></theme><desktops><number>1</number></desk"
-               "tops></openbox_config>\n"
-            << "Mine,,DP-2,Tellora|sudo %R/opt/bin/privrun hal_app --check_ir_support,sh -c \"ivomargin "
-               "-u\",%R/etc/Tellora/init.d/xrandr-hotplug.sh,%R/home/admin/.autorun/Spaced|wallpaper_default.jpg|NLC|3";
+               "xmlns=\"http://openbox.org/3.4/rc\"><theme><name>Night</name></theme><desktops><number>1</number>"
+               "</desktops></openbox_config>\n"
+            << "Mine,,DP-2,Tellora|sudo %R/opt/bin/privrun hal_app --check_ir_support,sh -c \"ivomargin -u\","
+               "%R/etc/Tellora/init.d/xrandr-hotplug.sh,%R/home/admin/.autorun/Spaced|wallpaper_default.jpg|NLC|3";
         QTest::newRow("no theme, no files, ten seconds for a missing link target, then started")
             << "@run/link\n->/share/missing@/etc/config/bento.conf\n[link]\nEnable = TRUE\n@rc\n<openbox_config "
-               "xmlns=\"http://openbox.org/3.4/rc\"><other><name>Night</name><titleLayout>NLIMC</titleLayout></other><d"
-               "esktops><number>1</number></desktops></openbox_config>\n"
-            << ",,<unset>,Tellora|sudo %R/opt/bin/privrun hal_app "
-               "--check_ir_support,%R/etc/Tellora/init.d/xrandr-hotplug.sh,%R/home/admin/.autorun/link|wallpaper_defaul"
-               "t.jpg|NLIMC|1 1 1 1 1 1 1 1 1 1 3";
+               "xmlns=\"http://openbox.org/3.4/rc\"><other><name>Night</name><titleLayout>NLIMC</titleLayout></other>"
+               "<desktops><number>1</number></desktops></openbox_config>\n"
+            << ",,<unset>,Tellora|sudo %R/opt/bin/privrun hal_app --check_ir_support,"
+               "%R/etc/Tellora/init.d/xrandr-hotplug.sh,%R/home/admin/.autorun/link|wallpaper_default.jpg|NLIMC|1 1 1 "
+               "1 1 1 1 1 1 1 3";
         QTest::newRow("other root, a link target appears, not enabled")
             << "@run/late\n->/share/late@/etc/config/bento.conf\n[late]\nEnable = FALSE\n@rc\n<config><theme/></config>"
-            << ",,<unset>,Tellora|sudo %R/opt/bin/privrun hal_app "
-               "--check_ir_support,%R/etc/Tellora/init.d/xrandr-hotplug.sh|wallpaper_default.jpg||1 1";
+            << ",,<unset>,Tellora|sudo %R/opt/bin/privrun hal_app --check_ir_support,"
+               "%R/etc/Tellora/init.d/xrandr-hotplug.sh|wallpaper_default.jpg||1 1";
     }
     void sequence()
     {
