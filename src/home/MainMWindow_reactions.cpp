@@ -273,6 +273,9 @@ void MainMWindow::frameAction_(QFrame* frame)
         logOut_();
     } else if (frame == ui->frmtips) {
         m_tipsScreen->showMaximized();
+        // A tool window is not given the focus by the window manager, and
+        // the remote's keys must reach it.
+        m_tipsScreen->activateWindow();
     }
 }
 
@@ -297,6 +300,7 @@ void MainMWindow::launchTandemSwitcher()
 {
     auto* switcher = new TandemSwitcher(this);
     switcher->show();
+    switcher->activateWindow(); // a splash window is not focused by the window manager
     switcher->exec();
     ui->frmtandem->setFocus();
     delete switcher;

@@ -89,9 +89,12 @@ void TipsScreen::changeEvent(QEvent* event)
 
 void TipsScreen::retranslate_()
 {
-    // Each caption carries the number of its badge in the picture beside it.
+    // Each caption carries the number of its badge in the picture beside it,
+    // in the badges' colour.
     auto caption = [](QLabel* label, int number, const QString& text) {
-        label->setText(QStringLiteral("%1   %2").arg(number).arg(text));
+        label->setText(QStringLiteral("<b style=\"color:#ffb020\">%1</b>&nbsp;&nbsp;&nbsp;%2")
+                           .arg(number)
+                           .arg(text.toHtmlEscaped()));
     };
     const QString remote[] = {tr("Exit application"), tr("Go back to home page"), tr("Information"), tr("View options"),
         tr("Select"), tr("Return"), tr("Volume up"), tr("Volume down"), tr("Mute"), tr("Play / Pause"),
@@ -145,26 +148,30 @@ void TipsScreen::resizeEvent(QResizeEvent* event)
                       .arg(qMax(sx(3), 1))
                       .arg(qMax(sx(8), 2)));
 
-    ui->vlTips->setContentsMargins(sx(80), sy(40), sx(80), sy(40));
-    ui->vlTips->setSpacing(sy(14));
+    ui->vlTips->setContentsMargins(sx(80), sy(32), sx(80), sy(32));
+    ui->vlTips->setSpacing(sy(10));
     ui->hlDevices->setSpacing(sx(28));
-    ui->vlRight->setSpacing(sy(28));
-    ui->hlLower->setSpacing(sx(28));
+    ui->vlRight->setSpacing(sy(20));
+    ui->hlLower->setSpacing(sx(20));
     const int pad = sx(24);
-    for (QLayout* l : {ui->vlRemote, ui->vlKeyboard, ui->vlMouse, ui->vlOTB})
-        l->setContentsMargins(pad, sy(18), pad, sy(18));
-    ui->glRemote->setVerticalSpacing(sy(12));
-    ui->glKeyboard->setHorizontalSpacing(sx(40));
-    ui->glKeyboard->setVerticalSpacing(sy(8));
+    for (QLayout* l : {ui->vlRemote, ui->vlKeyboard, ui->vlMouse, ui->vlOTB}) {
+        l->setContentsMargins(pad, sy(14), pad, sy(14));
+        l->setSpacing(sy(8));
+    }
+    ui->glRemote->setVerticalSpacing(sy(10));
+    ui->glKeyboard->setHorizontalSpacing(sx(32));
+    ui->glKeyboard->setVerticalSpacing(sy(4));
     ui->hlRemote->setSpacing(sx(24));
+    ui->hlMouse->setSpacing(sx(24));
+    ui->hlBottom->setStretch(0, 1); // the note takes the line, the button its size
 
     const QFont base = font();
-    ui->txtNasType->setFont(sized(base, sy(18)));
-    ui->txtGeneral->setFont(sized(base, sy(36), true));
-    ui->txtTips->setFont(sized(base, sy(22)));
+    ui->txtNasType->setFont(sized(base, sy(16)));
+    ui->txtGeneral->setFont(sized(base, sy(32), true));
+    ui->txtTips->setFont(sized(base, sy(20)));
     for (QLabel* title : {ui->txtRemote, ui->txtKeyboard, ui->txtMouse, ui->txtOTB})
-        title->setFont(sized(base, sy(22), true));
-    const QFont captionFont = sized(base, sy(17));
+        title->setFont(sized(base, sy(19), true));
+    const QFont captionFont = sized(base, sy(15));
     for (QLabel* l : findChildren<QLabel*>()) {
         const QString name = l->objectName();
         if (name.size() == 6
@@ -172,16 +179,16 @@ void TipsScreen::resizeEvent(QResizeEvent* event)
                 || name.startsWith(QLatin1String("lblM"))))
             l->setFont(captionFont);
     }
-    ui->txtRestart->setFont(sized(base, sy(14)));
-    ui->txtNote->setFont(sized(base, sy(16)));
-    ui->pbtClose->setFont(sized(base, sy(18)));
-    ui->pbtClose->setFixedSize(sx(180), sy(56));
-    ui->pbtCloseX->setFixedSize(sx(56), sx(56));
+    ui->txtRestart->setFont(sized(base, sy(13)));
+    ui->txtNote->setFont(sized(base, sy(15)));
+    ui->pbtClose->setFont(sized(base, sy(17)));
+    ui->pbtClose->setFixedSize(sx(180), sy(52));
+    ui->pbtCloseX->setFixedSize(sx(52), sx(52));
 
     // Pictures are read when the screen is first laid out, not at start-up.
     ui->lblRemote->setPixmap(picture("tips_remote.png", QSize(sx(240), sy(640))));
-    ui->lblKeyboard->setPixmap(picture("tips_keyboard.png", QSize(sx(640), sy(240))));
-    ui->lblMouse->setPixmap(picture("tips_mouse.png", QSize(sx(150), sy(225))));
-    ui->lblOTBIcon->setPixmap(picture("tips_otb.png", QSize(sx(48), sx(48))));
-    ui->lblOTB->setFixedSize(sx(364), sy(238));
+    ui->lblKeyboard->setPixmap(picture("tips_keyboard.png", QSize(sx(700), sy(262))));
+    ui->lblMouse->setPixmap(picture("tips_mouse.png", QSize(sx(130), sy(195))));
+    ui->lblOTBIcon->setPixmap(picture("tips_otb.png", QSize(sx(40), sx(40))));
+    ui->lblOTB->setFixedSize(sx(300), sy(196));
 }
