@@ -7,6 +7,8 @@
 #include <QPixmap>
 #include <QResizeEvent>
 
+#include <utility>
+
 namespace {
 
 const char* const kDefaultFront = "border-image: url(:/images/Tellora-Tip_slice_G.png);";
@@ -59,22 +61,42 @@ QString TipsScreen::frontSheet(const QString& displayName, bool* known)
 
 TipsScreen::TipsScreen(QString displayName, QWidget* parent, bool irSupported, bool showOneTouch)
     : QDialog(parent)
-    , ui(new Ui::TipsScreen)
+    , m_displayName(std::move(displayName))
+    , m_oneTouch(irSupported && showOneTouch)
 {
-    ui->setupUi(this);
     setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
-    ui->txtNasType->setText(displayName);
-
-    bool known = false;
-    ui->lblOTB->setStyleSheet(frontSheet(displayName, &known));
-    // An unknown model may have no such button: show only its outline.
-    ui->lblOTBIcon->setVisible(known);
-    ui->txtOTB->setVisible(known);
-    ui->frmOTB->setVisible(irSupported && showOneTouch);
-    retranslate_();
 }
 
 TipsScreen::~TipsScreen() { delete ui; }
+
+Ui::TipsScreen* TipsScreen::form()
+{
+    buildForm_();
+    return ui;
+}
+
+void TipsScreen::setVisible(bool visible)
+{
+    if (visible)
+        buildForm_();
+    QDialog::setVisible(visible);
+}
+
+void TipsScreen::buildForm_()
+{
+    if (ui)
+        return;
+    ui = new Ui::TipsScreen;
+    ui->setupUi(this);
+    ui->txtNasType->setText(m_displayName);
+    bool known = false;
+    ui->lblOTB->setStyleSheet(frontSheet(m_displayName, &known));
+    // An unknown model may have no such button: show only its outline.
+    ui->lblOTBIcon->setVisible(known);
+    ui->txtOTB->setVisible(known);
+    ui->frmOTB->setVisible(m_oneTouch);
+    retranslate_();
+}
 
 void TipsScreen::on_pbtClose_clicked() { close(); }
 
@@ -82,7 +104,7 @@ void TipsScreen::on_pbtCloseX_clicked() { close(); }
 
 void TipsScreen::changeEvent(QEvent* event)
 {
-    if (event->type() == QEvent::LanguageChange)
+    if (event->type() == QEvent::LanguageChange && ui)
         retranslate_();
     QDialog::changeEvent(event);
 }
@@ -128,6 +150,8 @@ void TipsScreen::retranslate_()
 void TipsScreen::resizeEvent(QResizeEvent* event)
 {
     QDialog::resizeEvent(event);
+    if (!ui)
+        return;
     // Designed for 1920 x 1080; every size follows the screen.
     const int W = event->size().width();
     const int H = event->size().height();

@@ -10,8 +10,9 @@ class TipsScreen;
 
 // The full-screen help page: how the home screen is driven with the remote,
 // a keyboard or a mouse, and where the appliance's one-touch copy button is.
-// The home window builds it once and shows it from its tips button; both
-// close buttons and Escape hide it again.
+// The home window creates it at start and shows it from its tips button; both
+// close buttons and Escape hide it again. Its form is built when it is first
+// shown (or asked for), so the home screen's start does not pay for it.
 class TipsScreen : public QDialog
 {
     Q_OBJECT
@@ -33,7 +34,8 @@ public:
     // *known is false when no entry matched and the default picture is used.
     static QString frontSheet(const QString& displayName, bool* known = nullptr);
 
-    Ui::TipsScreen* form() const { return ui; }
+    Ui::TipsScreen* form();
+    void setVisible(bool visible) override;
 
 public slots:
     void on_pbtClose_clicked();
@@ -44,7 +46,10 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void buildForm_();
     void retranslate_();
 
-    Ui::TipsScreen* ui;
+    Ui::TipsScreen* ui = nullptr;
+    QString m_displayName;
+    bool m_oneTouch = false;
 };

@@ -406,6 +406,7 @@ private slots:
         Home_s h;
         MainMWindow w;
         w.show();
+        w.tipsScreen()->form();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         QStringList offered;
         auto choose = [&](const QString& entry) {
@@ -458,6 +459,7 @@ private slots:
             {"HDMI-1", "G", true, false}, {"TLR-440", "B", false, true}};
         for (const auto& r : rows) {
             TipsScreen tips(r.display, nullptr, r.ir, true);
+            tips.form();
             const QString sheet
                 = QStringLiteral("border-image: url(:/images/Tellora-Tip_slice_%1.png);").arg(r.picture);
             QCOMPARE(tips.findChild<QLabel*>("lblOTB")->styleSheet(), *r.picture ? sheet : QString());
