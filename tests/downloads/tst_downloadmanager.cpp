@@ -199,7 +199,7 @@ private slots:
             dm.reset();
         // Settled: idle, or a stalled transfer with its first bytes, which goes too.
         const auto settled = [&] { return !dm->getDownloadStatus(r) || r.bytesReceived == 3000; };
-        while (dm && QTest::qWaitFor(settled) && dm->getDownloadStatus(r))
+        for (int guard = 0; dm && guard < 5 && QTest::qWaitFor(settled) && dm->getDownloadStatus(r); ++guard)
             dm->remove(r.task.url);
         Finished finished;
         for (int i = 0; i < done.count(); ++i)
