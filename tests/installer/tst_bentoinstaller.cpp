@@ -1,7 +1,5 @@
-// The installer thread: its reports, command lines, hand-over and shutdown
-// against scripted answers; then the simulator's package tool through it.
+// The installer thread against scripted answers, then the simulator's package tool.
 #include "RecordingRunner.h"
-#include "appliance/ApplianceCommands.h"
 #include "packages/BentoInstaller.h"
 
 #include <QDeadlineTimer>
@@ -10,6 +8,9 @@
 #include <QTest>
 
 #include <algorithm>
+#include <unistd.h>
+
+static std::atomic<bool> g_hang {false}; // state queries hang while set
 
 // Answers state queries from a script (its last entry repeats), set before the worker starts.
 class StateScript : public RecordingRunner
@@ -18,11 +19,20 @@ public:
     QList<QByteArray> states;
     std::atomic<int> queries {0};
 
+    // Hangs where no instrumented local lives: a torn-down thread skips their clean-up.
     CommandResult_s run(const QString& program, const QStringList& args, int timeoutMs) override
     {
+        if (args.contains(u"-s") && ++queries && g_hang) {
+            while (g_hang)
+                usleep(20000);
+        }
+        return answer_(program, args, timeoutMs);
+    }
+    [[gnu::noinline]] CommandResult_s answer_(const QString& program, const QStringList& args, int timeoutMs)
+    {
         CommandResult_s r = RecordingRunner::run(program, args, timeoutMs);
-        if (args.contains("-s"))
-            r.out = states.size() > 1 ? states.takeFirst() : states.value(0), ++queries;
+        if (args.contains(u"-s"))
+            r.out = states.size() > 1 ? states.takeFirst() : states.value(0);
         return r;
     }
 };
@@ -71,13 +81,12 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QList<QByteArray>>("answers");
         QTest::addColumn<QStringList>("events");
-        QTest::newRow("download, install, enabled")
-            << "Photon"
-            << QList<QByteArray> {state("download_operating", "\"10\""), state("download_operating", "\"60\""),
-                   state("install_operating", "\"2\""), state("enabled")}
-            << QStringList {"D10", "D60", "I2", "F"};
-        // Progress as a number or missing counts 0; broken, empty and unknown
-        // answers are pending. Package names are one argument each, never shell text.
+        QTest::newRow("progression") << "Photon"
+                                     << QList<QByteArray> {state("download_operating", "\"10\""),
+                                            state("download_operating", "\"60\""), state("install_operating", "\"2\""),
+                                            state("enabled")}
+                                     << QStringList {"D10", "D60", "I2", "F"};
+        // A number or no progress counts 0; other answers wait; names are one argument each.
         QTest::newRow("odd answers, hostile name")
             << "x; touch /tmp/owned \"$(id)\"'"
             << QList<QByteArray> {state("download_operating", "40"), state("install_operating"),
@@ -109,10 +118,8 @@ private slots:
         QTRY_VERIFY(m_events.contains("D30"));
         QCOMPARE(job->Install("Beta"), -1);
         job->Cancel();
-        // The worker stops polling and takes a new job. (Install has effects,
-        // so no QTRY_ macro: those evaluate their expression twice.)
-        QDeadlineTimer deadline(5000);
-        while (job->Install("Beta") != 0 && !deadline.hasExpired())
+        // The worker stops polling and takes a new job (no QTRY_: it evaluates twice).
+        for (QDeadlineTimer deadline(5000); job->Install("Beta") != 0 && !deadline.hasExpired();)
             QTest::qWait(10);
         // Nothing ran before the first job or for the refused one; no query after the cancel.
         const QStringList lines = m_runner->lines();
@@ -123,8 +130,7 @@ private slots:
         QVERIFY(!m_events.contains("F"));
     }
 
-    // Each job ends at its first poll, so the next request arrives just as the
-    // worker returns to waiting: a lost wake-up would hang Install for good.
+    // Each job ends at its first poll: a lost wake-up would hang Install for good.
     void handOverNeverLosesWakeUp()
     {
         auto job = installer({state("enabled")});
@@ -143,30 +149,32 @@ private slots:
 
     void destruction_data()
     {
-        QTest::addColumn<bool>("polling");
-        QTest::newRow("waiting for a request") << false;
-        QTest::newRow("sleeping between polls") << true; // a whole second ahead
+        QTest::addColumn<int>("phase");
+        QTest::newRow("waiting for a request") << 0;
+        QTest::newRow("sleeping between polls") << 1; // a whole second ahead
+        QTest::newRow("stuck in a command") << 2; // waited out for 2 s, then torn down
     }
 
-    // The thread ends at once, without being torn down.
     void destruction()
     {
-        QFETCH(bool, polling);
-        QTest::failOnWarning(QRegularExpression(".*"));
+        QFETCH(int, phase);
+        g_hang = phase == 2;
         auto job = installer({state("install_operating", "\"1\"")});
         QTest::qWait(20);
-        if (polling)
+        if (phase)
             QCOMPARE(job->Install("Gamma"), 0);
-        QTRY_COMPARE(m_runner->queries.load(), int(polling));
-        const QDeadlineTimer limit(500);
+        QTRY_COMPARE(m_runner->queries.load(), int(phase > 0));
+        QTest::failOnWarning(QRegularExpression(".*"));
+        if (phase == 2)
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("terminating"));
+        const QDeadlineTimer soon(500), late(1900);
         job.reset();
-        QVERIFY(!limit.hasExpired());
-        QTest::qWait(1200);
-        QCOMPARE(m_runner->lines().size(), 2 * polling); // no query after the end
+        QVERIFY(phase == 2 ? late.hasExpired() : !soon.hasExpired());
+        QTest::qWait(1200); // no query after the end; one that hung was never recorded
+        QCOMPARE(m_runner->lines().size(), (phase > 0) + (phase == 1));
     }
 
-    // Last, as it points the process at the simulator: its package tool through the
-    // real runner, its JSON progression as the installer follows it, its edits.
+    // Last, as it points the process at the simulator: its package tool run for real.
     void simulatorPackageTool()
     {
 #ifdef __SANITIZE_THREAD__
@@ -190,25 +198,19 @@ private slots:
         QList<int> download, install;
         for (const QString& e : m_events.mid(0, m_events.size() - 1))
             (e[0] == 'D' ? download : install) << e.mid(1).toInt();
-        QVERIFY2(download.size() >= 2 && download.last() > download.first() && !install.isEmpty(),
+        QVERIFY2(QRegularExpression("^(D\\d+ )+D[1-9]\\d* (I[1-4] )+F$").match(m_events.join(' ')).hasMatch()
+                && std::is_sorted(download.begin(), download.end()) && std::is_sorted(install.begin(), install.end()),
             qPrintable(m_events.join(' ')));
-        QVERIFY(std::is_sorted(download.begin(), download.end()) && std::is_sorted(install.begin(), install.end()));
 
-        // An update of an installed package; one package enabled, one disabled.
-        QCOMPARE(job->Install("Cinema"), 0);
+        QCOMPARE(job->Install("Cinema"), 0); // an update of an installed package
         QTRY_COMPARE_WITH_TIMEOUT(m_events.count("F"), 2, 30000);
-        QVERIFY(ApplianceCmd::bentoSetEnabled("Radio", true).ok());
-        QVERIFY(ApplianceCmd::bentoSetEnabled("Arcade", false).ok());
 
         // Exactly those edits, each in its own section, and the new one at the end.
-        expected.replace("Version = 3.2.1", "Version = 3.3.0").replace("Enable = FALSE", "Enable = TRUE");
+        expected.replace("Version = 3.2.1", "Version = 3.3.0");
         expected.replace("Cinema/service.sh\nDate = 2025-02-11", "Cinema/service.sh\nDate = 2025-03-10");
-        expected.replace("Arcade/service.sh\nDate = 2025-02-11\nEnable = TRUE",
-            "Arcade/service.sh\nDate = 2025-02-11\nEnable = FALSE");
-        const QByteArray lumen = "/share/vol1/.tellora/apps/Lumen";
         expected += "\n[Lumen]\nName = Lumen\nDisplay_Name = Lumen\nVersion = 1.2.0\nAuthor = Brightfield Studio\n"
-                    "Class = Tellora\nInstall_Path = "
-            + lumen + "\nShell = " + lumen + "/service.sh\nDate = 2025-03-02\nEnable = TRUE\n";
+                    "Class = Tellora\nInstall_Path = /share/vol1/.tellora/apps/Lumen\n"
+                    "Shell = /share/vol1/.tellora/apps/Lumen/service.sh\nDate = 2025-03-02\nEnable = TRUE\n";
         conf.close(); // the tool replaced the file
         QVERIFY(conf.open(QIODevice::ReadOnly));
         QCOMPARE(conf.readAll(), expected);
