@@ -70,7 +70,7 @@ private slots:
         // border, margin, minimum width, title points, button width, button points
         QTest::addColumn<QList<int>>("v");
         QTest::newRow("1080p") << false << QRect(0, 0, 1920, 1080) << QList<int> {6, 24, 514, 20, 144, 18};
-        QTest::newRow("4K, large") << true << QRect(0, 0, 3840, 2160) << QList<int> {12, 120, 1560, 48, 288, 36};
+        QTest::newRow("5:4, large") << true << QRect(0, 0, 1280, 1024) << QList<int> {4, 40, 520, 22, 96, 17};
     }
     void adaptation()
     {
