@@ -44,8 +44,8 @@ private:
 class ManualClock final : public IrClock
 {
 public:
-    std::int64_t nowNs() override { return ns; }
-    std::int64_t ns = 0;
+    std::int64_t nowNs() override { return ns += step; }
+    std::int64_t ns = 0, step = 0;
 };
 
 // The keys typed into a non-blocking pipe: one per press and release written

@@ -20,162 +20,152 @@ class TstUinputSink : public QObject
 {
     Q_OBJECT
 
-private slots:
-    void init();
-    void loadReadsLines_data();
-    void loadReadsLines();
-    void loadAndWriteBack();
-    void dispatch_data();
-    void dispatch();
-    void initFailsCleanly_data();
-    void initFailsCleanly();
-
-private:
     std::unique_ptr<ScratchSysroot> m_root;
-};
 
-void TstUinputSink::init()
-{
-    m_root.reset(); // restores the environment before the next one is made
-    m_root = std::make_unique<ScratchSysroot>();
-    QDir().mkpath(m_root->path("/tmp"));
-    UinputSink::resetDebounce();
-}
-
-void TstUinputSink::loadReadsLines_data()
-{
-    QTest::addColumn<QByteArray>("content");
-    QTest::addColumn<Entries>("expected");
-    QTest::newRow("written form") << QByteArray("800F0494 191\n40070248 18E\n")
-                                  << Entries {{0x800F0494, 0x191}, {0x40070248, 0x18E}};
-    QTest::newRow("empty and foreign lines")
-        << QByteArray("\nhello\n12\n-5 1\n0x12 1C\n\n12 1C\n") << Entries {{0x12, 0x1C}};
-    QTest::newRow("blanks, case, trailing text")
-        << QByteArray("  ab\t1c extra\ncd ef") << Entries {{0xAB, 0x1C}, {0xCD, 0xEF}};
-    QTest::newRow("numbers too wide") << QByteArray("1FFFFFFFFFFFFFFFF 1\n1 100000000\n") << Entries {};
-    // Lines are read 255 characters at a time: the rest reads as a line.
-    QTest::newRow("overlong line") << QByteArray(255, 'F') + "12 1C\n" << Entries {{0x12, 0x1C}};
-}
-
-void TstUinputSink::loadReadsLines()
-{
-    QFETCH(QByteArray, content);
-    QFETCH(Entries, expected);
-    QVERIFY(m_root->write("/keys.conf", content));
-    RcMapTable table;
-    QCOMPARE(table.loadRcMapTable(m_root->path("/keys.conf").toStdString()), 0);
-    QCOMPARE(table.entries(), expected);
-}
-
-void TstUinputSink::loadAndWriteBack()
-{
-    const std::string file = m_root->path("/keys.conf").toStdString();
+private slots:
+    void init()
     {
+        m_root.reset(); // restores the environment before the next one is made
+        m_root = std::make_unique<ScratchSysroot>();
+        QDir().mkpath(m_root->path("/tmp"));
+        UinputSink::resetDebounce();
+    }
+
+    void loadReadsLines_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<Entries>("expected");
+        QTest::newRow("written form") << QByteArray("800F0494 191\n40070248 18E\n")
+                                      << Entries {{0x800F0494, 0x191}, {0x40070248, 0x18E}};
+        QTest::newRow("empty and foreign lines")
+            << QByteArray("\nhello\n12\n-5 1\n0x12 1C\n\n12 1C\n") << Entries {{0x12, 0x1C}};
+        QTest::newRow("blanks, case, trailing text")
+            << QByteArray("  ab\t1c extra\ncd ef") << Entries {{0xAB, 0x1C}, {0xCD, 0xEF}};
+        QTest::newRow("numbers too wide") << QByteArray("1FFFFFFFFFFFFFFFF 1\n1 100000000\n") << Entries {};
+        // Lines are read 255 characters at a time: the rest reads as a line.
+        QTest::newRow("overlong line") << QByteArray(255, 'F') + "12 1C\n" << Entries {{0x12, 0x1C}};
+    }
+
+    void loadReadsLines()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(Entries, expected);
+        QVERIFY(m_root->write("/keys.conf", content));
         RcMapTable table;
-        QCOMPARE(table.loadRcMapTable(), -1); // no path at all
-        QCOMPARE(table.loadRcMapTable(file), -1); // missing, and not created
-        QVERIFY(!QFile::exists(m_root->path("/keys.conf")));
-        QVERIFY(m_root->write("/keys.conf", "A 1\n"));
-        QCOMPARE(table.loadRcMapTable(), 0);
-        table.setMapping(0x800F0494, 103); // the same button learned twice
-        table.setMapping(0x800F0494, 103);
-        QCOMPARE(m_root->read("/keys.conf"), QByteArray("A 1\n800F0494 67\n800F0494 67\n"));
-        table.setMapping(0x800F0494, 108); // then for another key
-        QCOMPARE(m_root->read("/keys.conf"), QByteArray("A 1\n800F0494 6C\n800F0494 6C\n800F0494 6C\n"));
-        QCOMPARE(table.loadRcMapTable(), 0); // appends
-        QCOMPARE(table.entries().size(), 8u);
-        QVERIFY(m_root->write("/keys.conf", "changed behind its back\n"));
+        QCOMPARE(table.loadRcMapTable(m_root->path("/keys.conf").toStdString()), 0);
+        QCOMPARE(table.entries(), expected);
     }
-    QCOMPARE(m_root->read("/keys.conf"), QByteArray("A 1\n800F0494 6C\n800F0494 6C\n800F0494 6C\n").repeated(2));
-    RcMapTable memoryOnly;
-    memoryOnly.setMapping(1, 2);
-    QCOMPARE(memoryOnly.writeBack_(), -1);
-}
 
-void TstUinputSink::dispatch_data()
-{
-    QTest::addColumn<QList<Table>>("tables");
-    QTest::addColumn<bool>("marker"); // the one-touch tool's marker: colours typed
-    QTest::addColumn<QList<Press>>("presses");
-    QTest::addColumn<QList<int>>("keys");
-    QTest::addColumn<QByteArray>("colourFile");
-    const Table colours {{0x40070248, 398}, {0x800F0494, 401}, {0x800F0492, 399}, {0x40070249, 400}};
-    auto row = [&](const char* name, QList<Table> tables, bool marker, QList<Press> presses, QList<int> keys,
-                   QByteArray colourFile = "old") {
-        QTest::newRow(name) << QList<Table> {colours} + tables << marker << presses << keys << colourFile;
-    };
-    row("colour table first", {{{0x800F0494, 103}}}, true, {{0, 0x800F0494}}, {401});
-    row("first entry of a table", {{{7, 28}, {7, 1}}}, false, {{0, 7}}, {28});
-    row("key 0 defers", {{{7, 0}, {7, 103}}, {{7, 108}}}, false, {{0, 7}}, {108});
-    row("unknown code", {{{7, 108}}}, false, {{0, 8}}, {});
-    row("blue diverted", {}, false, {{0, 0x800F0494}}, {}, "blue");
-    row("red diverted", {}, false, {{0, 0x40070248}}, {}, "red");
-    row("green diverted", {}, false, {{0, 0x800F0492}}, {}, "green");
-    row("yellow diverted", {}, false, {{0, 0x40070249}}, {}, "yellow");
-    row("250 ms drops, 310 passes", {{{7, 1}}}, false, {{0, 7}, {250, 7}, {310, 7}}, {1, 1});
-    row("held every 100 ms", {{{7, 1}}}, false, {{0, 7}, {100, 7}, {200, 7}, {300, 7}, {400, 7}, {600, 7}}, {1, 1, 1});
-    row("unmapped code takes the interval", {{{7, 1}}}, false, {{0, 8}, {250, 7}}, {});
-    row("clock set back", {{{7, 1}}}, false, {{5000, 7}, {1000, 7}, {1100, 7}}, {1, 1});
-}
-
-void TstUinputSink::dispatch()
-{
-    QFETCH(QList<Table>, tables);
-    QFETCH(bool, marker);
-    QFETCH(QList<Press>, presses);
-    QFETCH(QList<int>, keys);
-    QFETCH(QByteArray, colourFile);
-    if (marker)
-        QVERIFY(m_root->write("/tmp/.tellora.keybolt.disable", {}));
-    QVERIFY(m_root->write("/tmp/.tellora.keybolt.xxx", "old"));
-    int fds[2];
-    QVERIFY(::pipe2(fds, O_NONBLOCK | O_CLOEXEC) == 0);
-    UinputSink sink("uinput", fds[1]);
-    ManualClock clock;
-    sink.setClock(&clock);
-    std::vector<std::unique_ptr<RcMapTable>> owned;
-    for (const Table& t : tables) {
-        // Loaded, so entries append without set mapping's rewrite.
-        QByteArray text;
-        for (const auto& [scan, key] : t)
-            text += QByteArray::number(scan, 16) + ' ' + QByteArray::number(key, 16) + '\n';
-        QVERIFY(m_root->write("/t.conf", text));
-        owned.push_back(std::make_unique<RcMapTable>());
-        owned.back()->loadRcMapTable(m_root->path("/t.conf").toStdString());
-        sink.addRcMapTable(owned.back().get());
+    void loadAndWriteBack()
+    {
+        const std::string file = m_root->path("/keys.conf").toStdString();
+        {
+            RcMapTable table;
+            QCOMPARE(table.loadRcMapTable(), -1); // no path at all
+            QCOMPARE(table.loadRcMapTable(file), -1); // missing, and not created
+            QVERIFY(!QFile::exists(m_root->path("/keys.conf")));
+            QVERIFY(m_root->write("/keys.conf", "A 1\n"));
+            QCOMPARE(table.loadRcMapTable(), 0);
+            table.setMapping(0x800F0494, 103); // the same button learned twice
+            table.setMapping(0x800F0494, 103);
+            QCOMPARE(m_root->read("/keys.conf"), QByteArray("A 1\n800F0494 67\n800F0494 67\n"));
+            table.setMapping(0x800F0494, 108); // then for another key
+            QCOMPARE(m_root->read("/keys.conf"), QByteArray("A 1\n800F0494 6C\n800F0494 6C\n800F0494 6C\n"));
+            QCOMPARE(table.loadRcMapTable(), 0); // appends
+            QCOMPARE(table.entries().size(), 8u);
+            QVERIFY(m_root->write("/keys.conf", "changed behind its back\n"));
+        }
+        QCOMPARE(m_root->read("/keys.conf"), QByteArray("A 1\n800F0494 6C\n800F0494 6C\n800F0494 6C\n").repeated(2));
+        RcMapTable memoryOnly;
+        memoryOnly.setMapping(1, 2);
+        QCOMPARE(memoryOnly.writeBack_(), -1);
     }
-    for (const auto& [ms, code] : presses) {
-        clock.ns = std::int64_t(ms) * 1000000 + 1;
-        sink.dispatch(code);
+
+    void dispatch_data()
+    {
+        QTest::addColumn<QList<Table>>("tables");
+        QTest::addColumn<bool>("marker"); // the one-touch tool's marker: colours typed
+        QTest::addColumn<QList<Press>>("presses");
+        QTest::addColumn<QList<int>>("keys");
+        QTest::addColumn<QByteArray>("colourFile");
+        const Table colours {{0x40070248, 398}, {0x800F0494, 401}, {0x800F0492, 399}, {0x40070249, 400}};
+        auto row = [&](const char* name, QList<Table> tables, bool marker, QList<Press> presses, QList<int> keys,
+                       QByteArray colourFile = "old") {
+            QTest::newRow(name) << QList<Table> {colours} + tables << marker << presses << keys << colourFile;
+        };
+        row("colour table first", {{{0x800F0494, 103}}}, true, {{0, 0x800F0494}}, {401});
+        row("first entry of a table", {{{7, 28}, {7, 1}}}, false, {{0, 7}}, {28});
+        row("key 0 defers", {{{7, 0}, {7, 103}}, {{7, 108}}}, false, {{0, 7}}, {108});
+        row("unknown code", {{{7, 108}}}, false, {{0, 8}}, {});
+        for (auto [code, colour] :
+            {std::pair {0x800F0494, "blue"}, {0x40070248, "red"}, {0x800F0492, "green"}, {0x40070249, "yellow"}})
+            row(qPrintable(QString(colour) + " diverted"), {}, false, {{0, code}}, {}, colour);
+        row("250 ms drops, 310 passes", {{{7, 1}}}, false, {{0, 7}, {250, 7}, {310, 7}}, {1, 1});
+        row("held every 100 ms", {{{7, 1}}}, false, {{0, 7}, {100, 7}, {200, 7}, {300, 7}, {400, 7}, {600, 7}},
+            {1, 1, 1});
+        row("unmapped code takes the interval", {{{7, 1}}}, false, {{0, 8}, {250, 7}}, {});
+        row("clock set back", {{{7, 1}}}, false, {{5000, 7}, {1000, 7}, {1100, 7}}, {1, 1});
     }
-    QCOMPARE(typedKeys(fds[0]), keys);
-    QCOMPARE(m_root->read("/tmp/.tellora.keybolt.xxx"), colourFile);
-    ::close(fds[0]);
-}
 
-void TstUinputSink::initFailsCleanly_data()
-{
-    QTest::addColumn<QString>("file");
-    QTest::addColumn<QByteArray>("message");
-    QTest::newRow("no uinput") << QString() << QByteArray("uinput open fail");
-    // A file that is not the uinput device refuses its requests.
-    QTest::newRow("not a device") << "/dev/uinput" << QByteArray("ioctl fail");
-    QTest::newRow("second place") << "/dev/input/uinput" << QByteArray("ioctl fail");
-}
+    void dispatch()
+    {
+        QFETCH(QList<Table>, tables);
+        QFETCH(bool, marker);
+        QFETCH(QList<Press>, presses);
+        QFETCH(QList<int>, keys);
+        QFETCH(QByteArray, colourFile);
+        if (marker)
+            QVERIFY(m_root->write("/tmp/.tellora.keybolt.disable", {}));
+        QVERIFY(m_root->write("/tmp/.tellora.keybolt.xxx", "old"));
+        int fds[2];
+        QVERIFY(::pipe2(fds, O_NONBLOCK | O_CLOEXEC) == 0);
+        UinputSink sink("uinput", fds[1]);
+        ManualClock clock;
+        sink.setClock(&clock);
+        std::vector<std::unique_ptr<RcMapTable>> owned;
+        for (const Table& t : tables) {
+            // Loaded, so entries append without set mapping's rewrite.
+            QByteArray text;
+            for (const auto& [scan, key] : t)
+                text += QByteArray::number(scan, 16) + ' ' + QByteArray::number(key, 16) + '\n';
+            QVERIFY(m_root->write("/t.conf", text));
+            owned.push_back(std::make_unique<RcMapTable>());
+            owned.back()->loadRcMapTable(m_root->path("/t.conf").toStdString());
+            sink.addRcMapTable(owned.back().get());
+        }
+        for (const auto& [ms, code] : presses) {
+            clock.ns = std::int64_t(ms) * 1000000 + 1;
+            sink.dispatch(code);
+        }
+        QCOMPARE(typedKeys(fds[0]), keys);
+        QCOMPARE(m_root->read("/tmp/.tellora.keybolt.xxx"), colourFile);
+        ::close(fds[0]);
+    }
 
-void TstUinputSink::initFailsCleanly()
-{
-    QFETCH(QString, file);
-    QFETCH(QByteArray, message);
-    QVERIFY(file.isEmpty() || m_root->write(file, {}));
-    UinputSink sink("uinput", ::open("/dev/null", O_WRONLY | O_CLOEXEC));
-    StderrCapture err;
-    QCOMPARE(sink.init(), -1);
-    QCOMPARE(QString::fromUtf8(err.text()).replace(QRegularExpression("Line:\\d+"), "Line:N"),
-        "\033[1;31m[File:lirc/uinputSink][Line:N][Func:int UinputSink::init()]: " + message + "\n\033[m");
-    // Without a device the adopted one stays; a failed device is closed.
-    QCOMPARE(sink.descriptor() >= 0, file.isEmpty());
-}
+    void initFailsCleanly_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QByteArray>("message");
+        QTest::newRow("no uinput") << QString() << QByteArray("uinput open fail");
+        // A file that is not the uinput device refuses its requests.
+        QTest::newRow("not a device") << "/dev/uinput" << QByteArray("ioctl fail");
+        QTest::newRow("second place") << "/dev/input/uinput" << QByteArray("ioctl fail");
+    }
+
+    void initFailsCleanly()
+    {
+        QFETCH(QString, file);
+        QFETCH(QByteArray, message);
+        QVERIFY(file.isEmpty() || m_root->write(file, {}));
+        UinputSink sink("uinput", ::open("/dev/null", O_WRONLY | O_CLOEXEC));
+        StderrCapture err;
+        QCOMPARE(sink.init(), -1);
+        QCOMPARE(QString::fromUtf8(err.text()).replace(QRegularExpression("Line:\\d+"), "Line:N"),
+            "\033[1;31m[File:lirc/uinputSink][Line:N][Func:int UinputSink::init()]: " + message + "\n\033[m");
+        // Without a device the adopted one stays; a failed device is closed.
+        QCOMPARE(sink.descriptor() >= 0, file.isEmpty());
+    }
+};
 
 QTEST_GUILESS_MAIN(TstUinputSink)
 #include "tst_uinputSink.moc"
