@@ -1,14 +1,17 @@
 #include "lirc/necDecoder.h"
 
-#include "lirc/irSample.h"
 #include "lirc/platformVersion.h"
 
 DecoderBase::PreviousSample_s NecDecoder::s_previous;
 
 NecDecoder::NecDecoder(IrClock* clock)
-    : DecoderBase("nec", s_previous, clock)
-    , m_endSpace(configuredEndSpace())
-    , m_durations(durations_(m_endSpace))
+    : NecDecoder(clock, configuredEndSpace())
+{
+}
+
+NecDecoder::NecDecoder(IrClock* clock, unsigned int endSpace)
+    : PulseDistanceDecoder("nec", s_previous, clock, durations_(endSpace))
+    , m_endSpace(endSpace)
 {
 }
 
@@ -34,50 +37,15 @@ DurationClassifier NecDecoder::durations_(unsigned int endSpace)
 
 void NecDecoder::decode()
 {
-    const std::int64_t now = readClock_();
-    const unsigned int sample = takeSample_();
-    const bool pulse = IrSample::isPulse(sample);
-    const Symbol symbol = classify_(IrSample::duration(sample));
-
-    if (pauseAbandons_(now)) {
-        m_accumulator = 0;
-        m_state = pulse && symbol == Header ? 1 : 0;
+    bool pulse;
+    Symbol symbol;
+    if (!frameStep_<false>(pulse, symbol, FrameDone))
         return;
-    }
 
-    // Idle is where most samples find most decoders: only a header pulse
-    // leads anywhere.
-    if (m_state == 0) {
-        if (pulse) {
-            m_accumulator = 0;
-            if (symbol == Header)
-                m_state = 1;
-        }
-        return;
-    }
-
+    // After a frame: a new frame, or repeat bursts that yield its code again.
     int next = 0;
     switch (m_state) {
-    case 1: // header pulse seen
-        if (!pulse && symbol == HeaderSpace)
-            next = 2;
-        break;
-    case 2: // awaiting a bit pulse
-        if (pulse && symbol == Short)
-            next = 3;
-        break;
-    case 3: // bit pulse seen
-        if (pulse)
-            break;
-        if (symbol == Short || symbol == Long) {
-            m_accumulator = m_accumulator * 2 + (symbol == Long);
-            next = 2;
-        } else if (symbol == End) {
-            setOutputCode_(m_accumulator);
-            next = 4;
-        }
-        break;
-    case 4: // frame complete
+    case FrameDone:
         if (pulse && symbol == Header)
             next = 5;
         break;
@@ -98,7 +66,7 @@ void NecDecoder::decode()
     case 7: // repeat pulse seen
         if (!pulse && symbol == RepeatEnd) {
             setOutputCode_(m_accumulator);
-            next = 4;
+            next = FrameDone;
         }
         break;
     }

@@ -1,12 +1,11 @@
 #pragma once
 
-#include "lirc/decoderBase.h"
-#include "lirc/durationClassifier.h"
+#include "lirc/pulseDistanceDecoder.h"
 
 // NEC: a 9000/4500 header, 560 µs bit pulses, 560 (0) or 1690 (1) µs spaces,
 // any number of bits, closed by the end space E; a held button sends repeat
 // bursts (9000, 2250, 560, 96800) that yield the last code again.
-class NecDecoder final : public DecoderBase
+class NecDecoder final : public PulseDistanceDecoder
 {
 public:
     // E comes from the platform configuration, read here once.
@@ -21,11 +20,9 @@ public:
     static void resetClassState();
 
 private:
-    enum Symbol { Unmatched, Header, HeaderSpace, RepeatSpace, Short, Long, End, RepeatEnd };
-    Symbol classify_(unsigned int us) const { return Symbol(m_durations.classify(us)); }
+    NecDecoder(IrClock* clock, unsigned int endSpace);
     static DurationClassifier durations_(unsigned int endSpace);
 
     unsigned int m_endSpace;
-    DurationClassifier m_durations;
     static PreviousSample_s s_previous;
 };

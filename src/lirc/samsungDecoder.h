@@ -1,12 +1,11 @@
 #pragma once
 
-#include "lirc/decoderBase.h"
-#include "lirc/durationClassifier.h"
+#include "lirc/pulseDistanceDecoder.h"
 
 // Samsung: a 4500/4500 µs header, 500 µs bit pulses, 500 (0) or 1500 (1) µs
 // spaces, closed by a space of more than 46.5 ms. The receiver's time-out
 // samples are dropped unseen: they change neither the state nor the time.
-class SamsungDecoder final : public DecoderBase
+class SamsungDecoder final : public PulseDistanceDecoder
 {
 public:
     explicit SamsungDecoder(IrClock* clock = nullptr);
@@ -16,10 +15,7 @@ public:
     static void resetClassState();
 
 private:
-    enum Symbol { Unmatched, Header, Short, Long, End };
-    Symbol classify_(unsigned int us) const { return Symbol(m_durations.classify(us)); }
     static DurationClassifier durations_();
 
-    DurationClassifier m_durations;
     static PreviousSample_s s_previous;
 };
