@@ -10,17 +10,15 @@
 namespace {
 
 QByteArray operator""_b(const char* s, size_t n) { return QByteArray(s, qsizetype(n)); }
-std::string str(const QByteArray& b) { return b.toStdString(); }
 QByteArray bytes(const std::string& s) { return QByteArray::fromStdString(s); }
 
-const QByteArray kMegabyte(1 << 20, 'x');
 const QByteArray kNoSection = ": ini parsing failed, field has no section or ini file in use by another application";
 
 // Every section as "[name]{key=value}...", or the text of the exception.
 QByteArray decoded(ini::IniFileBase& ini, const QByteArray& content)
 {
     try {
-        ini.decode(str(content));
+        ini.decode(content.toStdString());
     } catch (const std::logic_error& e) {
         return e.what();
     }
@@ -39,14 +37,6 @@ class TstIni : public QObject
 {
     Q_OBJECT
 
-private slots:
-    void readers_data();
-    void readers();
-    void parserChanges();
-    void fileBaseSettings();
-    void fileBaseFiles();
-
-private:
     std::string write(const QByteArray& content, const char* name = "t.ini")
     {
         QFile f(m_dir.filePath(name));
@@ -59,135 +49,131 @@ private:
         QFile f(QString::fromStdString(path));
         return f.open(QIODevice::ReadOnly) ? f.readAll() : "-";
     }
-
     QTemporaryDir m_dir;
+
+private slots:
+    // What each reader makes of a file: the lenient one as Save() writes it, the
+    // strict one as its sections or its error.
+    void readers_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QByteArray>("saved");
+        QTest::addColumn<QByteArray>("decoded");
+        auto row = [](const char* name, const QByteArray& content, const QByteArray& saved, const QByteArray& decoded) {
+            QTest::newRow(name) << content << saved << decoded;
+        };
+        row("note kept or cut", "[s]\nk = 1920x1080 # preferred\n", "[s]\nk=1920x1080 # preferred\n\n",
+            "[s]{k=1920x1080}");
+        row("escaped prefixes", "[s]\nk = a\\#b\\;c;d#e # f", "[s]\nk=a\\#b\\;c;d#e # f\n\n", "[s]{k=a#b;c}");
+        row("double backslash escapes once", "[s]\nk = a\\\\#b", nullptr, "[s]{k=a\\#b}");
+        row("header notes and tails", "[s] # note\nk=v\n[a]b]\nm=w", nullptr, "[a]{m=w}[s]{k=v}");
+        row("crlf", "[s]\r\nk = v\r\n", "[s]\nk=v\n\n", "[s]{k=v}");
+        row("cut at last cr", "[s]\nk=a\rb\rc\n", "[s]\nk=a\rb\n\n", nullptr);
+        row("white space", "  [s]\f\n\tmy key\t=\ta  b\v\n = v", "[s]\n\tmy key\t=\ta  b\v\n=v\n\n",
+            "[s]{=v}{my key=a  b}");
+        row("first separator splits", "[s]\nk = a = b", "[s]\nk=a = b\n\n", "[s]{k=a = b}");
+        row("duplicate key", "[s]\nk=1\n k = 2\n", "[s]\nk=1\nk=2\n\n",
+            "l.3: ini parsing failed, duplicate field found");
+        row("duplicate in reopened section", "[s]\nk=1\n[t]\n[s]\nk=2", nullptr,
+            "l.5: ini parsing failed, duplicate field found");
+        row("nul bytes", "[s]\nk=a\0b\nk\0x=1"_b, "[s]\nk=a\0b\nk\0x=1\n\n"_b, "[s]{k=a\0b}{k\0x=1}"_b);
+        row("nul is no blank", "[s]\n\0\n"_b, "[s]\n\n", "l.2: ini parsing failed, no '=' found");
+        row("line without separator", "[s]\nk=v\nnoise\n", "[s]\nk=v\n\n", "l.3: ini parsing failed, no '=' found");
+        row("brackets inside a line", "[s]\nk=[x]\ny=1\n", "[s]\n\n[x]\ny=1\n\n", "[s]{k=[x]}{y=1}");
+        row("text around header", "x [s] y\nk=v", "[s]\nk=v\n\n", "l.1" + kNoSection);
+        row("field before any section", "k=v\n[s]\n", "[]\nk=v\n\n[s]\n\n", "l.1" + kNoSection);
+        row("field after comments", "# c\n\nk=v\n", "[]\nk=v\n\n", "l.3" + kNoSection);
+        row("comments and blank lines", "; c\n[s]\n   \n# c\nk=v\n[e]\n", "[e]\n\n[s]\nk=v\n\n", "[e][s]{k=v}");
+        row("section reopened", "[s]\nk=1\n[b]\nk=2\n[s]\nm=3\n", "[b]\nk=2\n\n[s]\nk=1\nm=3\n\n",
+            "[b]{k=2}[s]{k=1}{m=3}");
+        row("section not closed", "[s]\nk=v\n[t\n", "[s]\nk=v\n\n", "l.3: ini parsing failed, section not closed");
+        row("bracket cut by note", "[a#b]\n", "[a#b]\n\n", "l.1: ini parsing failed, section not closed");
+        row("section is empty", "[s]\n\n[]\n", "[]\n\n[s]\n\n", "l.3: ini parsing failed, section is empty");
+        row("empty file", "", "", "");
+        const QByteArray mb(1 << 20, 'x');
+        row("1 MB line", "[s]\nk = " + mb + " # note", "[s]\nk=" + mb + " # note\n\n", "[s]{k=" + mb + "}");
+    }
+
+    void readers()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QByteArray, saved);
+        QFETCH(QByteArray, decoded);
+        lumo::IniParser parser;
+        QCOMPARE(parser.ParseFile(write(content)), 0);
+        const std::string out = m_dir.filePath("out.ini").toStdString();
+        QCOMPARE(parser.Save(out), 0);
+        if (!saved.isNull())
+            QCOMPARE(read(out), saved);
+        ini::IniFileBase ini;
+        if (!decoded.isNull())
+            QCOMPARE(::decoded(ini, content), decoded);
+    }
+
+    void parserChanges()
+    {
+        lumo::IniParser ini;
+        QCOMPARE(ini.Save(), -1); // nothing parsed yet: no path to write to
+        const std::string path = write("[s]\nk=1\nk=2\n[b]\n[a]\n");
+        QCOMPARE(ini.ParseFile(path), 0);
+        QCOMPARE(ini.getSessionNameByIndex(0) + ini.getSessionNameByIndex(2), std::string("as"));
+        QCOMPARE(ini.Get("s", "k", "-") + ini.Get("s", "K", "-") + ini.Get("t", "k", "-"), std::string("1--"));
+        QCOMPARE(ini.Set("s", "k", "1"), 0);
+        QVERIFY(!ini.IsChanged()); // the same value
+        ini.Set("s", "k", "9");
+        ini.Set("s", "n", "4");
+        ini.Set("c", "x", "");
+        QVERIFY(ini.IsChanged());
+        QCOMPARE(ini.Save(), 0); // to the file last parsed
+        QCOMPARE(read(path), "[a]\n\n[b]\n\n[c]\nx=\n\n[s]\nk=9\nk=2\nn=4\n\n"_b);
+        QCOMPARE(ini.ParseFile(path), 0);
+        QVERIFY(!ini.IsChanged());
+
+        // A missing file leaves nothing, but Save() creates it.
+        const std::string missing = m_dir.filePath("missing.ini").toStdString();
+        QCOMPARE(ini.ParseFile(missing), -1);
+        QCOMPARE(ini.getSessionCount(), size_t(0));
+        ini.Set("s", "k", "new");
+        QCOMPARE(ini.Save(), 0);
+        QCOMPARE(read(missing), "[s]\nk=new\n\n"_b);
+        QCOMPARE(ini.Save(m_dir.filePath("no/such/dir.ini").toStdString()), -1);
+        QVERIFY(!QFile::exists("/dev/full") || ini.Save("/dev/full") == -1);
+    }
+
+    void fileBaseSettings()
+    {
+        ini::IniFileBase ini, copy;
+        ini.setFieldSep(':');
+        QCOMPARE(decoded(ini, "[s]\nk=v"), "l.2: ini parsing failed, no ':' found"_b);
+        QCOMPARE(decoded(ini, "[s]\nk : a=b"), "[s]{k=a=b}"_b);
+        copy = ini; // the same settings read their own output back
+        QCOMPARE(decoded(copy, bytes(ini.encode())), "[s]{k=a=b}"_b);
+        ini.setFieldSep('=');
+        ini.setOverwriteDuplicates(true);
+        ini.setCommentPrefixes({"//"});
+        QCOMPARE(decoded(ini, "[s]\nk=1\nk = a/b#c;d \\// e // note"), "[s]{k=a/b#c;d // e}"_b);
+        copy = ini;
+        QCOMPARE(decoded(copy, bytes(ini.encode())), "[s]{k=a/b#c;d // e}"_b);
+    }
+
+    void fileBaseFiles()
+    {
+        const std::string path = write("[b]\nk = a\\\\#b\n[a]\nMargin = 10\n", "fb.ini");
+        ini::IniFileBase ini(path);
+        QCOMPARE(ini["a"].value("Margin"), std::string("10"));
+        ini["a"].set("Margin", "0");
+        ini["c"]["Name"] = std::string("HDMI-2 #2;");
+        QVERIFY(ini.save());
+        QCOMPARE(read(path), "[a]\nMargin=0\n\n[b]\nk=a\\\\#b\n\n[c]\nName=HDMI-2 \\#2\\;\n"_b);
+
+        // A file that cannot be opened leaves what was read before.
+        QVERIFY(!ini.load(m_dir.filePath("absent.ini").toStdString()));
+        QCOMPARE(ini["c"].value("Name"), std::string("HDMI-2 #2;"));
+        QVERIFY(ini::IniFileBase(m_dir.filePath("absent.ini").toStdString()).empty());
+        QVERIFY(!ini::IniFileBase(m_dir.filePath("no/dir.ini").toStdString()).save());
+        QVERIFY_THROWS_EXCEPTION(std::logic_error, ini::IniFileBase(write("[s]\nk=1\nk=2\n", "bad.ini")));
+    }
 };
-
-// What each reader makes of a file: the lenient one as Save() writes it, the
-// strict one as its sections or its error.
-void TstIni::readers_data()
-{
-    QTest::addColumn<QByteArray>("content");
-    QTest::addColumn<QByteArray>("saved");
-    QTest::addColumn<QByteArray>("decoded");
-    const struct {
-        const char* name;
-        QByteArray content, saved, decoded;
-    } rows[] = {
-        {"note kept or cut", "[s]\nk = 1920x1080 # preferred\n", "[s]\nk=1920x1080 # preferred\n\n",
-            "[s]{k=1920x1080}"},
-        {"escaped prefixes", "[s]\nk = a\\#b\\;c;d#e # f", "[s]\nk=a\\#b\\;c;d#e # f\n\n", "[s]{k=a#b;c}"},
-        {"double backslash escapes once", "[s]\nk = a\\\\#b", nullptr, "[s]{k=a\\#b}"},
-        {"header notes and tails", "[s] # note\nk=v\n[a]b]\nm=w", nullptr, "[a]{m=w}[s]{k=v}"},
-        {"crlf", "[s]\r\nk = v\r\n", "[s]\nk=v\n\n", "[s]{k=v}"},
-        {"cut at last cr", "[s]\nk=a\rb\rc\n", "[s]\nk=a\rb\n\n", nullptr},
-        {"white space", "  [s]\f\n\tmy key\t=\ta  b\v\n = v", "[s]\n\tmy key\t=\ta  b\v\n=v\n\n",
-            "[s]{=v}{my key=a  b}"},
-        {"first separator splits", "[s]\nk = a = b", "[s]\nk=a = b\n\n", "[s]{k=a = b}"},
-        {"duplicate key", "[s]\nk=1\n k = 2\n", "[s]\nk=1\nk=2\n\n", "l.3: ini parsing failed, duplicate field found"},
-        {"duplicate in reopened section", "[s]\nk=1\n[t]\n[s]\nk=2", nullptr,
-            "l.5: ini parsing failed, duplicate field found"},
-        {"nul bytes", "[s]\nk=a\0b\nk\0x=1"_b, "[s]\nk=a\0b\nk\0x=1\n\n"_b, "[s]{k=a\0b}{k\0x=1}"_b},
-        {"nul is no blank", "[s]\n\0\n"_b, "[s]\n\n", "l.2: ini parsing failed, no '=' found"},
-        {"line without separator", "[s]\nk=v\nnoise\n", "[s]\nk=v\n\n", "l.3: ini parsing failed, no '=' found"},
-        {"brackets inside a line", "[s]\nk=[x]\ny=1\n", "[s]\n\n[x]\ny=1\n\n", "[s]{k=[x]}{y=1}"},
-        {"text around header", "x [s] y\nk=v", "[s]\nk=v\n\n", "l.1" + kNoSection},
-        {"field before any section", "k=v\n[s]\n", "[]\nk=v\n\n[s]\n\n", "l.1" + kNoSection},
-        {"field after comments", "# c\n\nk=v\n", "[]\nk=v\n\n", "l.3" + kNoSection},
-        {"comments and blank lines", "; c\n[s]\n   \n# c\nk=v\n[e]\n", "[e]\n\n[s]\nk=v\n\n", "[e][s]{k=v}"},
-        {"section reopened", "[s]\nk=1\n[b]\nk=2\n[s]\nm=3\n", "[b]\nk=2\n\n[s]\nk=1\nm=3\n\n",
-            "[b]{k=2}[s]{k=1}{m=3}"},
-        {"section not closed", "[s]\nk=v\n[t\n", "[s]\nk=v\n\n", "l.3: ini parsing failed, section not closed"},
-        {"bracket cut by note", "[a#b]\n", "[a#b]\n\n", "l.1: ini parsing failed, section not closed"},
-        {"section is empty", "[s]\n\n[]\n", "[]\n\n[s]\n\n", "l.3: ini parsing failed, section is empty"},
-        {"empty file", "", "", ""},
-    };
-    for (const auto& r : rows)
-        QTest::newRow(r.name) << r.content << r.saved << r.decoded;
-    QTest::newRow("1 MB line") << "[s]\nk = " + kMegabyte + " # note"
-                               << "[s]\nk=" + kMegabyte + " # note\n\n"
-                               << "[s]{k=" + kMegabyte + "}";
-}
-
-void TstIni::readers()
-{
-    QFETCH(QByteArray, content);
-    QFETCH(QByteArray, saved);
-    QFETCH(QByteArray, decoded);
-    lumo::IniParser parser;
-    QCOMPARE(parser.ParseFile(write(content)), 0);
-    const std::string out = m_dir.filePath("out.ini").toStdString();
-    QCOMPARE(parser.Save(out), 0);
-    if (!saved.isNull())
-        QCOMPARE(read(out), saved);
-    ini::IniFileBase ini;
-    if (!decoded.isNull())
-        QCOMPARE(::decoded(ini, content), decoded);
-}
-
-void TstIni::parserChanges()
-{
-    lumo::IniParser ini;
-    QCOMPARE(ini.Save(), -1); // nothing parsed yet: no path to write to
-    const std::string path = write("[s]\nk=1\nk=2\n[b]\n[a]\n");
-    QCOMPARE(ini.ParseFile(path), 0);
-    QCOMPARE(ini.getSessionNameByIndex(0) + ini.getSessionNameByIndex(2), std::string("as"));
-    QCOMPARE(ini.Get("s", "k", "-") + ini.Get("s", "K", "-") + ini.Get("t", "k", "-"), std::string("1--"));
-    QCOMPARE(ini.Set("s", "k", "1"), 0);
-    QVERIFY(!ini.IsChanged()); // the same value
-    ini.Set("s", "k", "9");
-    ini.Set("s", "n", "4");
-    ini.Set("c", "x", "");
-    QVERIFY(ini.IsChanged());
-    QCOMPARE(ini.Save(), 0); // to the file last parsed
-    QCOMPARE(read(path), "[a]\n\n[b]\n\n[c]\nx=\n\n[s]\nk=9\nk=2\nn=4\n\n"_b);
-    QCOMPARE(ini.ParseFile(path), 0);
-    QVERIFY(!ini.IsChanged());
-
-    // A missing file leaves nothing, but Save() creates it.
-    const std::string missing = m_dir.filePath("missing.ini").toStdString();
-    QCOMPARE(ini.ParseFile(missing), -1);
-    QCOMPARE(ini.getSessionCount(), size_t(0));
-    ini.Set("s", "k", "new");
-    QCOMPARE(ini.Save(), 0);
-    QCOMPARE(read(missing), "[s]\nk=new\n\n"_b);
-    QCOMPARE(ini.Save(m_dir.filePath("no/such/dir.ini").toStdString()), -1);
-    QVERIFY(!QFile::exists("/dev/full") || ini.Save("/dev/full") == -1);
-}
-
-void TstIni::fileBaseSettings()
-{
-    ini::IniFileBase ini, copy;
-    ini.setFieldSep(':');
-    QCOMPARE(decoded(ini, "[s]\nk=v"), "l.2: ini parsing failed, no ':' found"_b);
-    QCOMPARE(decoded(ini, "[s]\nk : a=b"), "[s]{k=a=b}"_b);
-    copy = ini; // the same settings read their own output back
-    QCOMPARE(decoded(copy, bytes(ini.encode())), "[s]{k=a=b}"_b);
-    ini.setFieldSep('=');
-    ini.setOverwriteDuplicates(true);
-    ini.setCommentPrefixes({"//"});
-    QCOMPARE(decoded(ini, "[s]\nk=1\nk = a/b#c;d \\// e // note"), "[s]{k=a/b#c;d // e}"_b);
-    copy = ini;
-    QCOMPARE(decoded(copy, bytes(ini.encode())), "[s]{k=a/b#c;d // e}"_b);
-}
-
-void TstIni::fileBaseFiles()
-{
-    const std::string path = write("[b]\nk = a\\\\#b\n[a]\nMargin = 10\n", "fb.ini");
-    ini::IniFileBase ini(path);
-    QCOMPARE(ini["a"].value("Margin"), std::string("10"));
-    ini["a"].set("Margin", "0");
-    ini["c"]["Name"] = std::string("HDMI-2 #2;");
-    QVERIFY(ini.save());
-    QCOMPARE(read(path), "[a]\nMargin=0\n\n[b]\nk=a\\\\#b\n\n[c]\nName=HDMI-2 \\#2\\;\n"_b);
-
-    // A file that cannot be opened leaves what was read before.
-    QVERIFY(!ini.load(m_dir.filePath("absent.ini").toStdString()));
-    QCOMPARE(ini["c"].value("Name"), std::string("HDMI-2 #2;"));
-    QVERIFY(ini::IniFileBase(m_dir.filePath("absent.ini").toStdString()).empty());
-    QVERIFY(!ini::IniFileBase(m_dir.filePath("no/dir.ini").toStdString()).save());
-    QVERIFY_THROWS_EXCEPTION(std::logic_error, ini::IniFileBase(write("[s]\nk=1\nk=2\n", "bad.ini")));
-}
 
 QTEST_GUILESS_MAIN(TstIni)
 #include "tst_ini.moc"

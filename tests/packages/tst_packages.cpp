@@ -1,6 +1,5 @@
-// The package model and its two readers. Screens update single tiles from
-// the model's signals, so a missing, extra or misordered signal shows as a
-// stale or doubled tile; the readers hand the model only the differences.
+// The package model and its readers. Screens update single tiles from its signals: a missing, extra or
+// misordered signal shows as a stale or doubled tile, so the readers hand the model only the differences.
 #include "ScratchSysroot.h"
 #include "packages/DownloadManager.h"
 #include "packages/UiLanguage.h"
@@ -14,11 +13,8 @@ namespace {
 
 // Data by column position: columns<A, B>(), row(name, a, b), auto [a, b] = fetch<A, B>().
 const char* const kColumn[] = {"0", "1", "2", "3"}; // QtTest keeps the pointer
-template<class... T> void columns()
-{
-    int i = 0;
-    (QTest::addColumn<T>(kColumn[i++]), ...);
-}
+template<class... T, size_t... I> void columnsAt(std::index_sequence<I...>) { (QTest::addColumn<T>(kColumn[I]), ...); }
+template<class... T> void columns() { columnsAt<T...>(std::index_sequence_for<T...>()); }
 template<class... T> void row(const QByteArray& tag, const T&... v) { (QTest::newRow(tag.constData()) << ... << v); }
 template<class... T, size_t... I> std::tuple<T...> fetchAt(std::index_sequence<I...>)
 {
@@ -48,9 +44,8 @@ struct EventLog : QStringList {
     QString take() { return std::exchange<QStringList>(*this, {}).join(", "); }
 };
 
-// Operations separated by ", ": "conf NAME k=v @x=v" inserts an installed
-// record (xmlInfo keys after "@"; keys not given as below), "web NAME ..." a
-// catalog record, "put2 ..." one of source 2; "rm NAME SOURCE"; "clear SOURCE".
+// Operations separated by ", ": "conf NAME k=v @x=v" inserts an installed record (xmlInfo keys after "@"; keys not
+// given as below), "web NAME ..." a catalog record, "put2 ..." one of source 2; "rm NAME SOURCE"; "clear SOURCE".
 void apply(AggPkgInfo& model, const QString& ops)
 {
     for (const QString& op : ops.split(", ", Qt::SkipEmptyParts)) {
@@ -94,8 +89,7 @@ QString catalogFile() { return AggPkgInfo::CatalogFolder() + "/c.xml"; }
 // Writes at an appliance path or, for "catalog", the catalog file (null: removes); gives the local path.
 QString put(const ScratchSysroot& root, QString path, const QByteArray& text)
 {
-    if (path == "catalog")
-        path = catalogFile().mid(root.root().size());
+    path = path == "catalog" ? catalogFile().mid(root.root().size()) : path;
     text.isNull() ? QFile::remove(root.path(path)) : root.write(path, text);
     return root.path(path);
 }
