@@ -9,25 +9,21 @@
 #include <string>
 #include <sys/mman.h>
 
-// A file in memory, opened again by name for each use.
-static std::string memoryFile() { return "/proc/self/fd/" + std::to_string(memfd_create("fuzz_xml", 0)); }
-
-static std::string slurp(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
+    // Files in memory, opened again by name for each use.
+    auto memoryFile = [] { return "/proc/self/fd/" + std::to_string(memfd_create("fuzz_xml", 0)); };
+    auto slurp = [](const std::string& path) {
+        return std::string(std::istreambuf_iterator<char>(std::ifstream(path, std::ios::binary).rdbuf()), {});
+    };
     static const std::string in = memoryFile(), a = memoryFile(), b = memoryFile();
-    std::ofstream(in, std::ios::binary | std::ios::trunc).write(reinterpret_cast<const char*>(data), long(size));
+    const std::string text(reinterpret_cast<const char*>(data), size);
+    std::ofstream(in, std::ios::binary | std::ios::trunc) << text;
     XMLResults r;
     XMLNode doc = XMLNode::parseFile(in.c_str(), nullptr, &r);
     if (r.error > XMLErrorUnknownEntity || doc.isEmpty() != (r.error > XMLWarningNoTag)
         || (r.error != XMLErrorNone && r.line < 1 && r.error != XMLErrorNoData))
         __builtin_trap();
-    const std::string text(reinterpret_cast<const char*>(data), size);
     for (int format = 0; format < 2 && !doc.isEmpty(); ++format) {
         XMLNode back;
         if (doc.writeToFile(a.c_str(), nullptr, char(format)) != XMLErrorNone
