@@ -11,7 +11,6 @@
 
 #include <atomic>
 #include <cstdlib>
-#include <new>
 #include <random>
 #include <thread>
 
@@ -19,10 +18,8 @@
 static std::atomic<long> g_allocations {0};
 void* operator new(std::size_t size)
 {
-    ++g_allocations;
-    if (void* p = std::malloc(size ? size : 1))
-        return p;
-    throw std::bad_alloc();
+    void* p = (++g_allocations, std::malloc(size ? size : 1));
+    return p ? p : throw std::bad_alloc();
 }
 void* operator new[](std::size_t size) { return operator new(size); }
 void* operator new(std::size_t size, const std::nothrow_t&) noexcept { return ++g_allocations, std::malloc(size + 1); }
@@ -206,60 +203,49 @@ private slots:
         row("mce v4 short end", mce(0x16, 5), {}, "4");
 
         // Each window: its edges decode, 1 µs beyond does not (or decodes another bit
-        // where a neighbouring window takes over). hi 0: a window open at the top.
-        const auto edges
-            = [](const char* name, const Samples& frame, int index, quint32 lo, quint32 hi, const QStringList& good,
-                  const QStringList& below = {}, const QStringList& above = {}, const QByteArray& version = {}) {
-                  for (auto [us, expected] : {std::pair {lo, good}, {lo - 1, below}, {hi, good}, {hi + 1, above}}) {
-                      Samples changed = frame;
-                      changed[index] = (frame[index] & ~IrSample::DurationMask) | us;
-                      if (hi || us + 1 >= lo)
-                          QTest::addRow("%s %u", name, us) << version << changed << -1 << 0 << expected;
-                  }
-              };
-        const Samples necFrames = nec(0x20DF10EF) + necRepeat;
-        edges("nec header pulse", necFrames, 0, 8501, 9499, n + n);
-        edges("nec header space", necFrames, 1, 4001, 4999, n + n);
-        edges("nec 0 space", necFrames, 3, 361, 759, n + n);
-        edges("nec 1 space", necFrames, 7, 1391, 1989, n + n);
-        edges("nec end space", necFrames, 67, 25001, 49999, n + n);
-        edges("nec v4 end space", necFrames, 67, 33681, 58679, n + n, {}, {}, "4.0");
-        edges("nec repeat space", necFrames, 69, 2051, 2449, n + n, n, n);
-        edges("nec repeat end", necFrames, 71, 94801, 98799, n + n, n, n);
-
-        const Samples sonyFrame = sony(0x495 << 1, 12); // first bits 1, 0
-        edges("sony header", sonyFrame, 0, 2201, 2599, s);
-        edges("sony 1 pulse", sonyFrame, 2, 1001, 1399, s);
-        edges("sony 0 pulse", sonyFrame, 4, 401, 799, s);
-
-        const Samples sharpFrame = sharp(0x1234 << 2 | 2); // first bits 1, 0
-        const QStringList sh = lines("sharp", 0x1234);
-        edges("sharp pulse", sharpFrame, 0, 221, 419, sh);
-        edges("sharp 1 space", sharpFrame, 1, 1481, 1879, sh);
-        edges("sharp 0 space", sharpFrame, 3, 581, 779, sh);
-
-        const Samples kFrame = pd(3200, 1600, 0x40040100BCBD, 48, 400, 400, 1200, 75000); // first bits 0, 1
-        const QStringList k = lines("kaseikyo", 0x40040100BCBD);
-        edges("kaseikyo header", kFrame, 0, 2801, 3599, k);
-        edges("kaseikyo header space", kFrame, 1, 1501, 1999, k);
-        edges("kaseikyo 0 space", kFrame, 3, 301, 599, k, {}, lines("kaseikyo", 0xC0040100BCBD));
-        edges("kaseikyo 1 space", kFrame, 5, 600, 1500, k, lines("kaseikyo", 0x00040100BCBD));
-        edges("kaseikyo end", kFrame, int(kFrame.size()) - 1, 68001, 0, k);
-
-        const Samples sFrame = pd(4500, 4500, 0xE0E040BF, 32, 500, 500, 1500, 50000); // bits 1, 1, 1, 0
-        const QStringList sa = lines("samsung", 0xE0E040BF);
-        edges("samsung header", sFrame, 0, 4001, 4999, sa);
-        edges("samsung 1 space", sFrame, 3, 750, 2499, sa, lines("samsung", 0x60E040BF));
-        edges("samsung 0 space", sFrame, 9, 376, 749, sa, {}, lines("samsung", 0xF0E040BF));
-        edges("samsung end", sFrame, int(sFrame.size()) - 1, 46501, 0, sa);
-
-        const Samples mceFrame = mce(0x16, 5);
-        edges("mce leader", mceFrame, 0, 1901, 2899, m);
-        edges("mce leader space", mceFrame, 1, 651, 999, m);
-        edges("mce half bit", mceFrame, 2, 301, 649, m);
-        edges("mce trailer mark", mceFrame, 10, 1001, 1449, m);
-        edges("mce end", mceFrame, 17, 10001, 13999, m);
-        edges("mce v4 end", mce(0x16, 5, 69600), 17, 67601, 71599, m, {}, {}, "4");
+        // where a neighbouring window takes over). hi 0: a window open at the top; index -1: the last sample.
+        struct Window_s {
+            const char* name;
+            int index;
+            quint32 lo, hi;
+            QStringList below = {}, above = {};
+            QByteArray version = {};
+        };
+        const auto edges = [](const char* protocol, const Samples& frame, const QStringList& good,
+                               std::initializer_list<Window_s> windows) {
+            for (const Window_s& w : windows)
+                for (auto [us, expected] :
+                    {std::pair {w.lo, good}, {w.lo - 1, w.below}, {w.hi, good}, {w.hi + 1, w.above}}) {
+                    const qsizetype at = w.index < 0 ? frame.size() - 1 : w.index;
+                    Samples changed = frame;
+                    changed[at] = (frame[at] & ~IrSample::DurationMask) | us;
+                    if (w.hi || us + 1 >= w.lo)
+                        QTest::addRow("%s %s %u", protocol, w.name, us) << w.version << changed << -1 << 0 << expected;
+                }
+        };
+        edges("nec", nec(0x20DF10EF) + necRepeat, n + n,
+            {{"header pulse", 0, 8501, 9499}, {"header space", 1, 4001, 4999}, {"0 space", 3, 361, 759},
+                {"1 space", 7, 1391, 1989}, {"end space", 67, 25001, 49999},
+                {"v4 end space", 67, 33681, 58679, {}, {}, "4.0"}, {"repeat space", 69, 2051, 2449, n, n},
+                {"repeat end", 71, 94801, 98799, n, n}});
+        // First bits 1, 0.
+        edges("sony", sony(0x495 << 1, 12), s,
+            {{"header", 0, 2201, 2599}, {"1 pulse", 2, 1001, 1399}, {"0 pulse", 4, 401, 799}});
+        edges("sharp", sharp(0x1234 << 2 | 2), lines("sharp", 0x1234),
+            {{"pulse", 0, 221, 419}, {"1 space", 1, 1481, 1879}, {"0 space", 3, 581, 779}});
+        // First bits 0, 1.
+        edges("kaseikyo", pd(3200, 1600, 0x40040100BCBD, 48, 400, 400, 1200, 75000), lines("kaseikyo", 0x40040100BCBD),
+            {{"header", 0, 2801, 3599}, {"header space", 1, 1501, 1999},
+                {"0 space", 3, 301, 599, {}, lines("kaseikyo", 0xC0040100BCBD)},
+                {"1 space", 5, 600, 1500, lines("kaseikyo", 0x00040100BCBD)}, {"end", -1, 68001, 0}});
+        // Bits 1, 1, 1, 0.
+        edges("samsung", pd(4500, 4500, 0xE0E040BF, 32, 500, 500, 1500, 50000), lines("samsung", 0xE0E040BF),
+            {{"header", 0, 4001, 4999}, {"1 space", 3, 750, 2499, lines("samsung", 0x60E040BF)},
+                {"0 space", 9, 376, 749, {}, lines("samsung", 0xF0E040BF)}, {"end", -1, 46501, 0}});
+        edges("mce", mce(0x16, 5), m,
+            {{"leader", 0, 1901, 2899}, {"leader space", 1, 651, 999}, {"half bit", 2, 301, 649},
+                {"trailer mark", 10, 1001, 1449}, {"end", 17, 10001, 13999}});
+        edges("mce", mce(0x16, 5, 69600), m, {{"v4 end", 17, 67601, 71599, {}, {}, "4"}});
     }
 
     void frames()
@@ -269,7 +255,6 @@ private slots:
         QFETCH(int, pauseAt);
         QFETCH(int, pauseUs);
         QFETCH(QStringList, expected);
-
         QVERIFY(m_sysroot.write("/etc/config/corvex.conf", "[Net]\nVersion=9\n[System]\nVersion=" + version));
         QCOMPARE(decodeAll(stream, pauseAt, pauseUs), expected);
     }
@@ -367,20 +352,14 @@ private slots:
         QTest::addColumn<quint64>("code"); // also the mask of the random codes tried
         QTest::addColumn<int>("bits");
         QTest::addColumn<int>("repeats");
-        const auto row = [](const char* name, const char* protocol, quint64 code, int bits, int repeats) {
-            QTest::newRow(name) << QString(protocol) << code << bits << repeats;
-        };
-        row("nec", "nec", 0xFFFFFFFF, -1, 3);
-        row("nec 1 bit", "nec", 1, 1, 0);
-        row("nec 64 bits", "nec", ~quint64(0), 64, 0);
-        row("kaseikyo", "kaseikyo", 0xFFFFFFFFFFFF, -1, 1);
-        row("samsung", "samsung", 0xFFFFFFFF, -1, 2);
-        row("sony 12", "sonySIRC", 0x7FF, 12, 1);
-        row("sony 15", "sonySIRC", 0x3FFF, 15, 0);
-        row("sony 20", "sonySIRC", 0x7FFFF, 20, 0);
-        row("sharp", "sharp", 0x1FFF, -1, 1);
-        row("mce", "mce", 0xFFFF0FFE, -1, 2);
-        row("mce 2 bits", "mce", 2, -1, 0);
+        for (auto [name, protocol, code, bits, repeats] :
+            std::initializer_list<std::tuple<const char*, QString, quint64, int, int>> {
+                {"nec", "nec", 0xFFFFFFFF, -1, 3}, {"nec 1 bit", "nec", 1, 1, 0},
+                {"nec 64 bits", "nec", ~quint64(0), 64, 0}, {"kaseikyo", "kaseikyo", 0xFFFFFFFFFFFF, -1, 1},
+                {"samsung", "samsung", 0xFFFFFFFF, -1, 2}, {"sony 12", "sonySIRC", 0x7FF, 12, 1},
+                {"sony 15", "sonySIRC", 0x3FFF, 15, 0}, {"sony 20", "sonySIRC", 0x7FFFF, 20, 0},
+                {"sharp", "sharp", 0x1FFF, -1, 1}, {"mce", "mce", 0xFFFF0FFE, -1, 2}, {"mce 2 bits", "mce", 2, -1, 0}})
+            QTest::newRow(name) << protocol << code << bits << repeats;
     }
 
     void roundTrip()
@@ -446,8 +425,7 @@ private slots:
         };
         // mode2 text amid a receiver tool's chatter, with a time-out sample.
         QByteArray mode2Text
-            = "Using driver default on device /dev/lirc0\nPULSE 560\npulse 16777216\npulse -5\nspace 4x\n"
-              "timeout\n"
+            = "Using driver default on device /dev/lirc0\nPULSE 560\npulse 16777216\npulse -5\nspace 4x\ntimeout\n"
             + mode2(press("samsung", 0xE0E040BF)) + "space 16777215\n";
         mode2Text.replace("space 4500\n", "  space\t4500 \r\ncarrier 38000\n");
         mode2Text.insert(mode2Text.indexOf("pulse 500"), "timeout 300\n");
@@ -468,35 +446,30 @@ private slots:
         // Decoder log lines go to standard error.
         row("sony log line", dec, {}, mode2(press("sonySIRC", 0x495)), 0, "sonySIRC 0x495\n",
             "^\\x1b\\[1;36m\\[File:lirc/sonySIRCDecoder\\]\\[Line:\\d+\\]\\[Func:virtual void "
-            "SonySIRCDecoder::decode\\(\\)\\]: "
-            "m_outputCode\\(bits:11\\):495\\n\\x1b\\[m$");
-        row("missing file", dec, {"/nonexistent/ir.txt"}, {}, 1, {}, "cannot read /nonexistent/ir.txt");
-        row("directory", dec, {"/"}, {}, 1, {}, "cannot read /");
-        row("two files", dec, {"a", "b"}, {}, 2, {}, "usage");
-        row("unknown option", dec, {"--text"}, {}, 2, {}, "unknown option --text");
-
+            "SonySIRCDecoder::decode\\(\\)\\]: m_outputCode\\(bits:11\\):495\\n\\x1b\\[m$");
         row("text", enc, {"nec", "20df10ef"}, {}, 0, mode2(necPress));
         row("raw", enc, {"nec", "0x20DF10EF", "--raw"}, {}, 0, raw(necPress));
         // sharp 0x1: twelve 0 bits, the code's 1, expansion 1, check 0.
         const QByteArray zero = "pulse 320\nspace 680\n", one = "pulse 320\nspace 1680\n";
         row("sharp repeated", enc, {"sharp", "1", "--repeats", "1", "--bits", "15"}, {}, 0,
             (zero.repeated(12) + one + one + zero).repeated(2));
-        row("unknown protocol", enc, {"rc5", "1"}, {}, 2, {}, "unknown protocol rc5");
-        row("code not hex", enc, {"nec", "0x12G4"}, {}, 2, {}, "not hexadecimal");
-        row("no code", enc, {"nec"}, {}, 2, {}, "usage");
-        row("repeats not a number", enc, {"nec", "1", "--repeats", "x"}, {}, 2, {}, "--repeats needs");
-        // Codes a protocol cannot carry.
-        row("zero", enc, {"nec", "0"}, {}, 2, {}, "code of 0");
-        row("nec too wide", enc, {"nec", "100000000"}, {}, 2, {}, "cannot carry");
-        row("nec 65 bits", enc, {"nec", "1", "--bits", "65"}, {}, 2, {}, "cannot carry");
-        row("sony 13 bits", enc, {"sonySIRC", "1", "--bits", "13"}, {}, 2, {}, "cannot carry");
-        row("sony 12 too wide", enc, {"sonySIRC", "800", "--bits", "12"}, {}, 2, {}, "cannot carry");
-        row("sharp 14 bits", enc, {"sharp", "2000"}, {}, 2, {}, "cannot carry");
-        row("sharp bits 13", enc, {"sharp", "1", "--bits", "13"}, {}, 2, {}, "cannot carry");
-        row("mce bit 12", enc, {"mce", "800F1494"}, {}, 2, {}, "bits 12-15");
-        row("mce last bit", enc, {"mce", "800F0495"}, {}, 2, {}, "last bit");
-        row("mce first bit clear", enc, {"mce", "400F0494", "--bits", "32"}, {}, 2, {}, "first data bit");
-        row("mce 1 bit", enc, {"mce", "1"}, {}, 2, {}, "cannot carry");
+        // Refusals: usage errors, codes a protocol cannot carry.
+        for (auto [tool, args, exitCode, err] :
+            std::initializer_list<std::tuple<const char*, QStringList, int, QString>> {
+                {dec, {"/nonexistent/ir.txt"}, 1, "cannot read /nonexistent/ir.txt"}, {dec, {"/"}, 1, "cannot read /"},
+                {dec, {"a", "b"}, 2, "usage"}, {dec, {"--text"}, 2, "unknown option --text"},
+                {enc, {"rc5", "1"}, 2, "unknown protocol rc5"}, {enc, {"nec", "0x12G4"}, 2, "not hexadecimal"},
+                {enc, {"nec"}, 2, "usage"}, {enc, {"nec", "1", "--repeats", "x"}, 2, "--repeats needs"},
+                {enc, {"nec", "0"}, 2, "code of 0"}, {enc, {"nec", "100000000"}, 2, "cannot carry"},
+                {enc, {"nec", "1", "--bits", "65"}, 2, "cannot carry"},
+                {enc, {"sonySIRC", "1", "--bits", "13"}, 2, "cannot carry"},
+                {enc, {"sonySIRC", "800", "--bits", "12"}, 2, "cannot carry"},
+                {enc, {"sharp", "2000"}, 2, "cannot carry"}, {enc, {"sharp", "1", "--bits", "13"}, 2, "cannot carry"},
+                {enc, {"mce", "800F1494"}, 2, "bits 12-15"}, {enc, {"mce", "800F0495"}, 2, "last bit"},
+                {enc, {"mce", "400F0494", "--bits", "32"}, 2, "first data bit"},
+                {enc, {"mce", "1"}, 2, "cannot carry"}})
+            QTest::addRow("%s %s", tool, qPrintable(args.join(' ')))
+                << QString(tool) << args << QByteArray() << exitCode << QByteArray() << err;
     }
 
     void tools()
@@ -507,7 +480,6 @@ private slots:
         QFETCH(int, exitCode);
         QFETCH(QByteArray, out);
         QFETCH(QString, err);
-
         QProcess process;
         process.start(qEnvironmentVariable("IVO_BINARY_DIR") + "/bin/" + tool, args);
         process.write(input);
