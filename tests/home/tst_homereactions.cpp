@@ -1,8 +1,6 @@
-// The home window's reactions: remote key names, the power key, the title
-// bar, the command files, the first-run notices, the language menu, the tips
-// screen, the product switch and the end of the settings dialog.
-#include "RecordingRunner.h"
-#include "ScratchSysroot.h"
+// The home window's reactions: remote key names, the power key, the title bar, the command files, the first-run
+// notices, the language menu, the tips screen, the product switch and the end of the settings dialog.
+#include "HomeFixture.h"
 #include "home/IconItem.h"
 #include "home/MainMWindow.h"
 #include "home/MultiIconViewV.h"
@@ -10,33 +8,27 @@
 #include "i18n/LanguageSwitch.h"
 #include "i18n/UiLanguage.h"
 
-#include <QApplication>
 #include <QFileSystemWatcher>
-#include <QFrame>
-#include <QLabel>
 #include <QMenu>
 #include <QPushButton>
-#include <QTest>
-#include <QTimer>
 
 #include <unistd.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
-// A scratch appliance with a logged-in user, one package "Foo", the compiled
-// translations, and a runner that hands out process ids.
-struct Home_s : RecordingRunner {
-    ScratchSysroot root;
+// An administrator logged in, one package "Foo", the compiled translations, and a runner that hands out process ids.
+struct Home_s : Appliance_s {
     qint64 pid = 0;
-    Home_s(const QByteArray& user = "YWRtaW4=", const QByteArray& group = "MA==") // admin, group 0
+    explicit Home_s(const QByteArray& more = {})
+        : Appliance_s(
+            "@BENTO_CLASS\nTellora@NasGroupID\n0@/etc/config/bento.conf\n[Foo]\nClass = Tellora\nEnable = "
+            "TRUE\nInstall_Path = /apps/Foo\n[Keybolt]\nEnable = true\n@/apps/Foo/.ivo/ivo.xml\n<IVO><start>"
+            "/apps/Foo/run.sh</start><stop>foo-stop now</stop></IVO>@/apps/Foo/.ivo/ivomsg.conf\n[hello]\neng "
+            "= Hello, viewer\nger = Hallo\n"
+            + more)
     {
-        qputenv("NasUser", user);
-        qputenv("NasGroupID", group);
-        qputenv("BENTO_CLASS", "Tellora");
-        root.write("/etc/config/bento.conf",
-            "[Foo]\nClass = Tellora\nEnable = TRUE\nInstall_Path = /apps/Foo\n[Keybolt]\nEnable = true\n");
-        root.write("/apps/Foo/.ivo/ivo.xml", "<IVO><start>/apps/Foo/run.sh</start><stop>foo-stop now</stop></IVO>");
-        root.write("/apps/Foo/.ivo/ivomsg.conf", "[hello]\neng = Hello, viewer\nger = Hallo\n");
         QDir().mkpath(root.path("/opt/ivo"));
         QFile::link(qEnvironmentVariable("IVO_BINARY_DIR") + "/bin/lang", root.path("/opt/ivo/lang"));
     }
@@ -55,24 +47,11 @@ struct Home_s : RecordingRunner {
     }
 };
 
-QFrame* frame(const QWidget& w, const QString& name) { return w.findChild<QFrame*>(name); }
-QString text(const QWidget* w, const char* name) { return w->findChild<QLabel*>(name)->text(); }
-
 void showActive(QWidget& w)
 {
     w.show();
     w.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&w));
-}
-
-// Runs fn on the next popup menu or modal dialog once it is up.
-void onModal(const std::function<void(QWidget*)>& fn)
-{
-    QTimer::singleShot(20, [fn] {
-        QWidget* w = QApplication::activePopupWidget();
-        w = w ? w : QApplication::activeModalWidget();
-        w ? fn(w) : onModal(fn);
-    });
 }
 
 // Records the keys posted to a widget.
@@ -138,32 +117,30 @@ private slots:
         QCOMPARE(h.root.read("/var/run/tellora/ir_reg.pid"), pidFile.startsWith(' ') ? pidFile : QByteArray());
     }
 
-    // Power-key events (P), another key (K) and timer ticks (T) at times in
-    // ms; the closes of the foreground window and the restarts they lead to.
+    // Power-key events (P), another key (K) and timer ticks (T) at times in ms; the closes of the foreground window and
+    // the restarts they lead to.
     void powerKey_data()
     {
         QTest::addColumn<QString>("script");
         QTest::addColumn<QByteArray>("mediaCentre");
-        QTest::addColumn<int>("closes");
-        QTest::addColumn<int>("restarts");
+        QTest::addColumn<QString>("effect"); // closes of the foreground window, restarts
         QString hold[2];
         for (int t = 0; t <= 6000; t += 100)
             for (QString& h : hold)
                 if (&h == hold || t <= 5000)
                     h += QStringLiteral(" P%1").arg(t) + (t % 500 || !t ? QString() : QStringLiteral(" T%1").arg(t));
-        QTest::newRow("two presses 400 ms apart") << "P0 P400 T500 T1000 T1500" << QByteArray() << 1 << 0;
-        QTest::newRow("media centre runs") << "P0 T500" << QByteArray("u 7 kodi.bin -p\n") << 0 << 0;
-        QTest::newRow("another key ends the hold") << "P0 K200 T500 P700 T1200 T1700" << QByteArray() << 1 << 0;
+        QTest::newRow("two presses 400 ms apart") << "P0 P400 T500 T1000 T1500" << QByteArray() << u"1 0"_s;
+        QTest::newRow("media centre runs") << "P0 T500" << QByteArray("u 7 kodi.bin -p\n") << u"0 0"_s;
+        QTest::newRow("another key ends the hold") << "P0 K200 T500 P700 T1200 T1700" << QByteArray() << u"1 0"_s;
         // The restart ends the hold; the later repeats start a new one.
-        QTest::newRow("6 s hold") << hold[0] + " T6500 T7000" << QByteArray() << 1 << 1;
-        QTest::newRow("released as 5.5 s pass") << hold[1] + " T5500 T6000" << QByteArray() << 1 << 1;
+        QTest::newRow("6 s hold") << hold[0] + " T6500 T7000" << QByteArray() << u"1 1"_s;
+        QTest::newRow("released as 5.5 s pass") << hold[1] + " T5500 T6000" << QByteArray() << u"1 1"_s;
     }
     void powerKey()
     {
         QFETCH(QString, script);
         QFETCH(QByteArray, mediaCentre);
-        QFETCH(int, closes);
-        QFETCH(int, restarts);
+        QFETCH(QString, effect);
         Home_s h;
         h.answer(".*ps aux.*", mediaCentre);
         MainMWindow w;
@@ -177,13 +154,13 @@ private slots:
             else
                 w.irkeyPressed(step[0] == 'P' ? "0008 01 KEY_POWER r\n" : "0003 00 KEY_LEFT r\n");
         }
-        QCOMPARE(h.detached().count("xdotool key alt+F4"), closes);
-        QCOMPARE(h.detached().count("sudo " + h.root.path("/opt/bin/privrun") + " tellora_restart"), restarts);
+        const QString restart = "sudo " + h.root.path("/opt/bin/privrun") + " tellora_restart";
+        QCOMPARE(u"%1 %2"_s.arg(h.detached().count("xdotool key alt+F4")).arg(h.detached().count(restart)), effect);
         QVERIFY(!w.powerKeyTimer()->isActive() && w.powerKeyCount() == 0);
     }
 
-    // Left and Right along the title bar, with and without the video
-    // conferencing button; Down and Up into the grid and across an empty one.
+    // Left and Right along the title bar, with and without the video conferencing button; Down and Up into the grid and
+    // across an empty one.
     void titleBar_data()
     {
         QTest::addColumn<bool>("tandem");
@@ -207,7 +184,7 @@ private slots:
         w.iconView()->delAll(1);
         for (int i = 0; i < tiles; ++i)
             w.iconView()->add(QPixmap(), QString::number(i));
-        frame(w, "frmtandem")->setVisible(tandem);
+        part(w, "frmtandem")->setVisible(tandem);
         showActive(w);
         const QMap<QString, Qt::Key> keys {
             {"L", Qt::Key_Left}, {"R", Qt::Key_Right}, {"D", Qt::Key_Down}, {"U", Qt::Key_Up}, {"T", Qt::Key_Tab}};
@@ -215,35 +192,35 @@ private slots:
             const QStringList m = move.split(' ');
             w.iconView()->setSelect(2);
             w.iconView()->setSelect(-1); // the zoom goes, the selection stays
-            frame(w, m[0])->setFocus();
-            QTest::keyClick(frame(w, m[0]), keys[m[1]]);
-            QWidget* expected = m[2] == "grid" ? static_cast<QWidget*>(w.iconView()) : frame(w, m[2]);
+            part(w, m[0])->setFocus();
+            QTest::keyClick(part(w, m[0]), keys[m[1]]);
+            QWidget* expected = m[2] == "grid" ? w.iconView() : part(w, m[2]);
             QVERIFY2(expected->hasFocus() && (m[2] != "grid" || w.iconView()->select() == 2), qPrintable(move));
         }
         if (tandem) { // the product switch: Cancel focused; Escape comes back here, nothing switched
             h.clear();
             onModal([](QWidget* d) {
-                QVERIFY(d->findChild<QPushButton*>("pbtCancel")->hasFocus());
+                QVERIFY(part(*d, "pbtCancel")->hasFocus());
                 QTest::keyClick(d, Qt::Key_Escape);
             });
-            QTest::keyClick(frame(w, "frmtandem"), Qt::Key_Return);
+            QTest::keyClick(part(w, "frmtandem"), Qt::Key_Return);
             w.activateWindow(); // the window manager's part
-            QTRY_VERIFY(frame(w, "frmtandem")->hasFocus() && h.lines().isEmpty());
+            QTRY_VERIFY(part(w, "frmtandem")->hasFocus() && h.lines().isEmpty());
         }
         if (!tiles)
             return;
         // A click on a button clears the selection first; Return keeps it.
         w.iconView()->setSelect(1);
-        QTest::keyClick(frame(w, "frmtips"), Qt::Key_Return);
+        QTest::keyClick(part(w, "frmtips"), Qt::Key_Return);
         QVERIFY(w.tipsScreen()->isVisible() && !w.iconView()->pageItem(1)->transform().isIdentity());
         w.tipsScreen()->close();
-        QTest::mouseClick(frame(w, "frmtips"), Qt::LeftButton);
+        QTest::mouseClick(part(w, "frmtips"), Qt::LeftButton);
         QVERIFY(w.tipsScreen()->isVisible() && w.iconView()->pageItem(1)->transform().isIdentity());
         w.tipsScreen()->close();
     }
 
-    // Log-out asks for a login at the next start and ends the event loop;
-    // the settings' end restarts only for a task bar the web turned on.
+    // Log-out asks for a login at the next start and ends the event loop; the settings' end restarts only for a task
+    // bar the web turned on.
     void endingTheLoop_data()
     {
         QTest::addColumn<QByteArray>("settings"); // empty: log out
@@ -257,13 +234,12 @@ private slots:
     {
         QFETCH(QByteArray, settings);
         QFETCH(int, exitCode);
-        Home_s h;
-        h.root.write("/etc/Tellora/config/login.conf", "[UIControl]\nRequireLogin = no\n");
+        Home_s h("@/etc/Tellora/config/login.conf\n[UIControl]\nRequireLogin = no\n");
         MainMWindow w;
         h.root.write("/home/admin/.config/Vendra/IVO.conf", settings + "[UIControl]\nDisplayIP=no\n");
         QTimer::singleShot(0, &w, [&] {
             if (settings.isEmpty())
-                QTest::mouseClick(frame(w, "frmlogout"), Qt::LeftButton);
+                QTest::mouseClick(part(w, "frmlogout"), Qt::LeftButton);
             else
                 w.settingsfinished(0);
             QTimer::singleShot(0, &w, [] { QCoreApplication::exit(7); });
@@ -272,7 +248,7 @@ private slots:
         QCOMPARE(h.root.read("/etc/Tellora/config/login.conf").contains("RequireLogin=yes"), settings.isEmpty());
         QCOMPARE(
             h.root.read("/home/admin/.config/Vendra/IVO.conf").contains("setfromweb"), !settings.isEmpty() && exitCode);
-        QCOMPARE(w.findChild<QLabel*>("txtip1")->isHidden(), !settings.isEmpty());
+        QCOMPARE(part(w, "txtip1")->isHidden(), !settings.isEmpty());
     }
 
     void secondCommandFile_data()
@@ -296,8 +272,7 @@ private slots:
         QFETCH(QByteArray, line);
         QFETCH(QByteArray, language);
         QFETCH(QString, result);
-        Home_s h;
-        h.root.write("/home/admin/.config/Vendra/IVO.conf", "[Preference]\nLanguage=" + language + "\n");
+        Home_s h("@settings\n[Preference]\nLanguage=" + language + "\n");
         if (language == "ita")
             QTest::ignoreMessage(QtWarningMsg, QRegularExpression(kLoadFailed));
         MainMWindow w;
@@ -305,7 +280,7 @@ private slots:
         QString seen;
         QTimer::singleShot(100, &w, [&] {
             if (QWidget* d = QApplication::activeModalWidget()) {
-                seen = text(d, "labInfoText") + '|' + d->findChild<QPushButton*>("pbtYes")->text();
+                seen = text(*d, "labInfoText") + '|' + part<QPushButton>(*d, "pbtYes")->text();
                 QTest::keyClick(d->focusWidget(), Qt::Key_Return); // the remote's OK
             }
         });
@@ -316,14 +291,11 @@ private slots:
         QCOMPARE(w.waitingStep() != 0, result.startsWith("sh"));
     }
 
-    // The one-touch button tool: started for a colour while the previous one
-    // is gone, with the language in its form; a removed marker comes back,
-    // and so does the registration file.
+    // The one-touch button tool: started for a colour while the previous one is gone, with the language in its form; a
+    // removed marker comes back, and so does the registration file.
     void keybolt()
     {
-        Home_s h;
-        h.answer(".*check_ir_support", "yes\n");
-        h.root.write("/home/admin/.config/Vendra/IVO.conf", "[Preference]\nLanguage=cht\n");
+        Home_s h("@ir\nyes\n@settings\n[Preference]\nLanguage=cht\n");
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(kLoadFailed));
         MainMWindow w;
         const QString marker = h.root.path("/tmp/.tellora.keybolt.xxx");
@@ -343,29 +315,21 @@ private slots:
         }
     }
 
-    // The older-generation notice, then the mobile-remote notice for
-    // administrators; the marker goes directly for "admin", through sudo
-    // (5 s at most) for the others, and stays for non-administrators.
+    // The older-generation notice, then the mobile-remote notice for administrators; the marker goes directly for
+    // "admin", through sudo (5 s at most) for the others, and stays for non-administrators.
     void firstRun_data()
     {
-        QTest::addColumn<QByteArray>("user");
-        QTest::addColumn<QByteArray>("group");
-        QTest::addColumn<QString>("button"); // of the mobile-remote notice; empty: none shown
-        QTest::addColumn<QString>("removal");
-        QTest::newRow("admin goes to settings") << QByteArray("YWRtaW4=") << QByteArray("MA==") << "pbtYes"
-                                                << "@/bin/rm -f @/.padlinkfirst";
-        QTest::newRow("other administrator, got it") << QByteArray("am9objE=") << QByteArray("MA==") << "pbtNo"
-                                                     << "@/usr/bin/sudo @/bin/rm -f @/.padlinkfirst";
-        QTest::newRow("not an administrator") << QByteArray("am9objE=") << QByteArray("MQ==") << ""
-                                              << "";
+        QTest::addColumn<QStringList>("r"); // who | the mobile-remote notice's button (none shown) | marker removal
+        QTest::newRow("admin goes to settings") << QStringList {"", "pbtYes", "@/bin/rm"};
+        QTest::newRow("other administrator, got it")
+            << QStringList {"@NasUser\njohn1", "pbtNo", "@/usr/bin/sudo @/bin/rm"};
+        QTest::newRow("not an administrator") << QStringList {"@NasUser\njohn1@NasGroupID\n1", "", ""};
     }
     void firstRun()
     {
-        QFETCH(QByteArray, user);
-        QFETCH(QByteArray, group);
-        QFETCH(QString, button);
-        QFETCH(QString, removal);
-        Home_s h(user, group);
+        QFETCH(QStringList, r);
+        const QString button = r[1], removal = r[2];
+        Home_s h(r[0].toUtf8());
         h.root.write("/.padlinkfirst", {});
         h.root.write("/tmp/.@removeTelloraPackage.list", "x\n");
         QDir().mkpath("root");
@@ -375,8 +339,8 @@ private slots:
         h.clear();
         QStringList notices; // their titles
         std::function<void(QWidget*)> answer = [&](QWidget* d) {
-            notices << text(d, "labInfoTitle");
-            d->findChild<QPushButton*>(notices.size() == 1 ? "pbtYes" : button)->click();
+            notices << text(*d, "labInfoTitle");
+            part<QPushButton>(*d, notices.size() == 1 ? "pbtYes" : button)->click();
             if (notices.size() == 1 && !button.isEmpty())
                 onModal(answer);
         };
@@ -393,14 +357,14 @@ private slots:
             expected << "Security Update: Padlink Service Disabled by Default";
         QCOMPARE(notices, expected);
         QVERIFY(!QFile::exists("root/.firstTime") && !QFile::exists(h.root.path("/tmp/.@removeTelloraPackage.list")));
-        QCOMPARE(h.lines(), removal.isEmpty() ? QStringList() : QStringList {removal.replace("@", h.root.root())});
+        const QString line = QString(removal + " -f @/.padlinkfirst").replace("@", h.root.root());
+        QCOMPARE(h.lines(), removal.isEmpty() ? QStringList() : QStringList {line});
         if (!removal.isEmpty())
             QCOMPARE(h.calls().first().timeoutMs, removal.contains("sudo") ? 5000 : -1);
     }
 
-    // The menu offers every language and Back; a choice switches the
-    // language, its locale and every text; a missing translation falls back
-    // to the source texts.
+    // The menu offers every language and Back; a choice switches the language, its locale and every text; a missing
+    // translation falls back to the source texts.
     void languageMenu()
     {
         Home_s h;
@@ -421,7 +385,7 @@ private slots:
                 }
                 QTest::keyClick(menu, Qt::Key_Return);
             });
-            QTest::keyClick(frame(w, "frmlang"), Qt::Key_Return);
+            QTest::keyClick(part(w, "frmlang"), Qt::Key_Return);
         };
         QStringList names;
         for (const UiLanguage::Language_s& l : UiLanguage::table())
@@ -430,26 +394,25 @@ private slots:
         QCOMPARE(offered, names << "[Back]");
         QCOMPARE(UiLanguage::stored() + w.language()->current(), QStringLiteral("gerger"));
         QCOMPARE(qgetenv("LANG") + qgetenv("LC_ALL"), QByteArray("de_DE.UTF-8de_DE.UTF-8"));
-        QTRY_COMPARE(text(&w, "txttips"), QStringLiteral("Tipps"));
-        QVERIFY(text(w.tipsScreen(), "lblR01").endsWith(">1</b>&nbsp;&nbsp;&nbsp;Anwendung beenden"));
-        QCOMPARE(text(&w, "txtadmin"), QStringLiteral("admin"));
+        QTRY_COMPARE(text(w, "txttips"), QStringLiteral("Tipps"));
+        QVERIFY(text(*w.tipsScreen(), "lblR01").endsWith(">1</b>&nbsp;&nbsp;&nbsp;Anwendung beenden"));
+        QCOMPARE(text(w, "txtadmin"), QStringLiteral("admin"));
         choose("[Zurück]");
         QVERIFY(offered.contains("Deutsch*") && w.language()->current() == "ger");
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(kLoadFailed));
         choose("Italiano"); // no translation
         QCOMPARE(qgetenv("LANG"), QByteArray("it_IT.UTF-8"));
-        QTRY_COMPARE(text(w.tipsScreen(), "txtKeyboard"), QStringLiteral("Keyboard"));
+        QTRY_COMPARE(text(*w.tipsScreen(), "txtKeyboard"), QStringLiteral("Keyboard"));
 
         LanguageSwitch fresh; // codes it does not know, before and after one is current
-        QCOMPARE(fresh.retranslate("xyz"), LanguageSwitch::Outcome::English);
-        QCOMPARE(fresh.retranslate(""), LanguageSwitch::Outcome::English);
-        QCOMPARE(fresh.retranslate("xyz"), LanguageSwitch::Outcome::Ignored);
-        QCOMPARE(fresh.retranslate("eng"), LanguageSwitch::Outcome::Unchanged);
-        QCOMPARE(fresh.retranslate("ger"), LanguageSwitch::Outcome::Switched);
+        using O = LanguageSwitch::Outcome;
+        for (const auto& [code, outcome] : {std::pair {"xyz", O::English}, {"", O::English}, {"xyz", O::Ignored},
+                 {"eng", O::Unchanged}, {"ger", O::Switched}})
+            QCOMPARE(fresh.retranslate(code), outcome);
     }
 
-    // The front picture by model name, the earlier entry first; an unknown
-    // model gets the default and no button caption; no receiver, no panel.
+    // The front picture by model name, the earlier entry first; an unknown model gets the default and no button
+    // caption; no receiver, no panel.
     void tipsScreen()
     {
         const struct {
@@ -462,10 +425,10 @@ private slots:
             tips.form();
             const QString sheet
                 = QStringLiteral("border-image: url(:/images/Tellora-Tip_slice_%1.png);").arg(r.picture);
-            QCOMPARE(tips.findChild<QLabel*>("lblOTB")->styleSheet(), *r.picture ? sheet : QString());
-            QCOMPARE(!tips.findChild<QLabel*>("txtOTB")->isHidden(), r.button);
-            QCOMPARE(!tips.findChild<QFrame*>("frmOTB")->isHidden(), r.ir);
-            QCOMPARE(text(&tips, "txtNasType"), QLatin1String(r.display));
+            QCOMPARE(part(tips, "lblOTB")->styleSheet(), *r.picture ? sheet : QString());
+            QCOMPARE(!part(tips, "txtOTB")->isHidden(), r.button);
+            QCOMPARE(!part(tips, "frmOTB")->isHidden(), r.ir);
+            QCOMPARE(text(tips, "txtNasType"), QLatin1String(r.display));
         }
     }
 

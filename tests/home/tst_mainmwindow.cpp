@@ -1,5 +1,4 @@
-#include "RecordingRunner.h"
-#include "ScratchSysroot.h"
+#include "HomeFixture.h"
 #include "home/ImageResources.h"
 #include "home/MainMWindow.h"
 #include "home/MultiIconViewV.h"
@@ -9,42 +8,25 @@
 
 #include <QCryptographicHash>
 #include <QFileSystemWatcher>
-#include <QLabel>
 #include <QLayout>
 #include <QScreen>
 #include <QSettings>
 #include <QSignalSpy>
-#include <QTest>
 
 #include <cstdio>
 #include <thread>
 
 namespace {
 
-template<typename T = QWidget> T* part(const QWidget& w, const char* name) { return w.findChild<T*>(name); }
 QString shown(const QWidget& w, const char* name) { return part(w, name)->isHidden() ? "0" : "1"; }
 
-// A scratch appliance (user admin, a stale command file, a recording runner answering the checksum pipeline) from
-// "@name\ncontent": paths, "settings", "ir" (the receiver check), "packages" (conf()), NasUser(Icon) (%R the sysroot).
-struct Appliance_s : RecordingRunner {
-    ScratchSysroot root;
-    explicit Appliance_s(const QByteArray& spec = {})
+// The scratch appliance with a stale command file, a runner answering the checksum pipeline, and packages (conf()).
+struct Home_s : Appliance_s {
+    explicit Home_s(const QByteArray& files = {}, const QString& packages = {})
+        : Appliance_s("@BENTO_CLASS\nTellora@/tmp/ivo.cmd\nSettings Open\n" + files)
     {
-        qputenv("NasUser", "YWRtaW4=");
-        qputenv("BENTO_CLASS", "Tellora");
-        qunsetenv("NasUserIcon");
-        root.write("/tmp/ivo.cmd", "Settings Open\n");
-        for (const QByteArray& f : spec.split('@')) {
-            const QByteArray name = f.left(f.indexOf('\n')), content = f.mid(name.size() + 1);
-            if (name == "ir")
-                answer(".*hal_app --check_ir_support", content);
-            else if (name == "packages")
-                root.write("/etc/config/bento.conf", conf(content));
-            else if (name.startsWith('/') || name == "settings")
-                root.write(name == "settings" ? "/home/admin/.config/Vendra/IVO.conf" : QString(name), content);
-            else if (!f.isEmpty())
-                qputenv(name.constData(), QByteArray(content).replace("%R", root.root().toUtf8()).toBase64());
-        }
+        if (!packages.isEmpty())
+            root.write("/etc/config/bento.conf", conf(packages));
     }
     CommandResult_s run(const QString& program, const QStringList& args, int timeoutMs) override
     {
@@ -124,7 +106,7 @@ private slots:
     {
         QFETCH(QString, files);
         QFETCH(QString, expect);
-        Appliance_s a(files.toUtf8());
+        Home_s a(files.toUtf8());
         auto w = std::make_unique<MainMWindow>();
         QVERIFY(w->keyDevice() == -1 && !w->close()); // no key device (none, or no uinput one); no closing it
         QSignalSpy spy(w->watcher(), &QFileSystemWatcher::fileChanged);
@@ -140,8 +122,8 @@ private slots:
         const QSize size = w->getScreenResolution_();
         const QString primary = size == QGuiApplication::primaryScreen()->geometry().size() ? "primary" : "";
         QSettings settings(a.root.home() + "/.config/Vendra/IVO.conf", QSettings::IniFormat);
-        const QMap<QString, QString> seen {{"labels", labels}, {"user", part<QLabel>(*w, "txtadmin")->text()},
-            {"display", part<QLabel>(*w, "txtnastype")->text()}, {"watched", watched.mid(1)},
+        const QMap<QString, QString> seen {{"labels", labels}, {"user", text(*w, "txtadmin")},
+            {"display", text(*w, "txtnastype")}, {"watched", watched.mid(1)},
             {"taskbar", settings.value("TaskBar/Enable").toString()},
             {"wallpaper", QString(sheet).remove("#centralwidget{border-image: url(:/images/").remove(")}")},
             {"screen2", QString::number(a.lines().count(script))},
@@ -189,7 +171,7 @@ private slots:
         QFETCH(QSize, size);
         QFETCH(QByteArray, files);
         QFETCH(QString, expect);
-        Appliance_s a("@/etc/platform.conf\nDISPLAY_NAME = TV\n" + files);
+        Home_s a("@/etc/platform.conf\nDISPLAY_NAME = TV\n" + files);
         QImage green(64, 64, QImage::Format_RGB32);
         green.fill(Qt::green);
         QVERIFY(green.save(a.root.path("/icon.png")));
@@ -212,7 +194,7 @@ private slots:
 
     void registersWithDesktopShell()
     {
-        Appliance_s a("@/tmp_kelp/.keep\n");
+        Home_s a("@/tmp_kelp/.keep\n");
         std::unique_ptr<lumo::UnixSocket> server(lumo::UnixSocket::CreateSocket(SOCK_STREAM, false));
         QVERIFY(server->Bind(a.root.path("/tmp_kelp/.tellorafuse").toStdString(), 0) == 0 && server->Listen(1) == 0);
         QByteArray received(4096, '\0');
@@ -249,7 +231,7 @@ private slots:
     // s.
     void tilesLineUpAndLaunch()
     {
-        Appliance_s h("@packages\nA B:t C::run.sh Cantora D::nothere E:d");
+        Home_s h({}, "A B:t C::run.sh Cantora D::nothere E:d");
         MainMWindow w;
         QWidget* waiting = part(w, "labwaiting");
         QCOMPARE(
@@ -274,7 +256,7 @@ private slots:
     // Even steps rewrite the configuration, odd ones rename a new file over it; only real changes rebuild the tiles.
     void followsTheConfiguration()
     {
-        Appliance_s h("@packages\nA C");
+        Home_s h({}, "A C");
         MainMWindow w;
         const char* steps[][2] = {{"A C", "A C"}, {"A B C", "A B C"}, {"A:d B C", "B C"}, {"A B C", "A B C"},
             {"A B", "A B"}, {"A B T:t", "A B"}, {"A B T:t", "A B"}, {"A B T:t", "A B"}};

@@ -1,14 +1,9 @@
-#include "RecordingRunner.h"
-#include "ScratchSysroot.h"
+#include "HomeFixture.h"
 #include "app/Startup.h"
 #include "home/ImageResources.h"
 #include "home/MainMWindow.h"
 
-#include <QApplication>
-#include <QDir>
-#include <QRegularExpression>
 #include <QSettings>
-#include <QTest>
 
 class TstStartup : public QObject
 {
@@ -17,10 +12,9 @@ class TstStartup : public QObject
 private slots:
     void initTestCase() { ImageResources::registerAll(); }
 
-    // The sequence before the event loop from files given as "@path\ncontent" pieces: appliance paths (HOME is
-    // /home/admin; "rc" its rc.xml, "run/" its .autorun/, content "->PATH" a link there), "settings" for the user's and
-    // "MODEL_NAME" set before the start. Expected: the variables filled | the command lines in order (%R the sysroot) |
-    // the wallpaper | the title layouts in rc.xml | the waits in seconds ("/share/late" appears at the second).
+    // The sequence before the event loop from the appliance's files (and a MODEL_NAME set before). Expected: the
+    // variables filled | the command lines in order (%R the sysroot) | the wallpaper | the title layouts in rc.xml |
+    // the waits in seconds ("/share/late" appears at the second).
     void sequence_data()
     {
         QTest::addColumn<QString>("files");
@@ -59,27 +53,8 @@ private slots:
     {
         QFETCH(QString, files);
         QFETCH(QString, expect);
-        ScratchSysroot root;
-        RecordingRunner runner;
-        for (const char* v : {"MODEL_NAME", "PLATFORM_NAME", "DISPLAY_NAME", "BENTO_CLASS"})
-            qunsetenv(v);
-        qputenv("NasUser", "YWRtaW4=");
-        QByteArray rcBefore;
-        for (const QByteArray& f : files.toUtf8().split('@')) {
-            QByteArray name = f.left(f.indexOf('\n')), content = f.mid(name.size() + 1);
-            if (name.startsWith("run/") || name == "settings")
-                name = name == "settings" ? "/home/admin/.config/Vendra/IVO.conf"
-                                          : "/home/admin/.autorun/" + name.mid(4);
-            if (name == "rc")
-                root.write("/home/admin/.config/openbox/rc.xml", rcBefore = content);
-            else if (name == "MODEL_NAME")
-                qputenv("MODEL_NAME", content);
-            else if (content.startsWith("->"))
-                QVERIFY(QDir().mkpath(root.path("/home/admin/.autorun"))
-                    && QFile::link(root.path(content.mid(2)), root.path(name)));
-            else if (!f.isEmpty())
-                root.write(name, content);
-        }
+        Appliance_s a(files.toUtf8());
+        const QByteArray rcBefore = a.root.read("/home/admin/.config/openbox/rc.xml");
         for (int step = 1; step <= 3; ++step) // with the milliseconds since the start
             QTest::ignoreMessage(QtDebugMsg, QRegularExpression(QStringLiteral("^Step %1 \\.\\.\\. \\d+$").arg(step)));
         QElapsedTimer t;
@@ -89,27 +64,28 @@ private slots:
         Startup::Options options {[&](int s) {
                                       slept << QString::number(s);
                                       if (slept.size() == 2)
-                                          root.write("/share/late", "#!/bin/sh\n");
+                                          a.root.write("/share/late", "#!/bin/sh\n");
                                   },
-            [&](MainMWindow& w) { shownFirst = w.isVisible() && runner.lines().size() == 1; }};
+            [&](MainMWindow& w) { shownFirst = w.isVisible() && a.lines().size() == 1; }};
         std::unique_ptr<MainMWindow> w = Startup::prepare(*qApp, t, options);
         QVERIFY(w && shownFirst && w->windowState().testFlag(Qt::WindowMaximized));
         QVERIFY(w->windowFlags().testFlags(Qt::FramelessWindowHint | Qt::WindowStaysOnBottomHint));
         QCOMPARE(QDir::currentPath(), QCoreApplication::applicationDirPath());
-        for (const RecordingRunner::Call_s& c : runner.calls())
+        for (const RecordingRunner::Call_s& c : a.calls())
             QCOMPARE(c.detached, c.program.contains("/.autorun/")); // the entries are started, not waited for
 
         QStringList environment;
         for (const char* v : {"MODEL_NAME", "PLATFORM_NAME", "DISPLAY_NAME", "BENTO_CLASS"})
             environment << (qEnvironmentVariableIsSet(v) ? qEnvironmentVariable(v) : QStringLiteral("<unset>"));
-        const QByteArray rc = root.read("/home/admin/.config/openbox/rc.xml");
+        const QByteArray rc = a.root.read("/home/admin/.config/openbox/rc.xml");
         QVERIFY(rc == rcBefore || (rc.contains("openbox.org/3.4/rc") && rc.contains("<number>1</number>")));
         QString layouts;
         for (const QString& tag : QString::fromUtf8(rc).split('<').filter("titleLayout>"))
             layouts += tag.startsWith('/') ? "" : tag.mid(12);
-        const QString wallpaper = QString(qApp->styleSheet()).remove("#centralwidget{border-image: url(:/images/");
-        QCOMPARE(QStringList({environment.join(','), runner.lines().join(',').replace(root.root(), "%R"),
-                                 QString(wallpaper).remove(")}"), layouts, slept.join(' ')})
+        const QString wallpaper
+            = QString(qApp->styleSheet()).remove("#centralwidget{border-image: url(:/images/").remove(")}");
+        QCOMPARE(QStringList({environment.join(','), a.lines().join(',').replace(a.root.root(), "%R"), wallpaper,
+                                 layouts, slept.join(' ')})
                      .join('|'),
             expect);
     }
@@ -117,15 +93,13 @@ private slots:
     // No user (an empty variable too): the login screen is asked for, nothing else happens, the process ends with 0.
     void noUserAsksForLogin()
     {
-        ScratchSysroot root;
-        RecordingRunner runner;
-        root.write("/etc/Tellora/config/login.conf", "[UIControl]\nRequireLogin = no\n\n[Padlink]\nEnable = yes\n");
-        qputenv("NasUser", "");
+        Appliance_s a(
+            "@NasUser\n@/etc/Tellora/config/login.conf\n[UIControl]\nRequireLogin = no\n\n[Padlink]\nEnable = yes\n");
         QElapsedTimer t;
         QCOMPARE(Startup::run(*qApp, t), 0);
-        QSettings login(root.path("/etc/Tellora/config/login.conf"), QSettings::IniFormat);
+        QSettings login(a.root.path("/etc/Tellora/config/login.conf"), QSettings::IniFormat);
         QCOMPARE(login.value("UIControl/RequireLogin").toString() + login.value("Padlink/Enable").toString(), "yesyes");
-        QVERIFY(runner.lines().isEmpty() && QApplication::topLevelWidgets().isEmpty());
+        QVERIFY(a.lines().isEmpty() && QApplication::topLevelWidgets().isEmpty());
     }
 };
 

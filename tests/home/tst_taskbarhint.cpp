@@ -1,13 +1,10 @@
 // Under Xvfb with openbox: the window manager really takes the home window off the task bar only when that is on.
-#include "RecordingRunner.h"
-#include "ScratchSysroot.h"
+#include "HomeFixture.h"
 #include "app/Startup.h"
 #include "home/ImageResources.h"
 #include "home/MainMWindow.h"
 
-#include <QApplication>
 #include <QProcess>
-#include <QTest>
 
 class TstTaskBarHint : public QObject
 {
@@ -33,10 +30,7 @@ private slots:
         };
         QTRY_VERIFY2_WITH_TIMEOUT(
             xprop({"-root", "_NET_SUPPORTING_WM_CHECK"}).contains("window"), "no window manager", 10000);
-        ScratchSysroot root;
-        RecordingRunner runner;
-        root.write("/home/admin/.config/Vendra/IVO.conf", "[TaskBar]\nEnable=" + enable + "\n"); // in the scratch HOME
-        qputenv("NasUser", "YWRtaW4=");
+        Appliance_s a("@settings\n[TaskBar]\nEnable=" + enable + "\n");
         QElapsedTimer t;
         std::unique_ptr<MainMWindow> w = Startup::prepare(*qApp, t, {[](int) {}, {}});
         QVERIFY(w && QTest::qWaitForWindowExposed(w.get()));
