@@ -1,19 +1,9 @@
-// The download queue against a real HTTP server on loopback that the test
-// controls, so that failures happen where a real network makes them happen.
+// The download queue against a loopback HTTP server the test controls: failures happen as on a real network.
+#include "ScratchSysroot.h"
 #include "packages/DownloadManager.h"
 
-#include <QNetworkAccessManager>
-#include <QNetworkReply>
-#include <QPointer>
-#include <QRegularExpression>
-#include <QSignalSpy>
-#include <QTcpServer>
-#include <QTcpSocket>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTimer>
-
-#include <memory>
+#include <QtNetwork>
+#include <QtTest>
 
 using Finished = QList<QPair<QString, int>>; // task name, status
 
@@ -27,14 +17,13 @@ class TstDownloadManager : public QObject
 
     QList<QPair<QByteArray, QByteArray>> m_requests; // path, Authorization
     std::unique_ptr<QTcpServer> m_server;
-    std::unique_ptr<QTemporaryDir> m_tmp;
+    std::optional<ScratchSysroot> m_tmp; // the folders: a fresh one for each test
     const QByteArray m_body = QByteArray("0123456789abcdefghijklmnopq").repeated(5000); // no power-of-two period
     const QHash<QByteArray, QByteArray> m_files {{"pkg.bin", m_body}, {"x", "file x"}, {"y", "file y"}};
 
-    // The HTTP server, one request per connection. /files/NAME serves m_files[NAME];
-    // /auth/NAME the same behind Basic credentials; /drop/NAME announces the whole
-    // file, sends half and hangs up; /stall/NAME announces 1 MB and sends 3000 bytes
-    // in pieces 150 ms apart (progress comes at most every 100 ms); else 404.
+    // The HTTP server, one request per connection. /files/NAME serves m_files[NAME]; /auth/NAME the same behind
+    // Basic credentials; /drop/NAME announces the whole file, sends half and hangs up; /stall/NAME announces 1 MB
+    // and sends 3000 bytes in pieces 150 ms apart (progress comes at most every 100 ms); else 404.
     void serve(QTcpSocket* socket)
     {
         const QByteArray head = socket->peek(8192);
@@ -62,19 +51,14 @@ class TstDownloadManager : public QObject
         for (int i = 1; i <= 2; ++i)
             QTimer::singleShot(150 * i, socket, [socket] { socket->write(QByteArray(1000, 's')); });
     }
-    dltask_st task(const QString& name, const QString& path, const QString& dir = "d", QString tag = "BENTO.ICON")
+    dltask_st task(const QString& name, const QString& path, const QString& dir = "/d", QString tag = "BENTO.ICON")
     {
         const QString url = QString("http://127.0.0.1:%1%2").arg(m_server->serverPort()).arg(path);
-        return {name, url, m_tmp->filePath(dir), tag, "extra:" + name};
+        return {name, url, m_tmp->path(dir), tag, "extra:" + name};
     }
-    QByteArray read(const QString& path) const
+    QStringList entries(const QString& dir) const
     {
-        QFile f(m_tmp->filePath(path));
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : "<missing>";
-    }
-    QStringList entries(const QString& dir = {}) const
-    {
-        return QDir(m_tmp->filePath(dir)).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+        return QDir(m_tmp->path(dir)).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
     }
 
 private slots:
@@ -85,10 +69,9 @@ private slots:
             while (QTcpSocket* socket = m_server->nextPendingConnection())
                 connect(socket, &QTcpSocket::readyRead, this, [this, socket] { serve(socket); });
         });
-        m_tmp = std::make_unique<QTemporaryDir>();
-        QVERIFY(m_server->listen(QHostAddress::LocalHost) && QDir(m_tmp->path()).mkdir("icons"));
-        QFile blocker(m_tmp->filePath("blocker")); // a file where a folder should be
-        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        m_tmp.reset(); // before the next one saves the environment
+        m_tmp.emplace();
+        QVERIFY(m_server->listen(QHostAddress::LocalHost) && m_tmp->write("/blocker", {})); // a file, not a folder
         m_requests.clear();
     }
 
@@ -115,9 +98,8 @@ private slots:
         QFETCH(QString, password);
         QFETCH(int, status);
         QFETCH(int, requests);
-        QFile previous(m_tmp->filePath("icons/pkg.bin"));
-        QVERIFY(previous.open(QIODevice::WriteOnly) && previous.write("previous good copy") && previous.flush());
-        const dltask_st t = task("pkg", path, "icons");
+        QVERIFY(m_tmp->write("/icons/pkg.bin", "previous good copy"));
+        const dltask_st t = task("pkg", path, "/icons");
         if (QByteArray(QTest::currentDataTag()) == "refused")
             m_server->close();
 
@@ -129,8 +111,8 @@ private slots:
         QTRY_COMPARE(done.count(), 1);
         QCOMPARE(result(done, 0).task, t);
         QCOMPARE(qMakePair(result(done, 0).status, result(done, 0).errorString.isEmpty()), qMakePair(status, !status));
-        QCOMPARE(read("icons/pkg.bin"), status ? QByteArray("previous good copy") : m_body);
-        QCOMPARE(entries("icons"), QStringList {"pkg.bin"});
+        QCOMPARE(m_tmp->read("/icons/pkg.bin"), status ? QByteArray("previous good copy") : m_body);
+        QCOMPARE(entries("/icons"), QStringList {"pkg.bin"});
         QCOMPARE(m_requests.size(), requests);
         for (int i = 0; i < requests; ++i)
             QCOMPARE(m_requests[i].second, i ? "Basic " + ("viewer:" + password).toUtf8().toBase64() : "");
@@ -143,16 +125,15 @@ private slots:
         QTest::addColumn<QString>("how");
         QTest::addColumn<QString>("what");
         QTest::addColumn<Finished>("expected");
-        // Running: s1 (put first; stalls, folder d, tag BENTO.ICON). Queued: x (d,
-        // BENTO.ICON), unusable ones, y (d2, BENTO.XML), s2 (stalls, d2, BENTO.XML).
-        // What still runs at the end is removed by address so the queue drains.
+        // Running: s1 (put first; stalls, folder d, tag BENTO.ICON). Queued: x (d, BENTO.ICON), unusable ones,
+        // y (d2, BENTO.XML), s2 (stalls, d2, BENTO.XML). What still runs at the end is removed by address.
         const int cancel = QNetworkReply::OperationCanceledError;
         const Finished all {{"s1", cancel}, {"x", 0}, {"y", 0}, {"s2", cancel}};
         QTest::newRow("address of queued") << QString("url") << "/stall/s2" << all.mid(0, 3);
         QTest::newRow("tag") << QString("tag") << "BENTO.ICON" << Finished {all[0], all[2], all[3]};
         QTest::newRow("tag in other case") << QString("tag") << "bento.icon" << all;
-        QTest::newRow("folder of running") << QString("dir") << "d" << Finished {all[0], all[2], all[3]};
-        QTest::newRow("folder of queued") << QString("dir") << "d2" << all.mid(0, 2);
+        QTest::newRow("folder of running") << QString("dir") << "/d" << Finished {all[0], all[2], all[3]};
+        QTest::newRow("folder of queued") << QString("dir") << "/d2" << all.mid(0, 2);
         // Going away mid-transfer leaves no temporary file and says nothing.
         QTest::newRow("manager deleted") << QString("delete") << QString() << Finished {};
     }
@@ -170,18 +151,18 @@ private slots:
         dlresult_st r;
         QVERIFY(!dm->getDownloadStatus(r)); // nothing starts inside the call
         // Skipped: a folder that cannot be made, names that leave the folder.
-        QVERIFY(dm->append(task("bad", "/files/x", "blocker/sub")));
+        QVERIFY(dm->append(task("bad", "/files/x", "/blocker/sub")));
         for (const char* path : {"/files/", "/files/.", "/files/.."})
-            QVERIFY(dm->append(task("bad", path, "bad")));
-        QVERIFY(dm->append(task("y", "/files/y", "d2", "BENTO.XML")));
-        QVERIFY(dm->append(task("s2", "/stall/s2", "d2", "BENTO.XML")));
+            QVERIFY(dm->append(task("bad", path, "/bad")));
+        QVERIFY(dm->append(task("y", "/files/y", "/d2", "BENTO.XML")));
+        QVERIFY(dm->append(task("s2", "/stall/s2", "/d2", "BENTO.XML")));
         const dltask_st s1 = task("s1", "/stall/s1");
         QVERIFY(dm->prepend(s1));
 
         // Received data goes to the temporary file as it arrives; the status
         // of a running transfer leaves status and error text alone.
         QTRY_VERIFY(!progress.isEmpty() && result(progress, progress.count() - 1).bytesReceived == 3000);
-        QTRY_COMPARE(read("d/~s1"), QByteArray(3000, 's'));
+        QTRY_COMPARE(m_tmp->read("/d/~s1"), QByteArray(3000, 's'));
         const dlresult_st p = result(progress, progress.count() - 1);
         dlresult_st running;
         running.status = 77;
@@ -194,7 +175,7 @@ private slots:
         else if (how == "tag")
             dm->removeUserTag(what);
         else if (how == "dir")
-            dm->removeDstDir(m_tmp->filePath(what));
+            dm->removeDstDir(m_tmp->path(what));
         else
             dm.reset();
         // Settled: idle, or a stalled transfer with its first bytes, which goes too.
@@ -209,7 +190,7 @@ private slots:
         QStringList stored; // finished files only, no temporary ones
         for (const auto& [name, status] : expected)
             stored << (status ? QStringList() : QStringList {name});
-        QCOMPARE(entries("d") + entries("d2") + entries("bad"), stored);
+        QCOMPARE(entries("/d") + entries("/d2") + entries("/bad"), stored);
     }
 };
 

@@ -1,13 +1,9 @@
-// The installer thread against scripted answers, then the simulator's package tool.
+// The installer thread against scripted answers.
 #include "RecordingRunner.h"
 #include "packages/BentoInstaller.h"
 
-#include <QDeadlineTimer>
-#include <QDir>
-#include <QProcess>
-#include <QTest>
+#include <QtTest>
 
-#include <algorithm>
 #include <unistd.h>
 
 static std::atomic<bool> g_hang {false}; // state queries hang while set
@@ -22,10 +18,8 @@ public:
     // Hangs where no instrumented local lives: a torn-down thread skips their clean-up.
     CommandResult_s run(const QString& program, const QStringList& args, int timeoutMs) override
     {
-        if (args.contains(u"-s") && ++queries && g_hang) {
-            while (g_hang)
-                usleep(20000);
-        }
+        for (bool query = args.contains(u"-s") && ++queries; query && g_hang;)
+            usleep(20000);
         return answer_(program, args, timeoutMs);
     }
     [[gnu::noinline]] CommandResult_s answer_(const QString& program, const QStringList& args, int timeoutMs)
@@ -57,8 +51,9 @@ class TstBentoInstaller : public QObject
 
     std::unique_ptr<BentoInstaller> installer(const QList<QByteArray>& states)
     {
-        if (m_runner)
-            m_runner->states = states;
+        m_events.clear();
+        m_runner = std::make_unique<StateScript>(); // the previous one is gone (cleanup)
+        m_runner->states = states;
         auto installer = std::make_unique<BentoInstaller>(); // also the receiver: its news dies with it
         const auto note = [this](const char* k) { return [this, k](int p) { m_events << k + QString::number(p); }; };
         connect(installer.get(), &BentoInstaller::downloadProgress, installer.get(), note("D"));
@@ -69,11 +64,6 @@ class TstBentoInstaller : public QObject
 
 private slots:
     void initTestCase() { qunsetenv("IVO_SYSROOT"); }
-    void init()
-    {
-        m_runner = std::make_unique<StateScript>();
-        m_events.clear();
-    }
     void cleanup() { m_runner.reset(); }
 
     void reportsJobState_data()
@@ -172,49 +162,6 @@ private slots:
         QVERIFY(phase == 2 ? late.hasExpired() : !soon.hasExpired());
         QTest::qWait(1200); // no query after the end; one that hung was never recorded
         QCOMPARE(m_runner->lines().size(), (phase > 0) + (phase == 1));
-    }
-
-    // Last, as it points the process at the simulator: its package tool run for real.
-    void simulatorPackageTool()
-    {
-#ifdef __SANITIZE_THREAD__
-        QSKIP("ThreadSanitizer cannot follow a process that forks from several threads");
-#endif
-        m_runner.reset();
-        const QString root = QString("/tmp/ivp-%1").arg(QCoreApplication::applicationPid());
-        qputenv("IVO_SIM_ROOT", root.toLocal8Bit());
-        QCOMPARE(QProcess::execute(qEnvironmentVariable("IVO_SOURCE_DIR") + "/sim/ivo-sim", {"setup"}), 0);
-        qputenv("IVO_SYSROOT", root.toLocal8Bit());
-        qputenv("PATH", (root + "/sim/bin:").toLocal8Bit() + qgetenv("PATH"));
-        QFile conf(root + "/etc/config/bento.conf"), settings(root + "/sim/settings");
-        QVERIFY(conf.open(QIODevice::ReadOnly) && settings.open(QIODevice::Append));
-        QByteArray expected = conf.readAll();
-        QVERIFY(settings.write("BENTO_STEP_MS=300\n") && settings.flush());
-
-        // A new package: download, then install, each rising, then the end.
-        auto job = installer({});
-        QCOMPARE(job->Install("Lumen"), 0);
-        QTRY_COMPARE_WITH_TIMEOUT(m_events.count("F"), 1, 30000);
-        QList<int> download, install;
-        for (const QString& e : m_events.mid(0, m_events.size() - 1))
-            (e[0] == 'D' ? download : install) << e.mid(1).toInt();
-        QVERIFY2(QRegularExpression("^(D\\d+ )+D[1-9]\\d* (I[1-4] )+F$").match(m_events.join(' ')).hasMatch()
-                && std::is_sorted(download.begin(), download.end()) && std::is_sorted(install.begin(), install.end()),
-            qPrintable(m_events.join(' ')));
-
-        QCOMPARE(job->Install("Cinema"), 0); // an update of an installed package
-        QTRY_COMPARE_WITH_TIMEOUT(m_events.count("F"), 2, 30000);
-
-        // Exactly those edits, each in its own section, and the new one at the end.
-        expected.replace("Version = 3.2.1", "Version = 3.3.0");
-        expected.replace("Cinema/service.sh\nDate = 2025-02-11", "Cinema/service.sh\nDate = 2025-03-10");
-        expected += "\n[Lumen]\nName = Lumen\nDisplay_Name = Lumen\nVersion = 1.2.0\nAuthor = Brightfield Studio\n"
-                    "Class = Tellora\nInstall_Path = /share/vol1/.tellora/apps/Lumen\n"
-                    "Shell = /share/vol1/.tellora/apps/Lumen/service.sh\nDate = 2025-03-02\nEnable = TRUE\n";
-        conf.close(); // the tool replaced the file
-        QVERIFY(conf.open(QIODevice::ReadOnly));
-        QCOMPARE(conf.readAll(), expected);
-        QVERIFY(QDir(root).removeRecursively());
     }
 };
 

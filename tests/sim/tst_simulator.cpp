@@ -1,46 +1,34 @@
 // The stand-ins the product talks to in every flow test behave as the appliance's programs do.
+#include "ScratchSysroot.h"
 #include "appliance/Appliance.h"
 #include "appliance/ApplianceCommands.h"
+#include "packages/BentoInstaller.h"
 
-#include <QDir>
-#include <QFile>
-#include <QProcess>
-#include <QTest>
+#include <QtTest>
 
 class TstSimulator : public QObject
 {
     Q_OBJECT
 
-    // A short path of our own: the simulator refuses long ones.
-    const QString m_root = QStringLiteral("/tmp/ivs-%1").arg(QCoreApplication::applicationPid());
+    ScratchSysroot m_root; // also IVO_SYSROOT and HOME, as the simulator's own environment
 
     int setup() const { return QProcess::execute(qEnvironmentVariable("IVO_SOURCE_DIR") + "/sim/ivo-sim", {"setup"}); }
-    QByteArray read(const QString& rel) const
+    QStringList log() const
     {
-        QFile f(m_root + '/' + rel);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        return QString::fromUtf8(m_root.read("/sim/commands.log")).split('\n', Qt::SkipEmptyParts);
     }
-    bool write(const QString& rel, const QByteArray& data) const
-    {
-        QFile f(m_root + '/' + rel);
-        return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(data) == data.size();
-    }
-    QStringList log() const { return QString::fromUtf8(read("sim/commands.log")).split('\n', Qt::SkipEmptyParts); }
 
 private slots:
     void initTestCase()
     {
-        QDir(m_root).removeRecursively();
-        qputenv("IVO_SIM_ROOT", m_root.toLocal8Bit());
+        qputenv("IVO_SIM_ROOT", m_root.root().toLocal8Bit());
         QCOMPARE(setup(), 0);
-        QVERIFY(write("etc/config/Model_Name.conf", "EDITED\n")); // a new setup keeps edits
+        QVERIFY(m_root.write("/sim/settings", "EDITED\n")); // a new setup keeps edits
         QCOMPARE(setup(), 0);
-        QCOMPARE(read("etc/config/Model_Name.conf"), QByteArray("EDITED\n"));
-        qputenv("IVO_SYSROOT", m_root.toLocal8Bit());
-        qputenv("PATH", (m_root + "/sim/bin:").toLocal8Bit() + qgetenv("PATH"));
+        QCOMPARE(m_root.read("/sim/settings"), QByteArray("EDITED\n"));
+        qputenv("PATH", (m_root.root() + "/sim/bin:").toLocal8Bit() + qgetenv("PATH"));
     }
-    void cleanupTestCase() { QDir(m_root).removeRecursively(); }
-    void init() { QVERIFY(write("sim/commands.log", {})); }
+    void init() { QVERIFY(m_root.write("/sim/commands.log", {})); }
 
     void hardwareAnswers_data()
     {
@@ -54,7 +42,7 @@ private slots:
     {
         QFETCH(QByteArray, settings);
         QFETCH(QString, answers);
-        QVERIFY(write("sim/settings", settings));
+        QVERIFY(m_root.write("/sim/settings", settings));
         QCOMPARE(QString("%1%2").arg(ApplianceCmd::hasIrReceiver()).arg(ApplianceCmd::canLearnRemotes()), answers);
         // sudo, the runner and the action each record the line they were given.
         QCOMPARE(log().join('|'),
@@ -82,12 +70,45 @@ private slots:
         QFETCH(QByteArray, before);
         QFETCH(QString, section);
         QFETCH(QByteArray, after);
-        QFile::remove(m_root + "/etc/config/s.conf");
-        QVERIFY(before.isEmpty() || write("etc/config/s.conf", before));
-        const QString line = QStringLiteral("%1/sbin/setcfg %2 K 1 -f %1/etc/config/s.conf").arg(m_root, section);
-        QVERIFY(Appliance::runner().run("sudo", {m_root + "/opt/bin/privrun", line}).ok());
-        QCOMPARE(read("etc/config/s.conf"), after);
+        QFile::remove(m_root.path("/etc/config/s.conf"));
+        QVERIFY(before.isEmpty() || m_root.write("/etc/config/s.conf", before));
+        const QString line
+            = QStringLiteral("%1/sbin/setcfg %2 K 1 -f %1/etc/config/s.conf").arg(m_root.root(), section);
+        QVERIFY(Appliance::runner().run("sudo", {m_root.path("/opt/bin/privrun"), line}).ok());
+        QCOMPARE(m_root.read("/etc/config/s.conf"), after);
         QCOMPARE(log().last(), "/sbin/setcfg " + section + " K 1 -f /etc/config/s.conf");
+    }
+
+    // The installer thread drives the package tool: a new package, then an update.
+    void packageTool()
+    {
+#ifdef __SANITIZE_THREAD__
+        QSKIP("ThreadSanitizer cannot follow a process that forks from several threads");
+#endif
+        QByteArray expected = m_root.read("/etc/config/bento.conf");
+        QVERIFY(m_root.write("/sim/settings", "BENTO_STEP_MS=300\n"));
+        QStringList events;
+        BentoInstaller job;
+        connect(&job, &BentoInstaller::downloadProgress, &job, [&](int p) { events << "D" + QString::number(p); });
+        connect(&job, &BentoInstaller::installProgress, &job, [&](int p) { events << "I" + QString::number(p); });
+        connect(&job, &BentoInstaller::finished, &job, [&] { events << "F"; });
+        QCOMPARE(job.Install("Lumen"), 0); // download, then install, each rising, then the end
+        QTRY_COMPARE_WITH_TIMEOUT(events.count("F"), 1, 30000);
+        QList<int> download, install;
+        for (const QString& e : events.mid(0, events.size() - 1))
+            (e[0] == 'D' ? download : install) << e.mid(1).toInt();
+        QVERIFY2(QRegularExpression("^(D\\d+ )+D[1-9]\\d* (I[1-4] )+F$").match(events.join(' ')).hasMatch()
+                && std::is_sorted(download.begin(), download.end()) && std::is_sorted(install.begin(), install.end()),
+            qPrintable(events.join(' ')));
+        QCOMPARE(job.Install("Cinema"), 0); // an update of an installed package
+        QTRY_COMPARE_WITH_TIMEOUT(events.count("F"), 2, 30000);
+        // Exactly those edits, each in its own section, and the new one at the end.
+        expected.replace("Version = 3.2.1", "Version = 3.3.0");
+        expected.replace("Cinema/service.sh\nDate = 2025-02-11", "Cinema/service.sh\nDate = 2025-03-10");
+        expected += "\n[Lumen]\nName = Lumen\nDisplay_Name = Lumen\nVersion = 1.2.0\nAuthor = Brightfield Studio\n"
+                    "Class = Tellora\nInstall_Path = /share/vol1/.tellora/apps/Lumen\n"
+                    "Shell = /share/vol1/.tellora/apps/Lumen/service.sh\nDate = 2025-03-02\nEnable = TRUE\n";
+        QCOMPARE(m_root.read("/etc/config/bento.conf"), expected);
     }
 };
 

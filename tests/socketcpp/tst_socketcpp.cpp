@@ -1,9 +1,6 @@
 #include "socketcpp/UnixSocket.h"
 
-#include <QFileInfo>
-#include <QRegularExpression>
-#include <QTemporaryDir>
-#include <QTest>
+#include <QtTest>
 
 #include <csignal>
 #include <cstdio>
@@ -64,12 +61,11 @@ class TstSocketcpp : public QObject
 {
     Q_OBJECT
 
+    QTemporaryDir m_dir;
+
 private slots:
     void roundTrip();
     void operations();
-
-private:
-    QTemporaryDir m_dir;
 };
 
 // Addresses are cut at 106 bytes; an abstract one fills the record and leaves a stale file alone.

@@ -1,16 +1,8 @@
 #include "RecordingRunner.h"
 
-RecordingRunner::RecordingRunner() { m_previous = Appliance::setRunner(this); }
-
-RecordingRunner::~RecordingRunner() { Appliance::setRunner(m_previous); }
-
 void RecordingRunner::answer(const QString& linePattern, const QByteArray& out, int exitCode)
 {
-    CommandResult_s r;
-    r.started = true;
-    r.exitCode = exitCode;
-    r.out = out;
-    answer(linePattern, r);
+    answer(linePattern, CommandResult_s {.started = true, .exitCode = exitCode, .out = out, .err = {}});
 }
 
 void RecordingRunner::answer(const QString& linePattern, const CommandResult_s& result)
@@ -18,8 +10,6 @@ void RecordingRunner::answer(const QString& linePattern, const CommandResult_s& 
     QMutexLocker lock(&m_mutex);
     m_rules.append({QRegularExpression(QRegularExpression::anchoredPattern(linePattern)), result});
 }
-
-void RecordingRunner::failToStart(const QString& linePattern) { answer(linePattern, CommandResult_s {}); }
 
 QList<RecordingRunner::Call_s> RecordingRunner::calls() const
 {
@@ -41,30 +31,23 @@ void RecordingRunner::clear()
     m_calls.clear();
 }
 
-CommandResult_s RecordingRunner::respond_(const QString& line) const
+CommandResult_s RecordingRunner::record_(const Call_s& call)
 {
+    QMutexLocker lock(&m_mutex);
+    m_calls.append(call);
     for (const Rule_s& rule : m_rules) {
-        if (rule.pattern.match(line).hasMatch())
+        if (rule.pattern.match(call.line()).hasMatch())
             return rule.result;
     }
-    CommandResult_s ok;
-    ok.started = true;
-    ok.exitCode = 0;
-    return ok;
+    return {.started = true, .exitCode = 0, .out = {}, .err = {}};
 }
 
 CommandResult_s RecordingRunner::run(const QString& program, const QStringList& args, int timeoutMs)
 {
-    QMutexLocker lock(&m_mutex);
-    Call_s c {false, program, args, timeoutMs, {}};
-    m_calls.append(c);
-    return respond_(c.line());
+    return record_({false, program, args, timeoutMs, {}});
 }
 
 bool RecordingRunner::startDetached(const QString& program, const QStringList& args, const QString& workingDirectory)
 {
-    QMutexLocker lock(&m_mutex);
-    Call_s c {true, program, args, -1, workingDirectory};
-    m_calls.append(c);
-    return respond_(c.line()).started;
+    return record_({true, program, args, -1, workingDirectory}).started;
 }

@@ -6,10 +6,9 @@
 #include <QMutex>
 #include <QRegularExpression>
 
-// A command runner for tests: records every command (program and arguments,
-// and the line as it would be typed) and answers with scripted results. It
-// installs itself on construction and restores the previous runner when
-// destroyed. Safe to call from any thread.
+// A command runner for tests: records every command (program and arguments, and the line as it would be typed) and
+// answers with scripted results. It installs itself on construction and restores the previous runner when destroyed.
+// Safe to call from any thread.
 class RecordingRunner : public CommandRunner
 {
 public:
@@ -22,15 +21,15 @@ public:
         QString line() const { return CommandRunner::joinLine(program, args); }
     };
 
-    RecordingRunner();
-    ~RecordingRunner() override;
+    RecordingRunner() { m_previous = Appliance::setRunner(this); }
+    ~RecordingRunner() override { Appliance::setRunner(m_previous); }
 
     // The first rule whose pattern matches the whole command line answers.
     // Commands without a rule "succeed" with empty output.
     void answer(const QString& linePattern, const QByteArray& out, int exitCode = 0);
     void answer(const QString& linePattern, const CommandResult_s& result);
     // Commands matching the pattern cannot be started (started = false).
-    void failToStart(const QString& linePattern);
+    void failToStart(const QString& linePattern) { answer(linePattern, CommandResult_s {}); }
 
     QList<Call_s> calls() const;
     QStringList lines() const;
@@ -45,7 +44,7 @@ private:
         QRegularExpression pattern;
         CommandResult_s result;
     };
-    CommandResult_s respond_(const QString& line) const;
+    CommandResult_s record_(const Call_s& call);
 
     mutable QMutex m_mutex;
     QList<Call_s> m_calls;
