@@ -85,7 +85,6 @@ private slots:
         const QByteArray self = QByteArray::number(::getpid()).rightJustified(8, ' ') + "\n"; // alive
         QTest::newRow("left, registered") << self << "0003 00 KEY_LEFT r\n" << int(Qt::Key_Left) << "Left";
         QTest::newRow("OK repeat posts nothing") << self << "0005 01 KEY_OK r\n" << 0 << "Return";
-        QTest::newRow("enter") << self << "0005 00 KEY_ENTER r\n" << int(Qt::Key_Return) << "Return";
         QTest::newRow("other key") << self << "0007 00 KEY_MENU r\n" << 0 << "";
         QTest::newRow("pid 0") << QByteArray("0\n\n\n") << "0002 00 KEY_DOWN r\n" << int(Qt::Key_Down) << "";
         QTest::newRow("garbage") << QByteArray("pid 42\n") << "0002 00 KEY_DOWN r\n" << int(Qt::Key_Down) << "";
@@ -124,17 +123,16 @@ private slots:
         QTest::addColumn<QString>("script");
         QTest::addColumn<QByteArray>("mediaCentre");
         QTest::addColumn<QString>("effect"); // closes of the foreground window, restarts
-        QString hold[2];
+        QString hold; // repeats every 100 ms, ticks every 500
         for (int t = 0; t <= 6000; t += 100)
-            for (QString& h : hold)
-                if (&h == hold || t <= 5000)
-                    h += QStringLiteral(" P%1").arg(t) + (t % 500 || !t ? QString() : QStringLiteral(" T%1").arg(t));
+            hold += u" P%1"_s.arg(t) + (t % 500 || !t ? QString() : u" T%1"_s.arg(t));
         QTest::newRow("two presses 400 ms apart") << "P0 P400 T500 T1000 T1500" << QByteArray() << u"1 0"_s;
         QTest::newRow("media centre runs") << "P0 T500" << QByteArray("u 7 kodi.bin -p\n") << u"0 0"_s;
         QTest::newRow("another key ends the hold") << "P0 K200 T500 P700 T1200 T1700" << QByteArray() << u"1 0"_s;
         // The restart ends the hold; the later repeats start a new one.
-        QTest::newRow("6 s hold") << hold[0] + " T6500 T7000" << QByteArray() << u"1 1"_s;
-        QTest::newRow("released as 5.5 s pass") << hold[1] + " T5500 T6000" << QByteArray() << u"1 1"_s;
+        QTest::newRow("6 s hold") << hold + " T6500 T7000" << QByteArray() << u"1 1"_s;
+        QTest::newRow("released as 5.5 s pass")
+            << hold.section(" P5100", 0, 0) + " T5500 T6000" << QByteArray() << u"1 1"_s;
     }
     void powerKey()
     {
@@ -263,7 +261,6 @@ private slots:
         QTest::newRow("lap stop") << QByteArray("lap Foo stop\n") << QByteArray() << "sh -c foo-stop now";
         QTest::newRow("lap Start") << QByteArray("lap Foo Start\n") << QByteArray() << "";
         QTest::newRow("no karaoke tile") << QByteArray("lsp cantora_key_press\n") << QByteArray() << "";
-        QTest::newRow("msg") << QByteArray("msg Foo hello\n") << QByteArray() << "Hello, viewer|OK";
         QTest::newRow("msg in German") << QByteArray("MSG Foo hello\n") << QByteArray("ger") << "Hallo|OK";
         QTest::newRow("msg, none in Italian") << QByteArray("msg Foo hello\n") << QByteArray("ita") << "";
     }
@@ -418,17 +415,15 @@ private slots:
         const struct {
             const char *display, *picture;
             bool ir, button;
-        } rows[] = {{"TLR-440", "B", true, true}, {"TLR-440RU", "F", true, true}, {"TLR-2 Lite", "", true, true},
-            {"HDMI-1", "G", true, false}, {"TLR-440", "B", false, true}};
+        } rows[] = {{"TLR-440RU", "F", true, true}, {"TLR-2 Lite", "", true, true}, {"HDMI-1", "G", true, false},
+            {"TLR-440", "B", false, true}};
         for (const auto& r : rows) {
             TipsScreen tips(r.display, nullptr, r.ir, true);
             tips.form();
-            const QString sheet
-                = QStringLiteral("border-image: url(:/images/Tellora-Tip_slice_%1.png);").arg(r.picture);
+            const QString sheet = u"border-image: url(:/images/Tellora-Tip_slice_%1.png);"_s.arg(r.picture);
             QCOMPARE(part(tips, "lblOTB")->styleSheet(), *r.picture ? sheet : QString());
             QCOMPARE(!part(tips, "txtOTB")->isHidden(), r.button);
             QCOMPARE(!part(tips, "frmOTB")->isHidden(), r.ir);
-            QCOMPARE(text(tips, "txtNasType"), QLatin1String(r.display));
         }
     }
 
