@@ -14,7 +14,7 @@
 #include <random>
 #include <thread>
 
-// Counts every allocation, to show that decoding allocates nothing per sample.
+// Counts every allocation: decoding a sample allocates nothing.
 static std::atomic<long> g_allocations {0};
 void* operator new(std::size_t size)
 {
@@ -89,6 +89,7 @@ QStringList lines(const QString& decoder, quint64 code, int n = 1)
 }
 
 // Decodes from idle like the replay tool; pauseUs: the time before sample pauseAt.
+// A sample whose decoding allocated shows as an "allocated" line.
 QStringList decodeAll(const Samples& stream, int pauseAt = -1, int pauseUs = 0)
 {
     IrDecoderSet::resetClassState();
@@ -97,7 +98,10 @@ QStringList decodeAll(const Samples& stream, int pauseAt = -1, int pauseUs = 0)
     for (int i = 0; i < stream.size(); ++i) {
         if (i == pauseAt)
             set.advanceClockUs(pauseUs - int(IrSample::duration(stream[i])));
+        const long before = g_allocations.load();
         set.feed(stream[i]);
+        if (g_allocations.load() != before)
+            out << "allocated";
         set.takeCodes(
             [&](const Decoder& d, quint64 code) { out << lines(QString::fromStdString(d.getDecoderName()), code); });
     }
@@ -159,7 +163,6 @@ private slots:
 
         const QStringList n = lines("nec", 0x20DF10EF);
         row("nec 20 ms end: nothing, repeat ignored", nec(0x20DF10EF, 32, 20000) + necRepeat, {});
-        row("nec free bit count", nec(0x5, 3), lines("nec", 5));
         row("nec new frame after complete", nec(0x20DF10EF) + nec(0x1234), n + lines("nec", 0x1234));
         // The pause rule: more than 110 ms between two samples abandons a frame.
         row("pause 110 ms keeps frame", nec(0x20DF10EF), n, {}, 10, 110000);
@@ -168,12 +171,11 @@ private slots:
         row("pause before repeat burst", nec(0x20DF10EF) + necRepeat, n, {}, 68, 120000);
 
         const QStringList s = lines("sonySIRC", 0x495);
-        row("sony 15 bits", sony(0x2ABC << 1, 15), lines("sonySIRC", 0x2ABC));
-        row("sony 20 bits", sony(quint64(0x7F0F1) << 1 | 1, 20), lines("sonySIRC", 0x7F0F1));
         row("sony 13 bits: nothing", sony(0x1FFF, 13), {});
         // A pause resets the process-wide bit count along with the frame.
         row("sony frame after abandoned one", sony(0x495 << 1, 12).mid(0, 6) + sony(0x495 << 1, 12), s, {}, 6, 150000);
 
+        row("sharp", sharp(0x1234 << 2 | 2), lines("sharp", 0x1234));
         row("sharp expansion 0", sharp(0x1234 << 2 | 0), {});
         row("sharp check 1", sharp(0x1234 << 2 | 3), {});
         row("sharp 12 code bits", sharp(0x234 << 2 | 2, 14), {});
@@ -202,8 +204,9 @@ private slots:
         row("mce v3 short end", mce(0x16, 5), m, "3.9");
         row("mce v4 short end", mce(0x16, 5), {}, "4");
 
-        // Each window: its edges decode, 1 µs beyond does not (or decodes another bit
-        // where a neighbouring window takes over). hi 0: a window open at the top; index -1: the last sample.
+        // Windows whose edges are computed or overlap another window: the edges decode, 1 µs
+        // beyond does not (or decodes another bit where the neighbour takes over). hi 0: a window
+        // open at the top; index -1: the last sample.
         struct Window_s {
             const char* name;
             int index;
@@ -224,27 +227,18 @@ private slots:
                 }
         };
         edges("nec", nec(0x20DF10EF) + necRepeat, n + n,
-            {{"header pulse", 0, 8501, 9499}, {"header space", 1, 4001, 4999}, {"0 space", 3, 361, 759},
-                {"1 space", 7, 1391, 1989}, {"end space", 67, 25001, 49999},
-                {"v4 end space", 67, 33681, 58679, {}, {}, "4.0"}, {"repeat space", 69, 2051, 2449, n, n},
+            {{"end space", 67, 25001, 49999}, {"v4 end space", 67, 33681, 58679, {}, {}, "4.0"},
                 {"repeat end", 71, 94801, 98799, n, n}});
-        // First bits 1, 0.
-        edges("sony", sony(0x495 << 1, 12), s,
-            {{"header", 0, 2201, 2599}, {"1 pulse", 2, 1001, 1399}, {"0 pulse", 4, 401, 799}});
-        edges("sharp", sharp(0x1234 << 2 | 2), lines("sharp", 0x1234),
-            {{"pulse", 0, 221, 419}, {"1 space", 1, 1481, 1879}, {"0 space", 3, 581, 779}});
         // First bits 0, 1.
         edges("kaseikyo", pd(3200, 1600, 0x40040100BCBD, 48, 400, 400, 1200, 75000), lines("kaseikyo", 0x40040100BCBD),
-            {{"header", 0, 2801, 3599}, {"header space", 1, 1501, 1999},
-                {"0 space", 3, 301, 599, {}, lines("kaseikyo", 0xC0040100BCBD)},
+            {{"0 space", 3, 301, 599, {}, lines("kaseikyo", 0xC0040100BCBD)},
                 {"1 space", 5, 600, 1500, lines("kaseikyo", 0x00040100BCBD)}, {"end", -1, 68001, 0}});
-        // Bits 1, 1, 1, 0.
+        // Bits 1, 1, 1, 0; the header's space shares the header pulse's window.
         edges("samsung", pd(4500, 4500, 0xE0E040BF, 32, 500, 500, 1500, 50000), lines("samsung", 0xE0E040BF),
-            {{"header", 0, 4001, 4999}, {"1 space", 3, 750, 2499, lines("samsung", 0x60E040BF)},
+            {{"header space", 1, 4001, 4999}, {"1 space", 3, 750, 2499, lines("samsung", 0x60E040BF)},
                 {"0 space", 9, 376, 749, {}, lines("samsung", 0xF0E040BF)}, {"end", -1, 46501, 0}});
-        edges("mce", mce(0x16, 5), m,
-            {{"leader", 0, 1901, 2899}, {"leader space", 1, 651, 999}, {"half bit", 2, 301, 649},
-                {"trailer mark", 10, 1001, 1449}, {"end", 17, 10001, 13999}});
+        // The leader space spans two windows with the end's between them.
+        edges("mce", mce(0x16, 5), m, {{"leader space", 1, 651, 999}, {"end", 17, 10001, 13999}});
         edges("mce", mce(0x16, 5, 69600), m, {{"v4 end", 17, 67601, 71599, {}, {}, "4"}});
     }
 
@@ -262,7 +256,7 @@ private slots:
     void decoderState()
     {
         IrSampleClock clock;
-        NecDecoder first(&clock), second(&clock);
+        NecDecoder first(&clock);
         // The FIFO: the ring behind the oldest sample wraps and grows twice.
         for (quint32 i = 1; i <= 40; ++i) {
             first.pushRawData(i);
@@ -280,13 +274,6 @@ private slots:
         QCOMPARE(first.popScanCode(), 0u);
         feed(clock, {&first}, frame.mid(30));
         QCOMPARE(first.popScanCode(), 0u);
-
-        // Collection: the first decoder's code wins, later ones are emptied.
-        feed(clock, {&first}, frame);
-        feed(clock, {&second}, nec(0x1234));
-        std::vector<Decoder*> order {&first, &second};
-        QCOMPARE(collectScanCode(order), quint64(0x20DF10EF));
-        QCOMPARE(collectScanCode(order), 0u);
 
         // Two Sony decoders share one bit count: in lockstep every bit counts twice.
         SonySIRCDecoder a(&clock), b(&clock);
@@ -316,34 +303,6 @@ private slots:
         stop = true;
         capture.join();
         QCOMPARE(seen, QList<quint64>(500, 0x20DF10EF));
-    }
-
-    void noAllocationPerSample()
-    {
-        // Every protocol's presses and noise, decoded twice: the second pass allocates nothing.
-        Samples stream;
-        for (auto [protocol, code] : {std::pair {"mce", 0x800F0494ull}, {"nec", 0x20DF10EFull}, {"sonySIRC", 0x495ull},
-                 {"sharp", 0x1234ull}, {"kaseikyo", 0x40040100BCBDull}, {"samsung", 0xE0E040BFull}})
-            stream += press(protocol, code, 2);
-        std::mt19937 random(7);
-        for (int i = 0; i < 2000; ++i)
-            stream << (random() & 0x0300FFFF);
-
-        IrDecoderSet set;
-        const auto pass = [&] {
-            int count = 0;
-            for (quint32 sample : stream) {
-                set.feed(sample);
-                set.takeCodes([&](const Decoder&, quint64) { ++count; });
-            }
-            return count;
-        };
-        const int codes = pass();
-        QVERIFY(codes >= 6 * 3);
-        set.clear();
-        const long before = g_allocations.load();
-        QCOMPARE(pass(), codes);
-        QCOMPARE(g_allocations.load() - before, 0);
     }
 
     void roundTrip_data()
@@ -447,7 +406,6 @@ private slots:
         row("sony log line", dec, {}, mode2(press("sonySIRC", 0x495)), 0, "sonySIRC 0x495\n",
             "^\\x1b\\[1;36m\\[File:lirc/sonySIRCDecoder\\]\\[Line:\\d+\\]\\[Func:virtual void "
             "SonySIRCDecoder::decode\\(\\)\\]: m_outputCode\\(bits:11\\):495\\n\\x1b\\[m$");
-        row("text", enc, {"nec", "20df10ef"}, {}, 0, mode2(necPress));
         row("raw", enc, {"nec", "0x20DF10EF", "--raw"}, {}, 0, raw(necPress));
         // sharp 0x1: twelve 0 bits, the code's 1, expansion 1, check 0.
         const QByteArray zero = "pulse 320\nspace 680\n", one = "pulse 320\nspace 1680\n";
