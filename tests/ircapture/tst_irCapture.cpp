@@ -303,39 +303,24 @@ private slots:
 
     void simulatorPressReachesSink()
     {
-        // The simulator's receiver in a sysroot of its own, read by this pipeline.
-        const QByteArray root = "/tmp/ivir-" + QByteArray::number(QCoreApplication::applicationPid());
-        const QByteArray sim = qgetenv("IVO_SOURCE_DIR") + "/sim";
-        QDir(root).removeRecursively();
-        QDir().mkpath(root + "/tmp");
-        // The capture thread has not started yet: the environment may change.
-        for (auto [name, value] : {std::pair {"IVO_SIM_ROOT", root}, {"SYSROOT", root}, {"SIM_SRC", sim},
-                 {"SIM_STATE", root + "/sim"}, {"IVO_IRENCODE", qgetenv("IVO_BINARY_DIR") + "/bin/ivo-irencode"}})
-            qputenv(name, value);
-        // Spawned rather than forked: ThreadSanitizer refuses a fork while the capture thread runs.
-        const auto run = [](QList<QByteArray> words) {
-            std::vector<char*> argv;
-            for (QByteArray& w : words)
-                argv.push_back(w.data());
-            argv.push_back(nullptr);
-            pid_t pid = -1;
-            int status = -1;
-            return posix_spawnp(&pid, argv[0], nullptr, nullptr, argv.data(), environ) == 0
-                && waitpid(pid, &status, 0) == pid && status == 0;
-        };
-        QVERIFY(run({"bash", sim + "/setup.d/40-ir.sh"}));
-        qputenv("IVO_SYSROOT", root);
-        m_lirc = std::make_unique<Lirc>("/dev/lirc0");
+        // The simulator's button press into this receiver; the capture thread has not started
+        // yet, so the environment may change.
+        qputenv("IVO_SIM_ROOT", m_root->root().toLocal8Bit());
+        qputenv("IVO_IRENCODE", qgetenv("IVO_BINARY_DIR") + "/bin/ivo-irencode");
+        QDir().mkpath(m_root->path("/tmp"));
         assemble(false);
+        // Spawned rather than forked: ThreadSanitizer refuses a fork while the capture thread runs.
+        QList<QByteArray> words {qgetenv("IVO_SOURCE_DIR") + "/sim/ivo-sim", "press", "mce", "800F0494"};
+        std::vector<char*> argv;
+        for (QByteArray& w : words)
+            argv.push_back(w.data());
+        argv.push_back(nullptr);
+        pid_t pid = -1;
+        int status = -1;
+        QVERIFY(posix_spawn(&pid, argv[0], nullptr, nullptr, argv.data(), environ) == 0);
+        QVERIFY(waitpid(pid, &status, 0) == pid && status == 0);
         // No one-touch marker: a colour key ends in the key-bolt file.
-        QVERIFY(run({sim + "/ivo-sim", "press", "mce", "800F0494"}));
-        const auto bolt = [&] {
-            QFile f(root + "/tmp/.tellora.keybolt.xxx");
-            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-        };
-        QTRY_COMPARE(bolt(), QByteArray("blue"));
-        cleanup();
-        QDir(root).removeRecursively();
+        QTRY_COMPARE(m_root->read("/tmp/.tellora.keybolt.xxx"), QByteArray("blue"));
     }
 };
 
