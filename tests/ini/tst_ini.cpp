@@ -46,8 +46,7 @@ class TstIni : public QObject
     ScratchSysroot m_root;
 
 private slots:
-    // What each reader makes of a file: the lenient one as Save() writes it, the
-    // strict one as its sections or its error.
+    // What each reader makes of a file: the lenient one as Save() writes it, the strict one as sections or error.
     void readers_data()
     {
         QTest::addColumn<QByteArray>("content");
@@ -56,20 +55,16 @@ private slots:
         auto row = [](const char* name, const QByteArray& content, const QByteArray& saved, const QByteArray& decoded) {
             QTest::newRow(name) << content << saved << decoded;
         };
-        row("note kept or cut", "[s]\nk = 1920x1080 # preferred\n", "[s]\nk=1920x1080 # preferred\n\n",
-            "[s]{k=1920x1080}");
+        row("note kept or cut", "[s]\nk = v # n\n", "[s]\nk=v # n\n\n", "[s]{k=v}");
         row("escaped prefixes", "[s]\nk = a\\#b\\;c;d#e # f", "[s]\nk=a\\#b\\;c;d#e # f\n\n", "[s]{k=a#b;c}");
         row("double backslash escapes once", "[s]\nk = a\\\\#b", nullptr, "[s]{k=a\\#b}");
         row("header notes and tails", "[s] # note\nk=v\n[a]b]\nm=w", nullptr, "[a]{m=w}[s]{k=v}");
         row("crlf", "[s]\r\nk = v\r\n", "[s]\nk=v\n\n", "[s]{k=v}");
         row("cut at last cr", "[s]\nk=a\rb\rc\n", "[s]\nk=a\rb\n\n", nullptr);
-        row("white space", "  [s]\f\n\tmy key\t=\ta  b\v\n = v", "[s]\n\tmy key\t=\ta  b\v\n=v\n\n",
-            "[s]{=v}{my key=a  b}");
+        row("white space", "  [s]\f\n\tk k\t=\ta  b\v\n = v", "[s]\n\tk k\t=\ta  b\v\n=v\n\n", "[s]{=v}{k k=a  b}");
         row("first separator splits", "[s]\nk = a = b", "[s]\nk=a = b\n\n", "[s]{k=a = b}");
-        row("duplicate key", "[s]\nk=1\n k = 2\n", "[s]\nk=1\nk=2\n\n",
-            "l.3: ini parsing failed, duplicate field found");
-        row("duplicate in reopened section", "[s]\nk=1\n[t]\n[s]\nk=2", nullptr,
-            "l.5: ini parsing failed, duplicate field found");
+        row("duplicate", "[s]\nk=1\n k=2", "[s]\nk=1\nk=2\n\n", "l.3: ini parsing failed, duplicate field found");
+        row("dup, reopened", "[s]\nk=1\n[t]\n[s]\nk=2", nullptr, "l.5: ini parsing failed, duplicate field found");
         row("nul bytes", "[s]\nk=a\0b\nk\0x=1"_b, "[s]\nk=a\0b\nk\0x=1\n\n"_b, "[s]{k=a\0b}{k\0x=1}"_b);
         row("nul is no blank", "[s]\n\0\n"_b, "[s]\n\n", "l.2: ini parsing failed, no '=' found");
         row("brackets inside a line", "[s]\nk=[x]\ny=1\n", "[s]\n\n[x]\ny=1\n\n", "[s]{k=[x]}{y=1}");
@@ -77,8 +72,7 @@ private slots:
         row("field before any section", "k=v\n[s]\n", "[]\nk=v\n\n[s]\n\n", "l.1" + kNoSection);
         row("field after comments", "# c\n\nk=v\n", "[]\nk=v\n\n", "l.3" + kNoSection);
         row("comments and blank lines", "; c\n[s]\n   \n# c\nk=v\n[e]\n", "[e]\n\n[s]\nk=v\n\n", "[e][s]{k=v}");
-        row("section reopened", "[s]\nk=1\n[b]\nk=2\n[s]\nm=3\n", "[b]\nk=2\n\n[s]\nk=1\nm=3\n\n",
-            "[b]{k=2}[s]{k=1}{m=3}");
+        row("section reopened", "[s]\nk=1\n[b]\n[s]\nm=3", "[b]\n\n[s]\nk=1\nm=3\n\n", "[b][s]{k=1}{m=3}");
         row("section not closed", "[s]\nk=v\n[t\n", "[s]\nk=v\n\n", "l.3: ini parsing failed, section not closed");
         row("bracket cut by note", "[a#b]\n", "[a#b]\n\n", "l.1: ini parsing failed, section not closed");
         row("section is empty", "[s]\n\n[]\n", "[]\n\n[s]\n\n", "l.3: ini parsing failed, section is empty");
@@ -139,13 +133,11 @@ private slots:
         ini.setFieldSep(':');
         QCOMPARE(decoded(ini, "[s]\nk=v"), "l.2: ini parsing failed, no ':' found"_b);
         QCOMPARE(decoded(ini, "[s]\nk : a=b"), "[s]{k=a=b}"_b);
-        copy = ini; // the same settings read their own output back
-        QCOMPARE(decoded(copy, bytes(ini.encode())), "[s]{k=a=b}"_b);
         ini.setFieldSep('=');
         ini.setOverwriteDuplicates(true);
         ini.setCommentPrefixes({"//"});
         QCOMPARE(decoded(ini, "[s]\nk=1\nk = a/b#c;d \\// e // note"), "[s]{k=a/b#c;d // e}"_b);
-        copy = ini;
+        copy = ini; // the same settings read their own output back
         QCOMPARE(decoded(copy, bytes(ini.encode())), "[s]{k=a/b#c;d // e}"_b);
     }
 

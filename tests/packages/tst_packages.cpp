@@ -110,7 +110,6 @@ private slots:
     void changeEvents_data()
     {
         columns<QString, QString, QString, QString>(); // setup, ops, events, avail
-        row("new", "", "conf A, web B", "conf pkg_add A, avail pkg_add A, web pkg_add B, avail pkg_add B", "A=1|B=256");
         row("other source", "conf A, web B", "web A, conf B", "web pkg_add A, conf pkg_add B", "A=257|B=257");
         // Keys nobody shows, the case of Enable and versions, missing against empty, a catalog's Version.
         row("non-changes", "conf A Version=1a, web B @version=2a Version=1",
@@ -118,14 +117,11 @@ private slots:
         for (const char* to :
             {"Version=2", "Enable=FALSE", "Display_Name=a", "AdminOnly=false", "Shell=/s", "@start=R"})
             row(QByteArray("changed ") + to, "conf A", QString("conf A ") + to, "conf pkg_upd A", "A=1");
-        row("catalog version", "web B @version=2", "web B @version=3", "web pkg_upd B", "B=256");
         row("no-ops", "conf A", "conf, web, put2 C @start=x, rm A 1, rm B -1, rm A 2, clear 1", "", "A=1");
         row("remove", "conf A, web A, conf B, web B", "rm A 0, rm B -1",
             "conf pkg_del A, conf pkg_del B, web pkg_del B, avail pkg_del B", "A=256");
         row("clear all", "conf A, web A, conf B", "clear -1",
             "conf pkg_del A, conf pkg_del B, avail pkg_del B, web pkg_del A, avail pkg_del A", "");
-        row("clear installed", "conf A, web A, conf B", "clear 0", "conf pkg_del A, conf pkg_del B, avail pkg_del B",
-            "A=256");
     }
     void changeEvents()
     {

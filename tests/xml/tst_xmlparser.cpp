@@ -61,62 +61,60 @@ private slots:
         QTest::addColumn<QByteArray>("xml");
         QTest::addColumn<QByteArray>("tag");
         QTest::addColumn<QByteArray>("result");
-        auto row = [](const char* name, const QByteArray& xml, const char* tag, const QByteArray& result) {
+        auto row = [](const char* name, const QByteArray& xml, const QByteArray& result, const char* tag = nullptr) {
             QTest::newRow(name) << xml << QByteArray(tag) << result;
         };
-        row("single element is the result", "<a><b>x</b></a>", nullptr, "a{b{'x'}}");
-        row("declaration keeps the top node", "<?xml version=\"1.0\"?>\n<a/>", nullptr, "#top{?xml[version=1.0] a}");
-        row("tag names the root, any case", "<?xml?><!--c--><plugins><item/></plugins>", "PLUGINS", "plugins{item}");
-        row("tag names the first such child", "<r><i>1</i><i>2</i></r>", "I", "i{'1'}");
-        row("empty tag means none", "<r/>", "", "r");
-        row("tag below the root is not searched", "<?xml?><a><b/></a>", "b", "<empty> !Error: First Tag not found@0:0");
-        row("white space", "<a>  x \n\t y \r\n <b> \n\t\r\n </b></a>", nullptr, "a{'x \n\t y' b}");
-        row("named entities", "<a>x &amp; y &LT;&Gt;&quot;&apos; 1 > 0</a>", nullptr, "a{'x & y <>\"' 1 > 0'}");
-        row("numeric references, trimmed before decoding", "<a> &#32;A&#233;&#8364;&#128512;&#10; </a>", nullptr,
+        row("single element is the result", "<a><b>x</b></a>", "a{b{'x'}}");
+        row("declaration keeps the top node", "<?xml version=\"1.0\"?>\n<a/>", "#top{?xml[version=1.0] a}");
+        row("tag names the root, any case", "<?xml?><!--c--><plugins><item/></plugins>", "plugins{item}", "PLUGINS");
+        row("tag names the first such child", "<r><i>1</i><i>2</i></r>", "i{'1'}", "I");
+        row("empty tag means none", "<r/>", "r", "");
+        row("tag below the root is not searched", "<?xml?><a><b/></a>", "<empty> !Error: First Tag not found@0:0", "b");
+        row("white space", "<a>  x \n\t y \r\n <b> \n\t\r\n </b></a>", "a{'x \n\t y' b}");
+        row("named entities", "<a>x &amp; y &LT;&Gt;&quot;&apos; 1 > 0</a>", "a{'x & y <>\"' 1 > 0'}");
+        row("numeric references, trimmed before decoding", "<a> &#32;A&#233;&#8364;&#128512;&#10; </a>",
             "a{' A\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80\n'}");
-        row("cdata is a clear", "<d>a<![CDATA[ <b>&amp; ]]>c</d>", nullptr, "d{'a' <![CDATA[ <b>&amp; ]]> 'c'}");
-        row("comments between texts join them", "<a>x<!--1--> <!--2--><!--3-->y<!--4-->z</a>", nullptr, "a{'x yz'}");
-        row("other comments stay", "<a><b/><!--c-->t<!--d--> <e/> <!--f-->u</a>", nullptr,
+        row("cdata is a clear", "<d>a<![CDATA[ <b>&amp; ]]>c</d>", "d{'a' <![CDATA[ <b>&amp; ]]> 'c'}");
+        row("comments between texts join them", "<a>x<!--1--> <!--2--><!--3-->y<!--4-->z</a>", "a{'x yz'}");
+        row("other comments stay", "<a><b/><!--c-->t<!--d--> <e/> <!--f-->u</a>",
             "a{b <!--c--> 't' <!--d--> e <!--f--> 'u'}");
-        row("doctype in any case", "<!doctype x >\n<x/>", nullptr, "#top{<!DOCTYPE x > x}");
-        row("pre block in any case", "<a><pre> <b> &x; </PRE><PRE id='1'>t</PRE></a>", nullptr,
+        row("doctype in any case", "<!doctype x >\n<x/>", "#top{<!DOCTYPE x > x}");
+        row("pre block in any case", "<a><pre> <b> &x; </PRE><PRE id='1'>t</PRE></a>",
             "a{<PRE> <b> &x; </PRE> PRE[id=1]{'t'}}");
-        row("attribute forms", "<a x=\"&amp;&#66;&apos;\" y='a>b\nc\"d' z w = \"3\" e=\"\"/>", nullptr,
+        row("attribute forms", "<a x=\"&amp;&#66;&apos;\" y='a>b\nc\"d' z w = \"3\" e=\"\"/>",
             "a[x=&B',y=a>b\nc\"d,z,w=3,e=]");
-        row("end tag closes open children", "<a><b><c>t</A  >tail", nullptr, "#top{a{b{c{'t'}}} 'tail'}");
-        row("declarations have no children", "<?x a?><?y><b/>", nullptr, "#top{?x[a] ?y b}");
-        row("names keep any other byte", "<n:a-b.c\xC3\xA9 x:y=\"1\"/>", nullptr, "n:a-b.c\xC3\xA9[x:y=1]");
-        row("ends inside an element", "<a>\n<b>text", nullptr, "a{b{'text'}} !Warning: Unmatched end tag@2:8");
-        row("text only", "just <!--x-->text", nullptr, "#top{'just text'} !Warning: No XML tag found@1:18");
-        row("empty text", "", nullptr, "<empty> !Error: No XML data@0:0");
-        row("byte-order mark skipped", BOM "<a>x</a>", nullptr, "a{'x'}");
-        row("mark only", BOM, nullptr, "<empty> !Error: No XML data@0:0");
-        row("text ends at NUL", "<a>x</a>\0<b>"_b, nullptr, "a{'x'}");
-        row("end tag of another element", "<ab>\n <b></a>", nullptr, "<empty> !Error: Unmatched end tag@2:5");
-        row("one end tag too many", "<a></a></a>", nullptr, "<empty> !Error: Unmatched end tag@1:8");
-        row("lines end in CR LF", "<a>\r\n<b>\r\n</c>", nullptr, "<empty> !Error: Unmatched end tag@3:1");
-        row("missing end tag name", "<a>\n  </ a>", nullptr, "<empty> !Error: Missing end tag name@2:3");
-        row("missing start tag name", "<a>\n< b/></a>", nullptr, "<empty> !Error: Missing start tag name@2:1");
-        row("entity without semicolon", "<a>\n\tx &amp y</a>", nullptr, "<empty> !Error: Unknown character entity@2:4");
+        row("end tag closes open children", "<a><b><c>t</A  >tail", "#top{a{b{c{'t'}}} 'tail'}");
+        row("declarations have no children", "<?x a?><?y><b/>", "#top{?x[a] ?y b}");
+        row("names keep any other byte", "<n:a-b.c\xC3\xA9 x:y=\"1\"/>", "n:a-b.c\xC3\xA9[x:y=1]");
+        row("ends inside an element", "<a>\n<b>text", "a{b{'text'}} !Warning: Unmatched end tag@2:8");
+        row("text only", "just <!--x-->text", "#top{'just text'} !Warning: No XML tag found@1:18");
+        row("empty text", "", "<empty> !Error: No XML data@0:0");
+        row("byte-order mark skipped", BOM "<a>x</a>", "a{'x'}");
+        row("mark only", BOM, "<empty> !Error: No XML data@0:0");
+        row("text ends at NUL", "<a>x</a>\0<b>"_b, "a{'x'}");
+        row("end tag of another element", "<ab>\n <b></a>", "<empty> !Error: Unmatched end tag@2:5");
+        row("one end tag too many", "<a></a></a>", "<empty> !Error: Unmatched end tag@1:8");
+        row("lines end in CR LF", "<a>\r\n<b>\r\n</c>", "<empty> !Error: Unmatched end tag@3:1");
+        row("missing end tag name", "<a>\n  </ a>", "<empty> !Error: Missing end tag name@2:3");
+        row("missing start tag name", "<a>\n< b/></a>", "<empty> !Error: Missing start tag name@2:1");
+        row("entity without semicolon", "<a>\n\tx &amp y</a>", "<empty> !Error: Unknown character entity@2:4");
         // Zero, too big, overflowing, a surrogate, hexadecimal, no semicolon.
         for (const char* ref : {"&#0;", "&#1114112;", "&#99999999999999999999;", "&#55296;", "&#x41;", "&#65 "})
-            row(ref, "<a>" + QByteArray(ref) + "</a>", nullptr, "<empty> !Error: Unknown character entity@1:4");
-        row("entity in attribute, column in bytes", "<a\n \xC3\xA9='&bogus;'/>", nullptr,
-            "<empty> !Error: Unknown character entity@2:6");
-        row("open cdata", "<a><![CDATA[abc", nullptr, "<empty> !Error: Unmatched clear tag end@1:4");
-        row("open comment after text", "<a>\nt <!-- x", nullptr, "<empty> !Error: Unmatched clear tag end@2:3");
-        row("open pre block", "<a><PRE>x</PR", nullptr, "<empty> !Error: Unmatched clear tag end@1:4");
-        row("unknown markup", "<!ELEMENT x>", nullptr, "<empty> !Error: Unexpected token found@1:1");
-        row("unquoted value", "<a b=c/>", nullptr, "<empty> !Error: Unexpected token found@1:6");
-        row("open value", "<a b=\"c/>", nullptr, "<empty> !Error: Unexpected token found@1:10");
-        row("start tag cut", "<r><a x", nullptr, "<empty> !Error: Unexpected token found@1:8");
-        row("question mark closes no element", "<a?>", nullptr, "<empty> !Error: Unexpected token found@1:3");
-        row("end tag cut", "<a>x</a", nullptr, "<empty> !Error: Unexpected token found@1:8");
+            row(ref, "<a>" + QByteArray(ref) + "</a>", "<empty> !Error: Unknown character entity@1:4");
+        row("column in bytes", "<a\n \xC3\xA9='&bogus;'/>", "<empty> !Error: Unknown character entity@2:6");
+        row("open cdata", "<a><![CDATA[abc", "<empty> !Error: Unmatched clear tag end@1:4");
+        row("open comment after text", "<a>\nt <!-- x", "<empty> !Error: Unmatched clear tag end@2:3");
+        row("open pre block", "<a><PRE>x</PR", "<empty> !Error: Unmatched clear tag end@1:4");
+        row("unknown markup", "<!ELEMENT x>", "<empty> !Error: Unexpected token found@1:1");
+        row("unquoted value", "<a b=c/>", "<empty> !Error: Unexpected token found@1:6");
+        row("open value", "<a b=\"c/>", "<empty> !Error: Unexpected token found@1:10");
+        row("start tag cut", "<r><a x", "<empty> !Error: Unexpected token found@1:8");
+        row("question mark closes no element", "<a?>", "<empty> !Error: Unexpected token found@1:3");
+        row("end tag cut", "<a>x</a", "<empty> !Error: Unexpected token found@1:8");
         const QByteArray big(1 << 20, 'x'); // a file this big is read another way
-        row("big file", BOM "<a>"_b + big + "</a>", nullptr, "a{'" + big + "'}");
+        row("big file", BOM "<a>"_b + big + "</a>", "a{'" + big + "'}");
     }
-    // Each text is read from a file and, unless it starts with a byte-order
-    // mark (only files may), from a string: both give the same outcome.
+    // Each text is read from a file and, unless it starts with a byte-order mark (only files may), also from a string.
     void parse()
     {
         QFETCH(QByteArray, xml);
@@ -148,7 +146,6 @@ private slots:
         QVERIFY(r.isAttributeSet("b") && r.isAttributeSet("FLAG") && !r.isAttributeSet("c"));
         QCOMPARE(QByteArray(r.getAttribute("A")) + r.getAttribute("a", -1), "13"_b);
         QVERIFY(!r.getAttribute("a", 2) && !r.getAttribute("flag"));
-        QCOMPARE(r.getChildNode("c").getClear(1).value, "c2");
         QCOMPARE(r.getChildNode("c").getContent(2).index, -1);
         // Every getter on the empty node answers "nothing".
         XMLNode e = XMLNode::emptyNode;
@@ -167,9 +164,7 @@ private slots:
             (added = doc.addChild("x")).addChild("y").updateText("deep");
         }
         QCOMPARE(dump(child), "a{b{'x'} 'new'}"_b);
-        XMLNode b = std::exchange(child, XMLNode()).getChildNode(0), moved = std::move(b);
-        QCOMPARE(dump(b) + dump(moved), "<empty>b{'x'}"_b);
-        moved = XMLNode(); // the last handle into the parsed document
+        child = XMLNode(); // the last handle into the parsed document
         QCOMPARE(dump(added), "x{y{'deep'}}"_b);
     }
 
@@ -207,24 +202,20 @@ private slots:
         QTest::addColumn<QByteArray>("encoding");
         QTest::addColumn<int>("format");
         QTest::addColumn<QByteArray>("written");
-        auto row = [](const char* name, const char* xml, const char* encoding, int format, const char* written) {
-            QTest::newRow(name) << QByteArray(xml) << QByteArray(encoding) << format << QByteArray(written);
+        auto row = [](const char* name, const char* xml, const char* out, int format = 1, const char* enc = nullptr) {
+            QTest::newRow(name) << QByteArray(xml) << QByteArray(enc) << format << QByteArray(out);
         };
-        row("escapes", "<a x=\"1&amp;&quot;\" y><b>t&lt;&gt;&apos;</b><c></c></a>", nullptr, 1,
+        row("escapes", "<a x=\"1&amp;&quot;\" y><b>t&lt;&gt;&apos;</b><c></c></a>",
             UTF8_HEAD "<a x=\"1&amp;&quot;\" y>\n\t<b>t&lt;&gt;&apos;</b>\n\t<c/>\n</a>\n");
-        row("declaration first", "<?xml version=\"1.0\"?><a/>", nullptr, 1, BOM "<?xml version=\"1.0\"?>\n<a/>\n");
-        row("declaration alone", "<?xml version=\"1.0\"?>", nullptr, 1, BOM "<?xml version=\"1.0\"?>\n");
-        row("top without a declaration", "<!DOCTYPE a><a/>", nullptr, 1, UTF8_HEAD "<!DOCTYPE a>\n<a/>\n");
-        row("mixed content", "<a>t<b><c>u</c></b>v<![CDATA[ w ]]></a>", nullptr, 1,
+        row("declaration first", "<?xml version=\"1.0\"?><a/>", BOM "<?xml version=\"1.0\"?>\n<a/>\n");
+        row("top without a declaration", "<!DOCTYPE a><a/>", UTF8_HEAD "<!DOCTYPE a>\n<a/>\n");
+        row("mixed content", "<a>t<b><c>u</c></b>v<![CDATA[ w ]]></a>",
             UTF8_HEAD "<a>\n\tt\n\t<b>\n\t\t<c>u</c>\n\t</b>\n\tv\n\t<![CDATA[ w ]]>\n</a>\n");
-        row("clears inline", "<a><!--x-->y</a>", nullptr, 1, UTF8_HEAD "<a><!--x-->y</a>\n");
-        row("edge white space as references", "<a>&#32;x&#9;y&#10;</a>", nullptr, 1,
-            UTF8_HEAD "<a>&#32;x\ty&#10;</a>\n");
-        row("explicit utf-8", "<a/>", "UTF-8", 1, UTF8_HEAD "<a/>\n");
-        row("other encoding", "<a/>", "ISO-8859-1", 1, "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n<a/>\n");
+        row("clears inline", "<a><!--x-->y</a>", UTF8_HEAD "<a><!--x-->y</a>\n");
+        row("edge white space as references", "<a>&#32;x&#9;y&#10;</a>", UTF8_HEAD "<a>&#32;x\ty&#10;</a>\n");
+        row("other encoding", "<a/>", "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n<a/>\n", 1, "ISO-8859-1");
         // A bare PRE element keeps a blank so that it does not read back as a verbatim block.
-        row("no layout", "<a>\n <b>x</b>\n <c/>\n<PRE >y</PRE></a>", nullptr, 0,
-            UTF8_HEAD "<a><b>x</b><c/><PRE >y</PRE></a>");
+        row("flat", "<a>\n <b>x</b>\n <c/>\n<PRE >y</PRE></a>", UTF8_HEAD "<a><b>x</b><c/><PRE >y</PRE></a>", 0);
     }
     void write()
     {

@@ -1,7 +1,6 @@
-// Arbitrary bytes for both INI readers. fuzz_ini_parser, the lenient one,
-// reads them from a real file: what it saves reads back to the same file, and
-// a value set sticks. fuzz_ini_filebase (FUZZ_FILEBASE), the strict one, may
-// fail only with std::logic_error; what decodes encodes and decodes back alike.
+// Arbitrary bytes for both INI readers. fuzz_ini_parser, the lenient one, reads them from a real file: what it saves
+// reads back to the same file, and a value set sticks. fuzz_ini_filebase (FUZZ_FILEBASE), the strict one, may fail
+// only with std::logic_error; what decodes encodes and decodes back alike.
 #include "util/IniFileBase.h"
 #include "util/IniParser.h"
 
@@ -38,8 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (ini.ParseFile(in) != 0 || !ini.getSessionNameByIndex(ini.getSessionCount()).empty() || ini.Save(a) != 0
         || again.ParseFile(a) != 0 || again.Save(b) != 0)
         __builtin_trap();
-    // A carriage return cuts a line only once per reading, so only files
-    // without one are bound to read back unchanged.
+    // A carriage return cuts a line only once per reading: only files without one must read back unchanged.
     if (input.find('\r') == std::string::npos
         && (again.getSessionCount() != ini.getSessionCount() || slurp(a) != slurp(b)))
         __builtin_trap();

@@ -1,9 +1,7 @@
-// The package readers on hostile input, under the same rules for both: a
-// reader leaves the other side alone, reading the same input again is silent,
-// and the words match the record maps (a broken rule aborts). The input of
-// fuzz_bentoconf: the package configuration, a line "----", then the descriptor
-// that every package folder of the seeds ("/a", "/a/b", "/vm/m", "/vm/n") holds;
-// of fuzz_bentocatalog (FUZZ_CATALOG): the catalog, whose icons are dropped again.
+// The package readers on hostile input, under the same rules for both: a reader leaves the other side alone, reading
+// the same input again is silent, and the words match the record maps (a broken rule aborts). The input of
+// fuzz_bentoconf: the package configuration, a line "----", then the descriptor that every package folder of the seeds
+// ("/a", "/a/b", "/vm/m", "/vm/n") holds; of fuzz_bentocatalog (FUZZ_CATALOG): the catalog, whose icons are dropped.
 #include "packages/DownloadManager.h"
 #include "packages/bentoconf.h"
 

@@ -1,6 +1,5 @@
-// Parses arbitrary bytes as a file, writes the tree out and reads it back:
-// the output must parse without error and write the same bytes again, also
-// after a change to the tree.
+// Parses arbitrary bytes as a file, writes the tree out and reads it back: the output must parse without error and
+// write the same bytes again, also after a change to the tree.
 #include "util/xmlParser.h"
 
 #include <cstdint>
