@@ -35,10 +35,9 @@ CommandResult_s RecordingRunner::record_(const Call_s& call)
 {
     QMutexLocker lock(&m_mutex);
     m_calls.append(call);
-    for (const Rule_s& rule : m_rules) {
-        if (rule.pattern.match(call.line()).hasMatch())
-            return rule.result;
-    }
+    for (const auto& [pattern, result] : m_rules)
+        if (pattern.match(call.line()).hasMatch())
+            return result;
     return {.started = true, .exitCode = 0, .out = {}, .err = {}};
 }
 

@@ -40,14 +40,10 @@ public:
         const QString& program, const QStringList& args, const QString& workingDirectory = QString()) override;
 
 private:
-    struct Rule_s {
-        QRegularExpression pattern;
-        CommandResult_s result;
-    };
     CommandResult_s record_(const Call_s& call);
 
     mutable QMutex m_mutex;
     QList<Call_s> m_calls;
-    QList<Rule_s> m_rules;
+    QList<std::pair<QRegularExpression, CommandResult_s>> m_rules; // pattern, answer
     CommandRunner* m_previous = nullptr;
 };
