@@ -1,16 +1,18 @@
 #pragma once
 
+// What the IR capture suites share: standard error captured, a clock set by hand, the keys typed.
+#include "ScratchSysroot.h"
 #include "lirc/irClock.h"
+#include "lirc/uinputSink.h"
 
-#include <QByteArray>
-#include <QFile>
-#include <QList>
+#include <QDir>
 #include <QTemporaryFile>
+#include <QTest>
 
 #include <algorithm>
-#include <cstdio>
 #include <cstring>
 
+#include <fcntl.h>
 #include <linux/input.h>
 #include <unistd.h>
 

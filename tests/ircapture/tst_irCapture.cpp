@@ -1,21 +1,16 @@
 // The capture thread with a FIFO or a socket as the receiver, the assembled pipeline with the tools'
 // encoder as the remote, the simulator's button, and capture, learning and table changes at once.
-#include "ScratchSysroot.h"
 #include "appliance/Appliance.h"
 #include "irDecoderSet.h"
 #include "irFrameEncoder.h"
 #include "irTestSupport.h"
 #include "lirc/irPipeline.h"
-#include "lirc/uinputSink.h"
 
-#include <QDir>
 #include <QElapsedTimer>
-#include <QTest>
 
 #include <atomic>
 #include <thread>
 
-#include <fcntl.h>
 #include <spawn.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -262,15 +257,6 @@ private slots:
         m_tables[0].setMapping(codes[0], KEY_UP);
         assemble(false);
         std::atomic<bool> done {false};
-        std::thread remote([&] {
-            std::vector<unsigned int> s;
-            for (int i = 0; !done; ++i, s.clear()) {
-                IrFrameEncoder().encode("nec", codes[i % 4], IrFrameEncoder::DefaultBits, 1, s);
-                if (::write(m_writer, s.data(), s.size() * sizeof s[0]) < 0)
-                    break;
-                std::this_thread::sleep_for(std::chrono::milliseconds(5));
-            }
-        });
         QList<quint64> learned;
         std::thread learner([&] {
             while (!done) {
@@ -285,13 +271,16 @@ private slots:
         m_tables[1].loadRcMapTable(m_root->path("/slot2.conf").toStdString()); // a file to write back
         QElapsedTimer t;
         t.start();
+        // The remote presses one button after another while the keys change under it.
         for (int i = 0; t.elapsed() < 1500; ++i) {
             m_tables[1].setMapping(codes[i % 4], keys[i % 4]);
             if (i % 16 == 15)
                 m_tables[1].clear();
+            std::vector<unsigned int> frame;
+            IrFrameEncoder().encode("nec", codes[i % 4], IrFrameEncoder::DefaultBits, 1, frame);
+            feed(frame);
         }
         done = true;
-        remote.join();
         learner.join();
         const QList<int> typed = typedKeys(m_keys);
         QVERIFY(!learned.isEmpty() && !typed.isEmpty());

@@ -1,15 +1,9 @@
 // Key tables (file format, learning's write-back) and the virtual keyboard
 // sink: lookup order, debounce, colour diversion, set-up failures.
-#include "ScratchSysroot.h"
 #include "irTestSupport.h"
 #include "lirc/rcMapTable.h"
-#include "lirc/uinputSink.h"
 
-#include <QDir>
 #include <QRegularExpression>
-#include <QTest>
-
-#include <fcntl.h>
 
 using Entries = std::vector<RcMapTable::Entry_s>;
 using Press = QPair<int, quint64>; // milliseconds, scan code

@@ -56,15 +56,6 @@ Samples nec(quint64 code, int count = 32, int end = 40000) { return pd(9000, 450
 const Samples necRepeat = seq({9000, -2250, 560, -96200});
 Samples sharp(quint32 frameBits, int count = 15) { return pd(0, 0, frameBits, count, 320, 680, 1680, 0); }
 
-// All frame bits, the last one included; the bits sit in the pulses.
-Samples sony(quint64 frameBits, int count)
-{
-    Samples out = seq({2400, -600});
-    for (int i = count - 1; i >= 0; --i)
-        out += seq({(frameBits >> i) & 1 ? 1200 : 600, -(i ? 600 : 20000)});
-    return out;
-}
-
 // RC6 6A in 400 µs halves; runs of one level merge, a last low half into the end.
 Samples mce(quint64 data, int count, int end = 12000)
 {
@@ -170,9 +161,12 @@ private slots:
         row("pause before repeat burst", nec(0x20DF10EF) + necRepeat, n, {}, 68, 120000);
 
         const QStringList s = lines("sonySIRC", 0x495);
-        row("sony 13 bits: nothing", sony(0x1FFF, 13), {});
+        // A 15-bit frame without two of its bits.
+        const Samples sony15 = press("sonySIRC", 0x1FFF, 0, 15);
+        row("sony 13 bits: nothing", sony15.mid(0, 2) + sony15.mid(6), {});
         // A pause resets the process-wide bit count along with the frame.
-        row("sony frame after abandoned one", sony(0x495 << 1, 12).mid(0, 6) + sony(0x495 << 1, 12), s, {}, 6, 150000);
+        const Samples sony = press("sonySIRC", 0x495);
+        row("sony frame after abandoned one", sony.mid(0, 6) + sony, s, {}, 6, 150000);
 
         row("sharp", sharp(0x1234 << 2 | 2), lines("sharp", 0x1234));
         row("sharp expansion 0", sharp(0x1234 << 2 | 0), {});
