@@ -1,22 +1,50 @@
-// The IR daemon client against a server of the test's own on the daemon's socket in a scratch
-// sysroot; the real daemon's lines reach it in the simulator's end-to-end flows.
+// The IR daemon client against LIRC's own lircd (on a socket in a scratch sysroot, lines sent with
+// "irsend SIMULATE"), and against a server of the test's own for what lircd will not send.
 #include "ScratchSysroot.h"
 #include "lirc/LircInput.h"
 
 #include <QDir>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QProcess>
 #include <QSignalSpy>
 #include <QTest>
+#include <QUdpSocket>
 
 class TstLircInput : public QObject
 {
     Q_OBJECT
 
     std::unique_ptr<ScratchSysroot> m_root;
+    std::unique_ptr<QProcess> m_daemon;
     std::unique_ptr<LircInput> m_input;
     std::unique_ptr<QSignalSpy> m_spy;
 
+    void startDaemon()
+    {
+        const QString etc = m_root->path("/etc/lirc");
+        QVERIFY(m_root->write("/etc/lirc/lirc_options.conf", "[lircd]\n"));
+        QVERIFY(m_root->write("/etc/lirc/lircd.conf",
+            "begin remote\n name testremote\n bits 16\n flags SPACE_ENC\n header 9000 4500\n one 560 1690\n"
+            " zero 560 560\n gap 108000\n begin codes\n  KEY_LEFT 0x1\n end codes\nend remote\n"));
+        QUdpSocket probe; // a free port for the daemon's UDP driver
+        QVERIFY(probe.bind(QHostAddress::LocalHost, 0));
+        m_daemon = std::make_unique<QProcess>();
+        m_daemon->start("lircd",
+            {"--nodaemon", "--options-file=" + etc + "/lirc_options.conf", "--driver=udp",
+                "--device=" + QString::number(probe.localPort()), "--output=" + m_root->path("/dev/lircd"),
+                "--pidfile=" + etc + "/lircd.pid", "--logfile=" + etc + "/lircd.log", "--allow-simulate",
+                etc + "/lircd.conf"});
+        QVERIFY2(m_daemon->waitForStarted(), "lircd (Debian package lirc) is needed");
+    }
+    // The line lircd broadcasts for the button, empty when irsend failed.
+    QString press(const QString& button)
+    {
+        const QString line = "0000000000000001 00 " + button + " testremote";
+        QProcess irsend;
+        irsend.start("irsend", {"-d", m_root->path("/dev/lircd"), "SIMULATE", line});
+        return irsend.waitForFinished(5000) && irsend.exitCode() == 0 ? line + '\n' : QString();
+    }
     QStringList lines() const
     {
         QStringList out;
@@ -39,28 +67,31 @@ private slots:
     {
         m_spy.reset();
         m_input.reset();
+        if (m_daemon) {
+            m_daemon->terminate();
+            m_daemon->waitForFinished(5000);
+            m_daemon.reset();
+        }
     }
 
     void daemonStartsLateAndRestarts()
     {
+        QCOMPARE(m_input->reconnectInterval(), 10000);
         m_input->setReconnectInterval(200);
         m_input->start();
         QTest::qWait(500);
         QVERIFY(!m_input->isConnected());
-        QLocalServer server;
-        QStringList sent;
-        for (const char* line : {"1 00 KEY_LEFT r\n", "1 00 KEY_UP r\n"}) {
-            QVERIFY(server.listen(m_root->path("/dev/lircd")));
-            QTRY_VERIFY(m_input->isConnected() && server.hasPendingConnections());
-            QLocalSocket* daemon = server.nextPendingConnection();
-            daemon->write(line);
-            sent << line;
-            QTRY_COMPARE(lines(), sent);
-            // The daemon goes away: its socket closes and its file is gone.
-            daemon->abort();
-            server.close();
-            QTRY_VERIFY(!m_input->isConnected());
-        }
+        startDaemon();
+        QTRY_VERIFY(m_input->isConnected());
+        QStringList sent {press("KEY_LEFT"), press("KEY_RIGHT")};
+        QTRY_COMPARE(lines(), sent);
+        m_daemon->terminate();
+        QVERIFY(m_daemon->waitForFinished(5000));
+        QTRY_VERIFY(!m_input->isConnected());
+        startDaemon();
+        QTRY_VERIFY(m_input->isConnected());
+        sent << press("KEY_UP");
+        QTRY_COMPARE(lines(), sent);
     }
 
     void piecesAndBursts_data()
