@@ -40,8 +40,8 @@ struct Home_s : Appliance_s {
     QByteArray conf(const QString& packages) const
     {
         QByteArray text(packages.contains("T:") ? "[Tandem]\nEnable = TRUE\n" : "");
-        for (const QString& spec : packages.split(' ', Qt::SkipEmptyParts)) {
-            const QStringList p = spec.split(':');
+        for (const QString& package : packages.split(' ', Qt::SkipEmptyParts)) {
+            const QStringList p = package.split(':');
             const QString dir = "/apps/" + p[0], on = p.value(1) == "d" ? "FALSE" : "TRUE";
             text += ("[" + p[0] + "]\nClass = Tellora\nInstall_Path = " + dir + "\nEnable = " + on + "\n").toUtf8();
             root.write(dir + "/run.sh", {});
