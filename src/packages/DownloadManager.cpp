@@ -95,10 +95,7 @@ bool DownloadManager::getDownloadStatus(dlresult_st& result) const
 {
     if (!m_reply)
         return false;
-    result.task = m_current;
-    result.bytesReceived = m_received;
-    result.bytesTotal = m_total;
-    result.elapsedMs = qint32(m_timer.elapsed());
+    fillRunning_(result);
     return true;
 }
 
@@ -116,13 +113,19 @@ void DownloadManager::setAuth(QString user, QString password)
     m_password = password;
 }
 
-dlresult_st DownloadManager::currentResult_() const
+// The running transfer's task, counts and time; status and error text stay as they are.
+void DownloadManager::fillRunning_(dlresult_st& r) const
 {
-    dlresult_st r;
     r.task = m_current;
     r.bytesReceived = m_received;
     r.bytesTotal = m_total;
     r.elapsedMs = qint32(m_timer.elapsed());
+}
+
+dlresult_st DownloadManager::currentResult_() const
+{
+    dlresult_st r;
+    fillRunning_(r);
     return r;
 }
 

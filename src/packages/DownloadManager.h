@@ -84,6 +84,7 @@ private:
     template<typename Match> void removeMatching_(Match match);
     void createManager_();
     void drain_();
+    void fillRunning_(dlresult_st& result) const;
     dlresult_st currentResult_() const;
 
     QNetworkAccessManager* m_manager = nullptr;
