@@ -88,26 +88,23 @@ void AggPkgInfo::insertPkg(const PkgInfo_s& pkg, int source)
 
 void AggPkgInfo::removePkg(QString name, int source)
 {
-    if ((source == 0 || source == -1) && m_confPkgs.remove(name)) {
+    // Takes the package off one side; the available list loses it once no side has it.
+    const auto drop = [&](QMap<QString, PkgInfo_s>& pkgs, int bit, Change_ side) {
+        if (!pkgs.remove(name))
+            return;
         int& word = m_availPkgs[name];
-        word &= ~InstalledBit;
+        word &= ~bit;
         const bool gone = word == 0;
         if (gone)
             m_availPkgs.remove(name);
-        notify_(Change_::Conf, kDel, name);
+        notify_(side, kDel, name);
         if (gone)
             notify_(Change_::Avail, kDel, name);
-    }
-    if ((source == 1 || source == -1) && m_webPkgs.remove(name)) {
-        int& word = m_availPkgs[name];
-        word &= ~CatalogBit;
-        const bool gone = word == 0;
-        if (gone)
-            m_availPkgs.remove(name);
-        notify_(Change_::Web, kDel, name);
-        if (gone)
-            notify_(Change_::Avail, kDel, name);
-    }
+    };
+    if (source == 0 || source == -1)
+        drop(m_confPkgs, InstalledBit, Change_::Conf);
+    if (source == 1 || source == -1)
+        drop(m_webPkgs, CatalogBit, Change_::Web);
 }
 
 void AggPkgInfo::clearAggPkgInfo(int source)
