@@ -8,23 +8,27 @@ namespace {
 
 bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f'; }
 
+// The next blank-separated word from position i on (empty at the end).
+std::string_view nextWord(std::string_view text, std::size_t& i)
+{
+    while (i < text.size() && isBlank(text[i]))
+        ++i;
+    const std::size_t start = i;
+    while (i < text.size() && !isBlank(text[i]))
+        ++i;
+    return text.substr(start, i - start);
+}
+
 // Splits at blanks into at most N words; false when there are more.
 template<std::size_t N>
 bool splitWords(std::string_view text, std::array<std::string_view, N>& words, std::size_t& count)
 {
     count = 0;
     std::size_t i = 0;
-    while (i < text.size()) {
-        while (i < text.size() && isBlank(text[i]))
-            ++i;
-        if (i == text.size())
-            break;
-        const std::size_t start = i;
-        while (i < text.size() && !isBlank(text[i]))
-            ++i;
+    for (std::string_view word = nextWord(text, i); !word.empty(); word = nextWord(text, i)) {
         if (count == N)
             return false;
-        words[count++] = text.substr(start, i - start);
+        words[count++] = word;
     }
     return true;
 }
@@ -70,15 +74,7 @@ bool IrTextReader::parseLine(std::string_view line, std::vector<unsigned int>& s
     const std::size_t before = samples.size();
     bool lastWasPulse = m_lastWasPulse;
     std::size_t i = 0;
-    while (i < line.size()) {
-        while (i < line.size() && isBlank(line[i]))
-            ++i;
-        if (i == line.size())
-            break;
-        const std::size_t start = i;
-        while (i < line.size() && !isBlank(line[i]))
-            ++i;
-        std::string_view word = line.substr(start, i - start);
+    for (std::string_view word = nextWord(line, i); !word.empty(); word = nextWord(line, i)) {
         bool pulse = !lastWasPulse;
         if (word.front() == '+' || word.front() == '-') {
             pulse = word.front() == '+';
