@@ -192,9 +192,8 @@ private slots:
         row("mce v3 short end", mce(0x16, 5), m, "3.9");
         row("mce v4 short end", mce(0x16, 5), {}, "4");
 
-        // Windows whose edges are computed or overlap another window: the edges decode, 1 µs
-        // beyond does not (or decodes another bit where the neighbour takes over). hi 0: a window
-        // open at the top; index -1: the last sample.
+        // Each window: its edges decode, 1 µs beyond does not (or decodes another bit where a
+        // neighbouring window takes over). hi 0: a window open at the top; index -1: the last sample.
         struct Window_s {
             const char* name;
             int index;
@@ -215,17 +214,29 @@ private slots:
                 }
         };
         edges("nec", nec(0x20DF10EF) + necRepeat, n + n,
-            {{"end space", 67, 25001, 49999}, {"v4 end space", 67, 33681, 58679, {}, {}, "4.0"},
+            {{"header pulse", 0, 8501, 9499}, {"header space", 1, 4001, 4999}, {"0 space", 3, 361, 759},
+                {"1 space", 7, 1391, 1989}, {"end space", 67, 25001, 49999},
+                {"v4 end space", 67, 33681, 58679, {}, {}, "4.0"}, {"repeat space", 69, 2051, 2449, n, n},
                 {"repeat end", 71, 94801, 98799, n, n}});
-        // A 1 space, the second bit; below its window a space reads as a 0 bit.
+        // First bits 1, 0.
+        edges("sony", press("sonySIRC", 0x495), s,
+            {{"header", 0, 2201, 2599}, {"1 pulse", 2, 1001, 1399}, {"0 pulse", 4, 401, 799}});
+        edges("sharp", sharp(0x1234 << 2 | 2), lines("sharp", 0x1234),
+            {{"pulse", 0, 221, 419}, {"1 space", 1, 1481, 1879}, {"0 space", 3, 581, 779}});
+        // First bits 0, 1; below the 1 space's window a space reads as a 0 bit.
         edges("kaseikyo", pd(3200, 1600, 0x40040100BCBD, 48, 400, 400, 1200, 75000), lines("kaseikyo", 0x40040100BCBD),
-            {{"1 space", 5, 600, 1500, lines("kaseikyo", 0x00040100BCBD)}, {"end", -1, 68001, 0}});
-        // The header's space shares the header pulse's window.
+            {{"header", 0, 2801, 3599}, {"header space", 1, 1501, 1999},
+                {"0 space", 3, 301, 599, {}, lines("kaseikyo", 0xC0040100BCBD)},
+                {"1 space", 5, 600, 1500, lines("kaseikyo", 0x00040100BCBD)}, {"end", -1, 68001, 0}});
+        // Bits 1, 1, 1, 0; the header's space shares the header pulse's window.
         edges("samsung", pd(4500, 4500, 0xE0E040BF, 32, 500, 500, 1500, 50000), lines("samsung", 0xE0E040BF),
-            {{"header space", 1, 4001, 4999}, {"1 space", 3, 750, 2499, lines("samsung", 0x60E040BF)},
-                {"end", -1, 46501, 0}});
+            {{"header", 0, 4001, 4999}, {"header space", 1, 4001, 4999},
+                {"1 space", 3, 750, 2499, lines("samsung", 0x60E040BF)},
+                {"0 space", 9, 376, 749, {}, lines("samsung", 0xF0E040BF)}, {"end", -1, 46501, 0}});
         // The leader space spans two windows with the end's between them.
-        edges("mce", mce(0x16, 5), m, {{"leader space", 1, 651, 999}, {"end", 17, 10001, 13999}});
+        edges("mce", mce(0x16, 5), m,
+            {{"leader", 0, 1901, 2899}, {"leader space", 1, 651, 999}, {"half bit", 2, 301, 649},
+                {"trailer mark", 10, 1001, 1449}, {"end", 17, 10001, 13999}});
         edges("mce", mce(0x16, 5, 69600), m, {{"v4 end", 17, 67601, 71599, {}, {}, "4"}});
     }
 
