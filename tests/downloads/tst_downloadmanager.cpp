@@ -24,7 +24,7 @@ class TstDownloadManager : public QObject
     // The HTTP server, one request per connection. /files/NAME serves m_files[NAME]; /auth/NAME the same behind
     // Basic credentials; /drop/NAME announces the whole file, sends half and hangs up; /stall/NAME announces 1 MB
     // and sends 3000 bytes, the last 2000 after 600 ms: the network layer drops progress signals closer than 100 ms
-    // to the one before, so the last piece must come well after the first even on a loaded machine.
+    // to the one before, so the last piece must come well after the first even on a loaded machine; else 404.
     void serve(QTcpSocket* socket)
     {
         const QByteArray head = socket->peek(8192);
@@ -43,6 +43,8 @@ class TstDownloadManager : public QObject
             data = body.left(length / 2);
         else if (kind == "stall")
             data = QByteArray(1000, 's'), length = 1 << 20;
+        else if ((kind != "files" && kind != "auth") || !m_files.contains(name))
+            status = "404 Not Found", data = "none", length = 4;
         socket->write("HTTP/1.1 " + status + "\r\nConnection: close\r\nContent-Length: " + QByteArray::number(length)
             + "\r\n\r\n" + data);
         if (kind != "stall")
@@ -81,6 +83,7 @@ private slots:
         QTest::addColumn<int>("requests");
         const int cancel = QNetworkReply::OperationCanceledError;
         QTest::newRow("success") << "/files/pkg.bin" << QString() << 0 << 1;
+        QTest::newRow("not found") << "/x/pkg.bin" << QString() << int(QNetworkReply::ContentNotFoundError) << 1;
         QTest::newRow("refused") << "/files/pkg.bin" << QString() << int(QNetworkReply::ConnectionRefusedError) << 0;
         QTest::newRow("dropped") << "/drop/pkg.bin" << QString() << int(QNetworkReply::RemoteHostClosedError) << 1;
         // Credentials go only to a server that asks, twice: the third request is aborted.
@@ -129,6 +132,7 @@ private slots:
         QTest::newRow("address of queued") << QString("url") << "/stall/s2" << all.mid(0, 3);
         QTest::newRow("tag") << QString("tag") << "BENTO.ICON" << Finished {all[0], all[2], all[3]};
         QTest::newRow("tag in other case") << QString("tag") << "bento.icon" << all;
+        QTest::newRow("folder of running") << QString("dir") << "/d" << Finished {all[0], all[2], all[3]};
         QTest::newRow("folder of queued") << QString("dir") << "/d2" << all.mid(0, 2);
         // Going away mid-transfer leaves no temporary file and says nothing.
         QTest::newRow("manager deleted") << QString("delete") << QString() << Finished {};

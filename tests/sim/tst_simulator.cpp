@@ -1,6 +1,8 @@
 // The stand-ins the product talks to in every flow test behave as the appliance's programs do.
 #include "ScratchSysroot.h"
+#include "appliance/Appliance.h"
 #include "appliance/ApplianceCommands.h"
+#include "packages/BentoInstaller.h"
 
 #include <QtTest>
 
@@ -37,6 +39,66 @@ private slots:
             "sudo /opt/bin/privrun hal_app --check_ir_support|/opt/bin/privrun hal_app "
             "--check_ir_support|hal_app --check_ir_support|sudo /opt/bin/privrun hal_app "
             "--check_ec_support|/opt/bin/privrun hal_app --check_ec_support|hal_app --check_ec_support");
+    }
+
+    void setcfgEditsOneKey_data()
+    {
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<QString>("section");
+        QTest::addColumn<QByteArray>("after");
+        QTest::newRow("replace") << QByteArray("[A]\nK = 0\n[B]\nK = 0\n") << "B"
+                                 << QByteArray("[A]\nK = 0\n[B]\nK = 1\n");
+        QTest::newRow("in a section") << QByteArray("[A]\nx = 1\n\n[B]\n") << "A"
+                                      << QByteArray("[A]\nx = 1\nK = 1\n\n[B]\n");
+        QTest::newRow("the last section") << QByteArray("[A]\nx = 1\n") << "A" << QByteArray("[A]\nx = 1\nK = 1\n");
+        QTest::newRow("new section") << QByteArray("[A]\nx = 1\n") << "C" << QByteArray("[A]\nx = 1\n\n[C]\nK = 1\n");
+        QTest::newRow("missing file") << QByteArray() << "C" << QByteArray("[C]\nK = 1\n");
+    }
+    // Through the runner's one-argument form, which carries a whole line.
+    void setcfgEditsOneKey()
+    {
+        QFETCH(QByteArray, before);
+        QFETCH(QString, section);
+        QFETCH(QByteArray, after);
+        QFile::remove(m_root.path("/etc/config/s.conf"));
+        QVERIFY(before.isEmpty() || m_root.write("/etc/config/s.conf", before));
+        const QString line
+            = QStringLiteral("%1/sbin/setcfg %2 K 1 -f %1/etc/config/s.conf").arg(m_root.root(), section);
+        QVERIFY(Appliance::runner().run("sudo", {m_root.path("/opt/bin/privrun"), line}).ok());
+        QCOMPARE(m_root.read("/etc/config/s.conf"), after);
+        QCOMPARE(log().last(), "/sbin/setcfg " + section + " K 1 -f /etc/config/s.conf");
+    }
+
+    // The installer thread drives the package tool: a new package, then an update.
+    void packageTool()
+    {
+#ifdef __SANITIZE_THREAD__
+        QSKIP("ThreadSanitizer cannot follow a process that forks from several threads");
+#endif
+        QByteArray expected = m_root.read("/etc/config/bento.conf");
+        QVERIFY(m_root.write("/sim/settings", "BENTO_STEP_MS=300\n"));
+        QStringList events;
+        BentoInstaller job;
+        connect(&job, &BentoInstaller::downloadProgress, &job, [&](int p) { events << "D" + QString::number(p); });
+        connect(&job, &BentoInstaller::installProgress, &job, [&](int p) { events << "I" + QString::number(p); });
+        connect(&job, &BentoInstaller::finished, &job, [&] { events << "F"; });
+        QCOMPARE(job.Install("Lumen"), 0); // download, then install, each rising, then the end
+        QTRY_COMPARE_WITH_TIMEOUT(events.count("F"), 1, 30000);
+        QList<int> download, install;
+        for (const QString& e : events.mid(0, events.size() - 1))
+            (e[0] == 'D' ? download : install) << e.mid(1).toInt();
+        QVERIFY2(QRegularExpression("^(D\\d+ )+D[1-9]\\d* (I[1-4] )+F$").match(events.join(' ')).hasMatch()
+                && std::is_sorted(download.begin(), download.end()) && std::is_sorted(install.begin(), install.end()),
+            qPrintable(events.join(' ')));
+        QCOMPARE(job.Install("Cinema"), 0); // an update of an installed package
+        QTRY_COMPARE_WITH_TIMEOUT(events.count("F"), 2, 30000);
+        // Exactly those edits, each in its own section, and the new one at the end.
+        expected.replace("Version = 3.2.1", "Version = 3.3.0");
+        expected.replace("Cinema/service.sh\nDate = 2025-02-11", "Cinema/service.sh\nDate = 2025-03-10");
+        expected += "\n[Lumen]\nName = Lumen\nDisplay_Name = Lumen\nVersion = 1.2.0\nAuthor = Brightfield Studio\n"
+                    "Class = Tellora\nInstall_Path = /share/vol1/.tellora/apps/Lumen\n"
+                    "Shell = /share/vol1/.tellora/apps/Lumen/service.sh\nDate = 2025-03-02\nEnable = TRUE\n";
+        QCOMPARE(m_root.read("/etc/config/bento.conf"), expected);
     }
 };
 
