@@ -1,6 +1,7 @@
 # Helpers for the setup steps in setup.d/. Each step runs with SYSROOT (the
 # scratch sysroot), SIM_SRC (this folder) and SIM_STATE ($SYSROOT/sim) set.
 set -euo pipefail
+source "$SIM_SRC/pidfile.sh"
 
 # install_standins AREA: copies standins/AREA/* into the sysroot (the folders
 # below AREA mirror the appliance's paths) and writes the sysroot's path in

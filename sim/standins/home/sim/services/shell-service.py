@@ -17,7 +17,7 @@ server.listen(4)
 def ivo_alive():
     try:
         with open(os.path.join(state, 'ivo.pid')) as f:
-            os.kill(int(f.read().strip()), 0)
+            os.kill(int(f.read().split()[0]), 0)
         return True
     except (OSError, ValueError):
         return False
