@@ -3,9 +3,9 @@
 #include "app/TaskBarHint.h"
 #include "app/TimedRunner.h"
 #include "appliance/Appliance.h"
+#include "appliance/UserSettings.h"
 #include "home/MainMWindow.h"
 #include "home/ScreenScale.h"
-#include "home/UserSettings.h"
 #include "util/xmlParser.h"
 
 #include <QApplication>

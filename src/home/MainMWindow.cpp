@@ -4,11 +4,11 @@
 
 #include "appliance/Appliance.h"
 #include "appliance/ApplianceCommands.h"
+#include "appliance/UserSettings.h"
 #include "home/MultiIconViewV.h"
 #include "home/NetworkAddresses.h"
 #include "home/ScreenScale.h"
 #include "home/TipsScreen.h"
-#include "home/UserSettings.h"
 #include "i18n/LanguageSwitch.h"
 #include "i18n/UiLanguage.h"
 #include "lirc/LircInput.h"

@@ -6,8 +6,8 @@
 
 #include "appliance/Appliance.h"
 #include "appliance/CommandRunner.h"
+#include "appliance/UserSettings.h"
 #include "home/InfoDialog.h"
-#include "home/UserSettings.h"
 #include "i18n/LanguageSwitch.h"
 #include "i18n/UiLanguage.h"
 #include "packages/bentoconf.h"

@@ -7,8 +7,8 @@
 
 #include "appliance/Appliance.h"
 #include "appliance/CommandRunner.h"
+#include "appliance/UserSettings.h"
 #include "home/MultiIconViewV.h"
-#include "home/UserSettings.h"
 #include "packages/bentoconf.h"
 
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "home/UserSettings.h"
+#include "appliance/UserSettings.h"
 
 namespace UserSettings {
 
