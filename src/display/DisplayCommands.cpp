@@ -1,0 +1,33 @@
+#include "display/DisplayCommands.h"
+
+#include "appliance/Appliance.h"
+
+namespace DisplayCmd {
+
+namespace {
+
+QString bash() { return Appliance::path(QStringLiteral("/bin/bash")); }
+QString hotplug() { return Appliance::path(QStringLiteral("/etc/Tellora/init.d/xrandr-hotplug.sh")); }
+
+} // namespace
+
+CommandResult_s applyResolution() { return Appliance::runner().runShell(bash(), hotplug() + QStringLiteral(" -fg")); }
+
+CommandResult_s applyArrangement() { return Appliance::runner().run(hotplug(), {QStringLiteral("-fg")}); }
+
+int primaryOutputX()
+{
+    const QString pipeline = Appliance::path(QStringLiteral("/usr/bin/xrandr"))
+        + QStringLiteral(" | grep primary | sed 's/.*primary//g' | sed 's/+/ /g' | awk '{print $2}'");
+    bool ok = false;
+    const int x = QString::fromUtf8(Appliance::runner().runShell(bash(), pipeline).out).trimmed().toInt(&ok);
+    return ok ? x : 0;
+}
+
+CommandResult_s updateMargins()
+{
+    return Appliance::runner().runShell(
+        bash(), Appliance::path(QStringLiteral("/opt/bin/ivomargin")) + QStringLiteral(" -u"));
+}
+
+} // namespace DisplayCmd

@@ -1,0 +1,202 @@
+#include "display/ScreenConfFile.h"
+
+#include "appliance/Appliance.h"
+#include "util/IniFileBase.h"
+#include "util/IniParser.h"
+
+#include <QFile>
+
+#include <algorithm>
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <stdexcept>
+
+const char* const ScreenConfFile::kPath = "/etc/Tellora/config/screen.conf";
+
+namespace {
+
+std::string bytes(const QString& s) { return s.toStdString(); }
+QString text(const std::string& s) { return QString::fromStdString(s); }
+
+bool equalsIgnoringCase(const QString& a, const char* b)
+{
+    return a.compare(QLatin1String(b), Qt::CaseInsensitive) == 0;
+}
+
+} // namespace
+
+ScreenConfFile::ScreenConfFile(const QString& path)
+    : m_path(path.isEmpty() ? Appliance::path(QString::fromLatin1(kPath)) : path)
+    , m_file(std::make_unique<ini::IniFileBase>())
+{
+}
+
+ScreenConfFile::~ScreenConfFile() = default;
+
+bool ScreenConfFile::load()
+{
+    m_file = std::make_unique<ini::IniFileBase>();
+    m_error.clear();
+    m_undecodable = false;
+    try {
+        if (m_file->load(bytes(m_path)))
+            return true;
+    } catch (const std::logic_error& e) {
+        m_error = QString::fromUtf8(e.what());
+        m_undecodable = true;
+        m_file = std::make_unique<ini::IniFileBase>();
+    }
+    return false;
+}
+
+bool ScreenConfFile::save()
+{
+    if (m_undecodable)
+        return false;
+    const std::string encoded = m_file->encode();
+    QFile out(m_path);
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    const bool written = out.write(encoded.data(), qint64(encoded.size())) == qint64(encoded.size());
+    return out.flush() && written;
+}
+
+QString ScreenConfFile::value(const QString& section, const QString& key, const QString& defaultValue) const
+{
+    const auto it = m_file->find(bytes(section));
+    if (it == m_file->end() || !it->second.has(bytes(key)))
+        return defaultValue;
+    return text(it->second.value(bytes(key)));
+}
+
+void ScreenConfFile::setValue(const QString& section, const QString& key, const QString& value)
+{
+    (*m_file)[bytes(section)].set(bytes(key), bytes(value));
+}
+
+void ScreenConfFile::remove(const QString& section, const QString& key)
+{
+    const auto it = m_file->find(bytes(section));
+    if (it != m_file->end())
+        it->second.erase(bytes(key));
+}
+
+QList<ScreenConfFile::screenInfo_s> ScreenConfFile::connectedScreens() const
+{
+    QList<screenInfo_s> screens;
+    // The map is ordered by section name already: the page's sort order.
+    for (const auto& [name, section] : *m_file) {
+        screenInfo_s s;
+        s.section = text(name);
+        if (!s.section.contains(QLatin1String("Screen")))
+            continue;
+        s.connected = equalsIgnoringCase(text(section.value("Connected")), "True");
+        if (!s.connected)
+            continue;
+        s.name = text(section.value("Name"));
+        s.extendFrom = text(section.value("ExtendFrom"));
+        s.extendMode = text(section.value("ExtendMode"));
+        s.mode = text(section.value("Mode"));
+        s.rate = text(section.value("Rate"));
+        screens.append(s);
+    }
+    return screens;
+}
+
+QString ScreenConfFile::sectionOf(int output) { return QStringLiteral("Screen%1").arg(output + 1); }
+
+void ScreenConfFile::setMode(int output, const QString& mode, const QString& rate)
+{
+    setValue(sectionOf(output), QStringLiteral("Mode"), mode);
+    setValue(sectionOf(output), QStringLiteral("Rate"), rate);
+}
+
+int ScreenConfFile::arrangementOf(const QString& extendMode)
+{
+    if (extendMode.isEmpty())
+        return Duplicate;
+    if (equalsIgnoringCase(extendMode, "right"))
+        return ExtendRight;
+    if (equalsIgnoringCase(extendMode, "left"))
+        return ExtendLeft;
+    return -1;
+}
+
+void ScreenConfFile::setArrangement(Arrangement arrangement, const QList<screenInfo_s>& screens)
+{
+    for (int output = 1; output < kMaxOutputs; ++output) {
+        remove(sectionOf(output), QStringLiteral("ExtendMode"));
+        remove(sectionOf(output), QStringLiteral("ExtendFrom"));
+    }
+    if (arrangement == Duplicate)
+        return;
+    const QString mode = arrangement == ExtendLeft ? QStringLiteral("left") : QStringLiteral("right");
+    for (int output = 1; output < std::min<int>(int(screens.size()), kMaxOutputs); ++output) {
+        setValue(sectionOf(output), QStringLiteral("ExtendFrom"), screens[output - 1].name);
+        setValue(sectionOf(output), QStringLiteral("ExtendMode"), mode);
+    }
+}
+
+bool ScreenConfFile::parseMargin(const QString& text, int* margin)
+{
+    const std::string s = bytes(text);
+    for (int base : {10, 8, 16}) {
+        errno = 0;
+        char* end = nullptr;
+        const long v = std::strtol(s.c_str(), &end, base);
+        if (end != s.c_str() && *end == '\0' && errno != ERANGE && v >= INT_MIN && v <= INT_MAX) {
+            *margin = int(v);
+            return true;
+        }
+    }
+    return false;
+}
+
+int ScreenConfFile::overscanMargin(QString* error) const
+{
+    const auto section = m_file->find("Overscan");
+    if (section == m_file->end() || !section->second.has("Margin"))
+        return 0;
+    int margin = 0;
+    if (!parseMargin(text(section->second.value("Margin")), &margin)) {
+        if (error)
+            *error = QStringLiteral("field is not an int");
+        return 0;
+    }
+    return margin;
+}
+
+void ScreenConfFile::setOverscanMargin(int margin)
+{
+    setValue(QStringLiteral("Overscan"), QStringLiteral("Margin"), QString::number(margin));
+}
+
+bool ScreenConfFile::clearOverscan()
+{
+    const QString t = value(QStringLiteral("OverScan"), QStringLiteral("Margin"));
+    int margin = 0;
+    if (t.isEmpty() || (parseMargin(t, &margin) && margin == 0))
+        return false;
+    setOverscanMargin(0);
+    return true;
+}
+
+QSize ScreenConfFile::modeSize(const QString& path)
+{
+    lumo::IniParser ini;
+    if (ini.ParseFile(bytes(path.isEmpty() ? Appliance::path(QString::fromLatin1(kPath)) : path)) != 0)
+        return QSize(-1, -1);
+    for (size_t i = 0; i < ini.getSessionCount(); ++i) {
+        const std::string section = ini.getSessionNameByIndex(i);
+        if (!text(section).contains(QLatin1String("Screen"), Qt::CaseInsensitive))
+            continue;
+        if (text(ini.Get(section, "Connected", "False")).contains(QLatin1String("False"), Qt::CaseInsensitive))
+            continue;
+        const QStringList parts = text(ini.Get(section, "Mode", "")).split(QLatin1Char('x'));
+        if (parts.size() != 2)
+            continue;
+        return QSize(parts[0].trimmed().toInt(), parts[1].trimmed().toInt());
+    }
+    return QSize(-1, -1);
+}
