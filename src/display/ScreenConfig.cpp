@@ -43,12 +43,11 @@ QList<ScreenConfig::outputConfig_s> ScreenConfig::parse(const QString& text)
         modeLine_s mode;
         mode.name = w.takeFirst();
         for (QString& rate : w) {
-            if (rate == QLatin1String("+")) // the preferred marker written apart
-                continue;
             const qsizetype star = rate.indexOf(QLatin1Char('*'));
             if (star >= 0)
                 rate.remove(star, 1);
-            if (!rate.isEmpty())
+            // The markers written apart from their rate are no rates.
+            if (!rate.isEmpty() && rate != QLatin1String("+"))
                 mode.rates.append(rate);
         }
         current.modes.append(mode);

@@ -65,7 +65,7 @@ private slots:
                            "   1920x1080     60.00*+  50.00    59.94  \n")
                 .arg(kRotations),
             "HDMI-1:1920x1080=60.00+,50.00,59.94");
-        row("preferred marker apart", "HDMI-1 connected\n   1280x720      60.00 +\n   720x480 59.94 *\n",
+        row("markers apart", "HDMI-1 connected\n   1280x720      60.00 +\n   720x480 59.94 * *+\n",
             "HDMI-1:1280x720=60.00;720x480=59.94");
         row("dummy server", kDummyServer, "DUMMY0:1920x1080=60.00+,50.00;3840x2160=30.00;1280x720=50.00,60.00");
         row("outputs between disconnected ones",
