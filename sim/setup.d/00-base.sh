@@ -14,6 +14,9 @@ put_file /sim/settings <<'CONF'
 # Simulator settings (KEY=value). Changes take effect at the next question.
 IR_SUPPORT=no
 EC_SUPPORT=1
+# XRANDR_OUTPUTS=real: the X server's own outputs through the real xrandr;
+# 1 to 5: that many simulated HDMI monitors (XRANDR_NAMES=HDMI- or HDMI-A-).
+XRANDR_OUTPUTS=real
 CONF
 if [ -n "${IVO_SIM_IR:-}" ]; then
     sed -i "s/^IR_SUPPORT=.*/IR_SUPPORT=$IVO_SIM_IR/" "$SIM_STATE/settings"
