@@ -1,0 +1,261 @@
+// The display models against the simulated appliance and the real peers it uses: X.Org's server with the dummy
+// driver and the real xrandr, the layouts of several outputs, the xset stand-in on that server, and the real EDID tools
+// on the simulator's monitors.
+#include "ScratchSysroot.h"
+#include "display/DisplayCommands.h"
+#include "display/DpmsConfig.h"
+#include "display/EDIDInfo.h"
+#include "display/ScreenConfFile.h"
+#include "display/ScreenConfig.h"
+
+#include <QProcess>
+#include <QTest>
+
+namespace {
+
+QString src(const QString& path) { return qEnvironmentVariable("IVO_SOURCE_DIR") + path; }
+
+// Standard output of a program run with the test's environment.
+QString output(const QString& program, const QStringList& args)
+{
+    QProcess p;
+    p.start(program, args);
+    p.waitForFinished(60000);
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+QStringList names(const ScreenConfig& screens)
+{
+    QStringList out;
+    for (const auto& o : screens.outputs())
+        out << o.name;
+    return out;
+}
+
+QString dpms(const DpmsConfig& d)
+{
+    int standby = -9, suspend = -9, off = -9;
+    d.mode(&standby, &suspend, &off);
+    return QStringLiteral("%1 %2 %3 %4").arg(d.enabled()).arg(standby).arg(suspend).arg(off);
+}
+
+const QByteArray kScreenConf = "[Screen1]\nName = HDMI-1\nConnected = True\nMode = 1920x1080\n\n"
+                               "[Screen2]\nName = none\nConnected = False\n";
+
+} // namespace
+
+class TstDisplaySim : public QObject
+{
+    Q_OBJECT
+
+    ScratchSysroot m_root; // the simulator's sysroot, IVO_SYSROOT and HOME
+    QString m_display;
+
+    bool setting(const QByteArray& lines) const { return m_root.write("/sim/settings", lines); }
+    QString xrandrQuery() const { return output(m_root.path("/sim/bin/xrandr"), {"-q"}); }
+    QStringList log() const { return QString::fromUtf8(m_root.read("/sim/commands.log")).split('\n'); }
+
+private slots:
+    void initTestCase()
+    {
+        qputenv("IVO_SIM_ROOT", m_root.root().toLocal8Bit());
+        qputenv("IVO_BIN", (qEnvironmentVariable("IVO_BINARY_DIR") + "/bin/ivo").toLocal8Bit());
+        QCOMPARE(QProcess::execute(src("/sim/ivo-sim"), {"setup"}), 0);
+        qputenv("PATH", (m_root.root() + "/sim/bin:").toLocal8Bit() + qgetenv("PATH"));
+        m_display = output(src("/sim/xorg-dummy"), {"start", m_root.path("/sim/xorg")}).trimmed();
+        QVERIFY2(m_display.startsWith(':'), "X.Org's server with the dummy driver did not start");
+        qputenv("DISPLAY", m_display.toLocal8Bit());
+    }
+    void cleanupTestCase() { QProcess::execute(src("/sim/xorg-dummy"), {"stop", m_root.path("/sim/xorg")}); }
+    void init()
+    {
+        QVERIFY(setting("XRANDR_OUTPUTS=real\n"));
+        QVERIFY(m_root.write(ScreenConfFile::kPath, kScreenConf));
+        QVERIFY(m_root.write("/sim/commands.log", {}));
+    }
+
+    // The real xrandr on the real server: the model reads its modes, and the hot-plug script really changes the
+    // mode after the file says so, and changes it back.
+    void realServer()
+    {
+        ScreenConfig screens;
+        QCOMPARE(names(screens), QStringList {"DUMMY0"});
+        QString mode;
+        QList<QString> rates;
+        QVERIFY(screens.mode(0, mode, rates, 0));
+        QCOMPARE(mode + "@" + rates.join(','), "1920x1080@60.00+,50.00");
+        QStringList tv;
+        for (const auto& m : screens.outputs().value(0).modes)
+            if (m.name == "3840x2160" || m.name == "1280x720")
+                tv << m.name + "@" + m.rates.join(',');
+        QCOMPARE(tv, QStringList({"3840x2160@30.00", "1280x720@60.00,50.00"}));
+
+        for (const auto& [mode, rate, size, current] :
+            {std::tuple {"1280x720", "50.00", QSize(1280, 720), "   1280x720      60.00    50.00* "},
+                {"1920x1080", "60.00+", QSize(1920, 1080), "   1920x1080     60.00*+  50.00  "}}) {
+            ScreenConfFile conf;
+            QVERIFY(conf.load());
+            conf.setMode(0, mode, rate);
+            QVERIFY(conf.save());
+            DisplayCmd::applyResolution();
+            QVERIFY2(xrandrQuery().split('\n').contains(current), qPrintable(xrandrQuery()));
+            QCOMPARE(ScreenConfFile::modeSize(), size);
+            QVERIFY(conf.load());
+            QCOMPARE(conf.value("Screen1", "Name") + conf.value("Screen1", "Connected"), "DUMMY0True");
+        }
+        QCOMPARE(DisplayCmd::primaryOutputX(), 0);
+        QVERIFY(log().contains("xrandr --output DUMMY0 --mode 1280x720 --rate 50.00 --primary"));
+        QVERIFY(log().contains("/etc/Tellora/init.d/xrandr-hotplug.sh -fg"));
+        QVERIFY(log().contains("/usr/bin/xrandr"));
+    }
+
+    void layouts_data()
+    {
+        QTest::addColumn<QByteArray>("settings");
+        QTest::addColumn<int>("arrangement");
+        QTest::addColumn<QStringList>("outputs");
+        QTest::addColumn<int>("primaryX");
+        QTest::addColumn<QString>("screen");
+        const QStringList three {"HDMI-1", "HDMI-2", "HDMI-3"};
+        QTest::newRow("one") << QByteArray("XRANDR_OUTPUTS=1\n") << 0 << QStringList {"HDMI-1"} << 0 << "1920 x 1080";
+        // Main output 1920 wide, the second 1920, the third 3840: left of left of the main one.
+        QTest::newRow("three, extend to left")
+            << QByteArray("XRANDR_OUTPUTS=3\n") << 2 << three << 5760 << "7680 x 2160";
+        QTest::newRow("three, extend to right") << QByteArray("XRANDR_OUTPUTS=3\n") << 1 << three << 0 << "7680 x 2160";
+        QTest::newRow("five, counted from 0")
+            << QByteArray("XRANDR_OUTPUTS=5\nXRANDR_NAMES=HDMI-A-\n") << 0
+            << QStringList {"HDMI-A-0", "HDMI-A-1", "HDMI-A-2", "HDMI-A-3", "HDMI-A-4"} << 0 << "3840 x 2160";
+    }
+    // Simulated layouts: the hot-plug script names the outputs in the file, the model reads them from the stand-in's
+    // query, and the chosen arrangement moves the primary output as the page's pipeline reads it.
+    void layouts()
+    {
+        QFETCH(QByteArray, settings);
+        QFETCH(int, arrangement);
+        QFETCH(QStringList, outputs);
+        QFETCH(int, primaryX);
+        QFETCH(QString, screen);
+        QVERIFY(setting(settings));
+        DisplayCmd::applyArrangement();
+        ScreenConfFile conf;
+        QVERIFY(conf.load());
+        const auto screens = conf.connectedScreens();
+        QStringList named;
+        for (const auto& s : screens)
+            named << s.name;
+        QCOMPARE(named, outputs);
+        QCOMPARE(names(ScreenConfig()), outputs);
+        conf.setArrangement(ScreenConfFile::Arrangement(arrangement), screens);
+        QVERIFY(conf.save());
+        DisplayCmd::applyArrangement();
+        QCOMPARE(DisplayCmd::primaryOutputX(), primaryX);
+        QVERIFY2(xrandrQuery().startsWith("Screen 0: minimum 320 x 200, current " + screen + ","), qPrintable(screen));
+    }
+
+    // The stand-in keeps a mode set by name and rate for its next query, as the real tool's server does.
+    void simulatedModeIsKept()
+    {
+        QVERIFY(setting("XRANDR_OUTPUTS=2\n"));
+        const QString xrandr = m_root.path("/sim/bin/xrandr");
+        QCOMPARE(QProcess::execute(xrandr, {"--output", "HDMI-2", "--mode", "1280x720", "--rate", "50"}), 0);
+        const QStringList query = xrandrQuery().split('\n');
+        QVERIFY(
+            query.contains("HDMI-2 connected 1280x720+0+0 (normal left inverted right x axis y axis) 530mm x 300mm"));
+        QVERIFY(query.contains("   1280x720      60.00    50.00*   59.94  "));
+        QVERIFY(query.contains("   1920x1080     60.00 +  50.00    59.94  "));
+        QCOMPARE(QProcess::execute(xrandr, {"--output", "HDMI-2", "--mode", "3840x2160"}), 1); // not this monitor's
+        QCOMPARE(QProcess::execute(xrandr, {"--output", "HDMI-2", "--off"}), 0);
+        QVERIFY(xrandrQuery().contains("HDMI-2 connected (normal left inverted right x axis y axis)\n"));
+    }
+
+    // Screen blanking on the dummy server through the xset stand-in: its DPMS section in the real tool's answer.
+    void blanking()
+    {
+        QFile::remove(m_root.path("/sim/xset.json"));
+        DpmsConfig d;
+        QCOMPARE(dpms(d), "1 600 600 600");
+        d.setMode(1200, -1, -1);
+        QCOMPARE(dpms(d), "1 1200 1200 1200");
+        const QString q = output("xset", {"q"});
+        QVERIFY2(q.startsWith("Keyboard Control:\n") && q.contains("\nFont Path:\n"), qPrintable(q));
+        QVERIFY(q.endsWith("DPMS (Energy Star):\n  Standby: 1200    Suspend: 1200    Off: 1200\n"
+                           "  DPMS is Enabled\n  Monitor is On\n"));
+        d.setMode(0, -1, -1);
+        QCOMPARE(dpms(d), "0 0 0 0");
+        QVERIFY(output("xset", {"q"}).contains("  timeout:  0    cycle:  600\n")); // the real server's screen saver
+        QVERIFY(m_root.write("/home/admin/.config/Vendra/IVO.conf", "[DPMS]\nStandby=300\nSuspend=100\nOff=200\n"));
+        DpmsConfig().loadPreset();
+        QCOMPARE(dpms(DpmsConfig()), "1 300 300 300");
+        QCOMPARE(QProcess::execute("xset", {"s", "on"}), 0);
+    }
+
+    void monitorNames_data()
+    {
+        QTest::addColumn<QByteArray>("settings");
+        QTest::addColumn<QString>("port");
+        QTest::addColumn<QString>("model");
+        QTest::addColumn<QString>("version"); // as the current edid-decode prints it; empty without a monitor
+        QTest::newRow("main TV") << QByteArray("XRANDR_OUTPUTS=real\n") << "1"
+                                 << "Sofa View 55"
+                                 << "1.4";
+        QTest::newRow("desk monitor") << QByteArray("XRANDR_OUTPUTS=5\n") << "2"
+                                      << "Den Desk 24"
+                                      << "1.3";
+        QTest::newRow("fifth") << QByteArray("XRANDR_OUTPUTS=5\n") << "5"
+                               << "Lobby Wall 65"
+                               << "1.4";
+        QTest::newRow("unplugged") << QByteArray("XRANDR_OUTPUTS=2\n") << "3"
+                                   << ""
+                                   << "";
+        QTest::newRow("no connector") << QByteArray("XRANDR_OUTPUTS=2\n") << "9"
+                                      << ""
+                                      << "";
+    }
+    // The real parse-edid (and edid-decode, on an empty file) on the simulator's monitors; the real edid-decode
+    // finds each block well formed.
+    void monitorNames()
+    {
+        QFETCH(QByteArray, settings);
+        QFETCH(QString, port);
+        QFETCH(QString, model);
+        QFETCH(QString, version);
+        QVERIFY(setting(settings));
+        xrandrQuery(); // the monitors of this layout are plugged in
+        EDIDInfo info;
+        info.init("0", port);
+        QCOMPARE(info.getModelName(), model);
+        QCOMPARE(info.getIdentifier(), model);
+        if (version.isEmpty())
+            return;
+        const QString decoded = output("edid-decode", {m_root.path(EDIDInfo::sysfsPath("0", port))});
+        QVERIFY2(decoded.contains("EDID Structure Version & Revision: " + version + "\n")
+                && decoded.contains("Display Product Name: '" + model + "'\n") && !decoded.contains("Failures:")
+                && !decoded.contains("Warnings:"),
+            qPrintable(decoded));
+    }
+
+    // A monitor without a name in its block: parse-edid prints empty quotes, and no name is made up.
+    void monitorWithoutName()
+    {
+        const QString blob = m_root.path("/tmp/nameless.edid");
+        QCOMPARE(QProcess::execute("python3", {m_root.path("/sim/display/edid.py"), blob, "--no-name"}), 0);
+        EDIDInfo info;
+        info.init(blob);
+        QCOMPARE(info.getIdentifier() + info.getModelName(), "");
+    }
+
+    // The margin tool reads the overscan margin the page wrote.
+    void marginTool()
+    {
+        ScreenConfFile conf;
+        QVERIFY(conf.load());
+        conf.setOverscanMargin(35);
+        QVERIFY(conf.save());
+        DisplayCmd::updateMargins();
+        QCOMPARE(m_root.read("/sim/margin"), "35\n");
+        QCOMPARE(log().value(0), "/opt/bin/ivomargin -u");
+    }
+};
+
+QTEST_GUILESS_MAIN(TstDisplaySim)
+#include "tst_displaysim.moc"

@@ -1,0 +1,95 @@
+// The display models on whatever their tools print, fed through the command runner as each tool's standard output.
+// fuzz_xrandr: "xrandr -q"; every output and mode has a name, no rate word is empty or a marker, and the lookups stay
+// inside the lists. fuzz_xset (FUZZ_XSET): "xset q"; blanking off means no time-outs, none is negative, and without a
+// DPMS section nothing is read. fuzz_edidtext (FUZZ_EDID): parse-edid's and then edid-decode's text; a name is only
+// ever a piece of one line.
+#include "appliance/CommandRunner.h"
+#include "display/DpmsConfig.h"
+#include "display/EDIDInfo.h"
+#include "display/ScreenConfig.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <unistd.h>
+
+namespace {
+
+// Answers every command with the fuzz input.
+class InputRunner : public CommandRunner
+{
+public:
+    QByteArray input;
+    int calls = 0;
+    CommandResult_s run(const QString&, const QStringList&, int) override
+    {
+        ++calls;
+        return {.started = true, .timedOut = false, .exitCode = 0, .out = input, .err = {}};
+    }
+    bool startDetached(const QString&, const QStringList&, const QString&) override { return false; }
+};
+
+void check(bool rule)
+{
+    if (!rule)
+        __builtin_trap();
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    static InputRunner runner;
+    static CommandRunner* installed = Appliance::setRunner(&runner);
+    (void)installed;
+    runner.input = QByteArray(reinterpret_cast<const char*>(data), qsizetype(size));
+    runner.calls = 0;
+    const QString text = QString::fromUtf8(runner.input);
+#if defined(FUZZ_XSET)
+    const DpmsConfig dpms;
+    int standby = -1, suspend = -1, off = -1;
+    dpms.mode(&standby, &suspend, &off);
+    check(standby >= 0 && suspend >= 0 && off >= 0 && (dpms.enabled() == 1 || dpms.enabled() == 0));
+    check(dpms.enabled() == 1 || standby + suspend + off == 0);
+    bool titled = false;
+    for (const QString& line : text.split('\n'))
+        titled = titled || line.startsWith(QLatin1String("DPMS"));
+    check(titled || standby + suspend + off == 0);
+#elif defined(FUZZ_EDID)
+    static const QByteArray file = [] {
+        char path[] = "/tmp/fuzz_edidtext-XXXXXX";
+        const int fd = mkstemp(path);
+        if (fd >= 0)
+            close(fd);
+        return QByteArray(path);
+    }();
+    EDIDInfo info;
+    info.init(QString::fromLocal8Bit(file));
+    check(runner.calls == (text.trimmed().isEmpty() ? 2 : 1));
+    const QStringList lines = text.split('\n');
+    for (const QString& name : {info.getIdentifier(), info.getModelName()}) {
+        bool inLine = name.isEmpty();
+        for (const QString& line : lines)
+            inLine = inLine || line.contains(name);
+        check(inLine);
+    }
+#else
+    const ScreenConfig screens;
+    check(runner.calls == 1 && screens.numOfOutput() == ScreenConfig::parse(text).size());
+    QString name;
+    QList<QString> rates;
+    for (int o = -1; o <= screens.numOfOutput(); ++o) {
+        const auto& output = screens.outputs().value(o);
+        check(o < 0 || o >= screens.numOfOutput() || (!output.name.isEmpty() && !output.name.contains(' ')));
+        check(screens.numOfMode(o) == output.modes.size());
+        for (int m = -1; m <= screens.numOfMode(o); ++m) {
+            const bool inside = m >= 0 && m < screens.numOfMode(o);
+            check(screens.mode(m, name, rates, o) == inside);
+            check(!inside || (!name.isEmpty() && !name.contains(' ')));
+            for (const QString& rate : inside ? rates : QList<QString>())
+                check(!rate.isEmpty() && rate != QLatin1String("+") && !rate.contains(' '));
+        }
+        check(o < 0 || o >= screens.numOfOutput() || screens.getOutputByName(output.name) <= o);
+    }
+#endif
+    return 0;
+}
