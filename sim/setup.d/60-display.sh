@@ -21,7 +21,7 @@ if [ -n "${IVO_SIM_OUTPUTS:-}" ]; then
 fi
 # The monitors plugged in now; the xrandr stand-in lays them out again when
 # the setting changes.
-python3 "$SIM_STATE/display/monitors.py"
+python3 "$SIM_STATE/screens/monitors.py"
 
 # The 4K wallpapers the program's installation brings along.
 bin_dir=$(dirname "${IVO_BIN:-/nonexistent/ivo}")

@@ -238,7 +238,7 @@ private slots:
     void monitorWithoutName()
     {
         const QString blob = m_root.path("/tmp/nameless.edid");
-        QCOMPARE(QProcess::execute("python3", {m_root.path("/sim/display/edid.py"), blob, "--no-name"}), 0);
+        QCOMPARE(QProcess::execute("python3", {m_root.path("/sim/screens/edid.py"), blob, "--no-name"}), 0);
         EDIDInfo info;
         info.init(blob);
         QCOMPARE(info.getIdentifier() + info.getModelName(), "");

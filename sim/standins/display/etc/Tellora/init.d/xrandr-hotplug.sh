@@ -6,4 +6,4 @@
 # finished when it returns, with or without "-fg".
 source '@SYSROOT@/sim/lib.sh'
 sim_log "$@"
-exec python3 "$SIM_STATE/display/hotplug.py"
+exec python3 "$SIM_STATE/screens/hotplug.py"
