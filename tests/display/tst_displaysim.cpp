@@ -234,16 +234,6 @@ private slots:
             qPrintable(decoded));
     }
 
-    // A monitor without a name in its block: parse-edid prints empty quotes, and no name is made up.
-    void monitorWithoutName()
-    {
-        const QString blob = m_root.path("/tmp/nameless.edid");
-        QCOMPARE(QProcess::execute("python3", {m_root.path("/sim/screens/edid.py"), blob, "--no-name"}), 0);
-        EDIDInfo info;
-        info.init(blob);
-        QCOMPARE(info.getIdentifier() + info.getModelName(), "");
-    }
-
     // The margin tool reads the overscan margin the page wrote.
     void marginTool()
     {

@@ -51,9 +51,7 @@ private slots:
         row("different names", "ModelName \"M 1\"\nIdentifier \"Id\"\nMonitor name: X\n", "Id|M 1");
         row("two identifiers end the scan", "Identifier \"A\"\nIdentifier \"B\"\nModelName \"C\"\n", "B|");
         row("labels are case-sensitive", "identifier \"a\"\nMODELNAME \"b\"\nmonitor name: c\n", "|");
-        row("label without a blank", "Identifier\"abc\"\n", "bc|");
         row("name after the first one", "Monitor name: A B \nMonitor name: C\n", "A B|A B");
-        row("nothing", "", "|");
     }
     void interpret()
     {
