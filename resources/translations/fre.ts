@@ -17,6 +17,25 @@
     </message>
 </context>
 <context>
+    <name>ListDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Add input</source>
+        <translation>Ajouter une méthode de saisie</translation>
+    </message>
+    <message>
+        <source>Remove input</source>
+        <translation>Supprimer une méthode de saisie</translation>
+    </message>
+</context>
+<context>
     <name>MainMWindow</name>
     <message>
         <source>User</source>

@@ -17,6 +17,25 @@
     </message>
 </context>
 <context>
+    <name>ListDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Add input</source>
+        <translation>Eingabemethode hinzufügen</translation>
+    </message>
+    <message>
+        <source>Remove input</source>
+        <translation>Eingabemethode entfernen</translation>
+    </message>
+</context>
+<context>
     <name>MainMWindow</name>
     <message>
         <source>User</source>

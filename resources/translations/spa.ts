@@ -17,6 +17,25 @@
     </message>
 </context>
 <context>
+    <name>ListDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Add input</source>
+        <translation>Añadir método de entrada</translation>
+    </message>
+    <message>
+        <source>Remove input</source>
+        <translation>Quitar método de entrada</translation>
+    </message>
+</context>
+<context>
     <name>MainMWindow</name>
     <message>
         <source>User</source>

@@ -1,5 +1,6 @@
 #include "home/InfoDialog.h"
 
+#include "home/ScreenScale.h"
 #include "ui_InfoDialog.h"
 
 #include <QDebug>
@@ -12,12 +13,6 @@ namespace {
 // Every size of the dialog is a value for a 1920 x 1080 screen.
 int sx(int value, int width) { return value * width / 1920; }
 int sy(int value, int height) { return value * height / 1080; }
-
-QFont sized(QFont font, int points)
-{
-    font.setPointSize(qMax(1, points));
-    return font;
-}
 
 } // namespace
 
@@ -120,13 +115,7 @@ void InfoDialog::refreshDiallog()
 
 void InfoDialog::adaptUiToScreen(const QRect& rect)
 {
-    QSize target = rect.isValid() ? rect.size() : QSize();
-    if (target.isEmpty()) {
-        if (QScreen* screen = QGuiApplication::primaryScreen())
-            target = screen->geometry().size();
-    }
-    if (target.isEmpty())
-        target = QSize(1920, 1080);
+    const QSize target = dialogTargetSize(rect);
     const int w = target.width();
     const int h = target.height();
     qDebug().noquote() << QStringLiteral("[%1][%2][%3] screenwidth:%4 screenheight:%5")
@@ -136,15 +125,7 @@ void InfoDialog::adaptUiToScreen(const QRect& rect)
                               .arg(w)
                               .arg(h);
 
-    setStyleSheet(QStringLiteral(
-        "#InfoDialog{border-width: %1px; border-style: solid; border-color:rgba(128,128,128,255);background-color: "
-        "qlineargradient(spread:pad, x1:0, y1:0, x2:0, y2:1, stop:0.106195 rgb(12, 84, 117), stop:0.893805 rgb(0, 0, "
-        "0))} QPushButton{color: rgb(255,255,255); border-image: url(:/images/icon_normal.png)} "
-        "QPushButton:focus{outline:none; border-image: url(:/images/icon_pressed.png)}  QPushButton:disabled{color: "
-        "rgb(85,84,84);border-image: url(:/images/icon_disabled.png)} QProgressBar {border: 2px solid grey; "
-        "border-radius: 5px;} QProgressBar::chunk {background-color: qlineargradient(spread:pad, x1:0, y1:0, x2:0, "
-        "y2:1, stop:0 rgba(0, 204, 255, 255), stop:1 rgba(0, 57, 162, 255)); width: 20px;}")
-                      .arg(w / 320));
+    setStyleSheet(dialogStyleSheet(QStringLiteral("InfoDialog"), w));
 
     const int margin = m_large ? 60 : 24;
     ui->vldlg->setContentsMargins(sx(margin, w), sy(margin, h), sx(margin, w), sy(margin, h));
@@ -154,13 +135,13 @@ void InfoDialog::adaptUiToScreen(const QRect& rect)
     ui->labInfoText->setMinimumWidth(minWidth);
     ui->prgbar->setMinimumWidth(minWidth);
     ui->prgbar->setMinimumHeight(sy(30, h));
-    ui->labInfoTitle->setFont(sized(ui->labInfoTitle->font(), sy(m_large ? 24 : 20, h)));
-    ui->labInfoText->setFont(sized(ui->labInfoText->font(), sy(20, h)));
-    ui->prgbar->setFont(sized(ui->prgbar->font(), sy(12, h)));
+    ui->labInfoTitle->setFont(pointSized(ui->labInfoTitle->font(), sy(m_large ? 24 : 20, h)));
+    ui->labInfoText->setFont(pointSized(ui->labInfoText->font(), sy(20, h)));
+    ui->prgbar->setFont(pointSized(ui->prgbar->font(), sy(12, h)));
     ui->hlPbt->setSpacing(sx(40, w));
     for (QPushButton* b : {ui->pbtYes, ui->pbtNo}) {
         b->setMinimumWidth(sx(144, w));
         b->setMinimumHeight(sy(48, h));
-        b->setFont(sized(b->font(), sy(18, h)));
+        b->setFont(pointSized(b->font(), sy(18, h)));
     }
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QFont>
+#include <QRect>
 #include <QSize>
 #include <QString>
 
@@ -31,3 +33,12 @@ struct ScreenScale {
 // The wallpaper style sheet for "Wallpaper/Image": templates 1 to 3, the
 // default picture for any other number.
 QString wallpaperStyleSheet(int number);
+
+// The screen size a dialog lays itself out for: rect when it is valid, else
+// the primary screen's, else 1920 x 1080.
+QSize dialogTargetSize(const QRect& rect);
+// The frame and button style of the small dialogs, for the dialog whose
+// object name is objectName on a screen screenWidth pixels wide.
+QString dialogStyleSheet(const QString& objectName, int screenWidth);
+// font at the given point size (at least 1).
+QFont pointSized(QFont font, int points);
