@@ -175,9 +175,6 @@ private slots:
     // the switched-on list in its keyfile, so the next start of the program sees each change.
     void simulatedDisplay()
     {
-#ifdef __SANITIZE_THREAD__
-        QSKIP("ThreadSanitizer cannot follow the processes this starts");
-#endif
         ScratchSysroot root;
         qputenv("IVO_SIM_ROOT", root.root().toLocal8Bit());
         const QString sim = qEnvironmentVariable("IVO_SOURCE_DIR") + "/sim/ivo-sim";
