@@ -2,8 +2,10 @@
 // the user's choice in .asoundrc, the exact commands, and the simulated sound server end to end.
 #include "RecordingRunner.h"
 #include "ScratchSysroot.h"
+#include "appliance/Appliance.h"
 #include "audio/AudioConfig.h"
 #include "audio/AudioToolOutput.h"
+#include "display/EDIDInfo.h"
 
 #include <QtTest>
 
@@ -277,6 +279,14 @@ private slots:
         {
             AudioConfig audio;
             QCOMPARE(audio.currentIndex(), 1);
+            // HDMI rows named after the simulated monitors through the monitor reader (one on HDMI-A-1 only).
+            const MonitorNameLookup monitor = [](const MonitorRef_s& m) {
+                EDIDInfo edid;
+                m.edidFile.isEmpty() ? edid.init(m.card, m.port) : edid.init(Appliance::path(m.edidFile));
+                return edid.getModelName();
+            };
+            QCOMPARE(QStringList({audio.outputLabel(1, monitor), audio.outputLabel(2, monitor)}),
+                QStringList({"HDMI 1: Sofa View 55", "HDMI 2"}));
             QVERIFY(audio.set(2) && audio.testDevice(0));
             QCOMPARE(root.read("/sim/audio/played.log"),
                 "/usr/share/sounds/alsa/Front_Left.wav\talsa_output.hw:0,0\n"
