@@ -1,5 +1,6 @@
 # Helpers for the setup steps in setup.d/. Each step runs with SYSROOT (the
-# scratch sysroot), SIM_SRC (this folder) and SIM_STATE ($SYSROOT/sim) set.
+# scratch sysroot), SIM_SRC (this folder), SIM_STATE ($SYSROOT/sim) and ARTGEN
+# (the build's picture renderer) set.
 set -euo pipefail
 source "$SIM_SRC/pidfile.sh"
 
@@ -37,4 +38,15 @@ put_file() {
     mkdir -p "$(dirname "$dst")"
     if [ -e "$dst" ]; then cat >/dev/null; else cat >"$dst"; fi
     [ -z "${2:-}" ] || chmod "$2" "$dst"
+}
+
+# render_art MANIFEST DIR WHAT: draws the pictures MANIFEST lists ("OUTPUT
+# SOURCE WIDTHxHEIGHT" lines, paths under DIR) with the renderer the build
+# draws the product's own pictures with, in one run.
+render_art() {
+    if [ ! -x "${ARTGEN:-}" ]; then
+        echo "setup: no picture renderer at ${ARTGEN:-(unset)} (build first): $3 have no icons" >&2
+        return 1
+    fi
+    "$ARTGEN" "$1" "$2" "$2" || { echo "setup: could not render the icons of $3" >&2; return 1; }
 }

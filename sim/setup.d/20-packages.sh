@@ -1,23 +1,20 @@
 #!/usr/bin/env bash
 # Installed TV packages: the package configuration, each package's descriptor,
-# its icon (rendered from the SVG source next to it), a start command that
-# opens a window and a service script that only logs.
+# its icon (rendered from the SVG source next to it at the tile's 380 x 380),
+# a start command that opens a window and a service script that only logs.
 source "$SIM_SRC/setup-lib.sh"
 
 install_standins packages
 base=/share/vol1/.tellora
+icons=$SIM_STATE/package-icons.txt
+: >"$icons"
 for dir in "$SYSROOT$base"/apps/* "$SYSROOT$base"/vm/*; do
     ln -sfn "$SYSROOT$base/bin/tvapp" "$dir/run.sh"
     ln -sfn "$SYSROOT$base/bin/appservice" "$dir/service.sh"
-    if command -v convert >/dev/null; then
-        # 8-bit colour as packages ship them; a 16-bit file takes twice as
-        # long to decode on the way to the first frame.
-        convert -background none "$dir/icon.svg" "PNG32:$dir/icon_tv.png" \
-            || echo "setup: could not render $dir/icon.svg" >&2
-    else
-        echo "setup: no convert (imagemagick); packages have no icons" >&2
-    fi
+    rel=${dir#"$SYSROOT$base"/}
+    echo "$rel/icon_tv.png $rel/icon.svg 380x380" >>"$icons"
 done
+render_art "$icons" "$SYSROOT$base" "the installed packages" || true
 
 # Packages of this product (one for administrators only, one disabled, one
 # task-bar companion), two virtual machines and a package of another product.

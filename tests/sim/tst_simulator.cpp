@@ -4,6 +4,7 @@
 #include "appliance/ApplianceCommands.h"
 #include "packages/BentoInstaller.h"
 
+#include <QImageReader>
 #include <QtTest>
 
 class TstSimulator : public QObject
@@ -12,7 +13,14 @@ class TstSimulator : public QObject
 
     ScratchSysroot m_root; // also IVO_SYSROOT and HOME, as the simulator's own environment
 
-    int setup() const { return QProcess::execute(qEnvironmentVariable("IVO_SOURCE_DIR") + "/sim/ivo-sim", {"setup"}); }
+    // What the setup said on standard error: nothing when all went well.
+    QByteArray setup() const
+    {
+        QProcess p;
+        p.start(qEnvironmentVariable("IVO_SOURCE_DIR") + "/sim/ivo-sim", {"setup"});
+        const bool ok = p.waitForFinished(180000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+        return (ok ? "" : "(setup failed) ") + p.readAllStandardError();
+    }
     QStringList log() const
     {
         return QString::fromUtf8(m_root.read("/sim/commands.log")).split('\n', Qt::SkipEmptyParts);
@@ -22,9 +30,13 @@ private slots:
     void initTestCase()
     {
         qputenv("IVO_SIM_ROOT", m_root.root().toLocal8Bit());
-        QCOMPARE(setup(), 0);
+        QCOMPARE(setup(), QByteArray());
+        // Package and catalog icons drawn at the tile's size, so the grid never scales them.
+        for (const char* icon : {"/share/vol1/.tellora/apps/Arcade/icon_tv.png",
+                 "/share/vol1/.tellora/vm/Sandbox/icon_tv.png", "/sim/catalog/www/icons/lumen_tv.png"})
+            QCOMPARE(QImageReader(m_root.path(icon)).size(), QSize(380, 380));
         QVERIFY(m_root.write("/sim/settings", "EDITED\n")); // a new setup keeps edits
-        QCOMPARE(setup(), 0);
+        QCOMPARE(setup(), QByteArray());
         QCOMPARE(m_root.read("/sim/settings"), QByteArray("EDITED\n"));
         qputenv("PATH", (m_root.root() + "/sim/bin:").toLocal8Bit() + qgetenv("PATH"));
     }

@@ -4,7 +4,7 @@ per interface language, the catalog icons (rendered from art/*.svg) and the
 package files that the package tool stand-in installs.
 
 usage: make-catalog.py PORT"""
-import io, os, shutil, subprocess, sys, tarfile
+import io, os, subprocess, sys, tarfile
 from xml.sax.saxutils import escape
 
 here = os.path.dirname(os.path.abspath(__file__))
@@ -97,14 +97,26 @@ def catalog_xml(lang):
     return '\n'.join(out) + '\n'
 
 
-def render_icon(art, png):
-    svg = os.path.join(here, 'art', art + '.svg')
-    if os.path.exists(png) and os.path.getmtime(png) >= os.path.getmtime(svg):
-        return True
-    if not shutil.which('convert'):
-        print('setup: no convert (imagemagick); the catalog has no icons', file=sys.stderr)
-        return False
-    return subprocess.run(['convert', '-background', 'none', svg, png]).returncode == 0
+def render_icons(arts):
+    """The catalog icons at the tile's 380 x 380, drawn in one run by the
+    renderer the build draws the product's pictures with (ARTGEN). Returns
+    the arts that have an icon."""
+    artgen = os.environ.get('ARTGEN', '')
+    if not os.access(artgen, os.X_OK):
+        print(f'setup: no picture renderer at {artgen or "(unset)"} (build first): the catalog has no icons',
+              file=sys.stderr)
+    else:
+        manifest = os.path.join(www, 'icons.txt')
+        with open(manifest, 'w') as f:
+            f.writelines(f'icons/{a}_tv.png {a}.svg 380x380\n' for a in arts)
+        if subprocess.run([artgen, manifest, os.path.join(here, 'art'), www]).returncode:
+            print('setup: could not render the catalog icons', file=sys.stderr)
+        os.remove(manifest)
+    return {a for a in arts if os.path.exists(icon_path(a))}
+
+
+def icon_path(art):
+    return os.path.join(www, 'icons', art + '_tv.png')
 
 
 def descriptor(item):
@@ -135,11 +147,11 @@ def main():
     for lang in LANGS:
         with open(os.path.join(www, f'bentocenter_{lang}.xml'), 'w', encoding='utf-8') as f:
             f.write(catalog_xml(lang))
+    with_icon = render_icons([item['art'] for item in ITEMS if 'art' in item])
     for item in ITEMS:
         if 'art' not in item:
             continue
-        png = os.path.join(www, 'icons', item['art'] + '_tv.png')
-        has_icon = render_icon(item['art'], png)
+        png = icon_path(item['art'])
         for model, _ in item['platforms']:
             target = os.path.join(www, 'packages', package_file(item, model))
             if item.get('broken'):
@@ -151,7 +163,7 @@ def main():
                 add(tar, '.ivo/ivo.xml', descriptor(item).encode())
                 with open(os.path.join(here, 'art', item['art'] + '.svg'), 'rb') as f:
                     add(tar, 'icon.svg', f.read())
-                if has_icon:
+                if item['art'] in with_icon:
                     with open(png, 'rb') as f:
                         add(tar, 'icon_tv.png', f.read())
 
