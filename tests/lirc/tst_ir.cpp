@@ -392,11 +392,16 @@ private slots:
         row("sony log line", dec, {}, mode2(press("sonySIRC", 0x495)), 0, "sonySIRC 0x495\n",
             "^\\x1b\\[1;36m\\[File:lirc/sonySIRCDecoder\\]\\[Line:\\d+\\]\\[Func:virtual void "
             "SonySIRCDecoder::decode\\(\\)\\]: m_outputCode\\(bits:11\\):495\\n\\x1b\\[m$");
-        row("raw", enc, {"nec", "0x20DF10EF", "--raw"}, {}, 0, raw(press("nec", 0x20DF10EF)));
         // sharp 0x1: twelve 0 bits, the code's 1, expansion 1, check 0.
         const QByteArray zero = "pulse 320\nspace 680\n", one = "pulse 320\nspace 1680\n";
         row("sharp repeated", enc, {"sharp", "1", "--repeats", "1", "--bits", "15"}, {}, 0,
             (zero.repeated(12) + one + one + zero).repeated(2));
+        // The same frame as the device's words (little-endian here): pulse 320 is 0x01000140, spaces 680 and 1680
+        // 0x2A8, 0x690.
+        const QByteArray rawZero = QByteArray::fromHex("40010001a8020000"),
+                         rawOne = QByteArray::fromHex("4001000190060000");
+        row("raw", enc, {"sharp", "1", "--bits", "15", "--raw"}, {}, 0,
+            rawZero.repeated(12) + rawOne + rawOne + rawZero);
         // Refusals: usage errors, codes a protocol cannot carry.
         for (auto [tool, args, exitCode, err] :
             std::initializer_list<std::tuple<const char*, QStringList, int, QString>> {
