@@ -97,6 +97,7 @@ private slots:
         auto v = homeGrid(r.count, r.rows);
         v->resize(1600, 1000);
         v->show();
+        v->activateWindow(); // a window manager may not give a new window the focus by itself
         QVERIFY(QTest::qWaitForWindowActive(v.get()));
         QStringList log;
         connect(v.get(), &MultiIconViewV::itemSelected, [&](int i) { log << QStringLiteral("selected %1").arg(i); });
