@@ -1,5 +1,7 @@
 #include "util/IniFileBase.h"
 
+#include "util/GuardedFile.h"
+
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
@@ -59,10 +61,10 @@ IniFileBase::IniFileBase(const std::string& path)
 
 bool IniFileBase::load(const std::string& path)
 {
-    std::ifstream in(path, std::ios::in | std::ios::binary);
-    if (!in.is_open())
+    std::string text;
+    if (GuardedFile::read(path.c_str(), text) != GuardedFile::State::Read)
         return false;
-    decode(in);
+    decode(text);
     return true;
 }
 

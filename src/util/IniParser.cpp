@@ -1,6 +1,9 @@
 #include "util/IniParser.h"
 
+#include "util/GuardedFile.h"
+
 #include <fstream>
+#include <sstream>
 
 namespace lumo {
 
@@ -57,13 +60,14 @@ int IniParser::ParseFile(const std::string& path)
     m_changed = false;
     m_path = path;
 
-    std::ifstream in(path, std::ios::in | std::ios::binary);
-    if (!in.is_open())
+    std::string text;
+    if (GuardedFile::read(path.c_str(), text) != GuardedFile::State::Read)
         return -1;
 
     // Pairs above the first section header land in the section with the empty name.
     std::string current;
     std::string line;
+    std::istringstream in(std::move(text));
     while (std::getline(in, line))
         parseLine_(line, current);
     return 0;

@@ -1,5 +1,7 @@
 #include "util/xmlParser.h"
 
+#include "util/GuardedFile.h"
+
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
@@ -288,13 +290,16 @@ char* decodeInto(const char* b, const char* e, char* out, const char** bad)
                     code = code * 10 + unsigned(*q - '0');
                 ++q;
             }
-            // NUL would cut the text short; surrogates and codes past the
-            // Unicode range are not characters.
-            if (q == digits || q >= e || *q != ';' || code == 0 || code > 0x10FFFF
-                || (code >= 0xD800 && code <= 0xDFFF)) {
+            if (q == digits || q >= e || *q != ';') {
                 *bad = amp;
                 return nullptr;
             }
+            // NUL would cut the text short; surrogates and codes past the
+            // Unicode range are not characters. Each becomes the replacement
+            // character (3 bytes, never more than "&#0;"), so that one bad
+            // reference spoils one text and not the whole document.
+            if (code == 0 || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
+                code = 0xFFFD;
             out = putUtf8(out, code);
             b = q + 1;
             continue;
@@ -1041,57 +1046,51 @@ const char* skipByteOrderMark(const char* text, size_t& len)
 
 XMLNode XMLNode::parseFile(const char* fileName, const char* tag, XMLResults* results)
 {
-    FILE* f = fileName ? std::fopen(fileName, "rb") : nullptr;
-    if (!f) {
+    // Opened the guarded way: a FIFO, a device or a folder at the path, or a
+    // file past the largest document the program reads, counts as no file.
+    GuardedFile::State state = GuardedFile::State::Missing;
+    std::size_t size = 0;
+    const int fd = fileName ? GuardedFile::open(fileName, &state, &size, GuardedFile::CatalogLimit) : -1;
+    if (fd < 0) {
         if (results)
             *results = {XMLErrorFileNotFound, 0, 0};
         return XMLNode();
     }
-    struct stat st {
-    };
-    const bool sized = fstat(fileno(f), &st) == 0 && st.st_size > 0;
 
-    // A large regular file is mapped rather than copied: the parse reads it
-    // once from front to back, and the copy would double the memory needed.
-    if (sized && S_ISREG(st.st_mode) && st.st_size >= (1 << 20)) {
-        size_t len = size_t(st.st_size);
-        void* map = mmap(nullptr, len, PROT_READ, MAP_PRIVATE | MAP_POPULATE, fileno(f), 0);
+    // A large file is mapped rather than copied: the parse reads it once
+    // from front to back, and the copy would double the memory needed.
+    if (size >= (1 << 20)) {
+        void* map = mmap(nullptr, size, PROT_READ, MAP_PRIVATE | MAP_POPULATE, fd, 0);
         if (map != MAP_FAILED) {
-            std::fclose(f);
-            madvise(map, len, MADV_SEQUENTIAL);
+            GuardedFile::closeDescriptor(fd);
+            madvise(map, size, MADV_SEQUENTIAL);
+            size_t len = size;
             const char* text = skipByteOrderMark(static_cast<const char*>(map), len);
             XMLNode node = XMLParser_::parse(text, len, tag, results);
-            munmap(map, size_t(st.st_size));
+            munmap(map, size);
             return node;
         }
     }
 
     // Read to the end rather than trusting the size: some files report none.
-    size_t cap = sized ? size_t(st.st_size) + 1 : 4096;
-    char* buf = static_cast<char*>(checkedAlloc(cap));
-    size_t len = 0;
-    for (;;) {
-        if (len == cap) {
-            cap *= 2;
-            buf = static_cast<char*>(checkedRealloc(buf, cap));
-        }
-        size_t got = std::fread(buf + len, 1, cap - len, f);
-        len += got;
-        if (got == 0)
-            break;
-    }
-    const bool readError = std::ferror(f);
-    std::fclose(f);
-    XMLNode node;
-    if (readError) {
+    std::vector<char> buf;
+    std::size_t len = 0;
+    state = GuardedFile::readAll(
+        fd, size, GuardedFile::CatalogLimit,
+        [](void* context, std::size_t n) -> char* {
+            auto& bytes = *static_cast<std::vector<char>*>(context);
+            bytes.resize(n);
+            return bytes.data();
+        },
+        &buf, &len);
+    GuardedFile::closeDescriptor(fd);
+    if (state != GuardedFile::State::Read) {
         if (results)
             *results = {XMLErrorFileNotFound, 0, 0};
-    } else {
-        const char* text = skipByteOrderMark(buf, len);
-        node = XMLParser_::parse(text, len, tag, results);
+        return XMLNode();
     }
-    std::free(buf);
-    return node;
+    const char* text = skipByteOrderMark(buf.data(), len);
+    return XMLParser_::parse(text, len, tag, results);
 }
 
 // ---------------------------------------------------------------------------

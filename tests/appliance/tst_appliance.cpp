@@ -1,11 +1,14 @@
+#include "PlantedFifo.h"
 #include "RecordingRunner.h"
 #include "ScratchSysroot.h"
 #include "appliance/Appliance.h"
 #include "appliance/ApplianceCommands.h"
+#include "appliance/ConfigFile.h"
 
 #include <QtTest>
 
 #include <functional>
+#include <optional>
 
 using Command = std::function<void()>;
 Q_DECLARE_METATYPE(Command)
@@ -82,6 +85,92 @@ private slots:
         RecordingRunner rec;
         rec.answer(".*hal_app --check_.*", out);
         QCOMPARE(QString("%1%2").arg(ApplianceCmd::hasIrReceiver()).arg(ApplianceCmd::canLearnRemotes()), answers);
+    }
+
+    // What the guarded reads make of what may lie at a path: "text:..." a regular file, "link:..." a link to one,
+    // "fifo", "dir", "zero" (a link to /dev/zero), "none"; with a bound of 8 bytes. Then what the two writers do there:
+    // empty it, or put "new" in it (with the text outside the folder that a link points to afterwards).
+    void guardedFiles_data()
+    {
+        QTest::addColumn<QString>("plant");
+        QTest::addColumn<QString>("read"); // state: bytes
+        QTest::addColumn<QString>("emptied"); // what is there after makeEmpty, and the link's target
+        QTest::addColumn<QString>("replaced"); // the same after replaceContent
+        QTest::newRow("file") << "text:12345678"
+                              << "0:12345678"
+                              << "file: keep"
+                              << "file:new keep";
+        QTest::newRow("file past the bound") << "text:123456789"
+                                             << "3:"
+                                             << "file: keep"
+                                             << "file:new keep";
+        QTest::newRow("link to a file") << "link:abc"
+                                        << "0:abc"
+                                        << "file: abc"
+                                        << "link: abc";
+        QTest::newRow("FIFO") << "fifo"
+                              << "2:"
+                              << "file: keep"
+                              << "fifo: keep";
+        QTest::newRow("folder") << "dir"
+                                << "2:"
+                                << "dir: keep"
+                                << "dir: keep";
+        QTest::newRow("link to a device") << "zero"
+                                          << "2:"
+                                          << "file: keep"
+                                          << "link: keep";
+        QTest::newRow("nothing") << "none"
+                                 << "1:"
+                                 << "file: keep"
+                                 << "file:new keep";
+    }
+    void guardedFiles()
+    {
+        QFETCH(QString, plant);
+        QFETCH(QString, read);
+        QFETCH(QString, emptied);
+        QFETCH(QString, replaced);
+        ScratchSysroot root;
+        const QString path = root.path("/x"), outside = root.path("/outside");
+        const QByteArray name = QFile::encodeName(path);
+        const auto put = [&] {
+            QFile::remove(path);
+            QDir(path).removeRecursively();
+            root.write("/outside", plant.startsWith("link:") ? plant.mid(5).toUtf8() : "keep");
+            if (plant.startsWith("text:"))
+                root.write("/x", plant.mid(5).toUtf8());
+            else if (plant == "dir")
+                QDir().mkpath(path);
+            else if (plant != "none" && plant != "fifo")
+                QFile::link(plant == "zero" ? "/dev/zero" : outside, path);
+        };
+        const auto seen = [&] {
+            const QFileInfo i(path);
+            const QString kind = i.isSymLink() ? "link" : i.isDir() ? "dir" : i.isFile() ? "file" : "fifo";
+            return kind + ':' + (i.isFile() && !i.isSymLink() ? root.read("/x") : "") + ' ' + root.read("/outside");
+        };
+        put();
+        std::optional<PlantedFifo> fifo;
+        if (plant == "fifo")
+            fifo.emplace(path);
+        std::string bytes = "stale";
+        const GuardedFile::State state = GuardedFile::read(name.constData(), bytes, 8);
+        QCOMPARE(QString::number(int(state)) + ':' + QString::fromStdString(bytes), read);
+        QCOMPARE(GuardedFile::check(name.constData(), 8), state);
+        GuardedFile::makeEmpty(name.constData());
+        QCOMPARE(seen(), emptied);
+        put();
+        if (fifo)
+            fifo.emplace(path);
+        GuardedFile::replaceContent(name.constData(), "new", 3);
+        QCOMPARE(seen(), replaced);
+        QVERIFY(!fifo || !fifo->wasOpened());
+        // Settings over anything but a file (or nothing) read nothing and write nothing.
+        ConfigFile::settings(path)->setValue("k", "v");
+        const bool usable = plant != "dir" && plant != "fifo" && plant != "zero";
+        QCOMPARE(ConfigFile::settings(path)->value("k").toString(), usable ? "v" : "");
+        QVERIFY(!fifo || !fifo->wasOpened());
     }
 
     // Lines split at blanks, shell text follows -c, arguments are quoted as typed; then real processes.

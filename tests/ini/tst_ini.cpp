@@ -1,7 +1,9 @@
+#include "PlantedFifo.h"
 #include "ScratchSysroot.h"
 #include "util/IniFileBase.h"
 #include "util/IniParser.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTest>
 
@@ -157,6 +159,13 @@ private slots:
         QVERIFY(ini::IniFileBase(at("/absent.ini")).empty());
         QVERIFY(!ini::IniFileBase(at("/no/dir.ini")).save());
         QVERIFY_THROWS_EXCEPTION(std::logic_error, ini::IniFileBase(write("[s]\nk=1\nk=2\n", "/bad.ini")));
+
+        // A FIFO or a folder is no file to either reader, and is never waited on.
+        PlantedFifo fifo(m_root.path("/fifo.ini"));
+        QDir().mkpath(m_root.path("/dir.ini"));
+        for (const char* name : {"/fifo.ini", "/dir.ini"})
+            QVERIFY(lumo::IniParser().ParseFile(at(name)) == -1 && !ini.load(at(name)));
+        QVERIFY(fifo.isValid() && !fifo.wasOpened());
     }
 };
 

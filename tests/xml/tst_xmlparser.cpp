@@ -1,3 +1,4 @@
+#include "PlantedFifo.h"
 #include "ScratchSysroot.h"
 #include "util/xmlParser.h"
 
@@ -98,8 +99,10 @@ private slots:
         row("missing end tag name", "<a>\n  </ a>", "<empty> !Error: Missing end tag name@2:3");
         row("missing start tag name", "<a>\n< b/></a>", "<empty> !Error: Missing start tag name@2:1");
         row("entity without semicolon", "<a>\n\tx &amp y</a>", "<empty> !Error: Unknown character entity@2:4");
-        // Zero, too big, overflowing, a surrogate, hexadecimal, no semicolon.
-        for (const char* ref : {"&#0;", "&#1114112;", "&#99999999999999999999;", "&#55296;", "&#x41;", "&#65 "})
+        // Zero, too big, overflowing, a surrogate: not characters, each one replacement character in its place.
+        for (const char* ref : {"&#0;", "&#1114112;", "&#99999999999999999999;", "&#55296;"})
+            row(ref, "<a>x" + QByteArray(ref) + "y<b c='" + ref + "'/></a>", "a{'x\xEF\xBF\xBDy' b[c=\xEF\xBF\xBD]}");
+        for (const char* ref : {"&#x41;", "&#65 "}) // hexadecimal, no semicolon
             row(ref, "<a>" + QByteArray(ref) + "</a>", "<empty> !Error: Unknown character entity@1:4");
         row("column in bytes", "<a\n \xC3\xA9='&bogus;'/>", "<empty> !Error: Unknown character entity@2:6");
         row("open cdata", "<a><![CDATA[abc", "<empty> !Error: Unmatched clear tag end@1:4");
@@ -232,8 +235,13 @@ private slots:
     void fileErrors()
     {
         XMLResults r;
-        for (const QByteArray& path : {file("/missing.xml"), file(""), QByteArray()})
+        // Missing, a folder, a FIFO, a link to a device: none is a file, and none is waited on.
+        PlantedFifo fifo(m_root.path("/fifo.xml"));
+        QVERIFY(QFile::link("/dev/zero", m_root.path("/zero.xml")));
+        for (const QByteArray& path :
+            {file("/missing.xml"), file(""), QByteArray(), file("/fifo.xml"), file("/zero.xml")})
             QCOMPARE(outcome(XMLNode::parseFile(orNull(path), nullptr, &r), r), "<empty> !Error: File not found@0:0"_b);
+        QVERIFY(fifo.isValid() && !fifo.wasOpened());
         QCOMPARE(outcome(XMLNode::parseString(nullptr, nullptr, &r), r), "<empty> !Error: No elements found@0:0"_b);
         XMLNode n = XMLNode::parseString("<a/>");
         QCOMPARE(XMLNode::getError(n.writeToFile(file("/no/such/dir.xml").constData())),

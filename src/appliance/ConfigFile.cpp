@@ -1,0 +1,30 @@
+#include "appliance/ConfigFile.h"
+
+#include <QFile>
+
+namespace ConfigFile {
+
+QByteArray read(const QString& path, GuardedFile::State* state, std::size_t limit)
+{
+    QByteArray bytes;
+    const GuardedFile::State s = GuardedFile::read(QFile::encodeName(path).constData(), bytes, limit);
+    if (state)
+        *state = s;
+    return bytes;
+}
+
+QString firstLine(const QString& path)
+{
+    const QByteArray bytes = read(path);
+    const qsizetype lineFeed = bytes.indexOf('\n');
+    return QString::fromUtf8(lineFeed < 0 ? bytes : bytes.left(lineFeed)).trimmed();
+}
+
+std::unique_ptr<QSettings> settings(const QString& path)
+{
+    const GuardedFile::State state = GuardedFile::check(QFile::encodeName(path).constData());
+    const bool usable = state == GuardedFile::State::Read || state == GuardedFile::State::Missing;
+    return std::make_unique<QSettings>(usable ? path : QString(), QSettings::IniFormat);
+}
+
+} // namespace ConfigFile
