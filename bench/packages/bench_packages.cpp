@@ -2,6 +2,9 @@
 //   ReadConf 500 packages / ReadConf 15 packages      (target <= 40)
 //   ReadConf unchanged re-read / first read, 500 pkgs (target <= 1, and silent)
 //   ReadXml 2000 items / XMLNode parse of that file    (target <= 3)
+//   ReadXml / XMLNode parse, one item of 20000 distinct element names (target <= 3)
+//   ReadXml 20000 small items, each with a name of its own / the same with one name for all (target <= 1.3):
+//   catalogs no server sends, read in about the time of any other of their shape
 #include "packages/DownloadManager.h"
 #include "packages/bentoconf.h"
 #include "util/xmlParser.h"
@@ -54,13 +57,33 @@ QString confRoot(int packages)
     return root;
 }
 
-QString catalogFile(int items)
+// Shapes: a realistic catalog of `items` items; one item with `items` distinct element names; `items` small
+// items that each bring a new element name, or all the same one.
+enum Shape { Realistic, NamesInOneItem, NewNameEachItem, SameNameEachItem };
+
+QString catalogFile(int items, int shape = Realistic)
 {
-    const QString path = g_root->path() + QStringLiteral("/home/Vendra/IVO/BENTO/catalog%1.xml").arg(items);
+    const QString path
+        = g_root->path() + QStringLiteral("/home/Vendra/IVO/BENTO/catalog%1-%2.xml").arg(items).arg(shape);
     if (QFile::exists(path))
         return path;
     QByteArray xml = "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<plugins>\n";
-    for (int i = 0; i < items; ++i) {
+    const QByteArray build = "<platform><platformID>TLR-440</platformID><location>http://127.0.0.1:9/p.pkg</location>"
+                             "</platform>";
+    if (shape == NamesInOneItem) {
+        xml += "<item><internalName>Pkg0</internalName><class>Tellora</class>";
+        for (int i = 0; i < items; ++i) {
+            const QByteArray n = "n" + QByteArray::number(i * 7919 % items);
+            xml += "<" + n + ">x</" + n + ">";
+        }
+        xml += build + "</item>\n";
+    }
+    for (int i = 0; (shape == NewNameEachItem || shape == SameNameEachItem) && i < items; ++i) {
+        const QByteArray n = QByteArray::number(i), e = shape == NewNameEachItem ? "e" + n : "e";
+        xml += "<item><internalName>Pkg" + n + "</internalName><class>Tellora</class><" + e + ">x</" + e + ">" + build
+            + "</item>\n";
+    }
+    for (int i = 0; shape == Realistic && i < items; ++i) {
         const QByteArray n = QByteArray::number(i), name = "Pkg" + n;
         xml += "<item>\n<name>Package " + n + "</name>\n<internalName>" + name
             + "</internalName>\n<class>Tellora</class>\n<TVInstall>yes</TVInstall>\n<version>2.0." + n
@@ -129,7 +152,7 @@ void BM_ReadConfReread(benchmark::State& state)
 
 void BM_XmlParseOnly(benchmark::State& state)
 {
-    const QByteArray file = QFile::encodeName(catalogFile(int(state.range(0))));
+    const QByteArray file = QFile::encodeName(catalogFile(int(state.range(0)), int(state.range(1))));
     for (auto _ : state) {
         const double t0 = threadSeconds();
         {
@@ -143,7 +166,8 @@ void BM_XmlParseOnly(benchmark::State& state)
 
 void BM_ReadXml(benchmark::State& state)
 {
-    const QString file = catalogFile(int(state.range(0)));
+    const QString file = catalogFile(int(state.range(0)), int(state.range(1)));
+    const qsizetype expected = state.range(1) == NamesInOneItem ? 1 : state.range(0);
     DownloadManager dm;
     for (auto _ : state) {
         AggPkgInfo model;
@@ -151,7 +175,7 @@ void BM_ReadXml(benchmark::State& state)
         const double t0 = threadSeconds();
         model.ReadXml(file, &dm);
         state.SetIterationTime(threadSeconds() - t0);
-        if (model.WebPkgInfos().size() != state.range(0))
+        if (model.WebPkgInfos().size() != expected)
             state.SkipWithError("items missing");
         dm.removeUserTag(QStringLiteral("BENTO.ICON")); // never fetched
         QCoreApplication::processEvents();
@@ -168,8 +192,20 @@ BENCHMARK(BM_ReadConfFirst)
     ->Unit(benchmark::kMicrosecond)
     ->Repetitions(5);
 BENCHMARK(BM_ReadConfReread)->Arg(500)->UseManualTime()->Unit(benchmark::kMicrosecond)->Repetitions(5);
-BENCHMARK(BM_XmlParseOnly)->Arg(2000)->UseManualTime()->Unit(benchmark::kMillisecond)->Repetitions(5);
-BENCHMARK(BM_ReadXml)->Arg(2000)->UseManualTime()->Unit(benchmark::kMillisecond)->Repetitions(5);
+BENCHMARK(BM_XmlParseOnly)
+    ->Args({2000, Realistic})
+    ->Args({20000, NamesInOneItem})
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5);
+BENCHMARK(BM_ReadXml)
+    ->Args({2000, Realistic})
+    ->Args({20000, NamesInOneItem})
+    ->Args({20000, NewNameEachItem})
+    ->Args({20000, SameNameEachItem})
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5);
 
 // Keeps each benchmark's median time per iteration for the ratios at the end.
 class RatioReporter : public benchmark::ConsoleReporter
@@ -214,7 +250,9 @@ int main(int argc, char** argv)
     std::printf("\n");
     ratio(reporter, "ReadConf 500 / 15 packages", "BM_ReadConfFirst/500", "BM_ReadConfFirst/15", 40);
     ratio(reporter, "ReadConf re-read / first read (500)", "BM_ReadConfReread/500", "BM_ReadConfFirst/500", 1);
-    ratio(reporter, "ReadXml / XMLNode parse (2000 items)", "BM_ReadXml/2000", "BM_XmlParseOnly/2000", 3);
+    ratio(reporter, "ReadXml / XMLNode parse (2000 items)", "BM_ReadXml/2000/0", "BM_XmlParseOnly/2000/0", 3);
+    ratio(reporter, "ReadXml / parse (20000 names, one item)", "BM_ReadXml/20000/1", "BM_XmlParseOnly/20000/1", 3);
+    ratio(reporter, "ReadXml 20000 items: own names / one name", "BM_ReadXml/20000/2", "BM_ReadXml/20000/3", 1.3);
     benchmark::Shutdown();
     return 0;
 }

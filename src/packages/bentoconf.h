@@ -108,6 +108,9 @@ private:
     QByteArray m_confBytes;
     Sections_ m_confSections;
     QHash<QString, Descriptor_s> m_descriptors;
+    // How the package configuration read last time, so that a file that
+    // cannot be read is reported when that changes, not on every read.
+    int m_confState = 0;
 
     QMap<QString, PkgInfo_s> m_webPkgs;
     QMap<QString, PkgInfo_s> m_confPkgs;

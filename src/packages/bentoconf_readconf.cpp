@@ -3,6 +3,8 @@
 #include "packages/bentoconf.h"
 
 #include "appliance/Appliance.h"
+#include "appliance/ConfigFile.h"
+#include "packages/pkgLog.h"
 #include "util/xmlParser.h"
 
 #include <QDebug>
@@ -11,52 +13,11 @@
 #include <algorithm>
 #include <utility>
 
-#include <cerrno>
-#include <fcntl.h>
-#include <unistd.h>
-
-// The "[unit][function][line]" prefix, built once per log statement.
-#define PKG_LOG                                                                                                        \
-    qDebug().noquote() << [](const char* function) {                                                                   \
-        static const QString prefix                                                                                    \
-            = QStringLiteral("[bentoconf][%1][%2]").arg(QLatin1String(function)).arg(__LINE__);                        \
-        return prefix;                                                                                                 \
-    }(__func__)
-
 namespace {
 
 const QString kVmPathKey = QStringLiteral("TELLORA_VMKIT_PATH_");
 
 QString fromXml(const char* text) { return text ? QString::fromUtf8(text) : QString(); }
-
-enum class FileRead { Missing, Read };
-
-// The whole file in as few system calls as the kernel allows: hundreds of
-// descriptors are read on every change of the package configuration. A
-// file that exists but cannot be read (or is a folder) reads as empty.
-FileRead readWhole(const QString& mappedPath, QByteArray& out)
-{
-    out.clear();
-    const QByteArray name = QFile::encodeName(mappedPath);
-    const int fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return errno == ENOENT || errno == ENOTDIR ? FileRead::Missing : FileRead::Read;
-    char buf[8192];
-    for (;;) {
-        const ssize_t n = ::read(fd, buf, sizeof buf);
-        if (n > 0) {
-            out.append(buf, n);
-            continue;
-        }
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            out.clear();
-        break;
-    }
-    ::close(fd);
-    return FileRead::Read;
-}
 
 // The machine folders of the virtual-machine section, by machine number
 // below `count`. Only keys that are present are visited: a huge count in a
@@ -128,9 +89,10 @@ bool AggPkgInfo::readDescriptor_(
     const QString path = folder + QStringLiteral("/.ivo/ivo.xml");
     PKG_LOG << "ivoConf:" << path;
     // Read as the XML reader reads a file; a descriptor that cannot be read
-    // parses as an empty one.
-    QByteArray bytes;
-    if (readWhole(Appliance::path(path), bytes) == FileRead::Missing)
+    // (a folder, a FIFO, a link to a device) parses as an empty one.
+    GuardedFile::State state;
+    QByteArray bytes = ConfigFile::read(Appliance::path(path), &state);
+    if (state == GuardedFile::State::Missing)
         return false;
     auto known = seen.constFind(path);
     if (known == seen.cend() || known->bytes != bytes) {
@@ -172,9 +134,18 @@ bool AggPkgInfo::readDescriptor_(
 
 void AggPkgInfo::ReadConf(const QString& path)
 {
-    // A missing or unreadable file reads as an empty one.
-    QByteArray bytes;
-    readWhole(Appliance::path(path), bytes);
+    // A missing or unreadable file reads as an empty one. Every tile goes
+    // with it, so a file that is there but cannot be read is worth a line.
+    GuardedFile::State state;
+    const QByteArray bytes = ConfigFile::read(Appliance::path(path), &state);
+    if (int(state) != m_confState) {
+        const auto previous = GuardedFile::State(m_confState);
+        const auto bad
+            = [](GuardedFile::State s) { return s != GuardedFile::State::Read && s != GuardedFile::State::Missing; };
+        if (bad(state) || bad(previous))
+            PKG_WARN << path << "is" << GuardedFile::describe(state);
+        m_confState = int(state);
+    }
     if (bytes != m_confBytes || m_confSections.isEmpty()) {
         m_confSections = readConfSections_(bytes);
         // Every installed record says whether it is for administrators only.

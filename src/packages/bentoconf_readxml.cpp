@@ -4,6 +4,8 @@
 #include "packages/bentoconf.h"
 
 #include "appliance/Appliance.h"
+#include "appliance/ConfigFile.h"
+#include "packages/pkgLog.h"
 #include "util/xmlParser.h"
 
 #include <QDateTime>
@@ -11,17 +13,17 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QSet>
 #include <QUrl>
 
 #include <algorithm>
+#include <array>
+#include <cstring>
+#include <deque>
 #include <map>
-#include <memory>
 #include <optional>
 #include <vector>
-
-#define PKG_WARN                                                                                                       \
-    qWarning().noquote() << QStringLiteral("[bentoconf][%1][%2]").arg(QLatin1String(__func__)).arg(__LINE__)
 
 namespace {
 
@@ -36,11 +38,12 @@ QString lastComponent(const QString& s) { return s.mid(s.lastIndexOf(QLatin1Char
 // "=" (catalog addresses carry "=" in their queries and may hold brackets).
 bool iniValue(const char* appliancePath, const QString& group, const QString& key, QString* value)
 {
-    QFile file(Appliance::path(QString::fromLatin1(appliancePath)));
-    if (!file.open(QIODevice::ReadOnly))
+    GuardedFile::State state;
+    const QByteArray bytes = ConfigFile::read(Appliance::path(QString::fromLatin1(appliancePath)), &state);
+    if (state != GuardedFile::State::Read)
         return false;
     QString section;
-    const QList<QByteArray> lines = file.readAll().split('\n');
+    const QList<QByteArray> lines = bytes.split('\n');
     for (const QByteArray& raw : lines) {
         const QString line = QString::fromUtf8(raw).trimmed();
         if (line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']'))) {
@@ -57,11 +60,13 @@ bool iniValue(const char* appliancePath, const QString& group, const QString& ke
 }
 
 // A name the catalog hands us that becomes a folder or file name must stay
-// one plain component inside the catalog folder.
+// one plain component inside the catalog folder, and must not take the name
+// of a download's temporary file there ("~" and the final name), which would
+// make that download fail for good.
 bool isPlainComponent(const QString& s)
 {
     return !s.isEmpty() && s != QLatin1String(".") && s != QLatin1String("..") && !s.contains(QLatin1Char('/'))
-        && !s.contains(QChar(0));
+        && !s.contains(QChar(0)) && !s.startsWith(QLatin1Char('~'));
 }
 
 struct Platform_s {
@@ -93,9 +98,11 @@ Platform_s gatherPlatform()
     iniValue(kSystemConf, QStringLiteral("System"), QStringLiteral("Model"), &p.systemModel);
     p.productClass = qEnvironmentVariable("BENTO_CLASS");
 
-    QFile hw(Appliance::path(QStringLiteral("/proc/tsinfo/hw_version")));
-    if (hw.open(QIODevice::ReadOnly)) {
-        const QStringList parts = QString::fromUtf8(hw.readLine()).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    GuardedFile::State hwState;
+    const QByteArray hw = ConfigFile::read(Appliance::path(QStringLiteral("/proc/tsinfo/hw_version")), &hwState);
+    if (hwState == GuardedFile::State::Read) {
+        const QStringList parts
+            = QString::fromUtf8(hw.left(hw.indexOf('\n'))).split(QLatin1Char(' '), Qt::SkipEmptyParts);
         const int version = parts.size() > 1 ? parts.at(1).trimmed().toInt(nullptr, 10) : 0;
         p.extendedHw = version == 1 || version == 3;
     } else {
@@ -150,48 +157,118 @@ const char* const kFieldNames[FieldCount] = {"internalName", "class", "TVInstall
 // name becomes a string (and is matched against the fields) only once, and
 // knows its place in key order, so that an item's entries can be put into
 // their map in order instead of being compared into it one by one.
+//
+// A hostile catalog may bring thousands of distinct names. Names are looked
+// up by the address the XML reader gives them (it stores each name of a
+// document once; a name stored twice only costs a second record). The key
+// order is numbered again only once names not yet numbered were met again
+// as often as there are names: each such meeting costs comparisons of text,
+// so numbering at most doubles what they cost and a catalog of new names
+// only is never numbered at all. Until then a new name is ordered by its text.
 class ElementNames
 {
 public:
     struct Name_s {
-        QByteArray raw;
+        const char* raw; // the document's copy, or a literal: the document outlives the reader
         QString name;
         int field;
-        int rank; // position among all names in QString order
+        int rank; // position among all names in QString order; -1: not yet numbered
+        // The first four UTF-16 units, so that most comparisons in QString
+        // order are one of integers (names hold no NUL to pad with).
+        quint64 prefix;
+        size_t length; // of raw
+        bool ascii; // then raw bytes compare in QString order
     };
     const Name_s& get(const char* raw)
     {
-        if (m_next < m_names.size() && m_names[m_next]->raw == raw)
-            return *m_names[m_next++];
-        for (size_t i = 0; i < m_names.size(); ++i) {
-            if (m_names[i]->raw == raw) {
-                m_next = i + 1;
-                return *m_names[i];
-            }
+        if (m_next < m_names.size() && m_names[m_next].raw == raw)
+            return met_(m_names[m_next++]);
+        const auto known = m_byAddress.constFind(raw);
+        if (known != m_byAddress.cend()) {
+            m_next = *known + 1;
+            return met_(m_names[*known]);
         }
-        int field = Other;
-        for (int f = 0; f < FieldCount && field == Other; ++f) {
-            if (qstricmp(raw, kFieldNames[f]) == 0)
-                field = f;
-        }
-        m_names.push_back(std::make_unique<Name_s>(Name_s {QByteArray(raw), fromXml(raw), field, 0}));
+        const size_t length = std::strlen(raw);
+        Name_s added {raw, fromXml(raw), fieldOf_(raw, length), -1, 0, length,
+            std::all_of(raw, raw + length, [](char c) { return static_cast<unsigned char>(c) < 0x80; })};
+        for (qsizetype i = 0; i < 4; ++i)
+            added.prefix = added.prefix << 16 | (i < added.name.size() ? added.name.at(i).unicode() : 0);
+        m_names.push_back(std::move(added));
+        m_byAddress.insert(raw, m_names.size() - 1);
         m_next = m_names.size();
-        // Rare (a new element name): rank everything again.
-        QList<Name_s*> order;
-        for (const auto& n : m_names)
-            order.append(n.get());
-        std::sort(order.begin(), order.end(), [](const Name_s* a, const Name_s* b) { return a->name < b->name; });
-        // Names that read the same (raw bytes differ only in broken UTF-8)
-        // share a rank, so that document order decides between them.
-        for (int i = 0; i < order.size(); ++i)
-            order[i]->rank = i > 0 && order[i]->name == order[i - 1]->name ? order[i - 1]->rank : i;
-        return *m_names.back();
+        return m_names.back();
     }
-    void restart() { m_next = 0; }
+    // Before each item: numbers the names again when that pays.
+    void restart()
+    {
+        m_next = 0;
+        if (m_unrankedMet >= m_names.size())
+            rank_();
+    }
+
+    // Key order; names that read the same (raw bytes differ only in broken
+    // UTF-8) are equal, so that document order decides between them.
+    static bool less(const Name_s* a, const Name_s* b)
+    {
+        if (a->rank >= 0 && b->rank >= 0)
+            return a->rank < b->rank;
+        return a->prefix != b->prefix ? a->prefix < b->prefix : compare_(a, b) < 0;
+    }
+    static bool same(const Name_s* a, const Name_s* b)
+    {
+        if (a == b)
+            return true;
+        if (a->rank >= 0 && b->rank >= 0)
+            return a->rank == b->rank;
+        return a->prefix == b->prefix && compare_(a, b) == 0;
+    }
 
 private:
-    std::vector<std::unique_ptr<Name_s>> m_names; // stable addresses: entries are handed out by reference
+    const Name_s& met_(const Name_s& name)
+    {
+        m_unrankedMet += name.rank < 0 ? 1 : 0;
+        return name;
+    }
+    // QString order; plain ASCII compared byte by byte.
+    static int compare_(const Name_s* a, const Name_s* b)
+    {
+        if (!a->ascii || !b->ascii)
+            return QString::compare(a->name, b->name);
+        const int c = std::memcmp(a->raw, b->raw, std::min(a->length, b->length));
+        return c ? c : a->length < b->length ? -1 : a->length > b->length ? 1 : 0;
+    }
+    static int fieldOf_(const char* raw, size_t length)
+    {
+        static const auto lengths = [] {
+            std::array<size_t, FieldCount> l {};
+            for (int f = 0; f < FieldCount; ++f)
+                l[size_t(f)] = std::strlen(kFieldNames[f]);
+            return l;
+        }();
+        for (int f = 0; f < FieldCount; ++f) {
+            if (lengths[size_t(f)] == length && qstricmp(raw, kFieldNames[f]) == 0)
+                return f;
+        }
+        return Other;
+    }
+    void rank_()
+    {
+        std::vector<Name_s*> order;
+        order.reserve(m_names.size());
+        for (Name_s& n : m_names) {
+            n.rank = -1; // ordered by text alone, then numbered afresh
+            order.push_back(&n);
+        }
+        std::sort(order.begin(), order.end(), less);
+        for (size_t i = 0; i < order.size(); ++i)
+            order[i]->rank = i > 0 && same(order[i], order[i - 1]) ? order[i - 1]->rank : int(i);
+        m_unrankedMet = 0;
+    }
+
+    std::deque<Name_s> m_names; // stable addresses: entries are handed out by reference
+    QHash<const char*, size_t> m_byAddress;
     size_t m_next = 0;
+    size_t m_unrankedMet = 0;
 };
 
 // An item's entries in document order, put into a map in key order.
@@ -199,16 +276,15 @@ struct Entries_s {
     QList<std::pair<const ElementNames::Name_s*, QString>> list;
     QMap<QString, QString> toMap()
     {
-        // Insertion sort: a dozen entries, nearly always already in the same
-        // order, and stable, so that of two equal names the later (which
+        // Nearly always in the same order as the items before; sorted only
+        // when not. Stable, so that of two equal names the later (which
         // wins) comes last.
-        for (qsizetype i = 1; i < list.size(); ++i) {
-            for (qsizetype j = i; j > 0 && list[j - 1].first->rank > list[j].first->rank; --j)
-                std::swap(list[j - 1], list[j]);
-        }
+        const auto byName = [](const auto& a, const auto& b) { return ElementNames::less(a.first, b.first); };
+        if (!std::is_sorted(list.begin(), list.end(), byName))
+            std::stable_sort(list.begin(), list.end(), byName);
         std::map<QString, QString> m;
         for (qsizetype i = 0; i < list.size(); ++i) {
-            if (i + 1 < list.size() && list[i + 1].first->rank == list[i].first->rank)
+            if (i + 1 < list.size() && ElementNames::same(list[i + 1].first, list[i].first))
                 continue;
             m.emplace_hint(m.end(), list[i].first->name, list[i].second);
         }

@@ -1,10 +1,13 @@
 // The package model and its readers. Screens update single tiles from its signals: a missing, extra or
 // misordered signal shows as a stale or doubled tile, so the readers hand the model only the differences.
+#include "PlantedFifo.h"
 #include "ScratchSysroot.h"
 #include "packages/DownloadManager.h"
 #include "packages/UiLanguage.h"
 #include "packages/bentoconf.h"
 
+#include <QElapsedTimer>
+#include <QScopeGuard>
 #include <QTcpServer>
 #include <QTest>
 
@@ -233,6 +236,12 @@ private slots:
             "a.png|location=http://dl/a.pkg / MAINTAINER=Ann|NASInstall=yes|TVInstall=No|class=Tellora|description="
             "<b>big</b> & bold|icon_tv=a.png|internalName=A|location=a.pkg|maintainer=Bob|note=|platform=|platformID="
             "TLR-440|platformReq=|publishedDate=2024|summary=two|version=1.2");
+        // A reference that is no character spoils its own text, not the catalog.
+        row("reference to no character", cat(item("A", "<note>a&#0;b</note>") + item("B")), "A B",
+            QString::fromUtf8("Class=Tellora|Install_Path=%1/A|NASInstall=no|location=http://dl/a.pkg / class=Tellora|"
+                              "internalName=A|location=a.pkg|note=a\xEF\xBF\xBD"
+                              "b|platform=|platformID=TLR-440|"
+                              "platformReq="));
         // Hidden from the television, another product's, the product itself.
         row("skipped",
             cat(item("A", "<TVInstall>no</TVInstall>") + item("C").replace("<class>Tellora", "<class>Office")
@@ -314,7 +323,8 @@ private slots:
         const std::pair<QByteArray, QByteArray> icons[] = {{"fresh", url + "/f.png"}, {"stale", url + "/s.png"},
             {"good", url + "/i/g.png"}, {"../../evil", url + "/a.png"}, {"sub/dir", url + "/a.png"},
             {"..", url + "/a.png"}, {".", url + "/a.png"}, {"dots", url + "/x/.."}, {"escaped dots", url + "/x/%2E%2E"},
-            {"escaped slash", url + "/..%2F..%2Fpwn.png"}, {"local", "file:///etc/passwd"}, {"no file", url + "/x/"}};
+            {"escaped slash", url + "/..%2F..%2Fpwn.png"}, {"local", "file:///etc/passwd"}, {"no file", url + "/x/"},
+            {"~c.xml", url + "/a.png"}, {"tilde icon", url + "/~g.png"}}; // the catalog's own temporary name
         QByteArray items;
         for (const auto& [name, icon] : icons)
             items += item(name, "<icon_tv>" + icon + "</icon_tv>");
@@ -330,6 +340,83 @@ private slots:
         QVERIFY(dm.append({"last", url + "/l.png", dir + "/last", "BENTO.ICON", {}}));
         QTRY_VERIFY_WITH_TIMEOUT(done.size() && done.last().startsWith("last"), 60000);
         QCOMPARE(done, QStringList({"stale /s.png in /stale", "good /i/g.png in /good", "last /l.png in /last"}));
+    }
+
+    // A package configuration or descriptor that is no regular file reads at once as none; the configuration's
+    // state is told when it changes, not on every read.
+    void specialFiles()
+    {
+        ScratchSysroot root;
+        QStringList warnings;
+        static QStringList* s_warnings = &warnings;
+        const QtMessageHandler previous
+            = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+                  if (type == QtWarningMsg)
+                      *s_warnings << text.section("] ", 1);
+              });
+        const auto restore = qScopeGuard([previous] { qInstallMessageHandler(previous); });
+        QByteArray packages;
+        for (const char* name : {"A", "B", "C", "D"})
+            packages += section(name, "Enable = TRUE\n");
+        root.write(kConf, packages);
+        root.write("/apps/A/.ivo/ivo.xml", kRun);
+        AggPkgInfo model;
+        {
+            PlantedFifo fifo(root.path("/apps/B/.ivo/ivo.xml"));
+            model.ReadConf(kConf);
+            QVERIFY(fifo.isValid() && !fifo.wasOpened());
+        }
+        QVERIFY(QDir().mkpath(root.path("/apps/C/.ivo")) && QDir().mkpath(root.path("/apps/D/.ivo/ivo.xml")));
+        QVERIFY(QFile::link("/dev/zero", root.path("/apps/C/.ivo/ivo.xml")));
+        model.ReadConf(kConf);
+        QCOMPARE(model.PkgNames(0, 0).join(' ') + " / " + model.PkgNames(0, 1).join(' '), "A B C D / A");
+        const QString conf = root.path(kConf);
+        // Replaced by a folder (read twice), a FIFO, a regular file again.
+        QVERIFY(QFile::remove(conf) && QDir().mkpath(conf));
+        model.ReadConf(kConf);
+        model.ReadConf(kConf);
+        QCOMPARE(model.PkgNames(0, 0), QStringList());
+        QVERIFY(QDir().rmdir(conf));
+        {
+            PlantedFifo fifo(conf);
+            model.ReadConf(kConf);
+            QVERIFY(!fifo.wasOpened());
+        }
+        QVERIFY(QFile::remove(conf) && root.write(kConf, section("A")));
+        model.ReadConf(kConf);
+        QCOMPARE(model.PkgNames(0, 0), QStringList {"A"});
+        QCOMPARE(warnings, QStringList({kConf + " is not a regular file", kConf + " is readable"}));
+    }
+
+    // Catalog shapes no real catalog has read in about the time of any catalog of their size: thousands of distinct
+    // element names in one item, or a new one in each of thousands of items. The bound is a hundred times that.
+    void hostileShapes_data()
+    {
+        columns<QByteArray, int>(); // items, keys of the one item or number of items
+        QByteArray names;
+        for (int i = 0; i < 20000; ++i) {
+            const QByteArray n = "n" + QByteArray::number(i * 7919 % 20000);
+            names += "<" + n + ">x</" + n + ">";
+        }
+        row("20000 names in one item", item("A", names), 20000 + 6);
+        QByteArray items;
+        for (int i = 0; i < 20000; ++i)
+            items += item("P" + QByteArray::number(i), "<e" + QByteArray::number(i) + "/>");
+        row("a new name in each of 20000 items", items, 20000);
+    }
+    void hostileShapes()
+    {
+        const auto [items, keys] = fetch<QByteArray, int>();
+        ScratchSysroot root;
+        const QString file = put(root, "catalog", catalog(items));
+        AggPkgInfo model;
+        QElapsedTimer t;
+        t.start();
+        model.ReadXml(file, nullptr);
+        QVERIFY2(t.elapsed() < 10000, qPrintable(QString::number(t.elapsed())));
+        const QMap<QString, PkgInfo_s> web = model.WebPkgInfos();
+        QCOMPARE(web.size() == 1 ? web.first().xmlInfo.size() : web.size(), keys);
+        QVERIFY(web.size() == 1 || web.value("P19999").xmlInfo.contains("e19999"));
     }
 
     void catalogAddress()
