@@ -1,11 +1,19 @@
 #include "packages/DownloadManager.h"
 
+#include "util/GuardedFile.h"
+
 #include <QAuthenticator>
 #include <QNetworkAccessManager>
 #include <QNetworkInformation>
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QTimer>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+static_assert(int(DownloadManager::StalledStatus) == int(QNetworkReply::TimeoutError));
 
 namespace {
 
@@ -28,8 +36,19 @@ DownloadManager::DownloadManager(QObject* parent)
 {
     qRegisterMetaType<dltask_st>();
     qRegisterMetaType<dlresult_st>();
+    m_stallTimer = new QTimer(this);
+    m_stallTimer->setSingleShot(true);
+    m_stallTimer->setInterval(StallTimeoutMs);
+    connect(m_stallTimer, &QTimer::timeout, this, &DownloadManager::stalled);
     createManager_();
 }
+
+qint64 DownloadManager::sizeLimit(const QString& userTag)
+{
+    return userTag == QLatin1String("BENTO.ICON") ? IconLimit : qint64(GuardedFile::CatalogLimit);
+}
+
+void DownloadManager::setStallTimeout(int ms) { m_stallTimer->setInterval(ms); }
 
 DownloadManager::~DownloadManager()
 {
@@ -134,7 +153,11 @@ void DownloadManager::triggerNextDownload()
     while (!m_reply && !m_queue.isEmpty()) {
         m_received = 0;
         m_total = 0;
+        m_written = 0;
+        m_failStatus = 0;
+        m_failText.clear();
         m_current = m_queue.takeFirst();
+        m_limit = sizeLimit(m_current.userTag);
 
         if (!m_dir.mkpath(m_current.dstDir) || !m_dir.cd(m_current.dstDir))
             continue;
@@ -148,6 +171,7 @@ void DownloadManager::triggerNextDownload()
 
         m_authAttempts = 0;
         m_timer.start();
+        m_stallTimer->start();
         m_reply = m_manager->get(QNetworkRequest(QUrl(m_current.url)));
         connect(m_reply, &QNetworkReply::downloadProgress, this,
             qOverload<qint64, qint64>(&DownloadManager::downloadProgress));
@@ -158,12 +182,27 @@ void DownloadManager::triggerNextDownload()
 
 void DownloadManager::readyRead()
 {
-    if (m_reply)
-        drain_();
+    if (!m_reply)
+        return;
+    m_stallTimer->start();
+    // The abort ends the transfer through finished().
+    if (!drain_())
+        m_reply->abort();
 }
 
-void DownloadManager::drain_()
+void DownloadManager::fail_(qint32 status, const QString& text)
 {
+    // The first cause is the one reported.
+    if (m_failStatus)
+        return;
+    m_failStatus = status;
+    m_failText = text;
+}
+
+bool DownloadManager::drain_()
+{
+    if (m_failStatus)
+        return false;
     // Written as it arrives through one reused buffer: a fresh buffer per
     // notification would cost more in page faults than the copy itself.
     if (m_buffer.isEmpty())
@@ -171,15 +210,46 @@ void DownloadManager::drain_()
     for (;;) {
         const qint64 n = m_reply->read(m_buffer.data(), m_buffer.size());
         if (n <= 0)
-            return;
-        m_file.write(m_buffer.constData(), n);
+            return true;
+        if (m_written + n > m_limit) {
+            fail_(TooLargeStatus, QStringLiteral("Download larger than %1 bytes").arg(m_limit));
+            return false;
+        }
+        // A short write is tried again, so that the one that fails says why
+        // (a full disk, a file size limit).
+        for (qint64 done = 0; done < n;) {
+            const qint64 written = m_file.write(m_buffer.constData() + done, n - done);
+            if (written <= 0) {
+                fail_(WriteFailedStatus,
+                    QStringLiteral("Cannot write %1: %2").arg(m_file.fileName(), m_file.errorString()));
+                return false;
+            }
+            done += written;
+        }
+        m_written += n;
     }
+}
+
+void DownloadManager::stalled()
+{
+    if (!m_reply)
+        return;
+    fail_(StalledStatus, QStringLiteral("No data received for %1 s").arg(m_stallTimer->interval() / 1000.0));
+    m_reply->abort();
 }
 
 void DownloadManager::downloadProgress(qint64 received, qint64 total)
 {
     m_received = received;
     m_total = total;
+    m_stallTimer->start();
+    // A size announced past the bound ends the transfer before its body comes.
+    if (qMax(received, total) > m_limit) {
+        fail_(TooLargeStatus, QStringLiteral("Download larger than %1 bytes").arg(m_limit));
+        if (m_reply)
+            m_reply->abort();
+        return;
+    }
     emit downloadProgress(currentResult_());
 }
 
@@ -204,14 +274,17 @@ void DownloadManager::finished()
     QNetworkReply* reply = m_reply;
     if (!reply)
         return;
+    m_stallTimer->stop();
     // Whatever is still buffered belongs to the file (nothing after an error).
-    if (reply->error() == QNetworkReply::NoError)
-        drain_();
-    m_file.close();
+    const bool clean = reply->error() == QNetworkReply::NoError && !m_failStatus;
+    if (clean && drain_())
+        keepFile_();
+    if (m_file.isOpen())
+        m_file.close();
 
     dlresult_st result = currentResult_();
-    result.status = qint32(reply->error());
-    result.errorString = result.status ? reply->errorString() : QString();
+    result.status = m_failStatus ? m_failStatus : qint32(reply->error());
+    result.errorString = m_failStatus ? m_failText : result.status ? reply->errorString() : QString();
 
     if (result.status) {
         m_file.remove();
@@ -219,10 +292,6 @@ void DownloadManager::finished()
         // transfer gets a fresh one.
         m_manager->deleteLater();
         createManager_();
-    } else {
-        const QString finalPath = m_dir.filePath(m_fileName);
-        QFile::remove(finalPath);
-        m_file.rename(finalPath);
     }
 
     disconnect(reply, nullptr, this, nullptr);
@@ -230,4 +299,25 @@ void DownloadManager::finished()
     m_reply = nullptr;
     emit finished(result);
     triggerNextDownload();
+}
+
+bool DownloadManager::keepFile_()
+{
+    // Every byte is with the system before the good copy is replaced, and it
+    // is replaced in one step: renamed over, never deleted first.
+    const bool flushed = m_file.flush();
+    m_file.close();
+    if (!flushed || m_file.error() != QFileDevice::NoError) {
+        fail_(WriteFailedStatus, QStringLiteral("Cannot write %1: %2").arg(m_file.fileName(), m_file.errorString()));
+        return false;
+    }
+    const QString finalPath = m_dir.filePath(m_fileName);
+    if (std::rename(QFile::encodeName(m_file.fileName()).constData(), QFile::encodeName(finalPath).constData()) != 0) {
+        const int error = errno;
+        fail_(RenameFailedStatus,
+            QStringLiteral("Cannot rename %1 to %2: %3")
+                .arg(m_file.fileName(), finalPath, QString::fromLocal8Bit(std::strerror(error))));
+        return false;
+    }
+    return true;
 }

@@ -11,6 +11,7 @@
 class QAuthenticator;
 class QNetworkAccessManager;
 class QNetworkReply;
+class QTimer;
 
 // One download: where from, where to, and who asked for it.
 struct dltask_st {
@@ -38,8 +39,12 @@ Q_DECLARE_METATYPE(dltask_st)
 Q_DECLARE_METATYPE(dlresult_st)
 
 // Fetches files over HTTP one at a time from a queue. Each file is written
-// as "~" + name in its destination folder and renamed only after a clean
-// transfer, so a broken download never replaces a good file. GUI thread only.
+// as "~" + name in its destination folder and renamed over the final name
+// only after a clean transfer whose every byte was written, so a broken
+// download never replaces a good file. A transfer that receives nothing for
+// 30 s, or grows past the bound of its kind (icons 8 MB, anything else, the
+// catalog above all, 64 MB), is aborted; it ends in finished() like any
+// failure and the queue moves on. GUI thread only.
 //
 // The signals and the private slots share names; connect to the signals with
 // qOverload<const dlresult_st&>(&DownloadManager::finished) (and the same for
@@ -68,6 +73,21 @@ public:
     // Credentials offered to servers that ask (twice per transfer at most).
     void setAuth(QString user, QString password);
 
+    // Failures the manager finds itself, as dlresult_st::status (the
+    // network's own codes stay below 1000); errorString names the cause.
+    enum Status : qint32 {
+        StalledStatus = 4, // QNetworkReply::TimeoutError: nothing received for the stall time
+        TooLargeStatus = 1001, // more bytes announced or sent than the bound of the kind
+        WriteFailedStatus = 1002, // the temporary file could not be written (a full disk)
+        RenameFailedStatus = 1003, // the finished file could not take its final name
+    };
+    static constexpr int StallTimeoutMs = 30000;
+    static constexpr qint64 IconLimit = qint64(8) << 20;
+    // The bound of a download of that kind (user tag).
+    static qint64 sizeLimit(const QString& userTag);
+    // Tests wait for less than the real 30 s.
+    void setStallTimeout(int ms);
+
 signals:
     void finished(const dlresult_st& dlresult);
     void downloadProgress(const dlresult_st& dlresult);
@@ -78,12 +98,18 @@ private slots:
     void readyRead();
     void authenticationRequired(QNetworkReply* reply, QAuthenticator* authenticator);
     void triggerNextDownload();
+    void stalled();
 
 private:
     bool enqueue_(const dltask_st& task, bool front);
     template<typename Match> void removeMatching_(Match match);
     void createManager_();
-    void drain_();
+    // Writes what the reply has; false (with the failure noted) when the
+    // file cannot take it or the bound is passed.
+    bool drain_();
+    void fail_(qint32 status, const QString& text);
+    // Puts the finished temporary file in place; false with the failure noted.
+    bool keepFile_();
     void fillRunning_(dlresult_st& result) const;
     dlresult_st currentResult_() const;
 
@@ -102,4 +128,9 @@ private:
     int m_authAttempts = 0;
     QDir m_dir;
     QByteArray m_buffer; // reused for every read of the reply
+    QTimer* m_stallTimer = nullptr;
+    qint64 m_written = 0;
+    qint64 m_limit = 0;
+    qint32 m_failStatus = 0; // a failure found here, reported instead of the reply's
+    QString m_failText;
 };

@@ -5,6 +5,10 @@
 #include <QtNetwork>
 #include <QtTest>
 
+#include <csignal>
+
+#include <sys/resource.h>
+
 using Finished = QList<QPair<QString, int>>; // task name, status
 
 static const auto finishedSignal = qOverload<const dlresult_st&>(&DownloadManager::finished);
@@ -24,7 +28,9 @@ class TstDownloadManager : public QObject
     // The HTTP server, one request per connection. /files/NAME serves m_files[NAME]; /auth/NAME the same behind
     // Basic credentials; /drop/NAME announces the whole file, sends half and hangs up; /stall/NAME announces 1 MB
     // and sends 3000 bytes, the last 2000 after 600 ms: the network layer drops progress signals closer than 100 ms
-    // to the one before, so the last piece must come well after the first even on a loaded machine; else 404.
+    // to the one before, so the last piece must come well after the first even on a loaded machine; /quiet/NAME
+    // announces 1000 bytes and sends 10; /big/NAME sends 9 MB, /stream/NAME the same without announcing it;
+    // else 404.
     void serve(QTcpSocket* socket)
     {
         const QByteArray head = socket->peek(8192);
@@ -43,10 +49,16 @@ class TstDownloadManager : public QObject
             data = body.left(length / 2);
         else if (kind == "stall")
             data = QByteArray(1000, 's'), length = 1 << 20;
+        else if (kind == "quiet")
+            data = QByteArray(10, 'q'), length = 1000;
+        else if (kind == "big" || kind == "stream")
+            data = QByteArray(9 << 20, 'b'), length = kind == "big" ? data.size() : -1;
         else if ((kind != "files" && kind != "auth") || !m_files.contains(name))
             status = "404 Not Found", data = "none", length = 4;
-        socket->write("HTTP/1.1 " + status + "\r\nConnection: close\r\nContent-Length: " + QByteArray::number(length)
-            + "\r\n\r\n" + data);
+        const QByteArray announced = length < 0 ? "" : "\r\nContent-Length: " + QByteArray::number(length);
+        socket->write("HTTP/1.1 " + status + "\r\nConnection: close" + announced + "\r\n\r\n" + data);
+        if (kind == "quiet")
+            return;
         if (kind != "stall")
             return socket->disconnectFromHost();
         QTimer::singleShot(600, socket, [socket] { socket->write(QByteArray(2000, 's')); });
@@ -118,6 +130,65 @@ private slots:
             QCOMPARE(m_requests[i].second, i ? "Basic " + ("viewer:" + password).toUtf8().toBase64() : "");
         // An error retires the network manager; the next transfer gets a new one.
         QTRY_COMPARE(firstManager.isNull(), status != 0);
+    }
+
+    // Failures the manager finds itself: each ends in finished() with its own status and a text naming the cause
+    // (@ the folder), leaves the good copy and no temporary file, and the next download runs.
+    void failuresOfItsOwn_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("tag");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("cause");
+        QTest::newRow("no data for a while")
+            << "/quiet/pkg.bin"
+            << "BENTO.ICON" << int(DownloadManager::StalledStatus) << "No data received for 0.3 s";
+        QTest::newRow("icon announced too large")
+            << "/big/pkg.bin"
+            << "BENTO.ICON" << int(DownloadManager::TooLargeStatus) << "Download larger than 8388608 bytes";
+        QTest::newRow("icon growing too large")
+            << "/stream/pkg.bin"
+            << "BENTO.ICON" << int(DownloadManager::TooLargeStatus) << "Download larger than 8388608 bytes";
+        QTest::newRow("a catalog may be that large") << "/stream/pkg.bin"
+                                                     << "BENTO.XML" << 0 << "";
+        QTest::newRow("disk full") << "/files/pkg.bin"
+                                   << "BENTO.ICON" << int(DownloadManager::WriteFailedStatus)
+                                   << "Cannot write @/icons/~pkg.bin: File too large";
+        QTest::newRow("final name taken by a folder")
+            << "/files/pkg.bin"
+            << "BENTO.ICON" << int(DownloadManager::RenameFailedStatus)
+            << "Cannot rename @/icons/~pkg.bin to @/icons/pkg.bin: Is a directory";
+    }
+    void failuresOfItsOwn()
+    {
+        QFETCH(QString, path);
+        QFETCH(QString, tag);
+        QFETCH(int, status);
+        QFETCH(QString, cause);
+        const bool folder = QByteArray(QTest::currentDataTag()).startsWith("final");
+        QVERIFY(folder ? m_tmp->write("/icons/pkg.bin/x", "in the way") : m_tmp->write("/icons/pkg.bin", "good copy"));
+        DownloadManager dm;
+        dm.setStallTimeout(300);
+        QSignalSpy done(&dm, finishedSignal);
+        QVERIFY(dm.append(task("pkg", path, "/icons", tag)) && dm.append(task("x", "/files/x", "/icons")));
+        // A full disk as a file size limit shows it: writes past 64 KB fail.
+        const bool full = QByteArray(QTest::currentDataTag()) == "disk full";
+        rlimit saved {};
+        ::getrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit small = saved;
+        small.rlim_cur = 64 * 1024;
+        QVERIFY(!full || ::setrlimit(RLIMIT_FSIZE, &small) == 0);
+        const bool first = QTest::qWaitFor([&] { return !done.isEmpty(); }, 20000);
+        ::setrlimit(RLIMIT_FSIZE, &saved);
+        QVERIFY(first);
+        QTRY_COMPARE_WITH_TIMEOUT(done.count(), 2, 20000);
+        QCOMPARE(result(done, 0).status, status);
+        QCOMPARE(result(done, 0).errorString, cause.replace('@', m_tmp->root()));
+        QCOMPARE(result(done, 1).task.name + QString::number(result(done, 1).status), "x0");
+        QCOMPARE(entries("/icons"), QStringList({"pkg.bin", "x"}));
+        if (!folder)
+            QCOMPARE(m_tmp->read("/icons/pkg.bin"), status ? "good copy" : QByteArray(9 << 20, 'b'));
     }
 
     void runningAndRemoved_data()
