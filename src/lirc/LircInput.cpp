@@ -47,8 +47,11 @@ void LircInput::stop()
 
 void LircInput::readyRead()
 {
+    // Whole lines only: a line that came in two reads waits for its end,
+    // where a piece of it would name no key. A line too long for one piece
+    // still goes out piece by piece.
     char piece[MaxPiece + 1];
-    for (;;) {
+    while (m_socket->canReadLine() || m_socket->bytesAvailable() >= MaxPiece) {
         const qint64 got = m_socket->readLine(piece, sizeof piece);
         if (got <= 0)
             break;

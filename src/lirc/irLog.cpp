@@ -1,5 +1,7 @@
 #include "lirc/irLog.h"
 
+#include "lirc/captureIo.h"
+
 #include <cstdarg>
 #include <cstdio>
 
@@ -26,9 +28,7 @@ void write(const char* colour, const char* unit, int line, const char* function,
     text[used] = '\n';
     text[used + 1] = '\0';
 
-    std::fputs(colour, stderr);
-    std::fputs(text, stderr);
-    std::fputs(ResetColour, stderr);
+    CaptureIo::writeLog(colour, text, ResetColour);
 }
 
 } // namespace IrLog

@@ -1,6 +1,7 @@
 #include "lirc/lirc.h"
 
 #include "appliance/Appliance.h"
+#include "lirc/captureIo.h"
 #include "lirc/decoder.h"
 #include "lirc/irLog.h"
 #include "lirc/irSample.h"
@@ -177,6 +178,8 @@ Lirc::Capture Lirc::captureOne()
     if (m_stop.load(std::memory_order_acquire))
         return Capture::Stopped;
     {
+        // Log lines and the marker file of this sample wait for the lock's release.
+        const CaptureIo::Deferral deferral;
         std::lock_guard lock(m_registry);
         pushRawData_(sample);
         decode_();

@@ -1,5 +1,8 @@
 #include "lirc/rcMapTable.h"
 
+#include "util/GuardedFile.h"
+
+#include <cctype>
 #include <charconv>
 #include <cinttypes>
 #include <cstdio>
@@ -21,6 +24,14 @@ const char* skipBlanks(const char* p, const char* end)
     return p;
 }
 
+// A hexadecimal number as "%lX" reads it: an optional "0x" or "0X" first.
+template<class T> std::from_chars_result hexNumber(const char* p, const char* end, T& value)
+{
+    if (end - p > 2 && p[0] == '0' && (p[1] == 'x' || p[1] == 'X') && std::isxdigit(static_cast<unsigned char>(p[2])))
+        p += 2;
+    return std::from_chars(p, end, value, 16);
+}
+
 } // namespace
 
 bool RcMapTable::parseLine(const char* line, Entry_s& entry)
@@ -28,12 +39,12 @@ bool RcMapTable::parseLine(const char* line, Entry_s& entry)
     const char* end = line + std::strlen(line);
     const char* p = skipBlanks(line, end);
     std::uint64_t scanCode = 0;
-    auto [afterScan, scanError] = std::from_chars(p, end, scanCode, 16);
+    auto [afterScan, scanError] = hexNumber(p, end, scanCode);
     if (scanError != std::errc() || afterScan == end || (*afterScan != ' ' && *afterScan != '\t'))
         return false;
     std::uint32_t keyCode = 0;
     p = skipBlanks(afterScan, end);
-    auto [afterKey, keyError] = std::from_chars(p, end, keyCode, 16);
+    auto [afterKey, keyError] = hexNumber(p, end, keyCode);
     (void)afterKey;
     if (keyError != std::errc())
         return false;
@@ -53,18 +64,29 @@ int RcMapTable::loadRcMapTable(const std::string& path)
     if (file.empty())
         return -1;
     // Opened for reading and updating as the appliance does: the file must
-    // exist and be writable, it is never created here.
-    std::FILE* f = std::fopen(file.c_str(), "r+e");
-    if (!f)
+    // exist and be writable, it is never created here. A FIFO or a device
+    // in its place is refused rather than waited on.
+    std::string text;
+    if (GuardedFile::read(file.c_str(), text, GuardedFile::ConfigLimit, true) != GuardedFile::State::Read)
         return -1;
     std::vector<Entry_s> read;
-    char line[256];
-    while (std::fgets(line, sizeof line, f)) {
-        Entry_s entry;
-        if (parseLine(line, entry))
-            read.push_back(entry);
+    // Lines are at most 255 characters with their line feed (the size of
+    // the appliance's read buffer); a longer one is dropped whole, since its
+    // tail alone would read as an entry nobody wrote.
+    constexpr std::size_t MaxLine = 255;
+    for (std::size_t start = 0; start < text.size();) {
+        std::size_t end = text.find('\n', start);
+        end = end == std::string::npos ? text.size() : end + 1;
+        if (end - start <= MaxLine) {
+            char line[MaxLine + 1];
+            std::memcpy(line, text.data() + start, end - start);
+            line[end - start] = 0;
+            Entry_s entry;
+            if (parseLine(line, entry))
+                read.push_back(entry);
+        }
+        start = end;
     }
-    std::fclose(f);
     std::lock_guard lock(m_mutex);
     m_entries.insert(m_entries.end(), read.begin(), read.end());
     return 0;
@@ -83,18 +105,23 @@ int RcMapTable::writeBack_()
     }
     if (file.empty())
         return -1;
-    std::FILE* f = std::fopen(file.c_str(), "we");
-    if (!f)
-        return -1;
-    bool ok = true;
+    std::string content;
     for (const Entry_s& e : entries) {
         char text[40];
         std::snprintf(text, sizeof text, "%" PRIX64 " %" PRIX32 "\n", e.scanCode, e.keyCode);
-        ok = std::fputs(text, f) >= 0 && ok;
-        std::printf(">>>  %s\n", text);
+        content += text;
+    }
+    // Created or emptied and written; a FIFO or a device in its place is not
+    // written, nor waited on (at exit least of all).
+    if (!GuardedFile::replaceContent(file.c_str(), content.data(), content.size(), true))
+        return -1;
+    for (std::size_t at = 0; at < content.size();) {
+        const std::size_t end = content.find('\n', at) + 1;
+        std::printf(">>>  %.*s\n", int(end - at), content.data() + at);
+        at = end;
     }
     std::fflush(stdout);
-    return std::fclose(f) == 0 && ok ? 0 : -1;
+    return 0;
 }
 
 void RcMapTable::setMapping(std::uint64_t scanCode, std::uint32_t keyCode)

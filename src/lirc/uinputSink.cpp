@@ -1,6 +1,7 @@
 #include "lirc/uinputSink.h"
 
 #include "appliance/Appliance.h"
+#include "lirc/captureIo.h"
 #include "lirc/irClock.h"
 #include "lirc/irLog.h"
 #include "lirc/rcMapTable.h"
@@ -187,12 +188,9 @@ bool UinputSink::divertColourKey_(std::uint32_t key)
     if (!word || ::access(m_colourDisableMarker.c_str(), F_OK) == 0)
         return false;
     // The home window watches this file and hands the colour to the
-    // one-touch button tool.
-    const int fd = ::open(m_colourFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-    if (fd >= 0) {
-        [[maybe_unused]] const ssize_t written = ::write(fd, word, std::strlen(word));
-        ::close(fd);
-    }
+    // one-touch button tool. It lies in a world-writable folder: written
+    // only as a regular file, after the capture lock is released.
+    CaptureIo::writeMarker(m_colourFile, word);
     return true;
 }
 

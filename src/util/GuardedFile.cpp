@@ -147,13 +147,14 @@ bool makeEmpty(const char* path)
     return true;
 }
 
-bool replaceContent(const char* path, const char* bytes, std::size_t length)
+bool replaceContent(const char* path, const char* bytes, std::size_t length, bool followLinks)
 {
     struct stat st {
     };
-    if (::lstat(path, &st) == 0 && !S_ISREG(st.st_mode))
+    if ((followLinks ? ::stat(path, &st) : ::lstat(path, &st)) == 0 && !S_ISREG(st.st_mode))
         return false;
-    const int fd = openNoInterrupt(path, O_WRONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666);
+    const int fd = openNoInterrupt(
+        path, O_WRONLY | O_CREAT | (followLinks ? 0 : O_NOFOLLOW) | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666);
     if (fd < 0)
         return false;
     bool ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && ::ftruncate(fd, 0) == 0;

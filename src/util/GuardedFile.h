@@ -82,8 +82,8 @@ template<class Bytes> State read(const char* path, Bytes& out, std::size_t limit
 bool makeEmpty(const char* path);
 
 // Replaces the content of the regular file at path with the bytes, creating
-// it when nothing is there. A link or anything else at the path is left
-// alone and nothing is written. Never blocks on a FIFO.
-bool replaceContent(const char* path, const char* bytes, std::size_t length);
+// it when nothing is there. A link (unless followLinks) or anything else at
+// the path is left alone and nothing is written. Never blocks on a FIFO.
+bool replaceContent(const char* path, const char* bytes, std::size_t length, bool followLinks = false);
 
 } // namespace GuardedFile

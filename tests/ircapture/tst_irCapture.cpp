@@ -1,5 +1,6 @@
 // The capture thread with a FIFO or a socket as the receiver, the assembled pipeline with the tools'
 // encoder as the remote, the simulator's button, and capture, learning and table changes at once.
+#include "PlantedFifo.h"
 #include "appliance/Appliance.h"
 #include "irDecoderSet.h"
 #include "irFrameEncoder.h"
@@ -248,6 +249,65 @@ private slots:
         feed(samples);
         QTRY_COMPARE(m_lirc->samplesRead(), quint64(samples.size()));
         QCOMPARE(typedKeys(m_keys), QList<int>(keys, KEY_ENTER));
+    }
+
+    // Nothing that can block is done under the capture lock: while a FIFO sits at the colour marker and while standard
+    // error is a pipe nobody drains, learning can be switched (the GUI thread takes the lock for it), the next keys
+    // arrive, and the pipeline goes at once.
+    void nothingBlocksUnderTheLock()
+    {
+        QDir().mkpath(m_root->path("/tmp"));
+        PlantedFifo marker(m_root->path("/tmp/.tellora.keybolt.xxx"));
+        m_tables[1].setMapping(0x95, KEY_ENTER);
+        m_tables[1].setMapping(0x20DF10EF, KEY_UP);
+        assemble(true);
+        int err[2];
+        QVERIFY(::pipe2(err, O_NONBLOCK | O_CLOEXEC) == 0);
+        char junk[4096] = {};
+        while (::write(err[1], junk, sizeof junk) > 0) { } // full: the next write waits
+        ::fcntl(err[1], F_SETFL, 0);
+        const int savedErr = ::dup(STDERR_FILENO);
+        // Blue (the marker), a Sony frame (its decoder's log line), then an arrow; half a second apart.
+        std::vector<unsigned int> samples;
+        for (const auto& [protocol, code] :
+            {std::pair {"mce", 0x800F0494ull}, {"sonySIRC", 0x95ull}, {"nec", 0x20DF10EFull}}) {
+            IrFrameEncoder().encode(protocol, code, IrFrameEncoder::DefaultBits, 0, samples);
+            samples.push_back(500000);
+        }
+        ::dup2(err[1], STDERR_FILENO);
+        feed(samples);
+        // The capture thread is held up (by the marker or by standard error) before the last samples.
+        quint64 last = ~0ull;
+        int still = 0;
+        const bool held = QTest::qWaitFor(
+            [&] {
+                const quint64 n = m_lirc->samplesRead();
+                still = n == std::exchange(last, n) ? still + 1 : 0;
+                return still >= 10 && n < samples.size();
+            },
+            5000);
+        std::atomic<int> switched {0};
+        std::thread gui([&] {
+            for (int i = 0; i < 20; ++i, std::this_thread::sleep_for(std::chrono::milliseconds(5)))
+                m_lirc->enableLearning(false), ++switched;
+        });
+        const bool free = QTest::qWaitFor([&] { return switched == 20; }, 5000);
+        // Let go whatever waits: a writer on the marker, a line on standard error.
+        const int reader = ::open(qPrintable(m_root->path("/tmp/.tellora.keybolt.xxx")), O_RDONLY | O_NONBLOCK);
+        ::fcntl(err[0], F_SETFL, O_NONBLOCK);
+        while (!QTest::qWaitFor([&] { return m_lirc->samplesRead() == samples.size(); }, 50))
+            while (::read(err[0], junk, sizeof junk) > 0) { }
+        ::dup2(savedErr, STDERR_FILENO);
+        gui.join();
+        for (int fd : {reader, savedErr, err[0], err[1]})
+            ::close(fd);
+        QVERIFY(held && free);
+        QCOMPARE(typedKeys(m_keys), QList<int>({KEY_ENTER, KEY_UP}));
+        QElapsedTimer destroying;
+        destroying.start();
+        m_pipeline.reset();
+        m_lirc.reset();
+        QVERIFY2(destroying.elapsed() < 250, qPrintable(QString::number(destroying.elapsed())));
     }
 
     void learningAndTablesDuringCapture()

@@ -1,9 +1,15 @@
 // Key tables (file format, learning's write-back) and the virtual keyboard
 // sink: lookup order, debounce, colour diversion, set-up failures.
+#include "PlantedFifo.h"
 #include "irTestSupport.h"
 #include "lirc/rcMapTable.h"
 
 #include <QRegularExpression>
+#include <QTimer>
+
+#include <atomic>
+#include <optional>
+#include <thread>
 
 using Entries = std::vector<RcMapTable::Entry_s>;
 using Press = QPair<int, quint64>; // milliseconds, scan code
@@ -31,12 +37,16 @@ private slots:
         QTest::newRow("written form") << QByteArray("800F0494 191\n40070248 18E\n")
                                       << Entries {{0x800F0494, 0x191}, {0x40070248, 0x18E}};
         QTest::newRow("empty and foreign lines")
-            << QByteArray("\nhello\n12\n-5 1\n0x12 1C\n\n12 1C\n") << Entries {{0x12, 0x1C}};
+            << QByteArray("\nhello\n12\n-5 1\n\n12 1C\n") << Entries {{0x12, 0x1C}};
+        QTest::newRow("0x prefixes, as %lX reads them")
+            << QByteArray("0x12 0X1c\n0XAB 1\n") << Entries {{0x12, 0x1C}, {0xAB, 1}};
         QTest::newRow("blanks, case, trailing text")
             << QByteArray("  ab\t1c extra\ncd ef") << Entries {{0xAB, 0x1C}, {0xCD, 0xEF}};
         QTest::newRow("numbers too wide") << QByteArray("1FFFFFFFFFFFFFFFF 1\n1 100000000\n") << Entries {};
-        // Lines are read 255 characters at a time: the rest reads as a line.
-        QTest::newRow("overlong line") << QByteArray(255, 'F') + "12 1C\n" << Entries {{0x12, 0x1C}};
+        // At most 255 characters with the line feed: a longer line goes whole, its tail is no entry.
+        QTest::newRow("overlong lines") << QByteArray(255, 'F') + "12 1C\n" + QByteArray(249, ' ') + "13 1D\n"
+                + QByteArray(250, ' ')
+                + "14 1E\n" << Entries {{0x13, 0x1D}};
     }
 
     void loadReadsLines()
@@ -69,6 +79,68 @@ private slots:
             QVERIFY(m_root->write("/keys.conf", "changed behind its back\n"));
         }
         QCOMPARE(m_root->read("/keys.conf"), QByteArray("A 1\n800F0494 6C\n800F0494 6C\n800F0494 6C\n").repeated(2));
+    }
+
+    // A FIFO as a key table is neither read nor, at exit, written: neither would ever end.
+    void fifoKeyTable()
+    {
+        PlantedFifo fifo(m_root->path("/fifo.conf"));
+        std::atomic<int> loaded {1};
+        std::atomic<bool> gone {false};
+        std::thread t([&] {
+            {
+                RcMapTable table;
+                loaded = table.loadRcMapTable(m_root->path("/fifo.conf").toStdString());
+            } // written back as it goes
+            gone = true;
+        });
+        if (!QTest::qWaitFor([&] { return gone.load(); }, 5000)) {
+            t.detach(); // waits for good
+            QFAIL("the key table's FIFO was waited on");
+        }
+        t.join();
+        QVERIFY(loaded == -1 && !fifo.wasOpened());
+    }
+
+    // What is planted at the colour marker in its world-writable folder is not written through: not a link's target,
+    // not a FIFO (which would hold the capture thread), and the colour is still not typed.
+    void plantedMarker_data()
+    {
+        QTest::addColumn<bool>("fifo");
+        QTest::newRow("link") << false;
+        QTest::newRow("FIFO") << true;
+    }
+    void plantedMarker()
+    {
+        QFETCH(bool, fifo);
+        const QString marker = m_root->path("/tmp/.tellora.keybolt.xxx");
+        std::optional<PlantedFifo> planted;
+        if (fifo)
+            planted.emplace(marker);
+        else
+            QVERIFY(m_root->write("/outside", "keep") && QFile::link(m_root->path("/outside"), marker));
+        int fds[2];
+        QVERIFY(::pipe2(fds, O_NONBLOCK | O_CLOEXEC) == 0);
+        RcMapTable colours;
+        UinputSink sink("uinput", fds[1]);
+        QVERIFY(m_root->write("/colours.conf", "800F0494 191\n"));
+        colours.loadRcMapTable(m_root->path("/colours.conf").toStdString());
+        sink.addRcMapTable(&colours);
+        std::atomic<bool> done {false};
+        std::thread t([&] {
+            sink.dispatch(0x800F0494);
+            done = true;
+        });
+        const bool returned = QTest::qWaitFor([&] { return done.load(); }, 5000);
+        const int reader = ::open(qPrintable(marker), O_RDONLY | O_NONBLOCK | O_CLOEXEC); // lets a waiting writer go
+        t.join();
+        if (reader >= 0)
+            ::close(reader);
+        QVERIFY(returned);
+        QCOMPARE(m_root->read("/outside"), fifo ? QByteArray() : QByteArray("keep"));
+        QCOMPARE(QFileInfo(marker).isSymLink(), !fifo);
+        QCOMPARE(typedKeys(fds[0]), QList<int>());
+        ::close(fds[0]);
     }
 
     void dispatch_data()
