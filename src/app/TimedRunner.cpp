@@ -7,20 +7,27 @@ TimedRunner::TimedRunner(CommandRunner& next)
 {
 }
 
-CommandResult_s TimedRunner::run(const QString& program, const QStringList& args, int timeoutMs)
+template<class Call> auto TimedRunner::timed_(Call call)
 {
     QElapsedTimer t;
     t.start();
-    CommandResult_s r = m_next.run(program, args, timeoutMs);
+    auto result = call();
     m_waitedNs += t.nsecsElapsed();
-    return r;
+    return result;
+}
+
+CommandResult_s TimedRunner::run(const QString& program, const QStringList& args, int timeoutMs)
+{
+    return timed_([&] { return m_next.run(program, args, timeoutMs); });
 }
 
 bool TimedRunner::startDetached(const QString& program, const QStringList& args, const QString& workingDirectory)
 {
-    QElapsedTimer t;
-    t.start();
-    const bool ok = m_next.startDetached(program, args, workingDirectory);
-    m_waitedNs += t.nsecsElapsed();
-    return ok;
+    return timed_([&] { return m_next.startDetached(program, args, workingDirectory); });
+}
+
+bool TimedRunner::startDetachedPid(
+    const QString& program, const QStringList& args, const QString& workingDirectory, qint64* pid)
+{
+    return timed_([&] { return m_next.startDetachedPid(program, args, workingDirectory, pid); });
 }

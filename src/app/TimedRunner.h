@@ -15,10 +15,14 @@ public:
     CommandResult_s run(const QString& program, const QStringList& args, int timeoutMs = -1) override;
     bool startDetached(
         const QString& program, const QStringList& args, const QString& workingDirectory = QString()) override;
+    bool startDetachedPid(
+        const QString& program, const QStringList& args, const QString& workingDirectory, qint64* pid) override;
 
     qint64 waitedNs() const { return m_waitedNs.load(); }
 
 private:
+    template<class Call> auto timed_(Call call);
+
     CommandRunner& m_next;
     std::atomic<qint64> m_waitedNs {0};
 };

@@ -31,7 +31,9 @@ public:
         const QString& program, const QStringList& args, const QString& workingDirectory = QString())
         = 0;
     // Like startDetached(), and hands back the process id in *pid: 0 when the
-    // program could not be started or the runner cannot tell.
+    // program could not be started or the runner cannot tell. A runner that
+    // passes commands on to another must pass this one on too, or the
+    // callers that keep the id (the one-touch tool) lose it.
     virtual bool startDetachedPid(
         const QString& program, const QStringList& args, const QString& workingDirectory, qint64* pid);
 
