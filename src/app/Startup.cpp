@@ -3,6 +3,7 @@
 #include "app/TaskBarHint.h"
 #include "app/TimedRunner.h"
 #include "appliance/Appliance.h"
+#include "appliance/ConfigFile.h"
 #include "appliance/UserSettings.h"
 #include "home/MainMWindow.h"
 #include "home/ScreenScale.h"
@@ -29,14 +30,7 @@ namespace Startup {
 
 namespace {
 
-QString firstLine(const QString& appliancePath, bool* readable = nullptr)
-{
-    QFile f(Appliance::path(appliancePath));
-    const bool ok = f.open(QIODevice::ReadOnly | QIODevice::Text);
-    if (readable)
-        *readable = ok;
-    return ok ? QString::fromUtf8(f.readLine()).trimmed() : QString();
-}
+QString firstLine(const QString& appliancePath) { return ConfigFile::firstLine(Appliance::path(appliancePath)); }
 
 bool isUnset(const char* name) { return qgetenv(name).isEmpty(); }
 
@@ -56,14 +50,12 @@ void fillEnvironment()
     if (isUnset("PLATFORM_NAME"))
         qputenv("PLATFORM_NAME", firstLine(QStringLiteral("/etc/config/BOOT.conf")).toUtf8());
     if (isUnset("DISPLAY_NAME")) {
-        QFile f(Appliance::path(QStringLiteral("/etc/platform.conf")));
-        if (f.open(QIODevice::ReadOnly | QIODevice::Text)) {
-            while (!f.atEnd()) {
-                const QString line = QString::fromUtf8(f.readLine());
-                if (line.contains(QLatin1String("DISPLAY_NAME")) && line.indexOf(QLatin1Char('=')) > 0) {
-                    qputenv("DISPLAY_NAME", line.section(QLatin1Char('='), 1).trimmed().toUtf8());
-                    break;
-                }
+        const QByteArray bytes = ConfigFile::read(Appliance::path(QStringLiteral("/etc/platform.conf")));
+        for (const QByteArray& raw : bytes.split('\n')) {
+            const QString line = QString::fromUtf8(raw);
+            if (line.contains(QLatin1String("DISPLAY_NAME")) && line.indexOf(QLatin1Char('=')) > 0) {
+                qputenv("DISPLAY_NAME", line.section(QLatin1Char('='), 1).trimmed().toUtf8());
+                break;
             }
         }
     }
@@ -75,9 +67,10 @@ bool requireLoginWhenNoUser()
 {
     if (!qgetenv("NasUser").isEmpty())
         return false;
-    QSettings login(Appliance::path(QStringLiteral("/etc/Tellora/config/login.conf")), QSettings::IniFormat);
-    login.setValue(QStringLiteral("UIControl/RequireLogin"), QStringLiteral("yes"));
-    login.sync();
+    const std::unique_ptr<QSettings> login
+        = ConfigFile::settings(Appliance::path(QStringLiteral("/etc/Tellora/config/login.conf")));
+    login->setValue(QStringLiteral("UIControl/RequireLogin"), QStringLiteral("yes"));
+    login->sync();
     return true;
 }
 
@@ -137,9 +130,10 @@ void startAutoRun(const Sleeper& sleep)
             for (int i = 0; i < 10 && !QFileInfo::exists(entry.absoluteFilePath()); ++i)
                 sleep(1);
         }
-        QSettings bento(Appliance::path(QStringLiteral("/etc/config/bento.conf")), QSettings::IniFormat);
+        const std::unique_ptr<QSettings> bento
+            = ConfigFile::settings(Appliance::path(QStringLiteral("/etc/config/bento.conf")));
         const QString enable
-            = bento.value(entry.fileName() + QStringLiteral("/Enable"), QStringLiteral("FALSE")).toString().trimmed();
+            = bento->value(entry.fileName() + QStringLiteral("/Enable"), QStringLiteral("FALSE")).toString().trimmed();
         if (enable.compare(QLatin1String("TRUE"), Qt::CaseInsensitive) != 0)
             continue;
         Appliance::runner().startDetached(folder + entry.fileName(), {});

@@ -4,7 +4,10 @@
 
 #include "appliance/Appliance.h"
 #include "appliance/ApplianceCommands.h"
+#include "appliance/ConfigFile.h"
 #include "appliance/UserSettings.h"
+#include "home/FileRewatch.h"
+#include "home/MessageQueue.h"
 #include "home/MultiIconViewV.h"
 #include "home/NetworkAddresses.h"
 #include "home/ScreenScale.h"
@@ -98,8 +101,8 @@ MainMWindow::MainMWindow(QWidget* parent)
     // even the first one, then rebuilds nothing. Computed here rather than
     // with the md5sum pipeline of later changes (same hex digest), which
     // would hold up the first frame.
-    if (QFile conf(Appliance::path(QString::fromLatin1(kBentoConf))); conf.open(QIODevice::ReadOnly) && conf.size() > 0)
-        m_confChecksum = QString::fromLatin1(QCryptographicHash::hash(conf.readAll(), QCryptographicHash::Md5).toHex());
+    if (const QByteArray conf = ConfigFile::read(Appliance::path(QString::fromLatin1(kBentoConf))); !conf.isEmpty())
+        m_confChecksum = QString::fromLatin1(QCryptographicHash::hash(conf, QCryptographicHash::Md5).toHex());
     m_packages->ReadConf(QString::fromLatin1(kBentoConf));
     m_lircInput = new LircInput(this);
     connect(m_lircInput, &LircInput::irkeyPressed, this, &MainMWindow::irkeyPressed);
@@ -119,6 +122,12 @@ MainMWindow::MainMWindow(QWidget* parent)
     watch_(QStringLiteral("/tmp/ivo.cmd"), true);
     watch_(QStringLiteral("/tmp/ivo.hd3"), true);
     watch_(QStringLiteral("/tmp/.audiosource.conf"), true);
+    m_rewatch = std::make_unique<FileRewatch>(m_watcher);
+    QStringList replaceable {QStringLiteral("/tmp/ivo.cmd"), QStringLiteral("/tmp/ivo.hd3")};
+    if (m_irSupported)
+        replaceable << QStringLiteral("/tmp/.tellora.keybolt.xxx");
+    for (const QString& file : std::as_const(replaceable))
+        m_rewatch->watch(Appliance::path(file));
     connect(m_watcher, &QFileSystemWatcher::fileChanged, this, &MainMWindow::fileChanged);
     connect(m_watcher, &QFileSystemWatcher::directoryChanged, this, &MainMWindow::directoryChanged);
 
@@ -154,6 +163,7 @@ MainMWindow::MainMWindow(QWidget* parent)
     readDisplayName_();
 
     m_tipsScreen = new TipsScreen(ui->txtnastype->text(), this, m_irSupported, true);
+    m_messages = new MessageQueue(this);
     m_tipsScreen->setWindowFlags(m_tipsScreen->windowFlags() | Qt::FramelessWindowHint | Qt::Tool);
 
     m_clockTimer = new QTimer(this);
@@ -193,8 +203,11 @@ MainMWindow::~MainMWindow()
     delete m_powerKeyTimer;
     delete m_packages;
     m_packages = nullptr;
+    delete m_messages;
+    m_messages = nullptr;
     delete m_tipsScreen;
     m_tipsScreen = nullptr;
+    m_rewatch.reset();
     delete m_watcher;
     m_watcher = nullptr;
     m_language.reset();
@@ -208,11 +221,10 @@ MainMWindow::~MainMWindow()
 void MainMWindow::watch_(const QString& appliancePath, bool truncate)
 {
     const QString path = Appliance::path(appliancePath);
-    if (truncate) {
-        QFile f(path);
-        if (f.open(QIODevice::ReadWrite | QIODevice::Truncate))
-            f.close();
-    }
+    // Most of these lie in world-writable folders: whatever was planted there
+    // is replaced, never written through.
+    if (truncate)
+        GuardedFile::makeEmpty(QFile::encodeName(path).constData());
     if (!m_watcher)
         m_watcher = new QFileSystemWatcher(this);
     if (QFileInfo::exists(path))
@@ -253,11 +265,9 @@ void MainMWindow::closeKeyDevice_()
 
 void MainMWindow::readDisplayName_()
 {
-    QFile f(Appliance::path(QStringLiteral("/etc/platform.conf")));
-    if (!f.open(QIODevice::ReadOnly | QIODevice::Text))
-        return;
-    while (!f.atEnd()) {
-        const QString line = QString::fromUtf8(f.readLine());
+    const QByteArray bytes = ConfigFile::read(Appliance::path(QStringLiteral("/etc/platform.conf")));
+    for (const QByteArray& raw : bytes.split('\n')) {
+        const QString line = QString::fromUtf8(raw);
         if (line.contains(QLatin1String("DISPLAY_NAME")))
             ui->txtnastype->setText(line.section(QLatin1Char('='), 1).trimmed());
     }
@@ -341,8 +351,10 @@ void MainMWindow::CheckSecScreen()
 
 bool MainMWindow::hasTandem_(const QString& appliancePath) const
 {
-    QSettings ini(Appliance::path(appliancePath), QSettings::IniFormat);
-    return !ini.value(QStringLiteral("Tandem/Enable")).toString().isEmpty();
+    return !ConfigFile::settings(Appliance::path(appliancePath))
+                ->value(QStringLiteral("Tandem/Enable"))
+                .toString()
+                .isEmpty();
 }
 
 QSize MainMWindow::getScreenResolution_() const

@@ -9,9 +9,11 @@
 #include <memory>
 
 class AggPkgInfo;
+class FileRewatch;
 class IrPipeline;
 class LanguageSwitch;
 class LircInput;
+class MessageQueue;
 class MultiIconViewV;
 struct PkgInfo_s;
 class QFileSystemWatcher;
@@ -86,6 +88,8 @@ public:
     LanguageSwitch* language() const { return m_language.get(); }
     qint64 keyboltPid() const { return m_keyboltPid; }
     IrPipeline* irPipeline() const { return m_irPipeline.get(); }
+    // The messages of the second command file, shown one at a time.
+    MessageQueue* messages() const { return m_messages; }
 
     MultiIconViewV* iconView() const { return m_iconView; }
     QFileSystemWatcher* watcher() const { return m_watcher; }
@@ -181,7 +185,11 @@ private:
     // the language menu.
     std::unique_ptr<LanguageSwitch> m_language;
     QFileSystemWatcher* m_watcher = nullptr;
+    // The command files and the one-touch marker, which other programs may
+    // replace rather than rewrite.
+    std::unique_ptr<FileRewatch> m_rewatch;
     TipsScreen* m_tipsScreen = nullptr;
+    MessageQueue* m_messages = nullptr;
     AggPkgInfo* m_packages = nullptr;
     QTimer* m_powerKeyTimer = nullptr;
     QTimer* m_clockTimer = nullptr;

@@ -8,7 +8,8 @@
 #include "appliance/Appliance.h"
 #include "appliance/ApplianceCommands.h"
 #include "appliance/CommandRunner.h"
-#include "home/InfoDialog.h"
+#include "appliance/ConfigFile.h"
+#include "home/MessageQueue.h"
 #include "home/MultiIconViewV.h"
 #include "home/TandemSwitcher.h"
 #include "home/TipsScreen.h"
@@ -68,13 +69,7 @@ const RemoteKey_s* remoteKey(const QString& keystr)
 bool same(const QString& a, const char* b) { return a.compare(QLatin1String(b), Qt::CaseInsensitive) == 0; }
 
 // The first line of an appliance file, trimmed; empty when unreadable.
-QString firstLine(const QString& appliancePath)
-{
-    QFile f(Appliance::path(appliancePath));
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    return QString::fromUtf8(f.readLine()).trimmed();
-}
+QString firstLine(const QString& appliancePath) { return ConfigFile::firstLine(Appliance::path(appliancePath)); }
 
 // A command named by another program: its absolute paths are appliance paths.
 QString applianceCommand(const QString& command)
@@ -107,21 +102,20 @@ void MainMWindow::dpmsKeepalive()
 
 bool MainMWindow::registrationActive_()
 {
-    QFile f(Appliance::path(kPidFile));
-    if (!f.open(QIODevice::ReadOnly))
+    const QString file = Appliance::path(kPidFile);
+    GuardedFile::State state;
+    const QByteArray bytes = ConfigFile::read(file, &state);
+    if (state != GuardedFile::State::Read)
         return false;
     bool live = false;
-    if (f.size() >= 4) {
+    if (bytes.size() >= 4) {
         bool number = false;
-        const int pid = QString::fromLatin1(f.readLine()).trimmed().toInt(&number, 10);
+        const int pid = QString::fromLatin1(bytes.left(bytes.indexOf('\n'))).trimmed().toInt(&number, 10);
         // A process of another user answers the probe with EPERM: it lives.
         live = number && pid > 0 && (::kill(pid, 0) == 0 || errno == EPERM);
     }
-    if (!live && f.size() > 0) {
-        f.close();
-        if (f.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            f.close();
-    }
+    if (!live && !bytes.isEmpty())
+        GuardedFile::makeEmpty(QFile::encodeName(file).constData());
     return live;
 }
 
@@ -377,16 +371,8 @@ void MainMWindow::showPackageMessage_(const QString& package, const QString& key
     messages.ParseFile(file.toStdString());
     const QString text = QString::fromStdString(
         messages.Get(key.toStdString(), m_language->currentOrEnglish().toStdString(), std::string()));
-    if (text.isEmpty())
-        return;
-    InfoDialog dialog(this);
-    dialog.setWindowFlags(dialog.windowFlags() | Qt::FramelessWindowHint);
-    dialog.setModal(true);
-    dialog.reset(1);
-    dialog.setTextOK(tr("OK"));
-    dialog.setLabelText(text);
-    dialog.adjustSize();
-    dialog.exec();
+    if (!text.isEmpty())
+        m_messages->post(text);
 }
 
 void MainMWindow::keyboltMarkerChanged_()
@@ -403,9 +389,7 @@ void MainMWindow::launchKeybolt_()
 {
     const QString marker = Appliance::path(kKeyboltMarker);
     if (!QFileInfo::exists(marker)) {
-        QFile f(marker);
-        if (f.open(QIODevice::WriteOnly))
-            f.close();
+        GuardedFile::makeEmpty(QFile::encodeName(marker).constData());
         m_watcher->addPath(marker);
         return;
     }
@@ -435,12 +419,11 @@ void MainMWindow::launchKeybolt_()
 void MainMWindow::pidFileChanged_()
 {
     const QString pidFile = Appliance::path(kPidFile);
-    if (QFile(pidFile).open(QIODevice::ReadOnly))
+    if (GuardedFile::check(QFile::encodeName(pidFile).constData()) == GuardedFile::State::Read)
         return;
-    // Removed: an empty file keeps registration off and stays watched.
-    QFile f(pidFile);
-    if (f.open(QIODevice::WriteOnly))
-        f.close();
+    // Removed (or replaced by something unreadable): an empty file keeps
+    // registration off and stays watched.
+    GuardedFile::makeEmpty(QFile::encodeName(pidFile).constData());
     m_watcher->addPath(pidFile);
 }
 

@@ -7,7 +7,9 @@
 
 #include "appliance/Appliance.h"
 #include "appliance/CommandRunner.h"
+#include "appliance/ConfigFile.h"
 #include "appliance/UserSettings.h"
+#include "home/FileRewatch.h"
 #include "home/MultiIconViewV.h"
 #include "packages/bentoconf.h"
 
@@ -46,8 +48,12 @@ QString waitingSheet(int frame) { return QStringLiteral("border-image: url(:/ima
 
 QPixmap MainMWindow::tileIcon_(const PkgInfo_s& pkg) const
 {
-    return QPixmap(
-        AggPkgInfo::localInstallPath(pkg, 0) + QLatin1Char('/') + pkg.xmlInfo.value(QStringLiteral("icon_tv")));
+    // A package's own file: read guarded, so that a FIFO or a device named
+    // as its icon cannot hold up the home screen.
+    QPixmap icon;
+    icon.loadFromData(ConfigFile::read(
+        AggPkgInfo::localInstallPath(pkg, 0) + QLatin1Char('/') + pkg.xmlInfo.value(QStringLiteral("icon_tv"))));
+    return icon;
 }
 
 QString MainMWindow::tileLabel_(const PkgInfo_s& pkg)
@@ -190,11 +196,16 @@ void MainMWindow::fileChanged(const QString& path)
         packageConfChanged_();
         return;
     }
+    if (m_rewatch->contains(path))
+        m_rewatch->changed(path);
     otherFileChanged_(path);
 }
 
 void MainMWindow::directoryChanged(const QString& path)
 {
+    // A command file created again, after it was removed or renamed away.
+    for (const QString& file : m_rewatch->returned(path))
+        otherFileChanged_(file);
     if (path != Appliance::path(QStringLiteral("/etc/config")))
         return;
     // Replacing a file can take it off the watch list: put it back.

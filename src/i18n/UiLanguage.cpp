@@ -1,5 +1,7 @@
 #include "i18n/UiLanguage.h"
 
+#include "appliance/UserSettings.h"
+
 #include <QSettings>
 
 #include <algorithm>
@@ -7,15 +9,6 @@
 namespace UiLanguage {
 
 namespace {
-
-// The user's settings file. Opened by its path under the current HOME, as
-// the home screen opens it, because Qt resolves the organisation's location
-// once per process.
-QSettings userSettings()
-{
-    return QSettings(
-        QString::fromLocal8Bit(qgetenv("HOME")) + QStringLiteral("/.config/Vendra/IVO.conf"), QSettings::IniFormat);
-}
 
 const char* const kKey = "Preference/Language";
 
@@ -118,7 +111,7 @@ QString localeOf(const QString& code)
     return QStringLiteral("en_US.UTF-8");
 }
 
-QString stored() { return userSettings().value(QLatin1String(kKey)).toString().trimmed(); }
+QString stored() { return UserSettings::open()->value(QLatin1String(kKey)).toString().trimmed(); }
 
 QString current()
 {
@@ -128,9 +121,9 @@ QString current()
 
 void store(const QString& code)
 {
-    QSettings settings = userSettings();
-    settings.setValue(QLatin1String(kKey), code);
-    settings.sync();
+    const std::unique_ptr<QSettings> settings = UserSettings::open();
+    settings->setValue(QLatin1String(kKey), code);
+    settings->sync();
 }
 
 } // namespace UiLanguage

@@ -295,6 +295,61 @@ private slots:
         QCOMPARE(w.waitingStep() != 0, result.startsWith("sh"));
     }
 
+    // Messages written faster than anyone can read them: one dialog at a time, never one inside another's modal
+    // loop; of those that waited the newest comes next.
+    void messageFlood()
+    {
+        QByteArray messages;
+        for (int i = 0; i < 100; ++i)
+            messages += "[k" + QByteArray::number(i) + "]\neng = Message " + QByteArray::number(i) + "\n";
+        Home_s h("@/tmp/ivo.hd3\n@/apps/Foo/.ivo/ivomsg.conf\n" + messages);
+        MainMWindow w;
+        int written = 0, most = 0;
+        QStringList answered;
+        QTimer tick; // writes every 5 ms, then answers what is up
+        connect(&tick, &QTimer::timeout, [&] {
+            QList<QWidget*> up;
+            for (QWidget* t : QApplication::topLevelWidgets())
+                if (t->isVisible() && t->inherits("InfoDialog"))
+                    up << t;
+            most = qMax(most, int(up.size()));
+            if (written < 100)
+                h.root.write("/tmp/ivo.hd3", "msg Foo k" + QByteArray::number(written++) + "\n");
+            else if (!up.isEmpty())
+                answered << text(*up.last(), "labInfoText"), part<QPushButton>(*up.last(), "pbtYes")->click();
+        });
+        tick.start(5);
+        QTRY_VERIFY_WITH_TIMEOUT(written == 100 && answered.size() >= 2 && !QApplication::activeModalWidget(), 20000);
+        QTest::qWait(200); // nothing else comes
+        QCOMPARE(most, 1);
+        QCOMPARE(answered.size(), 2);
+        QCOMPARE(answered.last(), "Message 99");
+    }
+
+    // A command file replaced as editors and atomic writers do it: renamed over, or removed and created again
+    // later. Every command counts.
+    void replacedCommandFile()
+    {
+        Home_s h("@/tmp/ivo.hd3\n");
+        MainMWindow w;
+        h.clear();
+        const QString file = h.root.path("/tmp/ivo.hd3");
+        QStringList expected;
+        for (int i = 0; i < 4; ++i) {
+            const QByteArray line = "lsh tool" + QByteArray::number(i) + "\n";
+            if (i % 2 == 0) {
+                QVERIFY(h.root.write("/tmp/new", line));
+                QCOMPARE(std::rename(qPrintable(h.root.path("/tmp/new")), qPrintable(file)), 0);
+            } else {
+                QVERIFY(QFile::remove(file));
+                QTRY_VERIFY(!w.watcher()->files().contains(file));
+                QVERIFY(h.root.write("/tmp/ivo.hd3", line));
+            }
+            expected << "sh -c tool" + QString::number(i);
+            QTRY_COMPARE(h.detached(), expected);
+        }
+    }
+
     // The one-touch button tool: started for a colour while the previous one is gone, with the language in its form; a
     // removed marker comes back, and so does the registration file.
     void keybolt()

@@ -1,4 +1,5 @@
 #include "HomeFixture.h"
+#include "PlantedFifo.h"
 #include "home/ImageResources.h"
 #include "home/MainMWindow.h"
 #include "home/MultiIconViewV.h"
@@ -14,6 +15,7 @@
 #include <QSignalSpy>
 
 #include <cstdio>
+#include <optional>
 #include <thread>
 
 namespace {
@@ -47,7 +49,9 @@ struct Home_s : Appliance_s {
             root.write(dir + "/run.sh", {});
             const QString taskBar = p.value(1) == "t" ? "<TaskBar>1</TaskBar>" : "";
             root.write(dir + "/.ivo/ivo.xml",
-                ("<IVO>" + taskBar + "<start>" + p.value(2, dir + "/run.sh") + "</start></IVO>").toUtf8());
+                ("<IVO>" + taskBar + "<icon_tv>icon.png</icon_tv><start>" + p.value(2, dir + "/run.sh")
+                    + "</start></IVO>")
+                    .toUtf8());
         }
         return text;
     }
@@ -157,6 +161,60 @@ private slots:
         const QFileInfoList fds = QDir("/proc/self/fd").entryInfoList(QDir::System);
         QVERIFY(std::none_of(fds.begin(), fds.end(),
             [&](const QFileInfo& fd) { return fd.symLinkTarget() == a.root.path("/dev/uinput"); }));
+    }
+
+    // Things planted where the window reads, empties or watches files: nothing is opened that could block, nothing is
+    // written through a link, a file that must be empty is a new empty file. Plant: "fifo", "link" (to a file with
+    // text elsewhere), "zero" (a link to /dev/zero), "dir"; the tiles then.
+    void plantedFiles_data()
+    {
+        QTest::addColumn<QString>("plant");
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("tiles");
+        const auto row = [](const char* name, const char* plant, const char* path, const char* tiles) {
+            QTest::newRow(name) << QString(plant) << QString(path) << QString(tiles);
+        };
+        row("link as the command file", "link", "/tmp/ivo.cmd", "A");
+        row("FIFO as the second one", "fifo", "/tmp/ivo.hd3", "A");
+        row("FIFO as the registration file", "fifo", "/var/run/tellora/ir_reg.pid", "A");
+        row("link as the one-touch marker", "link", "/tmp/.tellora.keybolt.xxx", "A");
+        row("FIFO as the package configuration", "fifo", "/etc/config/bento.conf", "");
+        row("folder as the package configuration", "dir", "/etc/config/bento.conf", "");
+        row("FIFO as a descriptor", "fifo", "/apps/A/.ivo/ivo.xml", "");
+        row("endless descriptor", "zero", "/apps/A/.ivo/ivo.xml", "");
+        row("FIFO as a tile's icon", "fifo", "/apps/A/icon.png", "A");
+        row("FIFO as the user's settings", "fifo", "/home/admin/.config/Vendra/IVO.conf", "A");
+        row("FIFO as the platform file", "fifo", "/etc/platform.conf", "A");
+    }
+    void plantedFiles()
+    {
+        QFETCH(QString, plant);
+        QFETCH(QString, path);
+        QFETCH(QString, tiles);
+        Home_s h("@ir\nyes\n@/etc/secret\nkeep\n", "A");
+        const QString file = h.root.path(path);
+        QFile::remove(file);
+        QDir().mkpath(QFileInfo(file).path());
+        std::optional<PlantedFifo> fifo;
+        if (plant == "fifo")
+            fifo.emplace(file);
+        else if (plant == "dir")
+            QVERIFY(QDir().mkpath(file));
+        else
+            QVERIFY(QFile::link(plant == "zero" ? "/dev/zero" : h.root.path("/etc/secret"), file));
+        if (path.endsWith("bento.conf"))
+            QTest::ignoreMessage(QtWarningMsg,
+                QRegularExpression("\\[bentoconf\\]\\[ReadConf\\]\\[\\d+\\] "
+                                   "/etc/config/bento.conf is not a regular file"));
+        MainMWindow w;
+        w.fileChanged(file);
+        w.irkeyPressed("0003 00 KEY_LEFT r\n");
+        QVERIFY(!fifo || !fifo->wasOpened());
+        QCOMPARE(h.root.read("/etc/secret"), QByteArray("keep\n"));
+        QCOMPARE(w.tileNames().join(' '), tiles);
+        // Files the window empties are new empty files in place of what was there.
+        if (path.startsWith("/tmp") || path.startsWith("/var"))
+            QVERIFY(QFileInfo(file).isFile() && !QFileInfo(file).isSymLink() && QFileInfo(file).size() == 0);
     }
 
     // At 720p (scaled by 2/3): margins of the window, the grid's frame and the buttons; label points with a long

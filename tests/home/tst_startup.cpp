@@ -1,4 +1,5 @@
 #include "HomeFixture.h"
+#include "PlantedFifo.h"
 #include "app/Startup.h"
 #include "home/ImageResources.h"
 #include "home/MainMWindow.h"
@@ -87,6 +88,55 @@ private slots:
                                  layouts, slept.join(' ')})
                      .join('|'),
             expect);
+    }
+
+    // A FIFO where a start-up step reads a file: no step opens it (one that did would wait for a writer for ever).
+    void plantedFifos_data()
+    {
+        QTest::addColumn<QString>("path");
+        for (const char* path :
+            {"/home/admin/.config/openbox/rc.xml", "/etc/config/Model_Name.conf", "/etc/platform.conf",
+                "/etc/Tellora/config/login.conf", "/home/admin/.config/Vendra/IVO.conf", "/etc/config/bento.conf"})
+            QTest::newRow(path) << QString(path);
+    }
+    void plantedFifos()
+    {
+        QFETCH(QString, path);
+        Appliance_s a("@NasUser\n@run/x\n");
+        PlantedFifo fifo(a.root.path(path));
+        QVERIFY(fifo.isValid());
+        Startup::fillEnvironment();
+        QVERIFY(Startup::requireLoginWhenNoUser() && !Startup::taskBarEnabled() && !Startup::applyTitleLayout(false));
+        Startup::startAutoRun([](int) {});
+        QVERIFY(!fifo.wasOpened() && a.lines().isEmpty());
+    }
+
+    // The one-touch tool's process id comes through the runner that start-up puts around every command: a second
+    // colour while the tool runs starts nothing.
+    void keyboltThroughTheProgramsRunner()
+    {
+        struct Live_s : Appliance_s {
+            using Appliance_s::Appliance_s;
+            bool startDetachedPid(
+                const QString& program, const QStringList& args, const QString& wd, qint64* pid) override
+            {
+                *pid = ::getpid();
+                return startDetached(program, args, wd);
+            }
+        } a("@ir\nyes\n@/tmp/.tellora.keybolt.xxx\n@/etc/config/bento.conf\n[Keybolt]\nEnable = TRUE\n");
+        QElapsedTimer t;
+        Startup::Options options;
+        options.windowShown = [&a](MainMWindow& w) {
+            QTimer::singleShot(0, &w, [&a, &w] {
+                for (int i = 0; i < 2; ++i) {
+                    a.root.write("/tmp/.tellora.keybolt.xxx", "red");
+                    w.fileChanged(a.root.path("/tmp/.tellora.keybolt.xxx"));
+                }
+                QCoreApplication::exit(0);
+            });
+        };
+        QCOMPARE(Startup::run(*qApp, t, options), 0);
+        QCOMPARE(a.lines().filter("keyBolt").size(), 1);
     }
 
     // No user (an empty variable too): the login screen is asked for, nothing else happens, the process ends with 0.
