@@ -7,6 +7,7 @@
 #include "appliance/ConfigFile.h"
 #include "appliance/UserSettings.h"
 #include "home/FileRewatch.h"
+#include "home/ImageResources.h"
 #include "home/MessageQueue.h"
 #include "home/MultiIconViewV.h"
 #include "home/NetworkAddresses.h"
@@ -318,7 +319,7 @@ void MainMWindow::loadPreset()
         ui->txtadmin->setText(user);
     }
     const QString picture = QString::fromUtf8(QByteArray::fromBase64(qgetenv("NasUserIcon")));
-    const QPixmap pm(picture);
+    const QPixmap pm = ImageResources::fromFile(picture);
     if (!picture.isEmpty() && !pm.isNull()) {
         m_userPicturePath = picture;
         ui->labadmin->setPixmap(scaledToHeight(pm, int(std::ceil(50.0 * height() / 1080))));
@@ -462,7 +463,7 @@ QPixmap MainMWindow::userPicture_() const
 {
     QPixmap pm;
     if (!m_userPicturePath.isEmpty())
-        pm.load(m_userPicturePath);
+        pm = ImageResources::fromFile(m_userPicturePath);
     if (pm.isNull())
         pm.load(QStringLiteral(":/images/admin_default_smail.png"));
     return pm;

@@ -7,9 +7,9 @@
 
 #include "appliance/Appliance.h"
 #include "appliance/CommandRunner.h"
-#include "appliance/ConfigFile.h"
 #include "appliance/UserSettings.h"
 #include "home/FileRewatch.h"
+#include "home/ImageResources.h"
 #include "home/MultiIconViewV.h"
 #include "packages/bentoconf.h"
 
@@ -48,12 +48,8 @@ QString waitingSheet(int frame) { return QStringLiteral("border-image: url(:/ima
 
 QPixmap MainMWindow::tileIcon_(const PkgInfo_s& pkg) const
 {
-    // A package's own file: read guarded, so that a FIFO or a device named
-    // as its icon cannot hold up the home screen.
-    QPixmap icon;
-    icon.loadFromData(ConfigFile::read(
-        AggPkgInfo::localInstallPath(pkg, 0) + QLatin1Char('/') + pkg.xmlInfo.value(QStringLiteral("icon_tv"))));
-    return icon;
+    return ImageResources::fromFile(
+        AggPkgInfo::localInstallPath(pkg, 0) + QLatin1Char('/') + pkg.xmlInfo.value(QStringLiteral("icon_tv")));
 }
 
 QString MainMWindow::tileLabel_(const PkgInfo_s& pkg)

@@ -185,13 +185,14 @@ private slots:
         row("FIFO as a tile's icon", "fifo", "/apps/A/icon.png", "A");
         row("FIFO as the user's settings", "fifo", "/home/admin/.config/Vendra/IVO.conf", "A");
         row("FIFO as the platform file", "fifo", "/etc/platform.conf", "A");
+        row("FIFO as the user's picture", "fifo", "/home/admin/me.png", "A");
     }
     void plantedFiles()
     {
         QFETCH(QString, plant);
         QFETCH(QString, path);
         QFETCH(QString, tiles);
-        Home_s h("@ir\nyes\n@/etc/secret\nkeep\n", "A");
+        Home_s h("@ir\nyes\n@/etc/secret\nkeep\n@NasUserIcon\n%R/home/admin/me.png", "A");
         const QString file = h.root.path(path);
         QFile::remove(file);
         QDir().mkpath(QFileInfo(file).path());
