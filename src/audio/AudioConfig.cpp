@@ -2,6 +2,7 @@
 
 #include "appliance/Appliance.h"
 #include "appliance/CommandRunner.h"
+#include "appliance/ConfigFile.h"
 #include "audio/AudioToolOutput.h"
 #include "util/IniParser.h"
 
@@ -132,10 +133,7 @@ void AudioConfig::read_nasaudio()
 
 void AudioConfig::read_userconf()
 {
-    QFile file(userConfPath_());
-    const AudioToolOutput::UserConf_s conf
-        = AudioToolOutput::parseUserConf(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray());
-    file.close();
+    const AudioToolOutput::UserConf_s conf = AudioToolOutput::parseUserConf(ConfigFile::read(userConfPath_()));
 
     const auto find = [&](auto&& match) {
         for (int i = 0; i < m_devList.size(); ++i)
@@ -170,9 +168,10 @@ void AudioConfig::write_userconf()
     const st_audiohwinfo* cur = get(m_current);
     if (!cur)
         return;
-    QFile file(userConfPath_());
-    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        file.write(AudioToolOutput::userConfText(cur->key, cur->cardIndex, cur->devIndex));
+    // A FIFO or a device in its place is not written (nor waited on).
+    const QByteArray text = AudioToolOutput::userConfText(cur->key, cur->cardIndex, cur->devIndex);
+    GuardedFile::replaceContent(
+        QFile::encodeName(userConfPath_()).constData(), text.constData(), std::size_t(text.size()), true);
 }
 
 void AudioConfig::PulseAudioSinksReload()

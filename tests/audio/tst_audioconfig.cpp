@@ -1,5 +1,6 @@
 // The audio model on what aplay, pactl and the appliance's files hold (the simulator's listings of real machines),
 // the user's choice in .asoundrc, the exact commands, and the simulated sound server end to end.
+#include "PlantedFifo.h"
 #include "RecordingRunner.h"
 #include "ScratchSysroot.h"
 #include "appliance/Appliance.h"
@@ -8,6 +9,9 @@
 #include "display/EDIDInfo.h"
 
 #include <QtTest>
+
+#include <atomic>
+#include <thread>
 
 namespace {
 
@@ -185,6 +189,20 @@ private slots:
         QCOMPARE(a.asoundrc(), after.isEmpty() ? QString::fromUtf8(file) : after);
         for (int i = 0; i < audio.count(); ++i)
             QCOMPARE(audio.get(i)->current, int(i == current));
+    }
+
+    // A FIFO as .asoundrc is neither read nor written, either of which would wait for ever: the default is chosen.
+    void fifoUserChoice()
+    {
+        Appliance_s a;
+        PlantedFifo fifo(a.path());
+        std::atomic<int> current {-2};
+        std::thread t([&] { current = AudioConfig().currentIndex(); });
+        const bool done = QTest::qWaitFor([&] { return current != -2; }, 5000);
+        const int reader = ::open(qPrintable(a.path()), O_RDONLY | O_NONBLOCK | O_CLOEXEC); // lets a writer go
+        t.join();
+        ::close(reader);
+        QVERIFY(done && current == 1 && !fifo.wasOpened());
     }
 
     // A sink list that is not a JSON array leaves the indices of the last reload.
