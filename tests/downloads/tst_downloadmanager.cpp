@@ -142,7 +142,7 @@ private slots:
         QTest::addColumn<QString>("cause");
         QTest::newRow("no data for a while")
             << "/quiet/pkg.bin"
-            << "BENTO.ICON" << int(DownloadManager::StalledStatus) << "No data received for 0.3 s";
+            << "BENTO.ICON" << int(DownloadManager::StalledStatus) << "No data received for 1 s";
         QTest::newRow("icon announced too large")
             << "/big/pkg.bin"
             << "BENTO.ICON" << int(DownloadManager::TooLargeStatus) << "Download larger than 8388608 bytes";
@@ -168,7 +168,7 @@ private slots:
         const bool folder = QByteArray(QTest::currentDataTag()).startsWith("final");
         QVERIFY(folder ? m_tmp->write("/icons/pkg.bin/x", "in the way") : m_tmp->write("/icons/pkg.bin", "good copy"));
         DownloadManager dm;
-        dm.setStallTimeout(300);
+        dm.setStallTimeout(1000);
         QSignalSpy done(&dm, finishedSignal);
         QVERIFY(dm.append(task("pkg", path, "/icons", tag)) && dm.append(task("x", "/files/x", "/icons")));
         // A full disk as a file size limit shows it: writes past 64 KB fail.
