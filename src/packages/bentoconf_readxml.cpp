@@ -173,9 +173,9 @@ public:
         QString name;
         int field;
         int rank; // position among all names in QString order; -1: not yet numbered
-        // The first four UTF-16 units, so that most comparisons in QString
-        // order are one of integers (names hold no NUL to pad with).
-        quint64 prefix;
+        // The first eight UTF-16 units, so that most comparisons in QString
+        // order are two of integers (names hold no NUL to pad with).
+        quint64 prefix[2];
         size_t length; // of raw
         bool ascii; // then raw bytes compare in QString order
     };
@@ -189,10 +189,10 @@ public:
             return met_(m_names[*known]);
         }
         const size_t length = std::strlen(raw);
-        Name_s added {raw, fromXml(raw), fieldOf_(raw, length), -1, 0, length,
+        Name_s added {raw, fromXml(raw), fieldOf_(raw, length), -1, {0, 0}, length,
             std::all_of(raw, raw + length, [](char c) { return static_cast<unsigned char>(c) < 0x80; })};
-        for (qsizetype i = 0; i < 4; ++i)
-            added.prefix = added.prefix << 16 | (i < added.name.size() ? added.name.at(i).unicode() : 0);
+        for (qsizetype i = 0; i < 8; ++i)
+            added.prefix[i / 4] = added.prefix[i / 4] << 16 | (i < added.name.size() ? added.name.at(i).unicode() : 0);
         m_names.push_back(std::move(added));
         m_byAddress.insert(raw, m_names.size() - 1);
         m_next = m_names.size();
@@ -212,7 +212,9 @@ public:
     {
         if (a->rank >= 0 && b->rank >= 0)
             return a->rank < b->rank;
-        return a->prefix != b->prefix ? a->prefix < b->prefix : compare_(a, b) < 0;
+        if (a->prefix[0] != b->prefix[0])
+            return a->prefix[0] < b->prefix[0];
+        return a->prefix[1] != b->prefix[1] ? a->prefix[1] < b->prefix[1] : compare_(a, b) < 0;
     }
     static bool same(const Name_s* a, const Name_s* b)
     {
@@ -220,7 +222,7 @@ public:
             return true;
         if (a->rank >= 0 && b->rank >= 0)
             return a->rank == b->rank;
-        return a->prefix == b->prefix && compare_(a, b) == 0;
+        return a->prefix[0] == b->prefix[0] && a->prefix[1] == b->prefix[1] && compare_(a, b) == 0;
     }
 
 private:
@@ -274,19 +276,23 @@ private:
 // An item's entries in document order, put into a map in key order.
 struct Entries_s {
     QList<std::pair<const ElementNames::Name_s*, QString>> list;
+    std::vector<std::pair<const ElementNames::Name_s*, qsizetype>> order; // reused from item to item
     QMap<QString, QString> toMap()
     {
         // Nearly always in the same order as the items before; sorted only
-        // when not. Stable, so that of two equal names the later (which
-        // wins) comes last.
+        // when not, by name and then by place, so that of two equal names
+        // the later (which wins) comes last.
+        order.clear();
+        for (qsizetype i = 0; i < list.size(); ++i)
+            order.emplace_back(list[i].first, i);
         const auto byName = [](const auto& a, const auto& b) { return ElementNames::less(a.first, b.first); };
-        if (!std::is_sorted(list.begin(), list.end(), byName))
-            std::stable_sort(list.begin(), list.end(), byName);
+        if (!std::is_sorted(order.begin(), order.end(), byName))
+            std::stable_sort(order.begin(), order.end(), byName);
         std::map<QString, QString> m;
-        for (qsizetype i = 0; i < list.size(); ++i) {
-            if (i + 1 < list.size() && ElementNames::same(list[i + 1].first, list[i].first))
+        for (size_t i = 0; i < order.size(); ++i) {
+            if (i + 1 < order.size() && ElementNames::same(order[i + 1].first, order[i].first))
                 continue;
-            m.emplace_hint(m.end(), list[i].first->name, list[i].second);
+            m.emplace_hint(m.end(), order[i].first->name, list[order[i].second].second);
         }
         return QMap<QString, QString>(std::move(m));
     }
