@@ -9,6 +9,7 @@
 #include "appliance/ApplianceCommands.h"
 #include "appliance/CommandRunner.h"
 #include "appliance/ConfigFile.h"
+#include "audio/AudioDetectDialog.h"
 #include "home/MessageQueue.h"
 #include "home/MultiIconViewV.h"
 #include "home/TandemSwitcher.h"
@@ -286,8 +287,15 @@ void MainMWindow::logOut_()
 
 void MainMWindow::launchAudioDialog()
 {
-    // Seam: the audio output chooser runs here, modal and frameless, and
-    // "frmaudio" gets the focus back afterwards.
+    auto* chooser = new AudioDetectDialog(this);
+    chooser->setWindowFlags(Qt::FramelessWindowHint | Qt::SplashScreen);
+    chooser->setFocus();
+    chooser->initFocus();
+    chooser->show();
+    chooser->activateWindow(); // a splash window is not focused by the window manager
+    chooser->exec();
+    ui->frmaudio->setFocus();
+    delete chooser;
 }
 
 void MainMWindow::launchTandemSwitcher()

@@ -1,0 +1,15 @@
+#include "audio/QTestAudioButton.h"
+
+#include "audio/AudioConfig.h"
+
+QTestAudioButton::QTestAudioButton(int index, const QString& text, QWidget* parent, AudioConfig* audio)
+    : QPushButton(text, parent)
+    , m_audio(audio ? audio : AudioConfig::GetInstance())
+    , m_index(index)
+{
+    connect(this, &QPushButton::clicked, this, &QTestAudioButton::testAudio);
+}
+
+// The sound plays while the click is handled: the screen waits for it, as the
+// viewer listens anyway.
+void QTestAudioButton::testAudio() { m_audio->testDevice(m_index); }

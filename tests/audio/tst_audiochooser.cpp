@@ -1,0 +1,179 @@
+// The audio output chooser on the simulator's machine (Analog 0/0, HDMI 1 0/3 chosen, HDMI 2 0/7): its rows named
+// after the monitors, their relabelling on a monitor change, the remote's and the keys' way over the grid, a test that
+// comes back to the chosen device, Apply, and sizes for 1080p and 4K screens.
+#include "AudioFixture.h"
+#include "audio/AudioDetectDialog.h"
+#include "audio/QTestAudioButton.h"
+
+#include <QLayout>
+#include <QRadioButton>
+#include <QSaveFile>
+#include <QtTest>
+
+namespace {
+
+// The chooser of a scratch appliance, shown and active so that the remote's keys reach its focus.
+struct Chooser_s : Appliance_s {
+    AudioConfig audio;
+    AudioDetectDialog dialog;
+    explicit Chooser_s(const QByteArray& cards = aplay("appliance"))
+        : Appliance_s(cards)
+        , dialog(nullptr, &audio)
+    {
+        dialog.show();
+        dialog.activateWindow();
+        dialog.initFocus();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    }
+    QPushButton* button(const char* name) const { return dialog.findChild<QPushButton*>(name); }
+    // A spot as the key tables below name it: "close", "apply", a row's radio "r0" or Test button "t0".
+    QWidget* spot(QString name) const
+    {
+        name.replace(QRegularExpression("^r"), "rbtDevice").replace(QRegularExpression("^t"), "pbtTest");
+        return dialog.findChild<QWidget*>(name == "close" || name == "apply" ? name + "Button" : name);
+    }
+    // One line of the IR daemon, delivered as the chooser's client hands it on.
+    void remote(const QString& line)
+    {
+        dialog.ad_irkeyPressed(line);
+        QCoreApplication::sendPostedEvents();
+    }
+};
+
+const QMap<QString, Qt::Key> kKeys {{"L", Qt::Key_Left}, {"R", Qt::Key_Right}, {"U", Qt::Key_Up}, {"D", Qt::Key_Down}};
+
+} // namespace
+
+class TstAudioChooser : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // Rows in the model's order, HDMI ones named from their monitor's EDID (HDMI 2 has no monitor yet), the chosen
+    // device checked, the IR daemon restarted once; a monitor plugged into HDMI 2 and the screen configuration
+    // rewritten as a whole relabel the open chooser.
+    void rowsAndRelabel()
+    {
+        Appliance_s a;
+        const QString edid = "/sys/class/drm/card0-HDMI-A-%1/edid";
+        const auto monitor = [&](int port, const char* name) {
+            a.runner.answer(QString(".*parse-edid < .*card0-HDMI-A-%1/edid\"").arg(port),
+                QString("Section \"Monitor\"\n\tIdentifier \"%1\"\n\tModelName \"%1\"\nEndSection\n")
+                    .arg(name)
+                    .toUtf8());
+            QVERIFY(a.root.write(edid.arg(port), "EDID"));
+        };
+        monitor(1, "Sofa View 55");
+        QVERIFY(a.root.write("/etc/Tellora/config/screen.conf", "[Screen1]\nName = HDMI-1\n"));
+        AudioConfig audio;
+        AudioDetectDialog dialog(nullptr, &audio);
+        QStringList rows;
+        for (int i = 0; i < audio.count(); ++i)
+            rows << dialog.radioButton(i)->text() + (dialog.radioButton(i)->isChecked() ? " *" : "") + " | "
+                    + dialog.testButton(i)->text();
+        QCOMPARE(rows, QStringList({"Analog | Test", "HDMI 1: Sofa View 55 * | Test", "HDMI 2 | Test"}));
+        QCOMPARE(a.lines().filter("lirc"), QStringList({"sh -c \"/etc/Tellora/init.d/lirc restart\""}));
+
+        monitor(2, "Den Desk 24");
+        QSaveFile conf(a.root.path("/etc/Tellora/config/screen.conf"));
+        QVERIFY(conf.open(QIODevice::WriteOnly));
+        conf.write("[Screen1]\nName = HDMI-1\n[Screen2]\nName = HDMI-2\n");
+        QVERIFY(conf.commit());
+        QTRY_COMPARE_WITH_TIMEOUT(dialog.radioButton(2)->text(), QString("HDMI 2: Den Desk 24"), 30000);
+        QCOMPARE(dialog.radioButton(1)->text(), QString("HDMI 1: Sofa View 55"));
+    }
+
+    // Where each arrow key takes the focus, from the spot named first: "close D r0" is Down on the close button
+    // reaching the first row's radio button.
+    void keys_data()
+    {
+        QTest::addColumn<QByteArray>("cards");
+        QTest::addColumn<QString>("moves");
+        QTest::newRow("three rows") << aplay("appliance")
+                                    << "close D r0, r0 D r1, r1 D r2, r2 D apply, t1 D t2, t2 D apply, apply D apply, "
+                                       "apply U t2, t2 U t1, r1 U r0, r0 U close, t0 U close, close U close, "
+                                       "r1 R t1, t1 R t1, t1 L r1, r1 L r1, close L close, apply R apply";
+        QTest::newRow("no devices") << QByteArray() << "close D apply, apply U close, close U close, apply D apply";
+    }
+    void keys()
+    {
+        QFETCH(QByteArray, cards);
+        QFETCH(QString, moves);
+        Chooser_s c(cards);
+        QStringList seen;
+        for (const QString& move : moves.split(", ")) {
+            const QStringList w = move.split(' ');
+            c.spot(w[0])->setFocus();
+            QTest::keyClick(c.spot(w[0]), kKeys.value(w[1]));
+            QWidget* focus = QApplication::focusWidget();
+            seen << w[0] + ' ' + w[1] + ' ' + (focus == c.spot(w[2]) ? w[2] : focus->objectName());
+        }
+        QCOMPARE(seen.join(", "), moves);
+    }
+
+    // The remote alone, from the close button where the chooser starts: the commands run, .asoundrc afterwards and
+    // whether the chooser is still open. A test plays on its device and gives the chosen one back its sound; an OK
+    // held down acts once; only Apply changes the choice, and only after a row was picked.
+    void remote_data()
+    {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<bool>("open");
+        const QString sink = "/bin/bash -c \"/bin/pactl set-default-sink %1\"";
+        const QStringList play
+            = {"pw-cat -p /usr/share/sounds/alsa/Front_Left.wav", "pw-cat -p /usr/share/sounds/alsa/Front_Right.wav"};
+        QTest::newRow("test the analog output, pick HDMI 2, apply")
+            << "DOWN RIGHT OK OK:01 ENTER:02 LEFT DOWN DOWN OK DOWN OK"
+            << QStringList {sink.arg(40)} + play + QStringList {sink.arg(41), sink.arg(42)} << marker("HDMI2", 0, 7)
+            << false;
+        QTest::newRow("apply without a pick")
+            << "DOWN DOWN DOWN DOWN ENTER" << QStringList() << marker("HDMI1", 0, 3) << false;
+        QTest::newRow("pick, then close") << "DOWN OK UP OK" << QStringList() << marker("HDMI1", 0, 3) << false;
+        QTest::newRow("exit") << "EXIT" << QStringList() << marker("HDMI1", 0, 3) << false;
+        QTest::newRow("keys the chooser does not take")
+            << "POWER MENU BACK" << QStringList() << marker("HDMI1", 0, 3) << true;
+    }
+    void remote()
+    {
+        QFETCH(QString, keys);
+        QFETCH(QStringList, lines);
+        QFETCH(QString, file);
+        QFETCH(bool, open);
+        Chooser_s c;
+        c.runner.clear();
+        int code = 0;
+        for (const QString& key : keys.split(' ')) {
+            const QString repeat = key.section(':', 1);
+            c.remote(QString("%1 %2 KEY_%3 simremote\n")
+                         .arg(++code, 16, 16, QChar('0'))
+                         .arg(repeat.isEmpty() ? "00" : repeat)
+                         .arg(key.section(':', 0, 0)));
+        }
+        QCOMPARE(c.lines(), lines);
+        QCOMPARE(c.asoundrc(), file);
+        QCOMPARE(c.dialog.isVisible(), open);
+    }
+
+    // Every size comes from the 1920 x 1080 design: twice as large on a 3840 x 2160 screen.
+    void sizes()
+    {
+        Chooser_s c;
+        const auto measure = [&](int width, int height) {
+            c.dialog.resize(width, height);
+            c.dialog.layout()->activate();
+            return QList<QSize> {c.dialog.radioButton(0)->sizeHint(), c.dialog.testButton(0)->sizeHint(),
+                c.dialog.testButton(0)->iconSize(), c.button("closeButton")->sizeHint(),
+                c.button("closeButton")->iconSize(), c.button("applyButton")->sizeHint(),
+                c.dialog.findChild<QWidget*>("scrollArea")->size()};
+        };
+        QList<QSize> hd = measure(1920, 1080);
+        QCOMPARE(hd.at(1), QSize(158, 68)); // the Test button: 150 x 60 in its focus frame
+        for (QSize& s : hd)
+            s *= 2;
+        QCOMPARE(measure(3840, 2160), hd);
+    }
+};
+
+QTEST_MAIN(TstAudioChooser)
+#include "tst_audiochooser.moc"
