@@ -14,6 +14,9 @@ AudioOutputList::AudioOutputList(AudioConfig* audio, MonitorNameLookup monitor)
 QStringList AudioOutputList::refresh()
 {
     m_audio->refresh();
+    // Reloading the sinks leaves the sound server's default wherever it fell;
+    // the chosen device keeps the sound.
+    m_audio->SetPulseAudioDefaultSink();
     return labels();
 }
 

@@ -18,7 +18,8 @@ public:
 
     AudioConfig* audio() const { return m_audio; }
 
-    // Reads the devices again; the label of each row afterwards.
+    // Reads the devices again and makes the chosen one the default sink
+    // again; the label of each row afterwards.
     QStringList refresh();
     QStringList labels() const;
     int count() const { return m_audio->count(); }

@@ -73,6 +73,8 @@ private slots:
                     + dialog.testButton(i)->text();
         QCOMPARE(rows, QStringList({"Analog | Test", "HDMI 1: Sofa View 55 * | Test", "HDMI 2 | Test"}));
         QCOMPARE(a.lines().filter("lirc"), QStringList({"sh -c \"/etc/Tellora/init.d/lirc restart\""}));
+        const QString chosenSink = "/bin/bash -c \"/bin/pactl set-default-sink 41\"";
+        QCOMPARE(a.lines().filter("set-default-sink"), QStringList {chosenSink}); // the sink reload moved it
 
         monitor(2, "Den Desk 24");
         QSaveFile conf(a.root.path("/etc/Tellora/config/screen.conf"));
@@ -81,6 +83,7 @@ private slots:
         QVERIFY(conf.commit());
         QTRY_COMPARE_WITH_TIMEOUT(dialog.radioButton(2)->text(), QString("HDMI 2: Den Desk 24"), 30000);
         QCOMPARE(dialog.radioButton(1)->text(), QString("HDMI 1: Sofa View 55"));
+        QCOMPARE(a.lines().filter("set-default-sink").last(), chosenSink);
     }
 
     // Where each arrow key takes the focus, from the spot named first: "close D r0" is Down on the close button
