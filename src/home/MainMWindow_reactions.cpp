@@ -15,6 +15,7 @@
 #include "home/TandemSwitcher.h"
 #include "home/TipsScreen.h"
 #include "i18n/LanguageSwitch.h"
+#include "lirc/LircInput.h"
 #include "packages/bentoconf.h"
 #include "util/IniParser.h"
 
@@ -25,6 +26,7 @@
 #include <QFileSystemWatcher>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QSignalBlocker>
 #include <QTimer>
 
 #include <cerrno>
@@ -294,6 +296,13 @@ void MainMWindow::launchAudioDialog()
     chooser->show();
     chooser->activateWindow(); // a splash window is not focused by the window manager
     chooser->exec();
+    {
+        // The key that closed the chooser reached this window's own IR client
+        // too. It was the chooser's: taken in unheard, it cannot open the
+        // chooser again from the audio button, which has the focus by now.
+        const QSignalBlocker twin(m_lircInput);
+        m_lircInput->readPending();
+    }
     ui->frmaudio->setFocus();
     delete chooser;
 }

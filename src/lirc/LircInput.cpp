@@ -64,3 +64,11 @@ void LircInput::timeout()
     if (m_socket->state() == QLocalSocket::UnconnectedState)
         connectToDaemon_();
 }
+
+void LircInput::readPending()
+{
+    // Waiting no time pulls in what the kernel holds and emits readyRead.
+    if (isConnected())
+        m_socket->waitForReadyRead(0);
+    readyRead();
+}

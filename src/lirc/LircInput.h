@@ -23,6 +23,9 @@ public:
     void setReconnectInterval(int ms);
     int reconnectInterval() const;
     bool isConnected() const;
+    // Hands on at once the lines the daemon has sent so far, before the event
+    // loop has looked at the connection.
+    void readPending();
 
     static constexpr int DefaultReconnectMs = 10000;
     // The longest piece of a line handed on at once.

@@ -131,6 +131,20 @@ private slots:
         m_input->start();
         QVERIFY(server.waitForNewConnection(2000));
     }
+
+    // Lines already sent are handed on at once, before the event loop has looked at the connection.
+    void pendingAtOnce()
+    {
+        QLocalServer server;
+        QVERIFY(server.listen(m_root->path("/dev/lircd")));
+        m_input->start();
+        QVERIFY(server.waitForNewConnection(5000));
+        QLocalSocket* daemon = server.nextPendingConnection();
+        daemon->write("1 00 KEY_OK r\n");
+        QVERIFY(daemon->waitForBytesWritten(5000));
+        m_input->readPending();
+        QCOMPARE(lines(), QStringList {"1 00 KEY_OK r\n"});
+    }
 };
 
 QTEST_GUILESS_MAIN(TstLircInput)
