@@ -59,6 +59,7 @@ AudioDetectDialog::AudioDetectDialog(QWidget* parent, AudioConfig* audio, Monito
     , m_outputs(audio ? audio : AudioConfig::GetInstance(), std::move(monitor))
     , m_mapper(new QSignalMapper(this))
     , m_watcher(new QFileSystemWatcher(this))
+    , m_rewatch(m_watcher)
 {
     ui->setupUi(this);
     ui->closeButton->setIcon(QIcon(QStringLiteral(":/images/close.png")));
@@ -68,8 +69,12 @@ AudioDetectDialog::AudioDetectDialog(QWidget* parent, AudioConfig* audio, Monito
     connect(m_mapper, &QSignalMapper::mappedInt, this, &AudioDetectDialog::getSelectedAudioOutput);
     connect(ui->closeButton, &QPushButton::clicked, this, &AudioDetectDialog::close);
     connect(ui->applyButton, &QPushButton::clicked, this, &AudioDetectDialog::applySetting);
-    m_watcher->addPath(Appliance::path(QString::fromLatin1(ScreenConfFile::kPath)));
+    m_rewatch.watch(Appliance::path(QString::fromLatin1(ScreenConfFile::kPath)));
     connect(m_watcher, &QFileSystemWatcher::fileChanged, this, &AudioDetectDialog::updateDevList);
+    connect(m_watcher, &QFileSystemWatcher::directoryChanged, this, [this](const QString& folder) {
+        for (const QString& path : m_rewatch.returned(folder))
+            updateDevList(path);
+    });
     for (QWidget* w : {static_cast<QWidget*>(ui->closeButton), static_cast<QWidget*>(ui->applyButton)})
         w->installEventFilter(this);
 
@@ -136,9 +141,7 @@ void AudioDetectDialog::ad_irkeyPressed(const QString& key)
 
 void AudioDetectDialog::updateDevList(const QString& path)
 {
-    // A file replaced as a whole drops out of the watch list.
-    if (!m_watcher->files().contains(path))
-        m_watcher->addPath(path);
+    m_rewatch.changed(path);
     const QStringList labels = m_outputs.refresh();
     for (int i = 0; i < labels.size() && i < m_radios.size(); ++i)
         m_radios.at(i)->setText(labels.at(i));

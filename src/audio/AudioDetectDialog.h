@@ -1,5 +1,6 @@
 #pragma once
 
+#include "appliance/FileRewatch.h"
 #include "audio/AudioOutputList.h"
 
 #include <QDialog>
@@ -59,6 +60,7 @@ private:
     AudioOutputList m_outputs;
     QSignalMapper* m_mapper;
     QFileSystemWatcher* m_watcher;
+    FileRewatch m_rewatch;
     LircInput* m_lircInput = nullptr;
     QList<QRadioButton*> m_radios;
     QList<QTestAudioButton*> m_tests;

@@ -7,8 +7,8 @@
 
 #include "appliance/Appliance.h"
 #include "appliance/CommandRunner.h"
+#include "appliance/FileRewatch.h"
 #include "appliance/UserSettings.h"
-#include "home/FileRewatch.h"
 #include "home/ImageResources.h"
 #include "home/MultiIconViewV.h"
 #include "packages/bentoconf.h"

@@ -51,7 +51,7 @@ class TstAudioChooser : public QObject
 private slots:
     // Rows in the model's order, HDMI ones named from their monitor's EDID (HDMI 2 has no monitor yet), the chosen
     // device checked, the IR daemon restarted once; a monitor plugged into HDMI 2 and the screen configuration
-    // rewritten as a whole relabel the open chooser.
+    // replaced relabel the open chooser, and so does a configuration removed and written again later.
     void rowsAndRelabel()
     {
         Appliance_s a;
@@ -84,6 +84,14 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(dialog.radioButton(2)->text(), QString("HDMI 2: Den Desk 24"), 30000);
         QCOMPARE(dialog.radioButton(1)->text(), QString("HDMI 1: Sofa View 55"));
         QCOMPARE(a.lines().filter("set-default-sink").last(), chosenSink);
+
+        // The configuration removed (read again at once) and, after the monitor on HDMI 1 went, written anew.
+        const qsizetype reads = a.lines().filter("aplay").size();
+        QVERIFY(QFile::remove(conf.fileName()));
+        QTRY_VERIFY_WITH_TIMEOUT(a.lines().filter("aplay").size() > reads, 30000);
+        QVERIFY(QFile::remove(a.root.path(edid.arg(1))));
+        QVERIFY(a.root.write("/etc/Tellora/config/screen.conf", "[Screen2]\nName = HDMI-2\n"));
+        QTRY_COMPARE_WITH_TIMEOUT(dialog.radioButton(1)->text(), QString("HDMI 1"), 30000);
     }
 
     // Where each arrow key takes the focus, from the spot named first: "close D r0" is Down on the close button

@@ -1,4 +1,4 @@
-#include "home/FileRewatch.h"
+#include "appliance/FileRewatch.h"
 
 #include <QFileInfo>
 #include <QFileSystemWatcher>
