@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>AudioDetectDialog</name>
+    <message>
+        <source>NAS Audio Output</source>
+        <translation>Sortie audio du NAS</translation>
+    </message>
+    <message>
+        <source>Please select the device:</source>
+        <translation>Veuillez choisir l'appareil :</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Tester</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Appliquer</translation>
+    </message>
+</context>
+<context>
     <name>InfoDialog</name>
     <message>
         <source>OK</source>

@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>AudioDetectDialog</name>
+    <message>
+        <source>NAS Audio Output</source>
+        <translation>Audioausgang des NAS</translation>
+    </message>
+    <message>
+        <source>Please select the device:</source>
+        <translation>Bitte wählen Sie das Gerät:</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Testen</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Übernehmen</translation>
+    </message>
+</context>
+<context>
     <name>InfoDialog</name>
     <message>
         <source>OK</source>

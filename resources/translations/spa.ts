@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>AudioDetectDialog</name>
+    <message>
+        <source>NAS Audio Output</source>
+        <translation>Salida de audio del NAS</translation>
+    </message>
+    <message>
+        <source>Please select the device:</source>
+        <translation>Seleccione el dispositivo:</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Probar</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Aplicar</translation>
+    </message>
+</context>
+<context>
     <name>InfoDialog</name>
     <message>
         <source>OK</source>
