@@ -4,6 +4,9 @@
 #include "app/TimedRunner.h"
 #include "appliance/Appliance.h"
 #include "appliance/ConfigFile.h"
+#include "appliance/Login.h"
+#include "appliance/Paths.h"
+#include "appliance/PlatformFile.h"
 #include "appliance/UserSettings.h"
 #include "home/MainMWindow.h"
 #include "home/ScreenScale.h"
@@ -17,7 +20,6 @@
 #include <QGuiApplication>
 #include <QLoggingCategory>
 #include <QPixmapCache>
-#include <QSettings>
 #include <QThread>
 
 #include <chrono>
@@ -50,14 +52,8 @@ void fillEnvironment()
     if (isUnset("PLATFORM_NAME"))
         qputenv("PLATFORM_NAME", firstLine(QStringLiteral("/etc/config/BOOT.conf")).toUtf8());
     if (isUnset("DISPLAY_NAME")) {
-        const QByteArray bytes = ConfigFile::read(Appliance::path(QStringLiteral("/etc/platform.conf")));
-        for (const QByteArray& raw : bytes.split('\n')) {
-            const QString line = QString::fromUtf8(raw);
-            if (line.contains(QLatin1String("DISPLAY_NAME")) && line.indexOf(QLatin1Char('=')) > 0) {
-                qputenv("DISPLAY_NAME", line.section(QLatin1Char('='), 1).trimmed().toUtf8());
-                break;
-            }
-        }
+        if (const std::optional<QString> name = PlatformFile::firstDisplayName())
+            qputenv("DISPLAY_NAME", name->toUtf8());
     }
     if (isUnset("BENTO_CLASS"))
         qputenv("BENTO_CLASS", "Tellora");
@@ -67,19 +63,11 @@ bool requireLoginWhenNoUser()
 {
     if (!qgetenv("NasUser").isEmpty())
         return false;
-    const std::unique_ptr<QSettings> login
-        = ConfigFile::settings(Appliance::path(QStringLiteral("/etc/Tellora/config/login.conf")));
-    login->setValue(QStringLiteral("UIControl/RequireLogin"), QStringLiteral("yes"));
-    login->sync();
+    Login::requireAtNextStart();
     return true;
 }
 
-bool taskBarEnabled()
-{
-    const QString value
-        = UserSettings::open()->value(QStringLiteral("TaskBar/Enable"), QStringLiteral("False")).toString();
-    return value.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0;
-}
+bool taskBarEnabled() { return UserSettings::taskBarEnabled(); }
 
 bool applyTitleLayout(bool taskBar)
 {
@@ -115,10 +103,7 @@ void hideFromTaskBar(QWidget* window)
         Appliance::path(QStringLiteral("/usr/bin/killall")), {QStringLiteral("-USR1"), QStringLiteral("tint2")});
 }
 
-QString wallpaperStyleSheet()
-{
-    return ::wallpaperStyleSheet(UserSettings::open()->value(QStringLiteral("Wallpaper/Image"), 0).toInt());
-}
+QString wallpaperStyleSheet() { return ::wallpaperStyleSheet(UserSettings::wallpaper()); }
 
 void startAutoRun(const Sleeper& sleep)
 {
@@ -130,10 +115,9 @@ void startAutoRun(const Sleeper& sleep)
             for (int i = 0; i < 10 && !QFileInfo::exists(entry.absoluteFilePath()); ++i)
                 sleep(1);
         }
-        const std::unique_ptr<QSettings> bento
-            = ConfigFile::settings(Appliance::path(QStringLiteral("/etc/config/bento.conf")));
-        const QString enable
-            = bento->value(entry.fileName() + QStringLiteral("/Enable"), QStringLiteral("FALSE")).toString().trimmed();
+        const QString enable = ConfigFile::value(
+            Paths::BentoConf.local(), entry.fileName() + QStringLiteral("/Enable"), QStringLiteral("FALSE"))
+                                   .trimmed();
         if (enable.compare(QLatin1String("TRUE"), Qt::CaseInsensitive) != 0)
             continue;
         Appliance::runner().startDetached(folder + entry.fileName(), {});
@@ -162,7 +146,7 @@ std::unique_ptr<MainMWindow> prepare(QApplication& app, const QElapsedTimer& sin
         hideFromTaskBar(window.get());
     step("Step 2 ...", sinceStart);
 
-    Appliance::runner().run(Appliance::path(QStringLiteral("/etc/Tellora/init.d/xrandr-hotplug.sh")), {});
+    Appliance::runner().run(Paths::HotplugScript.local(), {});
     app.setStyleSheet(wallpaperStyleSheet());
     step("Step 3 ...", sinceStart);
 

@@ -29,4 +29,9 @@ std::string path(const std::string& appliancePath)
 
 QString path(const QString& appliancePath) { return QString::fromStdString(path(appliancePath.toStdString())); }
 
+QString command(const QString& commandLine)
+{
+    return commandLine.startsWith(QLatin1Char('/')) ? path(commandLine) : commandLine;
+}
+
 } // namespace Appliance

@@ -17,5 +17,8 @@ QString sysroot();
 QString path(const QString& appliancePath);
 std::string path(const std::string& appliancePath);
 inline std::string path(const char* appliancePath) { return path(std::string(appliancePath)); }
+// A command line named by a package or another program of the appliance:
+// when it starts with an absolute path, that is an appliance path.
+QString command(const QString& commandLine);
 
 } // namespace Appliance

@@ -1,6 +1,7 @@
 #include "appliance/ApplianceCommands.h"
 
 #include "appliance/Appliance.h"
+#include "appliance/Paths.h"
 
 namespace ApplianceCmd {
 
@@ -65,6 +66,21 @@ CommandResult_s bentoSetEnabled(const QString& name, bool enable)
 }
 
 CommandResult_s bentoProbe() { return privrun({QStringLiteral("ls"), bentoCli()}); }
+
+bool karaokeRunning()
+{
+    return Appliance::runner()
+        .runShell(Paths::Bash.local(), QStringLiteral("ps -A H | grep CANTORA"))
+        .out.contains("startup_Cantora.sh");
+}
+
+CommandResult_s stopKaraoke()
+{
+    return Appliance::runner().run(QStringLiteral("curl"),
+        {QStringLiteral("--header"), QStringLiteral("Content-Type:application/x-www-form-urlencoded"),
+            QStringLiteral("--header"), QStringLiteral("Accept:application/json"), QStringLiteral("-d"),
+            QStringLiteral("confirm=yes"), QStringLiteral("http://127.0.0.1:5603/cantora/v1/system/shutdown")});
+}
 
 CommandResult_s setcfg(const QString& section, const QString& key, const QString& value, const QString& file)
 {

@@ -35,6 +35,11 @@ CommandResult_s bentoState(const QString& name);
 CommandResult_s bentoSetEnabled(const QString& name, bool enable);
 // "sudo /opt/bin/privrun ls /sbin/bento_cli": output not read.
 CommandResult_s bentoProbe();
+// "/bin/bash -c "ps -A H | grep CANTORA"": true when a line of its output
+// holds "startup_Cantora.sh" (the karaoke product runs).
+bool karaokeRunning();
+// curl posting "confirm=yes" to the karaoke product's local shutdown endpoint.
+CommandResult_s stopKaraoke();
 // "/sbin/setcfg SECTION KEY VALUE -f FILE": sets one key of an INI file.
 CommandResult_s setcfg(const QString& section, const QString& key, const QString& value, const QString& file);
 

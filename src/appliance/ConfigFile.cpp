@@ -27,4 +27,9 @@ std::unique_ptr<QSettings> settings(const QString& path)
     return std::make_unique<QSettings>(usable ? path : QString(), QSettings::IniFormat);
 }
 
+QString value(const QString& path, const QString& key, const QString& defaultValue)
+{
+    return settings(path)->value(key, defaultValue).toString();
+}
+
 } // namespace ConfigFile

@@ -22,5 +22,8 @@ QString firstLine(const QString& path);
 // key reads as absent and nothing is written, so a FIFO or a folder at the
 // path neither blocks nor breaks the caller.
 std::unique_ptr<QSettings> settings(const QString& path);
+// One key ("Group/Key") of the INI file through settings(); defaultValue when
+// the key or the file is absent.
+QString value(const QString& path, const QString& key, const QString& defaultValue = QString());
 
 } // namespace ConfigFile

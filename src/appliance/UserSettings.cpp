@@ -4,8 +4,65 @@
 
 namespace UserSettings {
 
+namespace {
+
+const QString kTaskBar = QStringLiteral("TaskBar/Enable");
+const QString kFromWeb = QStringLiteral("TaskBar/setfromweb");
+
+bool equals(const QVariant& value, const char* word)
+{
+    return value.toString().compare(QLatin1String(word), Qt::CaseInsensitive) == 0;
+}
+
+} // namespace
+
 QString path() { return QString::fromLocal8Bit(qgetenv("HOME")) + QStringLiteral("/.config/Vendra/IVO.conf"); }
 
 std::unique_ptr<QSettings> open() { return ConfigFile::settings(path()); }
+
+bool taskBarEnabled() { return equals(open()->value(kTaskBar, QStringLiteral("False")), "True"); }
+
+bool storeTaskBarDefault()
+{
+    const std::unique_ptr<QSettings> settings = open();
+    if (!settings->value(kTaskBar).toString().isEmpty())
+        return false;
+    settings->setValue(kTaskBar, QStringLiteral("False"));
+    settings->sync();
+    return true;
+}
+
+bool taskBarTurnedOnFromWeb()
+{
+    const std::unique_ptr<QSettings> settings = open();
+    return equals(settings->value(kTaskBar, QStringLiteral("no")), "yes")
+        && settings->value(kFromWeb, QStringLiteral("0")).toInt() != 0;
+}
+
+void forgetTaskBarFromWeb()
+{
+    const std::unique_ptr<QSettings> settings = open();
+    settings->remove(kFromWeb);
+    settings->sync();
+}
+
+int wallpaper() { return open()->value(QStringLiteral("Wallpaper/Image"), 0).toInt(); }
+
+Labels_s labels()
+{
+    const std::unique_ptr<QSettings> settings = open();
+    auto shown
+        = [&](const char* key) { return !equals(settings->value(QLatin1String(key), QStringLiteral("yes")), "no"); };
+    return {shown("UIControl/DisplayDatetime"), shown("UIControl/DisplayIP"), shown("UIControl/DisplayServername")};
+}
+
+QString lastRun() { return open()->value(QStringLiteral("BENTO/LastRun")).toString(); }
+
+void setLastRun(const QString& package)
+{
+    const std::unique_ptr<QSettings> settings = open();
+    settings->setValue(QStringLiteral("BENTO/LastRun"), package);
+    settings->sync();
+}
 
 } // namespace UserSettings

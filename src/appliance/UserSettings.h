@@ -9,7 +9,39 @@
 // application "IVO"). Opened by its path under the current HOME rather than
 // through the organisation name, because Qt resolves that location once per
 // process and tests switch homes.
+//
+// The keys more than one unit reads have their typed reader here. Where two
+// readers of one key compare differently, each rule has its own function.
 namespace UserSettings {
 QString path();
 std::unique_ptr<QSettings> open();
+
+// "TaskBar/Enable" as start-up and the tiles read it: "True" ignoring case,
+// "False" when absent.
+bool taskBarEnabled();
+// "TaskBar/Enable" stored as "False" when it is empty; true when it was.
+bool storeTaskBarDefault();
+// The web interface turned the task bar on: "TaskBar/Enable" is "yes"
+// ignoring case ("no" when absent) and "TaskBar/setfromweb" is a number other
+// than 0.
+bool taskBarTurnedOnFromWeb();
+// Removes "TaskBar/setfromweb" and writes the settings out.
+void forgetTaskBarFromWeb();
+
+// "Wallpaper/Image": 0 (the default picture) to 3; 0 when absent.
+int wallpaper();
+
+// Which status labels of the title bar show: each unless its key
+// ("UIControl/DisplayDatetime", "UIControl/DisplayIP",
+// "UIControl/DisplayServername") is "no" ignoring case.
+struct Labels_s {
+    bool clock = true;
+    bool addresses = true;
+    bool names = true;
+};
+Labels_s labels();
+
+// "BENTO/LastRun": the package whose tile was entered last.
+QString lastRun();
+void setLastRun(const QString& package);
 } // namespace UserSettings

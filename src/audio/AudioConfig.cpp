@@ -3,6 +3,7 @@
 #include "appliance/Appliance.h"
 #include "appliance/CommandRunner.h"
 #include "appliance/ConfigFile.h"
+#include "appliance/Paths.h"
 #include "audio/AudioToolOutput.h"
 #include "util/IniParser.h"
 
@@ -13,14 +14,13 @@
 namespace {
 
 const char* const kNasAudioConf = "/etc/Tellora/config/nasaudio.conf";
-const char* const kModelConf = "/etc/model.conf";
 
 // Bit 28 of the enclosure's capability word: the appliance has an analog
 // audio output.
 bool hasAnalogOutput()
 {
     lumo::IniParser model;
-    model.ParseFile(Appliance::path(kModelConf));
+    model.ParseFile(Paths::ModelConf.localStd());
     QString cap = QString::fromStdString(model.Get("System Enclosure", "CAP", "")).trimmed();
     if (cap.startsWith(QLatin1String("0x"), Qt::CaseInsensitive))
         cap.remove(0, 2);
@@ -56,7 +56,7 @@ AudioConfig::AudioConfig()
 
 QByteArray AudioConfig::bash_(const QString& script) const
 {
-    return Appliance::runner().runShell(Appliance::path(QStringLiteral("/bin/bash")), script).out;
+    return Appliance::runner().runShell(Paths::Bash.local(), script).out;
 }
 
 void AudioConfig::refresh()

@@ -1,13 +1,14 @@
 #include "display/DisplayCommands.h"
 
 #include "appliance/Appliance.h"
+#include "appliance/Paths.h"
 
 namespace DisplayCmd {
 
 namespace {
 
-QString bash() { return Appliance::path(QStringLiteral("/bin/bash")); }
-QString hotplug() { return Appliance::path(QStringLiteral("/etc/Tellora/init.d/xrandr-hotplug.sh")); }
+QString bash() { return Paths::Bash.local(); }
+QString hotplug() { return Paths::HotplugScript.local(); }
 
 } // namespace
 

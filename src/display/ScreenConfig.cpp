@@ -2,6 +2,7 @@
 
 #include "appliance/Appliance.h"
 #include "appliance/CommandRunner.h"
+#include "appliance/Paths.h"
 
 namespace {
 
@@ -14,8 +15,7 @@ ScreenConfig::ScreenConfig() { refresh(false); }
 void ScreenConfig::refresh(bool /*force*/)
 {
     m_outputs.clear();
-    const CommandResult_s r
-        = Appliance::runner().runShell(Appliance::path(QStringLiteral("/bin/bash")), QStringLiteral("xrandr -q"));
+    const CommandResult_s r = Appliance::runner().runShell(Paths::Bash.local(), QStringLiteral("xrandr -q"));
     m_outputs = parse(QString::fromUtf8(r.out));
 }
 

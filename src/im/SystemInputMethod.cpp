@@ -2,6 +2,7 @@
 
 #include "appliance/Appliance.h"
 #include "appliance/CommandRunner.h"
+#include "appliance/Paths.h"
 #include "util/xmlParser.h"
 
 #include <algorithm>
@@ -89,7 +90,7 @@ void SystemInputMethod::initAllList()
 void SystemInputMethod::initAvailableAndRemovableList()
 {
     const QByteArray out = Appliance::runner()
-                               .runShell(Appliance::path(QStringLiteral("/bin/bash")),
+                               .runShell(Paths::Bash.local(),
                                    QStringLiteral("gsettings get org.freedesktop.ibus.general preload-engines | sed -e "
                                                   "'s/\\[//g' -e 's/\\]//g'"))
                                .out;

@@ -1,12 +1,12 @@
 #include "lirc/platformVersion.h"
 
-#include "appliance/Appliance.h"
+#include "appliance/Paths.h"
 #include "util/IniParser.h"
 
 std::string platformSystemVersion()
 {
     lumo::IniParser ini;
-    if (ini.ParseFile(Appliance::path("/etc/config/corvex.conf")) != 0)
+    if (ini.ParseFile(Paths::SystemConf.localStd()) != 0)
         return {};
     return ini.Get("System", "Version", "");
 }

@@ -5,6 +5,7 @@
 
 #include "appliance/Appliance.h"
 #include "appliance/ConfigFile.h"
+#include "appliance/Paths.h"
 #include "packages/pkgLog.h"
 #include "util/xmlParser.h"
 
@@ -27,7 +28,6 @@
 
 namespace {
 
-const char* const kSystemConf = "/etc/config/corvex.conf";
 const char* const kDefaultSystemConf = "/etc/default_config/corvex.conf";
 
 QString fromXml(const char* text) { return text ? QString::fromUtf8(text) : QString(); }
@@ -95,7 +95,7 @@ Platform_s gatherPlatform()
     Platform_s p;
     p.modelName = qEnvironmentVariable("MODEL_NAME");
     p.displayName = qEnvironmentVariable("DISPLAY_NAME");
-    iniValue(kSystemConf, QStringLiteral("System"), QStringLiteral("Model"), &p.systemModel);
+    iniValue(Paths::SystemConf.path, QStringLiteral("System"), QStringLiteral("Model"), &p.systemModel);
     p.productClass = qEnvironmentVariable("BENTO_CLASS");
 
     GuardedFile::State hwState;
@@ -107,7 +107,8 @@ Platform_s gatherPlatform()
         p.extendedHw = version == 1 || version == 3;
     } else {
         QString model;
-        p.extendedHw = iniValue("/etc/model.conf", QStringLiteral("System Enclosure"), QStringLiteral("MODEL"), &model)
+        p.extendedHw
+            = iniValue(Paths::ModelConf.path, QStringLiteral("System Enclosure"), QStringLiteral("MODEL"), &model)
             && model.contains(QLatin1String("Pro"), Qt::CaseInsensitive);
     }
     p.modelUtf8 = p.modelName.toUtf8();
@@ -303,7 +304,7 @@ struct Entries_s {
 QString AggPkgInfo::CatalogAddress(const QString& lang)
 {
     QString address;
-    if (!iniValue(kSystemConf, QStringLiteral("System"), QStringLiteral("BENTO CENTER XML"), &address))
+    if (!iniValue(Paths::SystemConf.path, QStringLiteral("System"), QStringLiteral("BENTO CENTER XML"), &address))
         iniValue(kDefaultSystemConf, QStringLiteral("System"), QStringLiteral("BENTO CENTER XML"), &address);
     return address.replace(QLatin1String("%s"), lang);
 }

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+// The login at the television: the user it hands over in the environment
+// (Base64-encoded), and the login configuration through which the next start
+// asks for a login again.
+namespace Login {
+
+// "NasUser" decoded; empty when unset.
+QString userName();
+// "NasUserIcon" decoded: the path of the user's picture, empty when unset.
+QString userPicturePath();
+
+// "UIControl/RequireLogin" = "yes" in the login configuration, two ways:
+// start-up without a user writes it in any case, creating the file;
+void requireAtNextStart();
+// logging out writes it only into a file the lenient INI reader reads.
+void requireAtNextStartWhenReadable();
+
+} // namespace Login
