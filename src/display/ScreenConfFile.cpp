@@ -1,6 +1,6 @@
 #include "display/ScreenConfFile.h"
 
-#include "appliance/Appliance.h"
+#include "appliance/Paths.h"
 #include "util/IniFileBase.h"
 #include "util/IniParser.h"
 
@@ -10,9 +10,8 @@
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
+#include <optional>
 #include <stdexcept>
-
-const char* const ScreenConfFile::kPath = "/etc/Tellora/config/screen.conf";
 
 namespace {
 
@@ -27,7 +26,7 @@ bool equalsIgnoringCase(const QString& a, const char* b)
 } // namespace
 
 ScreenConfFile::ScreenConfFile(const QString& path)
-    : m_path(path.isEmpty() ? Appliance::path(QString::fromLatin1(kPath)) : path)
+    : m_path(path.isEmpty() ? Paths::ScreenConf.local() : path)
     , m_file(std::make_unique<ini::IniFileBase>())
 {
 }
@@ -182,21 +181,59 @@ bool ScreenConfFile::clearOverscan()
     return true;
 }
 
-QSize ScreenConfFile::modeSize(const QString& path)
+namespace {
+
+// The "Mode" of the first section, in name order, whose name contains
+// "Screen" (ignoring case), whose "Connected" (default "False") does not
+// contain "False" (ignoring case) and whose mode passes `decides`; read with
+// the lenient reader. Empty when the file cannot be read or none qualifies.
+template<class Decides> std::optional<QString> firstConnectedMode(const QString& path, Decides decides)
 {
     lumo::IniParser ini;
-    if (ini.ParseFile(bytes(path.isEmpty() ? Appliance::path(QString::fromLatin1(kPath)) : path)) != 0)
-        return QSize(-1, -1);
+    if (ini.ParseFile(bytes(path.isEmpty() ? Paths::ScreenConf.local() : path)) != 0)
+        return std::nullopt;
     for (size_t i = 0; i < ini.getSessionCount(); ++i) {
         const std::string section = ini.getSessionNameByIndex(i);
         if (!text(section).contains(QLatin1String("Screen"), Qt::CaseInsensitive))
             continue;
         if (text(ini.Get(section, "Connected", "False")).contains(QLatin1String("False"), Qt::CaseInsensitive))
             continue;
-        const QStringList parts = text(ini.Get(section, "Mode", "")).split(QLatin1Char('x'));
-        if (parts.size() != 2)
-            continue;
-        return QSize(parts[0].trimmed().toInt(), parts[1].trimmed().toInt());
+        const QString mode = text(ini.Get(section, "Mode", ""));
+        if (decides(mode))
+            return mode;
     }
-    return QSize(-1, -1);
+    return std::nullopt;
+}
+
+} // namespace
+
+QSize ScreenConfFile::modeSize(const QString& path)
+{
+    const auto mode = firstConnectedMode(path, [](const QString& m) { return m.split(QLatin1Char('x')).size() == 2; });
+    if (!mode)
+        return QSize(-1, -1);
+    const QStringList parts = mode->split(QLatin1Char('x'));
+    return QSize(parts[0].trimmed().toInt(), parts[1].trimmed().toInt());
+}
+
+QSize ScreenConfFile::homeScreenSize(const QSize& primary, const QString& path)
+{
+    const auto mode = firstConnectedMode(path, [](const QString& m) { return m.contains(QLatin1Char('x')); });
+    const QStringList parts = mode ? mode->split(QLatin1Char('x')) : QStringList();
+    if (parts.size() != 2)
+        return QSize(-1, -1);
+    bool okW = false, okH = false;
+    const QSize size(parts[0].trimmed().toInt(&okW), parts[1].trimmed().toInt(&okH));
+    if (okW && okH && size.width() != 0 && size.height() != 0)
+        return size;
+    return primary.isEmpty() ? QSize(1920, 1080) : primary;
+}
+
+bool ScreenConfFile::secondScreenExtends(const QString& path)
+{
+    lumo::IniParser ini;
+    ini.ParseFile(bytes(path.isEmpty() ? Paths::ScreenConf.local() : path));
+    const std::string name = ini.Get("Screen2", "Name", "");
+    const QString mode = text(ini.Get("Screen2", "ExtendMode", ""));
+    return !name.empty() && name != "none" && (equalsIgnoringCase(mode, "right") || equalsIgnoringCase(mode, "left"));
 }

@@ -10,7 +10,7 @@ namespace ini {
 class IniFileBase;
 }
 
-// The screen configuration file "/etc/Tellora/config/screen.conf", shared by
+// The screen configuration file (Paths::ScreenConf), shared by
 // the Display page and the appliance's hot-plug script. One section per
 // output, "Screen1" (the main output) to "Screen5", with "Connected" and
 // "Name" (kept current by the script), "Mode" and "Rate" (the chosen mode),
@@ -38,7 +38,6 @@ public:
     enum Arrangement { Duplicate = 0, ExtendRight = 1, ExtendLeft = 2 };
 
     static constexpr int kMaxOutputs = 5;
-    static const char* const kPath; // the appliance path
 
     // The file at its appliance path, or at `path` (a real path) when given.
     explicit ScreenConfFile(const QString& path = QString());
@@ -89,13 +88,27 @@ public:
     // something (the caller saves).
     bool clearOverscan();
 
-    // The main output's size for scaling: with the lenient reader, the first
-    // section in name order whose name contains "Screen" (ignoring case),
-    // whose "Connected" (default "False") does not contain "False" (ignoring
-    // case) and whose "Mode" splits at "x" into exactly two parts; a part that
+    // Three readings of the file with the lenient reader, each with its own
+    // rule; `path` is a real path, empty for the appliance's file. A
+    // connected screen is a section in name order whose name contains
+    // "Screen" (ignoring case) and whose "Connected" (default "False") does
+    // not contain "False" (ignoring case).
+    //
+    // The main output's size for the settings' scaling: the first connected
+    // screen whose "Mode" splits at "x" into exactly two parts; a part that
     // is not a number gives 0 (an interlaced mode's height). (-1, -1) when
     // the file cannot be read or no section qualifies.
     static QSize modeSize(const QString& path = QString());
+    // The home screen's size: the first connected screen whose "Mode"
+    // contains "x" decides. Two numbers other than 0 are the size; otherwise
+    // `primary` (the primary screen's), 1920 x 1080 when that is empty too.
+    // (-1, -1) when the mode does not split into two parts, no section
+    // qualifies or the file cannot be read.
+    static QSize homeScreenSize(const QSize& primary, const QString& path = QString());
+    // Output 2 extends the main one: "Screen2/Name" is neither empty nor
+    // "none" (case-sensitive) and "Screen2/ExtendMode" is "right" or "left"
+    // ignoring case.
+    static bool secondScreenExtends(const QString& path = QString());
 
     // The margin conversion on its own (decimal, octal, hexadecimal).
     static bool parseMargin(const QString& text, int* margin);

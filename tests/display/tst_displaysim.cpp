@@ -2,6 +2,7 @@
 // driver and the real xrandr, the layouts of several outputs, the xset stand-in on that server, and the real EDID tools
 // on the simulator's monitors.
 #include "ScratchSysroot.h"
+#include "appliance/Paths.h"
 #include "display/DisplayCommands.h"
 #include "display/DpmsConfig.h"
 #include "display/EDIDInfo.h"
@@ -70,7 +71,7 @@ private slots:
     void init()
     {
         QVERIFY(setting("XRANDR_OUTPUTS=real\n"));
-        QVERIFY(m_root.write(ScreenConfFile::kPath, kScreenConf));
+        QVERIFY(m_root.write(Paths::ScreenConf.path, kScreenConf));
         QVERIFY(m_root.write("/sim/commands.log", {}));
     }
 

@@ -2,6 +2,7 @@
 // the display scripts' command lines.
 #include "RecordingRunner.h"
 #include "ScratchSysroot.h"
+#include "appliance/Paths.h"
 #include "display/DisplayCommands.h"
 #include "display/ScreenConfFile.h"
 #include "display/ScreenConfig.h"
@@ -50,7 +51,7 @@ class TstScreenConfig : public QObject
     Q_OBJECT
 
     ScratchSysroot m_root;
-    QString confPath() const { return m_root.path(ScreenConfFile::kPath); }
+    QString confPath() const { return m_root.path(Paths::ScreenConf.path); }
 
 private slots:
     void parse_data()
@@ -146,7 +147,7 @@ private slots:
     {
         QFETCH(QByteArray, file);
         QFETCH(QString, screens);
-        QVERIFY(m_root.write(ScreenConfFile::kPath, file));
+        QVERIFY(m_root.write(Paths::ScreenConf.path, file));
         ScreenConfFile conf;
         QCOMPARE(conf.path(), confPath());
         QVERIFY(conf.load());
@@ -158,7 +159,7 @@ private slots:
     void unreadableFiles()
     {
         const QByteArray broken = "Mode=1920x1080\n[Screen1]\nConnected=True\n";
-        QVERIFY(m_root.write(ScreenConfFile::kPath, broken));
+        QVERIFY(m_root.write(Paths::ScreenConf.path, broken));
         ScreenConfFile conf;
         QVERIFY(!conf.load());
         QCOMPARE(conf.errorString(),
@@ -166,14 +167,14 @@ private slots:
         QVERIFY(conf.connectedScreens().isEmpty());
         conf.setMode(0, "1280x720", "60.00");
         QVERIFY(!conf.save());
-        QCOMPARE(m_root.read(ScreenConfFile::kPath), broken);
+        QCOMPARE(m_root.read(Paths::ScreenConf.path), broken);
 
         QFile::remove(confPath());
         QVERIFY(!conf.load());
         QVERIFY(conf.errorString().isEmpty());
         conf.setMode(0, "1280x720", "60.00");
         QVERIFY(conf.save());
-        QCOMPARE(m_root.read(ScreenConfFile::kPath), "[Screen1]\nMode=1280x720\nRate=60.00\n");
+        QCOMPARE(m_root.read(Paths::ScreenConf.path), "[Screen1]\nMode=1280x720\nRate=60.00\n");
     }
 
     // The secondary monitors' arrangement: written into "Screen2" onwards by output position, or dropped for a copy.
@@ -187,7 +188,7 @@ private slots:
                                                              "Screen3]\nConnected=True\nExtendFrom=HDMI-2\n"
                                                              "ExtendMode=left\nName=HDMI-3\n"},
                  {ScreenConfFile::Duplicate, head + "Name=HDMI-2\n\n[Screen3]\nConnected=True\nName=HDMI-3\n"}}) {
-            QVERIFY(m_root.write(ScreenConfFile::kPath,
+            QVERIFY(m_root.write(Paths::ScreenConf.path,
                 "[Overscan]\nMargin = 0\n[Screen1]\nConnected = True\nName = HDMI-1\n[Screen2]\nConnected = True\n"
                 "Name = HDMI-2\nExtendMode = right\nExtendFrom = HDMI-3\n[Screen3]\nConnected = True\n"
                 "Name = HDMI-3\nExtendMode = Right\nExtendFrom = HDMI-1\n"));
@@ -195,7 +196,7 @@ private slots:
             QVERIFY(conf.load());
             conf.setArrangement(arrangement, conf.connectedScreens());
             QVERIFY(conf.save());
-            QCOMPARE(m_root.read(ScreenConfFile::kPath), written);
+            QCOMPARE(m_root.read(Paths::ScreenConf.path), written);
             QVERIFY(conf.load());
             QCOMPARE(ScreenConfFile::arrangementOf(conf.connectedScreens().value(1).extendMode), int(arrangement));
         }
@@ -224,7 +225,7 @@ private slots:
         QFETCH(int, margin);
         QFETCH(QString, error);
         QFETCH(bool, cleared);
-        QVERIFY(m_root.write(ScreenConfFile::kPath, file));
+        QVERIFY(m_root.write(Paths::ScreenConf.path, file));
         ScreenConfFile conf;
         QVERIFY(conf.load());
         QString reported;
@@ -234,33 +235,49 @@ private slots:
         QCOMPARE(conf.overscanMargin(), cleared ? 0 : margin);
         conf.setOverscanMargin(70);
         QVERIFY(conf.save());
-        QVERIFY(m_root.read(ScreenConfFile::kPath).contains("[Overscan]\nMargin=70\n"));
+        QVERIFY(m_root.read(Paths::ScreenConf.path).contains("[Overscan]\nMargin=70\n"));
     }
 
-    void modeSize_data()
+    // The three readings of the file with the lenient reader: the settings' main output size, the home screen's size
+    // (P: the primary screen's given size, D: 1920 x 1080 when it has none) and whether output 2 extends the main one.
+    void readings_data()
     {
         QTest::addColumn<QByteArray>("file");
-        QTest::addColumn<QSize>("size");
-        auto row = [](const char* name, const QByteArray& file, QSize size) { QTest::newRow(name) << file << size; };
+        QTest::addColumn<QString>("expect"); // settings' | home's | extends
+        auto row = [](const char* name, const QByteArray& file, const char* expect) {
+            QTest::newRow(name) << file << QString(expect);
+        };
         row("first connected", "[Screen1]\nConnected=False\nMode=1280x720\n[Screen2]\nConnected=True\nMode=3840x2160\n",
-            QSize(3840, 2160));
-        row("interlaced", "[Screen1]\nConnected=True\nMode=1920x1080i\n", QSize(1920, 0));
-        row("any case", "[screen1]\nConnected=yes\nMode=720x576\n", QSize(720, 576));
-        row("connected by default", "[Screen1]\nMode=720x576\n", QSize(-1, -1));
-        row("three parts skipped", "[Screen1]\nConnected=True\nMode=1x2x3\n[Screen2]\nConnected=True\nMode=4x5\n",
-            QSize(4, 5));
-        row("not numbers", "[Display]\nConnected=True\nMode=1x2\n[Screen]\nConnected=True\nMode=wxh\n", QSize(0, 0));
-        row("lenient reader", "Mode=9x9\n[Screen1]\nConnected=True\nMode = 1280 x 720\n", QSize(1280, 720));
-        row("missing file", QByteArray(), QSize(-1, -1));
+            "3840x2160|3840x2160|0");
+        row("interlaced", "[Screen1]\nConnected=True\nMode=1920x1080i\n", "1920x0|P|0");
+        row("any case", "[screen1]\nConnected=yes\nMode=720x576\n", "720x576|720x576|0");
+        row("connected by default", "[Screen1]\nMode=720x576\n", "-1x-1|-1x-1|0");
+        row("three parts: skipped, or decide",
+            "[Screen1]\nConnected=True\nMode=1x2x3\n[Screen2]\nConnected=True\nMode=4x5\n", "4x5|-1x-1|0");
+        row("not numbers", "[Display]\nConnected=True\nMode=1x2\n[Screen]\nConnected=True\nMode=wxh\n", "0x0|P|0");
+        row("a zero", "[Screen1]\nConnected=True\nMode=0x1080\n[Screen2]\nName=HDMI-2\nExtendMode = LEFT\n",
+            "0x1080|P|1");
+        row("lenient reader, extended right",
+            "Mode=9x9\n[Screen1]\nConnected=True\nMode = 1280 x 720\n[Screen2]\nName=HDMI-2\nExtendMode=right\n",
+            "1280x720|1280x720|1");
+        row("duplicated, none, unnamed", "[Screen2]\nName=HDMI-2\nExtendMode=\n", "-1x-1|-1x-1|0");
+        row("named none", "[Screen2]\nName=none\nExtendMode=right\n", "-1x-1|-1x-1|0");
+        row("nameless", "[Screen2]\nExtendMode=left\n", "-1x-1|-1x-1|0");
+        row("missing file", QByteArray(), "-1x-1|-1x-1|0");
     }
-    // The main output's size for scaling, read with the lenient reader.
-    void modeSize()
+    void readings()
     {
         QFETCH(QByteArray, file);
-        QFETCH(QSize, size);
+        QFETCH(QString, expect);
         QFile::remove(confPath());
-        QVERIFY(file.isNull() || m_root.write(ScreenConfFile::kPath, file));
-        QCOMPARE(ScreenConfFile::modeSize(), size);
+        QVERIFY(file.isNull() || m_root.write(Paths::ScreenConf.path, file));
+        auto text = [](QSize s) { return QStringLiteral("%1x%2").arg(s.width()).arg(s.height()); };
+        const QSize home = ScreenConfFile::homeScreenSize(QSize(11, 22));
+        const QString seen = text(ScreenConfFile::modeSize()) + '|' + QString(home == QSize(11, 22) ? "P" : text(home))
+            + '|' + QString::number(ScreenConfFile::secondScreenExtends());
+        QCOMPARE(seen, expect);
+        if (expect.section('|', 1, 1) == "P")
+            QCOMPARE(ScreenConfFile::homeScreenSize(QSize()), QSize(1920, 1080));
     }
 
     // The display scripts' command lines, and the primary output's offset read from the pipeline.
