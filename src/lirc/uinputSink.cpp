@@ -1,27 +1,21 @@
 #include "lirc/uinputSink.h"
 
-#include "appliance/Appliance.h"
+#include "appliance/Paths.h"
 #include "lirc/captureIo.h"
 #include "lirc/irClock.h"
 #include "lirc/irLog.h"
 #include "lirc/rcMapTable.h"
 
-#include <cstdio>
-#include <cstring>
-
-#include <fcntl.h>
 #include <linux/input.h>
-#include <sys/ioctl.h>
 #include <unistd.h>
-
-static_assert(sizeof(input_event) == 24, "the keyboard's events are 24 bytes each");
-static_assert(sizeof(uinput_user_dev) == 1116, "the legacy device record is 1116 bytes");
 
 namespace {
 
 // The keys the virtual keyboard announces, in the order they are enabled.
 constexpr int EnabledKeys[]
     = {KEY_UP, KEY_DOWN, KEY_LEFT, KEY_RIGHT, KEY_ENTER, KEY_EPG, KEY_ESC, KEY_RED, KEY_BLUE, KEY_GREEN, KEY_YELLOW};
+// The kernel's device, and where some systems keep it.
+constexpr const char* Devices[] = {Paths::Uinput.path, "/dev/input/uinput"};
 
 const char* colourWord(std::uint32_t key)
 {
@@ -45,66 +39,37 @@ std::atomic<bool> s_accepted {false};
 } // namespace
 
 UinputSink::UinputSink(const std::string& name)
-    : m_name(name)
-    , m_clock(IrClock::realTime())
-    , m_colourFile(Appliance::path("/tmp/.tellora.keybolt.xxx"))
-    , m_colourDisableMarker(Appliance::path("/tmp/.tellora.keybolt.disable"))
+    : UinputSink(name, -1)
 {
 }
 
 UinputSink::UinputSink(const std::string& name, int adoptedDescriptor)
-    : UinputSink(name)
+    : m_keyboard(adoptedDescriptor)
+    , m_name(name)
+    , m_clock(IrClock::realTime())
+    , m_colourFile(Paths::KeyboltMarker.localStd())
+    , m_colourDisableMarker(Appliance::path("/tmp/.tellora.keybolt.disable"))
 {
-    m_fd.store(adoptedDescriptor, std::memory_order_relaxed);
 }
 
-UinputSink::~UinputSink() { destroyDevice_(); }
-
-void UinputSink::destroyDevice_()
-{
-    const int fd = m_fd.exchange(-1);
-    if (fd < 0)
-        return;
-    if (m_createdDevice)
-        ioctl(fd, UI_DEV_DESTROY);
-    m_createdDevice = false;
-    ::close(fd);
-}
+UinputSink::~UinputSink() = default;
 
 int UinputSink::init()
 {
-    int fd = ::open(Appliance::path("/dev/uinput").c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        fd = ::open(Appliance::path("/dev/input/uinput").c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
+    switch (m_keyboard.create({DeviceName, 2, 2, EnabledKeys, Devices})) {
+    case VirtualKeyboard::Result::Created:
+        return 0;
+    case VirtualKeyboard::Result::NoDevice:
         IR_LOG_ERROR("lirc/uinputSink", "uinput open fail");
-        return -1;
-    }
-    destroyDevice_();
-    m_fd.store(fd);
-
-    bool ok = ioctl(fd, UI_SET_EVBIT, EV_KEY) >= 0;
-    for (int key : EnabledKeys)
-        ok = ok && ioctl(fd, UI_SET_KEYBIT, key) >= 0;
-    if (!ok) {
+        break;
+    case VirtualKeyboard::Result::Refused:
         IR_LOG_ERROR("lirc/uinputSink", "ioctl fail");
-        destroyDevice_();
-        return -1;
-    }
-
-    std::memset(&m_device, 0, sizeof m_device);
-    std::snprintf(m_device.name, sizeof m_device.name, "%s", DeviceName);
-    m_device.id.bustype = BUS_USB;
-    m_device.id.vendor = 2;
-    m_device.id.product = 2;
-    m_device.id.version = 1;
-    if (::write(fd, &m_device, sizeof m_device) != ssize_t(sizeof m_device) || ioctl(fd, UI_DEV_CREATE) < 0) {
+        break;
+    case VirtualKeyboard::Result::WriteFailed:
         IR_LOG_ERROR("lirc/uinputSink", "Write fail");
-        destroyDevice_();
-        return -1;
+        break;
     }
-    m_createdDevice = true;
-    return 0;
+    return -1;
 }
 
 void UinputSink::pushScanCode(unsigned long code)
@@ -179,7 +144,7 @@ void UinputSink::dispatch(unsigned long code)
     const std::uint32_t key = keyFor(code);
     if (key == 0 || divertColourKey_(key))
         return;
-    writeKey_(key);
+    m_keyboard.tap(std::uint16_t(key));
 }
 
 bool UinputSink::divertColourKey_(std::uint32_t key)
@@ -192,22 +157,4 @@ bool UinputSink::divertColourKey_(std::uint32_t key)
     // only as a regular file, after the capture lock is released.
     CaptureIo::writeMarker(m_colourFile, word);
     return true;
-}
-
-void UinputSink::writeKey_(std::uint32_t key)
-{
-    // A press and a release, each closed by a report; one write keeps the
-    // four together. Time fields stay zero: the kernel stamps the events.
-    input_event events[4] {};
-    events[0].type = EV_KEY;
-    events[0].code = std::uint16_t(key);
-    events[0].value = 1;
-    events[1].type = EV_SYN;
-    events[1].code = SYN_REPORT;
-    events[2].type = EV_KEY;
-    events[2].code = std::uint16_t(key);
-    events[2].value = 0;
-    events[3].type = EV_SYN;
-    events[3].code = SYN_REPORT;
-    [[maybe_unused]] const ssize_t written = ::write(m_fd.load(std::memory_order_relaxed), events, sizeof events);
 }

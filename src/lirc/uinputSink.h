@@ -1,6 +1,7 @@
 #pragma once
 
 #include "lirc/outputSink.h"
+#include "lirc/virtualKeyboard.h"
 
 #include <atomic>
 #include <cstdint>
@@ -8,8 +9,6 @@
 #include <mutex>
 #include <string>
 #include <vector>
-
-#include <linux/uinput.h>
 
 class IrClock;
 
@@ -43,7 +42,7 @@ public:
     // each table decides, a key code of 0 defers to the next table. 0: none.
     std::uint32_t keyFor(std::uint64_t scanCode) const;
     std::vector<RcMapTable*> tables() const;
-    int descriptor() const { return m_fd.load(std::memory_order_relaxed); }
+    int descriptor() const { return m_keyboard.descriptor(); }
 
     // The debounce clock; nullptr is the real-time clock. Read on the thread
     // that dispatches, so set it before capture starts.
@@ -58,16 +57,12 @@ private:
     bool debounce_(std::int64_t nowNs);
     // Writes the colour word of a colour key; false for other keys.
     bool divertColourKey_(std::uint32_t key);
-    void writeKey_(std::uint32_t key);
-    void destroyDevice_();
 
-    std::atomic<int> m_fd {-1};
+    VirtualKeyboard m_keyboard;
     const std::string m_name;
     std::deque<unsigned long> m_fifo;
     std::vector<RcMapTable*> m_tables;
-    uinput_user_dev m_device {};
     mutable std::mutex m_mutex; // the FIFO and the table list
-    bool m_createdDevice = false;
     std::atomic<IrClock*> m_clock;
     // Appliance paths mapped once, on the thread that builds the sink.
     const std::string m_colourFile;
