@@ -1,7 +1,9 @@
 #pragma once
 
 #include "lirc/decoder.h"
+#include "lirc/durationClassifier.h"
 #include "lirc/irClock.h"
+#include "lirc/irSample.h"
 #include "lirc/sampleFifo.h"
 
 #include <atomic>
@@ -10,7 +12,8 @@
 #include <string>
 
 // What the six protocol decoders share: the name, the sample FIFO, the bit
-// accumulator, the pending scan code, the state number and the pause rule.
+// accumulator, the pending scan code, the state and the opening of every
+// decode() step (the sample, its symbol, the pause rule and the idle state).
 //
 // Threads: decode(), pushRawData() and popRawData() belong to the capture
 // thread. popScanCode() and clear() may also be called from another thread
@@ -40,6 +43,67 @@ public:
     static constexpr std::int64_t AbandonPauseNs = 110'000'000;
 
 protected:
+    // Every decoder's states begin with these two; each names the rest.
+    static constexpr int IdleState = 0;
+    static constexpr int HeaderState = 1; // the header pulse was seen
+
+    // How a decoder's opening reads a sample. Symbols are the decoder's own
+    // duration windows, 0 meaning none matched.
+    template<class Symbol> struct Opening_s {
+        Symbol header; // the pulse that starts a frame
+        Symbol alwaysSpace = Symbol(0); // a symbol read as a space whatever the sample says
+        bool dropTimeouts = false; // receiver time-out samples change neither the state nor the time
+    };
+    template<class Symbol> struct Step_s {
+        bool pulse;
+        Symbol symbol;
+    };
+    struct NoReset_s {
+        void operator()() const { }
+    };
+
+    // The opening of one decode() step: takes the sample, classifies it, and
+    // applies the pause rule and the idle state. True when the sample is left
+    // to the decoder's state machine (the state is past idle and no pause
+    // abandoned the frame).
+    //
+    // A pause of more than 110 ms abandons the frame (onPause clears what
+    // the decoder keeps besides the accumulator); a pulse then, or any pulse
+    // while idle, may start a new frame (onPulse clears the per-frame
+    // counters), and the header pulse does.
+    template<auto O, class Symbol = decltype(O.header), class OnPulse = NoReset_s, class OnPause = NoReset_s>
+    [[gnu::always_inline]] bool open_(
+        const DurationClassifier& durations, Step_s<Symbol>& step, OnPulse onPulse = {}, OnPause onPause = {})
+    {
+        const std::int64_t now = readClock_();
+        const unsigned int sample = takeSample_();
+        if (O.dropTimeouts && IrSample::isTimeout(sample))
+            return false;
+        step.symbol = Symbol(durations.classify(IrSample::duration(sample)));
+        step.pulse = IrSample::isPulse(sample) && (O.alwaysSpace == Symbol(0) || step.symbol != O.alwaysSpace);
+
+        if (pauseAbandons_(now)) {
+            m_accumulator = 0;
+            onPause();
+            if (step.pulse)
+                onPulse();
+            m_state = step.pulse && step.symbol == O.header ? HeaderState : IdleState;
+            return false;
+        }
+        // Idle is where most samples find most decoders: only a header pulse
+        // leads anywhere.
+        if (m_state == IdleState) {
+            if (step.pulse) {
+                m_accumulator = 0;
+                onPulse();
+                if (step.symbol == O.header)
+                    m_state = HeaderState;
+            }
+            return false;
+        }
+        return true;
+    }
+
     // When a pause begins for one decoder class: 110 ms after the previous
     // sample any object of the class decoded; kept per class, process-wide.
     struct PreviousSample_s {

@@ -1,11 +1,5 @@
 #include "lirc/irPipeline.h"
 
-#include "lirc/kaseikyoDecoder.h"
-#include "lirc/mceDecoder.h"
-#include "lirc/necDecoder.h"
-#include "lirc/samsungDecoder.h"
-#include "lirc/sharpDecoder.h"
-#include "lirc/sonySIRCDecoder.h"
 #include "lirc/uinputSink.h"
 
 // The process-wide objects, in one unit so their order is fixed: the tables
@@ -18,6 +12,7 @@ Lirc g_lircLearning("/dev/lirc0");
 
 IrPipeline::IrPipeline(Lirc& lirc)
     : m_lirc(lirc)
+    , m_decoders(lirc.sampleClock())
 {
 }
 
@@ -26,8 +21,8 @@ IrPipeline::~IrPipeline()
     // Out of the loop first: each call returns once the capture thread is no
     // longer inside the object.
     m_lirc.unregisterSink(m_sink.get());
-    for (const auto& decoder : m_decoders)
-        m_lirc.unregisterDecoder(decoder.get());
+    for (Decoder* decoder : m_decoders.decoders())
+        m_lirc.unregisterDecoder(decoder);
 }
 
 std::unique_ptr<IrPipeline> IrPipeline::assemble() { return assemble(Parts_s()); }
@@ -43,13 +38,10 @@ std::unique_ptr<IrPipeline> IrPipeline::assemble(Parts_s parts)
     UinputSink* sink = pipeline->m_sink.get();
     sink->init();
 
-    // Decoders share the capture loop's clock: one time read per sample.
-    IrClock* clock = lirc.sampleClock();
-    auto add = [&](std::unique_ptr<Decoder> decoder) {
-        lirc.registerDecoder(decoder.get());
-        pipeline->m_decoders.push_back(std::move(decoder));
-    };
-    add(std::make_unique<MceDecoder>(clock));
+    // The media-centre decoder comes first, then the sink; the other five
+    // decoders follow once the key tables are loaded.
+    const std::span<Decoder* const> decoders = pipeline->m_decoders.decoders();
+    lirc.registerDecoder(decoders.front());
     lirc.registerSink(sink);
 
     RcMapTable& colours = pipeline->m_builtinColourKeyTable;
@@ -64,11 +56,8 @@ std::unique_ptr<IrPipeline> IrPipeline::assemble(Parts_s parts)
         parts.slotTables[slot]->loadRcMapTable(file.toLocal8Bit().toStdString());
     }
 
-    add(std::make_unique<NecDecoder>(clock));
-    add(std::make_unique<SonySIRCDecoder>(clock));
-    add(std::make_unique<SharpDecoder>(clock));
-    add(std::make_unique<KaseikyoDecoder>(clock));
-    add(std::make_unique<SamsungDecoder>(clock));
+    for (Decoder* decoder : decoders.subspan(1))
+        lirc.registerDecoder(decoder);
 
     for (RcMapTable* table : parts.slotTables)
         sink->addRcMapTable(table);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "lirc/decoderSet.h"
 #include "lirc/lirc.h"
 #include "lirc/rcMapTable.h"
 
@@ -7,9 +8,7 @@
 
 #include <array>
 #include <memory>
-#include <vector>
 
-class Decoder;
 class UinputSink;
 
 // The raw remote-control pipeline of an appliance with its own receiver: the
@@ -55,5 +54,6 @@ private:
     Lirc& m_lirc;
     RcMapTable m_builtinColourKeyTable;
     std::unique_ptr<UinputSink> m_sink;
-    std::vector<std::unique_ptr<Decoder>> m_decoders;
+    // Decoders share the capture loop's clock: one time read per sample.
+    DecoderSet m_decoders;
 };

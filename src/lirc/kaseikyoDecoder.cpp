@@ -24,7 +24,6 @@ DurationClassifier KaseikyoDecoder::durations_()
 
 void KaseikyoDecoder::decode()
 {
-    bool pulse;
-    Symbol symbol;
-    frameStep_<false>(pulse, symbol, 0);
+    Step_s<Symbol> step;
+    frameStep_<false>(step, Idle);
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "lirc/decoderBase.h"
-#include "lirc/durationClassifier.h"
 
 // RC6 mode 6A, the protocol of media-centre remotes: a 2400/800 µs leader,
 // the start bit, mode bits 1 1 0 and a double-width trailer bit, then
@@ -24,8 +23,27 @@ public:
     static constexpr std::uint64_t CodeMask = 0xFFFF0FFFull;
 
 private:
-    enum Symbol { Unmatched, Leader, Double, End, Single, Triple };
-    Symbol classify_(unsigned int us) const { return Symbol(m_durations.classify(us)); }
+    enum Symbol : std::uint8_t { Unmatched, Leader, Double, End, Single, Triple };
+    // What the decoder has seen: the header's half-bits (the mode bits are
+    // 1, 1, 0, so the second one's space runs into the third's), then the
+    // Manchester half-bits of the data.
+    enum State : int {
+        Idle = IdleState,
+        LeaderMark = HeaderState,
+        LeaderSpace,
+        StartMark,
+        StartSpace,
+        ModeOneMark,
+        ModeOneSpace,
+        ModeTwoMark,
+        ModeTwoThreeSpace,
+        ModeThreeMark,
+        TrailerSpace, // the trailer mark that follows runs into the first data bit's
+        MidBitAfterMark,
+        BoundaryLow,
+        MidBitAfterSpace,
+        BoundaryHigh,
+    };
     static DurationClassifier durations_(unsigned int endSpace);
 
     unsigned int m_endSpace;

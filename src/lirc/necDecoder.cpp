@@ -37,34 +37,32 @@ DurationClassifier NecDecoder::durations_(unsigned int endSpace)
 
 void NecDecoder::decode()
 {
-    bool pulse;
-    Symbol symbol;
-    if (!frameStep_<false>(pulse, symbol, FrameDone))
+    Step_s<Symbol> step;
+    if (!frameStep_<false>(step, FrameDone))
         return;
 
-    // After a frame: a new frame, or repeat bursts that yield its code again.
-    int next = 0;
+    int next = Idle;
     switch (m_state) {
     case FrameDone:
-        if (pulse && symbol == Header)
-            next = 5;
+        if (step.pulse && step.symbol == Header)
+            next = SecondHeader;
         break;
-    case 5: // second header: a new frame or a repeat burst
-        if (pulse)
+    case SecondHeader: // a new frame or a repeat burst
+        if (step.pulse)
             break;
-        if (symbol == HeaderSpace) {
+        if (step.symbol == HeaderSpace) {
             m_accumulator = 0;
-            next = 2;
-        } else if (symbol == RepeatSpace) {
-            next = 6;
+            next = AwaitingBitPulse;
+        } else if (step.symbol == RepeatSpace) {
+            next = RepeatSpaceSeen;
         }
         break;
-    case 6: // repeat space seen
-        if (pulse && symbol == Short)
-            next = 7;
+    case RepeatSpaceSeen:
+        if (step.pulse && step.symbol == Short)
+            next = RepeatPulseSeen;
         break;
-    case 7: // repeat pulse seen
-        if (!pulse && symbol == RepeatEnd) {
+    case RepeatPulseSeen:
+        if (!step.pulse && step.symbol == RepeatEnd) {
             setOutputCode_(m_accumulator);
             next = FrameDone;
         }

@@ -20,6 +20,9 @@ public:
     static void resetClassState();
 
 private:
+    // After a frame: a new frame, or repeat bursts that yield its code again.
+    enum RepeatState : int { SecondHeader = FrameDone + 1, RepeatSpaceSeen, RepeatPulseSeen };
+
     NecDecoder(IrClock* clock, unsigned int endSpace);
     static DurationClassifier durations_(unsigned int endSpace);
 

@@ -1,8 +1,6 @@
 #pragma once
 
 #include "lirc/decoderBase.h"
-#include "lirc/durationClassifier.h"
-#include "lirc/irSample.h"
 
 // The frame NEC, Kaseikyo and Samsung share: a header pulse and space, then
 // bits, each a short pulse and a short (0) or long (1) space, closed by the
@@ -11,9 +9,15 @@
 class PulseDistanceDecoder : public DecoderBase
 {
 protected:
-    enum Symbol { Unmatched, Header, HeaderSpace, Short, Long, End, RepeatSpace, RepeatEnd };
-    // States 1-3 are the frame's; a subclass numbers its own from here.
-    static constexpr int FrameDone = 4;
+    enum Symbol : std::uint8_t { Unmatched, Header, HeaderSpace, Short, Long, End, RepeatSpace, RepeatEnd };
+    // The frame's states; a subclass numbers its own from FrameDone on.
+    enum State : int {
+        Idle = IdleState,
+        HeaderPulse = HeaderState,
+        AwaitingBitPulse,
+        BitPulse,
+        FrameDone,
+    };
 
     // headerSpace: the symbol a header space classifies as (the header's own
     // where pulse and space share a window).
@@ -25,59 +29,40 @@ protected:
     {
     }
 
-    // Takes one sample through the pause rule, the idle state and the frame;
-    // a closed frame moves on to afterFrame. Returns true, with pulse and
-    // symbol set, when the sample is left to the subclass (m_state is
-    // FrameDone or beyond). DropTimeouts: the receiver's time-out samples
-    // change neither the state nor the class's time.
-    template<bool DropTimeouts> [[gnu::always_inline]] bool frameStep_(bool& pulse, Symbol& symbol, int afterFrame)
+    // Takes one sample through the opening and the frame; a closed frame moves
+    // on to afterFrame. Returns true, with step set, when the sample is left
+    // to the subclass (the state is FrameDone or beyond). DropTimeouts: the
+    // receiver's time-out samples change neither the state nor the time.
+    template<bool DropTimeouts> [[gnu::always_inline]] bool frameStep_(Step_s<Symbol>& step, int afterFrame)
     {
-        const std::int64_t now = readClock_();
-        const unsigned int sample = takeSample_();
-        if (DropTimeouts && IrSample::isTimeout(sample))
+        static constexpr Opening_s<Symbol> opening {Header, Unmatched, DropTimeouts};
+        if (!open_<opening>(m_durations, step))
             return false;
-        pulse = IrSample::isPulse(sample);
-        symbol = Symbol(m_durations.classify(IrSample::duration(sample)));
-
-        if (pauseAbandons_(now)) {
-            m_accumulator = 0;
-            m_state = pulse && symbol == Header ? 1 : 0;
-            return false;
-        }
-
-        // Idle is where most samples find most decoders: only a header pulse
-        // leads anywhere.
-        if (m_state == 0) {
-            if (pulse) {
-                m_accumulator = 0;
-                if (symbol == Header)
-                    m_state = 1;
-            }
-            return false;
-        }
         if (m_state >= FrameDone)
             return true;
 
-        int next = 0;
-        switch (m_state) {
-        case 1: // header pulse seen
-            if (!pulse && symbol == m_headerSpace)
-                next = 2;
+        State next = Idle;
+        switch (State(m_state)) {
+        case HeaderPulse:
+            if (!step.pulse && step.symbol == m_headerSpace)
+                next = AwaitingBitPulse;
             break;
-        case 2: // awaiting a bit pulse
-            if (pulse && symbol == Short)
-                next = 3;
+        case AwaitingBitPulse:
+            if (step.pulse && step.symbol == Short)
+                next = BitPulse;
             break;
-        case 3: // bit pulse seen
-            if (pulse)
+        case BitPulse:
+            if (step.pulse)
                 break;
-            if (symbol == Short || symbol == Long) {
-                m_accumulator = m_accumulator * 2 + (symbol == Long);
-                next = 2;
-            } else if (symbol == End) {
+            if (step.symbol == Short || step.symbol == Long) {
+                m_accumulator = m_accumulator * 2 + (step.symbol == Long);
+                next = AwaitingBitPulse;
+            } else if (step.symbol == End) {
                 setOutputCode_(m_accumulator);
-                next = afterFrame;
+                next = State(afterFrame);
             }
+            break;
+        default:
             break;
         }
         m_state = next;

@@ -24,7 +24,6 @@ DurationClassifier SamsungDecoder::durations_()
 
 void SamsungDecoder::decode()
 {
-    bool pulse;
-    Symbol symbol;
-    frameStep_<true>(pulse, symbol, 0);
+    Step_s<Symbol> step;
+    frameStep_<true>(step, Idle);
 }

@@ -1,7 +1,5 @@
 #include "lirc/sharpDecoder.h"
 
-#include "lirc/irSample.h"
-
 DecoderBase::PreviousSample_s SharpDecoder::s_previous;
 
 SharpDecoder::SharpDecoder(IrClock* clock)
@@ -25,58 +23,40 @@ DurationClassifier SharpDecoder::durations_()
 
 void SharpDecoder::decode()
 {
-    const std::int64_t now = readClock_();
-    const unsigned int sample = takeSample_();
-    const bool pulse = IrSample::isPulse(sample);
-    const Symbol symbol = classify_(IrSample::duration(sample));
-
-    if (pauseAbandons_(now)) {
-        m_accumulator = 0;
-        if (pulse)
-            m_bitCount = 0;
-        m_state = pulse && symbol == Pulse320 ? 1 : 0;
+    static constexpr Opening_s<Symbol> opening {Pulse320};
+    Step_s<Symbol> step;
+    if (!open_<opening>(m_durations, step, [this] { m_bitCount = 0; }))
         return;
-    }
 
-    // Idle is where most samples find most decoders: only a header pulse
-    // leads anywhere.
-    if (m_state == 0) {
-        if (pulse) {
-            m_accumulator = 0;
-            m_bitCount = 0;
-            if (symbol == Pulse320)
-                m_state = 1;
-        }
-        return;
-    }
-
-    int next = 0;
-    switch (m_state) {
-    case 1: // bit pulse seen
-        if (!pulse && (symbol == Space680 || symbol == Space1680)) {
+    State next = Idle;
+    switch (State(m_state)) {
+    case BitPulse:
+        if (!step.pulse && (step.symbol == Space680 || step.symbol == Space1680)) {
             ++m_bitCount;
-            m_accumulator = m_accumulator * 2 + (symbol == Space1680);
-            next = 2;
-        } else if (!pulse || symbol == Unmatched) {
+            m_accumulator = m_accumulator * 2 + (step.symbol == Space1680);
+            next = BitSpace;
+        } else if (!step.pulse || step.symbol == Unmatched) {
             // A wrong space still counts as a bit; only a known pulse does not.
             ++m_bitCount;
         }
         break;
-    case 2: // bit space seen
-        if (pulse && symbol == Pulse320)
-            next = m_bitCount == 13 ? 3 : 1;
+    case BitSpace:
+        if (step.pulse && step.symbol == Pulse320)
+            next = m_bitCount == 13 ? ExpansionPulse : BitPulse;
         break;
-    case 3: // expansion bit pulse
-        if (!pulse && symbol == Space1680)
-            next = 4;
+    case ExpansionPulse:
+        if (!step.pulse && step.symbol == Space1680)
+            next = ExpansionBit;
         break;
-    case 4: // expansion bit 1 seen
-        if (pulse && symbol == Pulse320)
-            next = 5;
+    case ExpansionBit:
+        if (step.pulse && step.symbol == Pulse320)
+            next = CheckPulse;
         break;
-    case 5: // check bit pulse: its 0 closes the frame
-        if (!pulse && symbol == Space680)
+    case CheckPulse: // its 0 closes the frame
+        if (!step.pulse && step.symbol == Space680)
             setOutputCode_(m_accumulator);
+        break;
+    case Idle:
         break;
     }
     m_state = next;

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "lirc/decoderBase.h"
-#include "lirc/durationClassifier.h"
 
 #include <cstdint>
 
@@ -19,8 +18,15 @@ public:
     static void resetClassState();
 
 private:
-    enum Symbol { Unmatched, Pulse320, Space680, Space1680 };
-    Symbol classify_(unsigned int us) const { return Symbol(m_durations.classify(us)); }
+    enum Symbol : std::uint8_t { Unmatched, Pulse320, Space680, Space1680 };
+    enum State : int {
+        Idle = IdleState,
+        BitPulse = HeaderState, // every bit starts with the 320 µs pulse
+        BitSpace,
+        ExpansionPulse,
+        ExpansionBit,
+        CheckPulse,
+    };
     static DurationClassifier durations_();
 
     std::uint32_t m_bitCount = 0;

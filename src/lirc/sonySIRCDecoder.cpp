@@ -1,7 +1,6 @@
 #include "lirc/sonySIRCDecoder.h"
 
 #include "lirc/irLog.h"
-#include "lirc/irSample.h"
 
 DecoderBase::PreviousSample_s SonySIRCDecoder::s_previous;
 std::atomic<std::uint32_t> SonySIRCDecoder::s_bitCount {0};
@@ -31,51 +30,38 @@ DurationClassifier SonySIRCDecoder::durations_()
 
 void SonySIRCDecoder::decode()
 {
-    const std::int64_t now = readClock_();
-    const unsigned int sample = takeSample_();
-    const bool pulse = IrSample::isPulse(sample);
-    const Symbol symbol = classify_(IrSample::duration(sample));
-
-    if (pauseAbandons_(now)) {
-        m_accumulator = 0;
+    static constexpr Opening_s<Symbol> opening {Header};
+    Step_s<Symbol> step;
+    // The bit count is the class's: a new frame and a pause both reset it,
+    // and a pause also drops a code nobody collected.
+    const auto newFrame = [] { setBitCount_(0); };
+    const auto abandon = [this] {
         setOutputCode_(0);
         setBitCount_(0);
-        m_state = pulse && symbol == Header ? 1 : 0;
+    };
+    if (!open_<opening>(m_durations, step, newFrame, abandon))
         return;
-    }
 
-    // Idle is where most samples find most decoders: only a header pulse
-    // leads anywhere.
-    if (m_state == 0) {
-        if (pulse) {
-            m_accumulator = 0;
-            setBitCount_(0);
-            if (symbol == Header)
-                m_state = 1;
-        }
-        return;
-    }
-
-    int next = 0;
-    switch (m_state) {
-    case 1: // header pulse seen
-        if (!pulse && symbol == Zero)
-            next = 2;
+    State next = Idle;
+    switch (State(m_state)) {
+    case HeaderPulse:
+        if (!step.pulse && step.symbol == Zero)
+            next = AwaitingBitPulse;
         break;
-    case 2: // awaiting a bit pulse
-        if (pulse && symbol == Zero)
-            next = 3;
-        else if (pulse && symbol == One)
-            next = 4;
+    case AwaitingBitPulse:
+        if (step.pulse && step.symbol == Zero)
+            next = ZeroPulse;
+        else if (step.pulse && step.symbol == One)
+            next = OnePulse;
         break;
-    case 3: // 0-bit pulse seen
-    case 4: // 1-bit pulse seen
-        if (pulse)
+    case ZeroPulse:
+    case OnePulse:
+        if (step.pulse)
             break;
-        if (symbol == Zero) {
-            m_accumulator = m_accumulator * 2 + (m_state == 4);
+        if (step.symbol == Zero) {
+            m_accumulator = m_accumulator * 2 + (m_state == OnePulse);
             setBitCount_(bitCount() + 1);
-            next = 2;
+            next = AwaitingBitPulse;
         } else {
             // Any other space ends the frame; the last pulse's bit is not taken.
             const std::uint32_t bits = bitCount();
@@ -85,6 +71,8 @@ void SonySIRCDecoder::decode()
                     static_cast<unsigned long>(m_accumulator));
             }
         }
+        break;
+    case Idle:
         break;
     }
     m_state = next;

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "lirc/decoderBase.h"
-#include "lirc/durationClassifier.h"
 
 #include <atomic>
 #include <cstdint>
@@ -22,8 +21,8 @@ public:
     static void resetClassState();
 
 private:
-    enum Symbol { Unmatched, Header, One, Zero };
-    Symbol classify_(unsigned int us) const { return Symbol(m_durations.classify(us)); }
+    enum Symbol : std::uint8_t { Unmatched, Header, One, Zero };
+    enum State : int { Idle = IdleState, HeaderPulse = HeaderState, AwaitingBitPulse, ZeroPulse, OnePulse };
     static DurationClassifier durations_();
     static void setBitCount_(std::uint32_t count) { s_bitCount.store(count, std::memory_order_relaxed); }
 

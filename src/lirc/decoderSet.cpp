@@ -1,23 +1,23 @@
-#include "irDecoderSet.h"
+#include "lirc/decoderSet.h"
 
-IrDecoderSet::IrDecoderSet()
-    : m_mce(&m_clock)
-    , m_nec(&m_clock)
-    , m_sony(&m_clock)
-    , m_sharp(&m_clock)
-    , m_kaseikyo(&m_clock)
-    , m_samsung(&m_clock)
+DecoderSet::DecoderSet(IrClock* clock)
+    : m_mce(clock)
+    , m_nec(clock)
+    , m_sony(clock)
+    , m_sharp(clock)
+    , m_kaseikyo(clock)
+    , m_samsung(clock)
     , m_order {&m_mce, &m_nec, &m_sony, &m_sharp, &m_kaseikyo, &m_samsung}
 {
 }
 
-void IrDecoderSet::clear()
+void DecoderSet::clear()
 {
     for (Decoder* decoder : m_order)
         decoder->clear();
 }
 
-void IrDecoderSet::resetClassState()
+void DecoderSet::resetClassState()
 {
     MceDecoder::resetClassState();
     NecDecoder::resetClassState();
