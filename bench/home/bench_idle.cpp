@@ -59,10 +59,11 @@ int child(int argc, char* argv[])
     ImageResources::registerAll();
     Startup::Options options;
     options.windowShown = [](MainMWindow& w) {
+        MultiIconViewV* grid = w.findChild<MultiIconViewV*>();
         for (int i = 0; i < 15; ++i)
-            w.iconView()->add(tileIcon(i), QStringLiteral("Application %1").arg(i + 1));
-        w.iconView()->setSelect(0);
-        w.iconView()->setFocus();
+            grid->add(tileIcon(i), QStringLiteral("Application %1").arg(i + 1));
+        grid->setSelect(0);
+        grid->setFocus();
     };
     return Startup::run(app, sinceStart, options);
 }

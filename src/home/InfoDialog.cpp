@@ -118,12 +118,8 @@ void InfoDialog::adaptUiToScreen(const QRect& rect)
     const QSize target = dialogTargetSize(rect);
     const int w = target.width();
     const int h = target.height();
-    qDebug().noquote() << QStringLiteral("[%1][%2][%3] screenwidth:%4 screenheight:%5")
-                              .arg(QLatin1String(__FILE__))
-                              .arg(__LINE__)
-                              .arg(QLatin1String(__func__))
-                              .arg(w)
-                              .arg(h);
+    qDebug().noquote() << logPrefix(__FILE__, __LINE__, __func__)
+                       << QStringLiteral("screenwidth:%1 screenheight:%2").arg(w).arg(h);
 
     setStyleSheet(dialogStyleSheet(QStringLiteral("InfoDialog"), w));
 

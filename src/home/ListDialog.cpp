@@ -110,12 +110,8 @@ bool ListDialog::eventFilter(QObject* watched, QEvent* event)
 void ListDialog::adaptUiToScreen(const QRect& rect)
 {
     const ScreenScale s(dialogTargetSize(rect));
-    qDebug().noquote() << QStringLiteral("[%1][%2][%3] screenwidth:%4 screenheight:%5")
-                              .arg(QLatin1String(__FILE__))
-                              .arg(__LINE__)
-                              .arg(QLatin1String(__func__))
-                              .arg(s.width)
-                              .arg(s.height);
+    qDebug().noquote() << logPrefix(__FILE__, __LINE__, __func__)
+                       << QStringLiteral("screenwidth:%1 screenheight:%2").arg(s.width).arg(s.height);
     setStyleSheet(dialogStyleSheet(QStringLiteral("ListDialog"), s.width));
 
     ui->vldlg->setContentsMargins(s.x(24), s.y(24), s.x(24), s.y(24));

@@ -1,82 +1,69 @@
+// The home window: its construction and wiring, the slots that hand over to
+// its collaborators, the title bar, the dialogs and the notices.
 #include "home/MainMWindow.h"
 
 #include "ui_MainMWindow.h"
 
-#include "appliance/Appliance.h"
 #include "appliance/ApplianceCommands.h"
 #include "appliance/ConfigFile.h"
-#include "appliance/FileRewatch.h"
+#include "appliance/Login.h"
+#include "appliance/Paths.h"
+#include "appliance/PlatformFile.h"
 #include "appliance/UserSettings.h"
+#include "audio/AudioDetectDialog.h"
+#include "display/ScreenConfFile.h"
+#include "home/ApplianceWatch.h"
+#include "home/DesktopShell.h"
+#include "home/FirstRun.h"
+#include "home/HomeLayout.h"
 #include "home/ImageResources.h"
+#include "home/InfoDialog.h"
+#include "home/LaunchWaiting.h"
 #include "home/MessageQueue.h"
 #include "home/MultiIconViewV.h"
 #include "home/NetworkAddresses.h"
+#include "home/OneTouchTool.h"
+#include "home/RemoteKeys.h"
 #include "home/ScreenScale.h"
+#include "home/TandemSwitcher.h"
+#include "home/TileList.h"
 #include "home/TipsScreen.h"
 #include "i18n/LanguageSwitch.h"
 #include "i18n/UiLanguage.h"
 #include "lirc/LircInput.h"
 #include "lirc/irPipeline.h"
 #include "packages/bentoconf.h"
-#include "socketcpp/UnixSocket.h"
-#include "util/IniParser.h"
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QCryptographicHash>
 #include <QCursor>
 #include <QDebug>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QFileSystemWatcher>
-#include <QGraphicsDropShadowEffect>
-#include <QGuiApplication>
 #include <QHostInfo>
-#include <QJsonDocument>
-#include <QJsonObject>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMouseEvent>
 #include <QScreen>
+#include <QSignalBlocker>
 #include <QTime>
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include <cmath>
-#include <memory>
-
-#include <fcntl.h>
-#include <linux/uinput.h>
-#include <sys/ioctl.h>
-#include <sys/socket.h>
-#include <sys/time.h>
-#include <unistd.h>
-
 namespace {
 
-const char* const kBentoConf = "/etc/config/bento.conf";
-const char* const kScreenConf = "/etc/Tellora/config/screen.conf";
-
-QFont withPoints(QFont font, int points)
+// A frameless, modal message box sized to its text.
+void prepareNotice(InfoDialog& dialog, int mode, const QString& text)
 {
-    font.setPointSize(qMax(1, points));
-    return font;
+    dialog.setWindowFlags(dialog.windowFlags() | Qt::FramelessWindowHint);
+    dialog.setModal(true);
+    dialog.reset(mode);
+    dialog.setLabelText(text);
 }
 
-QPixmap scaledToHeight(const QPixmap& pixmap, int height)
-{
-    if (pixmap.isNull() || height <= 0)
-        return pixmap;
-    return pixmap.scaledToHeight(height, Qt::SmoothTransformation);
-}
-
-bool isNo(const QString& value) { return value.compare(QLatin1String("no"), Qt::CaseInsensitive) == 0; }
-
-// A new style sheet re-polishes the widget and everything below it: only when
-// it really changes.
-void setSheet(QWidget* widget, const QString& sheet)
-{
-    if (widget->styleSheet() != sheet)
-        widget->setStyleSheet(sheet);
-}
+const char* const kMenuSheet
+    = "QMenu{color:rgb(168,168,168); border-image:url(:/images/display_select_language.png);} "
+      "QMenu::item{padding:0px 16px 0px 16px;} QMenu::item:selected{color:rgb(255,255,255); "
+      "border-image:url(:/images/display_select.png);} QMenu:default{color:white;} "
+      "QMenu::separator{margin-left:8px; margin-right:8px; height:1px; background:rgba(128,128,128,192);}";
 
 } // namespace
 
@@ -84,8 +71,8 @@ MainMWindow::MainMWindow(QWidget* parent)
     : QMainWindow(parent)
     , ui(new Ui::MainMWindow)
 {
-    m_homeDir = QString::fromLocal8Bit(qgetenv("HOME"));
     ui->setupUi(this);
+    m_layout = std::make_unique<HomeLayout>(*ui);
     setAttribute(Qt::WA_NoSystemBackground);
     setAttribute(Qt::WA_TranslucentBackground);
 
@@ -96,48 +83,19 @@ MainMWindow::MainMWindow(QWidget* parent)
     connect(m_iconView, &MultiIconViewV::topMost, this, &MainMWindow::mviewtopMost);
     connect(m_iconView, &MultiIconViewV::bottomMost, this, &MainMWindow::mviewbottomMost);
 
+    // The watch takes the package configuration's checksum before the model
+    // reads it, so that a change in between is not lost.
+    m_watch = new ApplianceWatch(this);
     m_packages = new AggPkgInfo(this);
-    // The checksum of what is read now, taken before the read so that a
-    // change in between is not lost: a later rewrite with the same contents,
-    // even the first one, then rebuilds nothing. Computed here rather than
-    // with the md5sum pipeline of later changes (same hex digest), which
-    // would hold up the first frame.
-    if (const QByteArray conf = ConfigFile::read(Appliance::path(QString::fromLatin1(kBentoConf))); !conf.isEmpty())
-        m_confChecksum = QString::fromLatin1(QCryptographicHash::hash(conf, QCryptographicHash::Md5).toHex());
-    m_packages->ReadConf(QString::fromLatin1(kBentoConf));
+    m_packages->ReadConf(Paths::BentoConf.text());
     m_lircInput = new LircInput(this);
     connect(m_lircInput, &LircInput::irkeyPressed, this, &MainMWindow::irkeyPressed);
     m_lircInput->start();
 
-    m_irSupported = ApplianceCmd::hasIrReceiver();
-    if (m_irSupported) {
-        watch_(QStringLiteral("/tmp/.tellora.keybolt.xxx"), true);
-        const QString pidFile = QStringLiteral("/var/run/tellora/ir_reg.pid");
-        if (!QFileInfo::exists(Appliance::path(pidFile)))
-            QDir().mkpath(QFileInfo(Appliance::path(pidFile)).absolutePath());
-        watch_(pidFile, true);
-    }
-    watch_(QStringLiteral("/etc/config"), false);
-    watch_(QString::fromLatin1(kBentoConf), false);
-    watch_(QStringLiteral("/etc/config/corvex.conf"), false);
-    watch_(QStringLiteral("/tmp/ivo.cmd"), true);
-    watch_(QStringLiteral("/tmp/ivo.hd3"), true);
-    watch_(QStringLiteral("/tmp/.audiosource.conf"), true);
-    m_rewatch = std::make_unique<FileRewatch>(m_watcher);
-    QStringList replaceable {QStringLiteral("/tmp/ivo.cmd"), QStringLiteral("/tmp/ivo.hd3")};
-    if (m_irSupported)
-        replaceable << QStringLiteral("/tmp/.tellora.keybolt.xxx");
-    for (const QString& file : std::as_const(replaceable))
-        m_rewatch->watch(Appliance::path(file));
-    connect(m_watcher, &QFileSystemWatcher::fileChanged, this, &MainMWindow::fileChanged);
-    connect(m_watcher, &QFileSystemWatcher::directoryChanged, this, &MainMWindow::directoryChanged);
-
-    openKeyDevice_();
-
-    m_powerKeyTimer = new QTimer(this);
-    m_powerKeyTimer->setInterval(500);
-    m_powerKeyCount = 0;
-    connect(m_powerKeyTimer, &QTimer::timeout, this, &MainMWindow::powerkeyTimeout);
+    const bool irSupported = ApplianceCmd::hasIrReceiver();
+    m_watch->watchAll(irSupported);
+    followAppliance_();
+    m_remoteKeys = new RemoteKeys(this);
 
     // Seam: the settings dialog is created here for the package model, gets
     // the frameless flag, and its finished, IVOConfChange, IVOrestart and
@@ -148,6 +106,8 @@ MainMWindow::MainMWindow(QWidget* parent)
     if (const QString stored = UiLanguage::stored(); !stored.isEmpty())
         m_language->retranslate(stored);
     connect(m_packages, &AggPkgInfo::confPkgChanged, this, &MainMWindow::confPkgChanged);
+    m_tiles = std::make_unique<TileList>(*m_packages, *m_iconView);
+    m_oneTouch = std::make_unique<OneTouchTool>(*m_watch);
     reloadApps();
 
     QLayout* gridLayout = ui->wgAppAll->layout();
@@ -161,9 +121,10 @@ MainMWindow::MainMWindow(QWidget* parent)
     QCursor::setPos(mapToGlobal(QPoint(0, 0)));
 
     ui->txthost->setText(QHostInfo::localHostName());
-    readDisplayName_();
+    if (const std::optional<QString> name = PlatformFile::lastDisplayName())
+        ui->txtnastype->setText(*name);
 
-    m_tipsScreen = new TipsScreen(ui->txtnastype->text(), this, m_irSupported, true);
+    m_tipsScreen = new TipsScreen(ui->txtnastype->text(), this, irSupported, true);
     m_messages = new MessageQueue(this);
     m_tipsScreen->setWindowFlags(m_tipsScreen->windowFlags() | Qt::FramelessWindowHint | Qt::Tool);
 
@@ -175,215 +136,116 @@ MainMWindow::MainMWindow(QWidget* parent)
     connect(m_addressTimer, &QTimer::timeout, this, &MainMWindow::refreshIpAddress);
     m_addressTimer->start(5000);
     refreshIpAddress();
-    m_waitingTimer = new QTimer(this);
-    connect(m_waitingTimer, &QTimer::timeout, this, &MainMWindow::refreshWaiting);
+    m_waiting = new LaunchWaiting(*this, *ui->labwaiting);
+    connect(m_waiting, &LaunchWaiting::finished, this, &MainMWindow::launchDelayed);
 
     for (QFrame* f : {ui->frmlang, ui->frmsetting, ui->frmlogout, ui->frmtips, ui->frmaudio, ui->frmtandem})
         f->installEventFilter(this);
-    m_waitingStep = 0;
-    ui->labwaiting->hide();
 
     loadPreset();
+    ui->frmtandem->setVisible(hasTandem_(Paths::BentoConf.text()));
 
-    ui->frmtandem->setVisible(hasTandem_(QString::fromLatin1(kBentoConf)));
-
-    if (m_irSupported)
+    if (irSupported)
         m_irPipeline = IrPipeline::assemble();
 
-    registerWithShell_();
+    DesktopShell::registerShell(m_userName);
 }
 
 MainMWindow::~MainMWindow()
 {
+    // The key device first, then the owned objects in the reverse order of
+    // their creation.
+    delete m_remoteKeys;
     m_irPipeline.reset();
-    closeKeyDevice_();
-    // Owned objects go in the reverse order of their creation.
-    delete m_waitingTimer;
+    delete m_waiting;
     delete m_addressTimer;
     delete m_clockTimer;
-    delete m_powerKeyTimer;
+    m_oneTouch.reset();
+    m_tiles.reset();
     delete m_packages;
-    m_packages = nullptr;
     delete m_messages;
-    m_messages = nullptr;
     delete m_tipsScreen;
-    m_tipsScreen = nullptr;
-    m_rewatch.reset();
-    delete m_watcher;
-    m_watcher = nullptr;
+    delete m_watch;
     m_language.reset();
     delete m_lircInput;
-    m_lircInput = nullptr;
     delete m_iconView;
-    m_iconView = nullptr;
     delete ui;
 }
 
-void MainMWindow::watch_(const QString& appliancePath, bool truncate)
+// What the watched files ask for, each to the reaction of its name.
+void MainMWindow::followAppliance_()
 {
-    const QString path = Appliance::path(appliancePath);
-    // Most of these lie in world-writable folders: whatever was planted there
-    // is replaced, never written through.
-    if (truncate)
-        GuardedFile::makeEmpty(QFile::encodeName(path).constData());
-    if (!m_watcher)
-        m_watcher = new QFileSystemWatcher(this);
-    if (QFileInfo::exists(path))
-        m_watcher->addPath(path);
-}
-
-void MainMWindow::openKeyDevice_()
-{
-    const std::string device = Appliance::path(std::string("/dev/uinput"));
-    int fd = ::open(device.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
-        m_keyDevice = -1;
-        return;
-    }
-    uinput_user_dev dev {};
-    std::snprintf(dev.name, sizeof dev.name, "%s", "uinput-IVO");
-    dev.id.bustype = BUS_USB;
-    dev.id.vendor = 0;
-    dev.id.product = 0;
-    dev.id.version = 1;
-    const bool ok = ::ioctl(fd, UI_SET_EVBIT, EV_KEY) == 0 && ::ioctl(fd, UI_SET_KEYBIT, KEY_LEFTSHIFT) == 0
-        && ::write(fd, &dev, sizeof dev) == ssize_t(sizeof dev) && ::ioctl(fd, UI_DEV_CREATE) == 0;
-    if (!ok) {
-        ::close(fd);
-        fd = -1;
-    }
-    m_keyDevice = fd;
-}
-
-void MainMWindow::closeKeyDevice_()
-{
-    if (m_keyDevice < 0)
-        return;
-    ::ioctl(m_keyDevice, UI_DEV_DESTROY);
-    ::close(m_keyDevice);
-    m_keyDevice = -1;
-}
-
-void MainMWindow::readDisplayName_()
-{
-    const QByteArray bytes = ConfigFile::read(Appliance::path(QStringLiteral("/etc/platform.conf")));
-    for (const QByteArray& raw : bytes.split('\n')) {
-        const QString line = QString::fromUtf8(raw);
-        if (line.contains(QLatin1String("DISPLAY_NAME")))
-            ui->txtnastype->setText(line.section(QLatin1Char('='), 1).trimmed());
-    }
-}
-
-void MainMWindow::registerWithShell_()
-{
-    std::unique_ptr<lumo::UnixSocket> socket(lumo::UnixSocket::CreateSocket(SOCK_STREAM, false));
-    if (!socket)
-        return;
-    if (socket->Connect(Appliance::path(std::string("/tmp_kelp/.tellorafuse"))) != 0)
-        return;
-    QString comm;
-    QFile f(QStringLiteral("/proc/self/comm"));
-    if (f.open(QIODevice::ReadOnly))
-        comm = QString::fromLocal8Bit(f.readLine()).trimmed();
-    const QJsonObject message {{QStringLiteral("cmd"), QStringLiteral("register_shell")},
-        {QStringLiteral("shell_name"), comm}, {QStringLiteral("user"), m_userName}};
-    const QByteArray bytes = QJsonDocument(message).toJson(QJsonDocument::Compact);
-    if (socket->Write(bytes.toStdString()) > 0) {
-        // The reply is not used; a service that never answers must not keep
-        // the home screen from coming up.
-        timeval limit {3, 0};
-        ::setsockopt(socket->GetSocket(), SOL_SOCKET, SO_RCVTIMEO, &limit, sizeof limit);
-        char reply[4096] = {};
-        socket->Read(reply, sizeof reply - 1);
-    }
+    connect(m_watch, &ApplianceWatch::settingsOpenRequested, this, &MainMWindow::openSettings_);
+    connect(m_watch, &ApplianceWatch::settingsCloseRequested, this, &MainMWindow::closeSettings_);
+    connect(m_watch, &ApplianceWatch::karaokeKeyPressed, this, &MainMWindow::karaokeKey_);
+    connect(
+        m_watch, &ApplianceWatch::packageActionRequested, this, [this](const QString& package, const QString& action) {
+            if (const QStringList arguments = m_tiles->actionArguments(package, action); !arguments.isEmpty())
+                launchApp(arguments);
+        });
+    connect(m_watch, &ApplianceWatch::shellCommandRequested, this, [this](const QString& command) {
+        launchApp({QStringLiteral("-c"), Appliance::command(command)});
+    });
+    connect(m_watch, &ApplianceWatch::packageMessageRequested, this, &MainMWindow::showPackageMessage_);
+    connect(m_watch, &ApplianceWatch::packageConfTouched, this,
+        [this] { ui->frmtandem->setVisible(hasTandem_(Paths::BentoConf.text())); });
+    connect(m_watch, &ApplianceWatch::packageConfChanged, this, [this] {
+        m_packages->ReadConf(Paths::BentoConf.text());
+        reloadApps();
+    });
+    connect(m_watch, &ApplianceWatch::systemConfChanged, this, &MainMWindow::refreshTimezone);
+    connect(m_watch, &ApplianceWatch::keyboltMarkerChanged, this, [this] {
+        if (OneTouchTool::enabled())
+            launchKeybolt_();
+    });
 }
 
 void MainMWindow::loadPreset()
 {
-    std::unique_ptr<QSettings> settings = UserSettings::open();
     // Seam: DpmsConfig::loadPreset applies the stored screen-blanking settings here.
-    if (settings->value(QStringLiteral("TaskBar/Enable")).toString().isEmpty()) {
-        settings->setValue(QStringLiteral("TaskBar/Enable"), QStringLiteral("False"));
-        settings->sync();
-    }
-
+    UserSettings::storeTaskBarDefault();
     m_wallpaper = -1;
     WallpaperChange();
     CheckSecScreen();
+    applyLabelSettings_();
 
-    applyLabelSettings_(*settings);
-
-    const QString user = QString::fromUtf8(QByteArray::fromBase64(qgetenv("NasUser")));
-    if (!user.isEmpty()) {
+    if (const QString user = Login::userName(); !user.isEmpty()) {
         m_userName = user;
         ui->txtadmin->setText(user);
     }
-    const QString picture = QString::fromUtf8(QByteArray::fromBase64(qgetenv("NasUserIcon")));
+    const QString picture = Login::userPicturePath();
     const QPixmap pm = ImageResources::fromFile(picture);
     if (!picture.isEmpty() && !pm.isNull()) {
         m_userPicturePath = picture;
-        ui->labadmin->setPixmap(scaledToHeight(pm, int(std::ceil(50.0 * height() / 1080))));
+        m_layout->showUserPicture(pm, size());
     }
 }
 
-void MainMWindow::applyLabelSettings_(const QSettings& settings)
+void MainMWindow::applyLabelSettings_()
 {
-    const QString yes = QStringLiteral("yes");
-    ui->txtclock->setHidden(isNo(settings.value(QStringLiteral("UIControl/DisplayDatetime"), yes).toString()));
-    const bool hideIp = isNo(settings.value(QStringLiteral("UIControl/DisplayIP"), yes).toString());
-    ui->txtip1->setHidden(hideIp);
-    ui->txtip2->setHidden(hideIp);
-    const bool hideName = isNo(settings.value(QStringLiteral("UIControl/DisplayServername"), yes).toString());
-    ui->txthost->setHidden(hideName);
-    ui->txtnastype->setHidden(hideName);
+    const UserSettings::Labels_s shown = UserSettings::labels();
+    ui->txtclock->setHidden(!shown.clock);
+    ui->txtip1->setHidden(!shown.addresses);
+    ui->txtip2->setHidden(!shown.addresses);
+    ui->txthost->setHidden(!shown.names);
+    ui->txtnastype->setHidden(!shown.names);
 }
 
 void MainMWindow::CheckSecScreen()
 {
-    lumo::IniParser ini;
-    ini.ParseFile(Appliance::path(std::string(kScreenConf)));
-    const std::string name = ini.Get("Screen2", "Name", "");
-    const QString mode = QString::fromStdString(ini.Get("Screen2", "ExtendMode", ""));
-    const bool extended = mode.compare(QLatin1String("right"), Qt::CaseInsensitive) == 0
-        || mode.compare(QLatin1String("left"), Qt::CaseInsensitive) == 0;
-    if (!name.empty() && name != "none" && extended)
+    if (ScreenConfFile::secondScreenExtends())
         Appliance::runner().run(Appliance::path(QStringLiteral("/opt/bin/wallpaper.sh")), {});
 }
 
 bool MainMWindow::hasTandem_(const QString& appliancePath) const
 {
-    return !ConfigFile::settings(Appliance::path(appliancePath))
-                ->value(QStringLiteral("Tandem/Enable"))
-                .toString()
-                .isEmpty();
+    return !ConfigFile::value(Appliance::path(appliancePath), QStringLiteral("Tandem/Enable")).isEmpty();
 }
 
 QSize MainMWindow::getScreenResolution_() const
 {
-    lumo::IniParser ini;
-    if (ini.ParseFile(Appliance::path(std::string(kScreenConf))) != 0)
-        return QSize(-1, -1);
-    for (size_t i = 0; i < ini.getSessionCount(); ++i) {
-        const std::string section = ini.getSessionNameByIndex(i);
-        if (!QString::fromStdString(section).contains(QLatin1String("Screen"), Qt::CaseInsensitive))
-            continue;
-        const QString connected = QString::fromStdString(ini.Get(section, "Connected", "False"));
-        const QString mode = QString::fromStdString(ini.Get(section, "Mode", ""));
-        if (connected.contains(QLatin1String("False"), Qt::CaseInsensitive) || !mode.contains(QLatin1Char('x')))
-            continue;
-        const QStringList parts = mode.split(QLatin1Char('x'));
-        if (parts.size() != 2)
-            return QSize(-1, -1);
-        bool okW = false, okH = false;
-        const int w = parts[0].trimmed().toInt(&okW);
-        const int h = parts[1].trimmed().toInt(&okH);
-        if (okW && okH && w != 0 && h != 0)
-            return QSize(w, h);
-        const QScreen* screen = QGuiApplication::primaryScreen();
-        const QSize primary = screen ? screen->geometry().size() : QSize();
-        return primary.isEmpty() ? QSize(1920, 1080) : primary;
-    }
-    return QSize(-1, -1);
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return ScreenConfFile::homeScreenSize(screen ? screen->geometry().size() : QSize());
 }
 
 void MainMWindow::refreshClock()
@@ -415,124 +277,24 @@ void MainMWindow::refreshTimezone()
 
 void MainMWindow::WallpaperChange()
 {
-    const int number = UserSettings::open()->value(QStringLiteral("Wallpaper/Image"), 0).toInt();
+    const int number = UserSettings::wallpaper();
     if (number == m_wallpaper)
         return;
-    ui->centralwidget->setStyleSheet(wallpaperStyleSheet(number));
+    m_layout->showWallpaper(number);
     m_wallpaper = number;
 }
 
-void MainMWindow::changeblurshadow()
-{
-    const int w = getScreenResolution_().width();
-    const int blur = qMax(w * 5 / 1920, 2);
-    const int offset = qMax(w / 1920, 1);
-    auto shadow = [&](QWidget* label) {
-        auto* effect = qobject_cast<QGraphicsDropShadowEffect*>(label->graphicsEffect());
-        if (!effect) {
-            effect = new QGraphicsDropShadowEffect(label);
-            effect->setColor(QColor(0, 0, 0, 210));
-            label->setGraphicsEffect(effect);
-        }
-        effect->setBlurRadius(blur);
-        effect->setOffset(offset, offset);
-    };
-    if (!ui->txtclock->isHidden())
-        shadow(ui->txtclock);
-    if (!ui->txtip1->isHidden()) {
-        shadow(ui->txtip1);
-        shadow(ui->txtip2);
-    }
-    if (!ui->txthost->isHidden()) {
-        shadow(ui->txthost);
-        shadow(ui->txtnastype);
-    }
-    shadow(ui->txtadmin);
-
-    const QString style = QStringLiteral(
-        "#%3{background:rgba(255,255,255,25);border-radius:%1px;}#%3:focus{border: %2px solid rgb(0, 216, "
-        "255);border-radius:%1px;}");
-    const int radius = qMax(w * 10 / 1920, 5);
-    const int border = qMax(w * 6 / 1920, 2);
-    for (QFrame* f : {ui->frmlang, ui->frmsetting, ui->frmlogout, ui->frmaudio, ui->frmtandem})
-        setSheet(f, style.arg(radius).arg(border).arg(f->objectName()));
-    setSheet(ui->frmtips, style.arg(qMax(w * 10 / 1920, 4)).arg(qMax(w * 4 / 1920, 2)).arg(ui->frmtips->objectName()));
-}
-
-QPixmap MainMWindow::userPicture_() const
-{
-    QPixmap pm;
-    if (!m_userPicturePath.isEmpty())
-        pm = ImageResources::fromFile(m_userPicturePath);
-    if (pm.isNull())
-        pm.load(QStringLiteral(":/images/admin_default_smail.png"));
-    return pm;
-}
+void MainMWindow::changeblurshadow() { m_layout->shadows(getScreenResolution_().width()); }
 
 void MainMWindow::resizeEvent(QResizeEvent* event)
 {
     QMainWindow::resizeEvent(event);
-    const int W = event->size().width();
-    const int H = event->size().height();
-    qDebug().noquote() << QStringLiteral("[%1][%2][%3] resizeEvent: %4 x %5")
-                              .arg(QLatin1String(__FILE__))
-                              .arg(__LINE__)
-                              .arg(QLatin1String(__func__))
-                              .arg(W)
-                              .arg(H);
-
-    ui->vlMainMV->setContentsMargins(W / 32, H / 18, W / 32, H / 18);
-    const int iconHeight = int(std::ceil(50.0 * H / 1080));
-    ui->labadmin->setPixmap(scaledToHeight(userPicture_(), iconHeight));
-    ui->labsetting->setPixmap(scaledToHeight(QPixmap(QStringLiteral(":/images/icon_setting.png")), iconHeight));
-    ui->lablang->setPixmap(scaledToHeight(QPixmap(QStringLiteral(":/images/icon_language.png")), iconHeight));
-    ui->lablogout->setPixmap(scaledToHeight(QPixmap(QStringLiteral(":/images/icon_logout.png")), iconHeight));
-    ui->labaudio->setPixmap(scaledToHeight(QPixmap(QStringLiteral(":/images/speaker.png")), iconHeight));
-    ui->labtandem->setPixmap(scaledToHeight(QPixmap(QStringLiteral(":/images/icon_tandem.png")), iconHeight));
-    ui->labtips->setPixmap(
-        scaledToHeight(QPixmap(QStringLiteral(":/images/icon_help.png")), int(std::ceil(30.0 * H / 1080))));
-
-    const QFont nameFont = withPoints(ui->txtadmin->font(), 22 * H / 1080);
-    ui->txtadmin->setFont(nameFont);
-    ui->txthost->setFont(nameFont);
-    ui->txtnastype->setFont(nameFont);
-    const bool longName = QFontMetrics(nameFont).horizontalAdvance(ui->txtnastype->text()) > 200;
-    if (longName) {
-        ui->txthost->setFont(withPoints(nameFont, 16 * H / 1080));
-        ui->txtnastype->setFont(withPoints(nameFont, 16 * H / 1080));
-    }
-    ui->txtclock->setFont(withPoints(ui->txtclock->font(), 34 * H / 1080));
-    const int ipPoints = longName ? 16 * H / 1080 : H / 54;
-    ui->txtip1->setFont(withPoints(ui->txtip1->font(), ipPoints));
-    ui->txtip2->setFont(withPoints(ui->txtip2->font(), ipPoints));
-    ui->txttips->setFont(withPoints(ui->txttips->font(), 18 * H / 1080));
-
-    const int frameV = H / 108;
-    for (QLayout* l : {ui->hlfrmlang, ui->hlfrmaudio, ui->hlfrmsetting, ui->hlfrmlogout, ui->hlfrmtips})
-        l->setContentsMargins(W / 96, frameV, W / 96, frameV);
-    ui->hlfrmtandem->setContentsMargins(W / 96, frameV, W / 96, frameV);
-
-    auto fixed = [](QSpacerItem* s, int w) { s->changeSize(w, 1, QSizePolicy::Fixed, QSizePolicy::Minimum); };
-    fixed(ui->hsAdmin, W / 192);
-    fixed(ui->hsAdminText, W / 96);
-    fixed(ui->hsNasType, W / 96);
-    for (QSpacerItem* s : {ui->hsLang, ui->hsAudio, ui->hsSetting, ui->hsTandem, ui->hsLangLead, ui->hsAudioLead,
-             ui->hsSettingLead, ui->hsTandemLead})
-        fixed(s, W / 120);
-    fixed(ui->hsLogout, W / 64);
-    fixed(ui->hsLogoutLead, W / 64);
-    fixed(ui->hsTips, W / 128);
-    fixed(ui->hsClock, W / 96);
-    ui->hlTitle->setSpacing(W * 12 / 1920);
-    ui->hlTitle->invalidate();
-
-    ui->vlfrmMain->setContentsMargins(W * 100 / 1920, H / 54, W * 100 / 1920, 0);
-    ui->labwaiting->move(W * 675 / 1920, H * 274 / 1080);
-    ui->labwaiting->resize(W * 150 / 1920, H * 150 / 1080);
-    ui->labwaiting->raise();
-
+    qDebug().noquote() << logPrefix(__FILE__, __LINE__, __func__)
+                       << QStringLiteral("resizeEvent: %1 x %2").arg(event->size().width()).arg(event->size().height());
+    m_layout->scale(
+        event->size(), m_userPicturePath.isEmpty() ? QPixmap() : ImageResources::fromFile(m_userPicturePath));
     changeblurshadow();
-    setSheet(ui->centralwidget, wallpaperStyleSheet(m_wallpaper));
+    m_layout->showWallpaper(m_wallpaper);
 }
 
 void MainMWindow::paintEvent(QPaintEvent* event)
@@ -555,10 +317,9 @@ void MainMWindow::closeEvent(QCloseEvent* event)
 void MainMWindow::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::ActivationChange) {
-        // A launched application took over: end the waiting animation on its
-        // next tick.
-        if (!isActiveWindow() && m_waitingStep != 0)
-            m_waitingStep = 50;
+        // A launched application took over.
+        if (!isActiveWindow())
+            m_waiting->takenOver();
         return;
     }
     if (event->type() == QEvent::LanguageChange)
@@ -566,9 +327,53 @@ void MainMWindow::changeEvent(QEvent* event)
     QMainWindow::changeEvent(event);
 }
 
+void MainMWindow::retranslate_()
+{
+    ui->retranslateUi(this);
+    // The form's own text of the user label is only a stand-in.
+    if (!m_userName.isEmpty())
+        ui->txtadmin->setText(m_userName);
+}
+
 void MainMWindow::availableGeometryChanged(const QRect& geometry) { setGeometry(geometry); }
 
+void MainMWindow::IVOrestart() { QCoreApplication::exit(0); }
+
+// The tiles.
+
+void MainMWindow::reloadApps()
+{
+    m_tiles->reload();
+    m_iconView->setFocus();
+}
+
+void MainMWindow::confPkgChanged(const QString& event)
+{
+    switch (m_tiles->follow(event)) {
+    case TileList::Change::Removed:
+        if (!m_iconView->hasFocus())
+            m_iconView->setSelect(-1);
+        else if (m_tiles->names().isEmpty())
+            focusTitleBar_();
+        break;
+    case TileList::Change::Inserted:
+        if (ui->frmlang->hasFocus() || ui->frmsetting->hasFocus() || ui->frmlogout->hasFocus())
+            m_iconView->setSelect(-1);
+        else
+            m_iconView->setFocus();
+        break;
+    default:
+        break;
+    }
+}
+
 void MainMWindow::mviewitemSelected(int) { }
+
+void MainMWindow::mviewitemEntered(int index)
+{
+    if (const QStringList arguments = m_tiles->enter(index); !arguments.isEmpty())
+        launchApp(arguments);
+}
 
 void MainMWindow::mviewfocusExit() { m_iconView->setSelect(0); }
 
@@ -586,4 +391,270 @@ void MainMWindow::mviewbottomMost()
     m_iconView->setSelect(-1);
 }
 
-void MainMWindow::IVOrestart() { QCoreApplication::exit(0); }
+void MainMWindow::launchApp(QStringList arguments)
+{
+    m_waiting->start();
+    Appliance::runner().startDetached(QStringLiteral("sh"), arguments, QString());
+}
+
+void MainMWindow::refreshWaiting() { m_waiting->tick(); }
+
+void MainMWindow::launchDelayed()
+{
+    m_waiting->finish();
+    m_iconView->setFocus();
+}
+
+// The outside world: the remote's keys, the watched files, the one-touch tool.
+
+void MainMWindow::irkeyPressed(const QString& keystr) { m_remoteKeys->keyLine(keystr); }
+
+void MainMWindow::powerkeyTimeout() { m_remoteKeys->powerTick(); }
+
+void MainMWindow::dpmsKeepalive() { m_remoteKeys->keepAlive(); }
+
+void MainMWindow::fileChanged(const QString& path) { m_watch->fileChanged(path); }
+
+void MainMWindow::directoryChanged(const QString& path) { m_watch->directoryChanged(path); }
+
+void MainMWindow::launchKeybolt_() { m_oneTouch->launch(m_language->current()); }
+
+void MainMWindow::openSettings_()
+{
+    // Seam: the settings dialog is shown maximised, activated and raised.
+}
+
+void MainMWindow::closeSettings_()
+{
+    // Seam: the settings dialog is closed.
+}
+
+void MainMWindow::karaokeKey_()
+{
+    if (m_tiles->karaokeIndex() < 0)
+        return;
+    if (ApplianceCmd::karaokeRunning()) {
+        ApplianceCmd::stopKaraoke();
+    } else {
+        closeSettings_();
+        mviewitemEntered(m_tiles->karaokeIndex());
+    }
+}
+
+void MainMWindow::showPackageMessage_(const QString& package, const QString& key)
+{
+    if (const QString text = m_tiles->message(package, key, m_language->currentOrEnglish()); !text.isEmpty())
+        m_messages->post(text);
+}
+
+// The title bar.
+
+bool MainMWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    QFrame* frame = nullptr;
+    for (QFrame* f : {ui->frmlang, ui->frmaudio, ui->frmsetting, ui->frmtandem, ui->frmlogout, ui->frmtips}) {
+        if (watched == f)
+            frame = f;
+    }
+    if (!frame)
+        return QMainWindow::eventFilter(watched, event);
+
+    if (event->type() == QEvent::MouseButtonPress) {
+        if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+            m_iconView->setSelect(-1);
+            frameAction_(frame);
+            return true;
+        }
+    } else if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Tab)
+            return true;
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            frameAction_(frame);
+            return true;
+        }
+        if ((key == Qt::Key_Left || key == Qt::Key_Right) && moveAlongTitleBar_(frame, key))
+            return true;
+        // Down from the title bar, Up from the tips button: into the grid,
+        // or on to the other side of an empty one.
+        if ((key == Qt::Key_Down && frame != ui->frmtips) || (key == Qt::Key_Up && frame == ui->frmtips)) {
+            m_iconView->setSelect(m_iconView->select() < 0 ? 0 : m_iconView->select());
+            m_iconView->setFocus();
+            if (m_iconView->count() == 0)
+                key == Qt::Key_Down ? mviewbottomMost() : mviewtopMost();
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+bool MainMWindow::moveAlongTitleBar_(QObject* watched, int key)
+{
+    // Left to right, the video conferencing button only while it shows.
+    QList<QFrame*> bar {ui->frmlang, ui->frmaudio, ui->frmsetting, ui->frmtandem, ui->frmlogout};
+    if (ui->frmtandem->isHidden())
+        bar.removeOne(ui->frmtandem);
+    const qsizetype at = bar.indexOf(watched) + (key == Qt::Key_Left ? -1 : 1);
+    if (!bar.contains(watched) || at < 0 || at >= bar.size())
+        return false;
+    bar.at(at)->setFocus();
+    return true;
+}
+
+bool MainMWindow::focusTitleBar_()
+{
+    for (QFrame* f : {ui->frmlang, ui->frmsetting, ui->frmlogout}) {
+        if (f->isVisible()) {
+            f->setFocus();
+            return true;
+        }
+    }
+    return false;
+}
+
+void MainMWindow::frameAction_(QFrame* frame)
+{
+    if (frame == ui->frmlang) {
+        languageMenu(frame);
+    } else if (frame == ui->frmaudio) {
+        launchAudioDialog();
+    } else if (frame == ui->frmsetting) {
+        showSettingsFromTitleBar_();
+    } else if (frame == ui->frmtandem) {
+        launchTandemSwitcher();
+    } else if (frame == ui->frmlogout) {
+        logOut_();
+    } else if (frame == ui->frmtips) {
+        m_tipsScreen->showMaximized();
+        // A tool window is not given the focus by the window manager, and
+        // the remote's keys must reach it.
+        m_tipsScreen->activateWindow();
+    }
+}
+
+void MainMWindow::showSettingsFromTitleBar_()
+{
+    // Seam: the settings dialog opens at the primary output's x offset
+    // (DisplayCmd::primaryOutputX) and y 0, maximised.
+}
+
+void MainMWindow::logOut_()
+{
+    // The next start asks for a login again; the service manager restarts us.
+    Login::requireAtNextStartWhenReadable();
+    QCoreApplication::exit(0);
+}
+
+void MainMWindow::launchAudioDialog()
+{
+    auto* chooser = new AudioDetectDialog(this);
+    chooser->setWindowFlags(Qt::FramelessWindowHint | Qt::SplashScreen);
+    chooser->setFocus();
+    chooser->initFocus();
+    chooser->show();
+    chooser->activateWindow(); // a splash window is not focused by the window manager
+    chooser->exec();
+    {
+        // The key that closed the chooser reached this window's own IR client
+        // too. It was the chooser's: taken in unheard, it cannot open the
+        // chooser again from the audio button, which has the focus by now.
+        const QSignalBlocker twin(m_lircInput);
+        m_lircInput->readPending();
+    }
+    ui->frmaudio->setFocus();
+    delete chooser;
+}
+
+void MainMWindow::launchTandemSwitcher()
+{
+    auto* switcher = new TandemSwitcher(this);
+    switcher->show();
+    switcher->activateWindow(); // a splash window is not focused by the window manager
+    switcher->exec();
+    ui->frmtandem->setFocus();
+    delete switcher;
+}
+
+void MainMWindow::languageMenu(QObject* watched)
+{
+    if (watched != ui->frmlang)
+        return;
+    const QString current = m_language->current();
+    auto* menu = new QMenu(this);
+    menu->setFont(ui->txtadmin->font());
+    menu->setStyleSheet(QLatin1String(kMenuSheet));
+    for (const UiLanguage::Language_s& language : UiLanguage::table()) {
+        QAction* action = menu->addAction(language.name);
+        menu->addSeparator();
+        if (language.code == current) {
+            menu->setDefaultAction(action);
+            menu->setActiveAction(action);
+        }
+    }
+    QAction* back = menu->addAction(QStringLiteral("[%1]").arg(tr("Back")));
+    menu->setFocus();
+    QAction* chosen = menu->exec(ui->frmlang->mapToGlobal(QPoint(0, 0)));
+    if (chosen && chosen != back)
+        m_language->retranslate(UiLanguage::codeOf(chosen->text()));
+    delete menu;
+}
+
+// The notices and the settings' end.
+
+void MainMWindow::firstTime()
+{
+    if (FirstRun::olderGenerationRemoved()) {
+        InfoDialog dialog(this);
+        prepareNotice(dialog, 1,
+            tr("Applications used by Tellora version 2 are incompatible with Tellora version 3 and have been "
+               "uninstalled during the installation of Tellora v3. To use these applications again, you must "
+               "install their most recent versions from the Tellora settings or the KELP Control Panel. Please "
+               "ignore this message if you have already installed these applications."));
+        dialog.setTextOK(tr("OK"));
+        dialog.adjustSize();
+        dialog.exec();
+        FirstRun::forgetOlderGeneration();
+    }
+    HandlePadlinkFirstRun_();
+}
+
+bool MainMWindow::ShowPadlinkFirstDialog_()
+{
+    InfoDialog dialog(this);
+    prepareNotice(dialog, 2,
+        tr("To enhance security, the Padlink service (mobile remote control for Tellora) is now disabled by "
+           "default in this release. To use the Padlink app with Tellora, please enable it at General → Enable "
+           "Padlink. We recommend using Padlink on trusted local networks."));
+    dialog.setTitleText(tr("Security Update: Padlink Service Disabled by Default"));
+    dialog.setTextOK(tr("Go to Settings"));
+    dialog.setTextCancel(tr("Got it"));
+    dialog.adjustSize();
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void MainMWindow::HandlePadlinkFirstRun_()
+{
+    if (!FirstRun::padlinkNoticeDue())
+        return;
+    const bool openSettings = ShowPadlinkFirstDialog_();
+    FirstRun::removePadlinkMarker();
+    if (openSettings)
+        OpenGeneralPadlinkSettings_();
+}
+
+void MainMWindow::OpenGeneralPadlinkSettings_()
+{
+    // Seam: once the settings dialog exists it is moved to the primary
+    // screen's top-left corner, the grid selection cleared, and the dialog
+    // shown maximised on the mobile-remote section of its General page.
+    qWarning() << "Cannot open Padlink settings because SettingsDialog is not initialized.";
+}
+
+void MainMWindow::settingsfinished(int)
+{
+    applyLabelSettings_();
+    // The web interface turned the task bar on: restart to take it.
+    if (UserSettings::taskBarTurnedOnFromWeb()) {
+        IVOrestart();
+        UserSettings::forgetTaskBarFromWeb();
+    }
+}

@@ -28,6 +28,8 @@ struct ScreenScale {
     int y(int value) const { return value * height / 1080; }
     // The width form with a lower bound, as the title bar's shadows use it.
     int x(int value, int minimum) const { return qMax(x(value), minimum); }
+    // The height form rounded up, as the title bar's pictures use it.
+    int yUp(int value) const { return (value * height + 1079) / 1080; }
 };
 
 // The wallpaper style sheet for "Wallpaper/Image": templates 1 to 3, the
@@ -42,3 +44,10 @@ QSize dialogTargetSize(const QRect& rect);
 QString dialogStyleSheet(const QString& objectName, int screenWidth);
 // font at the given point size (at least 1).
 QFont pointSized(QFont font, int points);
+
+// "[file][line][function]", the prefix of the home screen's debug lines
+// about its layout.
+inline QString logPrefix(const char* file, int line, const char* function)
+{
+    return QStringLiteral("[%1][%2][%3]").arg(QLatin1String(file)).arg(line).arg(QLatin1String(function));
+}

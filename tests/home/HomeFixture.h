@@ -4,6 +4,7 @@
 #include "ScratchSysroot.h"
 
 #include <QApplication>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QLabel>
 #include <QTest>
@@ -13,6 +14,13 @@
 
 template<typename T = QWidget> T* part(const QWidget& w, const QString& name) { return w.findChild<T*>(name); }
 inline QString text(const QWidget& w, const QString& name) { return part<QLabel>(w, name)->text(); }
+
+inline void showActive(QWidget& w)
+{
+    w.show();
+    w.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+}
 
 // Runs fn on the next popup menu or modal dialog once it is up.
 inline void onModal(const std::function<void(QWidget*)>& fn)
@@ -26,9 +34,11 @@ inline void onModal(const std::function<void(QWidget*)>& fn)
 
 // A scratch appliance (user admin, HOME /home/admin) with a recording runner, from "@name\ncontent" pieces: appliance
 // paths ("settings" the user's, "rc" the window manager's rc.xml, "run/X" .autorun/X; content "->PATH" links there),
-// "ir" the receiver check's answer, other names set that variable (Nas* ones base64-encoded, %R the sysroot).
+// "ir" the receiver check's answer, other names set that variable (Nas* ones base64-encoded, %R the sysroot). Programs
+// started detached get the process id `pid`.
 struct Appliance_s : RecordingRunner {
     ScratchSysroot root;
+    qint64 pid = 0;
     explicit Appliance_s(const QByteArray& files = {})
     {
         for (const char* v :
@@ -53,5 +63,54 @@ struct Appliance_s : RecordingRunner {
                     name.startsWith("Nas") ? QByteArray(content).replace("%R", root.root().toUtf8()).toBase64()
                                            : content);
         }
+    }
+    bool startDetachedPid(const QString& program, const QStringList& args, const QString& wd, qint64* p) override
+    {
+        *p = pid;
+        return startDetached(program, args, wd);
+    }
+    // The programs started detached, with their arguments.
+    QStringList detached() const
+    {
+        QStringList l;
+        for (const Call_s& c : calls())
+            if (c.detached)
+                l << c.program + ' ' + c.args.join(' ');
+        return l;
+    }
+};
+
+// The scratch appliance with a stale command file, a runner answering the checksum pipeline, and packages (conf()).
+struct PackageHome_s : Appliance_s {
+    explicit PackageHome_s(const QByteArray& files = {}, const QString& packages = {})
+        : Appliance_s("@BENTO_CLASS\nTellora@/tmp/ivo.cmd\nSettings Open\n" + files)
+    {
+        if (!packages.isEmpty())
+            root.write("/etc/config/bento.conf", conf(packages));
+    }
+    CommandResult_s run(const QString& program, const QStringList& args, int timeoutMs) override
+    {
+        CommandResult_s r = RecordingRunner::run(program, args, timeoutMs);
+        QFile f(args.value(1).section(' ', 1, 1));
+        if (args.value(1).startsWith("md5sum ") && f.open(QIODevice::ReadOnly))
+            r.out = QCryptographicHash::hash(f.readAll(), QCryptographicHash::Md5).toHex();
+        return r;
+    }
+    // The configuration and files of packages "Key[:d(isabled)|t(ask-bar companion)[:start]] ..."; T sets Tandem.
+    QByteArray conf(const QString& packages) const
+    {
+        QByteArray text(packages.contains("T:") ? "[Tandem]\nEnable = TRUE\n" : "");
+        for (const QString& package : packages.split(' ', Qt::SkipEmptyParts)) {
+            const QStringList p = package.split(':');
+            const QString dir = "/apps/" + p[0], on = p.value(1) == "d" ? "FALSE" : "TRUE";
+            text += ("[" + p[0] + "]\nClass = Tellora\nInstall_Path = " + dir + "\nEnable = " + on + "\n").toUtf8();
+            root.write(dir + "/run.sh", {});
+            const QString taskBar = p.value(1) == "t" ? "<TaskBar>1</TaskBar>" : "";
+            root.write(dir + "/.ivo/ivo.xml",
+                ("<IVO>" + taskBar + "<icon_tv>icon.png</icon_tv><start>" + p.value(2, dir + "/run.sh")
+                    + "</start></IVO>")
+                    .toUtf8());
+        }
+        return text;
     }
 };

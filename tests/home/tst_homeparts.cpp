@@ -1,0 +1,350 @@
+// What the home window's collaborators do without a window: the tiles and the launch animation, the watched files and
+// their commands, the remote's keys with the power key, and the one-touch tool.
+#include "HomeFixture.h"
+#include "home/ApplianceWatch.h"
+#include "home/LaunchWaiting.h"
+#include "home/MultiIconViewV.h"
+#include "home/OneTouchTool.h"
+#include "home/RemoteKeys.h"
+#include "home/TileList.h"
+#include "packages/bentoconf.h"
+
+#include <QFileSystemWatcher>
+#include <QLineEdit>
+#include <QSignalSpy>
+
+#include <unistd.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Every signal of the watch, as "name(arguments)".
+struct WatchLog_s {
+    QStringList seen;
+    explicit WatchLog_s(ApplianceWatch& w)
+    {
+        auto log = [this](const char* name) { return [this, name] { seen << name; }; };
+        QObject::connect(&w, &ApplianceWatch::settingsOpenRequested, log("open"));
+        QObject::connect(&w, &ApplianceWatch::settingsCloseRequested, log("close"));
+        QObject::connect(&w, &ApplianceWatch::karaokeKeyPressed, log("karaoke"));
+        QObject::connect(&w, &ApplianceWatch::packageActionRequested,
+            [this](const QString& p, const QString& a) { seen << "action(" + p + ',' + a + ')'; });
+        QObject::connect(
+            &w, &ApplianceWatch::shellCommandRequested, [this](const QString& c) { seen << "shell(" + c + ')'; });
+        QObject::connect(&w, &ApplianceWatch::packageMessageRequested,
+            [this](const QString& p, const QString& k) { seen << "message(" + p + ',' + k + ')'; });
+        QObject::connect(&w, &ApplianceWatch::systemConfChanged, log("system"));
+        QObject::connect(&w, &ApplianceWatch::keyboltMarkerChanged, log("keybolt"));
+    }
+};
+
+QFileSystemWatcher* watcherOf(const ApplianceWatch& w) { return w.findChild<QFileSystemWatcher*>(); }
+
+// Records the keys posted to a widget.
+struct KeyLog_s : QObject {
+    QList<int> keys;
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        if (e->type() == QEvent::KeyPress)
+            keys << static_cast<QKeyEvent*>(e)->key();
+        return false;
+    }
+};
+
+} // namespace
+
+class TstHomeParts : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // A left-out package shifts no later tile; a tile starts through "sh -c" and is selected at the next rebuild.
+    void tiles()
+    {
+        PackageHome_s h({}, "A B:t C::run.sh Cantora D::nothere E:d");
+        AggPkgInfo packages;
+        packages.ReadConf("/etc/config/bento.conf");
+        MultiIconViewV grid(QSize(5, 3), QSizeF(380, 380), QSizeF(150, 200), 1.3, 0);
+        TileList tiles(packages, grid);
+        tiles.reload();
+        QCOMPARE(tiles.names().join(' ') + grid.text(3) + QString::number(tiles.karaokeIndex()), "A C Cantora DD2");
+        for (int i = 0; i < 4; ++i) {
+            // An absolute start is an appliance path, a name in the package runs from there, any other from the
+            // shell's search path.
+            QCOMPARE(tiles.enter(i).join(' '),
+                "-c " + (i == 3 ? "nothere" : h.root.path("/apps/" + tiles.names()[i] + "/run.sh")));
+            tiles.reload();
+            QCOMPARE(grid.select(), i);
+        }
+        QVERIFY(tiles.enter(4).isEmpty() && tiles.enter(-1).isEmpty());
+        // The model's changes, tile by tile: names and tiles stay aligned, the selection stays on its package.
+        connect(&packages, &AggPkgInfo::confPkgChanged, [&](const QString& event) { tiles.follow(event); });
+        grid.setSelect(2);
+        h.root.write("/etc/config/bento.conf", h.conf("B:t C::run.sh Cantora D::nothere E"));
+        packages.ReadConf("/etc/config/bento.conf");
+        QStringList labels;
+        for (int i = 0; i < grid.count(); ++i)
+            labels << grid.text(i);
+        QCOMPARE(tiles.names().join(' ') + '|' + labels.join(' ') + '|' + QString::number(tiles.karaokeIndex())
+                + grid.text(grid.select()),
+            "C Cantora D E|C Cantora D E|1Cantora");
+        // What the command files ask of a package: exactly "start" or "stop" of a launchable one.
+        QCOMPARE(tiles.actionArguments("C", "start"), QStringList({"-c", "run.sh"}));
+        for (const auto& [package, action] : {std::pair {"C", "Start"}, {"C", "status"}, {"Z", "start"}, {"", "start"}})
+            QVERIFY2(tiles.actionArguments(package, action).isEmpty(), action);
+    }
+
+    // The animation runs until the application takes over or for 49 ticks; a second launch stacks no cursor.
+    void launchWaiting()
+    {
+        QWidget window;
+        QLabel lights(&window);
+        LaunchWaiting waiting(window, lights);
+        connect(&waiting, &LaunchWaiting::finished, &waiting, &LaunchWaiting::finish);
+        QSignalSpy finished(&waiting, &LaunchWaiting::finished);
+        for (bool takenOver : {true, false}) {
+            finished.clear();
+            waiting.start();
+            waiting.start();
+            if (takenOver)
+                waiting.takenOver();
+            for (int tick = takenOver ? 1 : 48; tick > 1; --tick)
+                waiting.tick();
+            QVERIFY(!window.isEnabled() && !lights.isHidden() && QApplication::overrideCursor() && finished.isEmpty());
+            waiting.tick();
+            QVERIFY(window.isEnabled() && lights.isHidden() && !QApplication::overrideCursor());
+            waiting.tick();
+            QCOMPARE(finished.size(), 1);
+        }
+    }
+
+    // What is watched with and without a receiver; a stale command was emptied before the watch, so only a later write
+    // is news.
+    void watches_data()
+    {
+        QTest::addColumn<bool>("ir");
+        QTest::addColumn<QString>("watched");
+        QTest::newRow("no receiver") << false << "bento.conf ivo.cmd ivo.hd3 .audiosource.conf config tmp";
+        QTest::newRow("receiver") << true
+                                  << ".tellora.keybolt.xxx ir_reg.pid bento.conf ivo.cmd ivo.hd3 .audiosource.conf "
+                                     "config tmp";
+    }
+    void watches()
+    {
+        QFETCH(bool, ir);
+        QFETCH(QString, watched);
+        PackageHome_s h("@/tmp/.tellora.keybolt.xxx\nred@/etc/config/bento.conf\n[A]\n", {});
+        ApplianceWatch watch;
+        watch.watchAll(ir);
+        WatchLog_s log(watch);
+        QStringList names;
+        for (const QString& path : watcherOf(watch)->files() + watcherOf(watch)->directories())
+            names << QFileInfo(path).fileName();
+        QCOMPARE(names.join(' '), watched);
+        QCOMPARE(h.root.read("/tmp/ivo.cmd") + h.root.read("/tmp/.tellora.keybolt.xxx"), ir ? "" : "red");
+        QSignalSpy reported(watcherOf(watch), &QFileSystemWatcher::fileChanged);
+        h.root.write("/tmp/.audiosource.conf", "x");
+        QTRY_VERIFY_WITH_TIMEOUT(!reported.isEmpty(), 60000);
+        QCOMPARE(log.seen, QStringList());
+        h.root.write("/tmp/ivo.cmd", "Settings Open\n");
+        QTRY_COMPARE_WITH_TIMEOUT(log.seen, QStringList {"open"}, 60000);
+    }
+
+    // The command files' lines and what they ask for.
+    void commands_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<QString>("asked");
+        const auto row = [](const char* file, const char* line, const char* asked) {
+            QTest::addRow("%s", qPrintable(QString(line).replace('\n', '|')))
+                << QString(file) << QByteArray(line) << QString(asked);
+        };
+        row("/tmp/ivo.cmd", "settings open\nSettings Close\n", "open");
+        row("/tmp/ivo.cmd", "SETTINGS CLOSE   ", "close");
+        row("/tmp/ivo.cmd", "Settings Show\n", "");
+        row("/tmp/ivo.cmd", "Settings  Open\n", "");
+        row("/tmp/ivo.hd3", "LSP Cantora_Key_Press x\n", "karaoke");
+        row("/tmp/ivo.hd3", "lsp other\n", "");
+        row("/tmp/ivo.hd3", "lap Foo Start\n", "action(Foo,Start)");
+        row("/tmp/ivo.hd3", "lshell /opt/bin/tool -x\n", "shell(/opt/bin/tool)");
+        row("/tmp/ivo.hd3", "lsh hdkbinput\n", "");
+        row("/tmp/ivo.hd3", "lsh  xterm\n", "");
+        row("/tmp/ivo.hd3", "\nlsh tool\n", "");
+        row("/etc/config/corvex.conf", "[System]\n", "system");
+        row("/tmp/.tellora.keybolt.xxx", "red", "keybolt");
+    }
+    void commands()
+    {
+        QFETCH(QString, file);
+        QFETCH(QByteArray, line);
+        QFETCH(QString, asked);
+        PackageHome_s h;
+        ApplianceWatch watch;
+        watch.watchAll(true);
+        WatchLog_s log(watch);
+        h.root.write(file, line);
+        watch.fileChanged(h.root.path(file));
+        QCOMPARE(log.seen.join(' '), asked);
+    }
+
+    // A command file replaced as editors and atomic writers do it: renamed over, or removed and created again later.
+    // Every command counts.
+    void replacedCommandFile()
+    {
+        PackageHome_s h("@/tmp/ivo.hd3\n");
+        ApplianceWatch watch;
+        watch.watchAll(false);
+        WatchLog_s log(watch);
+        const QString file = h.root.path("/tmp/ivo.hd3");
+        QStringList expected;
+        for (int i = 0; i < 4; ++i) {
+            const QByteArray line = "lsh tool" + QByteArray::number(i) + "\n";
+            if (i % 2 == 0) {
+                QVERIFY(h.root.write("/tmp/new", line));
+                QCOMPARE(std::rename(qPrintable(h.root.path("/tmp/new")), qPrintable(file)), 0);
+            } else {
+                QVERIFY(QFile::remove(file));
+                QTRY_VERIFY(!watcherOf(watch)->files().contains(file));
+                QVERIFY(h.root.write("/tmp/ivo.hd3", line));
+            }
+            expected << "shell(tool" + QString::number(i) + ')';
+            QTRY_COMPARE_WITH_TIMEOUT(log.seen, expected, 60000);
+        }
+    }
+
+    // The one-touch button tool: started for a colour while the previous one is gone, with the language in its form; a
+    // removed marker comes back, and so does the registration file.
+    void oneTouchTool()
+    {
+        PackageHome_s h("@ir\nyes\n@/etc/config/bento.conf\n[KeyboltUtil]\nEnable = true\n");
+        ApplianceWatch watch;
+        watch.watchAll(true);
+        OneTouchTool tool(watch);
+        QVERIFY(OneTouchTool::enabled());
+        for (const char* word : {"purple", "", "Green", "Green", "red"}) {
+            // The first start is gone at once; the second runs on.
+            h.pid = h.detached().isEmpty() ? 0x7ffffffe : ::getpid();
+            h.root.write("/tmp/.tellora.keybolt.xxx", word);
+            tool.launch("cht");
+        }
+        QCOMPARE(h.calls().last().workingDirectory, h.root.path("/"));
+        const QString started = h.root.path("/opt/keybolt/keyBolt") + " -b Green -l TCH";
+        QCOMPARE(h.detached(), QStringList({started, started}));
+        const QString marker = h.root.path("/tmp/.tellora.keybolt.xxx"),
+                      pidFile = h.root.path("/var/run/tellora/ir_reg.pid");
+        QFile::remove(marker);
+        tool.launch("chs");
+        QFile::remove(pidFile);
+        watch.fileChanged(pidFile);
+        for (const QString& file : {marker, pidFile})
+            QVERIFY(QFileInfo(file).size() == 0 && watcherOf(watch)->files().contains(file));
+        QCOMPARE(h.detached().size(), 2);
+        h.root.write("/etc/config/bento.conf", "[Keybolt]\nEnable = yes\n[KeyboltUtil]\nEnable = FALSE\n");
+        QVERIFY(!OneTouchTool::enabled());
+    }
+
+    void remoteKeys_data()
+    {
+        QTest::addColumn<QByteArray>("pidFile");
+        QTest::addColumn<QString>("keystr");
+        QTest::addColumn<int>("posted");
+        QTest::addColumn<QString>("forwarded"); // empty: not registered or not a key
+        const QByteArray self = QByteArray::number(::getpid()).rightJustified(8, ' ') + "\n"; // alive
+        QTest::newRow("left, registered") << self << "0003 00 KEY_LEFT r\n" << int(Qt::Key_Left) << "Left";
+        QTest::newRow("OK repeat posts nothing") << self << "0005 01 KEY_OK r\n" << 0 << "Return";
+        QTest::newRow("other key") << self << "0007 00 KEY_MENU r\n" << 0 << "";
+        QTest::newRow("pid 0") << QByteArray("0\n\n\n") << "0002 00 KEY_DOWN r\n" << int(Qt::Key_Down) << "";
+        QTest::newRow("garbage") << QByteArray("pid 42\n") << "0002 00 KEY_DOWN r\n" << int(Qt::Key_Down) << "";
+        QTest::newRow("too big") << QByteArray("99999999999\n") << "0001 00 KEY_UP r\n" << int(Qt::Key_Up) << "";
+        QTest::newRow("gone") << QByteArray("2147483646\n") << "0001 00 KEY_UP r\n" << int(Qt::Key_Up) << "";
+        QTest::newRow("under 4 bytes") << QByteArray("1\n") << "0001 00 KEY_UP r\n" << int(Qt::Key_Up) << "";
+    }
+    void remoteKeys()
+    {
+        QFETCH(QByteArray, pidFile);
+        QFETCH(QString, keystr);
+        QFETCH(int, posted);
+        QFETCH(QString, forwarded);
+        PackageHome_s h;
+        RemoteKeys keys;
+        h.root.write("/var/run/tellora/ir_reg.pid", pidFile);
+        const QString xdotool = forwarded.isEmpty() ? "" : "sh -c \"xdotool key " + forwarded + '"';
+        // No active window: no key for any receiver, the registered program still gets it.
+        KeyLog_s anywhere;
+        qApp->installEventFilter(&anywhere);
+        keys.keyLine(keystr);
+        QCoreApplication::sendPostedEvents(); // what was posted has arrived
+        qApp->removeEventFilter(&anywhere);
+        QCOMPARE(anywhere.keys, QList<int> {});
+        QCOMPARE(h.lines().filter("xdotool").join(""), xdotool);
+        QLineEdit focused;
+        showActive(focused);
+        KeyLog_s log;
+        focused.installEventFilter(&log);
+        h.clear();
+        keys.keyLine(keystr);
+        QCoreApplication::sendPostedEvents();
+        QCOMPARE(log.keys, posted ? QList<int> {posted} : QList<int> {});
+        QCOMPARE(h.lines().filter("xdotool").join(""), xdotool);
+        // A registration that is not alive leaves an empty file.
+        QCOMPARE(h.root.read("/var/run/tellora/ir_reg.pid"), pidFile.startsWith(' ') ? pidFile : QByteArray());
+    }
+
+    // Power-key events (P), another key (K) and timer ticks (T) at times in ms; the closes of the foreground window and
+    // the restarts they lead to.
+    void powerKey_data()
+    {
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<QByteArray>("mediaCentre");
+        QTest::addColumn<QString>("effect"); // closes of the foreground window, restarts
+        QString hold; // repeats every 100 ms, ticks every 500
+        for (int t = 0; t <= 6000; t += 100)
+            hold += u" P%1"_s.arg(t) + (t % 500 || !t ? QString() : u" T%1"_s.arg(t));
+        QTest::newRow("two presses 400 ms apart") << "P0 P400 T500 T1000 T1500" << QByteArray() << u"1 0"_s;
+        QTest::newRow("media centre runs") << "P0 T500" << QByteArray("u 7 kodi.bin -p\n") << u"0 0"_s;
+        QTest::newRow("another key ends the hold") << "P0 K200 T500 P700 T1200 T1700" << QByteArray() << u"1 0"_s;
+        // The restart ends the hold; the later repeats start a new one.
+        QTest::newRow("6 s hold") << hold + " T6500 T7000" << QByteArray() << u"1 1"_s;
+        QTest::newRow("released as 5.5 s pass")
+            << hold.section(" P5100", 0, 0) + " T5500 T6000" << QByteArray() << u"1 1"_s;
+    }
+    void powerKey()
+    {
+        QFETCH(QString, script);
+        QFETCH(QByteArray, mediaCentre);
+        QFETCH(QString, effect);
+        PackageHome_s h;
+        h.answer(".*ps aux.*", mediaCentre);
+        RemoteKeys keys;
+        const QDateTime start = QDateTime::currentDateTime();
+        qint64 now = 0;
+        keys.setClock([&] { return start.addMSecs(now); });
+        for (const QString& step : script.split(' ', Qt::SkipEmptyParts)) {
+            now = step.mid(1).toLongLong();
+            if (step[0] == 'T')
+                keys.powerTick();
+            else
+                keys.keyLine(step[0] == 'P' ? "0008 01 KEY_POWER r\n" : "0003 00 KEY_LEFT r\n");
+        }
+        const QString restart = "sudo " + h.root.path("/opt/bin/privrun") + " tellora_restart";
+        QCOMPARE(u"%1 %2"_s.arg(h.detached().count("xdotool key alt+F4")).arg(h.detached().count(restart)), effect);
+        QCOMPARE(keys.powerKey(), RemoteKeys::PowerKey::Idle);
+    }
+
+    // A file that is no uinput device in its place: no keep-alive device, nothing written into it, nothing left open.
+    void noKeepAliveDevice()
+    {
+        PackageHome_s h("@/dev/uinput\n");
+        RemoteKeys keys;
+        keys.keepAlive();
+        QCOMPARE(h.root.read("/dev/uinput"), QByteArray());
+        const QFileInfoList fds = QDir("/proc/self/fd").entryInfoList(QDir::System);
+        QVERIFY(std::none_of(fds.begin(), fds.end(),
+            [&](const QFileInfo& fd) { return fd.symLinkTarget() == h.root.path("/dev/uinput"); }));
+    }
+};
+
+QTEST_MAIN(TstHomeParts)
+#include "tst_homeparts.moc"
