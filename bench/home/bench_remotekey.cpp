@@ -1,0 +1,182 @@
+// What a viewer feels of a remote key: from a line of the IR daemon on its
+// socket to the tile grid's repainted selection, on a 3840 x 2160 home window
+// whose grid holds 1,000 tiles, against a bare widget's repaint of the same
+// region in the same run. Each figure is the median of alternating Right and
+// Left presses between two tiles of one page; one press ends when the event
+// loop has painted the grid's new selection.
+//
+//   build/default/bench/bench_home_remotekey [presses]
+#include "appliance/CommandRunner.h"
+#include "home/ImageResources.h"
+#include "home/MainMWindow.h"
+#include "home/MultiIconViewV.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+// The appliance's programs answer nothing here; no process is started.
+class SilentRunner : public CommandRunner
+{
+public:
+    CommandResult_s run(const QString&, const QStringList&, int) override { return {true, false, 0, {}, {}}; }
+    bool startDetached(const QString&, const QStringList&, const QString&) override { return true; }
+};
+
+// Notes the paints of one widget and the region of the last.
+struct PaintWatch_s : QObject {
+    bool painted = false;
+    QRegion region;
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        if (e->type() == QEvent::Paint) {
+            painted = true;
+            region = static_cast<QPaintEvent*>(e)->region();
+        }
+        return false;
+    }
+};
+
+// The least a widget can do to repaint: fill what it was asked to.
+class BareWidget : public QWidget
+{
+public:
+    using QWidget::QWidget;
+
+protected:
+    void paintEvent(QPaintEvent* e) override { QPainter(this).fillRect(e->rect(), Qt::darkCyan); }
+};
+
+// Runs the loop until the watched widget has painted; the paint is over when
+// the call that delivered it returns. Nanoseconds since start, -1 when
+// nothing was painted within ten seconds.
+qint64 untilPainted(PaintWatch_s& watch, const QElapsedTimer& start)
+{
+    while (!watch.painted && start.elapsed() < 10000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 100);
+    return watch.painted ? start.nsecsElapsed() : -1;
+}
+
+qint64 median(std::vector<qint64> v)
+{
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    const int presses = argc > 1 ? std::max(2, atoi(argv[1])) : 200;
+    QTemporaryDir root;
+    QDir().mkpath(root.path() + QStringLiteral("/dev"));
+    QDir().mkpath(root.path() + QStringLiteral("/home/admin"));
+    qputenv("IVO_SYSROOT", root.path().toUtf8());
+    qputenv("HOME", (root.path() + QStringLiteral("/home/admin")).toUtf8());
+    qputenv("NasUser", "YWRtaW4=");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    SilentRunner runner;
+    Appliance::setRunner(&runner);
+
+    QApplication app(argc, argv);
+    ImageResources::registerAll();
+    QLocalServer daemon;
+    if (!daemon.listen(root.path() + QStringLiteral("/dev/lircd"))) {
+        std::fprintf(stderr, "cannot listen on the daemon's socket\n");
+        return 1;
+    }
+
+    MainMWindow window;
+    window.setGeometry(0, 0, 3840, 2160);
+    MultiIconViewV* grid = window.findChild<MultiIconViewV*>();
+    QPixmap icon(512, 512);
+    icon.fill(Qt::darkCyan);
+    for (int i = 0; i < 1000; ++i)
+        grid->add(icon, QStringLiteral("Application %1").arg(i + 1));
+    grid->setSelect(0);
+    window.show();
+    window.activateWindow();
+    grid->setFocus();
+    if (!daemon.waitForNewConnection(10000)) {
+        std::fprintf(stderr, "the home window never connected to the daemon\n");
+        return 1;
+    }
+    QLocalSocket* line = daemon.nextPendingConnection();
+    PaintWatch_s gridPaint;
+    grid->viewport()->installEventFilter(&gridPaint);
+    QElapsedTimer shown;
+    shown.start();
+    if (untilPainted(gridPaint, shown) < 0 || !QApplication::focusWidget()) {
+        std::fprintf(stderr, "the grid was never shown with the focus\n");
+        return 1;
+    }
+
+    // One press each way first: the region the grid repaints for a press.
+    auto press = [&](bool right) {
+        gridPaint.painted = false;
+        QElapsedTimer t;
+        t.start();
+        line->write(right ? "0000000000000001 00 KEY_RIGHT simremote\n" : "0000000000000002 00 KEY_LEFT simremote\n");
+        line->flush();
+        const qint64 ns = untilPainted(gridPaint, t);
+        return ns >= 0 && grid->select() == (right ? 1 : 0) ? ns : -1;
+    };
+    QRegion repainted;
+    for (bool right : {true, false}) {
+        if (press(right) < 0) {
+            std::fprintf(stderr, "a key did not move the selection\n");
+            return 1;
+        }
+        repainted += gridPaint.region;
+    }
+
+    // The same region of a bare widget where the grid's viewport is, in a
+    // window of the same size; its repaints alternate with the presses, so
+    // both see the same load.
+    QWidget bareWindow;
+    bareWindow.setGeometry(0, 0, 3840, 2160);
+    BareWidget bare(&bareWindow);
+    bare.setGeometry(QRect(grid->viewport()->mapTo(&window, QPoint(0, 0)), grid->viewport()->size()));
+    bareWindow.show();
+    PaintWatch_s barePaint;
+    bare.installEventFilter(&barePaint);
+    untilPainted(barePaint, shown);
+    window.activateWindow();
+    grid->setFocus();
+    while (QApplication::activeWindow() != &window && shown.elapsed() < 20000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 100);
+
+    std::vector<qint64> keys, references;
+    for (int i = 0; i < presses; ++i) {
+        keys.push_back(press(i % 2 == 0));
+        if (keys.back() < 0) {
+            std::fprintf(stderr, "press %d did not move the selection\n", i);
+            return 1;
+        }
+        barePaint.painted = false;
+        QElapsedTimer t;
+        t.start();
+        bare.update(repainted);
+        references.push_back(untilPainted(barePaint, t));
+    }
+
+    const double key = median(keys) / 1e6, reference = median(references) / 1e6;
+    std::printf("remote key to repainted selection, 1000 tiles at 3840x2160, median of %d presses:\n", presses);
+    std::printf("  daemon line to grid repaint   %.3f ms\n  bare widget repaint           %.3f ms (%d x %d region)\n",
+        key, reference, repainted.boundingRect().width(), repainted.boundingRect().height());
+    std::printf("  ratio %.2f\n", key / reference);
+    Appliance::setRunner(nullptr);
+    return 0;
+}
