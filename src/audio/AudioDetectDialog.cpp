@@ -3,7 +3,7 @@
 #include "appliance/Appliance.h"
 #include "appliance/CommandRunner.h"
 #include "audio/QTestAudioButton.h"
-#include "display/ScreenConfFile.h"
+#include "appliance/Paths.h"
 #include "home/ScreenScale.h"
 #include "i18n/UiLanguage.h"
 #include "lirc/LircInput.h"
@@ -69,7 +69,7 @@ AudioDetectDialog::AudioDetectDialog(QWidget* parent, AudioConfig* audio, Monito
     connect(m_mapper, &QSignalMapper::mappedInt, this, &AudioDetectDialog::getSelectedAudioOutput);
     connect(ui->closeButton, &QPushButton::clicked, this, &AudioDetectDialog::close);
     connect(ui->applyButton, &QPushButton::clicked, this, &AudioDetectDialog::applySetting);
-    m_rewatch.watch(Appliance::path(QString::fromLatin1(ScreenConfFile::kPath)));
+    m_rewatch.watch(Paths::ScreenConf.local());
     connect(m_watcher, &QFileSystemWatcher::fileChanged, this, &AudioDetectDialog::updateDevList);
     connect(m_watcher, &QFileSystemWatcher::directoryChanged, this, [this](const QString& folder) {
         for (const QString& path : m_rewatch.returned(folder))
