@@ -65,4 +65,8 @@ void setLastRun(const QString& package)
     settings->sync();
 }
 
+QString remoteKeySetGroup(int slot) { return QStringLiteral("RemoteKeySet%1").arg(slot); }
+
+QString remoteKeySetKey(int slot, int step) { return QStringLiteral("RemoteKeySet%1/key%2").arg(slot).arg(step); }
+
 } // namespace UserSettings

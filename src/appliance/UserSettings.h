@@ -44,4 +44,10 @@ Labels_s labels();
 // "BENTO/LastRun": the package whose tile was entered last.
 QString lastRun();
 void setLastRun(const QString& package);
+
+// The codes learned for custom remote slot 0, 1 or 2: group "RemoteKeySet%1"
+// holds one key "RemoteKeySet%1/key%2" per learned button (step 0 to 6),
+// each a scan code in decimal. A slot with "key0" set counts as learned.
+QString remoteKeySetGroup(int slot);
+QString remoteKeySetKey(int slot, int step);
 } // namespace UserSettings
