@@ -3,6 +3,9 @@
 #include "appliance/UserSettings.h"
 #include "lirc/rcMapTable.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 namespace LearnedRemotes {
 
 int normalSlot(int slot) { return slot == 1 || slot == 2 ? slot : 0; }
@@ -25,6 +28,10 @@ void save(int slot, std::span<const std::uint64_t, StepCount> codes)
     const auto settings = UserSettings::open();
     settings->remove(UserSettings::remoteKeySetGroup(slot));
     RcMapTable& keys = table(slot);
+    // The table's folder is the settings' own, which may not exist before
+    // the first setting is stored.
+    if (const std::string file = keys.path(); !file.empty())
+        QDir().mkpath(QFileInfo(QString::fromLocal8Bit(file.c_str())).absolutePath());
     for (int step = 0; step < StepCount; ++step) {
         keys.setMapping(codes[step], Steps[step].keyCode);
         settings->setValue(UserSettings::remoteKeySetKey(slot, step), QString::number(quint64(codes[step])));

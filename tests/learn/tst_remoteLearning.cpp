@@ -164,9 +164,11 @@ private slots:
     {
         QTest::addColumn<int>("slot");
         QTest::addColumn<int>("stored");
-        QTest::newRow("slot 0") << 0 << 0;
-        QTest::newRow("slot 2") << 2 << 2;
-        QTest::newRow("no such slot") << 7 << 0;
+        QTest::addColumn<bool>("fresh"); // the settings folder is gone before saving
+        QTest::newRow("slot 0") << 0 << 0 << false;
+        QTest::newRow("slot 2") << 2 << 2 << false;
+        QTest::newRow("no such slot") << 7 << 0 << false;
+        QTest::newRow("no settings folder yet") << 1 << 1 << true;
     }
 
     // Saving adds seven lines to the slot's table and replaces its settings group; reset empties both; the other
@@ -175,6 +177,7 @@ private slots:
     {
         QFETCH(int, slot);
         QFETCH(int, stored);
+        QFETCH(bool, fresh);
         const int other = stored == 0 ? 1 : 0;
         const auto file
             = [&](int s) { return QStringLiteral("/home/admin/.config/Vendra/lirckeytable%1.conf").arg(s + 1); };
@@ -189,6 +192,8 @@ private slots:
                 .arg(stored)
                 .arg(other)
                 .toUtf8()));
+        if (fresh)
+            QVERIFY(QDir(m_root->path("/home/admin/.config")).removeRecursively());
 
         m_steps->setMode(true, slot);
         m_steps->start();
@@ -200,7 +205,7 @@ private slots:
             lines += QByteArray::number(qulonglong(Remote[step]), 16).toUpper() + ' '
                 + QByteArray::number(LearnedRemotes::Steps[step].keyCode, 16).toUpper() + '\n';
         QCOMPARE(m_root->read(file(stored)), lines);
-        QCOMPARE(m_root->read(file(other)), QByteArray("5 1C\n"));
+        QCOMPARE(m_root->read(file(other)), QByteArray(fresh ? "" : "5 1C\n"));
         auto settings = UserSettings::open();
         settings->beginGroup(UserSettings::remoteKeySetGroup(stored));
         QCOMPARE(settings->childKeys(), QStringList({"key0", "key1", "key2", "key3", "key4", "key5", "key6"}));
@@ -212,7 +217,7 @@ private slots:
         m_steps->reset();
         QVERIFY(QFile::exists(m_root->path(file(stored))) && m_root->read(file(stored)).isEmpty());
         QVERIFY(LearnedRemotes::table(stored).entries().empty() && !LearnedRemotes::isLearned(stored));
-        QVERIFY(LearnedRemotes::isLearned(other) && LearnedRemotes::table(other).entries().size() == 1);
+        QVERIFY(LearnedRemotes::isLearned(other) != fresh && LearnedRemotes::table(other).entries().size() == 1);
     }
 };
 
