@@ -396,6 +396,9 @@ private slots:
         const QByteArray zero = "pulse 320\nspace 680\n", one = "pulse 320\nspace 1680\n";
         row("sharp repeated", enc, {"sharp", "1", "--repeats", "1", "--bits", "15"}, {}, 0,
             (zero.repeated(12) + one + one + zero).repeated(2));
+        // A frame lasts 17 ms: held for 40 ms, it is sent three times.
+        row("sharp held", enc, {"sharp", "1", "--hold", "40"}, {}, 0,
+            (zero.repeated(12) + one + one + zero).repeated(3));
         // The same frame as the device's words (little-endian here): pulse 320 is 0x01000140, spaces 680 and 1680
         // 0x2A8, 0x690.
         const QByteArray rawZero = QByteArray::fromHex("40010001a8020000"),
