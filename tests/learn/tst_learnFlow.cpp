@@ -1,0 +1,359 @@
+// Remote learning on the real receiver pipeline of a simulated appliance with an IR receiver: the worker on its own,
+// a remote of each protocol learned and then typing its keys, the dialog's keys, and the whole dialog driven by the
+// simulator's remote. IVO_LEARN_SHOTS=DIR keeps a picture of each page (run under tests/run-xvfb for real sizes).
+#include "../ircapture/irTestSupport.h"
+#include "appliance/Appliance.h"
+#include "appliance/ApplianceCommands.h"
+#include "home/ImageResources.h"
+#include "irFrameEncoder.h"
+#include "lirc/CustomRemoteDialog.h"
+#include "lirc/decoder.h"
+#include "lirc/irPipeline.h"
+#include "lirc/rcMapTable.h"
+
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QStackedWidget>
+#include <QTimer>
+#include <QWheelEvent>
+
+#include <spawn.h>
+#include <sys/wait.h>
+
+namespace {
+
+using Codes = std::array<std::uint64_t, LearnedRemotes::StepCount>;
+
+// Completes its code at the given call of popScanCode (never at 0) and counts the calls.
+class CountingDecoder final : public Decoder
+{
+public:
+    explicit CountingDecoder(int codeAt)
+        : m_codeAt(codeAt)
+    {
+    }
+    const std::string& getDecoderName() const override { return m_name; }
+    void pushRawData(unsigned int) override { }
+    unsigned int popRawData() override { return 0; }
+    std::uint64_t popScanCode() override { return ++pops == m_codeAt ? 0xC0DE : 0; }
+    void decode() override { }
+    void clear() override { }
+    std::atomic<int> pops {0};
+
+private:
+    std::string m_name = "counting";
+    int m_codeAt;
+};
+
+// Seven buttons of one protocol: distinct codes the protocol can carry.
+Codes remoteOf(const QByteArray& protocol)
+{
+    Codes codes {};
+    for (int i = 0; i < LearnedRemotes::StepCount; ++i) {
+        const std::uint64_t n(i);
+        if (protocol == "nec")
+            codes[i] = 0x20DF10EF ^ (n << 8);
+        else if (protocol == "samsung")
+            codes[i] = 0xE0E040BF ^ (n << 8);
+        else if (protocol == "kaseikyo")
+            codes[i] = 0x400401000809 ^ (n << 8);
+        else if (protocol == "mce")
+            codes[i] = 0x800F0422 + 2 * n; // the last bit is always 0
+        else if (protocol == "sharp")
+            codes[i] = 0xA5A + n;
+        else
+            codes[i] = 0x95 + n;
+    }
+    return codes;
+}
+
+// A widget of the dialog's form by its name.
+template<class T = QWidget> T* part(const QObject& dialog, const char* name)
+{
+    return dialog.findChild<T*>(QLatin1String(name));
+}
+QString page(const QObject& dialog) { return part<QStackedWidget>(dialog, "stwgCR")->currentWidget()->objectName(); }
+QString focused(const QWidget& dialog) { return dialog.focusWidget() ? dialog.focusWidget()->objectName() : QString(); }
+
+} // namespace
+
+class TstLearnFlow : public QObject
+{
+    Q_OBJECT
+
+    ScratchSysroot m_root; // also IVO_SYSROOT and HOME: the simulator's sysroot
+    std::unique_ptr<IrPipeline> m_pipeline;
+    int m_writer = -1, m_keys = -1;
+    QString m_shots;
+
+    void feed(const QByteArray& protocol, std::uint64_t code)
+    {
+        std::vector<unsigned int> samples;
+        QCOMPARE(IrFrameEncoder().encode(protocol.constData(), code, IrFrameEncoder::DefaultBits, 0, samples), "");
+        const ssize_t bytes = ssize_t(samples.size() * sizeof samples[0]);
+        QCOMPARE(::write(m_writer, samples.data(), bytes), bytes);
+    }
+    // Presses a button (once more every 200 ms) until the keyboard types: the keys typed, each once.
+    QList<int> typedAfter(const std::function<bool()>& press)
+    {
+        QList<int> typed;
+        QElapsedTimer t;
+        for (t.start(); typed.isEmpty() && t.elapsed() < 20000;) {
+            if (!press())
+                return {-1};
+            (void)QTest::qWaitFor([&] { return !(typed += typedKeys(m_keys)).isEmpty(); }, 200);
+        }
+        std::sort(typed.begin(), typed.end());
+        typed.erase(std::unique(typed.begin(), typed.end()), typed.end());
+        return typed;
+    }
+    QList<int> pressUntilTyped(const QByteArray& protocol, std::uint64_t code)
+    {
+        return typedAfter([&] { return feed(protocol, code), true; });
+    }
+    // The simulator's remote; the event loop runs while it is held, and so does whileHeld.
+    bool simPress(const char* protocol, std::uint64_t code, const char* holdMs, std::function<void()> whileHeld = {})
+    {
+        QList<QByteArray> words {qgetenv("IVO_SOURCE_DIR") + "/sim/ivo-sim", "press", protocol,
+            QByteArray::number(qulonglong(code), 16), "--hold", holdMs};
+        std::vector<char*> argv;
+        for (QByteArray& w : words)
+            argv.push_back(w.data());
+        argv.push_back(nullptr);
+        // Spawned rather than forked: ThreadSanitizer refuses a fork while the capture thread runs.
+        pid_t pid = -1;
+        int status = -1;
+        if (posix_spawn(&pid, argv[0], nullptr, nullptr, argv.data(), environ) != 0)
+            return false;
+        const auto released = [&] {
+            if (whileHeld)
+                whileHeld();
+            return waitpid(pid, &status, WNOHANG) == pid;
+        };
+        return QTest::qWaitFor(released, 30000) && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    }
+    void shot(QWidget* dialog, const char* name)
+    {
+        if (m_shots.isEmpty())
+            return;
+        QVERIFY(QTest::qWaitForWindowActive(dialog)); // the focused button lit
+        const QString size = dialog->height() >= 2160 ? "2160p" : "1080p";
+        QVERIFY(dialog->grab().save(QStringLiteral("%1/learn-%2-%3.png").arg(m_shots, name, size)));
+    }
+
+private slots:
+    // The simulated appliance reports its receiver, and the pipeline is built as the home window builds it, its
+    // keyboard a pipe. A code no learned remote uses types Enter: the sign that the keyboard path is free.
+    void initTestCase()
+    {
+        ImageResources::registerAll();
+        m_shots = qEnvironmentVariable("IVO_LEARN_SHOTS");
+        const QString bin = qEnvironmentVariable("IVO_BINARY_DIR");
+        qputenv("IVO_SIM_ROOT", m_root.root().toLocal8Bit());
+        qputenv("IVO_SIM_IR", "yes");
+        qputenv("IVO_IRENCODE", (bin + "/bin/ivo-irencode").toLocal8Bit());
+        qputenv("IVO_ARTGEN", (bin + "/resources/artgen").toLocal8Bit());
+        QProcess setup;
+        setup.start(qEnvironmentVariable("IVO_SOURCE_DIR") + "/sim/ivo-sim", {"setup"});
+        QVERIFY2(setup.waitForFinished(180000) && setup.exitCode() == 0, setup.readAllStandardError());
+        qputenv("PATH", (m_root.root() + "/sim/bin:").toLocal8Bit() + qgetenv("PATH"));
+        QVERIFY(ApplianceCmd::hasIrReceiver());
+
+        int fds[2];
+        QVERIFY(::pipe2(fds, O_NONBLOCK | O_CLOEXEC) == 0);
+        m_keys = fds[0];
+        IrPipeline::Parts_s parts;
+        parts.sink = std::make_unique<UinputSink>("uinput", fds[1]);
+        m_pipeline = IrPipeline::assemble(std::move(parts));
+        QVERIFY(m_pipeline);
+        m_pipeline->builtinColourKeyTable().setMapping(0x10EF10EF, KEY_ENTER);
+        m_writer = ::open(qPrintable(m_root.path("/dev/lirc0")), O_WRONLY | O_CLOEXEC);
+        QVERIFY(m_writer >= 0);
+    }
+
+    void cleanupTestCase()
+    {
+        m_pipeline.reset();
+        ::close(m_writer);
+        ::close(m_keys);
+    }
+
+    void init() { g_lircLearning.enableLearning(false); }
+
+    void worker_data()
+    {
+        QTest::addColumn<int>("codeAt"); // the try that finds a code; 0: none does
+        QTest::addColumn<int>("pauseMs");
+        QTest::addColumn<int>("tries");
+        QTest::newRow("code at the third try") << 3 << 1 << 3;
+        QTest::newRow("ten tries, then it gives up") << 0 << 1 << 10;
+        QTest::newRow("stopped in its pause") << 0 << 600000 << 1;
+    }
+
+    void worker()
+    {
+        QFETCH(int, codeAt);
+        QFETCH(int, pauseMs);
+        QFETCH(int, tries);
+        Lirc lirc("");
+        CountingDecoder decoder(codeAt);
+        lirc.registerDecoder(&decoder);
+        std::atomic<std::uint64_t> handOver {0xDEAD}; // left from an earlier run
+        learnkeyThread worker(nullptr, &lirc, &handOver);
+        worker.setPause(std::chrono::milliseconds(pauseMs));
+        worker.launch();
+        QTRY_VERIFY(decoder.pops >= 1);
+        QElapsedTimer stopping;
+        stopping.start();
+        if (pauseMs > 1000)
+            worker.stopAndWait();
+        QVERIFY(worker.wait(30000) && stopping.elapsed() < 20000);
+        QCOMPARE(decoder.pops.load(), tries);
+        QCOMPARE(handOver.load(), codeAt ? 0xC0DEu : 0u);
+        QVERIFY(lirc.isLearning());
+    }
+
+    void protocols_data()
+    {
+        QTest::addColumn<QByteArray>("protocol");
+        QTest::addColumn<int>("slot");
+        int slot = 0;
+        for (std::string_view protocol : IrFrameEncoder::protocols())
+            QTest::newRow(protocol.data()) << QByteArray(protocol.data(), protocol.size()) << slot++ % 3;
+    }
+
+    // Each button learned through the capture thread in learning mode, stored, then typing its key; reset forgets it.
+    void protocols()
+    {
+        QFETCH(QByteArray, protocol);
+        QFETCH(int, slot);
+        const Codes remote = remoteOf(protocol);
+        learnkeyThread worker;
+        worker.setPause(std::chrono::milliseconds(20));
+        Codes learned {};
+        for (int step = 0; step < LearnedRemotes::StepCount; ++step) {
+            QElapsedTimer t;
+            for (t.start(); !g_learnedScanCode && t.elapsed() < 10000;) {
+                if (!worker.isRunning()) {
+                    g_lircLearning.enableLearning(false); // as at the end of each step
+                    worker.launch();
+                    QTRY_VERIFY(g_lircLearning.isLearning());
+                }
+                feed(protocol, remote[step]);
+                QTest::qWait(100);
+            }
+            worker.stopAndWait();
+            learned[step] = g_learnedScanCode.exchange(0);
+        }
+        g_lircLearning.enableLearning(false);
+        QCOMPARE(learned, remote);
+        LearnedRemotes::save(slot, learned);
+        QCOMPARE(LearnedRemotes::table(slot).entries().size(), 7u);
+        QCOMPARE(pressUntilTyped(protocol, remote[0]), QList<int> {KEY_UP});
+        QCOMPARE(pressUntilTyped(protocol, remote[6]), QList<int> {KEY_EPG});
+        LearnedRemotes::reset(slot);
+        feed(protocol, remote[0]);
+        QCOMPARE(pressUntilTyped("nec", 0x10EF10EF), QList<int> {KEY_ENTER});
+    }
+
+    // Arrows (and the wheel) move between the page's two buttons, Tab does nothing, Escape closes and ends learning;
+    // the frame marks the button being learned.
+    void dialogKeys()
+    {
+        CustomRemoteDialog dialog;
+        dialog.setmode(false, 2);
+        QCOMPARE(focused(dialog), "frmCR4_reset");
+        dialog.setmode(true, 0);
+        dialog.show();
+        QCOMPARE(focused(dialog), "frmCR0_start");
+        QTest::keyClick(part(dialog, "frmCR0_start"), Qt::Key_Down);
+        QCOMPARE(focused(dialog), "frmCR0_cancel");
+        QTest::keyClick(part(dialog, "frmCR0_cancel"), Qt::Key_Tab);
+        QCOMPARE(focused(dialog), "frmCR0_cancel");
+        for (int delta : {60, 120}) {
+            QWheelEvent wheel(QPointF(5, 5), dialog.mapToGlobal(QPointF(5, 5)), {}, QPoint(0, delta), Qt::NoButton,
+                Qt::NoModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(&dialog, &wheel);
+            QCoreApplication::processEvents();
+        }
+        QCOMPARE(focused(dialog), "frmCR0_start"); // the notch, not the nudge
+        QTest::keyClick(part(dialog, "frmCR0_start"), Qt::Key_Return);
+        QVERIFY(page(dialog) == "pgCR_learn" && focused(dialog) == "frmCR1_cancel");
+        QTRY_VERIFY(g_lircLearning.isLearning());
+        for (int step = 0; step < LearnedRemotes::StepCount; ++step) {
+            dialog.learn_status(step);
+            const QRect frame = part(dialog, "labCR1_focus")->geometry();
+            for (int key = 0; key < LearnedRemotes::StepCount; ++key) {
+                const QRect picture = part(dialog, qPrintable(QStringLiteral("labCR1_key%1").arg(key)))->geometry();
+                QCOMPARE(frame.contains(picture), key == step);
+            }
+        }
+        QTest::keyClick(part(dialog, "frmCR1_cancel"), Qt::Key_Escape);
+        QVERIFY(!dialog.isVisible() && !g_lircLearning.isLearning() && !dialog.findChild<QTimer*>()->isActive());
+        QVERIFY(!dialog.findChild<learnkeyThread*>()->isRunning());
+    }
+
+    // The whole dialog with the simulator's remote, each button held for a second: five quiet seconds first, the up
+    // button given again for down, then saved; the learned up button types, and after a reset it no longer does.
+    void dialogThroughSimulator()
+    {
+        const Codes remote = remoteOf("nec");
+        const int slot = 1;
+        const QString table = "/home/admin/.config/Vendra/lirckeytable2.conf";
+        {
+            CustomRemoteDialog dialog;
+            const RemoteLearning& steps = dialog.learning();
+            dialog.setmode(true, slot);
+            dialog.show();
+            shot(&dialog, "start");
+            QTest::keyClick(part(dialog, "frmCR0_start"), Qt::Key_Return);
+            QTRY_VERIFY_WITH_TIMEOUT(
+                part(dialog, "labCR1_errText")->isVisible() && !part(dialog, "labCR1_step")->isVisible(), 20000);
+            shot(&dialog, "nosignal");
+            for (int step = 0; step < LearnedRemotes::StepCount; ++step) {
+                QTRY_VERIFY_WITH_TIMEOUT(steps.step() == step && steps.progress() < 100, 20000);
+                if (step == 1) {
+                    QVERIFY(simPress("nec", remote[0], "1000"));
+                    QTRY_COMPARE_WITH_TIMEOUT(page(dialog), "pgCR_duplicate", 20000);
+                    shot(&dialog, "duplicate");
+                    QTest::keyClick(dialog.focusWidget(), Qt::Key_Return); // "Try again"
+                    QCOMPARE(page(dialog), "pgCR_learn");
+                }
+                bool filling = false; // a picture of the bar filling
+                QVERIFY(simPress("nec", remote[step], "1000", [&] {
+                    if (step == 2 && !filling && steps.progress() >= 12 && steps.progress() < 100)
+                        filling = true, shot(&dialog, "learn");
+                }));
+                QTRY_VERIFY_WITH_TIMEOUT(steps.codes()[step] == remote[step], 20000);
+            }
+            QTRY_COMPARE_WITH_TIMEOUT(page(dialog), "pgCR_complete", 20000);
+            QCOMPARE(m_root.read(table).size(), 0); // nothing written before the viewer confirms
+            shot(&dialog, "complete");
+            QCOMPARE(focused(dialog), "frmCR2_OK");
+            QTest::keyClick(part(dialog, "frmCR2_OK"), Qt::Key_Enter);
+            QVERIFY(!dialog.isVisible() && !g_lircLearning.isLearning());
+        }
+        QByteArray lines;
+        for (int step = 0; step < LearnedRemotes::StepCount; ++step)
+            lines += QByteArray::number(qulonglong(remote[step]), 16).toUpper() + ' '
+                + QByteArray::number(LearnedRemotes::Steps[step].keyCode, 16).toUpper() + '\n';
+        QCOMPARE(m_root.read(table), lines);
+        QVERIFY(LearnedRemotes::isLearned(slot));
+        QCOMPARE(typedAfter([&] { return simPress("nec", remote[0], "0"); }), QList<int> {KEY_UP});
+        {
+            CustomRemoteDialog dialog;
+            dialog.setmode(false, slot);
+            dialog.show();
+            shot(&dialog, "reset");
+            QTest::mouseClick(part(dialog, "frmCR4_reset"), Qt::LeftButton);
+            QVERIFY(!dialog.isVisible());
+        }
+        QCOMPARE(m_root.read(table).size(), 0);
+        QVERIFY(!LearnedRemotes::isLearned(slot));
+        QVERIFY(simPress("nec", remote[0], "0"));
+        QCOMPARE(pressUntilTyped("nec", 0x10EF10EF), QList<int> {KEY_ENTER});
+    }
+};
+
+QTEST_MAIN(TstLearnFlow)
+#include "tst_learnFlow.moc"
