@@ -12,7 +12,6 @@
 #include <atomic>
 #include <thread>
 
-#include <spawn.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -358,15 +357,9 @@ private slots:
         qputenv("IVO_IRENCODE", qgetenv("IVO_BINARY_DIR") + "/bin/ivo-irencode");
         QDir().mkpath(m_root->path("/tmp"));
         assemble(false);
-        // Spawned rather than forked: ThreadSanitizer refuses a fork while the capture thread runs.
-        QList<QByteArray> words {qgetenv("IVO_SOURCE_DIR") + "/sim/ivo-sim", "press", "mce", "800F0494"};
-        std::vector<char*> argv;
-        for (QByteArray& w : words)
-            argv.push_back(w.data());
-        argv.push_back(nullptr);
-        pid_t pid = -1;
+        const pid_t pid = spawnSimPress({"mce", "800F0494"});
         int status = -1;
-        QVERIFY(posix_spawn(&pid, argv[0], nullptr, nullptr, argv.data(), environ) == 0);
+        QVERIFY(pid > 0);
         QVERIFY(waitpid(pid, &status, 0) == pid && status == 0);
         // No one-touch marker: a colour key ends in the key-bolt file.
         QTRY_COMPARE(m_root->read("/tmp/.tellora.keybolt.xxx"), QByteArray("blue"));

@@ -17,7 +17,6 @@
 #include <QTimer>
 #include <QWheelEvent>
 
-#include <spawn.h>
 #include <sys/wait.h>
 
 namespace {
@@ -114,16 +113,9 @@ class TstLearnFlow : public QObject
     // The simulator's remote; the event loop runs while it is held, and so does whileHeld.
     bool simPress(const char* protocol, std::uint64_t code, const char* holdMs, std::function<void()> whileHeld = {})
     {
-        QList<QByteArray> words {qgetenv("IVO_SOURCE_DIR") + "/sim/ivo-sim", "press", protocol,
-            QByteArray::number(qulonglong(code), 16), "--hold", holdMs};
-        std::vector<char*> argv;
-        for (QByteArray& w : words)
-            argv.push_back(w.data());
-        argv.push_back(nullptr);
-        // Spawned rather than forked: ThreadSanitizer refuses a fork while the capture thread runs.
-        pid_t pid = -1;
+        const pid_t pid = spawnSimPress({protocol, QByteArray::number(qulonglong(code), 16), "--hold", holdMs});
         int status = -1;
-        if (posix_spawn(&pid, argv[0], nullptr, nullptr, argv.data(), environ) != 0)
+        if (pid < 0)
             return false;
         const auto released = [&] {
             if (whileHeld)
