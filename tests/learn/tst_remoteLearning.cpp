@@ -142,24 +142,6 @@ private slots:
         QCOMPARE(m_port.page, RemoteLearning::CompletePage);
     }
 
-    void closing_data()
-    {
-        QTest::addColumn<int>("pressed");
-        QTest::newRow("bar filling") << 0;
-        QTest::newRow("duplicate page") << 2;
-    }
-
-    void closing()
-    {
-        QFETCH(int, pressed);
-        for (int i = 0; i < pressed; ++i)
-            press(0x7, i == 0);
-        m_steps->irActivity();
-        m_steps->tick();
-        m_steps->finish();
-        QVERIFY(!m_port.timer && !m_port.worker && !m_port.learning && m_port.progress == 0);
-    }
-
     void saveAndReset_data()
     {
         QTest::addColumn<int>("slot");
