@@ -2,6 +2,7 @@
 
 // What the IR capture suites share: standard error captured, a clock set by hand, the keys typed.
 #include "ScratchSysroot.h"
+#include "SpawnRunner.h"
 #include "lirc/irClock.h"
 #include "lirc/uinputSink.h"
 
@@ -14,7 +15,6 @@
 
 #include <fcntl.h>
 #include <linux/input.h>
-#include <spawn.h>
 #include <unistd.h>
 
 // Standard error redirected into a file while the object lives, so a test
@@ -71,16 +71,8 @@ inline QList<int> typedKeys(int fd)
     return keys;
 }
 
-// Starts the simulator's remote, "sim/ivo-sim press ARGS..." of the source tree: its process id, or -1. Spawned
-// rather than forked: ThreadSanitizer refuses a fork while a capture thread runs.
+// Starts the simulator's remote, "sim/ivo-sim press ARGS..." of the source tree: its process id, or -1.
 inline pid_t spawnSimPress(QList<QByteArray> args)
 {
-    args.prepend("press");
-    args.prepend(qgetenv("IVO_SOURCE_DIR") + "/sim/ivo-sim");
-    std::vector<char*> argv;
-    for (QByteArray& w : args)
-        argv.push_back(w.data());
-    argv.push_back(nullptr);
-    pid_t pid = -1;
-    return posix_spawn(&pid, argv[0], nullptr, nullptr, argv.data(), environ) == 0 ? pid : -1;
+    return spawnProgram(QList<QByteArray> {qgetenv("IVO_SOURCE_DIR") + "/sim/ivo-sim", "press"} + args);
 }

@@ -12,7 +12,6 @@
 #include "lirc/rcMapTable.h"
 
 #include <QElapsedTimer>
-#include <QProcess>
 #include <QStackedWidget>
 #include <QTimer>
 #include <QWheelEvent>
@@ -81,6 +80,7 @@ class TstLearnFlow : public QObject
     Q_OBJECT
 
     ScratchSysroot m_root; // also IVO_SYSROOT and HOME: the simulator's sysroot
+    SpawnRunner m_runner; // the simulator's programs run for real, without fork()
     std::unique_ptr<IrPipeline> m_pipeline;
     int m_writer = -1, m_keys = -1;
     QString m_shots;
@@ -145,9 +145,9 @@ private slots:
         qputenv("IVO_SIM_IR", "yes");
         qputenv("IVO_IRENCODE", (bin + "/bin/ivo-irencode").toLocal8Bit());
         qputenv("IVO_ARTGEN", (bin + "/resources/artgen").toLocal8Bit());
-        QProcess setup;
-        setup.start(qEnvironmentVariable("IVO_SOURCE_DIR") + "/sim/ivo-sim", {"setup"});
-        QVERIFY2(setup.waitForFinished(180000) && setup.exitCode() == 0, setup.readAllStandardError());
+        int status = -1;
+        const pid_t setup = spawnProgram({qgetenv("IVO_SOURCE_DIR") + "/sim/ivo-sim", "setup"});
+        QVERIFY(setup > 0 && waitpid(setup, &status, 0) == setup && status == 0);
         qputenv("PATH", (m_root.root() + "/sim/bin:").toLocal8Bit() + qgetenv("PATH"));
         QVERIFY(ApplianceCmd::hasIrReceiver());
 
