@@ -21,6 +21,97 @@
     </message>
 </context>
 <context>
+    <name>CustomRemoteDialog</name>
+    <message>
+        <source>IVO-Learn Remote</source>
+        <translation>IVO-Apprentissage de télécommande</translation>
+    </message>
+    <message>
+        <source>Learn Remote</source>
+        <translation>Apprendre une télécommande</translation>
+    </message>
+    <message>
+        <source>Select &quot;Start&quot; to begin the learning process for the new remote.</source>
+        <translation>Sélectionnez « Démarrer » pour commencer l’apprentissage de la nouvelle télécommande.</translation>
+    </message>
+    <message>
+        <source>Note: Some remotes may be incompatible.</source>
+        <translation>Remarque : certaines télécommandes peuvent être incompatibles.</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Démarrer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Press and hold the button on the other remote. Continue to hold the button until the progress bar is full.</source>
+        <translation>Maintenez la touche de l’autre télécommande enfoncée jusqu’à ce que la barre de progression soit pleine.</translation>
+    </message>
+    <message>
+        <source>No signal received. Check your remote.</source>
+        <translation>Aucun signal reçu. Vérifiez votre télécommande.</translation>
+    </message>
+    <message>
+        <source>Setup Complete. Do you want to save this configuration?</source>
+        <translation>Configuration terminée. Voulez-vous enregistrer cette configuration ?</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Button already learned.</source>
+        <translation>Touche déjà apprise.</translation>
+    </message>
+    <message>
+        <source>Tellora has already learned this button. Try again with a different button, or cancel to use a different remote.</source>
+        <translation>Tellora a déjà appris cette touche. Réessayez avec une autre touche, ou annulez pour utiliser une autre télécommande.</translation>
+    </message>
+    <message>
+        <source>Try again</source>
+        <translation>Réessayer</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to reset the custom remote to unlearn mode?</source>
+        <translation>Voulez-vous vraiment réinitialiser la télécommande personnalisée et effacer son apprentissage ?</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Réinitialiser</translation>
+    </message>
+    <message>
+        <source>Learn up button</source>
+        <translation>Apprendre la touche Haut</translation>
+    </message>
+    <message>
+        <source>Learn down button</source>
+        <translation>Apprendre la touche Bas</translation>
+    </message>
+    <message>
+        <source>Learn left button</source>
+        <translation>Apprendre la touche Gauche</translation>
+    </message>
+    <message>
+        <source>Learn right button</source>
+        <translation>Apprendre la touche Droite</translation>
+    </message>
+    <message>
+        <source>Learn select button</source>
+        <translation>Apprendre la touche Sélection</translation>
+    </message>
+    <message>
+        <source>Learn back button</source>
+        <translation>Apprendre la touche Retour</translation>
+    </message>
+    <message>
+        <source>Learn menu button</source>
+        <translation>Apprendre la touche Menu</translation>
+    </message>
+</context>
+<context>
     <name>InfoDialog</name>
     <message>
         <source>OK</source>

@@ -21,6 +21,97 @@
     </message>
 </context>
 <context>
+    <name>CustomRemoteDialog</name>
+    <message>
+        <source>IVO-Learn Remote</source>
+        <translation>IVO-Fernbedienung anlernen</translation>
+    </message>
+    <message>
+        <source>Learn Remote</source>
+        <translation>Fernbedienung anlernen</translation>
+    </message>
+    <message>
+        <source>Select &quot;Start&quot; to begin the learning process for the new remote.</source>
+        <translation>Wählen Sie „Start“, um das Anlernen der neuen Fernbedienung zu beginnen.</translation>
+    </message>
+    <message>
+        <source>Note: Some remotes may be incompatible.</source>
+        <translation>Hinweis: Manche Fernbedienungen sind möglicherweise nicht kompatibel.</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Press and hold the button on the other remote. Continue to hold the button until the progress bar is full.</source>
+        <translation>Drücken Sie die Taste auf der anderen Fernbedienung und halten Sie sie gedrückt, bis der Fortschrittsbalken voll ist.</translation>
+    </message>
+    <message>
+        <source>No signal received. Check your remote.</source>
+        <translation>Kein Signal empfangen. Prüfen Sie Ihre Fernbedienung.</translation>
+    </message>
+    <message>
+        <source>Setup Complete. Do you want to save this configuration?</source>
+        <translation>Einrichtung abgeschlossen. Möchten Sie diese Konfiguration speichern?</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Button already learned.</source>
+        <translation>Taste bereits angelernt.</translation>
+    </message>
+    <message>
+        <source>Tellora has already learned this button. Try again with a different button, or cancel to use a different remote.</source>
+        <translation>Tellora hat diese Taste bereits angelernt. Versuchen Sie es mit einer anderen Taste erneut oder brechen Sie ab, um eine andere Fernbedienung zu verwenden.</translation>
+    </message>
+    <message>
+        <source>Try again</source>
+        <translation>Erneut versuchen</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to reset the custom remote to unlearn mode?</source>
+        <translation>Möchten Sie die eigene Fernbedienung wirklich zurücksetzen, sodass sie nicht mehr angelernt ist?</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Learn up button</source>
+        <translation>Taste „Nach oben“ anlernen</translation>
+    </message>
+    <message>
+        <source>Learn down button</source>
+        <translation>Taste „Nach unten“ anlernen</translation>
+    </message>
+    <message>
+        <source>Learn left button</source>
+        <translation>Taste „Links“ anlernen</translation>
+    </message>
+    <message>
+        <source>Learn right button</source>
+        <translation>Taste „Rechts“ anlernen</translation>
+    </message>
+    <message>
+        <source>Learn select button</source>
+        <translation>Taste „Auswahl“ anlernen</translation>
+    </message>
+    <message>
+        <source>Learn back button</source>
+        <translation>Taste „Zurück“ anlernen</translation>
+    </message>
+    <message>
+        <source>Learn menu button</source>
+        <translation>Taste „Menü“ anlernen</translation>
+    </message>
+</context>
+<context>
     <name>InfoDialog</name>
     <message>
         <source>OK</source>

@@ -21,6 +21,97 @@
     </message>
 </context>
 <context>
+    <name>CustomRemoteDialog</name>
+    <message>
+        <source>IVO-Learn Remote</source>
+        <translation>IVO-Aprender mando a distancia</translation>
+    </message>
+    <message>
+        <source>Learn Remote</source>
+        <translation>Aprender mando a distancia</translation>
+    </message>
+    <message>
+        <source>Select &quot;Start&quot; to begin the learning process for the new remote.</source>
+        <translation>Seleccione «Iniciar» para empezar a aprender el nuevo mando.</translation>
+    </message>
+    <message>
+        <source>Note: Some remotes may be incompatible.</source>
+        <translation>Nota: algunos mandos pueden no ser compatibles.</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Iniciar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Press and hold the button on the other remote. Continue to hold the button until the progress bar is full.</source>
+        <translation>Mantenga pulsado el botón del otro mando hasta que la barra de progreso esté llena.</translation>
+    </message>
+    <message>
+        <source>No signal received. Check your remote.</source>
+        <translation>No se ha recibido ninguna señal. Compruebe el mando.</translation>
+    </message>
+    <message>
+        <source>Setup Complete. Do you want to save this configuration?</source>
+        <translation>Configuración completada. ¿Desea guardar esta configuración?</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Button already learned.</source>
+        <translation>Botón ya aprendido.</translation>
+    </message>
+    <message>
+        <source>Tellora has already learned this button. Try again with a different button, or cancel to use a different remote.</source>
+        <translation>Tellora ya ha aprendido este botón. Inténtelo de nuevo con otro botón o cancele para usar otro mando.</translation>
+    </message>
+    <message>
+        <source>Try again</source>
+        <translation>Reintentar</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to reset the custom remote to unlearn mode?</source>
+        <translation>¿Seguro que desea restablecer el mando personalizado para que deje de estar aprendido?</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Restablecer</translation>
+    </message>
+    <message>
+        <source>Learn up button</source>
+        <translation>Aprender el botón Arriba</translation>
+    </message>
+    <message>
+        <source>Learn down button</source>
+        <translation>Aprender el botón Abajo</translation>
+    </message>
+    <message>
+        <source>Learn left button</source>
+        <translation>Aprender el botón Izquierda</translation>
+    </message>
+    <message>
+        <source>Learn right button</source>
+        <translation>Aprender el botón Derecha</translation>
+    </message>
+    <message>
+        <source>Learn select button</source>
+        <translation>Aprender el botón Seleccionar</translation>
+    </message>
+    <message>
+        <source>Learn back button</source>
+        <translation>Aprender el botón Atrás</translation>
+    </message>
+    <message>
+        <source>Learn menu button</source>
+        <translation>Aprender el botón Menú</translation>
+    </message>
+</context>
+<context>
     <name>InfoDialog</name>
     <message>
         <source>OK</source>

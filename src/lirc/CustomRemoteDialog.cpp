@@ -244,7 +244,6 @@ void CustomRemoteDialog::adaptUiToScreen(int)
     for (QLayout* page : {ui->vlCR0, ui->vlCR2, ui->vlCR3, ui->vlCR4})
         page->setContentsMargins(side, 0, side, 0);
     ui->vlCR1->setContentsMargins(0, 0, 0, 0);
-    ui->labCR1_text->setContentsMargins(side, 0, side, 0);
     for (QBoxLayout* page : {ui->vlCR0, ui->vlCR1, ui->vlCR2, ui->vlCR3, ui->vlCR4})
         page->setSpacing(s.y(32));
     for (QBoxLayout* row : {ui->hlCR0_buttons, ui->hlCR2_buttons, ui->hlCR3_buttons, ui->hlCR4_buttons})
@@ -257,19 +256,22 @@ void CustomRemoteDialog::adaptUiToScreen(int)
     for (QLabel* text : {ui->labCR0_text, ui->labCR2_text, ui->labCR4_text})
         text->setFont(sized(base, s.y(30)));
     ui->labCR0_note->setFont(sized(base, s.y(22)));
-    ui->labCR1_text->setFont(sized(base, s.y(26)));
+    ui->labCR1_text->setFont(sized(base, s.y(24)));
     ui->labCR1_step->setFont(sized(base, s.y(36), true));
     ui->labCR1_errText->setFont(sized(base, s.y(30)));
     ui->labCR3_title->setFont(sized(base, s.y(36), true));
     ui->labCR3_text->setFont(sized(base, s.y(26)));
     // Explanations wrap into a centred column rather than across the screen,
     // as tall as their lines (a page not shown yet is not asked).
-    for (QLabel* text :
-        {ui->labCR0_text, ui->labCR0_note, ui->labCR2_text, ui->labCR3_title, ui->labCR3_text, ui->labCR4_text}) {
-        text->setFixedWidth(s.x(1440));
-        text->setMinimumHeight(text->heightForWidth(s.x(1440)));
+    const auto column = [](QLabel* text, int width) {
+        text->setFixedWidth(width);
+        text->setMinimumHeight(text->heightForWidth(width));
         static_cast<QBoxLayout*>(text->parentWidget()->layout())->setAlignment(text, Qt::AlignHCenter);
-    }
+    };
+    for (QLabel* text :
+        {ui->labCR0_text, ui->labCR0_note, ui->labCR2_text, ui->labCR3_title, ui->labCR3_text, ui->labCR4_text})
+        column(text, s.x(1440));
+    column(ui->labCR1_text, s.x(1920) - 2 * side);
     for (QLabel* status : {ui->labCR1_step, ui->labCR1_errText})
         status->setMinimumHeight(s.y(64));
     ui->labCR1_errIcon->setPixmap(picture("error", QSize(s.y(32), s.y(32))));
@@ -278,7 +280,10 @@ void CustomRemoteDialog::adaptUiToScreen(int)
         for (QFrame* button : buttons) {
             if (!button)
                 continue;
-            button->setFixedSize(s.x(264), s.y(80));
+            // Wider for a longer text than the design's.
+            button->setMinimumWidth(s.x(264));
+            button->setFixedHeight(s.y(80));
+            button->layout()->setContentsMargins(s.x(28), 0, s.x(28), 0);
             for (QLabel* text : button->findChildren<QLabel*>())
                 text->setFont(sized(base, s.y(26)));
         }
