@@ -1,5 +1,6 @@
 // The package model and its readers. Screens update single tiles from its signals: a missing, extra or
 // misordered signal shows as a stale or doubled tile, so the readers hand the model only the differences.
+#include "DataRows.h"
 #include "PlantedFifo.h"
 #include "ScratchSysroot.h"
 #include "packages/DownloadManager.h"
@@ -12,17 +13,6 @@
 #include <QTest>
 
 namespace {
-
-// Data by column position: columns<A, B>(), row(name, a, b), auto [a, b] = fetch<A, B>().
-const char* const kColumn[] = {"0", "1", "2", "3"}; // QtTest keeps the pointer
-template<class... T, size_t... I> void columnsAt(std::index_sequence<I...>) { (QTest::addColumn<T>(kColumn[I]), ...); }
-template<class... T> void columns() { columnsAt<T...>(std::index_sequence_for<T...>()); }
-template<class... T> void row(const QByteArray& tag, const T&... v) { (QTest::newRow(tag.constData()) << ... << v); }
-template<class... T, size_t... I> std::tuple<T...> fetchAt(std::index_sequence<I...>)
-{
-    return {*static_cast<T*>(QTest::qData(kColumn[I], qMetaTypeId<T>()))...};
-}
-template<class... T> std::tuple<T...> fetch() { return fetchAt<T...>(std::index_sequence_for<T...>()); }
 
 // "k=v|k=v" in key order.
 template<class V> QString dump(const QMap<QString, V>& m)
