@@ -1,3 +1,4 @@
+#include "DataRows.h"
 #include "PlantedFifo.h"
 #include "RecordingRunner.h"
 #include "ScratchSysroot.h"
@@ -20,19 +21,15 @@ class TstAppliance : public QObject
 private slots:
     void pathMapping_data()
     {
-        QTest::addColumn<QString>("in");
-        QTest::addColumn<QByteArray>("sysroot");
-        QTest::addColumn<QString>("out");
-        QTest::newRow("set") << "/etc/config/bento.conf" << QByteArray("/tmp/sr") << "/tmp/sr/etc/config/bento.conf";
-        QTest::newRow("trailing slash") << "/dev/lirc0" << QByteArray("/tmp/sr//") << "/tmp/sr/dev/lirc0";
-        QTest::newRow("relative stays") << "images/a.png" << QByteArray("/tmp/sr") << "images/a.png";
-        QTest::newRow("empty stays") << "" << QByteArray("/tmp/sr") << "";
+        columns<QString, QByteArray, QString>(); // appliance path, IVO_SYSROOT, mapped path
+        row("set", "/etc/config/bento.conf", QByteArray("/tmp/sr"), "/tmp/sr/etc/config/bento.conf");
+        row("trailing slash", "/dev/lirc0", QByteArray("/tmp/sr//"), "/tmp/sr/dev/lirc0");
+        row("relative stays", "images/a.png", QByteArray("/tmp/sr"), "images/a.png");
+        row("empty stays", "", QByteArray("/tmp/sr"), "");
     }
     void pathMapping()
     {
-        QFETCH(QString, in);
-        QFETCH(QByteArray, sysroot);
-        QFETCH(QString, out);
+        const auto [in, sysroot, out] = fetch<QString, QByteArray, QString>();
         qputenv("IVO_SYSROOT", sysroot);
         QCOMPARE(Appliance::path(in), out);
         QCOMPARE(QString::fromStdString(Appliance::path(in.toStdString())), out);
@@ -45,19 +42,18 @@ private slots:
     // detached service restart by the home screen's.)
     void commandLines_data()
     {
-        QTest::addColumn<Command>("command");
-        QTest::addColumn<QString>("line"); // "~" for "sudo /opt/bin/privrun", "&" at the end: started detached
+        // The line: "~" for "sudo /opt/bin/privrun", "&" at the end: started detached.
+        columns<Command, QString>();
         using namespace ApplianceCmd;
-        QTest::newRow("tandem") << Command([] { startTandem(); }) << "~ tandem_start";
-        QTest::newRow("enable") << Command([] { bentoSetEnabled("K", true); }) << "~ \"/sbin/bento_cli --enable K\"";
-        QTest::newRow("disable") << Command([] { bentoSetEnabled("K", false); }) << "~ \"/sbin/bento_cli --disable K\"";
-        QTest::newRow("probe") << Command([] { bentoProbe(); }) << "~ ls /sbin/bento_cli";
-        QTest::newRow("setcfg") << Command([] { setcfg("K", "A", "1", "/etc/f"); }) << "/sbin/setcfg K A 1 -f /etc/f";
+        row("tandem", Command([] { startTandem(); }), "~ tandem_start");
+        row("enable", Command([] { bentoSetEnabled("K", true); }), "~ \"/sbin/bento_cli --enable K\"");
+        row("disable", Command([] { bentoSetEnabled("K", false); }), "~ \"/sbin/bento_cli --disable K\"");
+        row("probe", Command([] { bentoProbe(); }), "~ ls /sbin/bento_cli");
+        row("setcfg", Command([] { setcfg("K", "A", "1", "/etc/f"); }), "/sbin/setcfg K A 1 -f /etc/f");
     }
     void commandLines()
     {
-        QFETCH(Command, command);
-        QFETCH(QString, line);
+        const auto [command, line] = fetch<Command, QString>();
         const QString expected = QString(line).replace("~", "sudo /opt/bin/privrun");
         for (bool mapped : {false, true}) {
             std::unique_ptr<ScratchSysroot> root(mapped ? new ScratchSysroot : nullptr);
@@ -72,16 +68,15 @@ private slots:
 
     void answers_data()
     {
-        QTest::addColumn<QByteArray>("out");
-        QTest::addColumn<QString>("answers"); // receiver ("yes" first), remotes ("1" the first non-empty line)
-        QTest::newRow("crlf, one not first") << QByteArray("yes\r\n1\n") << "10";
-        QTest::newRow("yes not first, one after a blank") << QByteArray("\n1 \nyes\n") << "01";
-        QTest::newRow("nothing") << QByteArray() << "00";
+        // The tool's output; the answers: receiver ("yes" first), remotes ("1" the first non-empty line).
+        columns<QByteArray, QString>();
+        row("crlf, one not first", QByteArray("yes\r\n1\n"), "10");
+        row("yes not first, one after a blank", QByteArray("\n1 \nyes\n"), "01");
+        row("nothing", QByteArray(), "00");
     }
     void answers()
     {
-        QFETCH(QByteArray, out);
-        QFETCH(QString, answers);
+        const auto [out, answers] = fetch<QByteArray, QString>();
         RecordingRunner rec;
         rec.answer(".*hal_app --check_.*", out);
         QCOMPARE(QString("%1%2").arg(ApplianceCmd::hasIrReceiver()).arg(ApplianceCmd::canLearnRemotes()), answers);
@@ -92,45 +87,20 @@ private slots:
     // empty it, or put "new" in it (with the text outside the folder that a link points to afterwards).
     void guardedFiles_data()
     {
-        QTest::addColumn<QString>("plant");
-        QTest::addColumn<QString>("read"); // state: bytes
-        QTest::addColumn<QString>("emptied"); // what is there after makeEmpty, and the link's target
-        QTest::addColumn<QString>("replaced"); // the same after replaceContent
-        QTest::newRow("file") << "text:12345678"
-                              << "0:12345678"
-                              << "file: keep"
-                              << "file:new keep";
-        QTest::newRow("file past the bound") << "text:123456789"
-                                             << "3:"
-                                             << "file: keep"
-                                             << "file:new keep";
-        QTest::newRow("link to a file") << "link:abc"
-                                        << "0:abc"
-                                        << "file: abc"
-                                        << "link: abc";
-        QTest::newRow("FIFO") << "fifo"
-                              << "2:"
-                              << "file: keep"
-                              << "fifo: keep";
-        QTest::newRow("folder") << "dir"
-                                << "2:"
-                                << "dir: keep"
-                                << "dir: keep";
-        QTest::newRow("link to a device") << "zero"
-                                          << "2:"
-                                          << "file: keep"
-                                          << "link: keep";
-        QTest::newRow("nothing") << "none"
-                                 << "1:"
-                                 << "file: keep"
-                                 << "file:new keep";
+        // What is planted; the guarded read (state: bytes); what is there after makeEmpty, and the link's target;
+        // the same after replaceContent.
+        columns<QString, QString, QString, QString>();
+        row("file", "text:12345678", "0:12345678", "file: keep", "file:new keep");
+        row("file past the bound", "text:123456789", "3:", "file: keep", "file:new keep");
+        row("link to a file", "link:abc", "0:abc", "file: abc", "link: abc");
+        row("FIFO", "fifo", "2:", "file: keep", "fifo: keep");
+        row("folder", "dir", "2:", "dir: keep", "dir: keep");
+        row("link to a device", "zero", "2:", "file: keep", "link: keep");
+        row("nothing", "none", "1:", "file: keep", "file:new keep");
     }
     void guardedFiles()
     {
-        QFETCH(QString, plant);
-        QFETCH(QString, read);
-        QFETCH(QString, emptied);
-        QFETCH(QString, replaced);
+        const auto [plant, read, emptied, replaced] = fetch<QString, QString, QString, QString>();
         ScratchSysroot root;
         const QString path = root.path("/x"), outside = root.path("/outside");
         const QByteArray name = QFile::encodeName(path);
