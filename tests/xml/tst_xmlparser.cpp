@@ -1,3 +1,4 @@
+#include "DataRows.h"
 #include "PlantedFifo.h"
 #include "ScratchSysroot.h"
 #include "util/xmlParser.h"
@@ -59,11 +60,9 @@ class TstXmlParser : public QObject
 private slots:
     void parse_data()
     {
-        QTest::addColumn<QByteArray>("xml");
-        QTest::addColumn<QByteArray>("tag");
-        QTest::addColumn<QByteArray>("result");
+        columns<QByteArray, QByteArray, QByteArray>(); // text, tag asked for, outcome
         auto row = [](const char* name, const QByteArray& xml, const QByteArray& result, const char* tag = nullptr) {
-            QTest::newRow(name) << xml << QByteArray(tag) << result;
+            ::row(name, xml, QByteArray(tag), result);
         };
         row("single element is the result", "<a><b>x</b></a>", "a{b{'x'}}");
         row("declaration keeps the top node", "<?xml version=\"1.0\"?>\n<a/>", "#top{?xml[version=1.0] a}");
@@ -120,9 +119,7 @@ private slots:
     // Each text is read from a file and, unless it starts with a byte-order mark (only files may), also from a string.
     void parse()
     {
-        QFETCH(QByteArray, xml);
-        QFETCH(QByteArray, tag);
-        QFETCH(QByteArray, result);
+        const auto [xml, tag, result] = fetch<QByteArray, QByteArray, QByteArray>();
         XMLResults r {XMLErrorCannotWrite, -1, -1};
         QVERIFY(m_root.write("/in.xml", xml));
         QCOMPARE(outcome(XMLNode::parseFile(file("/in.xml").constData(), orNull(tag), &r), r), result);
@@ -173,16 +170,14 @@ private slots:
 
     void changes_data()
     {
-        QTest::addColumn<int>("position");
-        QTest::addColumn<QByteArray>("tree");
-        QTest::newRow("append") << -1 << "r{'t' a <!--c--> b n{'v' 'w'}}"_b;
-        QTest::newRow("past the end") << 7 << "r{'t' a <!--c--> b n{'v' 'w'}}"_b;
-        QTest::newRow("first") << 0 << "r{'t' n{'v' 'w'} a <!--c--> b}"_b;
+        columns<int, QByteArray>(); // where the child goes, the tree afterwards
+        row("append", -1, "r{'t' a <!--c--> b n{'v' 'w'}}"_b);
+        row("past the end", 7, "r{'t' a <!--c--> b n{'v' 'w'}}"_b);
+        row("first", 0, "r{'t' n{'v' 'w'} a <!--c--> b}"_b);
     }
     void changes()
     {
-        QFETCH(int, position);
-        QFETCH(QByteArray, tree);
+        const auto [position, tree] = fetch<int, QByteArray>();
         XMLNode r = XMLNode::parseString("<r>t<a/><!--c--><b/></r>");
         XMLNode n = r.addChild("n", 0, position);
         QCOMPARE(n.updateText("x", 3), "x"); // appended
@@ -201,12 +196,9 @@ private slots:
 
     void write_data()
     {
-        QTest::addColumn<QByteArray>("xml");
-        QTest::addColumn<QByteArray>("encoding");
-        QTest::addColumn<int>("format");
-        QTest::addColumn<QByteArray>("written");
+        columns<QByteArray, QByteArray, int, QByteArray>(); // text, encoding, format, the file written
         auto row = [](const char* name, const char* xml, const char* out, int format = 1, const char* enc = nullptr) {
-            QTest::newRow(name) << QByteArray(xml) << QByteArray(enc) << format << QByteArray(out);
+            ::row(name, QByteArray(xml), QByteArray(enc), format, QByteArray(out));
         };
         row("escapes", "<a x=\"1&amp;&quot;\" y><b>t&lt;&gt;&apos;</b><c></c></a>",
             UTF8_HEAD "<a x=\"1&amp;&quot;\" y>\n\t<b>t&lt;&gt;&apos;</b>\n\t<c/>\n</a>\n");
@@ -222,10 +214,7 @@ private slots:
     }
     void write()
     {
-        QFETCH(QByteArray, xml);
-        QFETCH(QByteArray, encoding);
-        QFETCH(int, format);
-        QFETCH(QByteArray, written);
+        const auto [xml, encoding, format, written] = fetch<QByteArray, QByteArray, int, QByteArray>();
         const XMLNode doc = XMLNode::parseString(xml.constData());
         const QByteArray path = file("/a.xml");
         QCOMPARE(XMLNode::getError(doc.writeToFile(path.constData(), orNull(encoding), char(format))), "No error");
