@@ -1,3 +1,4 @@
+#include "DataRows.h"
 #include "PlantedFifo.h"
 #include "ScratchSysroot.h"
 #include "util/IniFileBase.h"
@@ -51,11 +52,9 @@ private slots:
     // What each reader makes of a file: the lenient one as Save() writes it, the strict one as sections or error.
     void readers_data()
     {
-        QTest::addColumn<QByteArray>("content");
-        QTest::addColumn<QByteArray>("saved");
-        QTest::addColumn<QByteArray>("decoded");
+        columns<QByteArray, QByteArray, QByteArray>(); // content, saved (null: not compared), decoded (the same)
         auto row = [](const char* name, const QByteArray& content, const QByteArray& saved, const QByteArray& decoded) {
-            QTest::newRow(name) << content << saved << decoded;
+            ::row(name, content, saved, decoded);
         };
         row("note kept or cut", "[s]\nk = v # n\n", "[s]\nk=v # n\n\n", "[s]{k=v}");
         row("escaped prefixes", "[s]\nk = a\\#b\\;c;d#e # f", "[s]\nk=a\\#b\\;c;d#e # f\n\n", "[s]{k=a#b;c}");
@@ -85,9 +84,7 @@ private slots:
 
     void readers()
     {
-        QFETCH(QByteArray, content);
-        QFETCH(QByteArray, saved);
-        QFETCH(QByteArray, decoded);
+        const auto [content, saved, decoded] = fetch<QByteArray, QByteArray, QByteArray>();
         lumo::IniParser parser;
         QCOMPARE(parser.ParseFile(write(content)), 0);
         const std::string out = at("/out.ini");
