@@ -1,4 +1,5 @@
 // The download queue against a loopback HTTP server the test controls: failures happen as on a real network.
+#include "DataRows.h"
 #include "ScratchSysroot.h"
 #include "packages/DownloadManager.h"
 
@@ -89,27 +90,21 @@ private slots:
 
     void outcome_data()
     {
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<QString>("password"); // offered for the user "viewer"
-        QTest::addColumn<int>("status");
-        QTest::addColumn<int>("requests");
+        columns<QString, QString, int, int>(); // path, password offered for the user "viewer", status, requests
         const int cancel = QNetworkReply::OperationCanceledError;
-        QTest::newRow("success") << "/files/pkg.bin" << QString() << 0 << 1;
-        QTest::newRow("not found") << "/x/pkg.bin" << QString() << int(QNetworkReply::ContentNotFoundError) << 1;
-        QTest::newRow("refused") << "/files/pkg.bin" << QString() << int(QNetworkReply::ConnectionRefusedError) << 0;
-        QTest::newRow("dropped") << "/drop/pkg.bin" << QString() << int(QNetworkReply::RemoteHostClosedError) << 1;
+        row("success", "/files/pkg.bin", QString(), 0, 1);
+        row("not found", "/x/pkg.bin", QString(), int(QNetworkReply::ContentNotFoundError), 1);
+        row("refused", "/files/pkg.bin", QString(), int(QNetworkReply::ConnectionRefusedError), 0);
+        row("dropped", "/drop/pkg.bin", QString(), int(QNetworkReply::RemoteHostClosedError), 1);
         // Credentials go only to a server that asks, twice: the third request is aborted.
-        QTest::newRow("authenticated") << "/auth/pkg.bin" << QString("s3cret") << 0 << 2;
-        QTest::newRow("wrong password") << "/auth/pkg.bin" << QString("wrong") << cancel << 3;
-        QTest::newRow("no password") << "/auth/pkg.bin" << QString() << cancel << 1;
+        row("authenticated", "/auth/pkg.bin", "s3cret", 0, 2);
+        row("wrong password", "/auth/pkg.bin", "wrong", cancel, 3);
+        row("no password", "/auth/pkg.bin", QString(), cancel, 1);
     }
 
     void outcome()
     {
-        QFETCH(QString, path);
-        QFETCH(QString, password);
-        QFETCH(int, status);
-        QFETCH(int, requests);
+        const auto [path, password, status, requests] = fetch<QString, QString, int, int>();
         QVERIFY(m_tmp->write("/icons/pkg.bin", "previous good copy"));
         const dltask_st t = task("pkg", path, "/icons");
         if (QByteArray(QTest::currentDataTag()) == "refused")
@@ -136,35 +131,21 @@ private slots:
     // (@ the folder), leaves the good copy and no temporary file, and the next download runs.
     void failuresOfItsOwn_data()
     {
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<QString>("tag");
-        QTest::addColumn<int>("status");
-        QTest::addColumn<QString>("cause");
-        QTest::newRow("no data for a while")
-            << "/quiet/pkg.bin"
-            << "BENTO.ICON" << int(DownloadManager::StalledStatus) << "No data received for 1 s";
-        QTest::newRow("icon announced too large")
-            << "/big/pkg.bin"
-            << "BENTO.ICON" << int(DownloadManager::TooLargeStatus) << "Download larger than 8388608 bytes";
-        QTest::newRow("icon growing too large")
-            << "/stream/pkg.bin"
-            << "BENTO.ICON" << int(DownloadManager::TooLargeStatus) << "Download larger than 8388608 bytes";
-        QTest::newRow("a catalog may be that large") << "/stream/pkg.bin"
-                                                     << "BENTO.XML" << 0 << "";
-        QTest::newRow("disk full") << "/files/pkg.bin"
-                                   << "BENTO.ICON" << int(DownloadManager::WriteFailedStatus)
-                                   << "Cannot write @/icons/~pkg.bin: File too large";
-        QTest::newRow("final name taken by a folder")
-            << "/files/pkg.bin"
-            << "BENTO.ICON" << int(DownloadManager::RenameFailedStatus)
-            << "Cannot rename @/icons/~pkg.bin to @/icons/pkg.bin: Is a directory";
+        columns<QString, QString, int, QString>(); // path, tag, status, cause
+        const QString icon = "BENTO.ICON", tooLarge = "Download larger than 8388608 bytes";
+        row("no data for a while", "/quiet/pkg.bin", icon, int(DownloadManager::StalledStatus),
+            "No data received for 1 s");
+        row("icon announced too large", "/big/pkg.bin", icon, int(DownloadManager::TooLargeStatus), tooLarge);
+        row("icon growing too large", "/stream/pkg.bin", icon, int(DownloadManager::TooLargeStatus), tooLarge);
+        row("a catalog may be that large", "/stream/pkg.bin", "BENTO.XML", 0, QString());
+        row("disk full", "/files/pkg.bin", icon, int(DownloadManager::WriteFailedStatus),
+            "Cannot write @/icons/~pkg.bin: File too large");
+        row("final name taken by a folder", "/files/pkg.bin", icon, int(DownloadManager::RenameFailedStatus),
+            "Cannot rename @/icons/~pkg.bin to @/icons/pkg.bin: Is a directory");
     }
     void failuresOfItsOwn()
     {
-        QFETCH(QString, path);
-        QFETCH(QString, tag);
-        QFETCH(int, status);
-        QFETCH(QString, cause);
+        auto [path, tag, status, cause] = fetch<QString, QString, int, QString>();
         const bool folder = QByteArray(QTest::currentDataTag()).startsWith("final");
         QVERIFY(folder ? m_tmp->write("/icons/pkg.bin/x", "in the way") : m_tmp->write("/icons/pkg.bin", "good copy"));
         DownloadManager dm;
@@ -193,27 +174,23 @@ private slots:
 
     void runningAndRemoved_data()
     {
-        QTest::addColumn<QString>("how");
-        QTest::addColumn<QString>("what");
-        QTest::addColumn<Finished>("expected");
+        columns<QString, QString, Finished>(); // how, what, expected
         // Running: s1 (put first; stalls, folder d, tag BENTO.ICON). Queued: x (d, BENTO.ICON), unusable ones,
         // y (d2, BENTO.XML), s2 (stalls, d2, BENTO.XML). What still runs at the end is removed by address.
         const int cancel = QNetworkReply::OperationCanceledError;
         const Finished all {{"s1", cancel}, {"x", 0}, {"y", 0}, {"s2", cancel}};
-        QTest::newRow("address of queued") << QString("url") << "/stall/s2" << all.mid(0, 3);
-        QTest::newRow("tag") << QString("tag") << "BENTO.ICON" << Finished {all[0], all[2], all[3]};
-        QTest::newRow("tag in other case") << QString("tag") << "bento.icon" << all;
-        QTest::newRow("folder of running") << QString("dir") << "/d" << Finished {all[0], all[2], all[3]};
-        QTest::newRow("folder of queued") << QString("dir") << "/d2" << all.mid(0, 2);
+        row("address of queued", "url", "/stall/s2", all.mid(0, 3));
+        row("tag", "tag", "BENTO.ICON", Finished {all[0], all[2], all[3]});
+        row("tag in other case", "tag", "bento.icon", all);
+        row("folder of running", "dir", "/d", Finished {all[0], all[2], all[3]});
+        row("folder of queued", "dir", "/d2", all.mid(0, 2));
         // Going away mid-transfer leaves no temporary file and says nothing.
-        QTest::newRow("manager deleted") << QString("delete") << QString() << Finished {};
+        row("manager deleted", "delete", QString(), Finished {});
     }
 
     void runningAndRemoved()
     {
-        QFETCH(QString, how);
-        QFETCH(QString, what);
-        QFETCH(Finished, expected);
+        const auto [how, what, expected] = fetch<QString, QString, Finished>();
         auto dm = std::make_unique<DownloadManager>();
         QSignalSpy done(dm.get(), finishedSignal);
         QSignalSpy progress(dm.get(), qOverload<const dlresult_st&>(&DownloadManager::downloadProgress));
