@@ -1,5 +1,6 @@
 // The input-method model on what ibus and gsettings print, the exact commands of each change, and the simulated
 // display's real ibus daemon and gsettings end to end.
+#include "DataRows.h"
 #include "RecordingRunner.h"
 #include "ScratchSysroot.h"
 #include "im/SystemInputMethod.h"
@@ -80,34 +81,22 @@ private slots:
     // sed took its brackets off.
     void lists_data()
     {
-        QTest::addColumn<QByteArray>("preload");
-        QTest::addColumn<QByteArray>("engine");
-        QTest::addColumn<QByteArray>("offerFile");
-        QTest::addColumn<QString>("expect");
+        columns<QByteArray, QByteArray, QByteArray, QString>(); // preload, engine, offer file, state
         const QString all = "English (US),English (UK),Deutsch,Français,dansk,Español,日本語 | ";
-
-        QTest::newRow("two on") << QByteArray("'xkb:us::eng', 'xkb:de::deu'\n") << QByteArray("xkb:de::deu\n")
-                                << offer()
-                                << all + "English (US),Deutsch | English (UK),Español,Français,dansk,日本語 | Deutsch";
-        QTest::newRow("preload order") << QByteArray("'xkb:jp::jpn', 'xkb:us::eng'") << QByteArray("xkb:us::eng")
-                                       << offer()
-                                       << all
-                + "日本語,English (US) | Deutsch,English (UK),Español,Français,dansk | English (US)";
-        QTest::newRow("unknown, not installed, twice")
-            << QByteArray("'anthy', 'xkb:us::eng', 'pinyin', 'xkb:us::eng'\n") << QByteArray() << offer()
-            << all + "English (US) | Deutsch,English (UK),Español,Français,dansk,日本語 | ";
-        QTest::newRow("none on, engine not offered")
-            << QByteArray("@as \n") << QByteArray("xkb:us:intl:eng\n") << offer()
-            << all + " | Deutsch,English (UK),English (US),Español,Français,dansk,日本語 | ";
-        QTest::newRow("no offer file") << QByteArray("'xkb:us::eng'") << QByteArray("xkb:us::eng") << QByteArray()
-                                       << " |  |  | ";
+        row("two on", QByteArray("'xkb:us::eng', 'xkb:de::deu'\n"), QByteArray("xkb:de::deu\n"), offer(),
+            all + "English (US),Deutsch | English (UK),Español,Français,dansk,日本語 | Deutsch");
+        row("preload order", QByteArray("'xkb:jp::jpn', 'xkb:us::eng'"), QByteArray("xkb:us::eng"), offer(),
+            all + "日本語,English (US) | Deutsch,English (UK),Español,Français,dansk | English (US)");
+        row("unknown, not installed, twice", QByteArray("'anthy', 'xkb:us::eng', 'pinyin', 'xkb:us::eng'\n"),
+            QByteArray(), offer(), all + "English (US) | Deutsch,English (UK),Español,Français,dansk,日本語 | ");
+        row("none on, engine not offered", QByteArray("@as \n"), QByteArray("xkb:us:intl:eng\n"), offer(),
+            all + " | Deutsch,English (UK),English (US),Español,Français,dansk,日本語 | ");
+        row("no offer file", QByteArray("'xkb:us::eng'"), QByteArray("xkb:us::eng"), QByteArray(),
+            QString(" |  |  | "));
     }
     void lists()
     {
-        QFETCH(QByteArray, preload);
-        QFETCH(QByteArray, engine);
-        QFETCH(QByteArray, offerFile);
-        QFETCH(QString, expect);
+        const auto [preload, engine, offerFile, expect] = fetch<QByteArray, QByteArray, QByteArray, QString>();
         Display_s d(preload, engine, offerFile);
         SystemInputMethod m;
         QCOMPARE(state(m), expect);
@@ -117,34 +106,26 @@ private slots:
     // lists and active method after it. Steps: +ID adds, -ID removes, =ID activates.
     void changes_data()
     {
-        QTest::addColumn<QString>("steps");
-        QTest::addColumn<QStringList>("lines");
-        QTest::addColumn<QString>("expect");
+        columns<QString, QStringList, QString>(); // steps, command lines, state
         const QString set = "gsettings set org.freedesktop.ibus.general %1 %2";
         const auto both = [&](const QString& value) {
             return QStringList {set.arg("preload-engines", value), set.arg("engines-order", value)};
         };
-        QTest::newRow("add") << "+xkb:fr::fra"
-                             << both("\"['xkb:us::eng', 'xkb:de::deu', 'xkb:fr::fra']\"")
-                + QStringList {"/usr/bin/ibus engine xkb:fr::fra"}
-                             << "English (US),Deutsch,Français | English (UK),Español,dansk,日本語 | Français";
-        QTest::newRow("remove the active one")
-            << "-xkb:de::deu" << both("['xkb:us::eng']") + QStringList {"/usr/bin/ibus engine xkb:us::eng"}
-            << "English (US) | Deutsch,English (UK),Español,Français,dansk,日本語 | English (US)";
-        QTest::newRow("remove another")
-            << "-xkb:us::eng" << both("['xkb:de::deu']")
-            << "Deutsch | English (UK),English (US),Español,Français,dansk,日本語 | Deutsch";
-        QTest::newRow("remove the last one")
-            << "-xkb:us::eng -xkb:de::deu" << both("['xkb:de::deu']") + both("[]")
-            << " | Deutsch,English (UK),English (US),Español,Français,dansk,日本語 | Deutsch";
-        QTest::newRow("activate") << "=xkb:jp::jpn" << QStringList {"/usr/bin/ibus engine xkb:jp::jpn"}
-                                  << "English (US),Deutsch | English (UK),Español,Français,dansk,日本語 | 日本語";
+        const auto engine = [](const QString& id) { return QStringList {"/usr/bin/ibus engine " + id}; };
+        row("add", "+xkb:fr::fra", both("\"['xkb:us::eng', 'xkb:de::deu', 'xkb:fr::fra']\"") + engine("xkb:fr::fra"),
+            "English (US),Deutsch,Français | English (UK),Español,dansk,日本語 | Français");
+        row("remove the active one", "-xkb:de::deu", both("['xkb:us::eng']") + engine("xkb:us::eng"),
+            "English (US) | Deutsch,English (UK),Español,Français,dansk,日本語 | English (US)");
+        row("remove another", "-xkb:us::eng", both("['xkb:de::deu']"),
+            "Deutsch | English (UK),English (US),Español,Français,dansk,日本語 | Deutsch");
+        row("remove the last one", "-xkb:us::eng -xkb:de::deu", both("['xkb:de::deu']") + both("[]"),
+            " | Deutsch,English (UK),English (US),Español,Français,dansk,日本語 | Deutsch");
+        row("activate", "=xkb:jp::jpn", engine("xkb:jp::jpn"),
+            "English (US),Deutsch | English (UK),Español,Français,dansk,日本語 | 日本語");
     }
     void changes()
     {
-        QFETCH(QString, steps);
-        QFETCH(QStringList, lines);
-        QFETCH(QString, expect);
+        const auto [steps, lines, expect] = fetch<QString, QStringList, QString>();
         Display_s d("'xkb:us::eng', 'xkb:de::deu'\n", "xkb:de::deu\n");
         SystemInputMethod m;
         QCOMPARE(m.getActiveIM().name, "Deutsch");
