@@ -1,4 +1,5 @@
 // The stand-ins the product talks to in every flow test behave as the appliance's programs do.
+#include "DataRows.h"
 #include "ScratchSysroot.h"
 #include "appliance/Appliance.h"
 #include "appliance/ApplianceCommands.h"
@@ -55,23 +56,17 @@ private slots:
 
     void setcfgEditsOneKey_data()
     {
-        QTest::addColumn<QByteArray>("before");
-        QTest::addColumn<QString>("section");
-        QTest::addColumn<QByteArray>("after");
-        QTest::newRow("replace") << QByteArray("[A]\nK = 0\n[B]\nK = 0\n") << "B"
-                                 << QByteArray("[A]\nK = 0\n[B]\nK = 1\n");
-        QTest::newRow("in a section") << QByteArray("[A]\nx = 1\n\n[B]\n") << "A"
-                                      << QByteArray("[A]\nx = 1\nK = 1\n\n[B]\n");
-        QTest::newRow("the last section") << QByteArray("[A]\nx = 1\n") << "A" << QByteArray("[A]\nx = 1\nK = 1\n");
-        QTest::newRow("new section") << QByteArray("[A]\nx = 1\n") << "C" << QByteArray("[A]\nx = 1\n\n[C]\nK = 1\n");
-        QTest::newRow("missing file") << QByteArray() << "C" << QByteArray("[C]\nK = 1\n");
+        columns<QByteArray, QString, QByteArray>(); // the file before, the section given, the file after
+        row("replace", QByteArray("[A]\nK = 0\n[B]\nK = 0\n"), "B", QByteArray("[A]\nK = 0\n[B]\nK = 1\n"));
+        row("in a section", QByteArray("[A]\nx = 1\n\n[B]\n"), "A", QByteArray("[A]\nx = 1\nK = 1\n\n[B]\n"));
+        row("the last section", QByteArray("[A]\nx = 1\n"), "A", QByteArray("[A]\nx = 1\nK = 1\n"));
+        row("new section", QByteArray("[A]\nx = 1\n"), "C", QByteArray("[A]\nx = 1\n\n[C]\nK = 1\n"));
+        row("missing file", QByteArray(), "C", QByteArray("[C]\nK = 1\n"));
     }
     // Through the runner's one-argument form, which carries a whole line.
     void setcfgEditsOneKey()
     {
-        QFETCH(QByteArray, before);
-        QFETCH(QString, section);
-        QFETCH(QByteArray, after);
+        const auto [before, section, after] = fetch<QByteArray, QString, QByteArray>();
         QFile::remove(m_root.path("/etc/config/s.conf"));
         QVERIFY(before.isEmpty() || m_root.write("/etc/config/s.conf", before));
         const QString line
