@@ -1,4 +1,5 @@
 // The six IR decoders, the frame encoder, the text reader and the two IR tools.
+#include "DataRows.h"
 #include "ScratchSysroot.h"
 #include "irDecoderSet.h"
 #include "irFrameEncoder.h"
@@ -142,15 +143,10 @@ private slots:
 
     void frames_data()
     {
-        QTest::addColumn<QByteArray>("version");
-        QTest::addColumn<Samples>("stream");
-        QTest::addColumn<int>("pauseAt");
-        QTest::addColumn<int>("pauseUs");
-        QTest::addColumn<QStringList>("expected");
-        const auto row = [](const char* name, const Samples& stream, const QStringList& expected,
-                             const QByteArray& version = {}, int pauseAt = -1, int pauseUs = 0) {
-            QTest::newRow(name) << version << stream << pauseAt << pauseUs << expected;
-        };
+        columns<QByteArray, Samples, int, int, QStringList>(); // version, stream, pauseAt, pauseUs, expected
+        const auto row
+            = [](const char* name, const Samples& stream, const QStringList& expected, const QByteArray& version = {},
+                  int pauseAt = -1, int pauseUs = 0) { ::row(name, version, stream, pauseAt, pauseUs, expected); };
 
         const QStringList n = lines("nec", 0x20DF10EF);
         row("nec new frame after complete", nec(0x20DF10EF) + nec(0x1234), n + lines("nec", 0x1234));
@@ -242,11 +238,7 @@ private slots:
 
     void frames()
     {
-        QFETCH(QByteArray, version);
-        QFETCH(Samples, stream);
-        QFETCH(int, pauseAt);
-        QFETCH(int, pauseUs);
-        QFETCH(QStringList, expected);
+        const auto [version, stream, pauseAt, pauseUs, expected] = fetch<QByteArray, Samples, int, int, QStringList>();
         QVERIFY(m_sysroot.write("/etc/config/corvex.conf", "[Net]\nVersion=9\n[System]\nVersion=" + version));
         QCOMPARE(decodeAll(stream, pauseAt, pauseUs), expected);
     }
@@ -299,10 +291,8 @@ private slots:
 
     void roundTrip_data()
     {
-        QTest::addColumn<QString>("protocol");
-        QTest::addColumn<quint64>("code"); // also the mask of the random codes tried
-        QTest::addColumn<int>("bits");
-        QTest::addColumn<int>("repeats");
+        columns<QString, quint64, int,
+            int>(); // protocol, code (also the mask of the random codes tried), bits, repeats
         for (auto [name, protocol, code, bits, repeats] :
             std::initializer_list<std::tuple<const char*, QString, quint64, int, int>> {
                 {"nec", "nec", 0xFFFFFFFF, -1, 3}, {"nec 1 bit", "nec", 1, 1, 0},
@@ -310,15 +300,12 @@ private slots:
                 {"samsung", "samsung", 0xFFFFFFFF, -1, 2}, {"sony 12", "sonySIRC", 0x7FF, 12, 1},
                 {"sony 15", "sonySIRC", 0x3FFF, 15, 0}, {"sony 20", "sonySIRC", 0x7FFFF, 20, 0},
                 {"sharp", "sharp", 0x1FFF, -1, 1}, {"mce", "mce", 0xFFFF0FFE, -1, 2}, {"mce 2 bits", "mce", 2, -1, 0}})
-            QTest::newRow(name) << protocol << code << bits << repeats;
+            row(name, protocol, code, bits, repeats);
     }
 
     void roundTrip()
     {
-        QFETCH(QString, protocol);
-        QFETCH(quint64, code);
-        QFETCH(int, bits);
-        QFETCH(int, repeats);
+        const auto [protocol, code, bits, repeats] = fetch<QString, quint64, int, int>();
 
         // A press: pulse first, space last, nominal durations, none a pause.
         const std::string name = protocol.toStdString();
@@ -353,16 +340,11 @@ private slots:
 
     void tools_data()
     {
-        QTest::addColumn<QString>("tool");
-        QTest::addColumn<QStringList>("args");
-        QTest::addColumn<QByteArray>("input");
-        QTest::addColumn<int>("exitCode");
-        QTest::addColumn<QByteArray>("out");
-        QTest::addColumn<QString>("err"); // a pattern; empty: nothing on standard error
+        // tool, args, input, exit code, output, standard error (a pattern; empty: nothing)
+        columns<QString, QStringList, QByteArray, int, QByteArray, QString>();
         const auto row = [](const char* name, const char* tool, const QStringList& args, const QByteArray& input,
-                             int exitCode, const QByteArray& out, const QString& err = {}) {
-            QTest::newRow(name) << QString(tool) << args << input << exitCode << out << err;
-        };
+                             int exitCode, const QByteArray& out,
+                             const QString& err = {}) { ::row(name, QString(tool), args, input, exitCode, out, err); };
         const char *dec = "ivo-irdecode", *enc = "ivo-irencode";
         const auto raw
             = [](const Samples& s) { return QByteArray(reinterpret_cast<const char*>(s.data()), s.size() * 4); };
@@ -420,18 +402,13 @@ private slots:
                 {enc, {"mce", "800F1494"}, 2, "bits 12-15"}, {enc, {"mce", "800F0495"}, 2, "last bit"},
                 {enc, {"mce", "400F0494", "--bits", "32"}, 2, "first data bit"},
                 {enc, {"mce", "1"}, 2, "cannot carry"}})
-            QTest::addRow("%s %s", tool, qPrintable(args.join(' ')))
-                << QString(tool) << args << QByteArray() << exitCode << QByteArray() << err;
+            row(qPrintable(tool + (' ' + args.join(' '))), tool, args, {}, exitCode, {}, err);
     }
 
     void tools()
     {
-        QFETCH(QString, tool);
-        QFETCH(QStringList, args);
-        QFETCH(QByteArray, input);
-        QFETCH(int, exitCode);
-        QFETCH(QByteArray, out);
-        QFETCH(QString, err);
+        const auto [tool, args, input, exitCode, out, err]
+            = fetch<QString, QStringList, QByteArray, int, QByteArray, QString>();
         QProcess process;
         process.start(qEnvironmentVariable("IVO_BINARY_DIR") + "/bin/" + tool, args);
         process.write(input);
