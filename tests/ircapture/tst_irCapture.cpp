@@ -1,5 +1,6 @@
 // The capture thread with a FIFO or a socket as the receiver, the assembled pipeline with the tools'
 // encoder as the remote, the simulator's button, and capture, learning and table changes at once.
+#include "DataRows.h"
 #include "PlantedFifo.h"
 #include "appliance/Appliance.h"
 #include "irDecoderSet.h"
@@ -110,19 +111,16 @@ private slots:
 
     void collectsFirstCode_data()
     {
-        QTest::addColumn<int>("learning"); // 0 off, 1 on, 2 on and off again before collecting
-        QTest::addColumn<QList<int>>("typed");
-        QTest::addColumn<quint64>("learned");
-        QTest::newRow("dispatched") << 0 << QList<int> {KEY_A, KEY_C} << quint64(0);
-        QTest::newRow("held for the learner") << 1 << QList<int> {} << quint64(0xA);
-        QTest::newRow("dropped when learning ends") << 2 << QList<int> {} << quint64(0);
+        // Learning (0 off, 1 on, 2 on and off again before collecting), the keys typed, the code learned.
+        columns<int, QList<int>, quint64>();
+        row("dispatched", 0, QList<int> {KEY_A, KEY_C}, quint64(0));
+        row("held for the learner", 1, QList<int> {}, quint64(0xA));
+        row("dropped when learning ends", 2, QList<int> {}, quint64(0));
     }
 
     void collectsFirstCode()
     {
-        QFETCH(int, learning);
-        QFETCH(QList<int>, typed);
-        QFETCH(quint64, learned);
+        const auto [learning, typed, learned] = fetch<int, QList<int>, quint64>();
         // Both complete on 7: the earlier-registered wins and the later one's code is gone, not
         // kept for later; 9 completes only "other". A second decoder or sink of a name is ignored.
         ScriptedDecoder early("early", 7, 0xA), late("late", 7, 0xB), other("other", 9, 0xC), again("early", 7, 0xD),
@@ -222,25 +220,19 @@ private slots:
 
     void remotePresses_data()
     {
-        QTest::addColumn<QByteArray>("protocol");
-        QTest::addColumn<quint64>("code");
-        QTest::addColumn<int>("repeats");
-        QTest::addColumn<int>("keys");
+        columns<QByteArray, quint64, int, int>(); // protocol, code, repeats, keys typed
         // A repeat burst every 108.6 ms: every third passes the 300 ms debounce.
-        QTest::newRow("nec held 2 s") << QByteArray("nec") << quint64(0x20DF10EF) << 18 << 7;
-        QTest::newRow("nec once") << QByteArray("nec") << quint64(0x20DF10EF) << 0 << 1;
+        row("nec held 2 s", QByteArray("nec"), quint64(0x20DF10EF), 18, 7);
+        row("nec once", QByteArray("nec"), quint64(0x20DF10EF), 0, 1);
         // Universal remotes send each press three times.
         for (auto [protocol, code] : {std::pair {"sonySIRC", 0x95ull}, {"samsung", 0xE0E040BFull},
                  {"mce", 0x800F0422ull}, {"kaseikyo", 0x400401000809ull}, {"sharp", 0xA5Aull}})
-            QTest::addRow("%s three times", protocol) << QByteArray(protocol) << quint64(code) << 2 << 1;
+            row(protocol + QByteArray(" three times"), QByteArray(protocol), quint64(code), 2, 1);
     }
 
     void remotePresses()
     {
-        QFETCH(QByteArray, protocol);
-        QFETCH(quint64, code);
-        QFETCH(int, repeats);
-        QFETCH(int, keys);
+        const auto [protocol, code, repeats, keys] = fetch<QByteArray, quint64, int, int>();
         m_tables[1].setMapping(code, KEY_ENTER);
         assemble(true);
         std::vector<unsigned int> samples;

@@ -1,5 +1,6 @@
 // The IR daemon client against LIRC's own lircd (on a socket in a scratch sysroot, lines sent with
 // "irsend SIMULATE"), and against a server of the test's own for what lircd will not send.
+#include "DataRows.h"
 #include "ScratchSysroot.h"
 #include "lirc/LircInput.h"
 
@@ -76,7 +77,6 @@ private slots:
 
     void daemonStartsLateAndRestarts()
     {
-        QCOMPARE(m_input->reconnectInterval(), 10000);
         m_input->setReconnectInterval(200);
         m_input->start();
         QTest::qWait(500);
@@ -96,21 +96,19 @@ private slots:
 
     void piecesAndBursts_data()
     {
-        QTest::addColumn<QByteArray>("burst"); // "|": the rest comes in a read of its own
-        QTest::addColumn<QStringList>("expected");
-        QTest::newRow("a line in two reads") << QByteArray("1 00 KEY_|UP r\n") << QStringList {"1 00 KEY_UP r\n"};
-        QTest::newRow("two lines at once")
-            << QByteArray("1 00 KEY_UP r\n1 01 KEY_UP r\n") << QStringList {"1 00 KEY_UP r\n", "1 01 KEY_UP r\n"};
-        QTest::newRow("long line in pieces") << QByteArray(300, 'x')
-                + '\n' << QStringList {QString(127, 'x'), QString(127, 'x'), QString(46, 'x') + '\n'};
-        QTest::newRow("127 with its line feed") << QByteArray(126, 'y') + "\n\xc3\x84\n"
-                                                << QStringList {QString(126, 'y') + '\n', QString::fromUtf8("Ä\n")};
+        columns<QByteArray, QStringList>(); // what the daemon sends ("|": the rest in a read of its own), lines
+        row("a line in two reads", QByteArray("1 00 KEY_|UP r\n"), QStringList {"1 00 KEY_UP r\n"});
+        row("two lines at once", QByteArray("1 00 KEY_UP r\n1 01 KEY_UP r\n"),
+            QStringList {"1 00 KEY_UP r\n", "1 01 KEY_UP r\n"});
+        row("long line in pieces", QByteArray(300, 'x') + '\n',
+            QStringList {QString(127, 'x'), QString(127, 'x'), QString(46, 'x') + '\n'});
+        row("127 with its line feed", QByteArray(126, 'y') + "\n\xc3\x84\n",
+            QStringList {QString(126, 'y') + '\n', QString::fromUtf8("Ä\n")});
     }
 
     void piecesAndBursts()
     {
-        QFETCH(QByteArray, burst);
-        QFETCH(QStringList, expected);
+        const auto [burst, expected] = fetch<QByteArray, QStringList>();
         QLocalServer server;
         QVERIFY(server.listen(m_root->path("/dev/lircd")));
         m_input->start();

@@ -1,5 +1,6 @@
 // Key tables (file format, learning's write-back) and the virtual keyboard
 // sink: lookup order, debounce, colour diversion, set-up failures.
+#include "DataRows.h"
 #include "PlantedFifo.h"
 #include "irTestSupport.h"
 #include "lirc/rcMapTable.h"
@@ -32,27 +33,21 @@ private slots:
 
     void loadReadsLines_data()
     {
-        QTest::addColumn<QByteArray>("content");
-        QTest::addColumn<Entries>("expected");
-        QTest::newRow("written form") << QByteArray("800F0494 191\n40070248 18E\n")
-                                      << Entries {{0x800F0494, 0x191}, {0x40070248, 0x18E}};
-        QTest::newRow("empty and foreign lines")
-            << QByteArray("\nhello\n12\n-5 1\n\n12 1C\n") << Entries {{0x12, 0x1C}};
-        QTest::newRow("0x prefixes, as %lX reads them")
-            << QByteArray("0x12 0X1c\n0XAB 1\n") << Entries {{0x12, 0x1C}, {0xAB, 1}};
-        QTest::newRow("blanks, case, trailing text")
-            << QByteArray("  ab\t1c extra\ncd ef") << Entries {{0xAB, 0x1C}, {0xCD, 0xEF}};
-        QTest::newRow("numbers too wide") << QByteArray("1FFFFFFFFFFFFFFFF 1\n1 100000000\n") << Entries {};
+        columns<QByteArray, Entries>(); // the file, its entries
+        row("written form", QByteArray("800F0494 191\n40070248 18E\n"),
+            Entries {{0x800F0494, 0x191}, {0x40070248, 0x18E}});
+        row("empty and foreign lines", QByteArray("\nhello\n12\n-5 1\n\n12 1C\n"), Entries {{0x12, 0x1C}});
+        row("0x prefixes, as %lX reads them", QByteArray("0x12 0X1c\n0XAB 1\n"), Entries {{0x12, 0x1C}, {0xAB, 1}});
+        row("blanks, case, trailing text", QByteArray("  ab\t1c extra\ncd ef"), Entries {{0xAB, 0x1C}, {0xCD, 0xEF}});
+        row("numbers too wide", QByteArray("1FFFFFFFFFFFFFFFF 1\n1 100000000\n"), Entries {});
         // At most 255 characters with the line feed: a longer line goes whole, its tail is no entry.
-        QTest::newRow("overlong lines") << QByteArray(255, 'F') + "12 1C\n" + QByteArray(249, ' ') + "13 1D\n"
-                + QByteArray(250, ' ')
-                + "14 1E\n" << Entries {{0x13, 0x1D}};
+        const QByteArray overlong = QByteArray(255, 'F') + "12 1C\n" + QByteArray(249, ' ') + "13 1D\n";
+        row("overlong lines", overlong + QByteArray(250, ' ') + "14 1E\n", Entries {{0x13, 0x1D}});
     }
 
     void loadReadsLines()
     {
-        QFETCH(QByteArray, content);
-        QFETCH(Entries, expected);
+        const auto [content, expected] = fetch<QByteArray, Entries>();
         QVERIFY(m_root->write("/keys.conf", content));
         RcMapTable table;
         QCOMPARE(table.loadRcMapTable(m_root->path("/keys.conf").toStdString()), 0);
@@ -145,15 +140,13 @@ private slots:
 
     void dispatch_data()
     {
-        QTest::addColumn<QByteArrayList>("tables"); // in the file form, after the colour table
-        QTest::addColumn<bool>("marker"); // the one-touch tool's marker: colours typed
-        QTest::addColumn<QList<Press>>("presses");
-        QTest::addColumn<QList<int>>("keys");
-        QTest::addColumn<QByteArray>("colourFile");
+        // The tables in the file form, after the colour table; the one-touch tool's marker (colours typed); the
+        // presses; the keys typed; the colour file afterwards.
+        columns<QByteArrayList, bool, QList<Press>, QList<int>, QByteArray>();
         auto row = [&](const char* name, QByteArrayList tables, bool marker, QList<Press> presses, QList<int> keys,
                        QByteArray colourFile = "old") {
             tables.prepend("40070248 18E\n800F0494 191\n800F0492 18F\n40070249 190\n");
-            QTest::newRow(name) << tables << marker << presses << keys << colourFile;
+            ::row(name, tables, marker, presses, keys, colourFile);
         };
         row("colour table first", {"800F0494 67\n"}, true, {{0, 0x800F0494}}, {0x191});
         row("first entry of a table", {"7 1C\n7 1\n"}, false, {{0, 7}}, {0x1C});
@@ -171,11 +164,8 @@ private slots:
 
     void dispatch()
     {
-        QFETCH(QByteArrayList, tables);
-        QFETCH(bool, marker);
-        QFETCH(QList<Press>, presses);
-        QFETCH(QList<int>, keys);
-        QFETCH(QByteArray, colourFile);
+        const auto [tables, marker, presses, keys, colourFile]
+            = fetch<QByteArrayList, bool, QList<Press>, QList<int>, QByteArray>();
         if (marker)
             QVERIFY(m_root->write("/tmp/.tellora.keybolt.disable", {}));
         QVERIFY(m_root->write("/tmp/.tellora.keybolt.xxx", "old"));
@@ -203,18 +193,16 @@ private slots:
 
     void initFailsCleanly_data()
     {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QByteArray>("message");
-        QTest::newRow("no uinput") << QString() << QByteArray("uinput open fail");
+        columns<QString, QByteArray>(); // the file at a device's place, the message
+        row("no uinput", QString(), QByteArray("uinput open fail"));
         // A file that is not the uinput device refuses its requests.
-        QTest::newRow("not a device") << "/dev/uinput" << QByteArray("ioctl fail");
-        QTest::newRow("second place") << "/dev/input/uinput" << QByteArray("ioctl fail");
+        row("not a device", "/dev/uinput", QByteArray("ioctl fail"));
+        row("second place", "/dev/input/uinput", QByteArray("ioctl fail"));
     }
 
     void initFailsCleanly()
     {
-        QFETCH(QString, file);
-        QFETCH(QByteArray, message);
+        const auto [file, message] = fetch<QString, QByteArray>();
         QVERIFY(file.isEmpty() || m_root->write(file, {}));
         UinputSink sink("uinput", ::open("/dev/null", O_WRONLY | O_CLOEXEC));
         StderrCapture err;
