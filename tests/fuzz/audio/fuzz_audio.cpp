@@ -6,28 +6,14 @@
 #include "audio/AudioConfig.h"
 #include "audio/AudioToolOutput.h"
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QTemporaryDir>
-
 static QString g_root;
 static QList<QByteArray> g_parts;
 
-static void put(const QString& path, const QByteArray& data)
-{
-    QFile f(g_root + path);
-    if (!QDir().mkpath(QFileInfo(f).path()) || !f.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        abort();
-    f.write(data);
-}
+static void put(const QString& path, const QByteArray& data) { check(fuzzPut(g_root + path, data)); }
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 {
-    new QCoreApplication(*argc, *argv);
-    static QTemporaryDir root;
-    g_root = root.path();
-    qputenv("IVO_SYSROOT", g_root.toLocal8Bit());
-    qputenv("HOME", (g_root + "/home").toLocal8Bit());
+    g_root = fuzzSysroot(argc, argv, "/home");
     put("/etc/model.conf", "[System Enclosure]\nCAP = 0x10000000\n");
     static FuzzRunner runner([](const QString&, const QStringList& args) {
         const QString script = args.value(1);

@@ -3,7 +3,7 @@
 // inside the lists. fuzz_xset (FUZZ_XSET): "xset q"; blanking off means no time-outs, none is negative, and without a
 // DPMS section nothing is read. fuzz_edidtext (FUZZ_EDID): parse-edid's and then edid-decode's text; a name is only
 // ever a piece of one line.
-#include "appliance/CommandRunner.h"
+#include "../support/ToolFuzzing.h"
 #include "display/DpmsConfig.h"
 #include "display/EDIDInfo.h"
 #include "display/ScreenConfig.h"
@@ -12,38 +12,15 @@
 #include <cstdio>
 #include <unistd.h>
 
-namespace {
-
-// Answers every command with the fuzz input.
-class InputRunner : public CommandRunner
-{
-public:
-    QByteArray input;
-    int calls = 0;
-    CommandResult_s run(const QString&, const QStringList&, int) override
-    {
-        ++calls;
-        return {.started = true, .timedOut = false, .exitCode = 0, .out = input, .err = {}};
-    }
-    bool startDetached(const QString&, const QStringList&, const QString&) override { return false; }
-};
-
-void check(bool rule)
-{
-    if (!rule)
-        __builtin_trap();
-}
-
-} // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    static InputRunner runner;
-    static CommandRunner* installed = Appliance::setRunner(&runner);
-    (void)installed;
-    runner.input = QByteArray(reinterpret_cast<const char*>(data), qsizetype(size));
-    runner.calls = 0;
-    const QString text = QString::fromUtf8(runner.input);
+    // Every command answers with the input.
+    static QByteArray input;
+    static int calls = 0;
+    static FuzzRunner runner([](const QString&, const QStringList&) { return ++calls, input; });
+    input = QByteArray(reinterpret_cast<const char*>(data), qsizetype(size));
+    calls = 0;
+    const QString text = QString::fromUtf8(input);
 #if defined(FUZZ_XSET)
     const DpmsConfig dpms;
     int standby = -1, suspend = -1, off = -1;
@@ -64,7 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     }();
     EDIDInfo info;
     info.init(QString::fromLocal8Bit(file));
-    check(runner.calls == (text.trimmed().isEmpty() ? 2 : 1));
+    check(calls == (text.trimmed().isEmpty() ? 2 : 1));
     const QStringList lines = text.split('\n');
     for (const QString& name : {info.getIdentifier(), info.getModelName()}) {
         bool inLine = name.isEmpty();
@@ -74,7 +51,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     }
 #else
     const ScreenConfig screens;
-    check(runner.calls == 1 && screens.numOfOutput() == ScreenConfig::parse(text).size());
+    check(calls == 1 && screens.numOfOutput() == ScreenConfig::parse(text).size());
     QString name;
     QList<QString> rates;
     for (int o = -1; o <= screens.numOfOutput(); ++o) {

@@ -6,10 +6,6 @@
 #include "../support/ToolFuzzing.h"
 #include "im/SystemInputMethod.h"
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QTemporaryDir>
-
 static QList<QByteArray> g_parts;
 static QStringList g_told; // values given to "gsettings set"
 
@@ -30,10 +26,7 @@ static void checkLists(const SystemInputMethod& m, const QStringList& installed)
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 {
-    new QCoreApplication(*argc, *argv);
-    static QTemporaryDir root;
-    qputenv("IVO_SYSROOT", root.path().toLocal8Bit());
-    QDir().mkpath(root.path() + "/etc/Tellora/config");
+    fuzzSysroot(argc, argv);
     static FuzzRunner runner([](const QString& program, const QStringList& args) {
         if (program == "gsettings")
             g_told << args.value(3);
@@ -48,10 +41,7 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     g_parts = fuzzParts(QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));
-    QFile offer(qEnvironmentVariable("IVO_SYSROOT") + "/etc/Tellora/config/IMList.xml");
-    check(offer.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    offer.write(g_parts.value(2));
-    offer.close();
+    check(fuzzPut(qEnvironmentVariable("IVO_SYSROOT") + "/etc/Tellora/config/IMList.xml", g_parts.value(2)));
 
     const QStringList installed = SystemInputMethod::engineIds(g_parts.value(0));
     SystemInputMethod m;

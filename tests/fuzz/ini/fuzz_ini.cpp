@@ -1,15 +1,13 @@
 // Arbitrary bytes for both INI readers. fuzz_ini_parser, the lenient one, reads them from a real file: what it saves
 // reads back to the same file, and a value set sticks. fuzz_ini_filebase (FUZZ_FILEBASE), the strict one, may fail
 // only with std::logic_error; what decodes encodes and decodes back alike.
+#include "../support/MemoryFiles.h"
 #include "util/IniFileBase.h"
 #include "util/IniParser.h"
 
 #include <cstdint>
-#include <fstream>
-#include <iterator>
 #include <stdexcept>
 #include <string>
-#include <sys/mman.h>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
@@ -26,12 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (!(again == ini) || again.encode() != encoded)
         __builtin_trap();
 #else
-    // Files in memory, opened again by name for each use.
-    auto memoryFile = [] { return "/proc/self/fd/" + std::to_string(memfd_create("fuzz_ini", 0)); };
-    auto slurp = [](const std::string& path) {
-        return std::string(std::istreambuf_iterator<char>(std::ifstream(path, std::ios::binary).rdbuf()), {});
-    };
-    static const std::string in = memoryFile(), a = memoryFile(), b = memoryFile();
+    static const std::string in = memoryFile("fuzz_ini"), a = memoryFile("fuzz_ini"), b = memoryFile("fuzz_ini");
     std::ofstream(in, std::ios::binary | std::ios::trunc) << input;
     lumo::IniParser ini, again;
     if (ini.ParseFile(in) != 0 || !ini.getSessionNameByIndex(ini.getSessionCount()).empty() || ini.Save(a) != 0

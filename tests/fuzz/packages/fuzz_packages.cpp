@@ -2,32 +2,21 @@
 // the same input again is silent, and the words match the record maps (a broken rule aborts). The input of
 // fuzz_bentoconf: the package configuration, a line "----", then the descriptor that every package folder of the seeds
 // ("/a", "/a/b", "/vm/m", "/vm/n") holds; of fuzz_bentocatalog (FUZZ_CATALOG): the catalog, whose icons are dropped.
+#include "../support/ToolFuzzing.h"
 #include "packages/DownloadManager.h"
 #include "packages/bentoconf.h"
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QTemporaryDir>
-
 static QString g_root;
 
-static void put(const QString& path, const QByteArray& data)
-{
-    QFile f(g_root + path);
-    if (QDir().mkpath(QFileInfo(f).path()) && f.open(QIODevice::WriteOnly))
-        f.write(data);
-}
+static void put(const QString& path, const QByteArray& data) { fuzzPut(g_root + path, data); }
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 {
-    new QCoreApplication(*argc, *argv);
+    g_root = fuzzSysroot(argc, argv, "");
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
-    static QTemporaryDir root;
-    g_root = root.path();
     for (const auto& [name, value] :
-        {std::pair {"IVO_SYSROOT", g_root}, {"HOME", g_root}, {"BENTO_CLASS", QString("Tellora")},
-            {"MODEL_NAME", QString("TLR-440")}, {"DISPLAY_NAME", QString("TLR 440")}})
-        qputenv(name, value.toLocal8Bit());
+        {std::pair {"BENTO_CLASS", "Tellora"}, {"MODEL_NAME", "TLR-440"}, {"DISPLAY_NAME", "TLR 440"}})
+        qputenv(name, value);
     put("/etc/config/corvex.conf", "[System]\nModel = TLR-440A\n");
     put("/proc/tsinfo/hw_version", "HW 3\n");
     return 0;

@@ -4,7 +4,10 @@
 #include "appliance/Appliance.h"
 #include "appliance/CommandRunner.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QList>
+#include <QTemporaryDir>
 
 #include <cstdlib>
 #include <functional>
@@ -20,6 +23,26 @@ inline QList<QByteArray> fuzzParts(const QByteArray& input)
             return parts;
         from = at + 6;
     }
+}
+
+// The application and a scratch sysroot for the whole run (IVO_SYSROOT, and HOME at home below it unless null);
+// gives the sysroot's path.
+inline QString fuzzSysroot(int* argc, char*** argv, const char* home = nullptr)
+{
+    new QCoreApplication(*argc, *argv);
+    static QTemporaryDir root;
+    qputenv("IVO_SYSROOT", root.path().toLocal8Bit());
+    if (home)
+        qputenv("HOME", (root.path() + home).toLocal8Bit());
+    return root.path();
+}
+
+// Writes a file, making its folder; false when it cannot.
+inline bool fuzzPut(const QString& path, const QByteArray& data)
+{
+    QFile f(path);
+    return QDir().mkpath(QFileInfo(f).path()) && f.open(QIODevice::WriteOnly | QIODevice::Truncate)
+        && f.write(data) == data.size();
 }
 
 // A broken rule ends the run as a finding.

@@ -1,21 +1,14 @@
 // Parses arbitrary bytes as a file, writes the tree out and reads it back: the output must parse without error and
 // write the same bytes again, also after a change to the tree.
+#include "../support/MemoryFiles.h"
 #include "util/xmlParser.h"
 
 #include <cstdint>
-#include <fstream>
-#include <iterator>
 #include <string>
-#include <sys/mman.h>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    // Files in memory, opened again by name for each use.
-    auto memoryFile = [] { return "/proc/self/fd/" + std::to_string(memfd_create("fuzz_xml", 0)); };
-    auto slurp = [](const std::string& path) {
-        return std::string(std::istreambuf_iterator<char>(std::ifstream(path, std::ios::binary).rdbuf()), {});
-    };
-    static const std::string in = memoryFile(), a = memoryFile(), b = memoryFile();
+    static const std::string in = memoryFile("fuzz_xml"), a = memoryFile("fuzz_xml"), b = memoryFile("fuzz_xml");
     const std::string text(reinterpret_cast<const char*>(data), size);
     std::ofstream(in, std::ios::binary | std::ios::trunc) << text;
     XMLResults r;
