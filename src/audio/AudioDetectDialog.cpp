@@ -2,8 +2,8 @@
 
 #include "appliance/Appliance.h"
 #include "appliance/CommandRunner.h"
-#include "audio/QTestAudioButton.h"
 #include "appliance/Paths.h"
+#include "audio/QTestAudioButton.h"
 #include "home/ScreenScale.h"
 #include "i18n/UiLanguage.h"
 #include "lirc/LircInput.h"

@@ -2,8 +2,8 @@
 
 #include "appliance/CommandRunner.h"
 #include "appliance/ConfigFile.h"
-#include "appliance/Paths.h"
 #include "appliance/FileRewatch.h"
+#include "appliance/Paths.h"
 
 #include <QCryptographicHash>
 #include <QDir>
