@@ -205,6 +205,255 @@
     </message>
 </context>
 <context>
+    <name>SettingsDialog</name>
+    <message>
+        <source>IVO-Settings</source>
+        <translation>IVO-Paramètres</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Paramètres</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Général</translation>
+    </message>
+    <message>
+        <source>App</source>
+        <translation>Applications</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>Affichage</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Préférences</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <source>Display time</source>
+        <translation>Afficher l'heure</translation>
+    </message>
+    <message>
+        <source>Display Stratus NAS IP</source>
+        <translation>Afficher l'IP du NAS Stratus</translation>
+    </message>
+    <message>
+        <source>Display server name</source>
+        <translation>Afficher le nom du serveur</translation>
+    </message>
+    <message>
+        <source>Enable Padlink</source>
+        <translation>Activer Padlink</translation>
+    </message>
+    <message>
+        <source>Enable auto login</source>
+        <translation>Activer la connexion automatique</translation>
+    </message>
+    <message>
+        <source>Multi-tasking</source>
+        <translation>Multitâche</translation>
+    </message>
+    <message>
+        <source>Only the administrators can modify this option</source>
+        <translation>Seuls les administrateurs peuvent modifier cette option</translation>
+    </message>
+    <message>
+        <source>Apply now</source>
+        <translation>Appliquer maintenant</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Tellora will restart after applying this feature.</source>
+        <translation>Tellora redémarrera après l'application de cette fonction.</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Mettre à jour</translation>
+    </message>
+    <message>
+        <source>Install</source>
+        <translation>Installer</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Activer</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Désactiver</translation>
+    </message>
+    <message>
+        <source>Set Auto Run</source>
+        <translation>Lancer au démarrage</translation>
+    </message>
+    <message>
+        <source>Unset Auto Run</source>
+        <translation>Ne plus lancer au démarrage</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Non</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Installation failed</source>
+        <translation>Échec de l'installation</translation>
+    </message>
+    <message>
+        <source>Initializing</source>
+        <translation>Initialisation</translation>
+    </message>
+    <message>
+        <source>Downloading</source>
+        <translation>Téléchargement</translation>
+    </message>
+    <message>
+        <source>Installing</source>
+        <translation>Installation</translation>
+    </message>
+    <message>
+        <source>Installation completed</source>
+        <translation>Installation terminée</translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation>Résolution</translation>
+    </message>
+    <message>
+        <source>Secondary monitors</source>
+        <translation>Écrans secondaires</translation>
+    </message>
+    <message>
+        <source>Turn off the screen when idle</source>
+        <translation>Éteindre l'écran en cas d'inactivité</translation>
+    </message>
+    <message>
+        <source>Overscan</source>
+        <translation>Surbalayage</translation>
+    </message>
+    <message>
+        <source>Wallpaper</source>
+        <translation>Fond d'écran</translation>
+    </message>
+    <message>
+        <source>Template 1</source>
+        <translation>Modèle 1</translation>
+    </message>
+    <message>
+        <source>Template 2</source>
+        <translation>Modèle 2</translation>
+    </message>
+    <message>
+        <source>Template 3</source>
+        <translation>Modèle 3</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Par défaut</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Désactivé</translation>
+    </message>
+    <message>
+        <source>min</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Dupliquer</translation>
+    </message>
+    <message>
+        <source>Extend to right</source>
+        <translation>Étendre à droite</translation>
+    </message>
+    <message>
+        <source>Extend to left</source>
+        <translation>Étendre à gauche</translation>
+    </message>
+    <message>
+        <source>Do you want to use this resolution?</source>
+        <translation>Voulez-vous utiliser cette résolution ?</translation>
+    </message>
+    <message>
+        <source>Please note:
+If you set the output resolution to 4K 60hz then you must use the HDMI 2.0 port with an HDMI 2.0 cable.
+Overscan will reduce the area of the video displayed on the screen. The higher the percentage, the more the displayed area will be reduced.
+These Display settings may not be applied in other apps.</source>
+        <translation>Remarque :
+Si vous réglez la résolution de sortie sur 4K 60 Hz, vous devez utiliser le port HDMI 2.0 avec un câble HDMI 2.0.
+Le surbalayage réduit la zone de l'image affichée à l'écran. Plus le pourcentage est élevé, plus la zone affichée est réduite.
+Ces paramètres d'affichage peuvent ne pas s'appliquer dans d'autres applications.</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>Input Method</source>
+        <translation>Méthode de saisie</translation>
+    </message>
+    <message>
+        <source>NAS Audio Output</source>
+        <translation>Sortie audio du NAS</translation>
+    </message>
+    <message>
+        <source>Remote Control</source>
+        <translation>Télécommande</translation>
+    </message>
+    <message>
+        <source>Custom Remote</source>
+        <translation>Télécommande personnalisée</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Réinitialiser</translation>
+    </message>
+    <message>
+        <source>Learn now</source>
+        <translation>Apprendre</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Tester</translation>
+    </message>
+    <message>
+        <source>Tellora</source>
+        <translation>Tellora</translation>
+    </message>
+    <message>
+        <source>Version: </source>
+        <translation>Version : </translation>
+    </message>
+</context>
+<context>
     <name>TandemSwitcher</name>
     <message>
         <source>Are you sure you want to switch to Tandem? Switching applications may take a few minutes to complete.</source>

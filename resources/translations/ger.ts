@@ -5,7 +5,7 @@
     <name>AudioDetectDialog</name>
     <message>
         <source>NAS Audio Output</source>
-        <translation>Audioausgang des NAS</translation>
+        <translation>Audioausgabe des NAS</translation>
     </message>
     <message>
         <source>Please select the device:</source>
@@ -189,7 +189,7 @@
     </message>
     <message>
         <source>Security Update: Padlink Service Disabled by Default</source>
-        <translation>Sicherheitsupdate: Padlink-Dienst standardmäßig deaktiviert</translation>
+        <translation>Sicherheitsaktualisierung: Padlink-Dienst standardmäßig deaktiviert</translation>
     </message>
     <message>
         <source>Go to Settings</source>
@@ -202,6 +202,255 @@
     <message>
         <source>Back</source>
         <translation>Zurück</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsDialog</name>
+    <message>
+        <source>IVO-Settings</source>
+        <translation>IVO-Einstellungen</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Allgemein</translation>
+    </message>
+    <message>
+        <source>App</source>
+        <translation>Apps</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>Anzeige</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Präferenzen</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Display time</source>
+        <translation>Uhrzeit anzeigen</translation>
+    </message>
+    <message>
+        <source>Display Stratus NAS IP</source>
+        <translation>IP des Stratus NAS anzeigen</translation>
+    </message>
+    <message>
+        <source>Display server name</source>
+        <translation>Servernamen anzeigen</translation>
+    </message>
+    <message>
+        <source>Enable Padlink</source>
+        <translation>Padlink aktivieren</translation>
+    </message>
+    <message>
+        <source>Enable auto login</source>
+        <translation>Automatische Anmeldung aktivieren</translation>
+    </message>
+    <message>
+        <source>Multi-tasking</source>
+        <translation>Multitasking</translation>
+    </message>
+    <message>
+        <source>Only the administrators can modify this option</source>
+        <translation>Nur Administratoren können diese Option ändern</translation>
+    </message>
+    <message>
+        <source>Apply now</source>
+        <translation>Jetzt übernehmen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Tellora will restart after applying this feature.</source>
+        <translation>Tellora wird nach dem Übernehmen dieser Funktion neu gestartet.</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Aktualisieren</translation>
+    </message>
+    <message>
+        <source>Install</source>
+        <translation>Installieren</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Aktivieren</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Deaktivieren</translation>
+    </message>
+    <message>
+        <source>Set Auto Run</source>
+        <translation>Autostart festlegen</translation>
+    </message>
+    <message>
+        <source>Unset Auto Run</source>
+        <translation>Autostart aufheben</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Installation failed</source>
+        <translation>Installation fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Initializing</source>
+        <translation>Initialisierung</translation>
+    </message>
+    <message>
+        <source>Downloading</source>
+        <translation>Wird heruntergeladen</translation>
+    </message>
+    <message>
+        <source>Installing</source>
+        <translation>Wird installiert</translation>
+    </message>
+    <message>
+        <source>Installation completed</source>
+        <translation>Installation abgeschlossen</translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation>Auflösung</translation>
+    </message>
+    <message>
+        <source>Secondary monitors</source>
+        <translation>Weitere Bildschirme</translation>
+    </message>
+    <message>
+        <source>Turn off the screen when idle</source>
+        <translation>Bildschirm bei Inaktivität ausschalten</translation>
+    </message>
+    <message>
+        <source>Overscan</source>
+        <translation>Overscan</translation>
+    </message>
+    <message>
+        <source>Wallpaper</source>
+        <translation>Hintergrundbild</translation>
+    </message>
+    <message>
+        <source>Template 1</source>
+        <translation>Vorlage 1</translation>
+    </message>
+    <message>
+        <source>Template 2</source>
+        <translation>Vorlage 2</translation>
+    </message>
+    <message>
+        <source>Template 3</source>
+        <translation>Vorlage 3</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>min</source>
+        <translation>Min.</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Duplizieren</translation>
+    </message>
+    <message>
+        <source>Extend to right</source>
+        <translation>Nach rechts erweitern</translation>
+    </message>
+    <message>
+        <source>Extend to left</source>
+        <translation>Nach links erweitern</translation>
+    </message>
+    <message>
+        <source>Do you want to use this resolution?</source>
+        <translation>Möchten Sie diese Auflösung verwenden?</translation>
+    </message>
+    <message>
+        <source>Please note:
+If you set the output resolution to 4K 60hz then you must use the HDMI 2.0 port with an HDMI 2.0 cable.
+Overscan will reduce the area of the video displayed on the screen. The higher the percentage, the more the displayed area will be reduced.
+These Display settings may not be applied in other apps.</source>
+        <translation>Bitte beachten:
+Wenn Sie die Ausgabeauflösung auf 4K 60 Hz einstellen, müssen Sie den HDMI-2.0-Anschluss mit einem HDMI-2.0-Kabel verwenden.
+Overscan verkleinert den auf dem Bildschirm angezeigten Bildbereich. Je höher der Prozentsatz, desto stärker wird der angezeigte Bereich verkleinert.
+Diese Anzeigeeinstellungen werden in anderen Apps möglicherweise nicht angewendet.</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>Input Method</source>
+        <translation>Eingabemethode</translation>
+    </message>
+    <message>
+        <source>NAS Audio Output</source>
+        <translation>Audioausgabe des NAS</translation>
+    </message>
+    <message>
+        <source>Remote Control</source>
+        <translation>Fernbedienung</translation>
+    </message>
+    <message>
+        <source>Custom Remote</source>
+        <translation>Eigene Fernbedienung</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Learn now</source>
+        <translation>Jetzt anlernen</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Testen</translation>
+    </message>
+    <message>
+        <source>Tellora</source>
+        <translation>Tellora</translation>
+    </message>
+    <message>
+        <source>Version: </source>
+        <translation>Version: </translation>
     </message>
 </context>
 <context>

@@ -185,7 +185,7 @@
     </message>
     <message>
         <source>To enhance security, the Padlink service (mobile remote control for Tellora) is now disabled by default in this release. To use the Padlink app with Tellora, please enable it at General → Enable Padlink. We recommend using Padlink on trusted local networks.</source>
-        <translation>Para mejorar la seguridad, el servicio Padlink (control remoto móvil para Tellora) está ahora desactivado de forma predeterminada en esta versión. Para usar la aplicación Padlink con Tellora, actívelo en General → Activar Padlink. Le recomendamos usar Padlink solo en redes locales de confianza.</translation>
+        <translation>Para mejorar la seguridad, el servicio Padlink (mando a distancia móvil para Tellora) está ahora desactivado de forma predeterminada en esta versión. Para usar la aplicación Padlink con Tellora, actívelo en General → Activar Padlink. Le recomendamos usar Padlink solo en redes locales de confianza.</translation>
     </message>
     <message>
         <source>Security Update: Padlink Service Disabled by Default</source>
@@ -202,6 +202,255 @@
     <message>
         <source>Back</source>
         <translation>Volver</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsDialog</name>
+    <message>
+        <source>IVO-Settings</source>
+        <translation>IVO-Configuración</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Configuración</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>General</translation>
+    </message>
+    <message>
+        <source>App</source>
+        <translation>Aplicaciones</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>Pantalla</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Preferencias</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Acerca de</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Volver</translation>
+    </message>
+    <message>
+        <source>Display time</source>
+        <translation>Mostrar la hora</translation>
+    </message>
+    <message>
+        <source>Display Stratus NAS IP</source>
+        <translation>Mostrar la IP del NAS Stratus</translation>
+    </message>
+    <message>
+        <source>Display server name</source>
+        <translation>Mostrar el nombre del servidor</translation>
+    </message>
+    <message>
+        <source>Enable Padlink</source>
+        <translation>Activar Padlink</translation>
+    </message>
+    <message>
+        <source>Enable auto login</source>
+        <translation>Activar inicio de sesión automático</translation>
+    </message>
+    <message>
+        <source>Multi-tasking</source>
+        <translation>Multitarea</translation>
+    </message>
+    <message>
+        <source>Only the administrators can modify this option</source>
+        <translation>Solo los administradores pueden modificar esta opción</translation>
+    </message>
+    <message>
+        <source>Apply now</source>
+        <translation>Aplicar ahora</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Tellora will restart after applying this feature.</source>
+        <translation>Tellora se reiniciará después de aplicar esta función.</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Actualizar</translation>
+    </message>
+    <message>
+        <source>Install</source>
+        <translation>Instalar</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Activar</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Desactivar</translation>
+    </message>
+    <message>
+        <source>Set Auto Run</source>
+        <translation>Iniciar automáticamente</translation>
+    </message>
+    <message>
+        <source>Unset Auto Run</source>
+        <translation>No iniciar automáticamente</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Installation failed</source>
+        <translation>Error en la instalación</translation>
+    </message>
+    <message>
+        <source>Initializing</source>
+        <translation>Inicializando</translation>
+    </message>
+    <message>
+        <source>Downloading</source>
+        <translation>Descargando</translation>
+    </message>
+    <message>
+        <source>Installing</source>
+        <translation>Instalando</translation>
+    </message>
+    <message>
+        <source>Installation completed</source>
+        <translation>Instalación completada</translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation>Resolución</translation>
+    </message>
+    <message>
+        <source>Secondary monitors</source>
+        <translation>Monitores secundarios</translation>
+    </message>
+    <message>
+        <source>Turn off the screen when idle</source>
+        <translation>Apagar la pantalla en reposo</translation>
+    </message>
+    <message>
+        <source>Overscan</source>
+        <translation>Sobrebarrido</translation>
+    </message>
+    <message>
+        <source>Wallpaper</source>
+        <translation>Fondo de pantalla</translation>
+    </message>
+    <message>
+        <source>Template 1</source>
+        <translation>Plantilla 1</translation>
+    </message>
+    <message>
+        <source>Template 2</source>
+        <translation>Plantilla 2</translation>
+    </message>
+    <message>
+        <source>Template 3</source>
+        <translation>Plantilla 3</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Predeterminado</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Desactivado</translation>
+    </message>
+    <message>
+        <source>min</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Duplicar</translation>
+    </message>
+    <message>
+        <source>Extend to right</source>
+        <translation>Extender a la derecha</translation>
+    </message>
+    <message>
+        <source>Extend to left</source>
+        <translation>Extender a la izquierda</translation>
+    </message>
+    <message>
+        <source>Do you want to use this resolution?</source>
+        <translation>¿Desea usar esta resolución?</translation>
+    </message>
+    <message>
+        <source>Please note:
+If you set the output resolution to 4K 60hz then you must use the HDMI 2.0 port with an HDMI 2.0 cable.
+Overscan will reduce the area of the video displayed on the screen. The higher the percentage, the more the displayed area will be reduced.
+These Display settings may not be applied in other apps.</source>
+        <translation>Nota:
+Si configura la resolución de salida en 4K 60 Hz, debe usar el puerto HDMI 2.0 con un cable HDMI 2.0.
+El sobrebarrido reduce el área de la imagen que se muestra en la pantalla. Cuanto mayor sea el porcentaje, más se reduce el área mostrada.
+Es posible que esta configuración de pantalla no se aplique en otras aplicaciones.</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>Input Method</source>
+        <translation>Método de entrada</translation>
+    </message>
+    <message>
+        <source>NAS Audio Output</source>
+        <translation>Salida de audio del NAS</translation>
+    </message>
+    <message>
+        <source>Remote Control</source>
+        <translation>Mando a distancia</translation>
+    </message>
+    <message>
+        <source>Custom Remote</source>
+        <translation>Mando personalizado</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Restablecer</translation>
+    </message>
+    <message>
+        <source>Learn now</source>
+        <translation>Aprender ahora</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Añadir</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Quitar</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Probar</translation>
+    </message>
+    <message>
+        <source>Tellora</source>
+        <translation>Tellora</translation>
+    </message>
+    <message>
+        <source>Version: </source>
+        <translation>Versión: </translation>
     </message>
 </context>
 <context>
