@@ -38,10 +38,11 @@ set(ivo_program_depends
     alsa-utils pulseaudio-utils pipewire-bin
     ibus libglib2.0-bin
     read-edid edid-decode)
-# The desktop it runs in (openbox's title layout, the tint2 task bar), fonts
-# for the language names in CJK scripts, and curl for the one product whose
-# service it stops over HTTP.
-set(ivo_recommends openbox tint2 fonts-noto-cjk curl)
+# The desktop it runs in (openbox's title layout, the tint2 task bar), the
+# interface's fonts (its own family, the CJK family its Japanese name is an
+# alias of, a Thai family), and curl for the one product whose service it
+# stops over HTTP.
+set(ivo_recommends openbox tint2 fonts-wqy-zenhei fonts-noto-cjk fonts-tlwg-loma-otf curl)
 list(JOIN ivo_program_depends ", " CPACK_DEBIAN_PACKAGE_DEPENDS)
 list(JOIN ivo_recommends ", " CPACK_DEBIAN_PACKAGE_RECOMMENDS)
 

@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>Test</source>
-        <translation>Testare</translation>
+        <translation>Test</translation>
     </message>
     <message>
         <source>Apply</source>
@@ -442,7 +442,7 @@ Este posibil ca aceste setări de afișaj să nu se aplice în alte aplicații.<
     </message>
     <message>
         <source>Test</source>
-        <translation>Testare</translation>
+        <translation>Test</translation>
     </message>
     <message>
         <source>Tellora</source>

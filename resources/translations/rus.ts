@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>Test</source>
-        <translation>Проверить</translation>
+        <translation>Тест</translation>
     </message>
     <message>
         <source>Apply</source>
@@ -442,7 +442,7 @@ These Display settings may not be applied in other apps.</source>
     </message>
     <message>
         <source>Test</source>
-        <translation>Проверить</translation>
+        <translation>Тест</translation>
     </message>
     <message>
         <source>Tellora</source>

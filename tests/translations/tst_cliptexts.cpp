@@ -1,0 +1,338 @@
+// Every dialog and page in every interface language on one screen size (IVO_CLIP_SCREEN, "1920x1080" unless set): a
+// visible label's or button's text must fit its widget, and every character must have a glyph in some font. With
+// IVO_CLIP_SHOTS=<folder> the walk also saves one picture per dialog for the languages of kShotLanguages.
+#include "../home/HomeFixture.h"
+#include "audio/AudioDetectDialog.h"
+#include "home/ImageResources.h"
+#include "home/ListDialog.h"
+#include "home/MainMWindow.h"
+#include "home/TandemSwitcher.h"
+#include "home/TipsScreen.h"
+#include "i18n/LanguageSwitch.h"
+#include "i18n/UiLanguage.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QGlyphRun>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QStyleOptionButton>
+#include <QTemporaryDir>
+#include <QTextDocument>
+#include <QTextLayout>
+#include <QtMath>
+
+namespace {
+
+// One language per script family for the pictures.
+const QStringList kShotLanguages {"ger", "rus", "grk", "jpn", "tha"};
+
+QSize screenSize()
+{
+    const QStringList wh = qEnvironmentVariable("IVO_CLIP_SCREEN", QStringLiteral("1920x1080")).split('x');
+    return QSize(wh.value(0).toInt(), wh.value(1).toInt());
+}
+
+// Hands every window a walk shows to the looker, which measures it (and may take its picture) where it stands.
+using Look = std::function<void(QWidget*, const QString& state)>;
+using Walk = std::function<void(MainMWindow&, const Look&)>;
+
+// Runs open, which shows a modal dialog or popup menu and waits for it, and looks at that window before closing it.
+void modal(const std::function<void()>& open, const Look& look, const QString& state = {})
+{
+    bool seen = false;
+    onModal([&](QWidget* w) {
+        seen = true;
+        look(w, state);
+        w->close();
+    });
+    open();
+    QVERIFY2(seen, "no modal window came up");
+}
+
+// A dialog the walk builds on the home window with make, shown in the state it is built in.
+Walk own(const std::function<QWidget*(QWidget* home)>& make)
+{
+    return [make](MainMWindow& h, const Look& look) {
+        const std::unique_ptr<QWidget> w(make(&h));
+        look(w.get(), {});
+    };
+}
+
+// The dialogs and pages, each opened in the states that show different texts. Adding a dialog is one line here.
+const QList<QPair<QString, Walk>>& walks()
+{
+    static const QList<QPair<QString, Walk>> list {
+        {"home", [](MainMWindow& h, const Look& look) { look(&h, {}); }},
+        {"language menu",
+            [](MainMWindow& h, const Look& look) { modal([&] { h.languageMenu(part(h, "frmlang")); }, look); }},
+        {"older apps notice",
+            [](MainMWindow& h, const Look& look) {
+                QVERIFY(QFile("root/.firstTime").open(QIODevice::WriteOnly)); // left by an installation
+                modal([&] { h.firstTime(); }, look);
+                QFile::remove("root/.firstTime");
+            }},
+        {"padlink notice", [](MainMWindow& h, const Look& look) { modal([&] { h.ShowPadlinkFirstDialog_(); }, look); }},
+        {"tips", own([](QWidget* h) { return new TipsScreen("TS-x73", h, true, true); })},
+        {"tandem", own([](QWidget* h) { return new TandemSwitcher(h); })},
+        {"audio chooser", own([](QWidget* h) { return new AudioDetectDialog(h); })},
+        {"input methods",
+            [](MainMWindow& h, const Look& look) {
+                ListDialog d(&h);
+                for (int mode : {0, 1}) {
+                    d.reset(mode);
+                    look(&d, QString::number(mode));
+                }
+            }},
+    };
+    return list;
+}
+
+// The text a label shows, without markup.
+QString shownText(const QLabel* label)
+{
+    QString text = label->text();
+    if (label->textFormat() == Qt::RichText || (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(text))) {
+        QTextDocument doc;
+        doc.setHtml(text);
+        text = doc.toPlainText();
+    }
+    return text;
+}
+
+// Lays text out in font at the given width (unbounded when width < 0): its widest line, its height, and whether a
+// character has no glyph in any font.
+struct Laid_s {
+    qreal width = 0;
+    qreal height = 0;
+    bool missing = false;
+};
+Laid_s layOut(QString text, const QFont& font, qreal width)
+{
+    text.replace('\n', QChar::LineSeparator);
+    QTextLayout layout(text, font);
+    QTextOption option;
+    option.setWrapMode(width < 0 ? QTextOption::ManualWrap : QTextOption::WrapAtWordBoundaryOrAnywhere);
+    layout.setTextOption(option);
+    Laid_s laid;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(width < 0 ? 1e6 : width);
+        line.setPosition(QPointF(0, laid.height));
+        laid.height += line.height();
+        laid.width = std::max(laid.width, line.naturalTextWidth());
+    }
+    layout.endLayout();
+    for (const QGlyphRun& run : layout.glyphRuns())
+        laid.missing = laid.missing || run.glyphIndexes().contains(0);
+    return laid;
+}
+
+// Where a button draws its text: the style's contents rectangle less the icon.
+QRect textRect(const QAbstractButton* b)
+{
+    QStyleOptionButton option;
+    option.initFrom(b);
+    option.text = b->text();
+    option.icon = b->icon();
+    option.iconSize = b->iconSize();
+    QStyle::SubElement element = QStyle::SE_PushButtonContents;
+    if (qobject_cast<const QCheckBox*>(b))
+        element = QStyle::SE_CheckBoxContents;
+    else if (qobject_cast<const QRadioButton*>(b))
+        element = QStyle::SE_RadioButtonContents;
+    else if (!qobject_cast<const QPushButton*>(b))
+        return b->contentsRect();
+    QRect r = b->style()->subElementRect(element, &option, b);
+    if (element == QStyle::SE_PushButtonContents && !b->icon().isNull())
+        r.setLeft(r.left() + b->iconSize().width() + 4);
+    return r;
+}
+
+// The problems of one window: texts that do not fit and characters without a glyph.
+QStringList problems(QWidget* window)
+{
+    QStringList found;
+    const auto report = [&](const QWidget* w, const QString& text, const QString& what) {
+        found << QStringLiteral("%1 %2: %3").arg(w->objectName(), what, text.left(60));
+    };
+    QList<QWidget*> widgets = window->findChildren<QWidget*>();
+    widgets.prepend(window);
+    for (QWidget* w : widgets) {
+        if (!w->isVisible())
+            continue;
+        if (auto* menu = qobject_cast<QMenu*>(w)) {
+            for (const QAction* a : menu->actions())
+                if (layOut(a->text(), menu->font(), -1).missing)
+                    report(w, a->text(), QStringLiteral("has no glyph for"));
+        } else if (auto* label = qobject_cast<QLabel*>(w)) {
+            const QString text = shownText(label);
+            if (text.trimmed().isEmpty())
+                continue;
+            QRect r
+                = label->contentsRect().adjusted(label->margin(), label->margin(), -label->margin(), -label->margin());
+            const Laid_s laid = layOut(text, label->font(), label->wordWrap() ? r.width() : -1);
+            if (laid.missing)
+                report(w, text, QStringLiteral("has no glyph for"));
+            if (laid.width > r.width() + 1 || laid.height > r.height() + 2)
+                report(w, text,
+                    QStringLiteral("needs %1x%2, has %3x%4")
+                        .arg(qCeil(laid.width))
+                        .arg(qCeil(laid.height))
+                        .arg(r.width())
+                        .arg(r.height()));
+        } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+            const QString text = QString(button->text()).remove(QRegularExpression("&(?!&)"));
+            if (text.trimmed().isEmpty())
+                continue;
+            const QRect r = textRect(button);
+            const Laid_s laid = layOut(text, button->font(), -1);
+            if (laid.missing)
+                report(w, text, QStringLiteral("has no glyph for"));
+            if (laid.width > r.width() + 1 || laid.height > r.height() + 2)
+                report(w, text,
+                    QStringLiteral("needs %1x%2, has %3x%4")
+                        .arg(qCeil(laid.width))
+                        .arg(qCeil(laid.height))
+                        .arg(r.width())
+                        .arg(r.height()));
+        }
+    }
+    return found;
+}
+
+// Sizes a window for the screen as the program does: full-screen windows take its size, the small dialogs scale
+// themselves for it and take the size of their contents.
+void fit(QWidget* w, const QSize& screen)
+{
+    const QRect rect(QPoint(0, 0), screen);
+    if (w->metaObject()->indexOfSlot("adaptUiToScreen(QRect)") >= 0) {
+        QMetaObject::invokeMethod(w, "adaptUiToScreen", Q_ARG(QRect, rect));
+        w->adjustSize();
+    } else if (!qobject_cast<QMenu*>(w)) {
+        w->setGeometry(rect);
+        if (w->metaObject()->indexOfSlot("adaptUiToScreen(QSize)") >= 0)
+            QMetaObject::invokeMethod(w, "adaptUiToScreen", Q_ARG(QSize, screen));
+    }
+}
+
+} // namespace
+
+class TstClipTexts : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_cwd;
+    PackageHome_s* m_home = nullptr;
+
+private slots:
+    void initTestCase()
+    {
+        ImageResources::registerAll();
+        // The Japanese interface's family is the installed CJK one, by the program's alias.
+        QCOMPARE(QFontInfo(QFont("Noto Sans JP")).family(), "Noto Sans CJK JP");
+        QVERIFY(QDir::setCurrent(m_cwd.path()));
+        m_home = new PackageHome_s({}, "Photos Music:d");
+        // The translations where the program loads them.
+        const QString lang = m_home->root.path("/opt/ivo/lang");
+        QVERIFY(QDir().mkpath(QFileInfo(lang).path()));
+        QVERIFY(QFile::link(qEnvironmentVariable("IVO_BINARY_DIR") + "/bin/lang", lang));
+        QVERIFY(QDir().mkpath("root"));
+        // The simulator's sound cards and audio configuration.
+        const auto source = [](const QString& path) {
+            QFile f(qEnvironmentVariable("IVO_SOURCE_DIR") + '/' + path);
+            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        };
+        m_home->answer(
+            ".* -c \"aplay -l \\| grep \\^card\"", source("sim/standins/audio/sim/audio/cards-appliance.txt"));
+        QByteArray audio = source("sim/setup.d/60-audio.sh");
+        audio = audio.mid(audio.indexOf("[Playback]"));
+        QVERIFY(m_home->root.write("/etc/Tellora/config/nasaudio.conf", audio.left(audio.indexOf("CONF\n"))));
+    }
+    void cleanupTestCase() { delete m_home; }
+
+    void texts_data()
+    {
+        QTest::addColumn<int>("walk");
+        for (int i = 0; i < walks().size(); ++i)
+            QTest::newRow(qPrintable(walks().at(i).first)) << i;
+    }
+    void texts()
+    {
+        QFETCH(int, walk);
+        const QSize screen = screenSize();
+        const QString shots = qEnvironmentVariable("IVO_CLIP_SHOTS");
+        MainMWindow home;
+        home.setGeometry(QRect(QPoint(0, 0), screen));
+        home.show();
+        for (int tick = 0; tick < 2; ++tick) // past the clock's first-run notices: the walks open them
+            home.refreshClock();
+        LanguageSwitch language;
+        QStringList found;
+        for (const QString& code : UiLanguage::supported()) {
+            const LanguageSwitch::Outcome outcome = language.retranslate(code);
+            if (code != "eng")
+                QVERIFY2(outcome == LanguageSwitch::Outcome::Switched, qPrintable(code + " has no translation file"));
+            walks().at(walk).second(home, [&](QWidget* w, const QString& state) {
+                fit(w, screen);
+                w->show();
+                // The language change reaches the windows as a posted event; each new text then asks its layout
+                // again, which asks its parent's ...: settle all of them.
+                QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+                for (int depth = 0; depth < 8; ++depth)
+                    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+                QApplication::processEvents();
+                for (const QString& p : problems(w))
+                    found << QStringLiteral("%1 %2: %3").arg(code, state, p);
+                if (!shots.isEmpty() && kShotLanguages.contains(code) && state.isEmpty()) {
+                    const QString name = QStringLiteral("%1/%2-%3-%4p.png")
+                                             .arg(shots, QString(walks().at(walk).first).replace(' ', '-'), code)
+                                             .arg(screen.height());
+                    QVERIFY(w->grab().save(name));
+                }
+            });
+        }
+        language.retranslate(QStringLiteral("eng"));
+        QVERIFY2(found.isEmpty(), qPrintable('\n' + found.join('\n')));
+    }
+};
+
+// The screen size and the fonts are set before the application starts: the offscreen platform takes its screen from
+// a configuration file, and fontconfig reads the program's aliases ("Noto Sans JP") beside the system's.
+int main(int argc, char** argv)
+{
+    QTemporaryDir dir;
+    const QSize screen = screenSize();
+    QFile config(dir.filePath("screen.json"));
+    if (!config.open(QIODevice::WriteOnly)
+        || config.write(QStringLiteral(R"({"screens": [{"name": "tv", "x": 0, "y": 0, "width": %1, "height": %2,
+                                          "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})")
+                            .arg(screen.width())
+                            .arg(screen.height())
+                            .toUtf8())
+            < 0)
+        return 2;
+    config.close();
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + config.fileName().toUtf8());
+    QFile fonts(dir.filePath("fonts.conf"));
+    if (!fonts.open(QIODevice::WriteOnly)
+        || fonts.write(
+               QStringLiteral("<?xml version=\"1.0\"?>\n<!DOCTYPE fontconfig SYSTEM \"urn:fontconfig:fonts.dtd\">\n"
+                              "<fontconfig><include>/etc/fonts/fonts.conf</include>"
+                              "<include>%1/resources/fonts/ivo-fonts.conf</include></fontconfig>\n")
+                   .arg(qEnvironmentVariable("IVO_SOURCE_DIR"))
+                   .toUtf8())
+            < 0)
+        return 2;
+    fonts.close();
+    qputenv("FONTCONFIG_FILE", fonts.fileName().toUtf8());
+    // 23 languages of every dialog: the program's own log lines would drown the report.
+    qputenv("QT_LOGGING_RULES", "*.debug=false\n*.warning=false");
+    QApplication app(argc, argv);
+    TstClipTexts test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_cliptexts.moc"
