@@ -2,6 +2,65 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>AppsPage</name>
+    <message>
+        <source>Update</source>
+        <translation>更新</translation>
+    </message>
+    <message>
+        <source>Install</source>
+        <translation>安装</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>停用</translation>
+    </message>
+    <message>
+        <source>Unset Auto Run</source>
+        <translation>取消自动运行</translation>
+    </message>
+    <message>
+        <source>Set Auto Run</source>
+        <translation>设为自动运行</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>启用</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Installation failed</source>
+        <translation>安装失败</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>是</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>否</translation>
+    </message>
+    <message>
+        <source>Initializing</source>
+        <translation>正在初始化</translation>
+    </message>
+    <message>
+        <source>Downloading</source>
+        <translation>正在下载</translation>
+    </message>
+    <message>
+        <source>Installing</source>
+        <translation>正在安装</translation>
+    </message>
+    <message>
+        <source>Installation completed</source>
+        <translation>安装完成</translation>
+    </message>
+</context>
+<context>
     <name>AudioDetectDialog</name>
     <message>
         <source>NAS Audio Output</source>
@@ -202,6 +261,25 @@
     <message>
         <source>Back</source>
         <translation>返回</translation>
+    </message>
+</context>
+<context>
+    <name>PrefChoices</name>
+    <message>
+        <source>Add</source>
+        <translation>添加</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>重置</translation>
+    </message>
+    <message>
+        <source>Learn now</source>
+        <translation>立即学习</translation>
     </message>
 </context>
 <context>
@@ -451,6 +529,98 @@ These Display settings may not be applied in other apps.</source>
     <message>
         <source>Version: </source>
         <translation>版本：</translation>
+    </message>
+    <message>
+        <source>IP: </source>
+        <translation>IP：</translation>
+    </message>
+    <message>
+        <source>Administrators only</source>
+        <translation>仅限管理员</translation>
+    </message>
+    <message>
+        <source>Only administrators can start this application</source>
+        <translation>仅管理员可以启动此应用程序</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>类型：</translation>
+    </message>
+    <message>
+        <source>Rating:</source>
+        <translation>评分：</translation>
+    </message>
+    <message>
+        <source>Summary:</source>
+        <translation>摘要：</translation>
+    </message>
+    <message>
+        <source>No applications are available.</source>
+        <translation>没有可用的应用程序。</translation>
+    </message>
+    <message>
+        <source>Resolution (2nd monitor)</source>
+        <translation>分辨率（第 2 台显示器）</translation>
+    </message>
+    <message>
+        <source>Resolution (3rd monitor)</source>
+        <translation>分辨率（第 3 台显示器）</translation>
+    </message>
+    <message>
+        <source>Resolution (4th monitor)</source>
+        <translation>分辨率（第 4 台显示器）</translation>
+    </message>
+    <message>
+        <source>Resolution (5th monitor)</source>
+        <translation>分辨率（第 5 台显示器）</translation>
+    </message>
+    <message>
+        <source>Please note:
+Overscan will reduce the area of the video displayed on the screen. The higher the percentage, the more the displayed area will be reduced.
+These Display settings may not be applied in other apps.</source>
+        <translation>请注意：
+过扫描会缩小屏幕上显示的画面区域。百分比越高，显示区域缩小越多。
+这些显示设置可能不适用于其他应用程序。</translation>
+    </message>
+    <message>
+        <source>Switch between input methods with Ctrl+Space.</source>
+        <translation>按 Ctrl+空格键切换输入法。</translation>
+    </message>
+    <message>
+        <source>Speaker test</source>
+        <translation>扬声器测试</translation>
+    </message>
+    <message>
+        <source>- #1</source>
+        <translation>- #1</translation>
+    </message>
+    <message>
+        <source>- #2</source>
+        <translation>- #2</translation>
+    </message>
+    <message>
+        <source>- #3</source>
+        <translation>- #3</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>The home screen of your storage appliance on the television: your applications, their settings and the remote control in one place.</source>
+        <translation>电视上的 NAS 主屏幕：您的应用程序、应用程序设置和遥控器集中在一处。</translation>
+    </message>
+    <message>
+        <source>For technical support, visit support.tellora.example.</source>
+        <translation>如需技术支持，请访问 support.tellora.example。</translation>
+    </message>
+    <message>
+        <source>Copyright (c) Tellora developers. All rights reserved.</source>
+        <translation>Copyright (c) Tellora 开发者。保留所有权利。</translation>
+    </message>
+    <message>
+        <source>Shows the task bar, so that several applications can run side by side. Tellora restarts to apply it.</source>
+        <translation>显示任务栏，以便多个应用程序并排运行。Tellora 将重新启动以应用此设置。</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,65 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_TW">
 <context>
+    <name>AppsPage</name>
+    <message>
+        <source>Update</source>
+        <translation>更新</translation>
+    </message>
+    <message>
+        <source>Install</source>
+        <translation>安裝</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>停用</translation>
+    </message>
+    <message>
+        <source>Unset Auto Run</source>
+        <translation>取消自動執行</translation>
+    </message>
+    <message>
+        <source>Set Auto Run</source>
+        <translation>設為自動執行</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>啟用</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>Installation failed</source>
+        <translation>安裝失敗</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>是</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>否</translation>
+    </message>
+    <message>
+        <source>Initializing</source>
+        <translation>正在初始化</translation>
+    </message>
+    <message>
+        <source>Downloading</source>
+        <translation>正在下載</translation>
+    </message>
+    <message>
+        <source>Installing</source>
+        <translation>正在安裝</translation>
+    </message>
+    <message>
+        <source>Installation completed</source>
+        <translation>安裝完成</translation>
+    </message>
+</context>
+<context>
     <name>AudioDetectDialog</name>
     <message>
         <source>NAS Audio Output</source>
@@ -202,6 +261,25 @@
     <message>
         <source>Back</source>
         <translation>返回</translation>
+    </message>
+</context>
+<context>
+    <name>PrefChoices</name>
+    <message>
+        <source>Add</source>
+        <translation>新增</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>移除</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>重設</translation>
+    </message>
+    <message>
+        <source>Learn now</source>
+        <translation>立即學習</translation>
     </message>
 </context>
 <context>
@@ -451,6 +529,98 @@ These Display settings may not be applied in other apps.</source>
     <message>
         <source>Version: </source>
         <translation>版本：</translation>
+    </message>
+    <message>
+        <source>IP: </source>
+        <translation>IP：</translation>
+    </message>
+    <message>
+        <source>Administrators only</source>
+        <translation>僅限管理員</translation>
+    </message>
+    <message>
+        <source>Only administrators can start this application</source>
+        <translation>僅管理員可以啟動此應用程式</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>類型：</translation>
+    </message>
+    <message>
+        <source>Rating:</source>
+        <translation>評分：</translation>
+    </message>
+    <message>
+        <source>Summary:</source>
+        <translation>摘要：</translation>
+    </message>
+    <message>
+        <source>No applications are available.</source>
+        <translation>沒有可用的應用程式。</translation>
+    </message>
+    <message>
+        <source>Resolution (2nd monitor)</source>
+        <translation>解析度（第 2 台顯示器）</translation>
+    </message>
+    <message>
+        <source>Resolution (3rd monitor)</source>
+        <translation>解析度（第 3 台顯示器）</translation>
+    </message>
+    <message>
+        <source>Resolution (4th monitor)</source>
+        <translation>解析度（第 4 台顯示器）</translation>
+    </message>
+    <message>
+        <source>Resolution (5th monitor)</source>
+        <translation>解析度（第 5 台顯示器）</translation>
+    </message>
+    <message>
+        <source>Please note:
+Overscan will reduce the area of the video displayed on the screen. The higher the percentage, the more the displayed area will be reduced.
+These Display settings may not be applied in other apps.</source>
+        <translation>請注意：
+過度掃描會縮小螢幕上顯示的畫面範圍。百分比越高，顯示範圍縮小越多。
+這些顯示設定可能不會套用至其他應用程式。</translation>
+    </message>
+    <message>
+        <source>Switch between input methods with Ctrl+Space.</source>
+        <translation>按 Ctrl+空白鍵切換輸入法。</translation>
+    </message>
+    <message>
+        <source>Speaker test</source>
+        <translation>喇叭測試</translation>
+    </message>
+    <message>
+        <source>- #1</source>
+        <translation>- #1</translation>
+    </message>
+    <message>
+        <source>- #2</source>
+        <translation>- #2</translation>
+    </message>
+    <message>
+        <source>- #3</source>
+        <translation>- #3</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>The home screen of your storage appliance on the television: your applications, their settings and the remote control in one place.</source>
+        <translation>電視上的 NAS 主畫面：您的應用程式、應用程式設定和遙控器集中在一處。</translation>
+    </message>
+    <message>
+        <source>For technical support, visit support.tellora.example.</source>
+        <translation>如需技術支援，請造訪 support.tellora.example。</translation>
+    </message>
+    <message>
+        <source>Copyright (c) Tellora developers. All rights reserved.</source>
+        <translation>Copyright (c) Tellora 開發人員。保留所有權利。</translation>
+    </message>
+    <message>
+        <source>Shows the task bar, so that several applications can run side by side. Tellora restarts to apply it.</source>
+        <translation>顯示工作列，讓多個應用程式並排執行。Tellora 將重新啟動以套用此設定。</translation>
     </message>
 </context>
 <context>

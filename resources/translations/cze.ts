@@ -2,6 +2,65 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="cs_CZ">
 <context>
+    <name>AppsPage</name>
+    <message>
+        <source>Update</source>
+        <translation>Aktualizovat</translation>
+    </message>
+    <message>
+        <source>Install</source>
+        <translation>Instalovat</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Vypnout</translation>
+    </message>
+    <message>
+        <source>Unset Auto Run</source>
+        <translation>Nespouštět automaticky</translation>
+    </message>
+    <message>
+        <source>Set Auto Run</source>
+        <translation>Spouštět automaticky</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Zapnout</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Installation failed</source>
+        <translation>Instalace se nezdařila</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ano</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Ne</translation>
+    </message>
+    <message>
+        <source>Initializing</source>
+        <translation>Inicializace</translation>
+    </message>
+    <message>
+        <source>Downloading</source>
+        <translation>Stahování</translation>
+    </message>
+    <message>
+        <source>Installing</source>
+        <translation>Instalace</translation>
+    </message>
+    <message>
+        <source>Installation completed</source>
+        <translation>Instalace dokončena</translation>
+    </message>
+</context>
+<context>
     <name>AudioDetectDialog</name>
     <message>
         <source>NAS Audio Output</source>
@@ -202,6 +261,25 @@
     <message>
         <source>Back</source>
         <translation>Zpět</translation>
+    </message>
+</context>
+<context>
+    <name>PrefChoices</name>
+    <message>
+        <source>Add</source>
+        <translation>Přidat</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Odebrat</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Resetovat</translation>
+    </message>
+    <message>
+        <source>Learn now</source>
+        <translation>Naučit</translation>
     </message>
 </context>
 <context>
@@ -451,6 +529,98 @@ Toto nastavení obrazovky se v jiných aplikacích nemusí projevit.</translatio
     <message>
         <source>Version: </source>
         <translation>Verze: </translation>
+    </message>
+    <message>
+        <source>IP: </source>
+        <translation>IP: </translation>
+    </message>
+    <message>
+        <source>Administrators only</source>
+        <translation>Pouze správci</translation>
+    </message>
+    <message>
+        <source>Only administrators can start this application</source>
+        <translation>Tuto aplikaci mohou spouštět pouze správci</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Typ:</translation>
+    </message>
+    <message>
+        <source>Rating:</source>
+        <translation>Hodnocení:</translation>
+    </message>
+    <message>
+        <source>Summary:</source>
+        <translation>Souhrn:</translation>
+    </message>
+    <message>
+        <source>No applications are available.</source>
+        <translation>Nejsou k dispozici žádné aplikace.</translation>
+    </message>
+    <message>
+        <source>Resolution (2nd monitor)</source>
+        <translation>Rozlišení (2. monitor)</translation>
+    </message>
+    <message>
+        <source>Resolution (3rd monitor)</source>
+        <translation>Rozlišení (3. monitor)</translation>
+    </message>
+    <message>
+        <source>Resolution (4th monitor)</source>
+        <translation>Rozlišení (4. monitor)</translation>
+    </message>
+    <message>
+        <source>Resolution (5th monitor)</source>
+        <translation>Rozlišení (5. monitor)</translation>
+    </message>
+    <message>
+        <source>Please note:
+Overscan will reduce the area of the video displayed on the screen. The higher the percentage, the more the displayed area will be reduced.
+These Display settings may not be applied in other apps.</source>
+        <translation>Poznámka:
+Overscan zmenšuje oblast obrazu zobrazenou na obrazovce. Čím vyšší procento, tím více se zobrazená oblast zmenší.
+Toto nastavení obrazovky se v jiných aplikacích nemusí projevit.</translation>
+    </message>
+    <message>
+        <source>Switch between input methods with Ctrl+Space.</source>
+        <translation>Metodu zadávání přepnete klávesami Ctrl+mezerník.</translation>
+    </message>
+    <message>
+        <source>Speaker test</source>
+        <translation>Test reproduktorů</translation>
+    </message>
+    <message>
+        <source>- #1</source>
+        <translation>- #1</translation>
+    </message>
+    <message>
+        <source>- #2</source>
+        <translation>- #2</translation>
+    </message>
+    <message>
+        <source>- #3</source>
+        <translation>- #3</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>The home screen of your storage appliance on the television: your applications, their settings and the remote control in one place.</source>
+        <translation>Domovská obrazovka vašeho NAS na televizoru: aplikace, jejich nastavení a dálkový ovladač na jednom místě.</translation>
+    </message>
+    <message>
+        <source>For technical support, visit support.tellora.example.</source>
+        <translation>Technickou podporu najdete na support.tellora.example.</translation>
+    </message>
+    <message>
+        <source>Copyright (c) Tellora developers. All rights reserved.</source>
+        <translation>Copyright (c) Vývojáři Tellora. Všechna práva vyhrazena.</translation>
+    </message>
+    <message>
+        <source>Shows the task bar, so that several applications can run side by side. Tellora restarts to apply it.</source>
+        <translation>Zobrazí hlavní panel, aby mohlo běžet více aplikací vedle sebe. Tellora se kvůli tomu restartuje.</translation>
     </message>
 </context>
 <context>

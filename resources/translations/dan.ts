@@ -2,6 +2,65 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="da_DK">
 <context>
+    <name>AppsPage</name>
+    <message>
+        <source>Update</source>
+        <translation>Opdater</translation>
+    </message>
+    <message>
+        <source>Install</source>
+        <translation>Installer</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Deaktiver</translation>
+    </message>
+    <message>
+        <source>Unset Auto Run</source>
+        <translation>Start ikke automatisk</translation>
+    </message>
+    <message>
+        <source>Set Auto Run</source>
+        <translation>Start automatisk</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Aktivér</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Installation failed</source>
+        <translation>Installationen mislykkedes</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nej</translation>
+    </message>
+    <message>
+        <source>Initializing</source>
+        <translation>Initialiserer</translation>
+    </message>
+    <message>
+        <source>Downloading</source>
+        <translation>Downloader</translation>
+    </message>
+    <message>
+        <source>Installing</source>
+        <translation>Installerer</translation>
+    </message>
+    <message>
+        <source>Installation completed</source>
+        <translation>Installationen er fuldført</translation>
+    </message>
+</context>
+<context>
     <name>AudioDetectDialog</name>
     <message>
         <source>NAS Audio Output</source>
@@ -202,6 +261,25 @@
     <message>
         <source>Back</source>
         <translation>Tilbage</translation>
+    </message>
+</context>
+<context>
+    <name>PrefChoices</name>
+    <message>
+        <source>Add</source>
+        <translation>Tilføj</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Fjern</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Nulstil</translation>
+    </message>
+    <message>
+        <source>Learn now</source>
+        <translation>Indlær nu</translation>
     </message>
 </context>
 <context>
@@ -451,6 +529,98 @@ Disse skærmindstillinger anvendes muligvis ikke i andre apps.</translation>
     <message>
         <source>Version: </source>
         <translation>Version: </translation>
+    </message>
+    <message>
+        <source>IP: </source>
+        <translation>IP: </translation>
+    </message>
+    <message>
+        <source>Administrators only</source>
+        <translation>Kun administratorer</translation>
+    </message>
+    <message>
+        <source>Only administrators can start this application</source>
+        <translation>Kun administratorer kan starte dette program</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Type:</translation>
+    </message>
+    <message>
+        <source>Rating:</source>
+        <translation>Bedømmelse:</translation>
+    </message>
+    <message>
+        <source>Summary:</source>
+        <translation>Resumé:</translation>
+    </message>
+    <message>
+        <source>No applications are available.</source>
+        <translation>Ingen programmer tilgængelige.</translation>
+    </message>
+    <message>
+        <source>Resolution (2nd monitor)</source>
+        <translation>Opløsning (2. skærm)</translation>
+    </message>
+    <message>
+        <source>Resolution (3rd monitor)</source>
+        <translation>Opløsning (3. skærm)</translation>
+    </message>
+    <message>
+        <source>Resolution (4th monitor)</source>
+        <translation>Opløsning (4. skærm)</translation>
+    </message>
+    <message>
+        <source>Resolution (5th monitor)</source>
+        <translation>Opløsning (5. skærm)</translation>
+    </message>
+    <message>
+        <source>Please note:
+Overscan will reduce the area of the video displayed on the screen. The higher the percentage, the more the displayed area will be reduced.
+These Display settings may not be applied in other apps.</source>
+        <translation>Bemærk:
+Overscan formindsker det område af billedet, der vises på skærmen. Jo højere procentdel, jo mere formindskes det viste område.
+Disse skærmindstillinger anvendes muligvis ikke i andre apps.</translation>
+    </message>
+    <message>
+        <source>Switch between input methods with Ctrl+Space.</source>
+        <translation>Skift inputmetode med Ctrl+Mellemrum.</translation>
+    </message>
+    <message>
+        <source>Speaker test</source>
+        <translation>Højttalertest</translation>
+    </message>
+    <message>
+        <source>- #1</source>
+        <translation>- #1</translation>
+    </message>
+    <message>
+        <source>- #2</source>
+        <translation>- #2</translation>
+    </message>
+    <message>
+        <source>- #3</source>
+        <translation>- #3</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>The home screen of your storage appliance on the television: your applications, their settings and the remote control in one place.</source>
+        <translation>Startskærmen for din NAS på fjernsynet: dine programmer, deres indstillinger og fjernbetjeningen samlet ét sted.</translation>
+    </message>
+    <message>
+        <source>For technical support, visit support.tellora.example.</source>
+        <translation>Teknisk support finder du på support.tellora.example.</translation>
+    </message>
+    <message>
+        <source>Copyright (c) Tellora developers. All rights reserved.</source>
+        <translation>Copyright (c) Tellora-udviklerne. Alle rettigheder forbeholdes.</translation>
+    </message>
+    <message>
+        <source>Shows the task bar, so that several applications can run side by side. Tellora restarts to apply it.</source>
+        <translation>Viser proceslinjen, så flere programmer kan køre side om side. Tellora genstarter for at anvende det.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,65 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl_NL">
 <context>
+    <name>AppsPage</name>
+    <message>
+        <source>Update</source>
+        <translation>Bijwerken</translation>
+    </message>
+    <message>
+        <source>Install</source>
+        <translation>Installeren</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Uitschakelen</translation>
+    </message>
+    <message>
+        <source>Unset Auto Run</source>
+        <translation>Niet automatisch starten</translation>
+    </message>
+    <message>
+        <source>Set Auto Run</source>
+        <translation>Automatisch starten</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Inschakelen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Installation failed</source>
+        <translation>Installatie mislukt</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nee</translation>
+    </message>
+    <message>
+        <source>Initializing</source>
+        <translation>Initialiseren</translation>
+    </message>
+    <message>
+        <source>Downloading</source>
+        <translation>Downloaden</translation>
+    </message>
+    <message>
+        <source>Installing</source>
+        <translation>Installeren</translation>
+    </message>
+    <message>
+        <source>Installation completed</source>
+        <translation>Installatie voltooid</translation>
+    </message>
+</context>
+<context>
     <name>AudioDetectDialog</name>
     <message>
         <source>NAS Audio Output</source>
@@ -202,6 +261,25 @@
     <message>
         <source>Back</source>
         <translation>Terug</translation>
+    </message>
+</context>
+<context>
+    <name>PrefChoices</name>
+    <message>
+        <source>Add</source>
+        <translation>Toevoegen</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Verwijderen</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Resetten</translation>
+    </message>
+    <message>
+        <source>Learn now</source>
+        <translation>Nu aanleren</translation>
     </message>
 </context>
 <context>
@@ -451,6 +529,98 @@ Deze weergave-instellingen worden in andere apps mogelijk niet toegepast.</trans
     <message>
         <source>Version: </source>
         <translation>Versie: </translation>
+    </message>
+    <message>
+        <source>IP: </source>
+        <translation>IP: </translation>
+    </message>
+    <message>
+        <source>Administrators only</source>
+        <translation>Alleen beheerders</translation>
+    </message>
+    <message>
+        <source>Only administrators can start this application</source>
+        <translation>Alleen beheerders kunnen deze toepassing starten</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Type:</translation>
+    </message>
+    <message>
+        <source>Rating:</source>
+        <translation>Waardering:</translation>
+    </message>
+    <message>
+        <source>Summary:</source>
+        <translation>Samenvatting:</translation>
+    </message>
+    <message>
+        <source>No applications are available.</source>
+        <translation>Geen toepassingen beschikbaar.</translation>
+    </message>
+    <message>
+        <source>Resolution (2nd monitor)</source>
+        <translation>Resolutie (2e monitor)</translation>
+    </message>
+    <message>
+        <source>Resolution (3rd monitor)</source>
+        <translation>Resolutie (3e monitor)</translation>
+    </message>
+    <message>
+        <source>Resolution (4th monitor)</source>
+        <translation>Resolutie (4e monitor)</translation>
+    </message>
+    <message>
+        <source>Resolution (5th monitor)</source>
+        <translation>Resolutie (5e monitor)</translation>
+    </message>
+    <message>
+        <source>Please note:
+Overscan will reduce the area of the video displayed on the screen. The higher the percentage, the more the displayed area will be reduced.
+These Display settings may not be applied in other apps.</source>
+        <translation>Let op:
+Overscan verkleint het deel van het beeld dat op het scherm wordt weergegeven. Hoe hoger het percentage, hoe kleiner het weergegeven deel.
+Deze weergave-instellingen worden in andere apps mogelijk niet toegepast.</translation>
+    </message>
+    <message>
+        <source>Switch between input methods with Ctrl+Space.</source>
+        <translation>Wissel van invoermethode met Ctrl+spatie.</translation>
+    </message>
+    <message>
+        <source>Speaker test</source>
+        <translation>Luidsprekertest</translation>
+    </message>
+    <message>
+        <source>- #1</source>
+        <translation>- #1</translation>
+    </message>
+    <message>
+        <source>- #2</source>
+        <translation>- #2</translation>
+    </message>
+    <message>
+        <source>- #3</source>
+        <translation>- #3</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>The home screen of your storage appliance on the television: your applications, their settings and the remote control in one place.</source>
+        <translation>Het startscherm van uw NAS op de televisie: uw toepassingen, hun instellingen en de afstandsbediening op één plek.</translation>
+    </message>
+    <message>
+        <source>For technical support, visit support.tellora.example.</source>
+        <translation>Ga voor technische ondersteuning naar support.tellora.example.</translation>
+    </message>
+    <message>
+        <source>Copyright (c) Tellora developers. All rights reserved.</source>
+        <translation>Copyright (c) Tellora-ontwikkelaars. Alle rechten voorbehouden.</translation>
+    </message>
+    <message>
+        <source>Shows the task bar, so that several applications can run side by side. Tellora restarts to apply it.</source>
+        <translation>Toont de taakbalk, zodat meerdere toepassingen naast elkaar kunnen draaien. Tellora wordt hiervoor opnieuw gestart.</translation>
     </message>
 </context>
 <context>

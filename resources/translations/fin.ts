@@ -2,6 +2,65 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fi_FI">
 <context>
+    <name>AppsPage</name>
+    <message>
+        <source>Update</source>
+        <translation>Päivitä</translation>
+    </message>
+    <message>
+        <source>Install</source>
+        <translation>Asenna</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Poista käytöstä</translation>
+    </message>
+    <message>
+        <source>Unset Auto Run</source>
+        <translation>Älä käynnistä automaattisesti</translation>
+    </message>
+    <message>
+        <source>Set Auto Run</source>
+        <translation>Käynnistä automaattisesti</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Ota käyttöön</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Installation failed</source>
+        <translation>Asennus epäonnistui</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Kyllä</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Ei</translation>
+    </message>
+    <message>
+        <source>Initializing</source>
+        <translation>Alustetaan</translation>
+    </message>
+    <message>
+        <source>Downloading</source>
+        <translation>Ladataan</translation>
+    </message>
+    <message>
+        <source>Installing</source>
+        <translation>Asennetaan</translation>
+    </message>
+    <message>
+        <source>Installation completed</source>
+        <translation>Asennus on valmis</translation>
+    </message>
+</context>
+<context>
     <name>AudioDetectDialog</name>
     <message>
         <source>NAS Audio Output</source>
@@ -202,6 +261,25 @@
     <message>
         <source>Back</source>
         <translation>Takaisin</translation>
+    </message>
+</context>
+<context>
+    <name>PrefChoices</name>
+    <message>
+        <source>Add</source>
+        <translation>Lisää</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Poista</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Palauta</translation>
+    </message>
+    <message>
+        <source>Learn now</source>
+        <translation>Opeta nyt</translation>
     </message>
 </context>
 <context>
@@ -451,6 +529,98 @@ Näitä näyttöasetuksia ei välttämättä käytetä muissa sovelluksissa.</tr
     <message>
         <source>Version: </source>
         <translation>Versio: </translation>
+    </message>
+    <message>
+        <source>IP: </source>
+        <translation>IP: </translation>
+    </message>
+    <message>
+        <source>Administrators only</source>
+        <translation>Vain järjestelmänvalvojat</translation>
+    </message>
+    <message>
+        <source>Only administrators can start this application</source>
+        <translation>Vain järjestelmänvalvojat voivat käynnistää tämän sovelluksen</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Tyyppi:</translation>
+    </message>
+    <message>
+        <source>Rating:</source>
+        <translation>Arvio:</translation>
+    </message>
+    <message>
+        <source>Summary:</source>
+        <translation>Yhteenveto:</translation>
+    </message>
+    <message>
+        <source>No applications are available.</source>
+        <translation>Sovelluksia ei ole saatavilla.</translation>
+    </message>
+    <message>
+        <source>Resolution (2nd monitor)</source>
+        <translation>Tarkkuus (2. näyttö)</translation>
+    </message>
+    <message>
+        <source>Resolution (3rd monitor)</source>
+        <translation>Tarkkuus (3. näyttö)</translation>
+    </message>
+    <message>
+        <source>Resolution (4th monitor)</source>
+        <translation>Tarkkuus (4. näyttö)</translation>
+    </message>
+    <message>
+        <source>Resolution (5th monitor)</source>
+        <translation>Tarkkuus (5. näyttö)</translation>
+    </message>
+    <message>
+        <source>Please note:
+Overscan will reduce the area of the video displayed on the screen. The higher the percentage, the more the displayed area will be reduced.
+These Display settings may not be applied in other apps.</source>
+        <translation>Huomaa:
+Ylipyyhkäisy pienentää näytöllä näkyvää kuva-aluetta. Mitä suurempi prosenttiosuus, sitä enemmän näkyvä alue pienenee.
+Näitä näyttöasetuksia ei välttämättä käytetä muissa sovelluksissa.</translation>
+    </message>
+    <message>
+        <source>Switch between input methods with Ctrl+Space.</source>
+        <translation>Vaihda syöttötapaa painamalla Ctrl+välilyönti.</translation>
+    </message>
+    <message>
+        <source>Speaker test</source>
+        <translation>Kaiutintesti</translation>
+    </message>
+    <message>
+        <source>- #1</source>
+        <translation>- #1</translation>
+    </message>
+    <message>
+        <source>- #2</source>
+        <translation>- #2</translation>
+    </message>
+    <message>
+        <source>- #3</source>
+        <translation>- #3</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>The home screen of your storage appliance on the television: your applications, their settings and the remote control in one place.</source>
+        <translation>NAS-laitteesi aloitusnäyttö televisiossa: sovellukset, niiden asetukset ja kaukosäädin samassa paikassa.</translation>
+    </message>
+    <message>
+        <source>For technical support, visit support.tellora.example.</source>
+        <translation>Teknistä tukea saat osoitteesta support.tellora.example.</translation>
+    </message>
+    <message>
+        <source>Copyright (c) Tellora developers. All rights reserved.</source>
+        <translation>Copyright (c) Telloran kehittäjät. Kaikki oikeudet pidätetään.</translation>
+    </message>
+    <message>
+        <source>Shows the task bar, so that several applications can run side by side. Tellora restarts to apply it.</source>
+        <translation>Näyttää tehtäväpalkin, jotta useita sovelluksia voi käyttää rinnakkain. Tellora käynnistyy uudelleen muutoksen käyttöön ottamiseksi.</translation>
     </message>
 </context>
 <context>

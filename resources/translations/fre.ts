@@ -2,6 +2,65 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>AppsPage</name>
+    <message>
+        <source>Update</source>
+        <translation>Mettre à jour</translation>
+    </message>
+    <message>
+        <source>Install</source>
+        <translation>Installer</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Désactiver</translation>
+    </message>
+    <message>
+        <source>Unset Auto Run</source>
+        <translation>Ne plus lancer au démarrage</translation>
+    </message>
+    <message>
+        <source>Set Auto Run</source>
+        <translation>Lancer au démarrage</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Activer</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Installation failed</source>
+        <translation>Échec de l'installation</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Non</translation>
+    </message>
+    <message>
+        <source>Initializing</source>
+        <translation>Initialisation</translation>
+    </message>
+    <message>
+        <source>Downloading</source>
+        <translation>Téléchargement</translation>
+    </message>
+    <message>
+        <source>Installing</source>
+        <translation>Installation</translation>
+    </message>
+    <message>
+        <source>Installation completed</source>
+        <translation>Installation terminée</translation>
+    </message>
+</context>
+<context>
     <name>AudioDetectDialog</name>
     <message>
         <source>NAS Audio Output</source>
@@ -202,6 +261,25 @@
     <message>
         <source>Back</source>
         <translation>Retour</translation>
+    </message>
+</context>
+<context>
+    <name>PrefChoices</name>
+    <message>
+        <source>Add</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Réinitialiser</translation>
+    </message>
+    <message>
+        <source>Learn now</source>
+        <translation>Apprendre</translation>
     </message>
 </context>
 <context>
@@ -451,6 +529,98 @@ Ces paramètres d'affichage peuvent ne pas s'appliquer dans d'autres application
     <message>
         <source>Version: </source>
         <translation>Version : </translation>
+    </message>
+    <message>
+        <source>IP: </source>
+        <translation>IP : </translation>
+    </message>
+    <message>
+        <source>Administrators only</source>
+        <translation>Administrateurs uniquement</translation>
+    </message>
+    <message>
+        <source>Only administrators can start this application</source>
+        <translation>Seuls les administrateurs peuvent lancer cette application</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Type :</translation>
+    </message>
+    <message>
+        <source>Rating:</source>
+        <translation>Note :</translation>
+    </message>
+    <message>
+        <source>Summary:</source>
+        <translation>Résumé :</translation>
+    </message>
+    <message>
+        <source>No applications are available.</source>
+        <translation>Aucune application disponible.</translation>
+    </message>
+    <message>
+        <source>Resolution (2nd monitor)</source>
+        <translation>Résolution (2e écran)</translation>
+    </message>
+    <message>
+        <source>Resolution (3rd monitor)</source>
+        <translation>Résolution (3e écran)</translation>
+    </message>
+    <message>
+        <source>Resolution (4th monitor)</source>
+        <translation>Résolution (4e écran)</translation>
+    </message>
+    <message>
+        <source>Resolution (5th monitor)</source>
+        <translation>Résolution (5e écran)</translation>
+    </message>
+    <message>
+        <source>Please note:
+Overscan will reduce the area of the video displayed on the screen. The higher the percentage, the more the displayed area will be reduced.
+These Display settings may not be applied in other apps.</source>
+        <translation>Remarque :
+Le surbalayage réduit la zone de l'image affichée à l'écran. Plus le pourcentage est élevé, plus la zone affichée est réduite.
+Ces paramètres d'affichage peuvent ne pas s'appliquer dans d'autres applications.</translation>
+    </message>
+    <message>
+        <source>Switch between input methods with Ctrl+Space.</source>
+        <translation>Changez de méthode de saisie avec Ctrl+Espace.</translation>
+    </message>
+    <message>
+        <source>Speaker test</source>
+        <translation>Test des haut-parleurs</translation>
+    </message>
+    <message>
+        <source>- #1</source>
+        <translation>- #1</translation>
+    </message>
+    <message>
+        <source>- #2</source>
+        <translation>- #2</translation>
+    </message>
+    <message>
+        <source>- #3</source>
+        <translation>- #3</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>The home screen of your storage appliance on the television: your applications, their settings and the remote control in one place.</source>
+        <translation>L'écran d'accueil de votre NAS sur le téléviseur : vos applications, leurs paramètres et la télécommande réunis au même endroit.</translation>
+    </message>
+    <message>
+        <source>For technical support, visit support.tellora.example.</source>
+        <translation>Pour l'assistance technique, rendez-vous sur support.tellora.example.</translation>
+    </message>
+    <message>
+        <source>Copyright (c) Tellora developers. All rights reserved.</source>
+        <translation>Copyright (c) Développeurs de Tellora. Tous droits réservés.</translation>
+    </message>
+    <message>
+        <source>Shows the task bar, so that several applications can run side by side. Tellora restarts to apply it.</source>
+        <translation>Affiche la barre des tâches pour utiliser plusieurs applications côte à côte. Tellora redémarre pour l'appliquer.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,65 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>AppsPage</name>
+    <message>
+        <source>Update</source>
+        <translation>Aktualisieren</translation>
+    </message>
+    <message>
+        <source>Install</source>
+        <translation>Installieren</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Deaktivieren</translation>
+    </message>
+    <message>
+        <source>Unset Auto Run</source>
+        <translation>Autostart aufheben</translation>
+    </message>
+    <message>
+        <source>Set Auto Run</source>
+        <translation>Autostart festlegen</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Aktivieren</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Installation failed</source>
+        <translation>Installation fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>Initializing</source>
+        <translation>Initialisierung</translation>
+    </message>
+    <message>
+        <source>Downloading</source>
+        <translation>Wird heruntergeladen</translation>
+    </message>
+    <message>
+        <source>Installing</source>
+        <translation>Wird installiert</translation>
+    </message>
+    <message>
+        <source>Installation completed</source>
+        <translation>Installation abgeschlossen</translation>
+    </message>
+</context>
+<context>
     <name>AudioDetectDialog</name>
     <message>
         <source>NAS Audio Output</source>
@@ -202,6 +261,25 @@
     <message>
         <source>Back</source>
         <translation>Zurück</translation>
+    </message>
+</context>
+<context>
+    <name>PrefChoices</name>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Learn now</source>
+        <translation>Jetzt anlernen</translation>
     </message>
 </context>
 <context>
@@ -451,6 +529,98 @@ Diese Anzeigeeinstellungen werden in anderen Apps möglicherweise nicht angewend
     <message>
         <source>Version: </source>
         <translation>Version: </translation>
+    </message>
+    <message>
+        <source>IP: </source>
+        <translation>IP: </translation>
+    </message>
+    <message>
+        <source>Administrators only</source>
+        <translation>Nur Administratoren</translation>
+    </message>
+    <message>
+        <source>Only administrators can start this application</source>
+        <translation>Nur Administratoren können diese Anwendung starten</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Typ:</translation>
+    </message>
+    <message>
+        <source>Rating:</source>
+        <translation>Bewertung:</translation>
+    </message>
+    <message>
+        <source>Summary:</source>
+        <translation>Zusammenfassung:</translation>
+    </message>
+    <message>
+        <source>No applications are available.</source>
+        <translation>Keine Anwendungen verfügbar.</translation>
+    </message>
+    <message>
+        <source>Resolution (2nd monitor)</source>
+        <translation>Auflösung (2. Bildschirm)</translation>
+    </message>
+    <message>
+        <source>Resolution (3rd monitor)</source>
+        <translation>Auflösung (3. Bildschirm)</translation>
+    </message>
+    <message>
+        <source>Resolution (4th monitor)</source>
+        <translation>Auflösung (4. Bildschirm)</translation>
+    </message>
+    <message>
+        <source>Resolution (5th monitor)</source>
+        <translation>Auflösung (5. Bildschirm)</translation>
+    </message>
+    <message>
+        <source>Please note:
+Overscan will reduce the area of the video displayed on the screen. The higher the percentage, the more the displayed area will be reduced.
+These Display settings may not be applied in other apps.</source>
+        <translation>Bitte beachten:
+Overscan verkleinert den auf dem Bildschirm angezeigten Bildbereich. Je höher der Prozentsatz, desto stärker wird der angezeigte Bereich verkleinert.
+Diese Anzeigeeinstellungen werden in anderen Apps möglicherweise nicht angewendet.</translation>
+    </message>
+    <message>
+        <source>Switch between input methods with Ctrl+Space.</source>
+        <translation>Mit Strg+Leertaste wechseln Sie die Eingabemethode.</translation>
+    </message>
+    <message>
+        <source>Speaker test</source>
+        <translation>Lautsprechertest</translation>
+    </message>
+    <message>
+        <source>- #1</source>
+        <translation>- #1</translation>
+    </message>
+    <message>
+        <source>- #2</source>
+        <translation>- #2</translation>
+    </message>
+    <message>
+        <source>- #3</source>
+        <translation>- #3</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>The home screen of your storage appliance on the television: your applications, their settings and the remote control in one place.</source>
+        <translation>Der Startbildschirm Ihres NAS auf dem Fernseher: Ihre Anwendungen, ihre Einstellungen und die Fernbedienung an einem Ort.</translation>
+    </message>
+    <message>
+        <source>For technical support, visit support.tellora.example.</source>
+        <translation>Technischen Support erhalten Sie unter support.tellora.example.</translation>
+    </message>
+    <message>
+        <source>Copyright (c) Tellora developers. All rights reserved.</source>
+        <translation>Copyright (c) Tellora-Entwickler. Alle Rechte vorbehalten.</translation>
+    </message>
+    <message>
+        <source>Shows the task bar, so that several applications can run side by side. Tellora restarts to apply it.</source>
+        <translation>Zeigt die Taskleiste, damit mehrere Anwendungen nebeneinander laufen können. Tellora wird dazu neu gestartet.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,65 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="el_GR">
 <context>
+    <name>AppsPage</name>
+    <message>
+        <source>Update</source>
+        <translation>Ενημέρωση</translation>
+    </message>
+    <message>
+        <source>Install</source>
+        <translation>Εγκατάσταση</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Απενεργοποίηση</translation>
+    </message>
+    <message>
+        <source>Unset Auto Run</source>
+        <translation>Κατάργηση αυτόματης εκκίνησης</translation>
+    </message>
+    <message>
+        <source>Set Auto Run</source>
+        <translation>Αυτόματη εκκίνηση</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Ενεργοποίηση</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Installation failed</source>
+        <translation>Η εγκατάσταση απέτυχε</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ναι</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Όχι</translation>
+    </message>
+    <message>
+        <source>Initializing</source>
+        <translation>Προετοιμασία</translation>
+    </message>
+    <message>
+        <source>Downloading</source>
+        <translation>Λήψη</translation>
+    </message>
+    <message>
+        <source>Installing</source>
+        <translation>Εγκατάσταση σε εξέλιξη</translation>
+    </message>
+    <message>
+        <source>Installation completed</source>
+        <translation>Η εγκατάσταση ολοκληρώθηκε</translation>
+    </message>
+</context>
+<context>
     <name>AudioDetectDialog</name>
     <message>
         <source>NAS Audio Output</source>
@@ -202,6 +261,25 @@
     <message>
         <source>Back</source>
         <translation>Πίσω</translation>
+    </message>
+</context>
+<context>
+    <name>PrefChoices</name>
+    <message>
+        <source>Add</source>
+        <translation>Προσθήκη</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Κατάργηση</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Επαναφορά</translation>
+    </message>
+    <message>
+        <source>Learn now</source>
+        <translation>Εκμάθηση τώρα</translation>
     </message>
 </context>
 <context>
@@ -451,6 +529,98 @@ These Display settings may not be applied in other apps.</source>
     <message>
         <source>Version: </source>
         <translation>Έκδοση: </translation>
+    </message>
+    <message>
+        <source>IP: </source>
+        <translation>IP: </translation>
+    </message>
+    <message>
+        <source>Administrators only</source>
+        <translation>Μόνο διαχειριστές</translation>
+    </message>
+    <message>
+        <source>Only administrators can start this application</source>
+        <translation>Μόνο οι διαχειριστές μπορούν να εκκινήσουν αυτή την εφαρμογή</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Τύπος:</translation>
+    </message>
+    <message>
+        <source>Rating:</source>
+        <translation>Βαθμολογία:</translation>
+    </message>
+    <message>
+        <source>Summary:</source>
+        <translation>Σύνοψη:</translation>
+    </message>
+    <message>
+        <source>No applications are available.</source>
+        <translation>Δεν υπάρχουν διαθέσιμες εφαρμογές.</translation>
+    </message>
+    <message>
+        <source>Resolution (2nd monitor)</source>
+        <translation>Ανάλυση (2η οθόνη)</translation>
+    </message>
+    <message>
+        <source>Resolution (3rd monitor)</source>
+        <translation>Ανάλυση (3η οθόνη)</translation>
+    </message>
+    <message>
+        <source>Resolution (4th monitor)</source>
+        <translation>Ανάλυση (4η οθόνη)</translation>
+    </message>
+    <message>
+        <source>Resolution (5th monitor)</source>
+        <translation>Ανάλυση (5η οθόνη)</translation>
+    </message>
+    <message>
+        <source>Please note:
+Overscan will reduce the area of the video displayed on the screen. The higher the percentage, the more the displayed area will be reduced.
+These Display settings may not be applied in other apps.</source>
+        <translation>Σημείωση:
+Το overscan μειώνει την περιοχή της εικόνας που εμφανίζεται στην οθόνη. Όσο μεγαλύτερο το ποσοστό, τόσο περισσότερο μειώνεται η περιοχή που εμφανίζεται.
+Αυτές οι ρυθμίσεις οθόνης ενδέχεται να μην εφαρμόζονται σε άλλες εφαρμογές.</translation>
+    </message>
+    <message>
+        <source>Switch between input methods with Ctrl+Space.</source>
+        <translation>Αλλάξτε μέθοδο εισαγωγής με Ctrl+Διάστημα.</translation>
+    </message>
+    <message>
+        <source>Speaker test</source>
+        <translation>Δοκιμή ηχείων</translation>
+    </message>
+    <message>
+        <source>- #1</source>
+        <translation>- #1</translation>
+    </message>
+    <message>
+        <source>- #2</source>
+        <translation>- #2</translation>
+    </message>
+    <message>
+        <source>- #3</source>
+        <translation>- #3</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>The home screen of your storage appliance on the television: your applications, their settings and the remote control in one place.</source>
+        <translation>Η αρχική οθόνη του NAS σας στην τηλεόραση: οι εφαρμογές σας, οι ρυθμίσεις τους και το τηλεχειριστήριο σε ένα σημείο.</translation>
+    </message>
+    <message>
+        <source>For technical support, visit support.tellora.example.</source>
+        <translation>Για τεχνική υποστήριξη, επισκεφθείτε το support.tellora.example.</translation>
+    </message>
+    <message>
+        <source>Copyright (c) Tellora developers. All rights reserved.</source>
+        <translation>Copyright (c) Προγραμματιστές του Tellora. Με την επιφύλαξη παντός δικαιώματος.</translation>
+    </message>
+    <message>
+        <source>Shows the task bar, so that several applications can run side by side. Tellora restarts to apply it.</source>
+        <translation>Εμφανίζει τη γραμμή εργασιών, ώστε να εκτελούνται πολλές εφαρμογές δίπλα-δίπλα. Το Tellora επανεκκινείται για να εφαρμοστεί η αλλαγή.</translation>
     </message>
 </context>
 <context>

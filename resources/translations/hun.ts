@@ -2,6 +2,65 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="hu_HU">
 <context>
+    <name>AppsPage</name>
+    <message>
+        <source>Update</source>
+        <translation>Frissítés</translation>
+    </message>
+    <message>
+        <source>Install</source>
+        <translation>Telepítés</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Kikapcsolás</translation>
+    </message>
+    <message>
+        <source>Unset Auto Run</source>
+        <translation>Automatikus indítás ki</translation>
+    </message>
+    <message>
+        <source>Set Auto Run</source>
+        <translation>Automatikus indítás</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Bekapcsolás</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Installation failed</source>
+        <translation>A telepítés sikertelen</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Igen</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nem</translation>
+    </message>
+    <message>
+        <source>Initializing</source>
+        <translation>Előkészítés</translation>
+    </message>
+    <message>
+        <source>Downloading</source>
+        <translation>Letöltés</translation>
+    </message>
+    <message>
+        <source>Installing</source>
+        <translation>Telepítés folyamatban</translation>
+    </message>
+    <message>
+        <source>Installation completed</source>
+        <translation>A telepítés befejeződött</translation>
+    </message>
+</context>
+<context>
     <name>AudioDetectDialog</name>
     <message>
         <source>NAS Audio Output</source>
@@ -202,6 +261,25 @@
     <message>
         <source>Back</source>
         <translation>Vissza</translation>
+    </message>
+</context>
+<context>
+    <name>PrefChoices</name>
+    <message>
+        <source>Add</source>
+        <translation>Hozzáadás</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Eltávolítás</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Visszaállítás</translation>
+    </message>
+    <message>
+        <source>Learn now</source>
+        <translation>Betanítás</translation>
     </message>
 </context>
 <context>
@@ -451,6 +529,98 @@ Előfordulhat, hogy ezek a kijelzőbeállítások más alkalmazásokban nem érv
     <message>
         <source>Version: </source>
         <translation>Verzió: </translation>
+    </message>
+    <message>
+        <source>IP: </source>
+        <translation>IP: </translation>
+    </message>
+    <message>
+        <source>Administrators only</source>
+        <translation>Csak rendszergazdák</translation>
+    </message>
+    <message>
+        <source>Only administrators can start this application</source>
+        <translation>Ezt az alkalmazást csak rendszergazdák indíthatják</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Típus:</translation>
+    </message>
+    <message>
+        <source>Rating:</source>
+        <translation>Értékelés:</translation>
+    </message>
+    <message>
+        <source>Summary:</source>
+        <translation>Összefoglaló:</translation>
+    </message>
+    <message>
+        <source>No applications are available.</source>
+        <translation>Nincs elérhető alkalmazás.</translation>
+    </message>
+    <message>
+        <source>Resolution (2nd monitor)</source>
+        <translation>Felbontás (2. monitor)</translation>
+    </message>
+    <message>
+        <source>Resolution (3rd monitor)</source>
+        <translation>Felbontás (3. monitor)</translation>
+    </message>
+    <message>
+        <source>Resolution (4th monitor)</source>
+        <translation>Felbontás (4. monitor)</translation>
+    </message>
+    <message>
+        <source>Resolution (5th monitor)</source>
+        <translation>Felbontás (5. monitor)</translation>
+    </message>
+    <message>
+        <source>Please note:
+Overscan will reduce the area of the video displayed on the screen. The higher the percentage, the more the displayed area will be reduced.
+These Display settings may not be applied in other apps.</source>
+        <translation>Megjegyzés:
+A túlpásztázás csökkenti a képernyőn megjelenő képterületet. Minél nagyobb a százalék, annál kisebb a megjelenő terület.
+Előfordulhat, hogy ezek a kijelzőbeállítások más alkalmazásokban nem érvényesülnek.</translation>
+    </message>
+    <message>
+        <source>Switch between input methods with Ctrl+Space.</source>
+        <translation>A beviteli módok között a Ctrl+Szóköz billentyűkkel válthat.</translation>
+    </message>
+    <message>
+        <source>Speaker test</source>
+        <translation>Hangszóróteszt</translation>
+    </message>
+    <message>
+        <source>- #1</source>
+        <translation>- #1</translation>
+    </message>
+    <message>
+        <source>- #2</source>
+        <translation>- #2</translation>
+    </message>
+    <message>
+        <source>- #3</source>
+        <translation>- #3</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>The home screen of your storage appliance on the television: your applications, their settings and the remote control in one place.</source>
+        <translation>A NAS kezdőképernyője a tévén: az alkalmazások, azok beállításai és a távirányító egy helyen.</translation>
+    </message>
+    <message>
+        <source>For technical support, visit support.tellora.example.</source>
+        <translation>Műszaki támogatás: support.tellora.example.</translation>
+    </message>
+    <message>
+        <source>Copyright (c) Tellora developers. All rights reserved.</source>
+        <translation>Copyright (c) A Tellora fejlesztői. Minden jog fenntartva.</translation>
+    </message>
+    <message>
+        <source>Shows the task bar, so that several applications can run side by side. Tellora restarts to apply it.</source>
+        <translation>Megjeleníti a tálcát, így több alkalmazás futhat egymás mellett. A Tellora az alkalmazáshoz újraindul.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,65 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it_IT">
 <context>
+    <name>AppsPage</name>
+    <message>
+        <source>Update</source>
+        <translation>Aggiorna</translation>
+    </message>
+    <message>
+        <source>Install</source>
+        <translation>Installa</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Disattiva</translation>
+    </message>
+    <message>
+        <source>Unset Auto Run</source>
+        <translation>Annulla avvio automatico</translation>
+    </message>
+    <message>
+        <source>Set Auto Run</source>
+        <translation>Avvio automatico</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Attiva</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Installation failed</source>
+        <translation>Installazione non riuscita</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sì</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Initializing</source>
+        <translation>Inizializzazione</translation>
+    </message>
+    <message>
+        <source>Downloading</source>
+        <translation>Download in corso</translation>
+    </message>
+    <message>
+        <source>Installing</source>
+        <translation>Installazione in corso</translation>
+    </message>
+    <message>
+        <source>Installation completed</source>
+        <translation>Installazione completata</translation>
+    </message>
+</context>
+<context>
     <name>AudioDetectDialog</name>
     <message>
         <source>NAS Audio Output</source>
@@ -202,6 +261,25 @@
     <message>
         <source>Back</source>
         <translation>Indietro</translation>
+    </message>
+</context>
+<context>
+    <name>PrefChoices</name>
+    <message>
+        <source>Add</source>
+        <translation>Aggiungi</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Rimuovi</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Ripristina</translation>
+    </message>
+    <message>
+        <source>Learn now</source>
+        <translation>Apprendi ora</translation>
     </message>
 </context>
 <context>
@@ -451,6 +529,98 @@ Queste impostazioni dello schermo potrebbero non essere applicate in altre app.<
     <message>
         <source>Version: </source>
         <translation>Versione: </translation>
+    </message>
+    <message>
+        <source>IP: </source>
+        <translation>IP: </translation>
+    </message>
+    <message>
+        <source>Administrators only</source>
+        <translation>Solo amministratori</translation>
+    </message>
+    <message>
+        <source>Only administrators can start this application</source>
+        <translation>Solo gli amministratori possono avviare questa applicazione</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Tipo:</translation>
+    </message>
+    <message>
+        <source>Rating:</source>
+        <translation>Valutazione:</translation>
+    </message>
+    <message>
+        <source>Summary:</source>
+        <translation>Riepilogo:</translation>
+    </message>
+    <message>
+        <source>No applications are available.</source>
+        <translation>Nessuna applicazione disponibile.</translation>
+    </message>
+    <message>
+        <source>Resolution (2nd monitor)</source>
+        <translation>Risoluzione (2° monitor)</translation>
+    </message>
+    <message>
+        <source>Resolution (3rd monitor)</source>
+        <translation>Risoluzione (3° monitor)</translation>
+    </message>
+    <message>
+        <source>Resolution (4th monitor)</source>
+        <translation>Risoluzione (4° monitor)</translation>
+    </message>
+    <message>
+        <source>Resolution (5th monitor)</source>
+        <translation>Risoluzione (5° monitor)</translation>
+    </message>
+    <message>
+        <source>Please note:
+Overscan will reduce the area of the video displayed on the screen. The higher the percentage, the more the displayed area will be reduced.
+These Display settings may not be applied in other apps.</source>
+        <translation>Nota:
+L'overscan riduce l'area dell'immagine visualizzata sullo schermo. Più alta è la percentuale, più l'area visualizzata si riduce.
+Queste impostazioni dello schermo potrebbero non essere applicate in altre app.</translation>
+    </message>
+    <message>
+        <source>Switch between input methods with Ctrl+Space.</source>
+        <translation>Cambiare metodo di input con Ctrl+Spazio.</translation>
+    </message>
+    <message>
+        <source>Speaker test</source>
+        <translation>Test altoparlanti</translation>
+    </message>
+    <message>
+        <source>- #1</source>
+        <translation>- #1</translation>
+    </message>
+    <message>
+        <source>- #2</source>
+        <translation>- #2</translation>
+    </message>
+    <message>
+        <source>- #3</source>
+        <translation>- #3</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>The home screen of your storage appliance on the television: your applications, their settings and the remote control in one place.</source>
+        <translation>La schermata iniziale del NAS sul televisore: applicazioni, relative impostazioni e telecomando in un unico posto.</translation>
+    </message>
+    <message>
+        <source>For technical support, visit support.tellora.example.</source>
+        <translation>Per l'assistenza tecnica, visitare support.tellora.example.</translation>
+    </message>
+    <message>
+        <source>Copyright (c) Tellora developers. All rights reserved.</source>
+        <translation>Copyright (c) Sviluppatori di Tellora. Tutti i diritti riservati.</translation>
+    </message>
+    <message>
+        <source>Shows the task bar, so that several applications can run side by side. Tellora restarts to apply it.</source>
+        <translation>Mostra la barra delle applicazioni per usare più applicazioni affiancate. Tellora si riavvia per applicare la modifica.</translation>
     </message>
 </context>
 <context>

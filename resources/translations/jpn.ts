@@ -2,6 +2,65 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja_JP">
 <context>
+    <name>AppsPage</name>
+    <message>
+        <source>Update</source>
+        <translation>アップデート</translation>
+    </message>
+    <message>
+        <source>Install</source>
+        <translation>インストール</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>無効にする</translation>
+    </message>
+    <message>
+        <source>Unset Auto Run</source>
+        <translation>自動実行を解除</translation>
+    </message>
+    <message>
+        <source>Set Auto Run</source>
+        <translation>自動実行に設定</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>有効にする</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Installation failed</source>
+        <translation>インストールに失敗しました</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>はい</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>いいえ</translation>
+    </message>
+    <message>
+        <source>Initializing</source>
+        <translation>初期化中</translation>
+    </message>
+    <message>
+        <source>Downloading</source>
+        <translation>ダウンロード中</translation>
+    </message>
+    <message>
+        <source>Installing</source>
+        <translation>インストール中</translation>
+    </message>
+    <message>
+        <source>Installation completed</source>
+        <translation>インストールが完了しました</translation>
+    </message>
+</context>
+<context>
     <name>AudioDetectDialog</name>
     <message>
         <source>NAS Audio Output</source>
@@ -202,6 +261,25 @@
     <message>
         <source>Back</source>
         <translation>戻る</translation>
+    </message>
+</context>
+<context>
+    <name>PrefChoices</name>
+    <message>
+        <source>Add</source>
+        <translation>追加</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>リセット</translation>
+    </message>
+    <message>
+        <source>Learn now</source>
+        <translation>今すぐ学習</translation>
     </message>
 </context>
 <context>
@@ -451,6 +529,98 @@ These Display settings may not be applied in other apps.</source>
     <message>
         <source>Version: </source>
         <translation>バージョン：</translation>
+    </message>
+    <message>
+        <source>IP: </source>
+        <translation>IP：</translation>
+    </message>
+    <message>
+        <source>Administrators only</source>
+        <translation>管理者のみ</translation>
+    </message>
+    <message>
+        <source>Only administrators can start this application</source>
+        <translation>このアプリは管理者のみ起動できます</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>種類：</translation>
+    </message>
+    <message>
+        <source>Rating:</source>
+        <translation>評価：</translation>
+    </message>
+    <message>
+        <source>Summary:</source>
+        <translation>概要：</translation>
+    </message>
+    <message>
+        <source>No applications are available.</source>
+        <translation>利用できるアプリケーションはありません。</translation>
+    </message>
+    <message>
+        <source>Resolution (2nd monitor)</source>
+        <translation>解像度（2 台目のモニター）</translation>
+    </message>
+    <message>
+        <source>Resolution (3rd monitor)</source>
+        <translation>解像度（3 台目のモニター）</translation>
+    </message>
+    <message>
+        <source>Resolution (4th monitor)</source>
+        <translation>解像度（4 台目のモニター）</translation>
+    </message>
+    <message>
+        <source>Resolution (5th monitor)</source>
+        <translation>解像度（5 台目のモニター）</translation>
+    </message>
+    <message>
+        <source>Please note:
+Overscan will reduce the area of the video displayed on the screen. The higher the percentage, the more the displayed area will be reduced.
+These Display settings may not be applied in other apps.</source>
+        <translation>注意：
+オーバースキャンを使用すると、画面に表示される映像の範囲が小さくなります。割合が大きいほど、表示範囲は小さくなります。
+これらのディスプレイ設定は、他のアプリには適用されない場合があります。</translation>
+    </message>
+    <message>
+        <source>Switch between input methods with Ctrl+Space.</source>
+        <translation>Ctrl+Space で入力方式を切り替えます。</translation>
+    </message>
+    <message>
+        <source>Speaker test</source>
+        <translation>スピーカーテスト</translation>
+    </message>
+    <message>
+        <source>- #1</source>
+        <translation>- #1</translation>
+    </message>
+    <message>
+        <source>- #2</source>
+        <translation>- #2</translation>
+    </message>
+    <message>
+        <source>- #3</source>
+        <translation>- #3</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>The home screen of your storage appliance on the television: your applications, their settings and the remote control in one place.</source>
+        <translation>テレビに表示する NAS のホーム画面です。アプリ、その設定、リモコンをまとめて扱えます。</translation>
+    </message>
+    <message>
+        <source>For technical support, visit support.tellora.example.</source>
+        <translation>テクニカルサポートは support.tellora.example をご覧ください。</translation>
+    </message>
+    <message>
+        <source>Copyright (c) Tellora developers. All rights reserved.</source>
+        <translation>Copyright (c) Tellora 開発者。All rights reserved.</translation>
+    </message>
+    <message>
+        <source>Shows the task bar, so that several applications can run side by side. Tellora restarts to apply it.</source>
+        <translation>タスクバーを表示して、複数のアプリを並べて使えるようにします。適用するには Tellora が再起動します。</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,65 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ko_KR">
 <context>
+    <name>AppsPage</name>
+    <message>
+        <source>Update</source>
+        <translation>업데이트</translation>
+    </message>
+    <message>
+        <source>Install</source>
+        <translation>설치</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>비활성화</translation>
+    </message>
+    <message>
+        <source>Unset Auto Run</source>
+        <translation>자동 실행 해제</translation>
+    </message>
+    <message>
+        <source>Set Auto Run</source>
+        <translation>자동 실행 설정</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>활성화</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
+    </message>
+    <message>
+        <source>Installation failed</source>
+        <translation>설치 실패</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>예</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>아니요</translation>
+    </message>
+    <message>
+        <source>Initializing</source>
+        <translation>초기화 중</translation>
+    </message>
+    <message>
+        <source>Downloading</source>
+        <translation>다운로드 중</translation>
+    </message>
+    <message>
+        <source>Installing</source>
+        <translation>설치 중</translation>
+    </message>
+    <message>
+        <source>Installation completed</source>
+        <translation>설치 완료</translation>
+    </message>
+</context>
+<context>
     <name>AudioDetectDialog</name>
     <message>
         <source>NAS Audio Output</source>
@@ -202,6 +261,25 @@
     <message>
         <source>Back</source>
         <translation>뒤로</translation>
+    </message>
+</context>
+<context>
+    <name>PrefChoices</name>
+    <message>
+        <source>Add</source>
+        <translation>추가</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>제거</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>초기화</translation>
+    </message>
+    <message>
+        <source>Learn now</source>
+        <translation>지금 학습</translation>
     </message>
 </context>
 <context>
@@ -451,6 +529,98 @@ These Display settings may not be applied in other apps.</source>
     <message>
         <source>Version: </source>
         <translation>버전: </translation>
+    </message>
+    <message>
+        <source>IP: </source>
+        <translation>IP: </translation>
+    </message>
+    <message>
+        <source>Administrators only</source>
+        <translation>관리자 전용</translation>
+    </message>
+    <message>
+        <source>Only administrators can start this application</source>
+        <translation>관리자만 이 애플리케이션을 시작할 수 있습니다</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>유형:</translation>
+    </message>
+    <message>
+        <source>Rating:</source>
+        <translation>평점:</translation>
+    </message>
+    <message>
+        <source>Summary:</source>
+        <translation>요약:</translation>
+    </message>
+    <message>
+        <source>No applications are available.</source>
+        <translation>사용할 수 있는 애플리케이션이 없습니다.</translation>
+    </message>
+    <message>
+        <source>Resolution (2nd monitor)</source>
+        <translation>해상도(두 번째 모니터)</translation>
+    </message>
+    <message>
+        <source>Resolution (3rd monitor)</source>
+        <translation>해상도(세 번째 모니터)</translation>
+    </message>
+    <message>
+        <source>Resolution (4th monitor)</source>
+        <translation>해상도(네 번째 모니터)</translation>
+    </message>
+    <message>
+        <source>Resolution (5th monitor)</source>
+        <translation>해상도(다섯 번째 모니터)</translation>
+    </message>
+    <message>
+        <source>Please note:
+Overscan will reduce the area of the video displayed on the screen. The higher the percentage, the more the displayed area will be reduced.
+These Display settings may not be applied in other apps.</source>
+        <translation>참고:
+오버스캔은 화면에 표시되는 영상 영역을 줄입니다. 비율이 높을수록 표시 영역이 더 줄어듭니다.
+이 디스플레이 설정은 다른 앱에는 적용되지 않을 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>Switch between input methods with Ctrl+Space.</source>
+        <translation>Ctrl+Space로 입력 방법을 전환합니다.</translation>
+    </message>
+    <message>
+        <source>Speaker test</source>
+        <translation>스피커 테스트</translation>
+    </message>
+    <message>
+        <source>- #1</source>
+        <translation>- #1</translation>
+    </message>
+    <message>
+        <source>- #2</source>
+        <translation>- #2</translation>
+    </message>
+    <message>
+        <source>- #3</source>
+        <translation>- #3</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>The home screen of your storage appliance on the television: your applications, their settings and the remote control in one place.</source>
+        <translation>TV에서 보는 NAS 홈 화면: 앱과 앱 설정, 리모컨을 한곳에서 관리합니다.</translation>
+    </message>
+    <message>
+        <source>For technical support, visit support.tellora.example.</source>
+        <translation>기술 지원은 support.tellora.example을 방문하세요.</translation>
+    </message>
+    <message>
+        <source>Copyright (c) Tellora developers. All rights reserved.</source>
+        <translation>Copyright (c) Tellora 개발자. All rights reserved.</translation>
+    </message>
+    <message>
+        <source>Shows the task bar, so that several applications can run side by side. Tellora restarts to apply it.</source>
+        <translation>작업 표시줄을 표시하여 여러 애플리케이션을 나란히 실행할 수 있습니다. 적용하려면 Tellora가 다시 시작됩니다.</translation>
     </message>
 </context>
 <context>

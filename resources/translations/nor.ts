@@ -2,6 +2,65 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nb_NO">
 <context>
+    <name>AppsPage</name>
+    <message>
+        <source>Update</source>
+        <translation>Oppdater</translation>
+    </message>
+    <message>
+        <source>Install</source>
+        <translation>Installer</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Deaktiver</translation>
+    </message>
+    <message>
+        <source>Unset Auto Run</source>
+        <translation>Ikke start automatisk</translation>
+    </message>
+    <message>
+        <source>Set Auto Run</source>
+        <translation>Start automatisk</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Aktiver</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Installation failed</source>
+        <translation>Installasjonen mislyktes</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nei</translation>
+    </message>
+    <message>
+        <source>Initializing</source>
+        <translation>Initialiserer</translation>
+    </message>
+    <message>
+        <source>Downloading</source>
+        <translation>Laster ned</translation>
+    </message>
+    <message>
+        <source>Installing</source>
+        <translation>Installerer</translation>
+    </message>
+    <message>
+        <source>Installation completed</source>
+        <translation>Installasjonen er fullført</translation>
+    </message>
+</context>
+<context>
     <name>AudioDetectDialog</name>
     <message>
         <source>NAS Audio Output</source>
@@ -202,6 +261,25 @@
     <message>
         <source>Back</source>
         <translation>Tilbake</translation>
+    </message>
+</context>
+<context>
+    <name>PrefChoices</name>
+    <message>
+        <source>Add</source>
+        <translation>Legg til</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Fjern</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Tilbakestill</translation>
+    </message>
+    <message>
+        <source>Learn now</source>
+        <translation>Lær inn nå</translation>
     </message>
 </context>
 <context>
@@ -451,6 +529,98 @@ Disse skjerminnstillingene blir kanskje ikke brukt i andre apper.</translation>
     <message>
         <source>Version: </source>
         <translation>Versjon: </translation>
+    </message>
+    <message>
+        <source>IP: </source>
+        <translation>IP: </translation>
+    </message>
+    <message>
+        <source>Administrators only</source>
+        <translation>Bare administratorer</translation>
+    </message>
+    <message>
+        <source>Only administrators can start this application</source>
+        <translation>Bare administratorer kan starte dette programmet</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Type:</translation>
+    </message>
+    <message>
+        <source>Rating:</source>
+        <translation>Vurdering:</translation>
+    </message>
+    <message>
+        <source>Summary:</source>
+        <translation>Sammendrag:</translation>
+    </message>
+    <message>
+        <source>No applications are available.</source>
+        <translation>Ingen programmer er tilgjengelige.</translation>
+    </message>
+    <message>
+        <source>Resolution (2nd monitor)</source>
+        <translation>Oppløsning (skjerm 2)</translation>
+    </message>
+    <message>
+        <source>Resolution (3rd monitor)</source>
+        <translation>Oppløsning (skjerm 3)</translation>
+    </message>
+    <message>
+        <source>Resolution (4th monitor)</source>
+        <translation>Oppløsning (skjerm 4)</translation>
+    </message>
+    <message>
+        <source>Resolution (5th monitor)</source>
+        <translation>Oppløsning (skjerm 5)</translation>
+    </message>
+    <message>
+        <source>Please note:
+Overscan will reduce the area of the video displayed on the screen. The higher the percentage, the more the displayed area will be reduced.
+These Display settings may not be applied in other apps.</source>
+        <translation>Merk:
+Overskanning reduserer området av bildet som vises på skjermen. Jo høyere prosent, desto mer reduseres det viste området.
+Disse skjerminnstillingene blir kanskje ikke brukt i andre apper.</translation>
+    </message>
+    <message>
+        <source>Switch between input methods with Ctrl+Space.</source>
+        <translation>Bytt inndatametode med Ctrl+mellomrom.</translation>
+    </message>
+    <message>
+        <source>Speaker test</source>
+        <translation>Høyttalertest</translation>
+    </message>
+    <message>
+        <source>- #1</source>
+        <translation>- #1</translation>
+    </message>
+    <message>
+        <source>- #2</source>
+        <translation>- #2</translation>
+    </message>
+    <message>
+        <source>- #3</source>
+        <translation>- #3</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>The home screen of your storage appliance on the television: your applications, their settings and the remote control in one place.</source>
+        <translation>Startskjermen til NAS-en din på TV-en: programmene dine, innstillingene deres og fjernkontrollen samlet på ett sted.</translation>
+    </message>
+    <message>
+        <source>For technical support, visit support.tellora.example.</source>
+        <translation>Teknisk støtte finner du på support.tellora.example.</translation>
+    </message>
+    <message>
+        <source>Copyright (c) Tellora developers. All rights reserved.</source>
+        <translation>Copyright (c) Tellora-utviklerne. Med enerett.</translation>
+    </message>
+    <message>
+        <source>Shows the task bar, so that several applications can run side by side. Tellora restarts to apply it.</source>
+        <translation>Viser oppgavelinjen, slik at flere programmer kan kjøre side om side. Tellora starter på nytt for å ta det i bruk.</translation>
     </message>
 </context>
 <context>

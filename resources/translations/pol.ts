@@ -2,6 +2,65 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl_PL">
 <context>
+    <name>AppsPage</name>
+    <message>
+        <source>Update</source>
+        <translation>Aktualizuj</translation>
+    </message>
+    <message>
+        <source>Install</source>
+        <translation>Zainstaluj</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Wyłącz</translation>
+    </message>
+    <message>
+        <source>Unset Auto Run</source>
+        <translation>Nie uruchamiaj automatycznie</translation>
+    </message>
+    <message>
+        <source>Set Auto Run</source>
+        <translation>Uruchamiaj automatycznie</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Włącz</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Installation failed</source>
+        <translation>Instalacja nie powiodła się</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Tak</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nie</translation>
+    </message>
+    <message>
+        <source>Initializing</source>
+        <translation>Inicjowanie</translation>
+    </message>
+    <message>
+        <source>Downloading</source>
+        <translation>Pobieranie</translation>
+    </message>
+    <message>
+        <source>Installing</source>
+        <translation>Instalowanie</translation>
+    </message>
+    <message>
+        <source>Installation completed</source>
+        <translation>Instalacja zakończona</translation>
+    </message>
+</context>
+<context>
     <name>AudioDetectDialog</name>
     <message>
         <source>NAS Audio Output</source>
@@ -202,6 +261,25 @@
     <message>
         <source>Back</source>
         <translation>Wstecz</translation>
+    </message>
+</context>
+<context>
+    <name>PrefChoices</name>
+    <message>
+        <source>Add</source>
+        <translation>Dodaj</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Usuń</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Resetuj</translation>
+    </message>
+    <message>
+        <source>Learn now</source>
+        <translation>Naucz teraz</translation>
     </message>
 </context>
 <context>
@@ -451,6 +529,98 @@ Te ustawienia ekranu mogą nie być stosowane w innych aplikacjach.</translation
     <message>
         <source>Version: </source>
         <translation>Wersja: </translation>
+    </message>
+    <message>
+        <source>IP: </source>
+        <translation>IP: </translation>
+    </message>
+    <message>
+        <source>Administrators only</source>
+        <translation>Tylko administratorzy</translation>
+    </message>
+    <message>
+        <source>Only administrators can start this application</source>
+        <translation>Tylko administratorzy mogą uruchamiać tę aplikację</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Typ:</translation>
+    </message>
+    <message>
+        <source>Rating:</source>
+        <translation>Ocena:</translation>
+    </message>
+    <message>
+        <source>Summary:</source>
+        <translation>Podsumowanie:</translation>
+    </message>
+    <message>
+        <source>No applications are available.</source>
+        <translation>Brak dostępnych aplikacji.</translation>
+    </message>
+    <message>
+        <source>Resolution (2nd monitor)</source>
+        <translation>Rozdzielczość (2. monitor)</translation>
+    </message>
+    <message>
+        <source>Resolution (3rd monitor)</source>
+        <translation>Rozdzielczość (3. monitor)</translation>
+    </message>
+    <message>
+        <source>Resolution (4th monitor)</source>
+        <translation>Rozdzielczość (4. monitor)</translation>
+    </message>
+    <message>
+        <source>Resolution (5th monitor)</source>
+        <translation>Rozdzielczość (5. monitor)</translation>
+    </message>
+    <message>
+        <source>Please note:
+Overscan will reduce the area of the video displayed on the screen. The higher the percentage, the more the displayed area will be reduced.
+These Display settings may not be applied in other apps.</source>
+        <translation>Uwaga:
+Overscan zmniejsza obszar obrazu wyświetlany na ekranie. Im wyższa wartość procentowa, tym bardziej zmniejsza się wyświetlany obszar.
+Te ustawienia ekranu mogą nie być stosowane w innych aplikacjach.</translation>
+    </message>
+    <message>
+        <source>Switch between input methods with Ctrl+Space.</source>
+        <translation>Metodę wprowadzania przełączysz klawiszami Ctrl+Spacja.</translation>
+    </message>
+    <message>
+        <source>Speaker test</source>
+        <translation>Test głośników</translation>
+    </message>
+    <message>
+        <source>- #1</source>
+        <translation>- #1</translation>
+    </message>
+    <message>
+        <source>- #2</source>
+        <translation>- #2</translation>
+    </message>
+    <message>
+        <source>- #3</source>
+        <translation>- #3</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>The home screen of your storage appliance on the television: your applications, their settings and the remote control in one place.</source>
+        <translation>Ekran główny serwera NAS na telewizorze: aplikacje, ich ustawienia i pilot w jednym miejscu.</translation>
+    </message>
+    <message>
+        <source>For technical support, visit support.tellora.example.</source>
+        <translation>Pomoc techniczna: support.tellora.example.</translation>
+    </message>
+    <message>
+        <source>Copyright (c) Tellora developers. All rights reserved.</source>
+        <translation>Copyright (c) Twórcy Tellora. Wszelkie prawa zastrzeżone.</translation>
+    </message>
+    <message>
+        <source>Shows the task bar, so that several applications can run side by side. Tellora restarts to apply it.</source>
+        <translation>Wyświetla pasek zadań, aby kilka aplikacji mogło działać obok siebie. Tellora uruchomi się ponownie, aby to zastosować.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,65 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_PT">
 <context>
+    <name>AppsPage</name>
+    <message>
+        <source>Update</source>
+        <translation>Atualizar</translation>
+    </message>
+    <message>
+        <source>Install</source>
+        <translation>Instalar</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Desativar</translation>
+    </message>
+    <message>
+        <source>Unset Auto Run</source>
+        <translation>Não iniciar automaticamente</translation>
+    </message>
+    <message>
+        <source>Set Auto Run</source>
+        <translation>Iniciar automaticamente</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Ativar</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Installation failed</source>
+        <translation>Falha na instalação</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sim</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Não</translation>
+    </message>
+    <message>
+        <source>Initializing</source>
+        <translation>A inicializar</translation>
+    </message>
+    <message>
+        <source>Downloading</source>
+        <translation>A transferir</translation>
+    </message>
+    <message>
+        <source>Installing</source>
+        <translation>A instalar</translation>
+    </message>
+    <message>
+        <source>Installation completed</source>
+        <translation>Instalação concluída</translation>
+    </message>
+</context>
+<context>
     <name>AudioDetectDialog</name>
     <message>
         <source>NAS Audio Output</source>
@@ -202,6 +261,25 @@
     <message>
         <source>Back</source>
         <translation>Voltar</translation>
+    </message>
+</context>
+<context>
+    <name>PrefChoices</name>
+    <message>
+        <source>Add</source>
+        <translation>Adicionar</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Remover</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Repor</translation>
+    </message>
+    <message>
+        <source>Learn now</source>
+        <translation>Aprender agora</translation>
     </message>
 </context>
 <context>
@@ -451,6 +529,98 @@ Estas definições de ecrã podem não ser aplicadas noutras aplicações.</tran
     <message>
         <source>Version: </source>
         <translation>Versão: </translation>
+    </message>
+    <message>
+        <source>IP: </source>
+        <translation>IP: </translation>
+    </message>
+    <message>
+        <source>Administrators only</source>
+        <translation>Apenas administradores</translation>
+    </message>
+    <message>
+        <source>Only administrators can start this application</source>
+        <translation>Só os administradores podem iniciar esta aplicação</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Tipo:</translation>
+    </message>
+    <message>
+        <source>Rating:</source>
+        <translation>Classificação:</translation>
+    </message>
+    <message>
+        <source>Summary:</source>
+        <translation>Resumo:</translation>
+    </message>
+    <message>
+        <source>No applications are available.</source>
+        <translation>Não existem aplicações disponíveis.</translation>
+    </message>
+    <message>
+        <source>Resolution (2nd monitor)</source>
+        <translation>Resolução (2.º monitor)</translation>
+    </message>
+    <message>
+        <source>Resolution (3rd monitor)</source>
+        <translation>Resolução (3.º monitor)</translation>
+    </message>
+    <message>
+        <source>Resolution (4th monitor)</source>
+        <translation>Resolução (4.º monitor)</translation>
+    </message>
+    <message>
+        <source>Resolution (5th monitor)</source>
+        <translation>Resolução (5.º monitor)</translation>
+    </message>
+    <message>
+        <source>Please note:
+Overscan will reduce the area of the video displayed on the screen. The higher the percentage, the more the displayed area will be reduced.
+These Display settings may not be applied in other apps.</source>
+        <translation>Nota:
+A sobreexploração reduz a área da imagem apresentada no ecrã. Quanto maior for a percentagem, mais a área apresentada é reduzida.
+Estas definições de ecrã podem não ser aplicadas noutras aplicações.</translation>
+    </message>
+    <message>
+        <source>Switch between input methods with Ctrl+Space.</source>
+        <translation>Mude de método de introdução com Ctrl+Espaço.</translation>
+    </message>
+    <message>
+        <source>Speaker test</source>
+        <translation>Teste de altifalantes</translation>
+    </message>
+    <message>
+        <source>- #1</source>
+        <translation>- #1</translation>
+    </message>
+    <message>
+        <source>- #2</source>
+        <translation>- #2</translation>
+    </message>
+    <message>
+        <source>- #3</source>
+        <translation>- #3</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>The home screen of your storage appliance on the television: your applications, their settings and the remote control in one place.</source>
+        <translation>O ecrã inicial do seu NAS no televisor: as suas aplicações, as respetivas definições e o telecomando num só lugar.</translation>
+    </message>
+    <message>
+        <source>For technical support, visit support.tellora.example.</source>
+        <translation>Para obter assistência técnica, visite support.tellora.example.</translation>
+    </message>
+    <message>
+        <source>Copyright (c) Tellora developers. All rights reserved.</source>
+        <translation>Copyright (c) Programadores do Tellora. Todos os direitos reservados.</translation>
+    </message>
+    <message>
+        <source>Shows the task bar, so that several applications can run side by side. Tellora restarts to apply it.</source>
+        <translation>Mostra a barra de tarefas para utilizar várias aplicações lado a lado. O Tellora é reiniciado para aplicar a alteração.</translation>
     </message>
 </context>
 <context>

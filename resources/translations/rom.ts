@@ -2,6 +2,65 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ro_RO">
 <context>
+    <name>AppsPage</name>
+    <message>
+        <source>Update</source>
+        <translation>Actualizare</translation>
+    </message>
+    <message>
+        <source>Install</source>
+        <translation>Instalare</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Dezactivare</translation>
+    </message>
+    <message>
+        <source>Unset Auto Run</source>
+        <translation>Fără pornire automată</translation>
+    </message>
+    <message>
+        <source>Set Auto Run</source>
+        <translation>Pornire automată</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Activare</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Installation failed</source>
+        <translation>Instalare nereușită</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Da</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nu</translation>
+    </message>
+    <message>
+        <source>Initializing</source>
+        <translation>Se inițializează</translation>
+    </message>
+    <message>
+        <source>Downloading</source>
+        <translation>Se descarcă</translation>
+    </message>
+    <message>
+        <source>Installing</source>
+        <translation>Se instalează</translation>
+    </message>
+    <message>
+        <source>Installation completed</source>
+        <translation>Instalare finalizată</translation>
+    </message>
+</context>
+<context>
     <name>AudioDetectDialog</name>
     <message>
         <source>NAS Audio Output</source>
@@ -202,6 +261,25 @@
     <message>
         <source>Back</source>
         <translation>Înapoi</translation>
+    </message>
+</context>
+<context>
+    <name>PrefChoices</name>
+    <message>
+        <source>Add</source>
+        <translation>Adăugare</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Eliminare</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Resetare</translation>
+    </message>
+    <message>
+        <source>Learn now</source>
+        <translation>Învățare acum</translation>
     </message>
 </context>
 <context>
@@ -451,6 +529,98 @@ Este posibil ca aceste setări de afișaj să nu se aplice în alte aplicații.<
     <message>
         <source>Version: </source>
         <translation>Versiune: </translation>
+    </message>
+    <message>
+        <source>IP: </source>
+        <translation>IP: </translation>
+    </message>
+    <message>
+        <source>Administrators only</source>
+        <translation>Doar administratori</translation>
+    </message>
+    <message>
+        <source>Only administrators can start this application</source>
+        <translation>Doar administratorii pot porni această aplicație</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Tip:</translation>
+    </message>
+    <message>
+        <source>Rating:</source>
+        <translation>Evaluare:</translation>
+    </message>
+    <message>
+        <source>Summary:</source>
+        <translation>Rezumat:</translation>
+    </message>
+    <message>
+        <source>No applications are available.</source>
+        <translation>Nu există aplicații disponibile.</translation>
+    </message>
+    <message>
+        <source>Resolution (2nd monitor)</source>
+        <translation>Rezoluție (monitorul 2)</translation>
+    </message>
+    <message>
+        <source>Resolution (3rd monitor)</source>
+        <translation>Rezoluție (monitorul 3)</translation>
+    </message>
+    <message>
+        <source>Resolution (4th monitor)</source>
+        <translation>Rezoluție (monitorul 4)</translation>
+    </message>
+    <message>
+        <source>Resolution (5th monitor)</source>
+        <translation>Rezoluție (monitorul 5)</translation>
+    </message>
+    <message>
+        <source>Please note:
+Overscan will reduce the area of the video displayed on the screen. The higher the percentage, the more the displayed area will be reduced.
+These Display settings may not be applied in other apps.</source>
+        <translation>Notă:
+Overscan reduce zona imaginii afișate pe ecran. Cu cât procentul este mai mare, cu atât zona afișată se reduce mai mult.
+Este posibil ca aceste setări de afișaj să nu se aplice în alte aplicații.</translation>
+    </message>
+    <message>
+        <source>Switch between input methods with Ctrl+Space.</source>
+        <translation>Comutați metoda de introducere cu Ctrl+Spațiu.</translation>
+    </message>
+    <message>
+        <source>Speaker test</source>
+        <translation>Test difuzoare</translation>
+    </message>
+    <message>
+        <source>- #1</source>
+        <translation>- #1</translation>
+    </message>
+    <message>
+        <source>- #2</source>
+        <translation>- #2</translation>
+    </message>
+    <message>
+        <source>- #3</source>
+        <translation>- #3</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>The home screen of your storage appliance on the television: your applications, their settings and the remote control in one place.</source>
+        <translation>Ecranul de pornire al NAS-ului pe televizor: aplicațiile, setările lor și telecomanda într-un singur loc.</translation>
+    </message>
+    <message>
+        <source>For technical support, visit support.tellora.example.</source>
+        <translation>Pentru asistență tehnică, vizitați support.tellora.example.</translation>
+    </message>
+    <message>
+        <source>Copyright (c) Tellora developers. All rights reserved.</source>
+        <translation>Copyright (c) Dezvoltatorii Tellora. Toate drepturile rezervate.</translation>
+    </message>
+    <message>
+        <source>Shows the task bar, so that several applications can run side by side. Tellora restarts to apply it.</source>
+        <translation>Afișează bara de activități, pentru ca mai multe aplicații să ruleze una lângă alta. Tellora repornește pentru a aplica modificarea.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,65 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>AppsPage</name>
+    <message>
+        <source>Update</source>
+        <translation>Actualizar</translation>
+    </message>
+    <message>
+        <source>Install</source>
+        <translation>Instalar</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Desactivar</translation>
+    </message>
+    <message>
+        <source>Unset Auto Run</source>
+        <translation>No iniciar automáticamente</translation>
+    </message>
+    <message>
+        <source>Set Auto Run</source>
+        <translation>Iniciar automáticamente</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Activar</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Installation failed</source>
+        <translation>Error en la instalación</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Initializing</source>
+        <translation>Inicializando</translation>
+    </message>
+    <message>
+        <source>Downloading</source>
+        <translation>Descargando</translation>
+    </message>
+    <message>
+        <source>Installing</source>
+        <translation>Instalando</translation>
+    </message>
+    <message>
+        <source>Installation completed</source>
+        <translation>Instalación completada</translation>
+    </message>
+</context>
+<context>
     <name>AudioDetectDialog</name>
     <message>
         <source>NAS Audio Output</source>
@@ -202,6 +261,25 @@
     <message>
         <source>Back</source>
         <translation>Volver</translation>
+    </message>
+</context>
+<context>
+    <name>PrefChoices</name>
+    <message>
+        <source>Add</source>
+        <translation>Añadir</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Quitar</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Restablecer</translation>
+    </message>
+    <message>
+        <source>Learn now</source>
+        <translation>Aprender ahora</translation>
     </message>
 </context>
 <context>
@@ -451,6 +529,98 @@ Es posible que esta configuración de pantalla no se aplique en otras aplicacion
     <message>
         <source>Version: </source>
         <translation>Versión: </translation>
+    </message>
+    <message>
+        <source>IP: </source>
+        <translation>IP: </translation>
+    </message>
+    <message>
+        <source>Administrators only</source>
+        <translation>Solo administradores</translation>
+    </message>
+    <message>
+        <source>Only administrators can start this application</source>
+        <translation>Solo los administradores pueden iniciar esta aplicación</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Tipo:</translation>
+    </message>
+    <message>
+        <source>Rating:</source>
+        <translation>Valoración:</translation>
+    </message>
+    <message>
+        <source>Summary:</source>
+        <translation>Resumen:</translation>
+    </message>
+    <message>
+        <source>No applications are available.</source>
+        <translation>No hay aplicaciones disponibles.</translation>
+    </message>
+    <message>
+        <source>Resolution (2nd monitor)</source>
+        <translation>Resolución (2.º monitor)</translation>
+    </message>
+    <message>
+        <source>Resolution (3rd monitor)</source>
+        <translation>Resolución (3.er monitor)</translation>
+    </message>
+    <message>
+        <source>Resolution (4th monitor)</source>
+        <translation>Resolución (4.º monitor)</translation>
+    </message>
+    <message>
+        <source>Resolution (5th monitor)</source>
+        <translation>Resolución (5.º monitor)</translation>
+    </message>
+    <message>
+        <source>Please note:
+Overscan will reduce the area of the video displayed on the screen. The higher the percentage, the more the displayed area will be reduced.
+These Display settings may not be applied in other apps.</source>
+        <translation>Nota:
+El sobrebarrido reduce el área de la imagen que se muestra en la pantalla. Cuanto mayor sea el porcentaje, más se reduce el área mostrada.
+Es posible que esta configuración de pantalla no se aplique en otras aplicaciones.</translation>
+    </message>
+    <message>
+        <source>Switch between input methods with Ctrl+Space.</source>
+        <translation>Cambie de método de entrada con Ctrl+Espacio.</translation>
+    </message>
+    <message>
+        <source>Speaker test</source>
+        <translation>Prueba de altavoces</translation>
+    </message>
+    <message>
+        <source>- #1</source>
+        <translation>- #1</translation>
+    </message>
+    <message>
+        <source>- #2</source>
+        <translation>- #2</translation>
+    </message>
+    <message>
+        <source>- #3</source>
+        <translation>- #3</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>The home screen of your storage appliance on the television: your applications, their settings and the remote control in one place.</source>
+        <translation>La pantalla de inicio de su NAS en el televisor: sus aplicaciones, su configuración y el mando a distancia en un solo lugar.</translation>
+    </message>
+    <message>
+        <source>For technical support, visit support.tellora.example.</source>
+        <translation>Para obtener asistencia técnica, visite support.tellora.example.</translation>
+    </message>
+    <message>
+        <source>Copyright (c) Tellora developers. All rights reserved.</source>
+        <translation>Copyright (c) Desarrolladores de Tellora. Todos los derechos reservados.</translation>
+    </message>
+    <message>
+        <source>Shows the task bar, so that several applications can run side by side. Tellora restarts to apply it.</source>
+        <translation>Muestra la barra de tareas para usar varias aplicaciones a la vez. Tellora se reinicia para aplicarlo.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,65 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="sv_SE">
 <context>
+    <name>AppsPage</name>
+    <message>
+        <source>Update</source>
+        <translation>Uppdatera</translation>
+    </message>
+    <message>
+        <source>Install</source>
+        <translation>Installera</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Avaktivera</translation>
+    </message>
+    <message>
+        <source>Unset Auto Run</source>
+        <translation>Starta inte automatiskt</translation>
+    </message>
+    <message>
+        <source>Set Auto Run</source>
+        <translation>Starta automatiskt</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Aktivera</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Installation failed</source>
+        <translation>Installationen misslyckades</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nej</translation>
+    </message>
+    <message>
+        <source>Initializing</source>
+        <translation>Initierar</translation>
+    </message>
+    <message>
+        <source>Downloading</source>
+        <translation>Hämtar</translation>
+    </message>
+    <message>
+        <source>Installing</source>
+        <translation>Installerar</translation>
+    </message>
+    <message>
+        <source>Installation completed</source>
+        <translation>Installationen är klar</translation>
+    </message>
+</context>
+<context>
     <name>AudioDetectDialog</name>
     <message>
         <source>NAS Audio Output</source>
@@ -202,6 +261,25 @@
     <message>
         <source>Back</source>
         <translation>Bakåt</translation>
+    </message>
+</context>
+<context>
+    <name>PrefChoices</name>
+    <message>
+        <source>Add</source>
+        <translation>Lägg till</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Ta bort</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Återställ</translation>
+    </message>
+    <message>
+        <source>Learn now</source>
+        <translation>Lär in nu</translation>
     </message>
 </context>
 <context>
@@ -451,6 +529,98 @@ De här bildskärmsinställningarna tillämpas kanske inte i andra appar.</trans
     <message>
         <source>Version: </source>
         <translation>Version: </translation>
+    </message>
+    <message>
+        <source>IP: </source>
+        <translation>IP: </translation>
+    </message>
+    <message>
+        <source>Administrators only</source>
+        <translation>Endast administratörer</translation>
+    </message>
+    <message>
+        <source>Only administrators can start this application</source>
+        <translation>Endast administratörer kan starta det här programmet</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Typ:</translation>
+    </message>
+    <message>
+        <source>Rating:</source>
+        <translation>Betyg:</translation>
+    </message>
+    <message>
+        <source>Summary:</source>
+        <translation>Sammanfattning:</translation>
+    </message>
+    <message>
+        <source>No applications are available.</source>
+        <translation>Inga program är tillgängliga.</translation>
+    </message>
+    <message>
+        <source>Resolution (2nd monitor)</source>
+        <translation>Upplösning (skärm 2)</translation>
+    </message>
+    <message>
+        <source>Resolution (3rd monitor)</source>
+        <translation>Upplösning (skärm 3)</translation>
+    </message>
+    <message>
+        <source>Resolution (4th monitor)</source>
+        <translation>Upplösning (skärm 4)</translation>
+    </message>
+    <message>
+        <source>Resolution (5th monitor)</source>
+        <translation>Upplösning (skärm 5)</translation>
+    </message>
+    <message>
+        <source>Please note:
+Overscan will reduce the area of the video displayed on the screen. The higher the percentage, the more the displayed area will be reduced.
+These Display settings may not be applied in other apps.</source>
+        <translation>Obs!
+Överskanning minskar den del av bilden som visas på skärmen. Ju högre procentsats, desto mer minskas den visade delen.
+De här bildskärmsinställningarna tillämpas kanske inte i andra appar.</translation>
+    </message>
+    <message>
+        <source>Switch between input methods with Ctrl+Space.</source>
+        <translation>Byt inmatningsmetod med Ctrl+Blanksteg.</translation>
+    </message>
+    <message>
+        <source>Speaker test</source>
+        <translation>Högtalartest</translation>
+    </message>
+    <message>
+        <source>- #1</source>
+        <translation>- #1</translation>
+    </message>
+    <message>
+        <source>- #2</source>
+        <translation>- #2</translation>
+    </message>
+    <message>
+        <source>- #3</source>
+        <translation>- #3</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>The home screen of your storage appliance on the television: your applications, their settings and the remote control in one place.</source>
+        <translation>Startskärmen för din NAS på tv:n: dina program, deras inställningar och fjärrkontrollen på ett ställe.</translation>
+    </message>
+    <message>
+        <source>For technical support, visit support.tellora.example.</source>
+        <translation>Teknisk support finns på support.tellora.example.</translation>
+    </message>
+    <message>
+        <source>Copyright (c) Tellora developers. All rights reserved.</source>
+        <translation>Copyright (c) Tellora-utvecklarna. Med ensamrätt.</translation>
+    </message>
+    <message>
+        <source>Shows the task bar, so that several applications can run side by side. Tellora restarts to apply it.</source>
+        <translation>Visar aktivitetsfältet så att flera program kan köras sida vid sida. Tellora startas om för att tillämpa det.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,65 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="th_TH">
 <context>
+    <name>AppsPage</name>
+    <message>
+        <source>Update</source>
+        <translation>อัปเดต</translation>
+    </message>
+    <message>
+        <source>Install</source>
+        <translation>ติดตั้ง</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>ปิดใช้งาน</translation>
+    </message>
+    <message>
+        <source>Unset Auto Run</source>
+        <translation>ยกเลิกการเรียกใช้อัตโนมัติ</translation>
+    </message>
+    <message>
+        <source>Set Auto Run</source>
+        <translation>ตั้งเป็นเรียกใช้อัตโนมัติ</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>เปิดใช้งาน</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ตกลง</translation>
+    </message>
+    <message>
+        <source>Installation failed</source>
+        <translation>การติดตั้งล้มเหลว</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>ใช่</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>ไม่</translation>
+    </message>
+    <message>
+        <source>Initializing</source>
+        <translation>กำลังเริ่มต้น</translation>
+    </message>
+    <message>
+        <source>Downloading</source>
+        <translation>กำลังดาวน์โหลด</translation>
+    </message>
+    <message>
+        <source>Installing</source>
+        <translation>กำลังติดตั้ง</translation>
+    </message>
+    <message>
+        <source>Installation completed</source>
+        <translation>ติดตั้งเสร็จสมบูรณ์</translation>
+    </message>
+</context>
+<context>
     <name>AudioDetectDialog</name>
     <message>
         <source>NAS Audio Output</source>
@@ -202,6 +261,25 @@
     <message>
         <source>Back</source>
         <translation>ย้อนกลับ</translation>
+    </message>
+</context>
+<context>
+    <name>PrefChoices</name>
+    <message>
+        <source>Add</source>
+        <translation>เพิ่ม</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>ลบ</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>รีเซ็ต</translation>
+    </message>
+    <message>
+        <source>Learn now</source>
+        <translation>เรียนรู้ตอนนี้</translation>
     </message>
 </context>
 <context>
@@ -451,6 +529,98 @@ These Display settings may not be applied in other apps.</source>
     <message>
         <source>Version: </source>
         <translation>เวอร์ชัน: </translation>
+    </message>
+    <message>
+        <source>IP: </source>
+        <translation>IP: </translation>
+    </message>
+    <message>
+        <source>Administrators only</source>
+        <translation>เฉพาะผู้ดูแลระบบ</translation>
+    </message>
+    <message>
+        <source>Only administrators can start this application</source>
+        <translation>เฉพาะผู้ดูแลระบบเท่านั้นที่เริ่มแอปพลิเคชันนี้ได้</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>ประเภท:</translation>
+    </message>
+    <message>
+        <source>Rating:</source>
+        <translation>คะแนน:</translation>
+    </message>
+    <message>
+        <source>Summary:</source>
+        <translation>สรุป:</translation>
+    </message>
+    <message>
+        <source>No applications are available.</source>
+        <translation>ไม่มีแอปพลิเคชันที่ใช้ได้</translation>
+    </message>
+    <message>
+        <source>Resolution (2nd monitor)</source>
+        <translation>ความละเอียด (จอภาพที่ 2)</translation>
+    </message>
+    <message>
+        <source>Resolution (3rd monitor)</source>
+        <translation>ความละเอียด (จอภาพที่ 3)</translation>
+    </message>
+    <message>
+        <source>Resolution (4th monitor)</source>
+        <translation>ความละเอียด (จอภาพที่ 4)</translation>
+    </message>
+    <message>
+        <source>Resolution (5th monitor)</source>
+        <translation>ความละเอียด (จอภาพที่ 5)</translation>
+    </message>
+    <message>
+        <source>Please note:
+Overscan will reduce the area of the video displayed on the screen. The higher the percentage, the more the displayed area will be reduced.
+These Display settings may not be applied in other apps.</source>
+        <translation>โปรดทราบ:
+โอเวอร์สแกนจะลดพื้นที่ภาพที่แสดงบนหน้าจอ ยิ่งเปอร์เซ็นต์สูง พื้นที่ที่แสดงก็จะยิ่งลดลง
+การตั้งค่าการแสดงผลเหล่านี้อาจไม่มีผลในแอปอื่น</translation>
+    </message>
+    <message>
+        <source>Switch between input methods with Ctrl+Space.</source>
+        <translation>กด Ctrl+Space เพื่อสลับวิธีป้อนข้อมูล</translation>
+    </message>
+    <message>
+        <source>Speaker test</source>
+        <translation>ทดสอบลำโพง</translation>
+    </message>
+    <message>
+        <source>- #1</source>
+        <translation>- #1</translation>
+    </message>
+    <message>
+        <source>- #2</source>
+        <translation>- #2</translation>
+    </message>
+    <message>
+        <source>- #3</source>
+        <translation>- #3</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>The home screen of your storage appliance on the television: your applications, their settings and the remote control in one place.</source>
+        <translation>หน้าจอหลักของ NAS บนทีวี: แอปพลิเคชัน การตั้งค่าของแอป และรีโมทรวมไว้ในที่เดียว</translation>
+    </message>
+    <message>
+        <source>For technical support, visit support.tellora.example.</source>
+        <translation>สำหรับการสนับสนุนทางเทคนิค โปรดไปที่ support.tellora.example</translation>
+    </message>
+    <message>
+        <source>Copyright (c) Tellora developers. All rights reserved.</source>
+        <translation>Copyright (c) ผู้พัฒนา Tellora สงวนลิขสิทธิ์</translation>
+    </message>
+    <message>
+        <source>Shows the task bar, so that several applications can run side by side. Tellora restarts to apply it.</source>
+        <translation>แสดงแถบงานเพื่อให้ใช้หลายแอปพลิเคชันพร้อมกันได้ Tellora จะรีสตาร์ทเพื่อใช้การตั้งค่านี้</translation>
     </message>
 </context>
 <context>

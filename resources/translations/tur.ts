@@ -2,6 +2,65 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="tr_TR">
 <context>
+    <name>AppsPage</name>
+    <message>
+        <source>Update</source>
+        <translation>Güncelle</translation>
+    </message>
+    <message>
+        <source>Install</source>
+        <translation>Yükle</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Devre dışı bırak</translation>
+    </message>
+    <message>
+        <source>Unset Auto Run</source>
+        <translation>Otomatik başlatmayı kaldır</translation>
+    </message>
+    <message>
+        <source>Set Auto Run</source>
+        <translation>Otomatik başlat</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Etkinleştir</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Tamam</translation>
+    </message>
+    <message>
+        <source>Installation failed</source>
+        <translation>Yükleme başarısız oldu</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Evet</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Hayır</translation>
+    </message>
+    <message>
+        <source>Initializing</source>
+        <translation>Başlatılıyor</translation>
+    </message>
+    <message>
+        <source>Downloading</source>
+        <translation>İndiriliyor</translation>
+    </message>
+    <message>
+        <source>Installing</source>
+        <translation>Yükleniyor</translation>
+    </message>
+    <message>
+        <source>Installation completed</source>
+        <translation>Yükleme tamamlandı</translation>
+    </message>
+</context>
+<context>
     <name>AudioDetectDialog</name>
     <message>
         <source>NAS Audio Output</source>
@@ -202,6 +261,25 @@
     <message>
         <source>Back</source>
         <translation>Geri</translation>
+    </message>
+</context>
+<context>
+    <name>PrefChoices</name>
+    <message>
+        <source>Add</source>
+        <translation>Ekle</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Kaldır</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Sıfırla</translation>
+    </message>
+    <message>
+        <source>Learn now</source>
+        <translation>Şimdi öğret</translation>
     </message>
 </context>
 <context>
@@ -451,6 +529,98 @@ Bu ekran ayarları diğer uygulamalarda uygulanmayabilir.</translation>
     <message>
         <source>Version: </source>
         <translation>Sürüm: </translation>
+    </message>
+    <message>
+        <source>IP: </source>
+        <translation>IP: </translation>
+    </message>
+    <message>
+        <source>Administrators only</source>
+        <translation>Yalnızca yöneticiler</translation>
+    </message>
+    <message>
+        <source>Only administrators can start this application</source>
+        <translation>Bu uygulamayı yalnızca yöneticiler başlatabilir</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Tür:</translation>
+    </message>
+    <message>
+        <source>Rating:</source>
+        <translation>Puan:</translation>
+    </message>
+    <message>
+        <source>Summary:</source>
+        <translation>Özet:</translation>
+    </message>
+    <message>
+        <source>No applications are available.</source>
+        <translation>Kullanılabilir uygulama yok.</translation>
+    </message>
+    <message>
+        <source>Resolution (2nd monitor)</source>
+        <translation>Çözünürlük (2. monitör)</translation>
+    </message>
+    <message>
+        <source>Resolution (3rd monitor)</source>
+        <translation>Çözünürlük (3. monitör)</translation>
+    </message>
+    <message>
+        <source>Resolution (4th monitor)</source>
+        <translation>Çözünürlük (4. monitör)</translation>
+    </message>
+    <message>
+        <source>Resolution (5th monitor)</source>
+        <translation>Çözünürlük (5. monitör)</translation>
+    </message>
+    <message>
+        <source>Please note:
+Overscan will reduce the area of the video displayed on the screen. The higher the percentage, the more the displayed area will be reduced.
+These Display settings may not be applied in other apps.</source>
+        <translation>Not:
+Aşırı tarama, ekranda gösterilen görüntü alanını küçültür. Yüzde ne kadar yüksekse gösterilen alan o kadar küçülür.
+Bu ekran ayarları diğer uygulamalarda uygulanmayabilir.</translation>
+    </message>
+    <message>
+        <source>Switch between input methods with Ctrl+Space.</source>
+        <translation>Giriş yöntemini Ctrl+Boşluk ile değiştirin.</translation>
+    </message>
+    <message>
+        <source>Speaker test</source>
+        <translation>Hoparlör testi</translation>
+    </message>
+    <message>
+        <source>- #1</source>
+        <translation>- #1</translation>
+    </message>
+    <message>
+        <source>- #2</source>
+        <translation>- #2</translation>
+    </message>
+    <message>
+        <source>- #3</source>
+        <translation>- #3</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>The home screen of your storage appliance on the television: your applications, their settings and the remote control in one place.</source>
+        <translation>NAS'ınızın televizyondaki ana ekranı: uygulamalarınız, ayarları ve kumanda tek bir yerde.</translation>
+    </message>
+    <message>
+        <source>For technical support, visit support.tellora.example.</source>
+        <translation>Teknik destek için support.tellora.example adresini ziyaret edin.</translation>
+    </message>
+    <message>
+        <source>Copyright (c) Tellora developers. All rights reserved.</source>
+        <translation>Copyright (c) Tellora geliştiricileri. Tüm hakları saklıdır.</translation>
+    </message>
+    <message>
+        <source>Shows the task bar, so that several applications can run side by side. Tellora restarts to apply it.</source>
+        <translation>Görev çubuğunu gösterir; böylece birden çok uygulama yan yana çalışabilir. Tellora bunu uygulamak için yeniden başlar.</translation>
     </message>
 </context>
 <context>
