@@ -42,7 +42,7 @@ set(ivo_program_depends
 # interface's fonts (its own family, the CJK family its Japanese name is an
 # alias of, a Thai family), and curl for the one product whose service it
 # stops over HTTP.
-set(ivo_recommends openbox tint2 fonts-wqy-zenhei fonts-noto-cjk fonts-tlwg-loma-otf curl)
+set(ivo_recommends openbox tint2 fonts-wqy-zenhei fonts-noto-cjk fonts-noto-ui-core curl)
 list(JOIN ivo_program_depends ", " CPACK_DEBIAN_PACKAGE_DEPENDS)
 list(JOIN ivo_recommends ", " CPACK_DEBIAN_PACKAGE_RECOMMENDS)
 

@@ -714,7 +714,7 @@ These Display settings may not be applied in other apps.</source>
     </message>
     <message>
         <source>You can quickly restart Tellora by holding this button for 6 seconds.</source>
-        <translation>กดปุ่มนี้ค้างไว้ 6 วินาทีเพื่อรีสตาร์ท Tellora อย่างรวดเร็ว</translation>
+        <translation>กดค้างไว้ 6 วินาทีเพื่อรีสตาร์ท Tellora</translation>
     </message>
     <message>
         <source>General use</source>

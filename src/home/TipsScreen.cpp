@@ -172,7 +172,7 @@ void TipsScreen::resizeEvent(QResizeEvent* event)
                       .arg(qMax(sx(3), 1))
                       .arg(qMax(sx(8), 2)));
 
-    ui->vlTips->setContentsMargins(sx(80), sy(32), sx(80), sy(32));
+    ui->vlTips->setContentsMargins(sx(80), sy(24), sx(80), sy(24));
     ui->vlTips->setSpacing(sy(10));
     ui->hlDevices->setSpacing(sx(28));
     ui->vlRight->setSpacing(sy(20));

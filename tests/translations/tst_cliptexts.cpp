@@ -286,6 +286,11 @@ private slots:
                 QApplication::processEvents();
                 for (const QString& p : problems(w))
                     found << QStringLiteral("%1 %2: %3").arg(code, state, p);
+                if (w->width() > screen.width() || w->height() > screen.height())
+                    found << QStringLiteral("%1 %2: %3x%4, larger than the screen")
+                                 .arg(code, state)
+                                 .arg(w->width())
+                                 .arg(w->height());
                 if (!shots.isEmpty() && kShotLanguages.contains(code) && state.isEmpty()) {
                     const QString name = QStringLiteral("%1/%2-%3-%4p.png")
                                              .arg(shots, QString(walks().at(walk).first).replace(' ', '-'), code)
