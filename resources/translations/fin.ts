@@ -306,7 +306,7 @@
     </message>
     <message>
         <source>Preferences</source>
-        <translation>Mieltymykset</translation>
+        <translation>Valinnat</translation>
     </message>
     <message>
         <source>About</source>

@@ -306,11 +306,11 @@
     </message>
     <message>
         <source>Preferences</source>
-        <translation>Προτιμήσεις</translation>
+        <translation>Επιλογές</translation>
     </message>
     <message>
         <source>About</source>
-        <translation>Πληροφορίες</translation>
+        <translation>Σχετικά</translation>
     </message>
     <message>
         <source>Back</source>

@@ -306,7 +306,7 @@
     </message>
     <message>
         <source>Preferences</source>
-        <translation>Предпочтения</translation>
+        <translation>Параметры</translation>
     </message>
     <message>
         <source>About</source>

@@ -306,7 +306,7 @@
     </message>
     <message>
         <source>Preferences</source>
-        <translation>การกำหนดลักษณะ</translation>
+        <translation>ค่ากำหนด</translation>
     </message>
     <message>
         <source>About</source>
