@@ -155,8 +155,21 @@ QRect textRect(const QAbstractButton* b)
 QStringList problems(QWidget* window)
 {
     QStringList found;
-    const auto report = [&](const QWidget* w, const QString& text, const QString& what) {
-        found << QStringLiteral("%1 %2: %3").arg(w->objectName(), what, text.left(60));
+    // A text shown in rect, wrapped at its width when wrap is set.
+    const auto check = [&](const QWidget* w, const QString& text, const QRect& rect, bool wrap) {
+        if (text.trimmed().isEmpty())
+            return;
+        const Laid_s laid = layOut(text, w->font(), wrap ? rect.width() : -1);
+        if (laid.missing)
+            found << QStringLiteral("%1 has no glyph for: %2").arg(w->objectName(), text.left(60));
+        if (laid.width > rect.width() + 1 || laid.height > rect.height() + 2)
+            found << QStringLiteral("%1 needs %2x%3, has %4x%5: %6")
+                         .arg(w->objectName())
+                         .arg(qCeil(laid.width))
+                         .arg(qCeil(laid.height))
+                         .arg(rect.width())
+                         .arg(rect.height())
+                         .arg(text.left(60));
     };
     QList<QWidget*> widgets = window->findChildren<QWidget*>();
     widgets.prepend(window);
@@ -164,40 +177,14 @@ QStringList problems(QWidget* window)
         if (!w->isVisible())
             continue;
         if (auto* menu = qobject_cast<QMenu*>(w)) {
+            // A menu sizes itself to its entries: only the glyphs can be missing.
             for (const QAction* a : menu->actions())
-                if (layOut(a->text(), menu->font(), -1).missing)
-                    report(w, a->text(), QStringLiteral("has no glyph for"));
+                check(menu, a->text(), QRect(0, 0, 1 << 20, 1 << 20), false);
         } else if (auto* label = qobject_cast<QLabel*>(w)) {
-            const QString text = shownText(label);
-            if (text.trimmed().isEmpty())
-                continue;
-            QRect r
-                = label->contentsRect().adjusted(label->margin(), label->margin(), -label->margin(), -label->margin());
-            const Laid_s laid = layOut(text, label->font(), label->wordWrap() ? r.width() : -1);
-            if (laid.missing)
-                report(w, text, QStringLiteral("has no glyph for"));
-            if (laid.width > r.width() + 1 || laid.height > r.height() + 2)
-                report(w, text,
-                    QStringLiteral("needs %1x%2, has %3x%4")
-                        .arg(qCeil(laid.width))
-                        .arg(qCeil(laid.height))
-                        .arg(r.width())
-                        .arg(r.height()));
+            const int m = label->margin();
+            check(label, shownText(label), label->contentsRect().adjusted(m, m, -m, -m), label->wordWrap());
         } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
-            const QString text = QString(button->text()).remove(QRegularExpression("&(?!&)"));
-            if (text.trimmed().isEmpty())
-                continue;
-            const QRect r = textRect(button);
-            const Laid_s laid = layOut(text, button->font(), -1);
-            if (laid.missing)
-                report(w, text, QStringLiteral("has no glyph for"));
-            if (laid.width > r.width() + 1 || laid.height > r.height() + 2)
-                report(w, text,
-                    QStringLiteral("needs %1x%2, has %3x%4")
-                        .arg(qCeil(laid.width))
-                        .arg(qCeil(laid.height))
-                        .arg(r.width())
-                        .arg(r.height()));
+            check(button, QString(button->text()).remove(QRegularExpression("&(?!&)")), textRect(button), false);
         }
     }
     return found;
