@@ -26,8 +26,12 @@ struct Home_s : Appliance_s {
             "= Hello, viewer\nger = Hallo\n"
             + more)
     {
-        QDir().mkpath(root.path("/opt/ivo"));
-        QFile::link(qEnvironmentVariable("IVO_BINARY_DIR") + "/bin/lang", root.path("/opt/ivo/lang"));
+        // The built translations, Italian's left out: a language whose file the appliance lacks.
+        const QDir built(qEnvironmentVariable("IVO_BINARY_DIR") + "/bin/lang");
+        QDir().mkpath(root.path("/opt/ivo/lang"));
+        for (const QString& qm : built.entryList({"*.qm"}))
+            if (qm != "ita.qm")
+                QFile::link(built.filePath(qm), root.path("/opt/ivo/lang/" + qm));
     }
 };
 

@@ -10,6 +10,7 @@
 #include "home/TipsScreen.h"
 #include "i18n/LanguageSwitch.h"
 #include "i18n/UiLanguage.h"
+#include "lirc/CustomRemoteDialog.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -18,6 +19,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QStackedWidget>
 #include <QStyleOptionButton>
 #include <QTemporaryDir>
 #include <QTextDocument>
@@ -84,6 +86,20 @@ const QList<QPair<QString, Walk>>& walks()
                 for (int mode : {0, 1}) {
                     d.reset(mode);
                     look(&d, QString::number(mode));
+                }
+            }},
+        {"learning",
+            [](MainMWindow& h, const Look& look) {
+                CustomRemoteDialog d(&h);
+                d.setmode(true, 0);
+                auto* pages = part<QStackedWidget>(d, "stwgCR");
+                for (int page = 0; page < pages->count(); ++page) {
+                    pages->setCurrentIndex(page);
+                    look(&d, QString::number(page));
+                }
+                for (int step = -1; step <= 6; ++step) { // the steps' instructions, and no signal
+                    d.learn_status(step);
+                    look(&d, QStringLiteral("step%1").arg(step));
                 }
             }},
     };
