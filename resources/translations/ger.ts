@@ -107,7 +107,7 @@
     </message>
     <message>
         <source>Press and hold the button on the other remote. Continue to hold the button until the progress bar is full.</source>
-        <translation>Drücken Sie die Taste auf der anderen Fernbedienung und halten Sie sie gedrückt, bis der Fortschrittsbalken voll ist.</translation>
+        <translation>Halten Sie die Taste der anderen Fernbedienung gedrückt, bis der Balken voll ist.</translation>
     </message>
     <message>
         <source>No signal received. Check your remote.</source>

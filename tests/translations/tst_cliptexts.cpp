@@ -90,16 +90,18 @@ const QList<QPair<QString, Walk>>& walks()
             }},
         {"learning",
             [](MainMWindow& h, const Look& look) {
+                // In the order a viewer meets them: the start page, the steps (and no signal), then each page.
                 CustomRemoteDialog d(&h);
                 d.setmode(true, 0);
                 auto* pages = part<QStackedWidget>(d, "stwgCR");
+                for (int step = -1; step <= 6; ++step) {
+                    pages->setCurrentIndex(RemoteLearning::LearnPage);
+                    d.learn_status(step);
+                    look(&d, QStringLiteral("step%1").arg(step));
+                }
                 for (int page = 0; page < pages->count(); ++page) {
                     pages->setCurrentIndex(page);
                     look(&d, QString::number(page));
-                }
-                for (int step = -1; step <= 6; ++step) { // the steps' instructions, and no signal
-                    d.learn_status(step);
-                    look(&d, QStringLiteral("step%1").arg(step));
                 }
             }},
     };
