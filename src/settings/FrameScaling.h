@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QSize>
+
+class QWidget;
+struct ScreenScale;
+namespace Ui {
+class SettingsDialog;
+}
+
+// Sizes of the dialog's frame for a screen: every value is designed for
+// 1920 x 1080; horizontal ones (fonts among them) scale with the width,
+// vertical ones with the height, truncated.
+namespace FrameScaling {
+
+// The title frame and the left column.
+void scaleTitle(Ui::SettingsDialog& ui, const ScreenScale& scale);
+void scaleLeftColumn(Ui::SettingsDialog& ui, const ScreenScale& scale);
+
+// Gives every widget under area the font size it was designed with, scaled
+// horizontally. The design size is taken from the form the first time.
+void scaleFonts(QWidget* area, const ScreenScale& scale);
+// A widget's fixed design size, scaled.
+void scaleFixedSize(QWidget* widget, const QSize& design, const ScreenScale& scale);
+
+} // namespace FrameScaling

@@ -1,0 +1,595 @@
+// The settings dialog's frame: construction in its fixed order, the page
+// buttons, the dialog's own key rules, closing, the watched files, the
+// language switch and the forwarders to the pages.
+#include "settings/SettingsDialog.h"
+
+#include "ui_SettingsDialog.h"
+
+#include "appliance/ApplianceCommands.h"
+#include "appliance/ConfigFile.h"
+#include "appliance/Paths.h"
+#include "appliance/UserSettings.h"
+#include "display/ScreenConfFile.h"
+#include "display/ScreenConfig.h"
+#include "home/InfoDialog.h"
+#include "home/MultiIconViewV.h"
+#include "home/NetworkAddresses.h"
+#include "home/ScreenScale.h"
+#include "i18n/LanguageSwitch.h"
+#include "i18n/UiLanguage.h"
+#include "packages/bentoconf.h"
+#include "settings/AboutPage.h"
+#include "settings/AppsPage.h"
+#include "settings/ChoiceMenu.h"
+#include "settings/DisplayPage.h"
+#include "settings/FrameScaling.h"
+#include "settings/GeneralPage.h"
+#include "settings/GrMainEventFilter.h"
+#include "settings/PreferencesPage.h"
+#include "settings/SettingsLog.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QFile>
+#include <QFileInfo>
+#include <QFileSystemWatcher>
+#include <QKeyEvent>
+#include <QResizeEvent>
+#include <QScreen>
+#include <QSettings>
+#include <QTimer>
+#include <QWheelEvent>
+
+SettingsDialog::SettingsDialog(AggPkgInfo* packages, QWidget* parent)
+    : QDialog(parent)
+    , ui(new Ui::SettingsDialog)
+{
+    // 1. The form holder, the grid, the pages with their filters.
+    m_iconView = new MultiIconViewV(QSize(5, 3), QSizeF(380, 380), QSizeF(150, 200), 1.3, 0);
+    m_choiceMenu = std::make_unique<ChoiceMenu>(this);
+    m_grMainFilter = new GrMainEventFilter(*this);
+    m_appsPage = std::make_unique<AppsPage>(*this);
+    m_displayPage = std::make_unique<DisplayPage>(*this);
+    m_prefPage = std::make_unique<PreferencesPage>(*this);
+    m_generalPage = std::make_unique<GeneralPage>(*this);
+    m_aboutPage = std::make_unique<AboutPage>(*this);
+    m_packages = packages;
+
+    // 2. Settings files and HOME.
+    m_userSettings = UserSettings::open();
+    m_bentoSettings = ConfigFile::settings(Paths::BentoConf.local());
+    m_homeDir = QString::fromLocal8Bit(qgetenv("HOME"));
+
+    // 3. The package tool is asked for once; its answer is not used.
+    ApplianceCmd::bentoProbe();
+
+    // 4.
+    setAttribute(Qt::WA_NoSystemBackground);
+
+    // 5.
+    m_prefPage->initLangSupport();
+    ui->setupUi(this);
+
+    // 6.
+    m_appsPage->readAutoRun();
+
+    // 7.
+    m_language = std::make_unique<LanguageSwitch>();
+    if (const QString stored = m_userSettings->value(QStringLiteral("Preference/Language")).toString();
+        !stored.isEmpty())
+        retranslateUi(stored);
+
+    // 8.
+    connect(m_iconView, &MultiIconViewV::itemEntered, this, &SettingsDialog::mviewitemEntered);
+    connect(m_iconView, &MultiIconViewV::focusExit, this, &SettingsDialog::mviewfocusExit);
+    if (m_packages) {
+        connect(m_packages, &AggPkgInfo::availPkgChanged, this, &SettingsDialog::availPkgChanged);
+        connect(m_packages, &AggPkgInfo::confPkgChanged, this, &SettingsDialog::confPkgChanged);
+        connect(m_packages, &AggPkgInfo::webPkgChanged, this, &SettingsDialog::webPkgChanged);
+    }
+
+    // 9.
+    reloadApps();
+    m_iconView->setSelect(0);
+
+    // 10.
+    m_messageDialog = new InfoDialog(this);
+    m_messageDialog->setModal(true);
+    m_messageDialog->setWindowFlags(m_messageDialog->windowFlags() | Qt::FramelessWindowHint);
+    m_downloader = new DownloadManager(this);
+    connect(m_downloader, qOverload<const dlresult_st&>(&DownloadManager::finished), this, &SettingsDialog::finished);
+    connect(&m_installer, &BentoInstaller::installProgress, this, &SettingsDialog::installProgress);
+    connect(&m_installer, &BentoInstaller::downloadProgress, this, &SettingsDialog::downloadProgress);
+    connect(&m_installer, &BentoInstaller::finished, this, &SettingsDialog::bentoInstallfinished);
+    m_installer.start();
+
+    // 11. Page set-ups.
+    loadwebbentoinfo();
+    setupLeftColumn_();
+    m_appsPage->setupAllPage();
+    m_appsPage->setupOnePage();
+    m_displayPage->setup();
+    m_prefPage->setup();
+    m_generalPage->setup(*m_userSettings);
+    m_aboutPage->setup(*m_bentoSettings);
+
+    // 12. and 13.
+    m_prefPage->startAudio();
+    m_prefPage->startReceiver();
+
+    // 14.
+    m_addressTimer = new QTimer(this);
+    connect(m_addressTimer, &QTimer::timeout, this, &SettingsDialog::refreshIpAddress);
+    m_addressTimer->start(5000);
+    refreshIpAddress();
+
+    // 15.
+    currentChanged(PageDisplay);
+
+    // 16.
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+        connect(screen, &QScreen::availableGeometryChanged, this, &SettingsDialog::availableGeometryChanged);
+
+    // 17.
+    watchFiles_();
+    connect(ui->stwgSub, &QStackedWidget::currentChanged, this, &SettingsDialog::currentChanged);
+}
+
+SettingsDialog::~SettingsDialog()
+{
+    // Pages and filters refer to the form: they go first.
+    m_aboutPage.reset();
+    m_generalPage.reset();
+    m_prefPage.reset();
+    m_displayPage.reset();
+    m_appsPage.reset();
+    delete m_iconView;
+    delete ui;
+}
+
+void SettingsDialog::setupLeftColumn_()
+{
+    ui->grMain->setFocus();
+    if (!IsCurrentUserAdmin_()) {
+        ui->rbtApp->hide();
+        ui->rbtGeneral->setChecked(true);
+    } else {
+        ui->rbtApp->setChecked(true);
+    }
+    ui->labIpAddress->setStyleSheet(QStringLiteral("color: rgb(0, 175, 251)"));
+    for (QRadioButton* b : {ui->rbtGeneral, ui->rbtApp, ui->rbtDisp, ui->rbtPref, ui->rbtAbout})
+        b->installEventFilter(m_grMainFilter);
+}
+
+// Administrators.
+
+bool SettingsDialog::isAdminGroup(const QByteArray& nasGroupId)
+{
+    const auto decoded = QByteArray::fromBase64Encoding(nasGroupId, QByteArray::AbortOnBase64DecodingErrors);
+    const QByteArray trimmed = decoded ? decoded.decoded.trimmed() : QByteArray();
+    const bool digits = !trimmed.isEmpty()
+        && std::all_of(trimmed.begin(), trimmed.end(), [](char c) { return c >= '0' && c <= '9'; });
+    return (digits ? trimmed : nasGroupId.trimmed()) == "0";
+}
+
+bool SettingsDialog::IsCurrentUserAdmin_() const { return isAdminGroup(qgetenv("NasGroupID")); }
+
+// Page buttons and pages.
+
+void SettingsDialog::on_rbtGeneral_toggled(bool checked)
+{
+    if (checked)
+        ui->stwgSub->setCurrentIndex(PageGeneral);
+}
+
+void SettingsDialog::on_rbtApp_toggled(bool checked)
+{
+    if (checked)
+        ui->stwgSub->setCurrentIndex(PageAppAll);
+}
+
+void SettingsDialog::on_rbtDisp_toggled(bool checked)
+{
+    if (checked)
+        ui->stwgSub->setCurrentIndex(PageDisplay);
+}
+
+void SettingsDialog::on_rbtPref_toggled(bool checked)
+{
+    if (checked)
+        ui->stwgSub->setCurrentIndex(PagePref);
+}
+
+void SettingsDialog::on_rbtAbout_toggled(bool checked)
+{
+    if (checked)
+        ui->stwgSub->setCurrentIndex(PageAbout);
+}
+
+void SettingsDialog::on_rbtApp_clicked()
+{
+    const int page = ui->stwgSub->currentIndex();
+    if (page != PageAppAll && page != PageAppOne)
+        return;
+    ui->stwgSub->setCurrentIndex(PageAppAll);
+    m_iconView->setSelect(-1);
+}
+
+void SettingsDialog::on_pbtClose_clicked() { close(); }
+
+void SettingsDialog::mviewitemEntered(int) { ui->stwgSub->setCurrentIndex(PageAppOne); }
+
+void SettingsDialog::mviewfocusExit() { ui->grMain->setFocus(); }
+
+void SettingsDialog::currentChanged(int index)
+{
+    SETTINGS_LOG << QStringLiteral("index=%1").arg(index);
+    switch (index) {
+    case PageAppAll:
+        loadwebbentoinfo();
+        break;
+    case PageAppOne:
+        SETTINGS_LOG << QStringLiteral("index=%1").arg(m_iconView->select());
+        m_appsPage->showSelected();
+        break;
+    case PageDisplay:
+        m_displayPage->refresh();
+        break;
+    case PagePref:
+        m_prefPage->refresh();
+        break;
+    default:
+        break;
+    }
+}
+
+// Keys, wheel and closing.
+
+bool SettingsDialog::frameEventFilter(QObject* watched, QEvent* event) { return eventFilter(watched, event); }
+
+bool SettingsDialog::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Tab)
+            return true;
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && qobject_cast<QCheckBox*>(watched)) {
+            static_cast<QCheckBox*>(watched)->click();
+            return true;
+        }
+        if ((key == Qt::Key_Escape || key == Qt::Key_Left) && ui->stwgSub->currentIndex() == PageAppOne) {
+            ui->stwgSub->setCurrentIndex(PageAppAll);
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void SettingsDialog::wheelEvent(QWheelEvent* event)
+{
+    const int delta = event->angleDelta().y();
+    QWidget* target = QApplication::focusWidget();
+    if (target && (delta >= 120 || delta <= -120)) {
+        const int key = delta > 0 ? Qt::Key_Up : Qt::Key_Down;
+        QCoreApplication::postEvent(target, new QKeyEvent(QEvent::KeyPress, key, Qt::NoModifier));
+    }
+    event->accept();
+}
+
+void SettingsDialog::closeEvent(QCloseEvent* event)
+{
+    QRadioButton* first = ui->rbtApp->isVisibleTo(this) ? ui->rbtApp : ui->rbtGeneral;
+    first->setChecked(true);
+    first->setFocus();
+    const int page = ui->stwgSub->currentIndex();
+    if (page == PageAppAll || page == PageAppOne) {
+        ui->stwgSub->setCurrentIndex(PageAppAll);
+        m_iconView->setSelect(-1);
+    }
+    QDialog::closeEvent(event);
+}
+
+// Addresses.
+
+void SettingsDialog::refreshIpAddress()
+{
+    const QStringList addresses = NetworkAddresses::select(NetworkAddresses::interfaces());
+    ui->labIpAddress->setText(QStringLiteral("IP: ") + addresses.join(QStringLiteral("\n     ")));
+}
+
+// Watched files.
+
+void SettingsDialog::watchFiles_()
+{
+    m_watcher = new QFileSystemWatcher(this);
+    m_watcher->addPath(UserSettings::path());
+    m_watcher->addPath(Paths::ScreenConf.local());
+    m_watcher->addPath(Paths::LoginConf.local());
+    connect(m_watcher, &QFileSystemWatcher::fileChanged, this, &SettingsDialog::fileChanged);
+}
+
+void SettingsDialog::fileChanged(const QString& path)
+{
+    if (path == Paths::ScreenConf.local())
+        screenConfChanged_(path);
+    else if (path == UserSettings::path())
+        userSettingsChanged_(path);
+    else if (path == Paths::LoginConf.local())
+        loginConfChanged_(path);
+}
+
+namespace {
+
+// A watched file that was replaced (written anew and renamed over) lost its
+// watch: it is set again on what is there now.
+void rewatch(QFileSystemWatcher* watcher, const QString& path)
+{
+    if (QFileInfo::exists(path) && !watcher->files().contains(path))
+        watcher->addPath(path);
+}
+
+} // namespace
+
+void SettingsDialog::screenConfChanged_(const QString& path)
+{
+    if (!QFileInfo::exists(path)) {
+        Appliance::runner().run(Appliance::path(QStringLiteral("/usr/bin/touch")), {path});
+        rewatch(m_watcher, path);
+        return;
+    }
+    rewatch(m_watcher, path);
+    currentChanged(PageDisplay);
+}
+
+void SettingsDialog::userSettingsChanged_(const QString& path)
+{
+    if (!QFileInfo::exists(path)) {
+        QFile file(path);
+        if (file.open(QIODevice::WriteOnly))
+            file.close();
+        rewatch(m_watcher, path);
+        return;
+    }
+    rewatch(m_watcher, path);
+    m_userSettings->sync();
+    if (m_userSettings->value(QStringLiteral("TaskBar/setfromweb")).toInt() != 0) {
+        m_userSettings->remove(QStringLiteral("TaskBar/setfromweb"));
+        m_userSettings->sync();
+        emit IVOrestart();
+    }
+}
+
+void SettingsDialog::loginConfChanged_(const QString& path)
+{
+    rewatch(m_watcher, path);
+    const std::unique_ptr<QSettings> login = ConfigFile::settings(path);
+    if (login->value(QStringLiteral("Padlink/Logout")).toString() == QLatin1String("yes")) {
+        login->remove(QStringLiteral("Padlink"));
+        login->sync();
+        emit IVOrestart();
+    }
+    // Another program changed the login requirement: the box follows
+    // without its handler writing the file back.
+    const bool required = login->value(QStringLiteral("UIControl/RequireLogin"), QStringLiteral("yes"))
+                              .toString()
+                              .compare(QLatin1String("yes"), Qt::CaseInsensitive)
+        == 0;
+    QCheckBox* box = ui->cbxRequireLogin;
+    if (box->isChecked() != required)
+        return;
+    disconnect(box, SIGNAL(toggled(bool)), this, SLOT(on_cbxRequireLogin_toggled(bool)));
+    box->setChecked(!required);
+    connect(box, SIGNAL(toggled(bool)), this, SLOT(on_cbxRequireLogin_toggled(bool)));
+}
+
+// Language.
+
+QString SettingsDialog::lang() const { return m_language ? m_language->current() : QString(); }
+
+namespace {
+
+// The application font family for every widget, each keeping its size.
+void useFontFamily(const QString& family)
+{
+    QFont font = QApplication::font();
+    font.setFamily(family);
+    QApplication::setFont(font);
+    for (QWidget* w : QApplication::allWidgets()) {
+        QFont own = w->font();
+        own.setFamily(family);
+        w->setFont(own);
+    }
+}
+
+} // namespace
+
+void SettingsDialog::retranslateUi(const QString& code)
+{
+    if (!m_language)
+        return;
+    const QString japanese = QStringLiteral("jpn");
+    const bool leavingJapanese = m_language->current() == japanese && code != japanese && UiLanguage::isSupported(code);
+    const LanguageSwitch::Outcome outcome = m_language->retranslate(code);
+    switch (outcome) {
+    case LanguageSwitch::Outcome::Ignored:
+        return;
+    case LanguageSwitch::Outcome::English:
+        ui->txtPrefLang->setText(UiLanguage::nameOf(QStringLiteral("eng")));
+        return;
+    case LanguageSwitch::Outcome::Unchanged:
+        m_prefPage->refreshCRcurrent();
+        return;
+    case LanguageSwitch::Outcome::Switched:
+    case LanguageSwitch::Outcome::NoTranslation:
+        break;
+    }
+    if (leavingJapanese)
+        useFontFamily(QStringLiteral("WenQuanYi Zen Hei"));
+    if (code == japanese)
+        useFontFamily(QStringLiteral("Noto Sans JP"));
+    // The form's texts again (in the source language when the translation
+    // did not load), then what the pages had filled in.
+    ui->retranslateUi(this);
+    ui->txtPrefLang->setText(UiLanguage::nameOf(code));
+    refillTexts_();
+    m_prefPage->refreshCRcurrent();
+}
+
+void SettingsDialog::refillTexts_()
+{
+    m_aboutPage->setup(*m_bentoSettings);
+    refreshIpAddress();
+    const int page = ui->stwgSub->currentIndex();
+    if (page != PageAppAll)
+        currentChanged(page);
+}
+
+// Scaling.
+
+int SettingsDialog::pixel_scale(int value, int minimum)
+{
+    return qMax(value * getScreenResolution_().width() / 1920, minimum);
+}
+
+namespace {
+
+QString funcLine(const char* function, int line)
+{
+    return QStringLiteral("[%1][%2]").arg(QLatin1String(function)).arg(line);
+}
+
+void logScreen(const char* function, int line)
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QString at = funcLine(function, line);
+    qDebug().noquote() << at
+            + QStringLiteral("screen physicalSize: %1 x %2")
+                  .arg(screen->physicalSize().width())
+                  .arg(screen->physicalSize().height());
+    qDebug().noquote() << at
+            + QStringLiteral("screen geometry: %1 x %2")
+                  .arg(screen->geometry().width())
+                  .arg(screen->geometry().height());
+    qDebug().noquote() << at
+            + QStringLiteral("screen availableGeometry: %1 x %2")
+                  .arg(screen->availableGeometry().width())
+                  .arg(screen->availableGeometry().height());
+}
+
+} // namespace
+
+QSize SettingsDialog::getScreenResolution_()
+{
+    QSize size = ScreenConfFile::modeSize();
+    qDebug().noquote() << funcLine(Q_FUNC_INFO, __LINE__)
+            + QStringLiteral(" Screen Resolution from %1: %2 x %3")
+                  .arg(Paths::ScreenConf.local())
+                  .arg(size.width())
+                  .arg(size.height());
+    if (size.width() == 0 || size.height() == 0) {
+        logScreen(Q_FUNC_INFO, __LINE__);
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        size = screen ? screen->geometry().size() : QSize();
+        if (size.width() == 0 || size.height() == 0)
+            size = QSize(1920, 1080);
+    }
+    qDebug().noquote() << funcLine(Q_FUNC_INFO, __LINE__)
+            + QStringLiteral(" Final Screen Resolution: %1 x %2").arg(size.width()).arg(size.height());
+    return size;
+}
+
+void SettingsDialog::adaptUiToScreen(const QSize& screenSize)
+{
+    resize(screenSize);
+    const ScreenScale scale(screenSize);
+    FrameScaling::scaleTitle(*ui, scale);
+    FrameScaling::scaleLeftColumn(*ui, scale);
+    m_appsPage->adaptToScreen(screenSize);
+    m_displayPage->adaptToScreen(screenSize);
+    m_prefPage->adaptToScreen(screenSize);
+    m_aboutPage->adaptToScreen(screenSize);
+    m_generalPage->adaptToScreen(screenSize);
+}
+
+void SettingsDialog::availableGeometryChanged(const QRect& geometry)
+{
+    SETTINGS_LOG << QStringLiteral("x:%1  y:%2  w:%3  h:%4")
+                        .arg(geometry.x())
+                        .arg(geometry.y())
+                        .arg(geometry.width())
+                        .arg(geometry.height());
+    setGeometry(geometry);
+    adaptUiToScreen(QSize(geometry.right() - geometry.left() + 1, geometry.bottom() - geometry.top() + 1));
+    repaint();
+}
+
+void SettingsDialog::resizeEvent(QResizeEvent* event)
+{
+    const QString at = funcLine(Q_FUNC_INFO, __LINE__);
+    qDebug().noquote() << at
+            + QStringLiteral(" event: size:(%1x%2)  oldSize:(%3x%4)")
+                  .arg(event->size().width())
+                  .arg(event->size().height())
+                  .arg(event->oldSize().width())
+                  .arg(event->oldSize().height());
+    qDebug().noquote() << at + QStringLiteral(" widget: %1 x %2").arg(width()).arg(height());
+    logScreen(Q_FUNC_INFO, __LINE__);
+    QDialog::resizeEvent(event);
+    adaptUiToScreen(event->size());
+}
+
+// Forwarders to the pages.
+
+ScreenConfig* SettingsDialog::screenConfig()
+{
+    // Asking xrandr takes a while: not during the home screen's start-up.
+    if (!m_screenConfig)
+        m_screenConfig = std::make_unique<ScreenConfig>();
+    return m_screenConfig.get();
+}
+
+void SettingsDialog::popupMenu(QObject* row)
+{
+    if (m_displayPage->ownsRow(row))
+        m_displayPage->popupMenu(row);
+    else if (m_prefPage->ownsRow(row))
+        m_prefPage->popupMenu(row);
+}
+
+void SettingsDialog::reloadApps() { m_appsPage->reloadApps(); }
+void SettingsDialog::loadwebbentoinfo() { m_appsPage->loadwebbentoinfo(); }
+bool SettingsDialog::VersionCompare(const QString&, const QString&) { return false; }
+void SettingsDialog::on_pbtUpdate_clicked() { m_appsPage->install(true); }
+void SettingsDialog::on_pbtInstall_clicked() { m_appsPage->install(false); }
+void SettingsDialog::on_pbtEnable_clicked() { m_appsPage->toggleEnabled(); }
+void SettingsDialog::on_pbtSetAuto_clicked() { m_appsPage->toggleAutoRun(); }
+void SettingsDialog::on_cbxAdminOnly_toggled(bool checked) { m_appsPage->setAdminOnly(checked); }
+void SettingsDialog::webPkgChanged(QString event) { m_appsPage->webPkgChanged(event); }
+void SettingsDialog::confPkgChanged(QString event) { m_appsPage->confPkgChanged(event); }
+void SettingsDialog::availPkgChanged(QString event) { m_appsPage->availPkgChanged(event); }
+void SettingsDialog::finished(dlresult_st result) { m_appsPage->downloadFinished(result); }
+void SettingsDialog::bentoInstallfinished() { m_appsPage->installFinished(); }
+void SettingsDialog::installProgress(int step) { m_appsPage->installProgress(step); }
+void SettingsDialog::downloadProgress(int percent) { m_appsPage->downloadProgress(percent); }
+
+void SettingsDialog::ShowMonitorInfo(int n) { m_displayPage->ShowMonitorInfo(n); }
+void SettingsDialog::RefreshDispOptionList() { m_displayPage->RefreshDispOptionList(); }
+void SettingsDialog::ShowDispOptionItem(QObject* row, bool show) { m_displayPage->ShowDispOptionItem(row, show); }
+
+void SettingsDialog::refreshIMcurrent() { m_prefPage->refreshIMcurrent(); }
+void SettingsDialog::refreshCRcurrent() { m_prefPage->refreshCRcurrent(); }
+void SettingsDialog::remoteLearning(QObject* row) { m_prefPage->remoteLearning(row); }
+void SettingsDialog::setAlsaDefaultDevice(int device) { m_prefPage->setAlsaDefaultDevice(device); }
+void SettingsDialog::speakerTestFunc() { m_prefPage->speakerTestFunc(); }
+
+void SettingsDialog::on_cbxDatetime_toggled(bool checked) { m_generalPage->datetimeToggled(checked); }
+void SettingsDialog::on_cbxIP_toggled(bool checked) { m_generalPage->ipToggled(checked); }
+void SettingsDialog::on_cbxServername_toggled(bool checked) { m_generalPage->servernameToggled(checked); }
+void SettingsDialog::on_cbxPadlink_toggled(bool checked) { m_generalPage->padlinkToggled(checked); }
+void SettingsDialog::on_cbxRequireLogin_toggled(bool checked) { m_generalPage->requireLoginToggled(checked); }
+void SettingsDialog::onCbxTaskbarToggled(bool checked) { m_generalPage->taskbarToggled(checked); }
+void SettingsDialog::setTaskbarHeight(int screenHeight) { m_generalPage->setTaskbarHeight(screenHeight); }
+void SettingsDialog::ShowGeneralPadlink() { m_generalPage->showPadlink(); }
