@@ -11,6 +11,7 @@
 #include "appliance/PlatformFile.h"
 #include "appliance/UserSettings.h"
 #include "audio/AudioDetectDialog.h"
+#include "display/DisplayCommands.h"
 #include "display/ScreenConfFile.h"
 #include "home/ApplianceWatch.h"
 #include "home/DesktopShell.h"
@@ -28,11 +29,12 @@
 #include "home/TandemSwitcher.h"
 #include "home/TileList.h"
 #include "home/TipsScreen.h"
-#include "i18n/LanguageSwitch.h"
 #include "i18n/UiLanguage.h"
 #include "lirc/LircInput.h"
 #include "lirc/irPipeline.h"
 #include "packages/bentoconf.h"
+#include "settings/ChoiceMenu.h"
+#include "settings/SettingsDialog.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -58,12 +60,6 @@ void prepareNotice(InfoDialog& dialog, int mode, const QString& text)
     dialog.reset(mode);
     dialog.setLabelText(text);
 }
-
-const char* const kMenuSheet
-    = "QMenu{color:rgb(168,168,168); border-image:url(:/images/display_select_language.png);} "
-      "QMenu::item{padding:0px 16px 0px 16px;} QMenu::item:selected{color:rgb(255,255,255); "
-      "border-image:url(:/images/display_select.png);} QMenu:default{color:white;} "
-      "QMenu::separator{margin-left:8px; margin-right:8px; height:1px; background:rgba(128,128,128,192);}";
 
 } // namespace
 
@@ -97,14 +93,14 @@ MainMWindow::MainMWindow(QWidget* parent)
     followAppliance_();
     m_remoteKeys = new RemoteKeys(this);
 
-    // Seam: the settings dialog is created here for the package model, gets
-    // the frameless flag, and its finished, IVOConfChange, IVOrestart and
-    // WallpaperChange signals are connected. It takes the language switch
-    // over; until then the window keeps it and applies the stored language
-    // the way the dialog's construction does.
-    m_language = std::make_unique<LanguageSwitch>();
-    if (const QString stored = UiLanguage::stored(); !stored.isEmpty())
-        m_language->retranslate(stored);
+    // The settings dialog is built now, with the window: opening it later
+    // only shows it. It owns the language switch.
+    m_settings = new SettingsDialog(m_packages, this);
+    m_settings->setWindowFlags(m_settings->windowFlags() | Qt::FramelessWindowHint);
+    connect(m_settings, &QDialog::finished, this, &MainMWindow::settingsfinished);
+    connect(m_settings, &SettingsDialog::IVOConfChange, this, &MainMWindow::settingsfinished);
+    connect(m_settings, &SettingsDialog::IVOrestart, this, &MainMWindow::IVOrestart);
+    connect(m_settings, &SettingsDialog::WallpaperChange, this, &MainMWindow::WallpaperChange);
     connect(m_packages, &AggPkgInfo::confPkgChanged, this, &MainMWindow::confPkgChanged);
     m_tiles = std::make_unique<TileList>(*m_packages, *m_iconView);
     m_oneTouch = std::make_unique<OneTouchTool>(*m_watch);
@@ -126,7 +122,7 @@ MainMWindow::MainMWindow(QWidget* parent)
 
     m_tipsScreen = new TipsScreen(ui->txtnastype->text(), this, irSupported, true);
     m_messages = new MessageQueue(this);
-    m_tipsScreen->setWindowFlags(m_tipsScreen->windowFlags() | Qt::FramelessWindowHint | Qt::Tool);
+    m_tipsScreen->setWindowFlags(m_settings->windowFlags() | Qt::Tool);
 
     m_clockTimer = new QTimer(this);
     connect(m_clockTimer, &QTimer::timeout, this, &MainMWindow::refreshClock);
@@ -166,7 +162,7 @@ MainMWindow::~MainMWindow()
     delete m_messages;
     delete m_tipsScreen;
     delete m_watch;
-    m_language.reset();
+    delete m_settings;
     delete m_lircInput;
     delete m_iconView;
     delete ui;
@@ -417,17 +413,16 @@ void MainMWindow::fileChanged(const QString& path) { m_watch->fileChanged(path);
 
 void MainMWindow::directoryChanged(const QString& path) { m_watch->directoryChanged(path); }
 
-void MainMWindow::launchKeybolt_() { m_oneTouch->launch(m_language->current()); }
+void MainMWindow::launchKeybolt_() { m_oneTouch->launch(m_settings->lang()); }
 
 void MainMWindow::openSettings_()
 {
-    // Seam: the settings dialog is shown maximised, activated and raised.
+    m_settings->showMaximized();
+    m_settings->activateWindow();
+    m_settings->raise();
 }
 
-void MainMWindow::closeSettings_()
-{
-    // Seam: the settings dialog is closed.
-}
+void MainMWindow::closeSettings_() { m_settings->close(); }
 
 void MainMWindow::karaokeKey_()
 {
@@ -443,7 +438,9 @@ void MainMWindow::karaokeKey_()
 
 void MainMWindow::showPackageMessage_(const QString& package, const QString& key)
 {
-    if (const QString text = m_tiles->message(package, key, m_language->currentOrEnglish()); !text.isEmpty())
+    if (const QString text
+        = m_tiles->message(package, key, m_settings->lang().isEmpty() ? QStringLiteral("eng") : m_settings->lang());
+        !text.isEmpty())
         m_messages->post(text);
 }
 
@@ -533,8 +530,9 @@ void MainMWindow::frameAction_(QFrame* frame)
 
 void MainMWindow::showSettingsFromTitleBar_()
 {
-    // Seam: the settings dialog opens at the primary output's x offset
-    // (DisplayCmd::primaryOutputX) and y 0, maximised.
+    // On the primary output, which need not be the leftmost.
+    m_settings->move(DisplayCmd::primaryOutputX(), 0);
+    m_settings->showMaximized();
 }
 
 void MainMWindow::logOut_()
@@ -578,10 +576,10 @@ void MainMWindow::languageMenu(QObject* watched)
 {
     if (watched != ui->frmlang)
         return;
-    const QString current = m_language->current();
+    const QString current = m_settings->lang();
     auto* menu = new QMenu(this);
     menu->setFont(ui->txtadmin->font());
-    menu->setStyleSheet(QLatin1String(kMenuSheet));
+    menu->setStyleSheet(ChoiceMenu::styleSheet());
     for (const UiLanguage::Language_s& language : UiLanguage::table()) {
         QAction* action = menu->addAction(language.name);
         menu->addSeparator();
@@ -594,7 +592,7 @@ void MainMWindow::languageMenu(QObject* watched)
     menu->setFocus();
     QAction* chosen = menu->exec(ui->frmlang->mapToGlobal(QPoint(0, 0)));
     if (chosen && chosen != back)
-        m_language->retranslate(UiLanguage::codeOf(chosen->text()));
+        m_settings->retranslateUi(UiLanguage::codeOf(chosen->text()));
     delete menu;
 }
 
@@ -643,10 +641,15 @@ void MainMWindow::HandlePadlinkFirstRun_()
 
 void MainMWindow::OpenGeneralPadlinkSettings_()
 {
-    // Seam: once the settings dialog exists it is moved to the primary
-    // screen's top-left corner, the grid selection cleared, and the dialog
-    // shown maximised on the mobile-remote section of its General page.
-    qWarning() << "Cannot open Padlink settings because SettingsDialog is not initialized.";
+    if (!m_settings) {
+        qWarning() << "Cannot open Padlink settings because SettingsDialog is not initialized.";
+        return;
+    }
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        m_settings->move(screen->geometry().topLeft());
+    m_iconView->setSelect(-1);
+    m_settings->showMaximized();
+    m_settings->ShowGeneralPadlink();
 }
 
 void MainMWindow::settingsfinished(int)

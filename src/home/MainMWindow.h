@@ -10,7 +10,6 @@ class AggPkgInfo;
 class ApplianceWatch;
 class HomeLayout;
 class IrPipeline;
-class LanguageSwitch;
 class LaunchWaiting;
 class LircInput;
 class MessageQueue;
@@ -19,6 +18,7 @@ class OneTouchTool;
 class QFrame;
 class QTimer;
 class RemoteKeys;
+class SettingsDialog;
 class TileList;
 class TipsScreen;
 namespace Ui {
@@ -129,9 +129,7 @@ private:
     Ui::MainMWindow* ui;
     MultiIconViewV* m_iconView = nullptr;
     LircInput* m_lircInput = nullptr;
-    // Until the settings dialog owns it: the language switch it shares with
-    // the language menu.
-    std::unique_ptr<LanguageSwitch> m_language;
+    SettingsDialog* m_settings = nullptr;
     ApplianceWatch* m_watch = nullptr;
     TipsScreen* m_tipsScreen = nullptr;
     MessageQueue* m_messages = nullptr;

@@ -1,8 +1,14 @@
 #pragma once
 
 #include <QObject>
+#include <QPixmap>
 #include <QSize>
 #include <QString>
+
+#include <memory>
+
+class AppTiles;
+class InfoDialog;
 
 class SettingsDialog;
 struct dlresult_st;
@@ -21,6 +27,8 @@ public:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    bool key_(QObject* watched, int key);
+
     SettingsDialog& m_dialog;
 };
 
@@ -60,10 +68,23 @@ public:
     void installFinished();
     void installProgress(int step);
     void downloadProgress(int percent);
+    // The picture of labAppOneIcon again, for its size.
+    void rescaleIcon();
+
+    AppTiles& tiles() const { return *m_tiles; }
 
 private:
+    // Buttons, check box, version text and focus of the one-app page for
+    // its package.
+    void showButtons_(const QString& name);
+    void showTexts_(const QString& name);
+    QString shownPackage_() const;
+    InfoDialog& message_() const;
+
     SettingsDialog& m_dialog;
     Ui::SettingsDialog* ui;
     StwgSubPgAppOneEventFilter* m_filter;
+    std::unique_ptr<AppTiles> m_tiles;
     QString m_autoRun;
+    QPixmap m_icon;
 };

@@ -541,6 +541,23 @@ void SettingsDialog::resizeEvent(QResizeEvent* event)
     adaptUiToScreen(event->size());
 }
 
+bool SettingsDialog::VersionCompare(const QString& installed, const QString& offered)
+{
+    const QStringList have = installed.split(QLatin1Char('.'));
+    const QStringList offer = offered.split(QLatin1Char('.'));
+    const qsizetype parts = qMax(installed.count(QLatin1Char('.')), offered.count(QLatin1Char('.'))) + 1;
+    for (qsizetype i = 0; i < parts; ++i) {
+        const QString mine = have.value(i);
+        if (mine.isEmpty())
+            return true;
+        const int a = mine.toInt();
+        const int b = offer.value(i).toInt();
+        if (b != a)
+            return b > a;
+    }
+    return false;
+}
+
 // Forwarders to the pages.
 
 ScreenConfig* SettingsDialog::screenConfig()
@@ -561,7 +578,6 @@ void SettingsDialog::popupMenu(QObject* row)
 
 void SettingsDialog::reloadApps() { m_appsPage->reloadApps(); }
 void SettingsDialog::loadwebbentoinfo() { m_appsPage->loadwebbentoinfo(); }
-bool SettingsDialog::VersionCompare(const QString&, const QString&) { return false; }
 void SettingsDialog::on_pbtUpdate_clicked() { m_appsPage->install(true); }
 void SettingsDialog::on_pbtInstall_clicked() { m_appsPage->install(false); }
 void SettingsDialog::on_pbtEnable_clicked() { m_appsPage->toggleEnabled(); }

@@ -8,6 +8,7 @@
 #include "home/TipsScreen.h"
 #include "i18n/LanguageSwitch.h"
 #include "i18n/UiLanguage.h"
+#include "settings/SettingsDialog.h"
 
 #include <QMenu>
 #include <QPushButton>
@@ -166,11 +167,11 @@ private slots:
         w.fileChanged(h.root.path("/tmp/ivo.hd3"));
         // A message is up by now, or none comes.
         QString seen;
-        if (InfoDialog* d = w.findChild<InfoDialog*>()) {
+        if (InfoDialog* d = w.findChild<InfoDialog*>(QString(), Qt::FindDirectChildrenOnly)) {
             QTRY_VERIFY(d->focusWidget());
             seen = text(*d, "labInfoText") + '|' + part<QPushButton>(*d, "pbtYes")->text();
             QTest::keyClick(d->focusWidget(), Qt::Key_Return); // the remote's OK
-            QTRY_VERIFY(!w.findChild<InfoDialog*>());
+            QTRY_VERIFY(!w.findChild<InfoDialog*>(QString(), Qt::FindDirectChildrenOnly));
         }
         QCOMPARE(h.detached().value(0, seen), result.replace('@', h.root.root()));
         QCOMPARE(!part(w, "labwaiting")->isHidden(), result.startsWith("sh")); // launched behind the animation
@@ -237,9 +238,6 @@ private slots:
                 onModal(answer);
         };
         onModal(answer);
-        if (button == "pbtYes")
-            QTest::ignoreMessage(
-                QtWarningMsg, "Cannot open Padlink settings because SettingsDialog is not initialized.");
         if (removal.contains("sudo"))
             QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Padlink: sudo command failed: exitCode: 1 .*"));
         w.refreshClock(); // the second call
@@ -248,6 +246,10 @@ private slots:
         if (!button.isEmpty())
             expected << "Security Update: Padlink Service Disabled by Default";
         QCOMPARE(notices, expected);
+        // "Go to Settings" opens the settings dialog itself.
+        auto* settings = w.findChild<SettingsDialog*>();
+        QVERIFY(settings);
+        QCOMPARE(settings->isVisible(), button == "pbtYes");
         QVERIFY(!QFile::exists("root/.firstTime") && !QFile::exists(h.root.path("/tmp/.@removeTelloraPackage.list")));
         const QString line = QString(removal + " -f @/.padlinkfirst").replace("@", h.root.root());
         QCOMPARE(h.lines(), removal.isEmpty() ? QStringList() : QStringList {line});
