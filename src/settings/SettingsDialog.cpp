@@ -218,7 +218,13 @@ void SettingsDialog::on_rbtApp_clicked()
 
 void SettingsDialog::on_pbtClose_clicked() { close(); }
 
-void SettingsDialog::mviewitemEntered(int) { ui->stwgSub->setCurrentIndex(PageAppOne); }
+void SettingsDialog::mviewitemEntered(int)
+{
+    if (ui->stwgSub->currentIndex() == PageAppOne)
+        currentChanged(PageAppOne); // another tile: its page again
+    else
+        ui->stwgSub->setCurrentIndex(PageAppOne);
+}
 
 void SettingsDialog::mviewfocusExit() { ui->grMain->setFocus(); }
 

@@ -51,10 +51,15 @@ struct SettingsScene_s {
         dialog.reset();
         packages.reset();
     }
-    SettingsDialog& build()
+    // The dialog over the given model, or over the scratch appliance's
+    // package configuration.
+    SettingsDialog& build(std::unique_ptr<AggPkgInfo> model = {})
     {
-        packages = std::make_unique<AggPkgInfo>();
-        packages->ReadConf(QStringLiteral("/etc/config/bento.conf"));
+        packages = std::move(model);
+        if (!packages) {
+            packages = std::make_unique<AggPkgInfo>();
+            packages->ReadConf(QStringLiteral("/etc/config/bento.conf"));
+        }
         dialog = std::make_unique<SettingsDialog>(packages.get());
         return *dialog;
     }

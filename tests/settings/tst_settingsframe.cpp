@@ -5,6 +5,14 @@
 #include "ui_SettingsDialog.h"
 
 #include "home/MultiIconViewV.h"
+#include "settings/ChoiceMenu.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QSettings>
+#include <QSignalSpy>
 
 #include <QRadioButton>
 #include <QStackedWidget>
@@ -23,6 +31,12 @@ private slots:
     void escapeClosesFromColumnButReturnsFromOneAppPage();
     void wheel_data();
     void wheel();
+    void pixelScale_data();
+    void pixelScale();
+    void watchedFiles();
+    void emptyLanguageIsEnglish();
+    void choiceMenu_data();
+    void choiceMenu();
 };
 
 void TestSettingsFrame::administrator_data()
@@ -126,6 +140,104 @@ void TestSettingsFrame::wheel()
     // The key is posted: delivered by the next round of the event loop.
     QCoreApplication::processEvents();
     QCOMPARE(d.form()->stwgSub->currentIndex(), page);
+}
+
+void TestSettingsFrame::pixelScale_data()
+{
+    QTest::addColumn<QByteArray>("mode");
+    QTest::addColumn<int>("scaled");
+    QTest::newRow("1080p") << QByteArray("1920x1080") << 5;
+    QTest::newRow("4K") << QByteArray("3840x2160") << 10;
+    QTest::newRow("640 wide") << QByteArray("640x480") << 2;
+    QTest::newRow("no screen described") << QByteArray() << 2;
+}
+
+void TestSettingsFrame::pixelScale()
+{
+    QFETCH(QByteArray, mode);
+    QFETCH(int, scaled);
+    SettingsScene_s scene;
+    if (!mode.isEmpty())
+        scene.root.write("/etc/Tellora/config/screen.conf", "[Screen1]\nConnected=True\nMode=" + mode + "\n");
+    SettingsDialog& d = scene.build();
+    QCOMPARE(d.pixel_scale(5, 2), scaled);
+}
+
+void TestSettingsFrame::watchedFiles()
+{
+    SettingsScene_s scene;
+    const QString settingsFile = scene.root.home() + "/.config/Vendra/IVO.conf";
+    scene.root.write("/etc/Tellora/config/screen.conf", "[Screen1]\nConnected=True\n");
+    scene.root.write("/etc/Tellora/config/login.conf", "[UIControl]\nRequireLogin=yes\n");
+    scene.root.write("/home/admin/.config/Vendra/IVO.conf", "[UIControl]\nDisplayIP=yes\n");
+    SettingsDialog& d = scene.build();
+    QSignalSpy restarts(&d, &SettingsDialog::IVOrestart);
+
+    // Another program sets the task bar from the web: restart, key gone.
+    scene.root.write("/home/admin/.config/Vendra/IVO.conf", "[TaskBar]\nEnable=True\nsetfromweb=1\n");
+    QTRY_COMPARE(restarts.size(), 1);
+    QVERIFY(!QSettings(settingsFile, QSettings::IniFormat).contains("TaskBar/setfromweb"));
+
+    // A log-out request of the mobile remote, and automatic login switched
+    // on elsewhere: the box follows without writing the file back.
+    scene.runner.clear();
+    scene.root.write("/etc/Tellora/config/login.conf", "[Padlink]\nLogout=yes\n[UIControl]\nRequireLogin=no\n");
+    QTRY_COMPARE(restarts.size(), 2);
+    QTRY_VERIFY(d.form()->cbxRequireLogin->isChecked());
+    QVERIFY(!scene.root.read("/etc/Tellora/config/login.conf").contains("Padlink"));
+
+    // The screen configuration removed: created again with touch.
+    QFile::remove(scene.root.path("/etc/Tellora/config/screen.conf"));
+    const QString touch = scene.root.path("/usr/bin/touch") + ' ' + scene.root.path("/etc/Tellora/config/screen.conf");
+    QTRY_VERIFY(scene.runner.lines().contains(touch));
+}
+
+void TestSettingsFrame::emptyLanguageIsEnglish()
+{
+    SettingsScene_s scene;
+    qputenv("LC_ALL", "C.UTF-8");
+    SettingsDialog& d = scene.build();
+    QVERIFY(d.lang().isEmpty());
+    d.retranslateUi(QString());
+    QCOMPARE(d.lang(), QString("eng"));
+    QCOMPARE(d.form()->txtPrefLang->text(), QString("English"));
+    QCOMPARE(qgetenv("LC_ALL"), QByteArray("C.UTF-8"));
+    // An unknown code is ignored once a language is current.
+    d.retranslateUi("xyz");
+    QCOMPARE(d.lang(), QString("eng"));
+}
+
+void TestSettingsFrame::choiceMenu_data()
+{
+    QTest::addColumn<QList<int>>("keys");
+    QTest::addColumn<int>("chosen");
+    QTest::newRow("the current one") << QList<int> {Qt::Key_Return} << 1;
+    QTest::newRow("the next one") << QList<int> {Qt::Key_Down, Qt::Key_Return} << 2;
+    QTest::newRow("Back") << QList<int> {Qt::Key_Down, Qt::Key_Down, Qt::Key_Return} << -1;
+    QTest::newRow("Escape") << QList<int> {Qt::Key_Escape} << -1;
+}
+
+void TestSettingsFrame::choiceMenu()
+{
+    QFETCH(QList<int>, keys);
+    QFETCH(int, chosen);
+    QWidget parent;
+    QLabel value("x", &parent);
+    parent.show();
+    QStringList offered;
+    QString highlighted;
+    onModal([&](QWidget* popup) {
+        auto* menu = qobject_cast<QMenu*>(popup);
+        for (QAction* a : menu->actions())
+            if (!a->isSeparator())
+                offered << a->text();
+        highlighted = menu->activeAction() ? menu->activeAction()->text() : QString();
+        for (int key : keys)
+            QTest::keyClick(menu, Qt::Key(key));
+    });
+    QCOMPARE(ChoiceMenu(&parent).run(&value, {"Off", "10 min", "20 min"}, 1), chosen);
+    QCOMPARE(offered, (QStringList {"Off", "10 min", "20 min", "[Back]"}));
+    QCOMPARE(highlighted, QString("10 min"));
 }
 
 QTEST_MAIN(TestSettingsFrame)

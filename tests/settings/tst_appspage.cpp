@@ -1,0 +1,345 @@
+// The Applications pages: version order, what the one-application page
+// offers for a package, auto-run links, installing, and tiles that follow
+// the model and the downloads.
+#include "SettingsFixture.h"
+
+#include "ui_SettingsDialog.h"
+
+#include "home/ImageResources.h"
+#include "home/InfoDialog.h"
+#include "home/MultiIconViewV.h"
+#include "settings/AppTiles.h"
+#include "settings/AppsPage.h"
+
+#include <QDir>
+#include <QImage>
+#include <QPushButton>
+#include <QSettings>
+#include <QStackedWidget>
+
+namespace {
+
+// Package "name" from "key=value;key=value" texts: configuration keys, and
+// descriptor keys after a "|".
+PkgInfo_s package(const QString& name, const QString& spec)
+{
+    PkgInfo_s p;
+    p.name = name;
+    const QStringList halves = spec.split('|');
+    for (int half = 0; half < halves.size(); ++half) {
+        for (const QString& pair : halves[half].split(';', Qt::SkipEmptyParts)) {
+            auto& map = half == 0 ? p.confInfo : p.xmlInfo;
+            map.insert(pair.section('=', 0, 0), pair.section('=', 1));
+        }
+    }
+    return p;
+}
+
+std::unique_ptr<AggPkgInfo> model(const QMap<QString, QString>& installed, const QMap<QString, QString>& offered)
+{
+    QMap<QString, PkgInfo_s> conf, web;
+    for (auto it = installed.begin(); it != installed.end(); ++it)
+        conf.insert(it.key(), package(it.key(), it.value()));
+    for (auto it = offered.begin(); it != offered.end(); ++it)
+        web.insert(it.key(), package(it.key(), it.value()));
+    return std::make_unique<AggPkgInfo>(conf, web);
+}
+
+// Shell text run through "sh" really runs (the auto-run folder is cleared
+// that way); everything else is only recorded.
+struct ShellRunner : RecordingRunner {
+    CommandResult_s run(const QString& program, const QStringList& args, int timeoutMs) override
+    {
+        RecordingRunner::run(program, args, timeoutMs);
+        return program.endsWith("/bin/sh") ? ProcessRunner().run("/bin/sh", args, timeoutMs) : CommandResult_s {};
+    }
+};
+
+// The names of the enabled widgets among the page's buttons and box.
+QString enabledActions(Ui::SettingsDialog& ui)
+{
+    QStringList on;
+    for (QWidget* w :
+        {static_cast<QWidget*>(ui.pbtUpdate), static_cast<QWidget*>(ui.pbtInstall), static_cast<QWidget*>(ui.pbtEnable),
+            static_cast<QWidget*>(ui.pbtSetAuto), static_cast<QWidget*>(ui.cbxAdminOnly)})
+        if (w->isEnabled())
+            on << w->objectName();
+    return on.join(' ');
+}
+
+// Back to the grid and into the package's page, as the remote goes.
+void enter(SettingsDialog& d, const QString& name)
+{
+    d.form()->stwgSub->setCurrentIndex(SettingsDialog::PageAppAll);
+    d.iconView()->setSelect(d.appsPage().tiles().indexOf(name));
+    d.mviewitemEntered(d.iconView()->select());
+}
+
+} // namespace
+
+class TestAppsPage : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { ImageResources::registerAll(); }
+    void versionCompare_data();
+    void versionCompare();
+    void onePage_data();
+    void onePage();
+    void autoRunKeepsOneLink();
+    void install_data();
+    void install();
+    void enableAndDisable_data();
+    void enableAndDisable();
+    void tilesFollowModelAndDownloads();
+};
+
+void TestAppsPage::versionCompare_data()
+{
+    QTest::addColumn<QString>("installed");
+    QTest::addColumn<QString>("offered");
+    QTest::addColumn<bool>("newer");
+    QTest::newRow("1.2 < 1.10") << "1.2"
+                                << "1.10" << true;
+    QTest::newRow("1.2 < 1.2.0") << "1.2"
+                                 << "1.2.0" << true;
+    QTest::newRow("1.2.0 = 1.2") << "1.2.0"
+                                 << "1.2" << false;
+    QTest::newRow("1.9.9 < 2.0") << "1.9.9"
+                                 << "2.0" << true;
+    QTest::newRow("2.0 > 1.9.9") << "2.0"
+                                 << "1.9.9" << false;
+    QTest::newRow("same") << "3.1.4"
+                          << "3.1.4" << false;
+    QTest::newRow("letters count as 0") << "1.b"
+                                        << "1.1" << true;
+}
+
+void TestAppsPage::versionCompare()
+{
+    QFETCH(QString, installed);
+    QFETCH(QString, offered);
+    QFETCH(bool, newer);
+    QCOMPARE(SettingsDialog::VersionCompare(installed, offered), newer);
+}
+
+void TestAppsPage::onePage_data()
+{
+    QTest::addColumn<QString>("installed"); // empty: not installed
+    QTest::addColumn<QString>("offered"); // empty: not in the catalog
+    QTest::addColumn<QString>("enabled");
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<QString>("version");
+    QTest::addColumn<QString>("enableText");
+    const QString run = "Shell=/apps/A/A.sh;Enable=TRUE;Version=1.9.9|start=/apps/A/start.sh";
+    QTest::newRow("update offered") << run << "Version=2.0;location=http://x/a.qpkg"
+                                    << "pbtUpdate pbtEnable pbtSetAuto cbxAdminOnly"
+                                    << "pbtUpdate"
+                                    << "1.9.9 --> 2.0"
+                                    << "Disable";
+    QTest::newRow("same version offered") << run << "Version=1.9.9;location=http://x/a.qpkg"
+                                          << "pbtEnable pbtSetAuto cbxAdminOnly"
+                                          << "pbtEnable"
+                                          << "1.9.9"
+                                          << "Disable";
+    QTest::newRow("only in the catalog") << ""
+                                         << "Version=2.0;location=http://x/a.qpkg"
+                                         << "pbtInstall"
+                                         << "pbtInstall"
+                                         << "2.0"
+                                         << "Enable";
+    QTest::newRow("catalog without a file") << ""
+                                            << "Version=2.0"
+                                            << ""
+                                            << "pgAppOne"
+                                            << "2.0"
+                                            << "Enable";
+    QTest::newRow("no Shell") << "Enable=TRUE;Version=1|start=s"
+                              << ""
+                              << "pbtSetAuto cbxAdminOnly"
+                              << "pbtSetAuto"
+                              << "1"
+                              << "Disable";
+    QTest::newRow("disabled") << "Shell=/a;Enable=false;Version=1;AdminLock=TRUE|start=s"
+                              << ""
+                              << "pbtEnable"
+                              << "pbtEnable"
+                              << "1"
+                              << "Enable";
+}
+
+void TestAppsPage::onePage()
+{
+    QFETCH(QString, installed);
+    QFETCH(QString, offered);
+    QFETCH(QString, enabled);
+    QFETCH(QString, focus);
+    QFETCH(QString, version);
+    QFETCH(QString, enableText);
+    SettingsScene_s scene;
+    QMap<QString, QString> conf, web;
+    if (!installed.isEmpty())
+        conf.insert("A", installed);
+    if (!offered.isEmpty())
+        web.insert("A", offered);
+    scene.build(model(conf, web));
+    SettingsDialog& d = scene.open();
+    enter(d, "A");
+    Ui::SettingsDialog& ui = *d.form();
+    QCOMPARE(ui.stwgSub->currentIndex(), int(SettingsDialog::PageAppOne));
+    QCOMPARE(enabledActions(ui), enabled);
+    QTRY_COMPARE(QApplication::focusWidget()->objectName(), focus);
+    QCOMPARE(ui.txtVersion->text(), version);
+    QCOMPARE(ui.pbtEnable->text(), enableText);
+    QCOMPARE(ui.txtSummary->text(), QString("A"));
+    // An administrator lock shows the label instead of the box.
+    const bool locked = installed.contains("AdminLock");
+    QCOMPARE(ui.labAdminOnly->isVisible(), locked);
+    QCOMPARE(ui.cbxAdminOnly->isVisible(), !locked && installed.contains("start"));
+}
+
+void TestAppsPage::autoRunKeepsOneLink()
+{
+    SettingsScene_s scene;
+    ShellRunner shell;
+    const QString app = "Shell=/s;Enable=TRUE|start=/apps/%1/start.sh";
+    scene.build(model({{"A", app.arg("A")}, {"B", app.arg("B")}}, {}));
+    SettingsDialog& d = scene.open();
+    const QString folder = scene.root.home() + "/.autorun";
+    auto badge = [&](const QString& name) {
+        return !d.iconView()->icon(d.appsPage().tiles().indexOf(name), AppTiles::AutoRunSlot).isNull();
+    };
+    auto key = [&] {
+        return QSettings(scene.root.home() + "/.config/Vendra/IVO.conf", QSettings::IniFormat).value("BENTO/AutoRun");
+    };
+
+    for (const char* name : {"A", "B"}) {
+        enter(d, name);
+        d.form()->pbtSetAuto->click();
+    }
+    QCOMPARE(QDir(folder).entryList(QDir::System | QDir::NoDotAndDotDot), QStringList {"B"});
+    QCOMPARE(QFileInfo(folder + "/B").symLinkTarget(), QString("/apps/B/start.sh"));
+    QCOMPARE(key().toString(), QString("B"));
+    QVERIFY(badge("B") && !badge("A"));
+    QCOMPARE(d.form()->pbtSetAuto->text(), QString("Unset Auto Run"));
+
+    d.form()->pbtSetAuto->click();
+    QVERIFY(QDir(folder).isEmpty(QDir::System | QDir::NoDotAndDotDot));
+    QVERIFY(!key().isValid());
+    QVERIFY(!badge("B"));
+    QCOMPARE(d.form()->pbtSetAuto->text(), QString("Set Auto Run"));
+}
+
+void TestAppsPage::install_data()
+{
+    QTest::addColumn<QString>("offered");
+    QTest::addColumn<QString>("answer"); // the question's button
+    QTest::addColumn<QString>("question");
+    QTest::addColumn<bool>("installs");
+    QTest::newRow("yes") << "Version=2.1;location=http://x/a.qpkg"
+                         << "pbtYes"
+                         << "Install A 2.1 ?" << true;
+    QTest::newRow("no") << "Version=2.1;location=http://x/a.qpkg"
+                        << "pbtNo"
+                        << "Install A 2.1 ?" << false;
+    QTest::newRow("no file to fetch") << "Version=2.1"
+                                      << "pbtYes"
+                                      << "Installation failed" << false;
+}
+
+void TestAppsPage::install()
+{
+    QFETCH(QString, offered);
+    QFETCH(QString, answer);
+    QFETCH(QString, question);
+    QFETCH(bool, installs);
+    SettingsScene_s scene;
+    scene.build(model({}, {{"A", offered}}));
+    SettingsDialog& d = scene.open();
+    enter(d, "A");
+    scene.runner.clear();
+    QString asked;
+    onModal([&](QWidget* w) {
+        asked = w->findChild<QLabel*>("labInfoText")->text();
+        w->findChild<QPushButton*>(answer)->click();
+    });
+    d.appsPage().install(false);
+    QCOMPARE(asked, question);
+    const QString line
+        = "/usr/bin/sudo " + scene.root.path("/opt/bin/privrun") + " " + scene.root.path("/sbin/bento_cli") + " -a A";
+    QTRY_COMPARE(
+        scene.runner.lines().contains(line) || scene.runner.lines().join('\n').contains("bento_cli -a A"), installs);
+    if (installs) {
+        QCOMPARE(d.messageDialog()->mode(), 3);
+        d.installProgress(2);
+        QCOMPARE(d.messageDialog()->value(), 2);
+        QCOMPARE(d.messageDialog()->maximum(), 4);
+    }
+}
+
+void TestAppsPage::enableAndDisable_data()
+{
+    QTest::addColumn<QString>("enable");
+    QTest::addColumn<QStringList>("commands");
+    QTest::newRow("enable") << "FALSE" << QStringList {"--enable A\"", "@/apps/A/A.sh start"};
+    QTest::newRow("disable") << "true" << QStringList {"@/apps/A/A.sh stop", "--disable A\""};
+}
+
+void TestAppsPage::enableAndDisable()
+{
+    QFETCH(QString, enable);
+    QFETCH(QStringList, commands);
+    SettingsScene_s scene;
+    scene.build(model({{"A", "Shell=/apps/A/A.sh;Enable=" + enable + "|start=s"}}, {}));
+    SettingsDialog& d = scene.open();
+    enter(d, "A");
+    scene.runner.clear();
+    d.form()->pbtEnable->click();
+    const QStringList lines = scene.runner.lines();
+    QCOMPARE(lines.size(), 2);
+    for (int i = 0; i < 2; ++i)
+        QVERIFY2(lines[i].endsWith(commands[i].replace('@', scene.root.root())), qPrintable(lines[i]));
+}
+
+void TestAppsPage::tilesFollowModelAndDownloads()
+{
+    SettingsScene_s scene;
+    const QString folder = scene.root.home() + "/Vendra/IVO/BENTO/C";
+    scene.build(model({{"A", "Shell=/s;Enable=FALSE|name=Alpha"}},
+        {{"C", "Install_Path=" + folder + "|name=Gamma;icon_tv=icon.png"}}));
+    SettingsDialog& d = scene.open();
+    const AppTiles& tiles = d.appsPage().tiles();
+    MultiIconViewV& grid = *d.iconView();
+    QCOMPARE(tiles.names(), (QStringList {"A", "C"}));
+    QCOMPARE(grid.text(0), QString("Alpha"));
+    // A disabled application carries the lock and the off picture.
+    QCOMPARE(grid.flag(0), 1);
+    QVERIFY(!grid.icon(0, AppTiles::LockSlot).isNull() && !grid.icon(0, AppTiles::OffSlot).isNull());
+    QCOMPARE(grid.flag(1), 0);
+
+    // The catalog's icon arrives after the grid was built.
+    const QImage before = grid.icon(1, 0).toImage();
+    QVERIFY(QDir().mkpath(folder));
+    QImage red(64, 64, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    QVERIFY(red.save(folder + "/icon.png"));
+    dlresult_st done;
+    done.task = {"C", "http://x/icons/icon.png", folder, "BENTO.ICON", {}};
+    d.finished(done);
+    const QImage after = grid.icon(1, 0).toImage();
+    QVERIFY(after != before);
+    QCOMPARE(after.pixelColor(after.rect().center()), QColor(Qt::red));
+
+    // A package that goes away loses its tile; one that comes gets one in
+    // the model's order, and the selection stays on its package.
+    grid.setSelect(1);
+    d.packages()->insertPkg(package("B", "Shell=/s;Enable=TRUE|name=Beta"), 0);
+    QCOMPARE(tiles.names(), (QStringList {"A", "B", "C"}));
+    QCOMPARE(grid.select(), 2);
+    d.packages()->removePkg("A", 0);
+    QCOMPARE(tiles.names(), (QStringList {"B", "C"}));
+}
+
+QTEST_MAIN(TestAppsPage)
+#include "tst_appspage.moc"
