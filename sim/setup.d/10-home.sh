@@ -18,6 +18,9 @@ DisplayServername=yes
 
 [Wallpaper]
 Image=0
+
+[Preference]
+Language=eng
 CONF
 
 # openbox reads this through HOME; start-up sets its title-bar layout.

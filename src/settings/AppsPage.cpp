@@ -139,6 +139,9 @@ void AppsPage::setupOnePage()
              static_cast<QWidget*>(ui->labAppOneIcon)})
         w->installEventFilter(m_filter);
     ui->pgAppOne->setFocusPolicy(Qt::StrongFocus);
+    // Catalog texts are shown as they are, never as markup.
+    for (QLabel* text : {ui->txtAppName, ui->txtAuthor, ui->txtVersion, ui->txtDesc})
+        text->setTextFormat(Qt::PlainText);
     for (QWidget* hidden : {static_cast<QWidget*>(ui->labType), static_cast<QWidget*>(ui->txtType),
              static_cast<QWidget*>(ui->labRating), static_cast<QWidget*>(ui->txtRating),
              static_cast<QWidget*>(ui->labsummary), static_cast<QWidget*>(ui->txtSummary)})

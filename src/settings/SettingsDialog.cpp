@@ -35,9 +35,11 @@
 #include <QFileInfo>
 #include <QFileSystemWatcher>
 #include <QKeyEvent>
+#include <QPainter>
 #include <QResizeEvent>
 #include <QScreen>
 #include <QSettings>
+#include <QStyleOption>
 #include <QTimer>
 #include <QWheelEvent>
 
@@ -281,6 +283,21 @@ void SettingsDialog::wheelEvent(QWheelEvent* event)
         QCoreApplication::postEvent(target, new QKeyEvent(QEvent::KeyPress, key, Qt::NoModifier));
     }
     event->accept();
+}
+
+void SettingsDialog::paintEvent(QPaintEvent*)
+{
+    QStyleOption option;
+    option.initFrom(this);
+    QPainter painter(this);
+    style()->drawPrimitive(QStyle::PE_Widget, &option, &painter, this);
+}
+
+void SettingsDialog::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (const QScreen* onScreen = screen())
+        setGeometry(onScreen->geometry());
 }
 
 void SettingsDialog::closeEvent(QCloseEvent* event)

@@ -167,6 +167,11 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
+    // The style sheet's background (a plain dialog does not draw one).
+    void paintEvent(QPaintEvent* event) override;
+    // The whole screen it opens on: a window manager may not maximise a
+    // dialog of another window.
+    void showEvent(QShowEvent* event) override;
 
 private:
     friend class GrMainEventFilter;
