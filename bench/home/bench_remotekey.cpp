@@ -6,6 +6,7 @@
 // loop has painted the grid's new selection.
 //
 //   build/default/bench/bench_home_remotekey [presses]
+#include "../support/BenchSupport.h"
 #include "appliance/CommandRunner.h"
 #include "home/ImageResources.h"
 #include "home/MainMWindow.h"
@@ -25,14 +26,6 @@
 #include <vector>
 
 namespace {
-
-// The appliance's programs answer nothing here; no process is started.
-class SilentRunner : public CommandRunner
-{
-public:
-    CommandResult_s run(const QString&, const QStringList&, int) override { return {true, false, 0, {}, {}}; }
-    bool startDetached(const QString&, const QStringList&, const QString&) override { return true; }
-};
 
 // Notes the paints of one widget and the region of the last.
 struct PaintWatch_s : QObject {
@@ -57,22 +50,6 @@ public:
 protected:
     void paintEvent(QPaintEvent* e) override { QPainter(this).fillRect(e->rect(), Qt::darkCyan); }
 };
-
-// Runs the loop until the watched widget has painted; the paint is over when
-// the call that delivered it returns. Nanoseconds since start, -1 when
-// nothing was painted within ten seconds.
-qint64 untilPainted(PaintWatch_s& watch, const QElapsedTimer& start)
-{
-    while (!watch.painted && start.elapsed() < 10000)
-        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 100);
-    return watch.painted ? start.nsecsElapsed() : -1;
-}
-
-qint64 median(std::vector<qint64> v)
-{
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
 
 } // namespace
 

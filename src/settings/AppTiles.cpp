@@ -133,3 +133,20 @@ void AppTiles::setAutoRunBadge(const QString& name, bool on)
     if (const int index = indexOf(name); index >= 0)
         m_grid.setIcon(on ? QPixmap(QStringLiteral(":/images/icon_autorun.png")) : QPixmap(), index, AutoRunSlot);
 }
+
+bool AppTiles::versionCompare(const QString& installed, const QString& offered)
+{
+    const QStringList have = installed.split(QLatin1Char('.'));
+    const QStringList offer = offered.split(QLatin1Char('.'));
+    const qsizetype parts = qMax(installed.count(QLatin1Char('.')), offered.count(QLatin1Char('.'))) + 1;
+    for (qsizetype i = 0; i < parts; ++i) {
+        const QString mine = have.value(i);
+        if (mine.isEmpty())
+            return true;
+        const int a = mine.toInt();
+        const int b = offer.value(i).toInt();
+        if (b != a)
+            return b > a;
+    }
+    return false;
+}

@@ -45,6 +45,9 @@ public:
     QString catalogIconFile(const QString& name) const;
     bool isInstalled(const QString& name) const;
     bool isEnabled(const QString& name) const;
+    // The offered version is newer than the installed one, part by part
+    // (a part the installed one lacks counts as newer).
+    static bool versionCompare(const QString& installed, const QString& offered);
 
 private:
     void addTile_(const QString& name, int at, const QString& autoRun);

@@ -62,6 +62,28 @@ void scaleLeftColumn(Ui::SettingsDialog& ui, const ScreenScale& scale)
     scaleFont(ui.labIpAddress, 18, scale);
 }
 
+QString styleSheet()
+{
+    return QStringLiteral(
+        "#SettingsDialog{background-color: qlineargradient(x1:0, y1:0, x2:1, y2:1, stop:0 #0a1424, stop:1 #15263f);} "
+        "QLabel{color: rgb(222, 228, 236);} "
+        "#labSettings{color: white;} "
+        "#grMain QRadioButton{padding-left: 16px; border-radius: 14px;} "
+        "#grMain QRadioButton:checked{background-color: rgba(0, 175, 251, 36);} "
+        "#grMain QRadioButton:checked:focus{background-color: rgba(0, 175, 251, 96);} "
+        "QPushButton{color: white; border-image: url(:/images/icon_normal.png);} "
+        "QPushButton:focus{border-image: url(:/images/icon_pressed.png);} "
+        "QPushButton:disabled{color: rgb(85, 84, 84); border-image: url(:/images/icon_disabled.png);} "
+        "#pbtClose{border: none; border-image: none; image: url(:/images/close.png);} "
+        "#pbtClose:hover{background-color: rgba(255, 255, 255, 30);} "
+        "QCheckBox{color: white;} "
+        "QCheckBox:focus{color: rgb(70, 217, 254);} "
+        "QCheckBox:disabled{color: rgb(85, 84, 84);} "
+        "#pgDisplay QFrame:focus, #pgPref QFrame:focus{background-color: rgba(0, 216, 255, 40); border-radius: 10px;} "
+        "#txtAppName{color: white;} "
+        "#txtDesc{color: rgb(190, 198, 210);} ");
+}
+
 void scaleFonts(QWidget* area, const ScreenScale& scale)
 {
     for (QWidget* w : area->findChildren<QWidget*>())

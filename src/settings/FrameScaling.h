@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QSize>
+#include <QString>
 
 class QWidget;
 struct ScreenScale;
@@ -16,6 +17,9 @@ namespace FrameScaling {
 // The title frame and the left column.
 void scaleTitle(Ui::SettingsDialog& ui, const ScreenScale& scale);
 void scaleLeftColumn(Ui::SettingsDialog& ui, const ScreenScale& scale);
+
+// The dialog's look: background, labels, buttons, the page button it is on.
+QString styleSheet();
 
 // Gives every widget under area the font size it was designed with, scaled
 // horizontally. The design size is taken from the form the first time.

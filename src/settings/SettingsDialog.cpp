@@ -19,6 +19,7 @@
 #include "i18n/UiLanguage.h"
 #include "packages/bentoconf.h"
 #include "settings/AboutPage.h"
+#include "settings/AppTiles.h"
 #include "settings/AppsPage.h"
 #include "settings/ChoiceMenu.h"
 #include "settings/DisplayPage.h"
@@ -295,6 +296,10 @@ void SettingsDialog::paintEvent(QPaintEvent*)
 
 void SettingsDialog::showEvent(QShowEvent* event)
 {
+    // The look is set when the dialog first shows, not while the home
+    // screen starts: nobody sees it before.
+    if (styleSheet().isEmpty())
+        setStyleSheet(FrameScaling::styleSheet());
     QDialog::showEvent(event);
     if (const QScreen* onScreen = screen())
         setGeometry(onScreen->geometry());
@@ -475,35 +480,6 @@ int SettingsDialog::pixel_scale(int value, int minimum)
     return qMax(value * getScreenResolution_().width() / 1920, minimum);
 }
 
-namespace {
-
-QString funcLine(const char* function, int line)
-{
-    return QStringLiteral("[%1][%2]").arg(QLatin1String(function)).arg(line);
-}
-
-void logScreen(const char* function, int line)
-{
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    const QString at = funcLine(function, line);
-    qDebug().noquote() << at
-            + QStringLiteral("screen physicalSize: %1 x %2")
-                  .arg(screen->physicalSize().width())
-                  .arg(screen->physicalSize().height());
-    qDebug().noquote() << at
-            + QStringLiteral("screen geometry: %1 x %2")
-                  .arg(screen->geometry().width())
-                  .arg(screen->geometry().height());
-    qDebug().noquote() << at
-            + QStringLiteral("screen availableGeometry: %1 x %2")
-                  .arg(screen->availableGeometry().width())
-                  .arg(screen->availableGeometry().height());
-}
-
-} // namespace
-
 QSize SettingsDialog::getScreenResolution_()
 {
     QSize size = ScreenConfFile::modeSize();
@@ -566,19 +542,7 @@ void SettingsDialog::resizeEvent(QResizeEvent* event)
 
 bool SettingsDialog::VersionCompare(const QString& installed, const QString& offered)
 {
-    const QStringList have = installed.split(QLatin1Char('.'));
-    const QStringList offer = offered.split(QLatin1Char('.'));
-    const qsizetype parts = qMax(installed.count(QLatin1Char('.')), offered.count(QLatin1Char('.'))) + 1;
-    for (qsizetype i = 0; i < parts; ++i) {
-        const QString mine = have.value(i);
-        if (mine.isEmpty())
-            return true;
-        const int a = mine.toInt();
-        const int b = offer.value(i).toInt();
-        if (b != a)
-            return b > a;
-    }
-    return false;
+    return AppTiles::versionCompare(installed, offered);
 }
 
 // Forwarders to the pages.

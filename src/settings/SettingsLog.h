@@ -10,4 +10,9 @@ inline QString settingsLogPrefix(const char* function, int line)
     return QStringLiteral("[settingsdialog][%1][%2]").arg(QLatin1String(function)).arg(line);
 }
 
+// "[function][line]", the prefix of the size lines.
+QString funcLine(const char* function, int line);
+// The primary screen's physical size, geometry and available geometry.
+void logScreen(const char* function, int line);
+
 #define SETTINGS_LOG qDebug().noquote() << settingsLogPrefix(Q_FUNC_INFO, __LINE__)
