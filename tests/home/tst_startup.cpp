@@ -27,7 +27,8 @@ private slots:
                "FALSE\n[.hidden]\nEnable = TRUE\n@rc\n<openbox_config xmlns=\"http://openbox.org/3.4/rc\"><theme><name>"
                "Night</name><titleLayout>NLIMC</titleLayout></theme><desktops><number>1</number></desktops>"
                "</openbox_config>\n"
-            << "TLR-440,TLR_X86,HDMI-1,Tellora|sudo %R/opt/bin/privrun hal_app --check_ir_support,sh -c \"ivomargin "
+            << "TLR-440,TLR_X86,HDMI-1,Tellora|sudo %R/opt/bin/privrun hal_app --check_ir_support,sudo "
+               "%R/opt/bin/privrun ls %R/sbin/bento_cli,sh -c \"ivomargin "
                "-u\",%R/usr/bin/killall -USR1 tint2,%R/etc/Tellora/init.d/xrandr-hotplug.sh,%R/home/admin/.autorun/foo|"
                "wallpaper_image2.jpg|NLIMC|3";
         QTest::newRow("yes is not true, a layout added, a preset variable, = first, enabled with a blank")
@@ -36,18 +37,21 @@ private slots:
                "@/etc/config/bento.conf\n[Spaced]\nEnable = true \n@rc\n<openbox_config "
                "xmlns=\"http://openbox.org/3.4/rc\"><theme><name>Night</name></theme><desktops><number>1</number>"
                "</desktops></openbox_config>\n"
-            << "Mine,,DP-2,Tellora|sudo %R/opt/bin/privrun hal_app --check_ir_support,sh -c \"ivomargin -u\","
+            << "Mine,,DP-2,Tellora|sudo %R/opt/bin/privrun hal_app --check_ir_support,sudo %R/opt/bin/privrun ls "
+               "%R/sbin/bento_cli,sh -c \"ivomargin -u\","
                "%R/etc/Tellora/init.d/xrandr-hotplug.sh,%R/home/admin/.autorun/Spaced|wallpaper_default.jpg|NLC|3";
         QTest::newRow("no theme, no files, ten seconds for a missing link target, then started")
             << "@run/link\n->/share/missing@/etc/config/bento.conf\n[link]\nEnable = TRUE\n@rc\n<openbox_config "
                "xmlns=\"http://openbox.org/3.4/rc\"><other><name>Night</name><titleLayout>NLIMC</titleLayout></other>"
                "<desktops><number>1</number></desktops></openbox_config>\n"
-            << ",,<unset>,Tellora|sudo %R/opt/bin/privrun hal_app --check_ir_support,"
+            << ",,<unset>,Tellora|sudo %R/opt/bin/privrun hal_app --check_ir_support,sudo %R/opt/bin/privrun ls "
+               "%R/sbin/bento_cli,"
                "%R/etc/Tellora/init.d/xrandr-hotplug.sh,%R/home/admin/.autorun/link|wallpaper_default.jpg|NLIMC|1 1 1 "
                "1 1 1 1 1 1 1 3";
         QTest::newRow("other root, a link target appears, not enabled")
             << "@run/late\n->/share/late@/etc/config/bento.conf\n[late]\nEnable = FALSE\n@rc\n<config><theme/></config>"
-            << ",,<unset>,Tellora|sudo %R/opt/bin/privrun hal_app --check_ir_support,"
+            << ",,<unset>,Tellora|sudo %R/opt/bin/privrun hal_app --check_ir_support,sudo %R/opt/bin/privrun ls "
+               "%R/sbin/bento_cli,"
                "%R/etc/Tellora/init.d/xrandr-hotplug.sh|wallpaper_default.jpg||1 1";
     }
     void sequence()
@@ -61,13 +65,14 @@ private slots:
         QElapsedTimer t;
         t.start();
         QStringList slept;
-        bool shownFirst = false; // right after construction, before the window manager steps
+        bool shownFirst = false; // right after construction (the IR check, the settings' package tool probe), before
+                                 // the window manager steps
         Startup::Options options {[&](int s) {
                                       slept << QString::number(s);
                                       if (slept.size() == 2)
                                           a.root.write("/share/late", "#!/bin/sh\n");
                                   },
-            [&](MainMWindow& w) { shownFirst = w.isVisible() && a.lines().size() == 1; }};
+            [&](MainMWindow& w) { shownFirst = w.isVisible() && a.lines().size() == 2; }};
         std::unique_ptr<MainMWindow> w = Startup::prepare(*qApp, t, options);
         QVERIFY(w && shownFirst); // frameless and maximized: the task-bar test sees that under a window manager
         QCOMPARE(QDir::currentPath(), QCoreApplication::applicationDirPath());
