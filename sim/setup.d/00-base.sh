@@ -7,6 +7,9 @@ mkdir -p "$SYSROOT"/{etc/config,etc/Tellora/config,etc/Tellora/init.d,opt/bin,sb
 sed "s|@SYSROOT@|$SYSROOT|g" "$SIM_SRC/standins/lib.sh" >"$SIM_STATE/lib.sh"
 touch "$SIM_STATE/commands.log"
 install_standins base
+# sudo by its full path is the same stand-in.
+mkdir -p "$SYSROOT/usr/bin"
+ln -sfn "$SIM_STATE/bin/sudo" "$SYSROOT/usr/bin/sudo"
 link_real /bin/bash /bin/sh /bin/rm /bin/cp /bin/mv /bin/ls /bin/cat /bin/kill /bin/sleep \
           /usr/bin/md5sum /usr/bin/env
 
@@ -17,6 +20,8 @@ EC_SUPPORT=1
 # XRANDR_OUTPUTS=real: the X server's own outputs through the real xrandr;
 # 1 to 5: that many simulated HDMI monitors (XRANDR_NAMES=HDMI- or HDMI-A-).
 XRANDR_OUTPUTS=real
+# SUDO_HANG=yes: sudo never finishes, as when it waits for a password.
+SUDO_HANG=no
 CONF
 if [ -n "${IVO_SIM_IR:-}" ]; then
     sed -i "s/^IR_SUPPORT=.*/IR_SUPPORT=$IVO_SIM_IR/" "$SIM_STATE/settings"

@@ -10,12 +10,11 @@ QString userName() { return QString::fromUtf8(QByteArray::fromBase64(qgetenv("Na
 
 QString userPicturePath() { return QString::fromUtf8(QByteArray::fromBase64(qgetenv("NasUserIcon"))); }
 
-void requireAtNextStart()
-{
-    const std::unique_ptr<QSettings> login = ConfigFile::settings(Paths::LoginConf.local());
-    login->setValue(QStringLiteral("UIControl/RequireLogin"), QStringLiteral("yes"));
-    login->sync();
+namespace {
+const QString kRequireLogin = QStringLiteral("UIControl/RequireLogin");
 }
+
+void requireAtNextStart() { setAutoLogin(false); }
 
 void requireAtNextStartWhenReadable()
 {
@@ -24,6 +23,20 @@ void requireAtNextStartWhenReadable()
         return;
     login.Set("UIControl", "RequireLogin", "yes");
     login.Save();
+}
+
+bool autoLogin()
+{
+    return ConfigFile::value(Paths::LoginConf.local(), kRequireLogin, QStringLiteral("yes"))
+               .compare(QLatin1String("yes"), Qt::CaseInsensitive)
+        != 0;
+}
+
+void setAutoLogin(bool on)
+{
+    const std::unique_ptr<QSettings> login = ConfigFile::settings(Paths::LoginConf.local());
+    login->setValue(kRequireLogin, on ? QStringLiteral("no") : QStringLiteral("yes"));
+    login->sync();
 }
 
 } // namespace Login

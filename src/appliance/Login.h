@@ -18,4 +18,10 @@ void requireAtNextStart();
 // logging out writes it only into a file the lenient INI reader reads.
 void requireAtNextStartWhenReadable();
 
+// The appliance logs in by itself: "UIControl/RequireLogin" is anything but
+// "yes" ignoring case ("yes" when absent).
+bool autoLogin();
+// Writes "no" (log in by itself) or "yes" and writes the file out.
+void setAutoLogin(bool on);
+
 } // namespace Login

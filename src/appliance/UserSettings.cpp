@@ -9,6 +9,16 @@ namespace {
 const QString kTaskBar = QStringLiteral("TaskBar/Enable");
 const QString kFromWeb = QStringLiteral("TaskBar/setfromweb");
 
+// The keys of the title bar's labels, in the order of UserSettings::Label.
+const char* const kLabelKeys[] = {"UIControl/DisplayDatetime", "UIControl/DisplayIP", "UIControl/DisplayServername"};
+
+void store(const QString& key, const QString& value)
+{
+    const std::unique_ptr<QSettings> settings = open();
+    settings->setValue(key, value);
+    settings->sync();
+}
+
 bool equals(const QVariant& value, const char* word)
 {
     return value.toString().compare(QLatin1String(word), Qt::CaseInsensitive) == 0;
@@ -21,6 +31,8 @@ QString path() { return QString::fromLocal8Bit(qgetenv("HOME")) + QStringLiteral
 std::unique_ptr<QSettings> open() { return ConfigFile::settings(path()); }
 
 bool taskBarEnabled() { return equals(open()->value(kTaskBar, QStringLiteral("False")), "True"); }
+
+void setTaskBarEnabled(bool enabled) { store(kTaskBar, enabled ? QStringLiteral("True") : QStringLiteral("False")); }
 
 bool storeTaskBarDefault()
 {
@@ -53,17 +65,17 @@ Labels_s labels()
     const std::unique_ptr<QSettings> settings = open();
     auto shown
         = [&](const char* key) { return !equals(settings->value(QLatin1String(key), QStringLiteral("yes")), "no"); };
-    return {shown("UIControl/DisplayDatetime"), shown("UIControl/DisplayIP"), shown("UIControl/DisplayServername")};
+    return {shown(kLabelKeys[0]), shown(kLabelKeys[1]), shown(kLabelKeys[2])};
+}
+
+void setLabelShown(Label label, bool shown)
+{
+    store(QLatin1String(kLabelKeys[static_cast<int>(label)]), shown ? QStringLiteral("yes") : QStringLiteral("no"));
 }
 
 QString lastRun() { return open()->value(QStringLiteral("BENTO/LastRun")).toString(); }
 
-void setLastRun(const QString& package)
-{
-    const std::unique_ptr<QSettings> settings = open();
-    settings->setValue(QStringLiteral("BENTO/LastRun"), package);
-    settings->sync();
-}
+void setLastRun(const QString& package) { store(QStringLiteral("BENTO/LastRun"), package); }
 
 QString remoteKeySetGroup(int slot) { return QStringLiteral("RemoteKeySet%1").arg(slot); }
 

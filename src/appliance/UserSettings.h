@@ -19,6 +19,8 @@ std::unique_ptr<QSettings> open();
 // "TaskBar/Enable" as start-up and the tiles read it: "True" ignoring case,
 // "False" when absent.
 bool taskBarEnabled();
+// Writes "TaskBar/Enable" as "True" or "False" and writes the settings out.
+void setTaskBarEnabled(bool enabled);
 // "TaskBar/Enable" stored as "False" when it is empty; true when it was.
 bool storeTaskBarDefault();
 // The web interface turned the task bar on: "TaskBar/Enable" is "yes"
@@ -40,6 +42,9 @@ struct Labels_s {
     bool names = true;
 };
 Labels_s labels();
+enum class Label { Clock, Addresses, Names };
+// Writes one of those keys, "yes" or "no", and writes the settings out.
+void setLabelShown(Label label, bool shown);
 
 // "BENTO/LastRun": the package whose tile was entered last.
 QString lastRun();

@@ -3,6 +3,7 @@
 #include "appliance/Appliance.h"
 #include "appliance/CommandRunner.h"
 #include "appliance/Login.h"
+#include "appliance/Sudo.h"
 #include "packages/bentoconf.h"
 
 #include <QDebug>
@@ -40,13 +41,7 @@ void removePadlinkMarker()
             qWarning().noquote() << QStringLiteral("Failed to remove %1 with rm -f").arg(marker);
         return;
     }
-    const QStringList args {rm, QStringLiteral("-f"), marker};
-    const CommandResult_s r = Appliance::runner().run(Appliance::path(QStringLiteral("/usr/bin/sudo")), args, 5000);
-    if (!r.started || r.timedOut)
-        qWarning() << "Padlink: sudo command timeout or failed to finish:" << args;
-    else if (r.exitCode != 0)
-        qWarning() << "Padlink: sudo command failed:"
-                   << "exitCode:" << r.exitCode << "stderr:" << r.err;
+    Sudo::run({rm, QStringLiteral("-f"), marker}, Sudo::FailureLine::WithoutCommand);
 }
 
 } // namespace FirstRun

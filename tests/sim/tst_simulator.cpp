@@ -4,6 +4,7 @@
 #include "appliance/Appliance.h"
 #include "appliance/ApplianceCommands.h"
 #include "packages/BentoInstaller.h"
+#include "settings/PadlinkService.h"
 
 #include <QImageReader>
 #include <QtTest>
@@ -107,6 +108,29 @@ private slots:
                     "Class = Tellora\nInstall_Path = /share/vol1/.tellora/apps/Lumen\n"
                     "Shell = /share/vol1/.tellora/apps/Lumen/service.sh\nDate = 2025-03-02\nEnable = TRUE\n";
         QCOMPARE(m_root.read("/etc/config/bento.conf"), expected);
+    }
+
+    // The mobile remote as the General page switches it for a user other than "admin": through the sudo stand-in,
+    // the daemon under its own name for the real pidof and killall. A sudo that hangs is given up after 5 s.
+    void padlinkDaemon()
+    {
+        qputenv("NasUser", QByteArray("john").toBase64());
+        const QString pidof = m_root.path("/bin/pidof");
+        PadlinkService service(true);
+        QVERIFY(service.enable());
+        QTRY_VERIFY_WITH_TIMEOUT(Appliance::runner().run(pidof, {"remotepad"}).ok(), 30000);
+        QVERIFY(!service.disable());
+        QTRY_VERIFY_WITH_TIMEOUT(!Appliance::runner().run(pidof, {"remotepad"}).ok(), 30000);
+        QCOMPARE(log().join('|'),
+            "/usr/bin/sudo /bin/ln -s /etc/Tellora/xinit/start_remotepad /etc/Tellora/xorg_rcS.d/S03remotepad|"
+            "/opt/bin/remotepad|/usr/bin/sudo /bin/killall remotepad|/usr/bin/sudo /bin/rm -f "
+            "/etc/Tellora/xorg_rcS.d/S03remotepad");
+
+        QVERIFY(m_root.write("/sim/settings", "SUDO_HANG=yes\n"));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Padlink: sudo command timeout or failed to finish: .*"));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Padlink: sudo symlink 建立失敗: .*"));
+        QVERIFY(!service.enable());
+        QVERIFY(!PadlinkService::isEnabled());
     }
 };
 

@@ -1,0 +1,308 @@
+// The General page and what it switches: the mobile-remote service with its privileged steps, the task bar's size.
+#include "RecordingRunner.h"
+#include "ScratchSysroot.h"
+#include "appliance/Sudo.h"
+#include "settings/PadlinkService.h"
+#include "settings/TaskBarPanel.h"
+
+#include <QElapsedTimer>
+#include <QtTest>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+
+const QString kLink = QStringLiteral("/etc/Tellora/xorg_rcS.d/S03remotepad");
+const QString kTarget = QStringLiteral("/etc/Tellora/xinit/start_remotepad");
+
+// Records every command; a sudo command of ln or rm runs for real (as this user) while passThrough is set, so the
+// link really changes in the scratch sysroot as it would on the appliance.
+class SudoRunner : public RecordingRunner
+{
+public:
+    bool passThrough = true;
+
+    CommandResult_s run(const QString& program, const QStringList& args, int timeoutMs = -1) override
+    {
+        const CommandResult_s scripted = RecordingRunner::run(program, args, timeoutMs);
+        const bool fileTool = args.value(0).endsWith("/bin/ln") || args.value(0).endsWith("/bin/rm");
+        if (!passThrough || !program.endsWith("/usr/bin/sudo") || !fileTool)
+            return scripted;
+        return ProcessRunner().run(args.value(0), args.mid(1), timeoutMs);
+    }
+};
+
+} // namespace
+
+class TstGeneralPage : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<ScratchSysroot> m_root;
+
+    QString link() const { return m_root->path(kLink); }
+    // Writes the stand-in daemon: it reports its session, parent and open files, then ends. It leaves the name
+    // remotepad at once, so that the simulator's tests, which stop every remotepad, never stop it.
+    void writeDaemon() const
+    {
+        const QString out = m_root->path("/daemon.out");
+        QVERIFY(m_root->write("/report.sh",
+            QStringLiteral("{ echo \"$(cut -d' ' -f6 /proc/$$/stat) $PPID\"; for f in /proc/$$/fd/*; do "
+                           "readlink \"$f\"; done; } >%1.tmp; mv %1.tmp %1\n")
+                .arg(out)
+                .toUtf8()));
+        QVERIFY(m_root->write(
+            "/opt/bin/remotepad", "#!/bin/sh\nexec /bin/sh " + m_root->path("/report.sh").toUtf8() + "\n"));
+        QVERIFY(QFile::setPermissions(m_root->path("/opt/bin/remotepad"), QFile::ReadOwner | QFile::ExeOwner));
+    }
+    // What the stand-in daemon reported; empty until it ran.
+    QStringList daemonReport() const
+    {
+        return QString::fromUtf8(m_root->read("/daemon.out")).split('\n', Qt::SkipEmptyParts);
+    }
+    static void expectWarnings(const QStringList& patterns)
+    {
+        for (const QString& p : patterns)
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QRegularExpression::anchoredPattern(p)));
+        QTest::failOnWarning(QRegularExpression(".*"));
+    }
+    static QString userOf(bool adminAccount) { return adminAccount ? "admin" : "john_1"; }
+
+private slots:
+    void init()
+    {
+        m_root = std::make_unique<ScratchSysroot>();
+        QDir().mkpath(m_root->path("/etc/Tellora/xorg_rcS.d"));
+        QDir().mkpath(m_root->path("/bin"));
+        for (const char* tool : {"ln", "rm"})
+            QVERIFY(QFile::link(QStandardPaths::findExecutable(tool), m_root->path(QStringLiteral("/bin/") + tool)));
+        qputenv("NasUser", QByteArray("admin").toBase64());
+    }
+    void cleanup() { m_root.reset(); }
+
+    void taskBarHeights_data()
+    {
+        QTest::addColumn<int>("screenHeight");
+        QTest::addColumn<QByteArray>("panel");
+        QTest::addColumn<QByteArray>("tray");
+        QTest::newRow("1080") << 1080 << QByteArray("panel_size = 100% 50") << QByteArray("systray_icon_size = 36");
+        QTest::newRow("720") << 720 << QByteArray("panel_size = 100% 33") << QByteArray("systray_icon_size = 21");
+        QTest::newRow("2160") << 2160 << QByteArray("panel_size = 100% 100") << QByteArray("systray_icon_size = 80");
+        // Low screens: the bar keeps 20 lines and the tray its own size.
+        QTest::newRow("400") << 400 << QByteArray("panel_size = 100% 20") << QByteArray("systray_icon_size = 24");
+        QTest::newRow("453") << 453 << QByteArray("panel_size = 100% 20") << QByteArray("systray_icon_size = 24");
+        QTest::newRow("454") << 454 << QByteArray("panel_size = 100% 21") << QByteArray("systray_icon_size = 24");
+        QTest::newRow("467") << 467 << QByteArray("panel_size = 100% 21") << QByteArray("systray_icon_size = 11");
+    }
+    // The two sized lines are rewritten in place; everything else, the last line without its line feed, stays.
+    void taskBarHeights()
+    {
+        QFETCH(int, screenHeight);
+        QFETCH(QByteArray, panel);
+        QFETCH(QByteArray, tray);
+        const QByteArray before = "# Panel\npanel_items = TSC\npanel_size = 100% 30\npanel_margin = 0 0\n"
+                                  "systray_icon_size = 24\nfont = Sans 10";
+        QVERIFY(m_root->write("/home/admin/.config/tint2/tint2rc", before));
+        TaskBarPanel::setHeight(screenHeight);
+        QCOMPARE(m_root->read("/home/admin/.config/tint2/tint2rc"),
+            "# Panel\npanel_items = TSC\n" + panel + "\npanel_margin = 0 0\n" + tray + "\nfont = Sans 10");
+    }
+    // No configuration: nothing is created. A line far over 1023 bytes is taken in pieces.
+    void taskBarFileEdges()
+    {
+        TaskBarPanel::setHeight(1080);
+        QVERIFY(!QFileInfo::exists(TaskBarPanel::configPath()));
+        const QByteArray longLine = QByteArray(1030, 'x') + " panel_size\n";
+        QCOMPARE(TaskBarPanel::resized(longLine, 1080), QByteArray(1023, 'x') + "panel_size = 100% 50\n");
+    }
+
+    void padlinkSwitches_data()
+    {
+        QTest::addColumn<bool>("adminAccount");
+        QTest::addColumn<QStringList>("enableCalls");
+        QTest::addColumn<QStringList>("disableCalls");
+        QTest::newRow("admin account: its own steps")
+            << true << QStringList() << QStringList {"%R/bin/killall remotepad"};
+        QTest::newRow("other administrator: sudo")
+            << false << QStringList {"%R/usr/bin/sudo %R/bin/ln -s " + kTarget + " %R" + kLink}
+            << QStringList {"%R/usr/bin/sudo %R/bin/killall remotepad", "%R/usr/bin/sudo %R/bin/rm -f %R" + kLink};
+    }
+    // On: the boot link with the appliance's own target and a daemon in a session of its own that holds none of
+    // our files. Off: the daemon is stopped and the link goes.
+    void padlinkSwitches()
+    {
+        QFETCH(bool, adminAccount);
+        QFETCH(QStringList, enableCalls);
+        QFETCH(QStringList, disableCalls);
+        qputenv("NasUser", userOf(adminAccount).toUtf8().toBase64());
+        writeDaemon();
+        SudoRunner runner;
+        PadlinkService service(true);
+        QCOMPARE(service.isAdminAccount(), adminAccount);
+
+        const QString probe = m_root->path("/leak-probe");
+        const int inherited = ::open(QFile::encodeName(probe).constData(), O_CREAT | O_WRONLY, 0600);
+        QVERIFY(inherited >= 0);
+        expectWarnings({});
+        QVERIFY(service.enable());
+        ::close(inherited);
+        QCOMPARE(QFileInfo(link()).symLinkTarget(), kTarget);
+        QVERIFY(PadlinkService::isEnabled());
+        QTRY_VERIFY_WITH_TIMEOUT(!daemonReport().isEmpty(), 30000);
+        const QStringList report = daemonReport();
+        const QStringList sessionAndParent = report.first().split(' ');
+        QVERIFY(sessionAndParent.value(0).toLongLong() != ::getsid(0));
+        QVERIFY(sessionAndParent.value(1).toLongLong() != QCoreApplication::applicationPid());
+        QVERIFY2(!report.contains(probe), qPrintable(report.join(", ")));
+        for (const RecordingRunner::Call_s& call : runner.calls())
+            QCOMPARE(call.timeoutMs, 5000);
+        QCOMPARE(runner.lines().join('|'), enableCalls.join('|').replace("%R", m_root->root()));
+
+        runner.clear();
+        QVERIFY(!service.disable());
+        QVERIFY(!QFileInfo(link()).isSymLink());
+        QCOMPARE(runner.lines().join('|'), disableCalls.join('|').replace("%R", m_root->root()));
+    }
+
+    void padlinkEnableFailures_data()
+    {
+        QTest::addColumn<bool>("adminAccount");
+        QTest::addColumn<QByteArray>("atLink"); // "file", "link" (to somewhere else) or nothing
+        QTest::addColumn<bool>("daemon");
+        QTest::addColumn<bool>("sudoHangs");
+        QTest::addColumn<QStringList>("warnings");
+        QTest::addColumn<bool>("checked");
+        const QString occupied = "Padlink: symlink 路徑已存在但不是 symlink: .*S03remotepad";
+        QTest::newRow("file at the link, admin account")
+            << true << QByteArray("file") << true << false << QStringList {occupied} << false;
+        QTest::newRow("file at the link, sudo")
+            << false << QByteArray("file") << true << false << QStringList {occupied} << false;
+        const QStringList noDaemon {"Padlink: daemon exec 失敗: No such file or directory", "Padlink: daemon 啟動失敗"};
+        QTest::newRow("no daemon, admin account") << true << QByteArray() << false << false << noDaemon << false;
+        QTest::newRow("no daemon, sudo") << false << QByteArray() << false << false << noDaemon << false;
+        QTest::newRow("sudo hangs") << false << QByteArray() << true << true
+                                    << QStringList {"Padlink: sudo command timeout or failed to finish: .*",
+                                           "Padlink: sudo symlink 建立失敗: .*S03remotepad"}
+                                    << false;
+        QTest::newRow("an old link is made anew")
+            << false << QByteArray("link") << true << false << QStringList() << true;
+    }
+    // Every failure leaves the box unchecked, no link behind and whatever else stood at the path untouched.
+    void padlinkEnableFailures()
+    {
+        QFETCH(bool, adminAccount);
+        QFETCH(QByteArray, atLink);
+        QFETCH(bool, daemon);
+        QFETCH(bool, sudoHangs);
+        QFETCH(QStringList, warnings);
+        QFETCH(bool, checked);
+        qputenv("NasUser", userOf(adminAccount).toUtf8().toBase64());
+        if (daemon)
+            writeDaemon();
+        if (atLink == "file")
+            QVERIFY(m_root->write(kLink, "not a link\n"));
+        if (atLink == "link")
+            QVERIFY(QFile::link("/elsewhere", link()));
+        SudoRunner runner;
+        runner.passThrough = !sudoHangs;
+        runner.answer(".*/usr/bin/sudo .*",
+            CommandResult_s {.started = true, .timedOut = true, .exitCode = -1, .out = {}, .err = {}});
+
+        expectWarnings(warnings);
+        QCOMPARE(PadlinkService(true).enable(), checked);
+        QCOMPARE(QFileInfo(link()).isSymLink(), checked);
+        if (checked) {
+            QCOMPARE(QFileInfo(link()).symLinkTarget(), kTarget);
+            QTRY_VERIFY_WITH_TIMEOUT(!daemonReport().isEmpty(), 30000);
+        }
+        if (atLink == "file")
+            QCOMPARE(m_root->read(kLink), QByteArray("not a link\n"));
+    }
+
+    void padlinkDisable_data()
+    {
+        QTest::addColumn<QByteArray>("atLink");
+        QTest::addColumn<int>("killall");
+        QTest::addColumn<int>("pidof");
+        QTest::addColumn<QStringList>("warnings");
+        QTest::addColumn<bool>("checked");
+        QTest::newRow("daemon not running")
+            << QByteArray("link") << 1 << 1 << QStringList {"Padlink: remotepad is already stopped"} << false;
+        QTest::newRow("daemon cannot be stopped") << QByteArray("link") << 1 << 0
+                                                  << QStringList {"Padlink: /bin/killall remotepad failed",
+                                                         "Padlink: daemon 停止失敗，保留 Enable Padlink 狀態"}
+                                                  << true;
+        QTest::newRow("file at the link")
+            << QByteArray("file") << 0 << 1
+            << QStringList {"Padlink: symlink 路徑存在但不是 symlink，略過刪除: .*S03remotepad"} << true;
+        QTest::newRow("nothing there") << QByteArray() << 0 << 1 << QStringList() << false;
+    }
+    void padlinkDisable()
+    {
+        QFETCH(QByteArray, atLink);
+        QFETCH(int, killall);
+        QFETCH(int, pidof);
+        QFETCH(QStringList, warnings);
+        QFETCH(bool, checked);
+        if (atLink == "file")
+            QVERIFY(m_root->write(kLink, "not a link\n"));
+        if (atLink == "link")
+            QVERIFY(QFile::link(kTarget, link()));
+        SudoRunner runner;
+        runner.answer(".*/bin/killall remotepad", "", killall);
+        runner.answer(".*/bin/pidof remotepad", "", pidof);
+
+        expectWarnings(warnings);
+        QCOMPARE(PadlinkService(true).disable(), checked);
+        QCOMPARE(QFileInfo(link()).isSymLink(), atLink == "link" && checked);
+        if (atLink == "file")
+            QCOMPARE(m_root->read(kLink), QByteArray("not a link\n"));
+        QCOMPARE(runner.lines().filter("pidof").size(), killall == 0 ? 0 : 1);
+    }
+
+    void padlinkNonAdministrator_data()
+    {
+        QTest::addColumn<bool>("linked");
+        QTest::addColumn<bool>("turnOn");
+        QTest::newRow("on, tries off") << true << false;
+        QTest::newRow("off, tries on") << false << true;
+    }
+    // Someone outside the administrators sees the box return to the link's state, and nothing else happens.
+    void padlinkNonAdministrator()
+    {
+        QFETCH(bool, linked);
+        QFETCH(bool, turnOn);
+        if (linked)
+            QVERIFY(QFile::link(kTarget, link()));
+        writeDaemon();
+        RecordingRunner runner;
+        PadlinkService service(false);
+        QVERIFY(!service.isAdminAccount()); // the name alone does not make the admin account
+        expectWarnings({"Padlink: non-admin user tried to change Padlink setting"});
+        QCOMPARE(turnOn ? service.enable() : service.disable(), linked);
+        QCOMPARE(QFileInfo(link()).isSymLink(), linked);
+        QVERIFY(runner.calls().isEmpty());
+        QVERIFY(daemonReport().isEmpty());
+    }
+
+    // A sudo that waits for a password nobody types is killed after 5 s.
+    void hangingSudoIsKilled()
+    {
+        const QString pidFile = m_root->path("/sudo.pid");
+        QVERIFY(m_root->write(
+            "/usr/bin/sudo", QStringLiteral("#!/bin/sh\necho $$ >%1\nexec sleep 120\n").arg(pidFile).toUtf8()));
+        QVERIFY(QFile::setPermissions(m_root->path("/usr/bin/sudo"), QFile::ReadOwner | QFile::ExeOwner));
+        expectWarnings({"Padlink: sudo command timeout or failed to finish: .*"});
+        QElapsedTimer clock;
+        clock.start();
+        QVERIFY(!Sudo::run({"/bin/true"}));
+        QVERIFY(clock.elapsed() >= 5000);
+        const QByteArray pid = m_root->read("/sudo.pid").trimmed();
+        QVERIFY(!pid.isEmpty());
+        QVERIFY(!QFileInfo::exists("/proc/" + pid));
+    }
+};
+
+QTEST_GUILESS_MAIN(TstGeneralPage)
+#include "tst_generalpage.moc"
