@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# The General settings' peers: the mobile remote-control daemon with its start
-# script and boot-link folder, the real killall, pidof and ln they are switched
-# with, and the task bar's panel configuration in the user's home.
+# The General and About settings' peers: the mobile remote-control daemon with
+# its start script and boot-link folder, the real killall, pidof and ln they
+# are switched with, the task bar's panel configuration in the user's home,
+# and the build date the About page shows beside the version.
 source "$SIM_SRC/setup-lib.sh"
 
 install_standins padlink
@@ -9,6 +10,8 @@ link_real /bin/ln /bin/killall /bin/pidof
 mkdir -p "$SYSROOT/etc/Tellora/xorg_rcS.d" "$SIM_STATE/padlink"
 cp "$SIM_SRC/pidfile.sh" "$SIM_STATE/pidfile.sh"
 ln -sfn "$(command -v bash)" "$SIM_STATE/padlink/remotepad"
+
+put_file /.build_date <<<'2026-11-30'
 
 put_file /home/admin/.config/tint2/tint2rc <<'CONF'
 # The task bar along the bottom of the television: window buttons, the tray

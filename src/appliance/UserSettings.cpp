@@ -30,7 +30,12 @@ QString path() { return QString::fromLocal8Bit(qgetenv("HOME")) + QStringLiteral
 
 std::unique_ptr<QSettings> open() { return ConfigFile::settings(path()); }
 
-bool taskBarEnabled() { return equals(open()->value(kTaskBar, QStringLiteral("False")), "True"); }
+bool taskBarEnabled() { return taskBarEnabled(*open()); }
+
+bool taskBarEnabled(const QSettings& settings)
+{
+    return equals(settings.value(kTaskBar, QStringLiteral("False")), "True");
+}
 
 void setTaskBarEnabled(bool enabled) { store(kTaskBar, enabled ? QStringLiteral("True") : QStringLiteral("False")); }
 
@@ -60,11 +65,12 @@ void forgetTaskBarFromWeb()
 
 int wallpaper() { return open()->value(QStringLiteral("Wallpaper/Image"), 0).toInt(); }
 
-Labels_s labels()
+Labels_s labels() { return labels(*open()); }
+
+Labels_s labels(const QSettings& settings)
 {
-    const std::unique_ptr<QSettings> settings = open();
     auto shown
-        = [&](const char* key) { return !equals(settings->value(QLatin1String(key), QStringLiteral("yes")), "no"); };
+        = [&](const char* key) { return !equals(settings.value(QLatin1String(key), QStringLiteral("yes")), "no"); };
     return {shown(kLabelKeys[0]), shown(kLabelKeys[1]), shown(kLabelKeys[2])};
 }
 

@@ -19,6 +19,7 @@ std::unique_ptr<QSettings> open();
 // "TaskBar/Enable" as start-up and the tiles read it: "True" ignoring case,
 // "False" when absent.
 bool taskBarEnabled();
+bool taskBarEnabled(const QSettings& settings);
 // Writes "TaskBar/Enable" as "True" or "False" and writes the settings out.
 void setTaskBarEnabled(bool enabled);
 // "TaskBar/Enable" stored as "False" when it is empty; true when it was.
@@ -42,6 +43,7 @@ struct Labels_s {
     bool names = true;
 };
 Labels_s labels();
+Labels_s labels(const QSettings& settings);
 enum class Label { Clock, Addresses, Names };
 // Writes one of those keys, "yes" or "no", and writes the settings out.
 void setLabelShown(Label label, bool shown);
