@@ -13,9 +13,9 @@ QByteArray read(const QString& path, GuardedFile::State* state, std::size_t limi
     return bytes;
 }
 
-QString firstLine(const QString& path)
+QString firstLine(const QString& path, GuardedFile::State* state)
 {
-    const QByteArray bytes = read(path);
+    const QByteArray bytes = read(path, state);
     const qsizetype lineFeed = bytes.indexOf('\n');
     return QString::fromUtf8(lineFeed < 0 ? bytes : bytes.left(lineFeed)).trimmed();
 }

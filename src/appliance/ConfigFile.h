@@ -16,7 +16,7 @@ namespace ConfigFile {
 // The whole file; empty unless it is a readable regular file within limit.
 QByteArray read(const QString& path, GuardedFile::State* state = nullptr, std::size_t limit = GuardedFile::ConfigLimit);
 // Its first line, trimmed; empty when the file cannot be read.
-QString firstLine(const QString& path);
+QString firstLine(const QString& path, GuardedFile::State* state = nullptr);
 // INI settings over the file, for reading and writing, when it is a regular
 // file or absent. Over anything else they are settings of their own: every
 // key reads as absent and nothing is written, so a FIFO or a folder at the

@@ -2,14 +2,37 @@
 
 #include "ui_SettingsDialog.h"
 
+#include "appliance/Appliance.h"
+#include "appliance/ConfigFile.h"
+#include "home/ScreenScale.h"
+#include "settings/FrameScaling.h"
 #include "settings/SettingsDialog.h"
 
+#include <QSettings>
+
 AboutPage::AboutPage(SettingsDialog& dialog)
-    : m_dialog(dialog)
-    , ui(dialog.form())
+    : ui(dialog.form())
 {
 }
 
-void AboutPage::setup(const QSettings&) { }
+QString AboutPage::versionLine(const QString& version)
+{
+    if (version.isEmpty())
+        return {};
+    GuardedFile::State state = GuardedFile::State::Read;
+    const QString date = ConfigFile::firstLine(Appliance::path(QStringLiteral("/.build_date")), &state);
+    return state == GuardedFile::State::Read ? QStringLiteral("%1   %2").arg(version, date) : version;
+}
 
-void AboutPage::adaptToScreen(const QSize&) { }
+void AboutPage::setup(const QSettings& packageConfig)
+{
+    // Without a version the form's placeholder stays.
+    const QString line = versionLine(packageConfig.value(QStringLiteral("Tellora/Version")).toString());
+    if (!line.isEmpty())
+        ui->txtAboutVer->setText(line);
+}
+
+void AboutPage::adaptToScreen(const QSize& screenSize)
+{
+    FrameScaling::scaleFonts(ui->pgAbout, ScreenScale(screenSize));
+}

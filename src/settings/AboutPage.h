@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QSize>
+#include <QString>
 
 class QSettings;
 class SettingsDialog;
@@ -19,7 +20,11 @@ public:
     void setup(const QSettings& packageConfig);
     void adaptToScreen(const QSize& screenSize);
 
+    // The version line for a version: the version, three blanks and the
+    // build date from "/.build_date" when that file can be read, the version
+    // alone otherwise; empty for no version.
+    static QString versionLine(const QString& version);
+
 private:
-    SettingsDialog& m_dialog;
     Ui::SettingsDialog* ui;
 };

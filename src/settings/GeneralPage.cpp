@@ -2,7 +2,74 @@
 
 #include "ui_SettingsDialog.h"
 
+#include "appliance/Login.h"
+#include "appliance/UserSettings.h"
+#include "home/InfoDialog.h"
+#include "home/ScreenScale.h"
+#include "settings/FrameScaling.h"
+#include "settings/PadlinkService.h"
 #include "settings/SettingsDialog.h"
+#include "settings/SettingsLog.h"
+#include "settings/TaskBarPanel.h"
+
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QSettings>
+#include <QSignalBlocker>
+
+namespace {
+
+// Unchecked boxes grey, checked ones white, the focused one light blue; %1 the
+// spacing before the text, %2 the indicator's side.
+const char* const kGroupSheet
+    = "#grGeneral{border: 0px} QCheckBox {spacing: %1px} QCheckBox {color:rgb(85,84,84)} QCheckBox:checked "
+      "{color:white} QCheckBox:focus {color:rgb(70,217,254);outline:none;} QCheckBox:disabled {color:rgb(85,84,84)} "
+      "QCheckBox:checked:disabled {color:rgb(85,84,84)} QCheckBox::indicator {width: %2px; height:%2px} "
+      "QCheckBox::indicator:checked {image: url(:/images/checkbox1.png)} QCheckBox::indicator:unchecked {image: "
+      "url(:/images/checkbox0.png)}";
+
+void setQuietly(QCheckBox* box, bool checked)
+{
+    const QSignalBlocker blocker(box);
+    box->setChecked(checked);
+}
+
+} // namespace
+
+bool StwgSubPgGeneralEventFilter::pageEvent(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    SETTINGS_LOG << watched << event;
+    auto* box = qobject_cast<QCheckBox*>(watched);
+    const QList<QCheckBox*> boxes = dialog().generalPage().boxes();
+    const qsizetype at = boxes.indexOf(box);
+    if (at < 0)
+        return false;
+    switch (static_cast<QKeyEvent*>(event)->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        box->toggle();
+        return true;
+    case Qt::Key_Right:
+        return true;
+    case Qt::Key_Up:
+    case Qt::Key_Down: {
+        // Round the boxes that can take the focus; the mobile-remote box is
+        // disabled for those who may not change it.
+        const qsizetype step = static_cast<QKeyEvent*>(event)->key() == Qt::Key_Up ? boxes.size() - 1 : 1;
+        for (qsizetype i = (at + step) % boxes.size(); i != at; i = (i + step) % boxes.size()) {
+            if (boxes[i]->isEnabled() && boxes[i]->isVisibleTo(boxes[i]->window())) {
+                boxes[i]->setFocus(Qt::OtherFocusReason);
+                break;
+            }
+        }
+        return true;
+    }
+    default:
+        return false;
+    }
+}
 
 GeneralPage::GeneralPage(SettingsDialog& dialog)
     : m_dialog(dialog)
@@ -13,22 +80,83 @@ GeneralPage::GeneralPage(SettingsDialog& dialog)
 
 GeneralPage::~GeneralPage() = default;
 
-void GeneralPage::setup(QSettings&) { }
+QList<QCheckBox*> GeneralPage::boxes() const
+{
+    return {ui->cbxDatetime, ui->cbxIP, ui->cbxServername, ui->cbxPadlink, ui->cbxRequireLogin, ui->cbxTaskbar};
+}
 
-void GeneralPage::adaptToScreen(const QSize&) { }
+void GeneralPage::setup(QSettings& userSettings)
+{
+    // The boxes show what is set; no handler runs for that.
+    const UserSettings::Labels_s labels = UserSettings::labels(userSettings);
+    const bool administrator = m_dialog.IsCurrentUserAdmin_();
+    m_padlink = std::make_unique<PadlinkService>(administrator);
+    ui->pgGeneral->setFocusProxy(ui->cbxDatetime);
+    setQuietly(ui->cbxDatetime, labels.clock);
+    setQuietly(ui->cbxIP, labels.addresses);
+    setQuietly(ui->cbxServername, labels.names);
+    setQuietly(ui->cbxRequireLogin, Login::autoLogin());
+    setQuietly(ui->cbxTaskbar, UserSettings::taskBarEnabled(userSettings));
+    setQuietly(ui->cbxPadlink, PadlinkService::isEnabled());
+    ui->cbxPadlink->setEnabled(administrator);
+    ui->labIpAddress->setVisible(labels.addresses);
+    for (QCheckBox* box : boxes())
+        box->installEventFilter(m_filter);
+    QObject::connect(ui->cbxTaskbar, &QCheckBox::toggled, &m_dialog, &SettingsDialog::onCbxTaskbarToggled);
+}
 
-void GeneralPage::datetimeToggled(bool) { }
+void GeneralPage::adaptToScreen(const QSize& screenSize)
+{
+    const ScreenScale scale(screenSize);
+    FrameScaling::scaleFonts(ui->pgGeneral, scale);
+    ui->grGeneral->setStyleSheet(QString::fromLatin1(kGroupSheet).arg(scale.x(30)).arg(scale.x(48)));
+}
 
-void GeneralPage::ipToggled(bool) { }
+void GeneralPage::datetimeToggled(bool checked) { UserSettings::setLabelShown(UserSettings::Label::Clock, checked); }
 
-void GeneralPage::servernameToggled(bool) { }
+void GeneralPage::ipToggled(bool checked)
+{
+    UserSettings::setLabelShown(UserSettings::Label::Addresses, checked);
+    ui->labIpAddress->setVisible(checked);
+}
 
-void GeneralPage::padlinkToggled(bool) { }
+void GeneralPage::servernameToggled(bool checked) { UserSettings::setLabelShown(UserSettings::Label::Names, checked); }
 
-void GeneralPage::requireLoginToggled(bool) { }
+void GeneralPage::padlinkToggled(bool checked)
+{
+    setQuietly(ui->cbxPadlink, checked ? m_padlink->enable() : m_padlink->disable());
+}
 
-void GeneralPage::taskbarToggled(bool) { }
+void GeneralPage::requireLoginToggled(bool checked) { Login::setAutoLogin(checked); }
 
-void GeneralPage::setTaskbarHeight(int) { }
+void GeneralPage::taskbarToggled(bool checked)
+{
+    InfoDialog* confirm = m_dialog.messageDialog();
+    confirm->reset(2);
+    confirm->setTextOK(SettingsDialog::tr("Apply now"));
+    confirm->setTextCancel(SettingsDialog::tr("Cancel"));
+    confirm->setLabelText(SettingsDialog::tr("Tellora will restart after applying this feature."));
+    confirm->adjustSize();
+    confirm->show();
+    if (confirm->exec() == QDialog::Accepted) {
+        UserSettings::setTaskBarEnabled(checked);
+        // The appliance starts the home screen again, with or without the bar.
+        QCoreApplication::exit(0);
+        return;
+    }
+    QCheckBox* box = ui->cbxTaskbar;
+    QObject::disconnect(box, &QCheckBox::toggled, nullptr, nullptr);
+    box->setChecked(!checked);
+    QObject::connect(box, &QCheckBox::toggled, &m_dialog, &SettingsDialog::onCbxTaskbarToggled);
+}
 
-void GeneralPage::showPadlink() { }
+void GeneralPage::setTaskbarHeight(int screenHeight) { TaskBarPanel::setHeight(screenHeight); }
+
+void GeneralPage::showPadlink()
+{
+    ui->rbtGeneral->setChecked(true);
+    ui->stwgSub->setCurrentIndex(SettingsDialog::PageGeneral);
+    ui->cbxPadlink->setFocus(Qt::OtherFocusReason);
+    m_dialog.activateWindow();
+    m_dialog.raise();
+}

@@ -1,7 +1,11 @@
-// The General page and what it switches: the mobile-remote service with its privileged steps, the task bar's size.
-#include "RecordingRunner.h"
-#include "ScratchSysroot.h"
+// The General and About pages and what the General page switches: the mobile-remote service with its privileged
+// steps, the task bar's size.
+#include "SettingsFixture.h"
+
+#include "ui_SettingsDialog.h"
+
 #include "appliance/Sudo.h"
+#include "appliance/UserSettings.h"
 #include "settings/PadlinkService.h"
 #include "settings/TaskBarPanel.h"
 
@@ -286,6 +290,183 @@ private slots:
         QVERIFY(daemonReport().isEmpty());
     }
 
+    void boxesFollowTheFiles_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QByteArray>("settings"); // the user's settings file
+        QTest::addColumn<QByteArray>("login"); // login.conf
+        QTest::addColumn<bool>("checked");
+        QTest::addColumn<QString>("key"); // the file (by its first letter) and key Return writes
+        QTest::addColumn<QString>("written");
+        QTest::newRow("time off") << "cbxDatetime" << QByteArray("[UIControl]\nDisplayDatetime=NO\n") << QByteArray()
+                                  << false << "u:UIControl/DisplayDatetime"
+                                  << "yes";
+        QTest::newRow("address by default")
+            << "cbxIP" << QByteArray() << QByteArray() << true << "u:UIControl/DisplayIP"
+            << "no";
+        QTest::newRow("name on") << "cbxServername" << QByteArray("[UIControl]\nDisplayServername=whatever\n")
+                                 << QByteArray() << true << "u:UIControl/DisplayServername"
+                                 << "no";
+        QTest::newRow("login asked") << "cbxRequireLogin" << QByteArray()
+                                     << QByteArray("[UIControl]\nRequireLogin=YES\n") << false
+                                     << "l:UIControl/RequireLogin"
+                                     << "no";
+        QTest::newRow("auto login") << "cbxRequireLogin" << QByteArray()
+                                    << QByteArray("[UIControl]\nRequireLogin=off\n") << true
+                                    << "l:UIControl/RequireLogin"
+                                    << "yes";
+        QTest::newRow("no login file") << "cbxRequireLogin" << QByteArray() << QByteArray() << false
+                                       << "l:UIControl/RequireLogin"
+                                       << "no";
+    }
+    // Each box shows its setting as the home screen reads it, and Return writes the other value.
+    void boxesFollowTheFiles()
+    {
+        QFETCH(QString, box);
+        QFETCH(QByteArray, settings);
+        QFETCH(QByteArray, login);
+        QFETCH(bool, checked);
+        QFETCH(QString, key);
+        QFETCH(QString, written);
+        SettingsScene_s scene;
+        QVERIFY(settings.isEmpty() || scene.root.write("/home/admin/.config/Vendra/IVO.conf", settings));
+        QVERIFY(login.isEmpty() || scene.root.write("/etc/Tellora/config/login.conf", login));
+        SettingsDialog& d = scene.open();
+        auto* target = part<QCheckBox>(d, box);
+        QCOMPARE(target->isChecked(), checked);
+        QCOMPARE(d.form()->labIpAddress->isVisibleTo(&d), d.form()->cbxIP->isChecked());
+        target->setFocus();
+        pressKey(Qt::Key_Return);
+        QCOMPARE(target->isChecked(), !checked);
+        const QString file = key.startsWith('u') ? scene.root.home() + "/.config/Vendra/IVO.conf"
+                                                 : scene.root.path("/etc/Tellora/config/login.conf");
+        QCOMPARE(QSettings(file, QSettings::IniFormat).value(key.mid(2)).toString(), written);
+        QCOMPARE(d.form()->labIpAddress->isVisibleTo(&d), d.form()->cbxIP->isChecked());
+    }
+
+    // From the dialog's first button to every box and back with the remote's keys only.
+    void keysAlone()
+    {
+        SettingsScene_s scene;
+        SettingsDialog& d = scene.open();
+        const Ui::SettingsDialog& ui = *d.form();
+        QCOMPARE(QApplication::focusWidget(), ui.rbtApp);
+        pressKey(Qt::Key_Down);
+        pressKey(Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), ui.cbxDatetime);
+        const QList<QWidget*> order {
+            ui.cbxIP, ui.cbxServername, ui.cbxPadlink, ui.cbxRequireLogin, ui.cbxTaskbar, ui.cbxDatetime};
+        for (QWidget* next : order) {
+            pressKey(Qt::Key_Down);
+            QCOMPARE(QApplication::focusWidget(), next);
+        }
+        pressKey(Qt::Key_Up);
+        QCOMPARE(QApplication::focusWidget(), ui.cbxTaskbar);
+        pressKey(Qt::Key_Up);
+        QCOMPARE(QApplication::focusWidget(), ui.cbxRequireLogin);
+        for (Qt::Key stays : {Qt::Key_Right, Qt::Key_Tab}) {
+            pressKey(stays);
+            QCOMPARE(QApplication::focusWidget(), ui.cbxRequireLogin);
+        }
+        pressKey(Qt::Key_Escape);
+        QCOMPARE(QApplication::focusWidget(), ui.rbtGeneral);
+        QVERIFY(d.isVisible());
+        QCOMPARE(ui.stwgSub->currentIndex(), int(SettingsDialog::PageGeneral));
+    }
+
+    void administratorOnly_data()
+    {
+        QTest::addColumn<QByteArray>("nasGroupId");
+        QTest::addColumn<bool>("administrator");
+        QTest::newRow("administrator") << QByteArray("MA==") << true;
+        QTest::newRow("user") << QByteArray("MTAw") << false;
+    }
+    // Only administrators reach the mobile-remote box; for everyone else the keys pass it by. An administrator whose
+    // switching fails sees the box go back.
+    void administratorOnly()
+    {
+        QFETCH(QByteArray, nasGroupId);
+        QFETCH(bool, administrator);
+        SettingsScene_s scene(nasGroupId);
+        QVERIFY(QDir().mkpath(scene.root.path("/etc/Tellora/xorg_rcS.d")));
+        SettingsDialog& d = scene.open();
+        const Ui::SettingsDialog& ui = *d.form();
+        QVERIFY(!ui.cbxPadlink->isChecked());
+        QCOMPARE(ui.cbxPadlink->isEnabled(), administrator);
+        ui.rbtGeneral->setChecked(true);
+        ui.cbxServername->setFocus();
+        pressKey(Qt::Key_Down);
+        QCOMPARE(QApplication::focusWidget(), administrator ? ui.cbxPadlink : ui.cbxRequireLogin);
+        pressKey(Qt::Key_Up);
+        QCOMPARE(QApplication::focusWidget(), ui.cbxServername);
+        if (!administrator)
+            return;
+        // "Go to Settings" of the home screen's notice.
+        ui.rbtApp->setChecked(true);
+        d.ShowGeneralPadlink();
+        QCOMPARE(ui.stwgSub->currentIndex(), int(SettingsDialog::PageGeneral));
+        QVERIFY(ui.rbtGeneral->isChecked());
+        QCOMPARE(QApplication::focusWidget(), ui.cbxPadlink);
+        expectWarnings({"Padlink: daemon exec 失敗: No such file or directory", "Padlink: daemon 啟動失敗"});
+        pressKey(Qt::Key_Return);
+        QVERIFY(!ui.cbxPadlink->isChecked());
+        QVERIFY(!PadlinkService::isEnabled());
+    }
+
+    // Refusing the restart puts the box back without asking again; accepting it stores the choice and ends the
+    // program's event loop with status 0.
+    void taskBarSwitch()
+    {
+        SettingsScene_s scene;
+        SettingsDialog& d = scene.open();
+        QCheckBox* box = d.form()->cbxTaskbar;
+        QVERIFY(!box->isChecked());
+        QStringList asked;
+        QTimer answer;
+        answer.callOnTimeout([&] {
+            if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+                asked << dialog->findChild<QLabel*>("labInfoText")->text();
+                asked.size() == 1 ? dialog->reject() : dialog->accept();
+            }
+        });
+        answer.start(20);
+        QTest::keyClick(box, Qt::Key_Return);
+        QCOMPARE(asked, QStringList {"Tellora will restart after applying this feature."});
+        QVERIFY(!box->isChecked());
+        QVERIFY(!UserSettings::taskBarEnabled());
+
+        QTimer::singleShot(0, [box] { QTest::keyClick(box, Qt::Key_Return); });
+        QTimer::singleShot(60000, [] { QCoreApplication::exit(1); }); // never reached when the switch works
+        QCOMPARE(QCoreApplication::exec(), 0);
+        QCOMPARE(asked.size(), 2);
+        QCOMPARE(QSettings(scene.root.home() + "/.config/Vendra/IVO.conf", QSettings::IniFormat)
+                     .value("TaskBar/Enable")
+                     .toString(),
+            "True");
+    }
+
+    void aboutVersion_data()
+    {
+        QTest::addColumn<QByteArray>("version");
+        QTest::addColumn<QByteArray>("buildDate"); // "-" for no file
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("version and date") << QByteArray("3.1.0") << QByteArray("2026-11-30\n") << "3.1.0   2026-11-30";
+        QTest::newRow("first line, trimmed")
+            << QByteArray("3.1.0") << QByteArray(" 2026-11-30 \r\nlater\n") << "3.1.0   2026-11-30";
+        QTest::newRow("no date file") << QByteArray("3.1.0") << QByteArray("-") << "3.1.0";
+        QTest::newRow("no version") << QByteArray() << QByteArray("2026-11-30\n") << "-";
+    }
+    void aboutVersion()
+    {
+        QFETCH(QByteArray, version);
+        QFETCH(QByteArray, buildDate);
+        QFETCH(QString, shown);
+        SettingsScene_s scene;
+        QVERIFY(scene.root.write("/etc/config/bento.conf", "[Tellora]\nName = Tellora\nVersion = " + version + "\n"));
+        QVERIFY(buildDate == "-" || scene.root.write("/.build_date", buildDate));
+        QCOMPARE(scene.build().form()->txtAboutVer->text(), shown);
+    }
+
     // A sudo that waits for a password nobody types is killed after 5 s.
     void hangingSudoIsKilled()
     {
@@ -304,5 +485,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TstGeneralPage)
+QTEST_MAIN(TstGeneralPage)
 #include "tst_generalpage.moc"
