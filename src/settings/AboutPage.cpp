@@ -26,6 +26,9 @@ QString AboutPage::versionLine(const QString& version)
 
 void AboutPage::setup(const QSettings& packageConfig)
 {
+    // The name and version stand out; the rest is quieter.
+    ui->pgAbout->setStyleSheet(
+        QStringLiteral("QLabel {color: rgb(168,168,168)} #txtAboutName, #labAboutVer, #txtAboutVer {color: white}"));
     // Without a version the form's placeholder stays.
     const QString line = versionLine(packageConfig.value(QStringLiteral("Tellora/Version")).toString());
     if (!line.isEmpty())

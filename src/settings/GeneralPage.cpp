@@ -14,6 +14,7 @@
 
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QSettings>
 #include <QSignalBlocker>
 
@@ -27,6 +28,11 @@ const char* const kGroupSheet
       "QCheckBox:checked:disabled {color:rgb(85,84,84)} QCheckBox::indicator {width: %2px; height:%2px} "
       "QCheckBox::indicator:checked {image: url(:/images/checkbox1.png)} QCheckBox::indicator:unchecked {image: "
       "url(:/images/checkbox0.png)}";
+
+// Design sizes of a box: the space between indicator and text, the indicator.
+constexpr int kSpacing = 30;
+constexpr int kIndicator = 48;
+constexpr int kRowHeight = 80;
 
 void setQuietly(QCheckBox* box, bool checked)
 {
@@ -100,6 +106,8 @@ void GeneralPage::setup(QSettings& userSettings)
     setQuietly(ui->cbxPadlink, PadlinkService::isEnabled());
     ui->cbxPadlink->setEnabled(administrator);
     ui->labIpAddress->setVisible(labels.addresses);
+    for (QLabel* note : {ui->labGerPadlinkNote, ui->labGerTaskbarNote})
+        note->setStyleSheet(QStringLiteral("color: rgb(128,128,128);"));
     for (QCheckBox* box : boxes())
         box->installEventFilter(m_filter);
     QObject::connect(ui->cbxTaskbar, &QCheckBox::toggled, &m_dialog, &SettingsDialog::onCbxTaskbarToggled);
@@ -109,7 +117,16 @@ void GeneralPage::adaptToScreen(const QSize& screenSize)
 {
     const ScreenScale scale(screenSize);
     FrameScaling::scaleFonts(ui->pgGeneral, scale);
-    ui->grGeneral->setStyleSheet(QString::fromLatin1(kGroupSheet).arg(scale.x(30)).arg(scale.x(48)));
+    ui->vlGeneral->setContentsMargins(scale.x(40), 0, scale.x(80), scale.y(40));
+    ui->vlGrGeneral->setSpacing(scale.y(16));
+    for (QCheckBox* box : boxes())
+        box->setMinimumHeight(scale.y(kRowHeight));
+    const int spacing = scale.x(kSpacing);
+    const int indicator = scale.x(kIndicator);
+    ui->grGeneral->setStyleSheet(QString::fromLatin1(kGroupSheet).arg(spacing).arg(indicator));
+    // The notes line up with the texts of the boxes above them.
+    for (QLabel* note : {ui->labGerPadlinkNote, ui->labGerTaskbarNote})
+        note->setIndent(spacing + indicator);
 }
 
 void GeneralPage::datetimeToggled(bool checked) { UserSettings::setLabelShown(UserSettings::Label::Clock, checked); }
