@@ -73,9 +73,6 @@ SettingsDialog::SettingsDialog(AggPkgInfo* packages, QWidget* parent)
     // 5.
     m_prefPage->initLangSupport();
     ui->setupUi(this);
-    // Without a system background nothing erases a page that was shown
-    // before: the pages paint their own dark ground.
-    ui->stwgSub->setStyleSheet(QStringLiteral("#stwgSub{background: black}"));
 
     // 6.
     m_appsPage->readAutoRun();
