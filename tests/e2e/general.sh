@@ -3,14 +3,15 @@
 # them): the settings open on a command, Down and Return reach the first box, Return switches the clock off in the
 # user's settings; the mobile-remote box starts the daemon stand-in (found by the real pidof) behind its boot link and
 # stops it again (the real killall); Escape and Down reach the About page with the version and build date.
-# IVO_SIM_SIZE picks the screen; IVO_E2E_SHOTS=DIR keeps the pictures of both pages for docs/.
+# IVO_SIM_SIZE picks the screen; IVO_E2E_SHOTS=DIR keeps the pictures of both pages for docs/; IVO_E2E_KEEP=1 keeps
+# the sysroot. Not in CTest yet: now and then the dialog opens with the focus where the keys do not reach the column.
 set -euo pipefail
 src=${IVO_SOURCE_DIR:-$(cd "$(dirname "$0")/../.." && pwd)}
 export IVO_BIN=${IVO_BIN:?the program to run} IVO_SIM_ROOT=/tmp/ivg-$$
 sim=$src/sim/ivo-sim root=$IVO_SIM_ROOT log=$IVO_SIM_ROOT/sim/commands.log shots=${IVO_E2E_SHOTS:-}
 size=${IVO_SIM_SIZE:-1920x1080}
 fail() { echo "FAIL: $*" >&2; tail -n 20 "$root/sim/ivo.log" "$log" >&2 || true; exit 1; }
-trap '"$sim" stop >/dev/null 2>&1 || true; rm -rf "$root"' EXIT
+trap '"$sim" stop >/dev/null 2>&1 || true; [ -n "${IVO_E2E_KEEP:-}" ] || rm -rf "$root"' EXIT
 poll() { local end=$((SECONDS + $1)); shift; until "$@"; do [ $SECONDS -lt $end ] || return 1; sleep 0.1; done; }
 logged() { grep -qF -- "$1" "$root/sim/ivo.log"; }
 key() { xdotool key "$@"; }
@@ -27,10 +28,15 @@ poll 60 logged "inewpkg" || fail "the home screen did not start"
 # Written again until it is taken: the home window may not watch the file yet.
 opened() { echo "Settings Open" >"$root/tmp/ivo.cmd"; poll 5 active IVO-Settings; }
 poll 90 opened || fail "the settings did not open"
-sleep 1 # shown and active: the first page button takes the keys
-
+sleep 3 # shown and active, the dialog settles on its screen
+# The focus is on the first page button or, at times, on the grid of that page; Left leaves the grid's first column.
 key Down
-poll 20 page 6 || fail "Down did not reach the General page"
+if ! poll 5 page 6; then
+    key Left
+    sleep 0.5
+    key Down
+    poll 10 page 6 || fail "Down did not reach the General page"
+fi
 key Return
 sleep 0.5
 [ -z "$shots" ] || import -window root "$shots/settings-general-${size#*x}p.png"
