@@ -12,3 +12,13 @@ fi
 install_standins ir
 # The service script runs outside the setup: it brings the pid file helpers.
 cp "$SIM_SRC/pidfile.sh" "$SIM_STATE/pidfile.sh"
+
+# The built-in receiver's driver: the modes it offers and the one it is in.
+put_file /proc/ite_8721f_cir/support <<'MODES'
+1:NEC
+2:RC6
+3:Sony SIRC
+MODES
+put_file /proc/ite_8721f_cir/current <<'MODE'
+1
+MODE

@@ -70,3 +70,15 @@ devname = Analog
 set_cardname = Line Out
 set_devname = Analog
 CONF
+
+# ALSA's own configuration: the Preferences page points its default device at
+# the output the viewer chooses.
+put_file /usr/share/alsa/alsa.conf <<'CONF'
+# Defaults of the simulated appliance's sound library: the card and device a
+# program opens when it names none.
+defaults.ctl.card 0
+defaults.pcm.card 0
+defaults.pcm.device 0
+defaults.pcm.subdevice -1
+defaults.pcm.nonblock 1
+CONF

@@ -40,6 +40,14 @@ inline constexpr AppliancePath_s KeyboltMarker {"/tmp/.tellora.keybolt.xxx"};
 inline constexpr AppliancePath_s RegistrationPidFile {"/var/run/tellora/ir_reg.pid"};
 // The kernel's device for virtual input devices.
 inline constexpr AppliancePath_s Uinput {"/dev/uinput"};
+// The built-in IR receiver's modes ("N:name" lines) and its current mode
+// (decimal text): the Preferences page offers them, the settings dialog puts
+// the stored choice back each time it is built.
+inline constexpr AppliancePath_s IrReceiverModes {"/proc/ite_8721f_cir/support"};
+inline constexpr AppliancePath_s IrReceiverCurrentMode {"/proc/ite_8721f_cir/current"};
+// ALSA's own configuration, whose default PCM device follows the chosen
+// audio output.
+inline constexpr AppliancePath_s AlsaConf {"/usr/share/alsa/alsa.conf"};
 // The shell of the pipelines the appliance's tools are reached through.
 inline constexpr AppliancePath_s Bash {"/bin/bash"};
 

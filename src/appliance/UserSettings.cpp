@@ -87,4 +87,13 @@ QString remoteKeySetGroup(int slot) { return QStringLiteral("RemoteKeySet%1").ar
 
 QString remoteKeySetKey(int slot, int step) { return QStringLiteral("RemoteKeySet%1/key%2").arg(slot).arg(step); }
 
+int internalIr() { return open()->value(QStringLiteral("Preference/InternalIR"), 0).toInt(); }
+
+void setInternalIr(int mode)
+{
+    const std::unique_ptr<QSettings> settings = open();
+    settings->setValue(QStringLiteral("Preference/InternalIR"), mode);
+    settings->sync();
+}
+
 } // namespace UserSettings

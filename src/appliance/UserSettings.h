@@ -57,4 +57,9 @@ void setLastRun(const QString& package);
 // each a scan code in decimal. A slot with "key0" set counts as learned.
 QString remoteKeySetGroup(int slot);
 QString remoteKeySetKey(int slot, int step);
+
+// "Preference/InternalIR": the built-in IR receiver's mode the viewer chose;
+// 0 (none chosen) when absent.
+int internalIr();
+void setInternalIr(int mode);
 } // namespace UserSettings

@@ -1,0 +1,108 @@
+#include "settings/PrefChoices.h"
+
+#include "appliance/ApplianceCommands.h"
+#include "audio/AudioConfig.h"
+#include "i18n/UiLanguage.h"
+#include "im/SystemInputMethod.h"
+#include "settings/AlsaDefaults.h"
+
+#include <QCoreApplication>
+
+namespace PrefChoices {
+
+namespace {
+
+// The page's texts belong to the settings dialog's translations.
+QString tr(const char* text) { return QCoreApplication::translate("SettingsDialog", text); }
+
+int indexOf(const QStringList& entries, const QString& shown)
+{
+    return shown.isEmpty() ? -1 : int(entries.indexOf(shown));
+}
+
+} // namespace
+
+PrefMenu_s languages(const QString& currentCode)
+{
+    PrefMenu_s menu;
+    for (const UiLanguage::Language_s& l : UiLanguage::table()) {
+        if (l.code == currentCode)
+            menu.current = int(menu.entries.size());
+        menu.entries << l.name;
+    }
+    return menu;
+}
+
+QString languageAt(int index)
+{
+    const QList<UiLanguage::Language_s>& table = UiLanguage::table();
+    return index >= 0 && index < table.size() ? table.at(index).code : QString();
+}
+
+PrefMenu_s inputMethods(SystemInputMethod& model, const QString& shown)
+{
+    PrefMenu_s menu;
+    for (const IMInfo& im : model.getRemovableList())
+        menu.entries << im.name;
+    menu.current = indexOf(menu.entries, shown);
+    menu.entries << tr("Add") << tr("Remove");
+    return menu;
+}
+
+ImChoice chooseInputMethod(SystemInputMethod& model, int index)
+{
+    const QList<IMInfo>& on = model.getRemovableList();
+    if (index >= 0 && index < on.size()) {
+        model.setActiveIM(IMInfo(on.at(index)));
+        return ImChoice::Activated;
+    }
+    if (index == on.size())
+        return ImChoice::Add;
+    if (index == on.size() + 1)
+        return ImChoice::Remove;
+    return ImChoice::None;
+}
+
+PrefMenu_s audioOutputs(AudioConfig& audio)
+{
+    audio.refresh();
+    PrefMenu_s menu;
+    for (const st_audiohwinfo& d : audio.devices())
+        menu.entries << d.setDevName;
+    menu.current = audio.currentIndex();
+    return menu;
+}
+
+std::optional<QString> chooseAudioOutput(AudioConfig& audio, int index, const QString& alsaConf)
+{
+    if (!audio.set(index))
+        return std::nullopt;
+    // Every output the model lists is an ALSA device.
+    AlsaDefaults::setDefaultDevice(alsaConf, audio.GetDevIndex(index));
+    return audio.GetSetDevName(index);
+}
+
+PrefMenu_s receiverModes(const QList<IrReceiverMode::Mode_s>& modes, const QString& shown)
+{
+    PrefMenu_s menu;
+    for (const IrReceiverMode::Mode_s& m : modes)
+        menu.entries << m.name;
+    menu.current = indexOf(menu.entries, shown);
+    return menu;
+}
+
+View_s read(AudioConfig& audio, SystemInputMethod& model)
+{
+    View_s view;
+    audio.refresh();
+    if (const st_audiohwinfo* chosen = audio.get(audio.currentIndex()))
+        view.audioOutput = chosen->setDevName;
+    view.receiverMode = IrReceiverMode::currentName();
+    view.customRemotes = ApplianceCmd::canLearnRemotes();
+    view.inputMethod = model.getActiveIM().name;
+    return view;
+}
+
+QString slotText(bool learned) { return learned ? tr("Reset") : tr("Learn now"); }
+
+} // namespace PrefChoices

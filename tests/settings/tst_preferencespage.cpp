@@ -1,0 +1,230 @@
+// The Preferences page: its rows' menus and what choosing an entry does to the appliance (the receiver's proc files,
+// ALSA's configuration, the sound server, the input-method framework), and the values read when the page is entered.
+#include "AudioFixture.h"
+#include "RecordingRunner.h"
+#include "ScratchSysroot.h"
+#include "appliance/UserSettings.h"
+#include "im/SystemInputMethod.h"
+#include "settings/AlsaDefaults.h"
+#include "settings/IrReceiverMode.h"
+#include "settings/PrefChoices.h"
+
+#include <QtTest>
+
+namespace {
+
+const QString kModes = "/proc/ite_8721f_cir/support";
+const QString kCurrent = "/proc/ite_8721f_cir/current";
+
+QString menuText(const PrefMenu_s& m) { return m.entries.join(',') + " @" + QString::number(m.current); }
+
+// The input-method framework with English (US) and Deutsch switched on and Deutsch active.
+struct Framework_s {
+    ScratchSysroot root;
+    RecordingRunner runner;
+    Framework_s()
+    {
+        runner.answer(".*/usr/bin/ibus list-engine",
+            "language: English\n  xkb:us::eng - English (US)\n  xkb:gb::eng - English (UK)\n"
+            "language: German\n  xkb:de::deu - German\nlanguage: French\n  xkb:fr::fra - French\n");
+        runner.answer(".*/usr/bin/ibus engine", "xkb:de::deu\n");
+        runner.answer(".*gsettings get org.freedesktop.ibus.general preload-engines.*", "'xkb:us::eng', 'xkb:de::deu'");
+        QByteArray xml = "<IMList>";
+        for (const char* m :
+            {"xkb:us::eng|English (US)", "xkb:gb::eng|English (UK)", "xkb:de::deu|Deutsch", "xkb:fr::fra|Français"}) {
+            const QList<QByteArray> f = QByteArray(m).split('|');
+            xml += "<IMInfo><id>" + f[0] + "</id><display>" + f[1] + "</display></IMInfo>";
+        }
+        root.write("/etc/Tellora/config/IMList.xml", xml + "</IMList>");
+    }
+};
+
+} // namespace
+
+class TstPreferencesPage : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // The receiver's mode as the page shows it, from what its driver's two files hold.
+    void receiverMode_data()
+    {
+        QTest::addColumn<QByteArray>("support");
+        QTest::addColumn<QByteArray>("current");
+        QTest::addColumn<QString>("shown"); // "-": the row hides
+        QTest::addColumn<QString>("menu");
+        QTest::newRow("second of two") << QByteArray("1:NEC\n2:RC6\n") << QByteArray("2\n") << "RC6"
+                                       << "NEC,RC6 @1";
+        QTest::newRow("name holds a colon, no line feed")
+            << QByteArray("1:NEC\n7: Mode: B ") << QByteArray("7") << "Mode: B"
+            << "NEC,Mode: B @1";
+        QTest::newRow("garbage lines are no modes")
+            << QByteArray("\n\x01\xff\nx:Bad\n:None\nRC5\n3:Sony\n") << QByteArray("3\n2\n") << "Sony"
+            << "Sony @0";
+        QTest::newRow("current not offered") << QByteArray("1:NEC\n") << QByteArray("4") << "-"
+                                             << "NEC @-1";
+        QTest::newRow("current not a number") << QByteArray("1:NEC\n") << QByteArray("one") << "-"
+                                              << "NEC @-1";
+        QTest::newRow("no current file") << QByteArray("1:NEC\n") << QByteArray() << "-"
+                                         << "NEC @-1";
+        QTest::newRow("no support file") << QByteArray() << QByteArray("1") << "-"
+                                         << "-";
+    }
+    void receiverMode()
+    {
+        QFETCH(QByteArray, support);
+        QFETCH(QByteArray, current);
+        QFETCH(QString, shown);
+        QFETCH(QString, menu);
+        ScratchSysroot root;
+        if (!support.isNull())
+            root.write(kModes, support);
+        if (!current.isNull())
+            root.write(kCurrent, current);
+        QCOMPARE(IrReceiverMode::currentName().value_or("-"), shown);
+        const auto modes = IrReceiverMode::modes();
+        QCOMPARE(modes ? menuText(PrefChoices::receiverModes(*modes, shown)) : "-", menu);
+    }
+
+    // Choosing a mode switches the receiver and keeps the choice; the next settings dialog puts a kept choice back,
+    // and never creates the driver's file.
+    void receiverChoiceKept()
+    {
+        ScratchSysroot root;
+        root.write(kModes, "1:NEC\n2:RC6\n");
+        root.write(kCurrent, "2\n");
+        IrReceiverMode::restoreStored(); // nothing kept yet
+        QCOMPARE(root.read(kCurrent), "2\n");
+        IrReceiverMode::choose(1);
+        QCOMPARE(root.read(kCurrent), "1");
+        QCOMPARE(UserSettings::open()->value("Preference/InternalIR").toString(), "1");
+        root.write(kCurrent, "2\n"); // the driver forgot it
+        IrReceiverMode::restoreStored();
+        QCOMPARE(root.read(kCurrent), "1");
+        QFile::remove(root.path(kCurrent));
+        IrReceiverMode::choose(2);
+        IrReceiverMode::restoreStored();
+        QVERIFY(!QFile::exists(root.path(kCurrent)));
+        QCOMPARE(UserSettings::internalIr(), 2);
+    }
+
+    // ALSA's default device follows the chosen output; the rest of the file stays as it was.
+    void alsaDefault_data()
+    {
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<QByteArray>("after");
+        QTest::newRow("first of two replaced")
+            << QByteArray("defaults.pcm.card 0\n  defaults.pcm.device 0 # x\ndefaults.pcm.device 5\n")
+            << QByteArray("defaults.pcm.card 0\ndefaults.pcm.device 7\ndefaults.pcm.device 5\n");
+        QTest::newRow("key needs its blank") << QByteArray("defaults.pcm.devices 1\ndefaults.pcm.device\t2")
+                                             << QByteArray("defaults.pcm.devices 1\n"
+                                                           "defaults.pcm.device\t2\n"
+                                                           "defaults.pcm.device 7\n");
+        QTest::newRow("empty") << QByteArray("") << QByteArray("defaults.pcm.device 7\n");
+        // A line longer than a read is taken in pieces: the key in its second piece replaces that piece only.
+        QTest::newRow("long line") << QByteArray(1023, '#') + "defaults.pcm.device 1 tail\nz\n"
+                                   << QByteArray(1023, '#') + "defaults.pcm.device 7\nz\n";
+    }
+    void alsaDefault()
+    {
+        QFETCH(QByteArray, before);
+        QFETCH(QByteArray, after);
+        ScratchSysroot root;
+        root.write("/a.conf", before);
+        QVERIFY(AlsaDefaults::setDefaultDevice(root.path("/a.conf"), 7));
+        QCOMPARE(root.read("/a.conf"), after);
+    }
+    void alsaDefaultMissing()
+    {
+        ScratchSysroot root;
+        QVERIFY(!AlsaDefaults::setDefaultDevice(root.path("/a.conf"), 7));
+        QVERIFY(!QFile::exists(root.path("/a.conf")));
+    }
+
+    // The audio row's menu and choice: the chosen output in .asoundrc, as the sound server's default and as ALSA's
+    // default device.
+    void audioChoice()
+    {
+        Appliance_s a;
+        a.root.write("/usr/share/alsa/alsa.conf", "defaults.pcm.card 0\ndefaults.pcm.device 0\n");
+        AudioConfig audio;
+        QCOMPARE(menuText(PrefChoices::audioOutputs(audio)), "Analog,HDMI 1,HDMI 2 @1");
+        a.runner.clear();
+        const QString alsa = a.root.path("/usr/share/alsa/alsa.conf");
+        QCOMPARE(PrefChoices::chooseAudioOutput(audio, 2, alsa).value_or("-"), "HDMI 2");
+        QCOMPARE(a.asoundrc(), marker("HDMI2", 0, 7));
+        QCOMPARE(a.root.read("/usr/share/alsa/alsa.conf"), "defaults.pcm.card 0\ndefaults.pcm.device 7\n");
+        QCOMPARE(a.lines(), QStringList {"/bin/bash -c \"/bin/pactl set-default-sink 42\""});
+        QVERIFY(!PrefChoices::chooseAudioOutput(audio, 3, alsa));
+        QCOMPARE(audio.currentIndex(), 2);
+    }
+
+    // The input-method row's menu follows the framework's switched-on list; a method chosen there becomes active,
+    // Add and Remove are told apart from methods however long the list is.
+    void inputMethodMenu()
+    {
+        Framework_s f;
+        SystemInputMethod model;
+        QCOMPARE(menuText(PrefChoices::inputMethods(model, "Deutsch")), "English (US),Deutsch,Add,Remove @1");
+        model.addIM(model.getAvailableList().at(1)); // English (UK), Français: Français
+        QCOMPARE(menuText(PrefChoices::inputMethods(model, "Français")), "English (US),Deutsch,Français,Add,Remove @2");
+        f.runner.clear();
+        QCOMPARE(PrefChoices::chooseInputMethod(model, 0), PrefChoices::ImChoice::Activated);
+        QCOMPARE(
+            f.runner.lines().replaceInStrings(f.root.root(), ""), QStringList {"/usr/bin/ibus engine xkb:us::eng"});
+        QCOMPARE(PrefChoices::chooseInputMethod(model, 3), PrefChoices::ImChoice::Add);
+        QCOMPARE(PrefChoices::chooseInputMethod(model, 4), PrefChoices::ImChoice::Remove);
+        QCOMPARE(PrefChoices::chooseInputMethod(model, 5), PrefChoices::ImChoice::None);
+        QCOMPARE(f.runner.lines().size(), 1); // only the activation ran a command
+        model.removeIM(model.getRemovableList().at(1));
+        QCOMPARE(menuText(PrefChoices::inputMethods(model, "English (UK)")), "English (US),Français,Add,Remove @-1");
+        QCOMPARE(PrefChoices::chooseInputMethod(model, 2), PrefChoices::ImChoice::Add);
+    }
+
+    // The language menu lists every language in table order with the current one as default.
+    void languageMenu()
+    {
+        const PrefMenu_s m = PrefChoices::languages("ger");
+        QCOMPARE(m.entries.at(m.current), "Deutsch");
+        QCOMPARE(PrefChoices::languageAt(m.current), "ger");
+        QCOMPARE(PrefChoices::languageAt(0), "chs");
+        QCOMPARE(PrefChoices::languageAt(23), "");
+        QCOMPARE(PrefChoices::languages("xyz").current, -1);
+    }
+
+    // Entering the page: the hardware's answer decides the learned-remote rows; the chosen output's and active
+    // method's names and the receiver's mode are read again.
+    void entering_data()
+    {
+        QTest::addColumn<QByteArray>("ec");
+        QTest::addColumn<bool>("remotes");
+        QTest::newRow("1") << QByteArray("\n1\n") << true;
+        QTest::newRow("0") << QByteArray("0\n") << false;
+        QTest::newRow("1 after a word") << QByteArray("ok\n1\n") << false;
+        QTest::newRow("silent") << QByteArray() << false;
+    }
+    void entering()
+    {
+        QFETCH(QByteArray, ec);
+        QFETCH(bool, remotes);
+        Appliance_s a;
+        a.runner.answer(".*privrun hal_app --check_ec_support", ec);
+        a.runner.answer(".*/usr/bin/ibus engine", "xkb:fr::fra\n");
+        a.runner.answer(".*/usr/bin/ibus list-engine", "  xkb:fr::fra - French\n");
+        a.root.write("/etc/Tellora/config/IMList.xml",
+            "<IMList><IMInfo><id>xkb:fr::fra</id><display>Français</display></IMInfo></IMList>");
+        a.root.write(kModes, "1:NEC\n2:RC6\n");
+        a.root.write(kCurrent, "2");
+        AudioConfig audio;
+        SystemInputMethod model;
+        a.root.write("/home/admin/.asoundrc", marker("Analog", 0, 0).toUtf8());
+        const PrefChoices::View_s v = PrefChoices::read(audio, model);
+        QCOMPARE(v.audioOutput.value_or("-"), "Analog");
+        QCOMPARE(v.receiverMode.value_or("-"), "RC6");
+        QCOMPARE(v.customRemotes, remotes);
+        QCOMPARE(v.inputMethod, "Français");
+    }
+};
+
+QTEST_GUILESS_MAIN(TstPreferencesPage)
+#include "tst_preferencespage.moc"
