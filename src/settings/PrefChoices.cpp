@@ -91,7 +91,7 @@ PrefMenu_s receiverModes(const QList<IrReceiverMode::Mode_s>& modes, const QStri
     return menu;
 }
 
-View_s read(AudioConfig& audio, SystemInputMethod& model)
+View_s read(AudioConfig& audio)
 {
     View_s view;
     audio.refresh();
@@ -99,7 +99,6 @@ View_s read(AudioConfig& audio, SystemInputMethod& model)
         view.audioOutput = chosen->setDevName;
     view.receiverMode = IrReceiverMode::currentName();
     view.customRemotes = ApplianceCmd::canLearnRemotes();
-    view.inputMethod = model.getActiveIM().name;
     return view;
 }
 

@@ -53,12 +53,10 @@ struct View_s {
     std::optional<QString> audioOutput; // the chosen output's name
     std::optional<QString> receiverMode; // none: the receiver row hides
     bool customRemotes = false; // the appliance can learn remotes
-    QString inputMethod; // the active method's name
 };
-// Reads them: the audio outputs are listed again, the hardware is asked
-// whether it can learn remotes, the input-method framework which method is
-// active.
-View_s read(AudioConfig& audio, SystemInputMethod& model);
+// Reads them: the audio outputs are listed again, the receiver's files read
+// and the hardware asked whether it can learn remotes.
+View_s read(AudioConfig& audio);
 
 // A learned-remote slot's value: "Reset" once learned, "Learn now" before.
 QString slotText(bool learned);

@@ -192,16 +192,14 @@ private slots:
         QCOMPARE(PrefChoices::languages("xyz").current, -1);
     }
 
-    // Entering the page: the hardware's answer decides the learned-remote rows; the chosen output's and active
-    // method's names and the receiver's mode are read again.
+    // Entering the page: the hardware's answer decides the learned-remote rows; the chosen output's name and the
+    // receiver's mode are read again.
     void entering_data()
     {
         QTest::addColumn<QByteArray>("ec");
         QTest::addColumn<bool>("remotes");
         QTest::newRow("1") << QByteArray("\n1\n") << true;
         QTest::newRow("0") << QByteArray("0\n") << false;
-        QTest::newRow("1 after a word") << QByteArray("ok\n1\n") << false;
-        QTest::newRow("silent") << QByteArray() << false;
     }
     void entering()
     {
@@ -209,20 +207,14 @@ private slots:
         QFETCH(bool, remotes);
         Appliance_s a;
         a.runner.answer(".*privrun hal_app --check_ec_support", ec);
-        a.runner.answer(".*/usr/bin/ibus engine", "xkb:fr::fra\n");
-        a.runner.answer(".*/usr/bin/ibus list-engine", "  xkb:fr::fra - French\n");
-        a.root.write("/etc/Tellora/config/IMList.xml",
-            "<IMList><IMInfo><id>xkb:fr::fra</id><display>Français</display></IMInfo></IMList>");
         a.root.write(kModes, "1:NEC\n2:RC6\n");
         a.root.write(kCurrent, "2");
         AudioConfig audio;
-        SystemInputMethod model;
         a.root.write("/home/admin/.asoundrc", marker("Analog", 0, 0).toUtf8());
-        const PrefChoices::View_s v = PrefChoices::read(audio, model);
+        const PrefChoices::View_s v = PrefChoices::read(audio);
         QCOMPARE(v.audioOutput.value_or("-"), "Analog");
         QCOMPARE(v.receiverMode.value_or("-"), "RC6");
         QCOMPARE(v.customRemotes, remotes);
-        QCOMPARE(v.inputMethod, "Français");
     }
 };
 
