@@ -1,14 +1,20 @@
 // The Preferences page: its rows' menus and what choosing an entry does to the appliance (the receiver's proc files,
 // ALSA's configuration, the sound server, the input-method framework), and the values read when the page is entered.
 #include "AudioFixture.h"
-#include "RecordingRunner.h"
-#include "ScratchSysroot.h"
+#include "SettingsFixture.h"
+
+#include "ui_SettingsDialog.h"
+
 #include "appliance/UserSettings.h"
+#include "home/ListDialog.h"
 #include "im/SystemInputMethod.h"
+#include "lirc/CustomRemoteDialog.h"
 #include "settings/AlsaDefaults.h"
 #include "settings/IrReceiverMode.h"
 #include "settings/PrefChoices.h"
 
+#include <QMenu>
+#include <QStackedWidget>
 #include <QtTest>
 
 namespace {
@@ -18,26 +24,80 @@ const QString kCurrent = "/proc/ite_8721f_cir/current";
 
 QString menuText(const PrefMenu_s& m) { return m.entries.join(',') + " @" + QString::number(m.current); }
 
-// The input-method framework with English (US) and Deutsch switched on and Deutsch active.
-struct Framework_s {
-    ScratchSysroot root;
-    RecordingRunner runner;
-    Framework_s()
+// The input-method framework with English (US) and Deutsch switched on; English (UK) and Français are offered too.
+// The active engine is the one given, none by default (then the model keeps the one it set last).
+void offerInputMethods(RecordingRunner& runner, const ScratchSysroot& root, const QByteArray& engine = "")
+{
+    runner.answer(".*/usr/bin/ibus list-engine",
+        "language: English\n  xkb:us::eng - English (US)\n  xkb:gb::eng - English (UK)\n"
+        "language: German\n  xkb:de::deu - German\nlanguage: French\n  xkb:fr::fra - French\n");
+    runner.answer(".*/usr/bin/ibus engine", engine);
+    runner.answer(".*gsettings get org.freedesktop.ibus.general preload-engines.*", "'xkb:us::eng', 'xkb:de::deu'");
+    QByteArray xml = "<IMList>";
+    for (const char* m :
+        {"xkb:us::eng|English (US)", "xkb:gb::eng|English (UK)", "xkb:de::deu|Deutsch", "xkb:fr::fra|Français"}) {
+        const QList<QByteArray> f = QByteArray(m).split('|');
+        xml += "<IMInfo><id>" + f[0] + "</id><display>" + f[1] + "</display></IMInfo>";
+    }
+    root.write("/etc/Tellora/config/IMList.xml", xml + "</IMList>");
+}
+
+// The settings dialog on an appliance whose receiver offers NEC and RC6 (in RC6 now) and that can learn remotes, or
+// on one with neither; the input methods as above (the program's model is built once, by the first scene).
+struct PrefScene_s : SettingsScene_s {
+    explicit PrefScene_s(bool full = true)
     {
-        runner.answer(".*/usr/bin/ibus list-engine",
-            "language: English\n  xkb:us::eng - English (US)\n  xkb:gb::eng - English (UK)\n"
-            "language: German\n  xkb:de::deu - German\nlanguage: French\n  xkb:fr::fra - French\n");
-        runner.answer(".*/usr/bin/ibus engine", "xkb:de::deu\n");
-        runner.answer(".*gsettings get org.freedesktop.ibus.general preload-engines.*", "'xkb:us::eng', 'xkb:de::deu'");
-        QByteArray xml = "<IMList>";
-        for (const char* m :
-            {"xkb:us::eng|English (US)", "xkb:gb::eng|English (UK)", "xkb:de::deu|Deutsch", "xkb:fr::fra|Français"}) {
-            const QList<QByteArray> f = QByteArray(m).split('|');
-            xml += "<IMInfo><id>" + f[0] + "</id><display>" + f[1] + "</display></IMInfo>";
+        offerInputMethods(runner, root);
+        runner.answer(".*privrun hal_app --check_ec_support", full ? "1\n" : "0\n");
+        if (full) {
+            root.write(kModes, "1:NEC\n2:RC6\n");
+            root.write(kCurrent, "2\n");
         }
-        root.write("/etc/Tellora/config/IMList.xml", xml + "</IMList>");
+    }
+    // The dialog open on the Preferences page, its first row focused from the left column.
+    Ui::SettingsDialog& enter()
+    {
+        Ui::SettingsDialog& ui = *open().form();
+        ui.rbtPref->setChecked(true);
+        ui.rbtPref->setFocus();
+        pressKey(Qt::Key_Right);
+        return ui;
     }
 };
+
+// Keys on a choice menu (or a modal dialog's focused widget), and what the menu offered: its entries with the default
+// one in brackets.
+void keysOn(QWidget* w, const QList<Qt::Key>& keys, QString* offered = nullptr)
+{
+    auto* menu = qobject_cast<QMenu*>(w);
+    if (menu && offered) {
+        QStringList entries;
+        for (const QAction* a : menu->actions()) {
+            if (!a->isSeparator())
+                entries << (a == menu->defaultAction() ? "(" + a->text() + ")" : a->text());
+        }
+        *offered = entries.join(',');
+    }
+    for (Qt::Key k : keys)
+        QTest::keyClick(menu ? w : QApplication::focusWidget(), k);
+}
+// Runs fn on the next menu, or modal dialog once it has the focus.
+void onFocusedModal(const std::function<void(QWidget*)>& fn)
+{
+    onModal([fn](QWidget* w) {
+        if (qobject_cast<QMenu*>(w) || w->isAncestorOf(QApplication::focusWidget()))
+            fn(w);
+        else
+            QTimer::singleShot(20, [fn] { onFocusedModal(fn); });
+    });
+}
+// Keys on the next menu or modal dialog, once it is up.
+void keysOnModal(const QList<Qt::Key>& keys, QString* offered = nullptr)
+{
+    onFocusedModal([=](QWidget* w) { keysOn(w, keys, offered); });
+}
+
+QString focused() { return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString(); }
 
 } // namespace
 
@@ -163,19 +223,20 @@ private slots:
     // Add and Remove are told apart from methods however long the list is.
     void inputMethodMenu()
     {
-        Framework_s f;
+        ScratchSysroot root;
+        RecordingRunner runner;
+        offerInputMethods(runner, root, "xkb:de::deu\n");
         SystemInputMethod model;
         QCOMPARE(menuText(PrefChoices::inputMethods(model, "Deutsch")), "English (US),Deutsch,Add,Remove @1");
         model.addIM(model.getAvailableList().at(1)); // English (UK), Français: Français
         QCOMPARE(menuText(PrefChoices::inputMethods(model, "Français")), "English (US),Deutsch,Français,Add,Remove @2");
-        f.runner.clear();
+        runner.clear();
         QCOMPARE(PrefChoices::chooseInputMethod(model, 0), PrefChoices::ImChoice::Activated);
-        QCOMPARE(
-            f.runner.lines().replaceInStrings(f.root.root(), ""), QStringList {"/usr/bin/ibus engine xkb:us::eng"});
+        QCOMPARE(runner.lines().replaceInStrings(root.root(), ""), QStringList {"/usr/bin/ibus engine xkb:us::eng"});
         QCOMPARE(PrefChoices::chooseInputMethod(model, 3), PrefChoices::ImChoice::Add);
         QCOMPARE(PrefChoices::chooseInputMethod(model, 4), PrefChoices::ImChoice::Remove);
         QCOMPARE(PrefChoices::chooseInputMethod(model, 5), PrefChoices::ImChoice::None);
-        QCOMPARE(f.runner.lines().size(), 1); // only the activation ran a command
+        QCOMPARE(runner.lines().size(), 1); // only the activation ran a command
         model.removeIM(model.getRemovableList().at(1));
         QCOMPARE(menuText(PrefChoices::inputMethods(model, "English (UK)")), "English (US),Français,Add,Remove @-1");
         QCOMPARE(PrefChoices::chooseInputMethod(model, 2), PrefChoices::ImChoice::Add);
@@ -216,7 +277,143 @@ private slots:
         QCOMPARE(v.receiverMode.value_or("-"), "RC6");
         QCOMPARE(v.customRemotes, remotes);
     }
+
+    // Keys alone over the page: Down and Up walk the rows that show (the receiver's row only with its driver's files,
+    // the learned-remote rows only where the appliance can learn) and stop at the ends; a row shows its arrows while
+    // it has the focus; Tab stays, Left goes back to the page buttons.
+    void keyboardWalk_data()
+    {
+        QTest::addColumn<bool>("full");
+        QTest::addColumn<QStringList>("rows");
+        QTest::newRow("receiver, remotes")
+            << true
+            << QStringList {"frmPrefLang", "frmPrefIM", "frmPrefIr", "frmCRemote", "frmCR_1", "frmCR_2", "frmCR_3"};
+        QTest::newRow("neither") << false << QStringList {"frmPrefLang", "frmPrefIM"};
+    }
+    void keyboardWalk()
+    {
+        QFETCH(bool, full);
+        QFETCH(QStringList, rows);
+        PrefScene_s scene(full);
+        Ui::SettingsDialog& ui = scene.enter();
+        const auto arrows = [&] {
+            QStringList shown;
+            for (const QLabel* l : ui.pgPref->findChildren<QLabel*>(QRegularExpression("(Up|Down)$")))
+                if (l->isVisible())
+                    shown << l->objectName();
+            return shown;
+        };
+        QStringList down {focused()}, up;
+        for (int i = 1; i <= rows.size(); ++i) {
+            pressKey(Qt::Key_Down);
+            down << focused();
+        }
+        QCOMPARE(down, rows + QStringList {rows.last()});
+        const QString last = rows.last().mid(3);
+        QCOMPARE(arrows(), QStringList({"lab" + last + "Up", "lab" + last + "Down"}));
+        pressKey(Qt::Key_Tab);
+        QCOMPARE(focused(), rows.last());
+        for (int i = 1; i <= rows.size(); ++i) {
+            pressKey(Qt::Key_Up);
+            up.prepend(focused());
+        }
+        QCOMPARE(up, QStringList {rows.first()} + rows.mid(0, rows.size() - 1));
+        pressKey(Qt::Key_Left);
+        QVERIFY(ui.grMain->isAncestorOf(QApplication::focusWidget()) || QApplication::focusWidget() == ui.grMain);
+        QCOMPARE(arrows(), QStringList());
+        QVERIFY(!ui.frmPrefAudio->isVisible() && !ui.speakerTestBtn->isVisible());
+    }
+
+    // The receiver's menu, opened with Return, offers its modes with the current one as default: choosing NEC writes
+    // 1 into the driver's file and keeps it; Right opens it too, and Escape there changes nothing.
+    void receiverMenu()
+    {
+        PrefScene_s scene;
+        Ui::SettingsDialog& ui = scene.enter();
+        QCOMPARE(ui.txtPrefIr->text(), "RC6");
+        pressKey(Qt::Key_Down);
+        pressKey(Qt::Key_Down);
+        QString offered;
+        keysOnModal({Qt::Key_Up, Qt::Key_Return}, &offered);
+        pressKey(Qt::Key_Return);
+        QCOMPARE(offered, "NEC,(RC6),[Back]");
+        QCOMPARE(scene.root.read(kCurrent), "1");
+        QCOMPARE(UserSettings::internalIr(), 1);
+        QCOMPARE(ui.txtPrefIr->text(), "NEC");
+        keysOnModal({Qt::Key_Down, Qt::Key_Escape}, &offered);
+        pressKey(Qt::Key_Right);
+        QCOMPARE(offered, "(NEC),RC6,[Back]");
+        QCOMPARE(scene.root.read(kCurrent), "1");
+        QCOMPARE(ui.txtPrefIr->text(), "NEC");
+        QCOMPARE(focused(), "frmPrefIr");
+    }
+
+    // Slot rows read "Reset" once learned and "Learn now" before. Return on the learned one opens the learning dialog
+    // on its reset page; resetting there makes it read "Learn now". Choosing the current language again changes
+    // nothing but reads the slots again.
+    void learnedRemotes()
+    {
+        PrefScene_s scene;
+        UserSettings::open()->setValue("Preference/Language", "eng");
+        UserSettings::open()->setValue("RemoteKeySet1/key0", "4000");
+        Ui::SettingsDialog& ui = scene.enter();
+        const auto texts = [&] { return QStringList {ui.txtCR_1->text(), ui.txtCR_2->text(), ui.txtCR_3->text()}; };
+        QCOMPARE(texts(), QStringList({"Learn now", "Reset", "Learn now"}));
+        for (int i = 0; i < 5; ++i)
+            pressKey(Qt::Key_Down);
+        QCOMPARE(focused(), "frmCR_2");
+        bool resetPage = false;
+        onFocusedModal([&](QWidget* w) {
+            resetPage = qobject_cast<CustomRemoteDialog*>(w) && w->findChild<QWidget*>("pgCR_reset")->isVisible();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        });
+        pressKey(Qt::Key_Return);
+        QVERIFY(resetPage);
+        QTRY_COMPARE(focused(), "frmCR_2");
+        QCOMPARE(texts(), QStringList({"Learn now", "Learn now", "Learn now"}));
+        QVERIFY(!UserSettings::open()->contains("RemoteKeySet1/key0"));
+
+        UserSettings::open()->setValue("RemoteKeySet2/key0", "5000"); // learned meanwhile
+        for (int i = 0; i < 5; ++i)
+            pressKey(Qt::Key_Up);
+        QString offered;
+        keysOnModal({Qt::Key_Return}, &offered);
+        pressKey(Qt::Key_Return);
+        QVERIFY(offered.contains(",(English),"));
+        QCOMPARE(texts(), QStringList({"Learn now", "Learn now", "Reset"}));
+        QCOMPARE(ui.txtPrefLang->text(), "English");
+    }
+
+    // Add and Remove on the input-method row open the list dialog in that mode; what it applies shows on the row, in
+    // the framework's list and in the next menu. (Last: it changes the program's input-method model.)
+    void inputMethodAddRemove()
+    {
+        PrefScene_s scene;
+        Ui::SettingsDialog& ui = scene.enter();
+        pressKey(Qt::Key_Down);
+        const auto choose = [&](const QList<Qt::Key>& inMenu, const QList<Qt::Key>& inList) {
+            QString offered;
+            onModal([&offered, inMenu, inList](QWidget* menu) {
+                keysOn(menu, inMenu, &offered);
+                keysOnModal(inList);
+            });
+            pressKey(Qt::Key_Return);
+            return offered;
+        };
+        const QString set = "gsettings set org.freedesktop.ibus.general preload-engines \"%1\"";
+        // Add (English (US) was no default: the framework names no active method) and the first offered one.
+        QCOMPARE(choose({Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Return}, {Qt::Key_Return}),
+            "English (US),Deutsch,Add,Remove,[Back]");
+        QTRY_COMPARE(ui.txtPrefIM->text(), "English (UK)");
+        QTRY_COMPARE(focused(), "frmPrefIM");
+        QVERIFY(scene.runner.lines().contains(set.arg("['xkb:us::eng', 'xkb:de::deu', 'xkb:gb::eng']")));
+        // Remove, and its second entry: the active one; the first switched-on one becomes active.
+        QCOMPARE(choose({Qt::Key_Down, Qt::Key_Down, Qt::Key_Return}, {Qt::Key_Down, Qt::Key_Return}),
+            "English (US),Deutsch,(English (UK)),Add,Remove,[Back]");
+        QTRY_COMPARE(ui.txtPrefIM->text(), "English (US)");
+        QVERIFY(scene.runner.lines().contains(set.arg("['xkb:us::eng', 'xkb:de::deu']")));
+    }
 };
 
-QTEST_GUILESS_MAIN(TstPreferencesPage)
+QTEST_MAIN(TstPreferencesPage)
 #include "tst_preferencespage.moc"
