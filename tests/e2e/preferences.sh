@@ -59,16 +59,16 @@ poll 60 grep -q "accepted new client" "$root/sim/ir/lircd.log" || fail "the home
 
 echo "Settings Open" >"$root/tmp/ivo.cmd"
 poll 60 active IVO-Settings || fail "the command file did not open the settings"
-# Down the left column to Preferences, one page change (its index logged) after another; Right into the page: its
-# first row, the language.
+# The dialog opens with the focus on its tile grid, from which Left leads out to the page buttons. Down those to
+# Preferences, one page change (its index logged) after another; Right into the page: its first row, the language.
 pages() { grep -c "index=[0-9]*$" "$root/sim/ivo.log"; }
 page() { grep -o "index=[0-9]*$" "$root/sim/ivo.log" | tail -n 1; }
 more_pages() { [ "$(pages)" -gt "$1" ]; }
-for _ in 1 2 3 4; do
+for _ in $(seq 12); do
     [ "$(page)" != index=4 ] || break
     n=$(pages)
     down
-    poll 60 more_pages "$n" || fail "Down in the left column changed no page"
+    poll 10 more_pages "$n" || press 3 KEY_LEFT # still in the grid
 done
 [ "$(page)" = index=4 ] || fail "Down did not reach the Preferences page"
 right
