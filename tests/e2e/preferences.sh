@@ -57,18 +57,27 @@ export DISPLAY=$(cat "$root/sim/display")
 poll 60 active IVO || fail "the home screen never took the focus"
 poll 60 grep -q "accepted new client" "$root/sim/ir/lircd.log" || fail "the home screen never connected to the IR daemon"
 
+# The settings open on the page buttons, or on the tile grid's first tile, from which Left leads to them (EXIT on the
+# page buttons closes the settings: then they are opened again, on the buttons).
 echo "Settings Open" >"$root/tmp/ivo.cmd"
 poll 60 active IVO-Settings || fail "the command file did not open the settings"
-# The dialog opens with the focus on its tile grid, from which Left leads out to the page buttons. Down those to
-# Preferences, one page change (its index logged) after another; Right into the page: its first row, the language.
+press 9 KEY_EXIT
+if poll 10 active IVO; then
+    echo "Settings Open" >"$root/tmp/ivo.cmd"
+    poll 60 active IVO-Settings || fail "the command file did not open the settings again"
+else
+    press 3 KEY_LEFT
+fi
+# Down the page buttons to Preferences, one page change (its index logged) after another; Right into the page: its
+# first row, the language.
 pages() { grep -c "index=[0-9]*$" "$root/sim/ivo.log"; }
 page() { grep -o "index=[0-9]*$" "$root/sim/ivo.log" | tail -n 1; }
 more_pages() { [ "$(pages)" -gt "$1" ]; }
-for _ in $(seq 12); do
+for _ in 1 2 3 4; do
     [ "$(page)" != index=4 ] || break
     n=$(pages)
     down
-    poll 10 more_pages "$n" || press 3 KEY_LEFT # still in the grid
+    poll 60 more_pages "$n" || fail "Down on the page buttons changed no page"
 done
 [ "$(page)" = index=4 ] || fail "Down did not reach the Preferences page"
 right
