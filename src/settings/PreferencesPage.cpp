@@ -158,9 +158,9 @@ void PreferencesPage::setup()
 
 void PreferencesPage::startAudio()
 {
-    AudioConfig* audio = AudioConfig::GetInstance();
-    audio->refresh();
-    audio->SetPulseAudioDefaultSink();
+    // The model reads the devices as it is built, which is here, at start-up:
+    // reading them once more would only load the sinks again.
+    AudioConfig::GetInstance()->SetPulseAudioDefaultSink();
     ui->speakerTestBtn->hide();
 }
 

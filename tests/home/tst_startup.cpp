@@ -6,6 +6,15 @@
 
 #include <QSettings>
 
+// The commands start-up ran, but for the audio model's reading of the devices, which comes when the process first
+// asks for the model (the first test row's settings dialog).
+static QStringList startupLines(const Appliance_s& a)
+{
+    QStringList lines = a.lines();
+    lines.removeIf([](const QString& l) { return l.contains(QRegularExpression("aplay|pactl")); });
+    return lines;
+}
+
 class TstStartup : public QObject
 {
     Q_OBJECT
@@ -72,7 +81,7 @@ private slots:
                                       if (slept.size() == 2)
                                           a.root.write("/share/late", "#!/bin/sh\n");
                                   },
-            [&](MainMWindow& w) { shownFirst = w.isVisible() && a.lines().size() == 2; }};
+            [&](MainMWindow& w) { shownFirst = w.isVisible() && startupLines(a).size() == 2; }};
         std::unique_ptr<MainMWindow> w = Startup::prepare(*qApp, t, options);
         QVERIFY(w && shownFirst); // frameless and maximized: the task-bar test sees that under a window manager
         QCOMPARE(QDir::currentPath(), QCoreApplication::applicationDirPath());
@@ -89,7 +98,7 @@ private slots:
             layouts += tag.startsWith('/') ? "" : tag.mid(12);
         const QString wallpaper
             = QString(qApp->styleSheet()).remove("#centralwidget{border-image: url(:/images/").remove(")}");
-        QCOMPARE(QStringList({environment.join(','), a.lines().join(',').replace(a.root.root(), "%R"), wallpaper,
+        QCOMPARE(QStringList({environment.join(','), startupLines(a).join(',').replace(a.root.root(), "%R"), wallpaper,
                                  layouts, slept.join(' ')})
                      .join('|'),
             expect);
