@@ -12,6 +12,7 @@
 #include "appliance/UserSettings.h"
 #include "audio/AudioDetectDialog.h"
 #include "display/DisplayCommands.h"
+#include "display/DpmsConfig.h"
 #include "display/ScreenConfFile.h"
 #include "home/ApplianceWatch.h"
 #include "home/DesktopShell.h"
@@ -198,7 +199,9 @@ void MainMWindow::followAppliance_()
 
 void MainMWindow::loadPreset()
 {
-    // Seam: DpmsConfig::loadPreset applies the stored screen-blanking settings here.
+    // The screen-blanking time-outs the viewer chose, which the X server
+    // forgets with every restart.
+    DpmsConfig().loadPreset();
     UserSettings::storeTaskBarDefault();
     m_wallpaper = -1;
     WallpaperChange();

@@ -61,11 +61,11 @@ private slots:
         QTest::addColumn<QString>("expect");
         QTest::newRow("defaults") << "@NasUser\njohn1"
                                   << "labels=11111;user=john1;display=;taskbar=False;wallpaper=wallpaper_default.jpg;"
-                                     "screen2=0;tandem=00";
+                                     "screen2=0;tandem=00;dpms=";
         QTest::newRow("all no, kept task bar")
             << "@settings\n[UIControl]\nDisplayDatetime=no\nDisplayIP=no\nDisplayServername=no\n[TaskBar]\n"
-               "Enable=yes\n"
-            << "labels=00000;user=admin;taskbar=yes";
+               "Enable=yes\n[DPMS]\nStandby=300\nSuspend=100\nOff=200\n"
+            << "labels=00000;user=admin;taskbar=yes;dpms=xset +dpms,xset dpms 300 300 300;stored=300 300 300";
         QTest::newRow("NO hides the addresses, tandem, wallpaper 1")
             << "@settings\n[UIControl]\nDisplayIP=NO\n[Wallpaper]\nImage=1\n@/etc/config/bento.conf\n[Tandem]\nEnable "
                "= TRUE\n"
@@ -79,6 +79,8 @@ private slots:
             << "@/etc/platform.conf\ndisplay_name = x\n@settings\n[Wallpaper]\nImage=sky\n@/etc/config/bento.conf\n"
                "[Tandem]\nEnable =\n"
             << "display=;wallpaper=wallpaper_default.jpg;tandem=00";
+        QTest::newRow("screen kept on") << "@settings\n[DPMS]\nStandby=0\n"
+                                        << "dpms=xset -dpms,xset s off;stored=0 0 0";
     }
     void preset()
     {
@@ -99,7 +101,12 @@ private slots:
             {"display", text(w, "txtnastype")}, {"taskbar", settings.value("TaskBar/Enable").toString()},
             {"wallpaper", QString(sheet).remove("#centralwidget{border-image: url(:/images/").remove(")}")},
             {"screen2", QString::number(a.lines().count(script))},
-            {"tandem", shown(w, "frmtandem") + QString::number(w.hasTandem_("/etc/config/bento.conf"))}};
+            {"tandem", shown(w, "frmtandem") + QString::number(w.hasTandem_("/etc/config/bento.conf"))},
+            {"dpms", a.lines().filter(QRegularExpression("^xset [-+sd]")).join(',')},
+            {"stored",
+                QStringList {settings.value("DPMS/Standby").toString(), settings.value("DPMS/Suspend").toString(),
+                    settings.value("DPMS/Off").toString()}
+                    .join(' ')}};
         for (const QString& e : expect.split(';'))
             QCOMPARE(e.section('=', 0, 0) + '=' + seen.value(e.section('=', 0, 0)), e);
 
