@@ -65,6 +65,16 @@ void forgetTaskBarFromWeb()
 
 int wallpaper() { return open()->value(QStringLiteral("Wallpaper/Image"), 0).toInt(); }
 
+void setWallpaper(int image)
+{
+    const std::unique_ptr<QSettings> settings = open();
+    settings->setValue(QStringLiteral("Wallpaper/Image"), image);
+    if (image >= 1 && image <= 3)
+        settings->setValue(
+            QStringLiteral("Wallpaper/Path"), QStringLiteral("/opt/ivo/wallpaper_image%1_4K.jpg").arg(image));
+    settings->sync();
+}
+
 Labels_s labels() { return labels(*open()); }
 
 Labels_s labels(const QSettings& settings)

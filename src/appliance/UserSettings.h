@@ -33,6 +33,10 @@ void forgetTaskBarFromWeb();
 
 // "Wallpaper/Image": 0 (the default picture) to 3; 0 when absent.
 int wallpaper();
+// Stores the chosen picture in "Wallpaper/Image" and, for templates 1 to 3,
+// the appliance path of its 4K picture in "Wallpaper/Path" (left as it is
+// for the default picture); writes the settings out.
+void setWallpaper(int image);
 
 // Which status labels of the title bar show: each unless its key
 // ("UIControl/DisplayDatetime", "UIControl/DisplayIP",
