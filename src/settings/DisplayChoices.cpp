@@ -9,31 +9,34 @@ namespace DisplayChoices {
 
 namespace {
 
-QString tr(const char* text) { return QCoreApplication::translate("SettingsDialog", text); }
+// The texts belong to the settings dialog's translation context.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(SettingsDialog)
+};
 
 constexpr int kScreenOffMinutes[] = {10, 20, 30, 60};
 constexpr int kOverscanSteps = 14; // 0.5 % ... 7.0 %
 
-QString minutes(int n) { return QStringLiteral("%1 %2").arg(n).arg(tr("min")); }
+QString minutes(int n) { return QStringLiteral("%1 %2").arg(n).arg(Texts::tr("min")); }
 QString percent(int margin) { return QStringLiteral("%1 %").arg(margin / 10.0, 0, 'f', 1); }
 
 } // namespace
 
 QString resolutionText(const QString& mode, const QString& rate) { return QStringLiteral("%1@%2Hz").arg(mode, rate); }
 
-QString screenOffText(int seconds) { return seconds == 0 ? tr("Off") : minutes((seconds + 59) / 60); }
+QString screenOffText(int seconds) { return seconds == 0 ? Texts::tr("Off") : minutes((seconds + 59) / 60); }
 
-QString overscanText(int margin) { return margin == 0 ? tr("Off") : percent(margin); }
+QString overscanText(int margin) { return margin == 0 ? Texts::tr("Off") : percent(margin); }
 
 QString arrangementText(int arrangement)
 {
     switch (arrangement) {
     case ScreenConfFile::ExtendRight:
-        return tr("Extend to right");
+        return Texts::tr("Extend to right");
     case ScreenConfFile::ExtendLeft:
-        return tr("Extend to left");
+        return Texts::tr("Extend to left");
     default:
-        return tr("Duplicate");
+        return Texts::tr("Duplicate");
     }
 }
 
@@ -41,13 +44,13 @@ QString wallpaperText(int image)
 {
     switch (image) {
     case 1:
-        return tr("Template 1");
+        return Texts::tr("Template 1");
     case 2:
-        return tr("Template 2");
+        return Texts::tr("Template 2");
     case 3:
-        return tr("Template 3");
+        return Texts::tr("Template 3");
     default:
-        return tr("Default");
+        return Texts::tr("Default");
     }
 }
 
@@ -87,7 +90,7 @@ Menu_s arrangements(const QString& extendMode)
 
 Menu_s screenOff(int standbySeconds)
 {
-    Menu_s menu {{tr("Off")}, standbySeconds == 0 ? 0 : -1};
+    Menu_s menu {{Texts::tr("Off")}, standbySeconds == 0 ? 0 : -1};
     for (int m : kScreenOffMinutes) {
         if (standbySeconds == m * 60)
             menu.current = int(menu.entries.size());
@@ -98,7 +101,7 @@ Menu_s screenOff(int standbySeconds)
 
 Menu_s overscan(int margin)
 {
-    Menu_s menu {{tr("Off")}, margin == 0 ? 0 : -1};
+    Menu_s menu {{Texts::tr("Off")}, margin == 0 ? 0 : -1};
     for (int i = 1; i <= kOverscanSteps; ++i) {
         if (margin == overscanMargin(i))
             menu.current = i;
