@@ -2,31 +2,428 @@
 
 #include "ui_SettingsDialog.h"
 
+#include "appliance/UserSettings.h"
+#include "display/DpmsConfig.h"
+#include "display/EDIDInfo.h"
+#include "display/ScreenConfig.h"
+#include "home/InfoDialog.h"
+#include "home/ScreenScale.h"
+#include "settings/ChoiceMenu.h"
+#include "settings/DisplayChoices.h"
+#include "settings/DisplayState.h"
+#include "settings/FrameScaling.h"
+#include "settings/ResolutionChange.h"
 #include "settings/SettingsDialog.h"
+#include "settings/SettingsLog.h"
+
+#include <QCoreApplication>
+#include <QImageReader>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMouseEvent>
+
+namespace {
+
+using W = DisplayRowWindow;
+
+// The texts belong to the settings dialog's translation context.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(SettingsDialog)
+};
+
+// The form's widgets of each row, by object name: frame, name label, value
+// label, its arrows, the widgets shown and hidden with it, the monitor label.
+struct RowNames_s {
+    const char* frame;
+    const char* name;
+    const char* value;
+    const char* up;
+    const char* down;
+    std::initializer_list<const char*> extras;
+    const char* monitor;
+};
+
+const RowNames_s kRowNames[W::RowCount] = {
+    {"frmDispRes", "labDispRes", "txtDispRes", "labDispUp", "labDispDown", {"frmDispType", "frmDispVSep"},
+        "labPrefDispType"},
+    {"frmDispSecMon", "labDispSecMon", "txtDispSecMon", "labDispSecMonUp", "labDispSecMonDown", {"frmDispVSep_5"},
+        nullptr},
+    {"frmDispSecMonRes", "labDispSecMonRes", "txtDispSecMonRes", "labDispSecMonResUp", "labDispSecMonResDown",
+        {"frmDispSecMonType", "frmDispVSep_6"}, "labPrefDispSecMonType"},
+    {"frmDisp3thMonRes", "labDisp3thMonRes", "txtDisp3thMonRes", "labDisp3thMonResUp", "labDisp3thMonResDown",
+        {"frmDisp3thMonType", "frmDispVSep_7"}, "labPrefDisp3thMonType"},
+    {"frmDisp4thMonRes", "labDisp4thMonRes", "txtDisp4thMonRes", "labDisp4thMonResUp", "labDisp4thMonResDown",
+        {"frmDisp4thMonType", "frmDispVSep_8"}, "labPrefDisp4thMonType"},
+    {"frmDisp5thMonRes", "labDisp5thMonRes", "txtDisp5thMonRes", "labDisp5thMonResUp", "labDisp5thMonResDown",
+        {"frmDisp5thMonType", "frmDispVSep_9"}, "labPrefDisp5thMonType"},
+    {"frmDispTnOff", "labDispTnOff", "txtDispTnOff", "labDispTnOffUp", "labDispTnOffDown", {"frmDispVSep_2"}, nullptr},
+    {"frmDispOvscan", "labDispOvscan", "txtDispOvscan", "labDispOvscanUp", "labDispOvscanDown", {"frmDispVSep_3"},
+        nullptr},
+    {"frmWallPaper", "labWallPaper", "txtWallPaper", "labWallPaperUp", "labWallPaperDown", {}, nullptr},
+    {"frmWallPaperImage", nullptr, nullptr, nullptr, nullptr, {"frmDispVSep_4"}, nullptr},
+};
+
+const QString kWhite = QStringLiteral("color:rgb(255, 255, 255);");
+const QString kGrey = QStringLiteral("color:rgb(85, 84, 84);");
+
+// A template's preview from its wallpaper, decoded at the preview's size.
+QPixmap preview(int image, const QSize& size)
+{
+    QImageReader reader(QStringLiteral(":/images/wallpaper_image%1.jpg").arg(image));
+    reader.setScaledSize(size);
+    return QPixmap::fromImage(reader.read());
+}
+
+} // namespace
+
+StwgSubPgDisplayEventFilter::StwgSubPgDisplayEventFilter(SettingsDialog& dialog, DisplayPage& page)
+    : PageEventFilter(dialog)
+    , m_page(page)
+{
+}
+
+bool StwgSubPgDisplayEventFilter::pageEvent(QObject* watched, QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::KeyPress:
+        switch (static_cast<QKeyEvent*>(event)->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Right:
+            m_page.popupMenu(watched);
+            return true;
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+            m_page.moveFocus(watched, static_cast<QKeyEvent*>(event)->key() == Qt::Key_Down);
+            return true;
+        default:
+            return false;
+        }
+    case QEvent::MouseButtonPress: {
+        if (static_cast<QMouseEvent*>(event)->button() != Qt::LeftButton)
+            return false;
+        auto* row = qobject_cast<QWidget*>(watched);
+        if (row && !row->hasFocus())
+            row->setFocus(Qt::MouseFocusReason);
+        else
+            m_page.popupMenu(watched);
+        return true;
+    }
+    case QEvent::FocusIn:
+    case QEvent::FocusOut:
+        m_page.showArrows(watched, event->type() == QEvent::FocusIn);
+        return false;
+    default:
+        return false;
+    }
+}
 
 DisplayPage::DisplayPage(SettingsDialog& dialog)
     : m_dialog(dialog)
     , ui(dialog.form())
-    , m_filter(new StwgSubPgDisplayEventFilter(dialog))
+    , m_filter(new StwgSubPgDisplayEventFilter(dialog, *this))
 {
 }
 
 DisplayPage::~DisplayPage() = default;
 
-void DisplayPage::setup() { }
+void DisplayPage::setup()
+{
+    // The form is built by now.
+    for (int r = 0; r < W::RowCount; ++r) {
+        const RowNames_s& names = kRowNames[r];
+        Row_s& row = m_rows[r];
+        auto label = [&](const char* name) { return name ? m_dialog.findChild<QLabel*>(name) : nullptr; };
+        row.frame = m_dialog.findChild<QWidget*>(names.frame);
+        row.name = label(names.name);
+        row.value = label(names.value);
+        row.up = label(names.up);
+        row.down = label(names.down);
+        row.monitor = label(names.monitor);
+        for (const char* extra : names.extras)
+            row.extras << m_dialog.findChild<QWidget*>(extra);
+    }
+    ui->pgDisplay->setFocusProxy(ui->frmDispRes);
+    for (const Row_s& row : m_rows) {
+        for (QLabel* arrow : {row.up, row.down})
+            if (arrow)
+                arrow->hide();
+        if (row.value)
+            row.frame->installEventFilter(m_filter);
+    }
+}
 
-void DisplayPage::refresh() { }
+W::Row DisplayPage::rowOf_(QObject* frame) const
+{
+    for (int r = 0; r < W::RowCount; ++r)
+        if (m_rows[r].frame == frame)
+            return W::Row(r);
+    return W::RowCount;
+}
 
-void DisplayPage::enterFromColumn() { }
+bool DisplayPage::ownsRow(QObject* row) const
+{
+    const W::Row r = rowOf_(row);
+    return r != W::RowCount && r != W::WallpaperPreview;
+}
 
-void DisplayPage::adaptToScreen(const QSize&) { }
+void DisplayPage::refresh()
+{
+    if (qEnvironmentVariable("MODEL_NAME").contains(QLatin1String("MV-700")))
+        ui->labDispNote->setText(
+            Texts::tr("Please note:\nIf you set the output resolution to 4K 60hz then you must use the "
+                      "HDMI 2.0 port with an HDMI 2.0 cable.\nOverscan will reduce the area of the video "
+                      "displayed on the screen. The higher the percentage, the more the displayed area "
+                      "will be reduced.\nThese Display settings may not be applied in other apps."));
+    const DisplayState::View_s view = DisplayState::read();
+    m_screens = view.screens;
+    for (int i = 0; i < m_screens.size(); ++i) {
+        row_(W::resolutionRow(i)).value->setText(DisplayChoices::resolutionText(m_screens[i].mode, m_screens[i].rate));
+        ShowMonitorInfo(i + 1);
+    }
+    showScreenOff_(view.standbySeconds);
+    if (view.arrangement >= 0)
+        ui->txtDispSecMon->setText(DisplayChoices::arrangementText(view.arrangement));
+    RefreshDispOptionList();
+    if (!view.overscanError.isEmpty())
+        SETTINGS_LOG << "Overscan/Margin:" << view.overscanError;
+    showOverscan_(view.overscanOffered, view.overscanMargin);
+    showWallpaper_(view.wallpaper);
+}
 
-bool DisplayPage::ownsRow(QObject*) const { return false; }
+void DisplayPage::showScreenOff_(int standbySeconds)
+{
+    ui->txtDispTnOff->setText(DisplayChoices::screenOffText(standbySeconds));
+}
 
-void DisplayPage::popupMenu(QObject*) { }
+void DisplayPage::showOverscan_(bool offered, int margin)
+{
+    ui->txtDispOvscan->setText(DisplayChoices::overscanText(offered ? margin : 0));
+    ui->txtDispOvscan->setStyleSheet(offered ? kWhite : kGrey);
+    ui->labDispOvscan->setStyleSheet(offered ? kWhite : kGrey);
+}
 
-void DisplayPage::ShowMonitorInfo(int) { }
+void DisplayPage::showWallpaper_(int image)
+{
+    QLabel* previews[] = {ui->labImage1, ui->labImage2, ui->labImage3};
+    for (QLabel* p : previews)
+        p->setStyleSheet(QStringLiteral("border: 0px"));
+    ui->txtWallPaper->setText(DisplayChoices::wallpaperText(image));
+    if (image >= 1 && image <= 3)
+        previews[image - 1]->setStyleSheet(
+            QStringLiteral("border: %1px solid rgb(0, 254, 16)").arg(m_dialog.pixel_scale(5, 2)));
+    m_wallpaper = image;
+}
 
-void DisplayPage::RefreshDispOptionList() { }
+void DisplayPage::ShowMonitorInfo(int n)
+{
+    if (n > m_screens.size()) {
+        SETTINGS_LOG << QStringLiteral("[err] size(%1) < screen(%2)").arg(m_screens.size()).arg(n);
+        return;
+    }
+    QLabel* label = row_(W::resolutionRow(n - 1)).monitor;
+    if (!label)
+        return;
+    label->setText(
+        DisplayChoices::monitorLabel(m_screens[n - 1].name, qEnvironmentVariable("MODEL_NAME"), [](int connector) {
+            EDIDInfo edid;
+            edid.init(QStringLiteral("0"), QString::number(connector));
+            return edid.getModelName();
+        }));
+}
 
-void DisplayPage::ShowDispOptionItem(QObject*, bool) { }
+void DisplayPage::RefreshDispOptionList()
+{
+    m_window.rebuild(int(m_screens.size()));
+    for (int r = 0; r < W::RowCount; ++r)
+        ShowDispOptionItem(m_rows[r].frame, m_window.isVisible(W::Row(r)));
+    ui->labPrefDispArrowUp->setVisible(m_window.moreAbove());
+    ui->labPrefDispArrowDown->setVisible(m_window.moreBelow());
+}
+
+void DisplayPage::ShowDispOptionItem(QObject* row, bool show)
+{
+    const W::Row r = rowOf_(row);
+    if (r == W::RowCount)
+        return;
+    m_rows[r].frame->setVisible(show);
+    for (QWidget* w : m_rows[r].extras)
+        w->setVisible(show);
+}
+
+void DisplayPage::enterFromColumn()
+{
+    m_window.setFirstVisible(0);
+    RefreshDispOptionList();
+}
+
+void DisplayPage::moveFocus(QObject* from, bool down)
+{
+    const W::Row r = rowOf_(from);
+    if (r == W::RowCount)
+        return;
+    const W::Row target = down ? m_window.down(r) : m_window.up(r);
+    RefreshDispOptionList();
+    m_rows[target].frame->setFocus(Qt::OtherFocusReason);
+}
+
+void DisplayPage::showArrows(QObject* row, bool show)
+{
+    const W::Row r = rowOf_(row);
+    if (r == W::RowCount || !m_rows[r].up)
+        return;
+    if (r == W::Overscan && m_screens.size() != 1)
+        show = false;
+    m_rows[r].up->setVisible(show);
+    m_rows[r].down->setVisible(show);
+}
+
+void DisplayPage::adaptToScreen(const QSize& screenSize)
+{
+    const ScreenScale scale(screenSize);
+    FrameScaling::scaleFonts(ui->pgDisplay, scale);
+    for (const Row_s& row : m_rows) {
+        if (row.value)
+            row.frame->setMinimumHeight(scale.y(96));
+        for (QLabel* arrow : {row.up, row.down})
+            if (arrow)
+                FrameScaling::scaleFixedSize(arrow, QSize(32, 16), scale);
+    }
+    const QSize previewSize(scale.x(320), scale.y(180));
+    QLabel* previews[] = {ui->labImage1, ui->labImage2, ui->labImage3};
+    for (int i = 0; i < 3; ++i) {
+        previews[i]->setFixedSize(previewSize);
+        if (previews[i]->pixmap().size() != previewSize)
+            previews[i]->setPixmap(preview(i + 1, previewSize));
+    }
+    showWallpaper_(m_wallpaper);
+}
+
+void DisplayPage::popupMenu(QObject* row)
+{
+    switch (const W::Row r = rowOf_(row)) {
+    case W::SecondaryMonitors:
+        arrangementMenu_();
+        break;
+    case W::ScreenOff:
+        screenOffMenu_();
+        break;
+    case W::Overscan:
+        overscanMenu_();
+        break;
+    case W::Wallpaper:
+        wallpaperMenu_();
+        break;
+    default:
+        if (W::outputOf(r) >= 0)
+            resolutionMenu_(W::outputOf(r));
+        break;
+    }
+}
+
+void DisplayPage::resolutionMenu_(int output)
+{
+    const int width = m_dialog.getScreenResolution_().width();
+    if (output >= m_screens.size())
+        return;
+    ScreenConfig& screens = *m_dialog.screenConfig();
+    screens.refresh();
+    if (screens.numOfMode(output) == 0)
+        return;
+    ScreenConfFile file;
+    file.load();
+    const QString section = ScreenConfFile::sectionOf(output);
+    const QString currentMode = file.value(section, QStringLiteral("Mode"));
+    const QString currentRate = file.value(section, QStringLiteral("Rate"));
+    QLabel* value = row_(W::resolutionRow(output)).value;
+
+    QMenu menu(&m_dialog);
+    const DisplayChoices::Menu_s modes = DisplayChoices::modes(screens, output, currentMode);
+    const int m = m_dialog.choiceMenu().run(menu, value, modes.entries, modes.current, width * 300 / 1920);
+    if (m < 0)
+        return;
+    QString mode;
+    QList<QString> rates;
+    screens.mode(m, mode, rates, output);
+    QString rate = rates.value(0);
+    if (rates.size() >= 2) {
+        const DisplayChoices::Menu_s menuRates = DisplayChoices::rates(mode, rates, currentRate);
+        const int c = m_dialog.choiceMenu().run(menu, value, menuRates.entries, menuRates.current, width * 150 / 1920);
+        if (c < 0)
+            return;
+        rate = rates[c];
+    }
+    ResolutionChange change(
+        {[this](int height) { m_dialog.setTaskbarHeight(height); }, [this] { return confirmResolution_(); }});
+    if (change.apply(output, mode, rate) == ResolutionChange::Unchanged)
+        return;
+    const QSize size = m_dialog.getScreenResolution_();
+    adaptToScreen(size);
+    m_dialog.resize(size);
+    m_dialog.repaint();
+}
+
+bool DisplayPage::confirmResolution_()
+{
+    InfoDialog* question = m_dialog.messageDialog();
+    question->reset(5);
+    question->setTextOK(Texts::tr("Yes"));
+    question->setTextCancel(Texts::tr("No"));
+    question->setLabelText(Texts::tr("Do you want to use this resolution?"));
+    question->adjustSize();
+    question->show();
+    return question->exec() == QDialog::Accepted;
+}
+
+void DisplayPage::arrangementMenu_()
+{
+    if (m_screens.size() < 2)
+        return;
+    const DisplayChoices::Menu_s menu = DisplayChoices::arrangements(m_screens[1].extendMode);
+    const int c = m_dialog.choiceMenu().run(ui->txtDispSecMon, menu.entries, menu.current);
+    if (c < 0)
+        return;
+    SETTINGS_LOG << "ac:" << c;
+    ui->txtDispSecMon->setText(menu.entries[c]);
+    const int x = DisplayState::applyArrangement(c, m_screens);
+    RefreshDispOptionList();
+    showOverscan_(m_screens.size() <= 1, 0);
+    m_dialog.move(x, 0);
+}
+
+void DisplayPage::screenOffMenu_()
+{
+    int standby = 0;
+    DpmsConfig().mode(&standby, nullptr, nullptr);
+    const DisplayChoices::Menu_s menu = DisplayChoices::screenOff(standby);
+    const int c = m_dialog.choiceMenu().run(ui->txtDispTnOff, menu.entries, menu.current);
+    if (c < 0)
+        return;
+    showScreenOff_(DisplayState::applyScreenOff(DisplayChoices::screenOffSeconds(c)));
+}
+
+void DisplayPage::overscanMenu_()
+{
+    if (m_screens.size() != 1)
+        return;
+    ScreenConfFile file;
+    file.load();
+    const DisplayChoices::Menu_s menu = DisplayChoices::overscan(file.overscanMargin());
+    const int c = m_dialog.choiceMenu().run(ui->txtDispOvscan, menu.entries, menu.current);
+    if (c < 0)
+        return;
+    ui->txtDispOvscan->setText(menu.entries[c]);
+    DisplayState::applyOverscan(DisplayChoices::overscanMargin(c));
+}
+
+void DisplayPage::wallpaperMenu_()
+{
+    const DisplayChoices::Menu_s menu = DisplayChoices::wallpapers(UserSettings::wallpaper());
+    const int c = m_dialog.choiceMenu().run(ui->txtWallPaper, menu.entries, menu.current);
+    if (c < 0)
+        return;
+    UserSettings::setWallpaper(c);
+    showWallpaper_(c);
+    emit m_dialog.WallpaperChange();
+}

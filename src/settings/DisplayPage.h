@@ -1,25 +1,41 @@
 #pragma once
 
+#include "display/ScreenConfFile.h"
+#include "settings/DisplayRowWindow.h"
 #include "settings/PageEventFilter.h"
 
+#include <QList>
 #include <QSize>
 
+class DisplayPage;
+class QLabel;
+class QWidget;
 class SettingsDialog;
 namespace Ui {
 class SettingsDialog;
 }
 
-// Keys and clicks on the Display page's option rows.
+// Keys and clicks on the Display page's option rows: Return, Right or a
+// click on the focused row opens its choice menu, Up and Down walk the rows
+// and scroll the window of five, and the focused row shows its arrows.
 class StwgSubPgDisplayEventFilter : public PageEventFilter
 {
     Q_OBJECT
 
 public:
-    using PageEventFilter::PageEventFilter;
+    StwgSubPgDisplayEventFilter(SettingsDialog& dialog, DisplayPage& page);
+
+protected:
+    bool pageEvent(QObject* watched, QEvent* event) override;
+
+private:
+    DisplayPage& m_page;
 };
 
 // The Display page: resolutions of up to five outputs, secondary monitors,
-// screen off, overscan and wallpaper.
+// screen off, overscan and wallpaper. The page maps its rows to the form's
+// widgets; the window of visible rows, the menus' entries, what is read and
+// the apply steps live in the Display collaborators.
 class DisplayPage
 {
 public:
@@ -46,8 +62,43 @@ public:
     void RefreshDispOptionList();
     void ShowDispOptionItem(QObject* row, bool show);
 
+    // What the filter does with a row.
+    void moveFocus(QObject* from, bool down);
+    void showArrows(QObject* row, bool show);
+
+    // The connected outputs as last read, at most five.
+    const QList<ScreenConfFile::screenInfo_s>& screens() const { return m_screens; }
+    const DisplayRowWindow& rowWindow() const { return m_window; }
+
 private:
+    // One row of the form and the widgets shown and hidden with it.
+    struct Row_s {
+        QWidget* frame = nullptr;
+        QLabel* name = nullptr;
+        QLabel* value = nullptr;
+        QLabel* up = nullptr;
+        QLabel* down = nullptr;
+        QList<QWidget*> extras;
+        QLabel* monitor = nullptr;
+    };
+
+    DisplayRowWindow::Row rowOf_(QObject* frame) const;
+    const Row_s& row_(DisplayRowWindow::Row row) const { return m_rows[row]; }
+    void showScreenOff_(int standbySeconds);
+    void showOverscan_(bool offered, int margin);
+    void showWallpaper_(int image);
+    void resolutionMenu_(int output);
+    void arrangementMenu_();
+    void screenOffMenu_();
+    void overscanMenu_();
+    void wallpaperMenu_();
+    bool confirmResolution_();
+
     SettingsDialog& m_dialog;
     Ui::SettingsDialog* ui;
     StwgSubPgDisplayEventFilter* m_filter;
+    Row_s m_rows[DisplayRowWindow::RowCount];
+    DisplayRowWindow m_window;
+    QList<ScreenConfFile::screenInfo_s> m_screens;
+    int m_wallpaper = 0; // the chosen template
 };

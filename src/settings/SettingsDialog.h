@@ -1,5 +1,6 @@
 #pragma once
 
+#include "display/ScreenConfFile.h"
 #include "packages/BentoInstaller.h"
 #include "packages/DownloadManager.h"
 
@@ -42,15 +43,7 @@ class SettingsDialog : public QDialog
 
 public:
     // One connected output as the screen configuration describes it.
-    struct ScreenInfo_s {
-        QString section;
-        QString name;
-        QString extendFrom;
-        QString extendMode;
-        QString mode;
-        QString rate;
-        bool connected = false;
-    };
+    using ScreenInfo_s = ScreenConfFile::screenInfo_s;
 
     // Pages of "stwgSub".
     enum Page : int {

@@ -1,7 +1,6 @@
 // The Display page: its row window and arrows, the texts and choice menus of its rows, what it reads from the
 // appliance and the steps that apply a choice, each against a scratch appliance and the recording runner.
-#include "RecordingRunner.h"
-#include "ScratchSysroot.h"
+#include "SettingsFixture.h"
 #include "appliance/Paths.h"
 #include "display/ScreenConfFile.h"
 #include "settings/DisplayChoices.h"
@@ -9,6 +8,13 @@
 #include "settings/DisplayState.h"
 #include "settings/ResolutionChange.h"
 
+#include <QFrame>
+#include <QLabel>
+#include <QMenu>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QSignalSpy>
 #include <QTest>
 
 namespace {
@@ -48,6 +54,44 @@ QString conf(const ScratchSysroot& root, const QString& key)
     ScreenConfFile file(root.path(Paths::ScreenConf.text()));
     file.load();
     return file.value(key.section('/', 0, 0), key.section('/', 1));
+}
+
+// The entries of a choice menu without its separators, the marked one with "*", trimmed: "*Off|10 min|...|[Back]".
+QString entries(QWidget* w)
+{
+    QStringList l;
+    auto* menu = qobject_cast<QMenu*>(w);
+    for (QAction* a : menu ? menu->actions() : QList<QAction*>())
+        if (!a->isSeparator())
+            l << (a == menu->defaultAction() ? "*" : "") + a->text().trimmed();
+    return l.join('|');
+}
+
+// Chooses the entry with that text as the viewer does: highlighted, then Return.
+void pick(QWidget* w, const QString& text)
+{
+    auto* menu = qobject_cast<QMenu*>(w);
+    for (QAction* a : menu ? menu->actions() : QList<QAction*>())
+        if (a->text() == text) {
+            menu->setActiveAction(a);
+            QTest::keyClick(menu, Qt::Key_Return);
+            return;
+        }
+    QFAIL(qPrintable("no entry " + text));
+}
+
+// Into the Display page from its button in the left column, as the remote goes.
+void enterPage(SettingsDialog& d)
+{
+    part<QRadioButton>(d, "rbtDisp")->setChecked(true);
+    part(d, "rbtDisp")->setFocus();
+    pressKey(Qt::Key_Right);
+}
+
+// Runs fn on the next popup or modal window for which `ready` holds.
+void when(const std::function<bool(QWidget*)>& ready, const std::function<void(QWidget*)>& fn)
+{
+    onModal([=](QWidget* w) { ready(w) ? fn(w) : when(ready, fn); });
 }
 
 const QString kHotplugShell = "%1/bin/bash -c \"%1/etc/Tellora/init.d/xrandr-hotplug.sh -fg\"";
@@ -331,7 +375,209 @@ private slots:
         QCOMPARE(runner.lines().first(), kHotplugShell.arg(root.root()));
         QCOMPARE(runner.lines().last(), kMargins.arg(root.root()));
     }
+    // The page on the dialog: which rows show with two outputs and which with one, the overscan row greyed with
+    // "Off" and without a menu when there are several outputs, the arrows of the focused row, and Down past the fifth
+    // row scrolling the window with the arrow above shown.
+    void pageRows_data()
+    {
+        QTest::addColumn<int>("outputs");
+        QTest::addColumn<QString>("downs");
+        QTest::addColumn<QString>("expect");
+        QTest::newRow("one output") << 1 << "2"
+                                    << "rows=frmDispRes frmDispTnOff frmDispOvscan frmWallPaper frmWallPaperImage;"
+                                       "focus=frmDispOvscan;arrows=labDispOvscanUp labDispOvscanDown;ovs=3.5 % white;"
+                                       "menu=1;more=00";
+        QTest::newRow("two outputs")
+            << 2 << "4"
+            << "rows=frmDispRes frmDispSecMon frmDispSecMonRes frmDispTnOff frmDispOvscan;focus=frmDispOvscan;arrows=;"
+               "ovs=Off grey;menu=0;more=01;margin=0";
+        QTest::newRow("two outputs, down past the fifth")
+            << 2 << "5"
+            << "rows=frmDispSecMonRes frmDispTnOff frmDispOvscan frmWallPaper frmWallPaperImage;focus=frmWallPaper;"
+               "arrows=labWallPaperUp labWallPaperDown;more=10";
+        QTest::newRow("three outputs, down past the fifth")
+            << 3 << "5"
+            << "rows=frmDispSecMon frmDispSecMonRes frmDisp3thMonRes frmDispTnOff frmDispOvscan;focus=frmDispOvscan;"
+               "arrows=;more=11";
+    }
+    void pageRows()
+    {
+        QFETCH(int, outputs);
+        SettingsScene_s scene;
+        QVERIFY(scene.root.write(
+            Paths::ScreenConf.text(), screenConf(outputs, "[Overscan]\nMargin = 35\n[OverScan]\nMargin = 35\n")));
+        SettingsDialog& d = scene.open();
+        enterPage(d);
+        QTRY_COMPARE(QApplication::focusWidget(), part(d, "frmDispRes"));
+        for (int i = 0; i < fetch<QString>("downs").toInt(); ++i)
+            pressKey(Qt::Key_Down);
+        // Return on the focused row: a menu opens (and is closed again), or nothing.
+        bool opened = false;
+        QWidget* focus = QApplication::focusWidget();
+        if (focus == part(d, "frmDispOvscan")) {
+            QTimer closer; // dies with the test, so nothing polls on into the next one
+            connect(&closer, &QTimer::timeout, [&] {
+                if (QWidget* menu = QApplication::activePopupWidget()) {
+                    opened = true;
+                    menu->close();
+                }
+            });
+            closer.start(20);
+            pressKey(Qt::Key_Return);
+        }
+        QStringList rows, arrows;
+        for (QFrame* f : part(d, "pgDisplay")
+                             ->findChildren<QFrame*>(QRegularExpression("^frm(Disp.*(Res|Mon|Off|scan)|WallPaper.*)$")))
+            if (f->isVisible())
+                rows << f->objectName();
+        for (QLabel* l :
+            part(d, "pgDisplay")->findChildren<QLabel*>(QRegularExpression("^lab(Disp|WallPaper).*(Up|Down)$")))
+            if (l->isVisible())
+                arrows << l->objectName();
+        auto* ovs = part<QLabel>(d, "txtDispOvscan");
+        const QMap<QString, QString> seen {{"rows", rows.join(' ')}, {"focus", focus->objectName()},
+            {"arrows", arrows.join(' ')},
+            {"ovs", ovs->text() + (ovs->styleSheet().contains("255") ? " white" : " grey")},
+            {"menu", QString::number(opened)},
+            {"more",
+                QString::number(part(d, "labPrefDispArrowUp")->isVisible())
+                    + QString::number(part(d, "labPrefDispArrowDown")->isVisible())},
+            {"margin", conf(scene.root, "Overscan/Margin")}};
+        for (const QString& e : fetch<QString>("expect").split(';'))
+            QCOMPARE(e.section('=', 0, 0) + '=' + seen.value(e.section('=', 0, 0)), e);
+    }
+
+    // A resolution picked from the main row's menus (mode, then rate) is applied and asked about: "Yes" keeps it,
+    // the question's count-down takes it back without anybody answering.
+    void confirmation_data()
+    {
+        QTest::addColumn<bool>("yes");
+        QTest::addColumn<QString>("expect");
+        QTest::newRow("yes") << true << "1280x720 50.00 2";
+        QTest::newRow("count-down") << false << "1920x1080 60.00 3";
+    }
+    void confirmation()
+    {
+        QFETCH(bool, yes);
+        SettingsScene_s scene;
+        QVERIFY(scene.root.write(Paths::ScreenConf.text(), screenConf(1)));
+        scene.runner.answer("\\S*bash -c \"xrandr -q\"",
+            "Screen 0: minimum 320 x 200, current 1920 x 1080, maximum 16384 x 16384\n"
+            "HDMI-1 connected primary 1920x1080+0+0 (normal left inverted right x axis y axis) 1600mm x 900mm\n"
+            "   1920x1080     60.00*+  50.00  \n   1280x720      60.00    50.00  \n");
+        SettingsDialog& d = scene.open();
+        enterPage(d);
+        QTRY_COMPARE(QApplication::focusWidget(), part(d, "frmDispRes"));
+        QStringList menus;
+        onModal([&](QWidget* modes) {
+            menus << entries(modes);
+            pick(modes, "1280x720");
+            when([](QWidget* w) { return entries(w).contains('@'); },
+                [&](QWidget* rates) {
+                    menus << entries(rates);
+                    pick(rates, " 1280x720@50.00Hz ");
+                    when([](QWidget* w) { return w->inherits("InfoDialog"); },
+                        [&](QWidget* question) {
+                            menus << question->findChild<QLabel*>("labInfoText")->text() + " on "
+                                    + conf(scene.root, "Screen1/Mode");
+                            if (yes)
+                                QTest::mouseClick(question->findChild<QWidget*>("pbtYes"), Qt::LeftButton);
+                            else // the count-down, faster
+                                question->findChild<QTimer*>()->setInterval(10);
+                        });
+                });
+        });
+        scene.runner.clear();
+        pressKey(Qt::Key_Return);
+        QCOMPARE(menus,
+            QStringList({"*1920x1080|1280x720|[Back]", "*1280x720@60.00Hz|1280x720@50.00Hz|[Back]",
+                "Do you want to use this resolution? on 1280x720"}));
+        const QStringList lines = scene.runner.lines();
+        QCOMPARE(conf(scene.root, "Screen1/Mode") + ' ' + conf(scene.root, "Screen1/Rate") + ' '
+                + QString::number(lines.filter("xrandr-hotplug.sh -fg").size() + lines.filter("ivomargin -u").size()),
+            fetch<QString>("expect"));
+    }
+
+    // The other rows' menus: the current choice marked, the choice shown and applied; Back changes nothing.
+    void rowMenus_data()
+    {
+        QTest::addColumn<int>("outputs");
+        QTest::addColumn<QString>("row");
+        QTest::addColumn<QString>("pick");
+        QTest::addColumn<QString>("expect");
+        QTest::newRow("overscan") << 1 << "frmDispOvscan"
+                                  << "3.5 %"
+                                  << "marked=Off;label=3.5 %;Overscan/Margin=35;ran=ivomargin -u";
+        QTest::newRow("screen off")
+            << 1 << "frmDispTnOff"
+            << "30 min"
+            << "marked=20 min;label=20 min;ran=xset +dpms,xset dpms 1800 1800 1800;DPMS/Standby=1200";
+        QTest::newRow("extend to left, three outputs")
+            << 3 << "frmDispSecMon"
+            << "Extend to left"
+            << "marked=Duplicate;label=Extend to left;Screen2/ExtendMode=left;Screen3/ExtendMode=left;"
+               "Screen3/ExtendFrom=HDMI-2;Overscan/Margin=0;x=1920;ran=xrandr-hotplug.sh -fg,grep primary";
+        QTest::newRow("wallpaper") << 1 << "frmWallPaper"
+                                   << "Template 2"
+                                   << "marked=Default;label=Template 2;Wallpaper/Image=2;"
+                                      "Wallpaper/Path=/opt/ivo/wallpaper_image2_4K.jpg;border=labImage2;signals=1";
+        QTest::newRow("back") << 1 << "frmWallPaper"
+                              << "[Back]"
+                              << "label=Default;Wallpaper/Image=;signals=0;ran=";
+    }
+    void rowMenus()
+    {
+        QFETCH(int, outputs);
+        QFETCH(QString, row);
+        SettingsScene_s scene;
+        QVERIFY(scene.root.write(Paths::ScreenConf.text(), screenConf(outputs)));
+        scene.runner.answer("xset q", "DPMS (Energy Star):\n  Standby: 1200    Suspend: 1200    Off: 1200\n");
+        scene.runner.answer(".*grep primary.*", "1920\n");
+        SettingsDialog& d = scene.open();
+        QSignalSpy wallpaper(&d, &SettingsDialog::WallpaperChange);
+        enterPage(d);
+        QTRY_VERIFY(part(d, "frmDispRes")->hasFocus());
+        part(d, row)->setFocus();
+        QString marked;
+        onModal([&](QWidget* menu) {
+            marked = entries(menu).section('*', 1).section('|', 0, 0);
+            pick(menu, fetch<QString>("pick"));
+        });
+        scene.runner.clear();
+        pressKey(Qt::Key_Return);
+        QSettings user(scene.root.home() + "/.config/Vendra/IVO.conf", QSettings::IniFormat);
+        QStringList ran, borders;
+        for (const QString& l : scene.runner.lines())
+            for (const char* word :
+                {"ivomargin -u", "xset +dpms", "xset dpms", "xrandr-hotplug.sh -fg", "grep primary"})
+                if (l.contains(word))
+                    ran << (QString(word) == "xset dpms" ? l : QString(word));
+        for (const char* p : {"labImage1", "labImage2", "labImage3"})
+            if (part(d, p)->styleSheet().contains("solid"))
+                borders << p;
+        for (const QString& e : fetch<QString>("expect").split(';')) {
+            const QString key = e.section('=', 0, 0);
+            QString seen;
+            if (key == "marked")
+                seen = marked;
+            else if (key == "label")
+                seen = part(d, row)->findChildren<QLabel*>(QRegularExpression("^txt")).value(0)->text();
+            else if (key == "ran")
+                seen = ran.join(',');
+            else if (key == "x")
+                seen = QString::number(d.x());
+            else if (key == "border")
+                seen = borders.join(' ');
+            else if (key == "signals")
+                seen = QString::number(wallpaper.size());
+            else if (key.startsWith("Wallpaper") || key.startsWith("DPMS"))
+                seen = user.value(key).toString();
+            else
+                seen = conf(scene.root, key);
+            QCOMPARE(key + '=' + seen, e);
+        }
+    }
 };
 
-QTEST_GUILESS_MAIN(TstDisplayPage)
+QTEST_MAIN(TstDisplayPage)
 #include "tst_displaypage.moc"
