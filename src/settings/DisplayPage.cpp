@@ -65,6 +65,22 @@ const RowNames_s kRowNames[W::RowCount] = {
 };
 
 const QString kWhite = QStringLiteral("color:rgb(255, 255, 255);");
+
+// White texts on the dialog's dark ground, monitor names a step quieter, and
+// the focused row lit so that it is found from the sofa.
+QString pageStyleSheet()
+{
+    QStringList focusable, monitors;
+    for (const RowNames_s& row : kRowNames) {
+        if (row.value)
+            focusable << QStringLiteral("#%1:focus").arg(QLatin1String(row.frame));
+        if (row.monitor)
+            monitors << QStringLiteral("QLabel#%1").arg(QLatin1String(row.monitor));
+    }
+    return QStringLiteral("#pgDisplay QLabel{color:rgb(255, 255, 255);} %1{color:rgb(168, 168, 168);} "
+                          "%2{background-color:rgba(0, 175, 251, 56); border-radius:6px;}")
+        .arg(monitors.join(QLatin1String(", ")), focusable.join(QLatin1String(", ")));
+}
 const QString kGrey = QStringLiteral("color:rgb(85, 84, 84);");
 
 // A template's preview from its wallpaper, decoded at the preview's size.
@@ -145,10 +161,19 @@ void DisplayPage::setup()
             row.extras << m_dialog.findChild<QWidget*>(extra);
     }
     ui->pgDisplay->setFocusProxy(ui->frmDispRes);
+    ui->pgDisplay->setStyleSheet(pageStyleSheet());
+    ui->labPrefDispArrowUp->hide();
+    ui->labPrefDispArrowDown->hide();
     for (const Row_s& row : m_rows) {
-        for (QLabel* arrow : {row.up, row.down})
-            if (arrow)
-                arrow->hide();
+        for (QLabel* arrow : {row.up, row.down}) {
+            if (!arrow)
+                continue;
+            // The value keeps its place while the arrows come and go.
+            QSizePolicy policy = arrow->sizePolicy();
+            policy.setRetainSizeWhenHidden(true);
+            arrow->setSizePolicy(policy);
+            arrow->hide();
+        }
         if (row.value)
             row.frame->installEventFilter(m_filter);
     }
