@@ -121,6 +121,9 @@ def main():
         if conf.get(section, 'Mode') not in modes and cur_mode:
             conf.set(section, 'Mode', cur_mode)
             conf.set(section, 'Rate', cur_rate)
+        elif not conf.get(section, 'Rate') and conf.get(section, 'Mode') == cur_mode:
+            # A mode written without its rate shows the rate it runs at.
+            conf.set(section, 'Rate', cur_rate)
     conf.save(CONF)
 
     main_name = outputs[0][0] if outputs else ''

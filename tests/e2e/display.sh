@@ -1,0 +1,171 @@
+#!/usr/bin/env bash
+# The Display page end to end in the simulator on X.Org's server with the dummy driver (a real RandR output that the
+# real xrandr changes), driven by the remote through the real IR daemon. Inside the choice menus the keys are typed at
+# the X level with xdotool: the daemon's keys go to the focused widget, and an open menu is none.
+#   - a new resolution confirmed with "Yes" (Left, OK on the question) stays on the server and in screen.conf;
+#   - a new resolution nobody answers is taken back by the question's count-down, on the server and in the file.
+# IVO_SIM_SIZE picks the first mode; IVO_E2E_SHOTS=DIR keeps pictures of the page (one output here, three outputs
+# from the simulated layout) for docs/.
+set -euo pipefail
+src=${IVO_SOURCE_DIR:-$(cd "$(dirname "$0")/../.." && pwd)}
+export IVO_BIN=${IVO_BIN:?the program to run} IVO_SIM_ROOT=/tmp/ivd-$$
+sim=$src/sim/ivo-sim root=$IVO_SIM_ROOT log=$IVO_SIM_ROOT/sim/commands.log shots=${IVO_E2E_SHOTS:-}
+size=${IVO_SIM_SIZE:-1920x1080}
+width=${size%x*}
+conf=$root/etc/Tellora/config/screen.conf
+fail() { echo "FAIL: $* ($SECONDS s)" >&2; tail -n 30 "$root/sim/ivo.log" "$log" >&2 || true; exit 1; }
+trap '"$sim" stop >/dev/null 2>&1 || true; rm -rf "$root"' EXIT
+poll() { local end=$((SECONDS + $1)); shift; until "$@"; do [ $SECONDS -lt $end ] || return 1; sleep 0.2; done; }
+press() { irsend -d "$root/dev/lircd" SIMULATE "$(printf '%016x 00 %s simremote' "$1" "$2")" || fail "no IR daemon for $2"; }
+active() { [ "$(xdotool getactivewindow getwindowname 2>/dev/null)" = "$1" ]; }
+clients() { [ "$(grep -c " 03 [0-9]* $root/dev/lircd\$" /proc/net/unix)" "$@" ]; }
+logged() { grep -q -- "$1" "$root/sim/ivo.log"; }
+# The hot-plug script and the margin tool as the Display page runs them (counted from the mark on).
+mark() { wc -l <"$log" >"$root/sim/mark"; }
+since() { tail -n +$(($(cat "$root/sim/mark") + 1)) "$log"; }
+hotplugs() { [ "$(since | grep -c 'xrandr-hotplug.sh -fg')" "$@" ]; }
+margins() { [ "$(since | grep -c 'ivomargin -u')" "$@" ]; }
+home=
+# The question over the settings: a window named like the home screen's that is not it.
+asking() { active IVO && [ "$(xdotool getactivewindow)" != "$home" ]; }
+# The dummy output's current mode and rate as the real xrandr reports them ("1280x720 50.00").
+current() { /usr/bin/xrandr -q | awk '/^ / && /\*/ { for (i = 2; i <= NF; i++) if ($i ~ /\*/) { sub(/[*+]+/, "", $i); print $1, $i; exit } }'; }
+showing() { [ "$(current)" = "$1" ]; }
+inconf() { [ "$(sed -n '/^\[Screen1\]/,/^\[/{s/^Mode *= *//p}' "$conf" | head -n 1)" = "$1" ]; }
+pid=
+# The main resolution row is lit: the focused row's blue in the middle of the row, in a new screenshot.
+lit() {
+    local w
+    w=$(xdotool getdisplaygeometry | cut -d' ' -f1)
+    import -window root "$root/sim/page.png"
+    [ "$(convert "$root/sim/page.png" -crop "20x20+$((1000 * w / 1920))+$((215 * w / 1920))" +repage \
+        -format '%[fx:int(255 * mean.b)]' info:)" -gt 25 ]
+}
+windows() { xdotool search --onlyvisible --pid "$pid" 2>/dev/null | wc -l; }
+menuopen() { [ "$(windows)" -gt "$1" ]; }
+# A short menu is up: the rates of one mode (the modes' menu is as tall as the screen).
+ratesmenu() {
+    local w
+    for w in $(xdotool search --onlyvisible --pid "$pid" 2>/dev/null); do
+        [ "$(xdotool getwindowgeometry "$w" | awk '/Geometry/ { split($2, g, "x"); print g[2] }')" -lt $((width / 5)) ] &&
+            return 0
+    done
+    return 1
+}
+# Position of a mode among the output's modes, as the menu lists them (xrandr's order), 0-based.
+modeindex() { /usr/bin/xrandr -q | awk -v m="$1" '/^ / { if ($1 == m) { print n + 0; exit } n++ }'; }
+
+# The rate words of a mode as the menu lists them ("*" gone, a "+" written apart dropped), one a line.
+rates() { /usr/bin/xrandr -q | awk -v m="$1" '/^ / && $1 == m { for (i = 2; i <= NF; i++) if ($i != "+") { sub(/\*/, "", $i); print $i } }'; }
+confkey() { sed -n "/^\[Screen1\]/,/^\[/{s/^$1 *= *//p}" "$conf" | head -n 1; }
+# Keys that move a menu's highlight from entry $1 (-1: none highlighted yet) to entry $2.
+walk() {
+    local n key=Down
+    if [ "$1" -lt 0 ]; then n=$(($2 + 1)); elif [ "$2" -ge "$1" ]; then n=$(($2 - $1)); else n=$(($1 - $2)) key=Up; fi
+    for _ in $(seq "$n"); do xdotool key "$key"; done
+    xdotool key Return
+}
+# Opens the main output's resolution menu with the remote and picks mode $1 at its first rate with X-level keys; the
+# modes are xrandr's, the one in screen.conf highlighted, and so is the file's rate among the mode's rates.
+choose() {
+    local before from rate
+    before=$(windows)
+    press 5 KEY_OK
+    poll 30 menuopen "$before" || fail "OK on the resolution row opened no menu"
+    walk "$(modeindex "$(confkey Mode)")" "$(modeindex "$1")"
+    [ "$(rates "$1" | wc -l)" -ge 2 ] || return 0
+    poll 30 ratesmenu "$1" || fail "no rate menu for $1"
+    from=$(rates "$1" | grep -nxF -- "$(confkey Rate)" | cut -d: -f1 || true)
+    walk "$((${from:-0} - 1))" 0
+}
+unset DISPLAY
+for attempt in 1 2 3; do
+    IVO_SIM_X=xorg IVO_SIM_SIZE=$size "$sim" run --keep >/dev/null && break
+    "$sim" stop >/dev/null 2>&1 || true
+    [ $attempt -lt 3 ] || fail "the simulator did not start"
+done
+export DISPLAY=$(cat "$root/sim/display")
+export PATH=$root/sim/bin:$PATH
+pid=$(pgrep -n -f "^$IVO_BIN\$" || pgrep -n ivo)
+poll 60 active IVO || fail "the home screen never took the focus"
+home=$(xdotool getactivewindow)
+poll 60 clients -ge 1 || fail "the home screen never connected to the IR daemon"
+first=$(current)
+
+echo "Settings Open" >"$root/tmp/ivo.cmd"
+poll 60 active IVO-Settings || fail "the settings dialog did not open"
+# Down in the left column until the Display page shows (each page logs its index as it comes; the dialog opens on
+# another page, though the last line logged at its construction names the Display page), Right onto its first row.
+page() { grep -o 'currentChanged(int)\]\[[0-9]*\] index=[0-9]*' "$root/sim/ivo.log" | tail -n 1 | sed 's/.*index=//'; }
+pages() { grep -c 'currentChanged(int).*index=' "$root/sim/ivo.log"; }
+moved() { [ "$(pages)" -gt "$1" ]; }
+for _ in $(seq 6); do
+    n=$(pages)
+    press 2 KEY_DOWN
+    poll 20 moved "$n" || fail "Down in the left column changed no page"
+    [ "$(page)" != 3 ] || break
+done
+[ "$(page)" = 3 ] || fail "Down in the left column never reached the Display page"
+press 4 KEY_RIGHT
+poll 30 lit || fail "Right did not focus the resolution row"
+[ -z "$shots" ] || import -window root "$shots/display-1-output-${size#*x}p.png"
+
+# Pixels of the question's focused button blue in a part of the screen.
+blue() { convert "$root/sim/question.png" -crop "$1" +repage -fuzz 10% -fill black +opaque 'rgb(14,153,226)' \
+    -fill white -opaque 'rgb(14,153,226)' -format '%[fx:int(mean*w*h)]' info:; }
+# "Yes", on the left of the question's lower third, has the focus.
+yesfocused() {
+    local X Y WIDTH HEIGHT WINDOW SCREEN
+    eval "$(xdotool getactivewindow getwindowgeometry --shell)"
+    import -window root "$root/sim/question.png"
+    [ "$(blue "$((WIDTH / 2))x$((HEIGHT / 3))+$X+$((Y + HEIGHT * 2 / 3))")" -gt \
+        "$(blue "$((WIDTH / 2))x$((HEIGHT / 3))+$((X + WIDTH / 2))+$((Y + HEIGHT * 2 / 3))")" ]
+}
+
+# Yes: the new mode stays. The question comes with the new mode on the server; Left, then OK on "Yes".
+mark
+choose 1280x720
+poll 60 asking || fail "no question after choosing 1280x720"
+showing "1280x720 $(rates 1280x720 | head -n 1)" || fail "the server does not show 1280x720 while asking"
+hotplugs -eq 1 || fail "the hot-plug script did not run once for the new mode"
+press 3 KEY_LEFT
+poll 30 yesfocused || fail "Left on the question did not reach Yes"
+press 5 KEY_OK
+poll 30 active IVO-Settings || fail "Yes did not end the question"
+poll 30 margins -eq 1 || fail "the margin tool did not run after Yes"
+hotplugs -eq 1 || fail "Yes took the mode back"
+showing "1280x720 $(rates 1280x720 | head -n 1)" && inconf 1280x720 || fail "1280x720 did not stay"
+
+# Nobody answers: the question's count-down takes the mode back, on the server and in the file.
+kept=$(current)
+mark
+choose "${first%% *}"
+poll 60 asking || fail "no question after choosing ${first%% *}"
+showing "$first" || fail "the server does not show $first while asking"
+asked=$SECONDS
+poll 60 active IVO-Settings || fail "the count-down did not end the question"
+[ $((SECONDS - asked)) -ge 10 ] || fail "the question ended before its count-down"
+poll 30 margins -eq 1 || fail "the margin tool did not run after the count-down"
+hotplugs -eq 2 || fail "the count-down did not run the hot-plug script again"
+showing "$kept" && inconf 1280x720 || fail "the count-down did not take $first back to $kept"
+
+# The page with three monitors of the simulated layout, for the pictures in docs/.
+if [ -n "$shots" ]; then
+    "$sim" stop >/dev/null 2>&1 || true
+    rm -f "$conf" # laid out anew for the screen size
+    IVO_SIM_OUTPUTS=3 IVO_SIM_SIZE=$size "$sim" run --keep >/dev/null || fail "the simulator with three outputs did not start"
+    export DISPLAY=$(cat "$root/sim/display")
+    poll 60 active IVO || fail "the home screen with three outputs never took the focus"
+    echo "Settings Open" >"$root/tmp/ivo.cmd"
+    poll 60 active IVO-Settings || fail "the settings dialog did not open with three outputs"
+    for _ in $(seq 6); do
+        n=$(pages)
+        press 2 KEY_DOWN
+        poll 20 moved "$n" || fail "Down in the left column changed no page"
+        [ "$(page)" != 3 ] || break
+    done
+    press 4 KEY_RIGHT
+    poll 30 lit || fail "Right did not focus the resolution row with three outputs"
+    import -window root "$shots/display-3-outputs-${size#*x}p.png"
+fi
+echo "e2e display: all flows passed"
