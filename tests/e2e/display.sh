@@ -19,7 +19,6 @@ poll() { local end=$((SECONDS + $1)); shift; until "$@"; do [ $SECONDS -lt $end 
 press() { irsend -d "$root/dev/lircd" SIMULATE "$(printf '%016x 00 %s simremote' "$1" "$2")" || fail "no IR daemon for $2"; }
 active() { [ "$(xdotool getactivewindow getwindowname 2>/dev/null)" = "$1" ]; }
 clients() { [ "$(grep -c " 03 [0-9]* $root/dev/lircd\$" /proc/net/unix)" "$@" ]; }
-logged() { grep -q -- "$1" "$root/sim/ivo.log"; }
 # The hot-plug script and the margin tool as the Display page runs them (counted from the mark on).
 mark() { wc -l <"$log" >"$root/sim/mark"; }
 since() { tail -n +$(($(cat "$root/sim/mark") + 1)) "$log"; }
@@ -31,7 +30,7 @@ asking() { active IVO && [ "$(xdotool getactivewindow)" != "$home" ]; }
 # The dummy output's current mode and rate as the real xrandr reports them ("1280x720 50.00").
 current() { /usr/bin/xrandr -q | awk '/^ / && /\*/ { for (i = 2; i <= NF; i++) if ($i ~ /\*/) { sub(/[*+]+/, "", $i); print $1, $i; exit } }'; }
 showing() { [ "$(current)" = "$1" ]; }
-inconf() { [ "$(sed -n '/^\[Screen1\]/,/^\[/{s/^Mode *= *//p}' "$conf" | head -n 1)" = "$1" ]; }
+inconf() { [ "$(confkey Mode)" = "$1" ]; }
 pid=
 # The main resolution row is lit: the focused row's blue in the middle of the row, in a new screenshot.
 lit() {
@@ -78,6 +77,27 @@ choose() {
     from=$(rates "$1" | grep -nxF -- "$(confkey Rate)" | cut -d: -f1 || true)
     walk "$((${from:-0} - 1))" 0
 }
+# Opens the settings, goes Down in the left column until the Display page shows (each page logs its index as it
+# comes; the dialog opens on another page, though the last line logged at its construction names the Display page),
+# and Right onto its first row.
+page() { grep -o 'currentChanged(int)\]\[[0-9]*\] index=[0-9]*' "$root/sim/ivo.log" | tail -n 1 | sed 's/.*index=//'; }
+pages() { grep -c 'currentChanged(int).*index=' "$root/sim/ivo.log"; }
+moved() { [ "$(pages)" -gt "$1" ]; }
+enterdisplay() {
+    local n
+    echo "Settings Open" >"$root/tmp/ivo.cmd"
+    poll 60 active IVO-Settings || fail "the settings dialog did not open"
+    for _ in $(seq 6); do
+        n=$(pages)
+        press 2 KEY_DOWN
+        poll 20 moved "$n" || fail "Down in the left column changed no page"
+        [ "$(page)" != 3 ] || break
+    done
+    [ "$(page)" = 3 ] || fail "Down in the left column never reached the Display page"
+    press 4 KEY_RIGHT
+    poll 30 lit || fail "Right did not focus the resolution row"
+}
+
 unset DISPLAY
 for attempt in 1 2 3; do
     IVO_SIM_X=xorg IVO_SIM_SIZE=$size "$sim" run --keep >/dev/null && break
@@ -92,22 +112,7 @@ home=$(xdotool getactivewindow)
 poll 60 clients -ge 1 || fail "the home screen never connected to the IR daemon"
 first=$(current)
 
-echo "Settings Open" >"$root/tmp/ivo.cmd"
-poll 60 active IVO-Settings || fail "the settings dialog did not open"
-# Down in the left column until the Display page shows (each page logs its index as it comes; the dialog opens on
-# another page, though the last line logged at its construction names the Display page), Right onto its first row.
-page() { grep -o 'currentChanged(int)\]\[[0-9]*\] index=[0-9]*' "$root/sim/ivo.log" | tail -n 1 | sed 's/.*index=//'; }
-pages() { grep -c 'currentChanged(int).*index=' "$root/sim/ivo.log"; }
-moved() { [ "$(pages)" -gt "$1" ]; }
-for _ in $(seq 6); do
-    n=$(pages)
-    press 2 KEY_DOWN
-    poll 20 moved "$n" || fail "Down in the left column changed no page"
-    [ "$(page)" != 3 ] || break
-done
-[ "$(page)" = 3 ] || fail "Down in the left column never reached the Display page"
-press 4 KEY_RIGHT
-poll 30 lit || fail "Right did not focus the resolution row"
+enterdisplay
 [ -z "$shots" ] || import -window root "$shots/display-1-output-${size#*x}p.png"
 
 # Pixels of the question's focused button blue in a part of the screen.
@@ -156,16 +161,7 @@ if [ -n "$shots" ]; then
     IVO_SIM_OUTPUTS=3 IVO_SIM_SIZE=$size "$sim" run --keep >/dev/null || fail "the simulator with three outputs did not start"
     export DISPLAY=$(cat "$root/sim/display")
     poll 60 active IVO || fail "the home screen with three outputs never took the focus"
-    echo "Settings Open" >"$root/tmp/ivo.cmd"
-    poll 60 active IVO-Settings || fail "the settings dialog did not open with three outputs"
-    for _ in $(seq 6); do
-        n=$(pages)
-        press 2 KEY_DOWN
-        poll 20 moved "$n" || fail "Down in the left column changed no page"
-        [ "$(page)" != 3 ] || break
-    done
-    press 4 KEY_RIGHT
-    poll 30 lit || fail "Right did not focus the resolution row with three outputs"
+    enterdisplay
     import -window root "$shots/display-3-outputs-${size#*x}p.png"
 fi
 echo "e2e display: all flows passed"

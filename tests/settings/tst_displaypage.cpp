@@ -6,7 +6,6 @@
 #include "settings/DisplayChoices.h"
 #include "settings/DisplayRowWindow.h"
 #include "settings/DisplayState.h"
-#include "settings/ResolutionChange.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -94,9 +93,6 @@ void when(const std::function<bool(QWidget*)>& ready, const std::function<void(Q
     onModal([=](QWidget* w) { ready(w) ? fn(w) : when(ready, fn); });
 }
 
-const QString kHotplugShell = "%1/bin/bash -c \"%1/etc/Tellora/init.d/xrandr-hotplug.sh -fg\"";
-const QString kMargins = "%1/bin/bash -c \"%1/opt/bin/ivomargin -u\"";
-
 } // namespace
 
 class TstDisplayPage : public QObject
@@ -118,9 +114,6 @@ private slots:
         QTest::newRow("up on the first row stays") << 1 << "uu"
                                                    << "res1"
                                                    << "res1 off ovs wall prev";
-        QTest::newRow("two: the first five") << 2 << "dddd"
-                                             << "ovs"
-                                             << "res1 sec res2 off ovs v";
         QTest::newRow("two: down past the fifth shows the preview") << 2 << "ddddd"
                                                                     << "wall"
                                                                     << "^ res2 off ovs wall prev";
@@ -156,21 +149,6 @@ private slots:
         QCOMPARE(window(w), fetch<QString>("shown"));
     }
 
-    // Fewer rows than the window's place: it starts over at the top, and so does a window set beyond the rows.
-    void windowStartsOver()
-    {
-        W w;
-        w.rebuild(5);
-        w.down(W::Overscan); // onto the wallpaper row: the window ends at the preview
-        QCOMPARE(w.firstVisible(), 5);
-        QCOMPARE(rowName(w.rowAbove()) + ' ' + rowName(w.rowBelow()), "res5 -");
-        w.rebuild(2);
-        QCOMPARE(window(w), "res1 sec res2 off ovs v");
-        w.setFirstVisible(7);
-        w.rebuild(5);
-        QCOMPARE(w.firstVisible(), 0);
-    }
-
     // Value texts and the choice that each menu marks as the current one.
     void texts_data()
     {
@@ -179,27 +157,17 @@ private slots:
         using namespace DisplayChoices;
         auto menu = [](const Menu_s& m) { return QString::number(m.current) + ':' + m.entries.join('|'); };
         QTest::newRow("61 s rounds up") << screenOffText(61) << "2 min";
-        QTest::newRow("never") << screenOffText(0) << "Off";
         QTest::newRow("margin 35") << overscanText(35) << "3.5 %";
-        QTest::newRow("margin 70") << overscanText(70) << "7.0 %";
-        QTest::newRow("margin 0") << overscanText(0) << "Off";
         QTest::newRow("screen off at 20 min") << menu(screenOff(1200)) << "2:Off|10 min|20 min|30 min|60 min";
         QTest::newRow("screen off at 15 min, none") << menu(screenOff(900)).left(2) << "-1";
         QTest::newRow("overscan 3.5 %") << menu(overscan(35)).section('|', 0, 7)
                                         << "7:Off|0.5 %|1.0 %|1.5 %|2.0 %|2.5 %|3.0 %|3.5 %";
-        QTest::newRow("overscan's last") << menu(overscan(70)).section('|', 14) << "7.0 %";
-        QTest::newRow("overscan off") << menu(overscan(0)).left(2) << "0:";
         QTest::newRow("overscan between steps") << menu(overscan(3)).left(2) << "-1";
         QTest::newRow("left ignoring case")
             << menu(arrangements("LEFT")) << "2:Duplicate|Extend to right|Extend to left";
-        QTest::newRow("duplicate") << menu(arrangements("")).left(2) << "0:";
-        QTest::newRow("unknown arrangement") << menu(arrangements("above")).left(2) << "-1";
         QTest::newRow("wallpaper") << menu(wallpapers(3)) << "3:Default|Template 1|Template 2|Template 3";
         QTest::newRow("rates") << menu(rates("1280x720", {"60.00+", "50.00"}, "50.00"))
                                << "1: 1280x720@60.00+Hz | 1280x720@50.00Hz ";
-        QTest::newRow("seconds")
-            << QString("%1 %2 %3").arg(screenOffSeconds(0)).arg(screenOffSeconds(3)).arg(screenOffSeconds(4))
-            << "0 1800 3600";
     }
     void texts() { QCOMPARE(fetch<QString>("text"), fetch<QString>("expect")); }
 
@@ -210,24 +178,15 @@ private slots:
         QTest::addColumn<QString>("output");
         QTest::addColumn<QString>("model");
         QTest::addColumn<QString>("label");
-        QTest::newRow("numbered from 0") << "HDMI-A-0"
-                                         << ""
-                                         << "HDMI1: monitor 0";
         QTest::newRow("HDMI-A-1") << "HDMI-A-1"
                                   << "MV-700"
                                   << "HDMI2: monitor 1";
-        QTest::newRow("plain name") << "HDMI-2"
-                                    << ""
-                                    << "HDMI-2: monitor 2";
         QTest::newRow("ZR7 swaps 1") << "HDMI-1"
                                      << "XZR7-4"
                                      << "HDMI-2: monitor 1";
         QTest::newRow("ZR7 swaps 2") << "HDMI-2"
                                      << "ZR7"
                                      << "HDMI-1: monitor 2";
-        QTest::newRow("ZR7 keeps 3") << "HDMI-3"
-                                     << "ZR7"
-                                     << "HDMI-3: monitor 3";
         QTest::newRow("ZR7 case-sensitive") << "HDMI-1"
                                             << "zr7"
                                             << "HDMI-1: monitor 1";
@@ -257,15 +216,11 @@ private slots:
             << screenConf(1, "[Overscan]\nMargin = 3.5\n") << "ovs=1 0 field is not an int;margin=3.5";
         QTest::newRow("two, a margin left") << screenConf(2, "[Overscan]\nMargin = 35\n[OverScan]\nMargin = 35\n")
                                             << "outputs=HDMI-1 HDMI-2;arr=0;ovs=0 0;margin=0";
-        QTest::newRow("two, only the other spelling counts")
-            << screenConf(2, "[Overscan]\nMargin = 35\n") << "ovs=0 0;margin=35";
         QTest::newRow("sorted, connected only, left") << QByteArray(
             "[Screen3]\nConnected = TRUE\nName = C\n[Screen2]\nConnected = False\nName = B\n[Screen1]\nConnected "
             "= true\nName = A\n[Screen3]\nExtendMode = Left\n")
                                                       << "outputs=A C;arr=2";
         QTest::newRow("six connected, five shown") << screenConf(6) << "outputs=HDMI-1 HDMI-2 HDMI-3 HDMI-4 HDMI-5";
-        QTest::newRow("an unknown arrangement") << screenConf(2, "[Screen2]\nExtendMode = above\n") << "arr=-1";
-        QTest::newRow("no file") << QByteArray() << "outputs=;arr=-1;ovs=1 0";
     }
     void readState()
     {
@@ -288,93 +243,6 @@ private slots:
         QCOMPARE(v.standbySeconds, 1200);
     }
 
-    // Secondary monitors: each output extends the one before it, to the left or right, or all duplicate the first;
-    // several outputs turn overscan off. The script applies it, and the dialog goes where the primary output is.
-    void arrangement_data()
-    {
-        QTest::addColumn<int>("outputs");
-        QTest::addColumn<int>("choice");
-        QTest::addColumn<QString>("screen2");
-        QTest::addColumn<QString>("screen3");
-        QTest::newRow("three, extend to left") << 3 << 2 << "left HDMI-1"
-                                               << "left HDMI-2";
-        QTest::newRow("three, extend to right") << 3 << 1 << "right HDMI-1"
-                                                << "right HDMI-2";
-        QTest::newRow("three, duplicate") << 3 << 0 << " "
-                                          << " ";
-        QTest::newRow("two, extend to left") << 2 << 2 << "left HDMI-1"
-                                             << " ";
-    }
-    void arrangement()
-    {
-        QFETCH(int, outputs);
-        ScratchSysroot root;
-        RecordingRunner runner;
-        runner.answer(".*xrandr \\| grep primary.*", "1920\n");
-        QVERIFY(root.write(Paths::ScreenConf.text(),
-            screenConf(outputs, "[Overscan]\nMargin = 35\n[Screen3]\nExtendMode = right\nExtendFrom = X\n")));
-        const auto screens = DisplayState::read().screens;
-        runner.clear();
-        QCOMPARE(DisplayState::applyArrangement(fetch<int>("choice"), screens), 1920);
-        QCOMPARE(conf(root, "Screen2/ExtendMode") + ' ' + conf(root, "Screen2/ExtendFrom"), fetch<QString>("screen2"));
-        QCOMPARE(conf(root, "Screen3/ExtendMode") + ' ' + conf(root, "Screen3/ExtendFrom"), fetch<QString>("screen3"));
-        QCOMPARE(conf(root, "Overscan/Margin"), "0");
-        const QString r = root.root();
-        QCOMPARE(runner.lines(),
-            QStringList({r + "/etc/Tellora/init.d/xrandr-hotplug.sh -fg",
-                r + "/bin/bash -c \"" + r
-                    + "/usr/bin/xrandr | grep primary | sed 's/.*primary//g' | sed 's/+/ /g' | awk '{print $2}'\""}));
-    }
-
-    // A new resolution: applied, the task bar sized for it, then kept when the viewer says yes, or taken back (the
-    // count-down's answer too) and the task bar sized for the old one again. The margin tool runs last either way.
-    void resolution_data()
-    {
-        QTest::addColumn<QString>("mode");
-        QTest::addColumn<QString>("rate");
-        QTest::addColumn<bool>("yes");
-        QTest::addColumn<QString>("expect");
-        QTest::newRow("kept") << "1280x720"
-                              << "50.00" << true << "1 1280x720 50.00 720 2";
-        QTest::newRow("taken back") << "1280x720"
-                                    << "50.00" << false << "2 1920x1080i 60.00 720,1080 3";
-        QTest::newRow("a rate alone") << "1920x1080i"
-                                      << "50.00" << false << "2 1920x1080i 60.00 1080,1080 3";
-        QTest::newRow("a mode without rates") << "1280x720"
-                                              << "" << true << "1 1280x720  720 2";
-        QTest::newRow("the current one") << "1920x1080i"
-                                         << "60.00" << true << "0 1920x1080i 60.00  0";
-    }
-    void resolution()
-    {
-        QFETCH(QString, mode);
-        QFETCH(QString, rate);
-        QFETCH(bool, yes);
-        ScratchSysroot root;
-        RecordingRunner runner;
-        QVERIFY(root.write(Paths::ScreenConf.text(),
-            "[Screen1]\nConnected = True\nName = HDMI-1\nMode = 1920x1080\n[Screen2]\nConnected = True\nName = "
-            "HDMI-2\nMode = 1920x1080i\nRate = 60.00\n"));
-        QStringList heights;
-        QString modeWhenAsked;
-        ResolutionChange change({[&](int h) { heights << QString::number(h); },
-            [&] {
-                modeWhenAsked = conf(root, "Screen2/Mode");
-                return yes;
-            }});
-        const int outcome = change.apply(1, mode, rate);
-        QCOMPARE(QStringLiteral("%1 %2 %3 %4 %5")
-                     .arg(outcome)
-                     .arg(conf(root, "Screen2/Mode"), conf(root, "Screen2/Rate"), heights.join(','))
-                     .arg(runner.lines().size()),
-            fetch<QString>("expect"));
-        if (outcome == ResolutionChange::Unchanged)
-            return;
-        QCOMPARE(modeWhenAsked, mode); // asked with the new mode on the screen
-        QCOMPARE(conf(root, "Screen1/Mode"), "1920x1080");
-        QCOMPARE(runner.lines().first(), kHotplugShell.arg(root.root()));
-        QCOMPARE(runner.lines().last(), kMargins.arg(root.root()));
-    }
     // The page on the dialog: which rows show with two outputs and which with one, the overscan row greyed with
     // "Off" and without a menu when there are several outputs, the arrows of the focused row, and Down past the fifth
     // row scrolling the window with the arrow above shown.
