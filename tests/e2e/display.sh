@@ -133,6 +133,8 @@ choose 1280x720
 poll 60 asking || fail "no question after choosing 1280x720"
 showing "1280x720 $(rates 1280x720 | head -n 1)" || fail "the server does not show 1280x720 while asking"
 hotplugs -eq 1 || fail "the hot-plug script did not run once for the new mode"
+# The keys wait until the settings have followed the screen to its new size, which activates windows anew.
+poll 30 grep -q 'w:1280  h:720' "$root/sim/ivo.log" || fail "the settings did not follow the screen to 1280x720"
 press 3 KEY_LEFT
 poll 30 yesfocused || fail "Left on the question did not reach Yes"
 press 5 KEY_OK
