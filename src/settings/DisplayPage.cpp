@@ -244,7 +244,8 @@ void DisplayPage::showWallpaper_(int image)
 void DisplayPage::ShowMonitorInfo(int n)
 {
     if (n > m_screens.size()) {
-        SETTINGS_LOG << QStringLiteral("[err] size(%1) < screen(%2)").arg(m_screens.size()).arg(n);
+        qDebug().noquote() << settingsLogPrefix(Q_FUNC_INFO, __LINE__)
+                + QStringLiteral("[err] size(%1) < screen(%2)").arg(m_screens.size()).arg(n);
         return;
     }
     QLabel* label = row_(W::resolutionRow(n - 1)).monitor;
