@@ -279,6 +279,15 @@ private slots:
         QTRY_COMPARE(QApplication::focusWidget(), part(d, "frmDispRes"));
         for (int i = 0; i < fetch<QString>("downs").toInt(); ++i)
             pressKey(Qt::Key_Down);
+        QStringList rows, arrows;
+        for (QFrame* f : part(d, "pgDisplay")
+                             ->findChildren<QFrame*>(QRegularExpression("^frm(Disp.*(Res|Mon|Off|scan)|WallPaper.*)$")))
+            if (f->isVisible())
+                rows << f->objectName();
+        for (QLabel* l :
+            part(d, "pgDisplay")->findChildren<QLabel*>(QRegularExpression("^lab(Disp|WallPaper).*(Up|Down)$")))
+            if (l->isVisible())
+                arrows << l->objectName();
         // Return on the focused row: a menu opens (and is closed again), or nothing.
         bool opened = false;
         QWidget* focus = QApplication::focusWidget();
@@ -293,15 +302,6 @@ private slots:
             closer.start(20);
             pressKey(Qt::Key_Return);
         }
-        QStringList rows, arrows;
-        for (QFrame* f : part(d, "pgDisplay")
-                             ->findChildren<QFrame*>(QRegularExpression("^frm(Disp.*(Res|Mon|Off|scan)|WallPaper.*)$")))
-            if (f->isVisible())
-                rows << f->objectName();
-        for (QLabel* l :
-            part(d, "pgDisplay")->findChildren<QLabel*>(QRegularExpression("^lab(Disp|WallPaper).*(Up|Down)$")))
-            if (l->isVisible())
-                arrows << l->objectName();
         auto* ovs = part<QLabel>(d, "txtDispOvscan");
         const QMap<QString, QString> seen {{"rows", rows.join(' ')}, {"focus", focus->objectName()},
             {"arrows", arrows.join(' ')},
