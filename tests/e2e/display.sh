@@ -32,16 +32,9 @@ current() { /usr/bin/xrandr -q | awk '/^ / && /\*/ { for (i = 2; i <= NF; i++) i
 showing() { [ "$(current)" = "$1" ]; }
 inconf() { [ "$(confkey Mode)" = "$1" ]; }
 pid=
-# The main resolution row is lit: the focused row's blue in the middle of the row, in a new screenshot.
-lit() {
-    local w
-    w=$(xdotool getdisplaygeometry | cut -d' ' -f1)
-    import -window root "$root/sim/page.png"
-    [ "$(convert "$root/sim/page.png" -crop "20x20+$((1000 * w / 1920))+$((215 * w / 1920))" +repage \
-        -format '%[fx:int(255 * mean.b)]' info:)" -gt 25 ]
-}
-windows() { xdotool search --onlyvisible --pid "$pid" 2>/dev/null | wc -l; }
+windows() { { xdotool search --onlyvisible --pid "$pid" 2>/dev/null || true; } | wc -l; }
 menuopen() { [ "$(windows)" -gt "$1" ]; }
+menuclosed() { [ "$(windows)" -le "$1" ]; }
 # A short menu is up: the rates of one mode (the modes' menu is as tall as the screen).
 ratesmenu() {
     local w
@@ -77,25 +70,35 @@ choose() {
     from=$(rates "$1" | grep -nxF -- "$(confkey Rate)" | cut -d: -f1 || true)
     walk "$((${from:-0} - 1))" 0
 }
-# Opens the settings, goes Down in the left column until the Display page shows (each page logs its index as it
-# comes; the dialog opens on another page, though the last line logged at its construction names the Display page),
-# and Right onto its first row.
+# Opens the settings, shows the Display page (each page logs its index as it comes) and gives its first row the focus
+# with the remote.
 page() { grep -o 'currentChanged(int)\]\[[0-9]*\] index=[0-9]*' "$root/sim/ivo.log" | tail -n 1 | sed 's/.*index=//'; }
 pages() { grep -c 'currentChanged(int).*index=' "$root/sim/ivo.log"; }
 moved() { [ "$(pages)" -gt "$1" ]; }
 enterdisplay() {
-    local n
+    local n w
     echo "Settings Open" >"$root/tmp/ivo.cmd"
     poll 60 active IVO-Settings || fail "the settings dialog did not open"
-    for _ in $(seq 6); do
-        n=$(pages)
-        press 2 KEY_DOWN
-        poll 20 moved "$n" || fail "Down in the left column changed no page"
-        [ "$(page)" != 3 ] || break
+    # The dialog may open with the focus on the applications' grid: a click on the Display button, then the remote.
+    n=$(pages)
+    w=$(xdotool getdisplaygeometry | cut -d' ' -f1)
+    for _ in 1 2 3; do
+        xdotool mousemove $((180 * w / 1920)) $((510 * w / 1920)) click 1
+        poll 20 moved "$n" && break
     done
-    [ "$(page)" = 3 ] || fail "Down in the left column never reached the Display page"
+    moved "$n" || fail "a click on Display changed no page"
+    [ "$(page)" = 3 ] || fail "the click did not show the Display page"
     press 4 KEY_RIGHT
-    poll 30 lit || fail "Right did not focus the resolution row"
+    # The resolution row has the focus when OK opens its menu (an OK that reaches the left column before it does
+    # the same as Right there); Escape closes the menu again.
+    n=$(windows)
+    for _ in 1 2 3; do
+        press 5 KEY_OK
+        poll 10 menuopen "$n" && break
+    done
+    menuopen "$n" || fail "OK on the resolution row opened no menu"
+    xdotool key Escape
+    poll 30 menuclosed "$n" || fail "Escape did not close the menu"
 }
 
 unset DISPLAY
@@ -106,9 +109,9 @@ for attempt in 1 2 3; do
 done
 export DISPLAY=$(cat "$root/sim/display")
 export PATH=$root/sim/bin:$PATH
-pid=$(pgrep -n -f "^$IVO_BIN\$" || pgrep -n ivo)
 poll 60 active IVO || fail "the home screen never took the focus"
 home=$(xdotool getactivewindow)
+pid=$(xdotool getwindowpid "$home")
 poll 60 clients -ge 1 || fail "the home screen never connected to the IR daemon"
 first=$(current)
 
@@ -163,6 +166,8 @@ if [ -n "$shots" ]; then
     IVO_SIM_OUTPUTS=3 IVO_SIM_SIZE=$size "$sim" run --keep >/dev/null || fail "the simulator with three outputs did not start"
     export DISPLAY=$(cat "$root/sim/display")
     poll 60 active IVO || fail "the home screen with three outputs never took the focus"
+    pid=$(xdotool getactivewindow getwindowpid)
+    poll 60 clients -ge 1 || fail "the home screen with three outputs never connected to the IR daemon"
     enterdisplay
     import -window root "$shots/display-3-outputs-${size#*x}p.png"
 fi
