@@ -7,6 +7,7 @@
 
 #include "appliance/ApplianceCommands.h"
 #include "appliance/ConfigFile.h"
+#include "appliance/Login.h"
 #include "appliance/Paths.h"
 #include "appliance/UserSettings.h"
 #include "display/ScreenConfFile.h"
@@ -73,6 +74,9 @@ SettingsDialog::SettingsDialog(AggPkgInfo* packages, QWidget* parent)
     // 5.
     m_prefPage->initLangSupport();
     ui->setupUi(this);
+    // The dialog is the screen's size, never what its pages' minimum sizes
+    // add up to: a long text must not push it past the screen's edge.
+    layout()->setSizeConstraint(QLayout::SetNoConstraint);
 
     // 6.
     m_appsPage->readAutoRun();
@@ -303,6 +307,11 @@ void SettingsDialog::showEvent(QShowEvent* event)
     QDialog::showEvent(event);
     if (const QScreen* onScreen = screen())
         setGeometry(onScreen->geometry());
+    // Opening always starts in the left column, on the current page's button.
+    for (QRadioButton* b : {ui->rbtApp, ui->rbtGeneral, ui->rbtDisp, ui->rbtPref, ui->rbtAbout}) {
+        if (b->isChecked() && b->isVisibleTo(this))
+            b->setFocus();
+    }
 }
 
 void SettingsDialog::closeEvent(QCloseEvent* event)
@@ -399,10 +408,7 @@ void SettingsDialog::loginConfChanged_(const QString& path)
     }
     // Another program changed the login requirement: the box follows
     // without its handler writing the file back.
-    const bool required = login->value(QStringLiteral("UIControl/RequireLogin"), QStringLiteral("yes"))
-                              .toString()
-                              .compare(QLatin1String("yes"), Qt::CaseInsensitive)
-        == 0;
+    const bool required = !Login::autoLogin();
     QCheckBox* box = ui->cbxRequireLogin;
     if (box->isChecked() != required)
         return;
@@ -502,6 +508,7 @@ QSize SettingsDialog::getScreenResolution_()
 
 void SettingsDialog::adaptUiToScreen(const QSize& screenSize)
 {
+    m_adaptedTo = screenSize;
     resize(screenSize);
     const ScreenScale scale(screenSize);
     FrameScaling::scaleTitle(*ui, scale);
@@ -537,7 +544,15 @@ void SettingsDialog::resizeEvent(QResizeEvent* event)
     qDebug().noquote() << at + QStringLiteral(" widget: %1 x %2").arg(width()).arg(height());
     logScreen(Q_FUNC_INFO, __LINE__);
     QDialog::resizeEvent(event);
-    adaptUiToScreen(event->size());
+    // Scaled by the screen, never by the dialog's own size: a dialog the
+    // window manager or a long text made larger would otherwise scale its
+    // minimum sizes up and grow again on every round.
+    const QScreen* onScreen = screen();
+    if (!onScreen)
+        return;
+    const QSize screenSize = onScreen->geometry().size();
+    if (m_adaptedTo != screenSize || size() != screenSize)
+        adaptUiToScreen(screenSize);
 }
 
 bool SettingsDialog::VersionCompare(const QString& installed, const QString& offered)

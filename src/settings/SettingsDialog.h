@@ -187,6 +187,7 @@ private:
     BentoInstaller m_installer;
     QFileSystemWatcher* m_watcher = nullptr;
     std::unique_ptr<LanguageSwitch> m_language;
+    QSize m_adaptedTo; // the screen size the layout was last scaled for
     QTimer* m_addressTimer = nullptr;
     InfoDialog* m_messageDialog = nullptr;
     DownloadManager* m_downloader = nullptr;

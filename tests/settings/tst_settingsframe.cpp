@@ -15,6 +15,7 @@
 #include <QSignalSpy>
 
 #include <QRadioButton>
+#include <QScreen>
 #include <QStackedWidget>
 #include <QWheelEvent>
 
@@ -33,6 +34,7 @@ private slots:
     void wheel();
     void pixelScale_data();
     void pixelScale();
+    void keepsTheScreenSize();
     void watchedFiles();
     void emptyLanguageIsEnglish();
     void choiceMenu_data();
@@ -79,7 +81,9 @@ void TestSettingsFrame::firstPageFollowsTheUser()
     SettingsDialog& d = scene.open();
     QCOMPARE(d.form()->rbtApp->isVisible(), appsShown);
     QCOMPARE(d.form()->stwgSub->currentIndex(), page);
-    QVERIFY(d.form()->grMain->isAncestorOf(QApplication::focusWidget()));
+    // Opening ends on the checked page button, whatever had the focus before.
+    QTRY_COMPARE(QApplication::focusWidget(), appsShown ? d.form()->rbtApp : d.form()->rbtGeneral);
+    QCOMPARE(d.size(), d.screen()->geometry().size());
 }
 
 void TestSettingsFrame::upAndDownSwitchPages()
@@ -140,6 +144,19 @@ void TestSettingsFrame::wheel()
     // The key is posted: delivered by the next round of the event loop.
     QCoreApplication::processEvents();
     QCOMPARE(d.form()->stwgSub->currentIndex(), page);
+}
+
+void TestSettingsFrame::keepsTheScreenSize()
+{
+    SettingsScene_s scene;
+    SettingsDialog& d = scene.open();
+    const QSize screen = d.screen()->geometry().size();
+    const int titleHeight = d.form()->frmTitle->height();
+    // A taller size, from a window manager or a long text, is not taken as
+    // the screen: the dialog goes back to the screen and its scale.
+    d.resize(screen + QSize(0, 400));
+    QTRY_COMPARE(d.size(), screen);
+    QCOMPARE(d.form()->frmTitle->height(), titleHeight);
 }
 
 void TestSettingsFrame::pixelScale_data()
