@@ -226,7 +226,9 @@ void AppsPage::availPkgChanged(const QString& event)
     if (ui->stwgSub->currentIndex() == SettingsDialog::PageAppAll && m_dialog.isVisible()) {
         if (grid->count() > 0 && grid->select() < 0)
             grid->setSelect(0);
-        if (hadFocus || grid->count() > 0)
+        // The grid keeps the focus it had; a tile coming or going does not
+        // take it from the left column.
+        if (hadFocus)
             grid->setFocus();
     }
 }

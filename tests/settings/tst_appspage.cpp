@@ -339,6 +339,8 @@ void TestAppsPage::tilesFollowModelAndDownloads()
     QCOMPARE(grid.select(), 2);
     d.packages()->removePkg("A", 0);
     QCOMPARE(tiles.names(), (QStringList {"B", "C"}));
+    // Tiles coming and going leave the focus in the left column.
+    QCOMPARE(QApplication::focusWidget(), d.form()->rbtApp);
 }
 
 QTEST_MAIN(TestAppsPage)
