@@ -288,6 +288,9 @@ private slots:
         choose("Deutsch");
         QCOMPARE(offered, names << "[Back]");
         QCOMPARE(UiLanguage::stored(), QStringLiteral("ger"));
+        // The settings dialog switched with the menu, its language row too.
+        QCOMPARE(w.findChild<SettingsDialog*>()->lang(), QStringLiteral("ger"));
+        QCOMPARE(text(*w.findChild<SettingsDialog*>(), "txtPrefLang"), QStringLiteral("Deutsch"));
         QCOMPARE(qgetenv("LANG") + qgetenv("LC_ALL"), QByteArray("de_DE.UTF-8de_DE.UTF-8"));
         QTRY_COMPARE(text(w, "txttips"), QStringLiteral("Tipps"));
         QVERIFY(text(*tips, "lblR01").endsWith(">1</b>&nbsp;&nbsp;&nbsp;Anwendung beenden"));
