@@ -11,7 +11,6 @@
 #include "i18n/LanguageSwitch.h"
 #include "i18n/UiLanguage.h"
 #include "lirc/CustomRemoteDialog.h"
-#include "settings/SettingsDialog.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -104,16 +103,6 @@ const QList<QPair<QString, Walk>>& walks()
                     pages->setCurrentIndex(page);
                     look(&d, QString::number(page));
                 }
-            }},
-        {"settings",
-            [](MainMWindow& h, const Look& look) {
-                auto* d = h.findChild<SettingsDialog*>();
-                d->retranslateUi(UiLanguage::current());
-                for (auto p : {"rbtGeneral", "rbtApp", "rbtDisp", "rbtPref", "rbtAbout"}) {
-                    part<QAbstractButton>(*d, p)->setChecked(true);
-                    look(d, p);
-                }
-                d->hide();
             }},
     };
     return list;
