@@ -7,7 +7,6 @@
 #include "home/ScreenScale.h"
 #include "i18n/UiLanguage.h"
 #include "lirc/LircInput.h"
-#include "lirc/RemoteKeyTarget.h"
 #include "ui_AudioDetectDialog.h"
 
 #include <QApplication>
@@ -130,8 +129,8 @@ void AudioDetectDialog::initFocus() { ui->closeButton->setFocus(); }
 
 void AudioDetectDialog::ad_irkeyPressed(const QString& key)
 {
-    QWidget* focus = remoteKeyTarget();
-    if (!focus)
+    QWidget* focus = QApplication::focusWidget();
+    if (!QApplication::activeWindow() || !focus)
         return;
     const int k = AudioOutputList::remoteKey(key);
     if (k == Qt::Key_Escape)

@@ -3,7 +3,6 @@
 #include "appliance/ApplianceCommands.h"
 #include "appliance/ConfigFile.h"
 #include "appliance/Paths.h"
-#include "lirc/RemoteKeyTarget.h"
 
 #include <QApplication>
 #include <QFile>
@@ -86,13 +85,11 @@ void RemoteKeys::keyLine(const QString& keystr)
     const bool forward = registered();
 
     if (const RemoteKey_s* k = remoteKey(keystr)) {
+        QWidget* focus = QApplication::focusWidget();
         // OK repeats while held; only the first event of a press is a Return.
         const bool repeat = k->key == Qt::Key_Return && !keystr.contains(QLatin1String(" 00 "));
-        // Posted to this object, and handed on when its turn comes: two lines
-        // read at once must not both go to a button the first one's dialog
-        // covers by then.
-        if (QApplication::activeWindow() && !repeat)
-            QCoreApplication::postEvent(this, new QKeyEvent(QEvent::KeyPress, k->key, Qt::NoModifier));
+        if (QApplication::activeWindow() && focus && !repeat)
+            QCoreApplication::postEvent(focus, new QKeyEvent(QEvent::KeyPress, k->key, Qt::NoModifier));
         if (forward)
             Appliance::runner().runShell(QStringLiteral("sh"), QStringLiteral("xdotool key %1").arg(k->forwarded));
     }
@@ -107,17 +104,6 @@ void RemoteKeys::keyLine(const QString& keystr)
         m_lastCount = 1;
         m_pressTime = m_now();
     }
-}
-
-bool RemoteKeys::event(QEvent* event)
-{
-    if (event->type() != QEvent::KeyPress)
-        return QObject::event(event);
-    if (QWidget* target = remoteKeyTarget()) {
-        QKeyEvent key(QEvent::KeyPress, static_cast<QKeyEvent*>(event)->key(), Qt::NoModifier);
-        QCoreApplication::sendEvent(target, &key);
-    }
-    return true;
 }
 
 void RemoteKeys::powerTick()
