@@ -145,6 +145,15 @@ SettingsDialog::SettingsDialog(AggPkgInfo* packages, QWidget* parent)
 
 SettingsDialog::~SettingsDialog()
 {
+    // The form's widgets still send events as they go (focus, hide); the
+    // filters call back into this dialog, so they hear none of them.
+    const QList<QObject*> filters {m_grMainFilter, m_appsPage ? m_appsPage->filter() : nullptr,
+        m_generalPage ? m_generalPage->filter() : nullptr, m_prefPage ? m_prefPage->filter() : nullptr,
+        m_displayPage ? m_displayPage->filter() : nullptr};
+    for (QObject* object : findChildren<QObject*>())
+        for (QObject* filter : filters)
+            if (filter)
+                object->removeEventFilter(filter);
     // Pages and filters refer to the form: they go first.
     m_aboutPage.reset();
     m_generalPage.reset();
