@@ -30,7 +30,7 @@ inline QByteArray nasaudio(const QByteArray& from = "", const QByteArray& to = "
 // wrongly, or give no numeric index.
 inline const QByteArray kSinks
     = R"([{"index":38,"name":"alsa_output.pci-0000_00_1f.3.analog-stereo","driver":"PipeWire",)"
-      R"("sample_specification":"s32le 2ch 48000Hz","state":"SUSPENDED"},{"index":40,"name":)"
+      R"("state":"SUSPENDED"},{"index":40,"name":)"
       R"("alsa_output.hw:0,0"},{"index":8,"name":"a:hw:0,3"},{"index":41,"name":"alsa_output.hw:0,3"},)"
       R"({"index":9,"name":"hw:0,7,1"},{"index":"7","name":"hw:0,7"},{"index":42,"name":"hw:0,7"}])";
 
