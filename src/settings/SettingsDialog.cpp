@@ -7,7 +7,6 @@
 
 #include "appliance/ApplianceCommands.h"
 #include "appliance/ConfigFile.h"
-#include "appliance/Login.h"
 #include "appliance/Paths.h"
 #include "appliance/UserSettings.h"
 #include "display/ScreenConfFile.h"
@@ -29,13 +28,11 @@
 #include "settings/GrMainEventFilter.h"
 #include "settings/PreferencesPage.h"
 #include "settings/SettingsLog.h"
+#include "settings/WatchedFiles.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QFile>
-#include <QFileInfo>
-#include <QFileSystemWatcher>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QResizeEvent>
@@ -139,7 +136,7 @@ SettingsDialog::SettingsDialog(AggPkgInfo* packages, QWidget* parent)
         connect(screen, &QScreen::availableGeometryChanged, this, &SettingsDialog::availableGeometryChanged);
 
     // 17.
-    watchFiles_();
+    m_watchedFiles = std::make_unique<WatchedFiles>(*this);
     connect(ui->stwgSub, &QStackedWidget::currentChanged, this, &SettingsDialog::currentChanged);
 }
 
@@ -346,84 +343,10 @@ void SettingsDialog::refreshIpAddress()
 
 // Watched files.
 
-void SettingsDialog::watchFiles_()
-{
-    m_watcher = new QFileSystemWatcher(this);
-    m_watcher->addPath(UserSettings::path());
-    m_watcher->addPath(Paths::ScreenConf.local());
-    m_watcher->addPath(Paths::LoginConf.local());
-    connect(m_watcher, &QFileSystemWatcher::fileChanged, this, &SettingsDialog::fileChanged);
-}
-
 void SettingsDialog::fileChanged(const QString& path)
 {
-    if (path == Paths::ScreenConf.local())
-        screenConfChanged_(path);
-    else if (path == UserSettings::path())
-        userSettingsChanged_(path);
-    else if (path == Paths::LoginConf.local())
-        loginConfChanged_(path);
-}
-
-namespace {
-
-// A watched file that was replaced (written anew and renamed over) lost its
-// watch: it is set again on what is there now.
-void rewatch(QFileSystemWatcher* watcher, const QString& path)
-{
-    if (QFileInfo::exists(path) && !watcher->files().contains(path))
-        watcher->addPath(path);
-}
-
-} // namespace
-
-void SettingsDialog::screenConfChanged_(const QString& path)
-{
-    if (!QFileInfo::exists(path)) {
-        Appliance::runner().run(Appliance::path(QStringLiteral("/usr/bin/touch")), {path});
-        rewatch(m_watcher, path);
-        return;
-    }
-    rewatch(m_watcher, path);
-    currentChanged(PageDisplay);
-}
-
-void SettingsDialog::userSettingsChanged_(const QString& path)
-{
-    if (!QFileInfo::exists(path)) {
-        QFile file(path);
-        if (file.open(QIODevice::WriteOnly))
-            file.close();
-        rewatch(m_watcher, path);
-        return;
-    }
-    rewatch(m_watcher, path);
-    m_userSettings->sync();
-    if (m_userSettings->value(QStringLiteral("TaskBar/setfromweb")).toInt() != 0) {
-        m_userSettings->remove(QStringLiteral("TaskBar/setfromweb"));
-        m_userSettings->sync();
-        emit IVOrestart();
-    }
-}
-
-void SettingsDialog::loginConfChanged_(const QString& path)
-{
-    rewatch(m_watcher, path);
-    const std::unique_ptr<QSettings> login = ConfigFile::settings(path);
-    if (login->value(QStringLiteral("Padlink/Logout")).toString() == QLatin1String("yes")) {
-        login->remove(QStringLiteral("Padlink"));
-        login->sync();
-        emit IVOrestart();
-    }
-    // Another program changed the login requirement: the box follows
-    // without its handler writing the file back.
-    const bool required = !Login::autoLogin();
-    QCheckBox* box = ui->cbxRequireLogin;
-    if (box->isChecked() != required)
-        return;
-    disconnect(box, SIGNAL(toggled(bool)), this, SLOT(on_cbxRequireLogin_toggled(bool)));
-    box->setChecked(!required);
-    connect(box, SIGNAL(toggled(bool)), this, SLOT(on_cbxRequireLogin_toggled(bool)));
+    if (m_watchedFiles)
+        m_watchedFiles->changed(path);
 }
 
 // Language.

@@ -24,10 +24,10 @@ class InfoDialog;
 class LanguageSwitch;
 class MultiIconViewV;
 class PreferencesPage;
-class QFileSystemWatcher;
 class QSettings;
 class QTimer;
 class ScreenConfig;
+class WatchedFiles;
 namespace Ui {
 class SettingsDialog;
 }
@@ -170,10 +170,6 @@ private:
     friend class GrMainEventFilter;
 
     void setupLeftColumn_();
-    void watchFiles_();
-    void screenConfChanged_(const QString& path);
-    void userSettingsChanged_(const QString& path);
-    void loginConfChanged_(const QString& path);
     // After the form's texts were rebuilt: what the pages had filled in.
     void refillTexts_();
 
@@ -185,7 +181,7 @@ private:
     GrMainEventFilter* m_grMainFilter = nullptr;
     QString m_homeDir;
     BentoInstaller m_installer;
-    QFileSystemWatcher* m_watcher = nullptr;
+    std::unique_ptr<WatchedFiles> m_watchedFiles;
     std::unique_ptr<LanguageSwitch> m_language;
     QSize m_adaptedTo; // the screen size the layout was last scaled for
     QTimer* m_addressTimer = nullptr;
