@@ -139,9 +139,12 @@ void AppsPage::setupOnePage()
              static_cast<QWidget*>(ui->labAppOneIcon)})
         w->installEventFilter(m_filter);
     ui->pgAppOne->setFocusPolicy(Qt::StrongFocus);
-    // Catalog texts are shown as they are, never as markup.
-    for (QLabel* text : {ui->txtAppName, ui->txtAuthor, ui->txtVersion, ui->txtDesc})
+    // Catalog texts are shown as they are, never as markup, and wrap in the
+    // column they are given: a long name must not run off the screen.
+    for (QLabel* text : {ui->txtAppName, ui->txtAuthor, ui->txtVersion, ui->txtDesc}) {
         text->setTextFormat(Qt::PlainText);
+        text->setWordWrap(true);
+    }
     for (QWidget* hidden : {static_cast<QWidget*>(ui->labType), static_cast<QWidget*>(ui->txtType),
              static_cast<QWidget*>(ui->labRating), static_cast<QWidget*>(ui->txtRating),
              static_cast<QWidget*>(ui->labsummary), static_cast<QWidget*>(ui->txtSummary)})
@@ -155,6 +158,14 @@ void AppsPage::adaptToScreen(const QSize& screenSize)
     FrameScaling::scaleFixedSize(ui->labAppOneIcon, QSize(380, 380), scale);
     for (QWidget* b : {ui->pbtUpdate, ui->pbtInstall, ui->pbtEnable, ui->pbtSetAuto})
         b->setMinimumSize(scale.x(288), scale.y(88));
+    // The administrators-only box with the same pictures as the General
+    // page's boxes, large enough to see across the room.
+    ui->cbxAdminOnly->setStyleSheet(
+        QStringLiteral("QCheckBox {spacing: %1px} QCheckBox::indicator {width: %2px; height: %2px} "
+                       "QCheckBox::indicator:checked {image: url(:/images/checkbox1.png)} "
+                       "QCheckBox::indicator:unchecked {image: url(:/images/checkbox0.png)}")
+            .arg(scale.x(20))
+            .arg(scale.x(36)));
     FrameScaling::scaleFonts(ui->pgAppWarn, scale);
 }
 
