@@ -70,7 +70,7 @@ struct SettingsScene_s {
         d.resize(1920, 1080);
         d.show();
         d.activateWindow();
-        [&] { QVERIFY(QTest::qWaitForWindowActive(&d)); }();
+        [&] { QVERIFY(QTest::qWaitForWindowActive(&d, 30000)); }();
         return d;
     }
 };

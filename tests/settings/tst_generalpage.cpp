@@ -92,7 +92,6 @@ private slots:
         QTest::addColumn<QByteArray>("tray");
         QTest::newRow("1080") << 1080 << QByteArray("panel_size = 100% 50") << QByteArray("systray_icon_size = 36");
         QTest::newRow("720") << 720 << QByteArray("panel_size = 100% 33") << QByteArray("systray_icon_size = 21");
-        QTest::newRow("2160") << 2160 << QByteArray("panel_size = 100% 100") << QByteArray("systray_icon_size = 80");
         // Low screens: the bar keeps 20 lines and the tray its own size.
         QTest::newRow("400") << 400 << QByteArray("panel_size = 100% 20") << QByteArray("systray_icon_size = 24");
         QTest::newRow("453") << 453 << QByteArray("panel_size = 100% 20") << QByteArray("systray_icon_size = 24");
@@ -121,29 +120,15 @@ private slots:
         QCOMPARE(TaskBarPanel::resized(longLine, 1080), QByteArray(1023, 'x') + "panel_size = 100% 50\n");
     }
 
-    void padlinkSwitches_data()
-    {
-        QTest::addColumn<bool>("adminAccount");
-        QTest::addColumn<QStringList>("enableCalls");
-        QTest::addColumn<QStringList>("disableCalls");
-        QTest::newRow("admin account: its own steps")
-            << true << QStringList() << QStringList {"%R/bin/killall remotepad"};
-        QTest::newRow("other administrator: sudo")
-            << false << QStringList {"%R/usr/bin/sudo %R/bin/ln -s " + kTarget + " %R" + kLink}
-            << QStringList {"%R/usr/bin/sudo %R/bin/killall remotepad", "%R/usr/bin/sudo %R/bin/rm -f %R" + kLink};
-    }
     // On: the boot link with the appliance's own target and a daemon in a session of its own that holds none of
-    // our files. Off: the daemon is stopped and the link goes.
+    // our files. Off: the daemon is stopped and the link goes. The admin account takes these steps itself; through
+    // sudo they are the simulator suite's.
     void padlinkSwitches()
     {
-        QFETCH(bool, adminAccount);
-        QFETCH(QStringList, enableCalls);
-        QFETCH(QStringList, disableCalls);
-        qputenv("NasUser", userOf(adminAccount).toUtf8().toBase64());
         writeDaemon();
-        SudoRunner runner;
+        RecordingRunner runner;
         PadlinkService service(true);
-        QCOMPARE(service.isAdminAccount(), adminAccount);
+        QVERIFY(service.isAdminAccount());
 
         const QString probe = m_root->path("/leak-probe");
         const int inherited = ::open(QFile::encodeName(probe).constData(), O_CREAT | O_WRONLY, 0600);
@@ -159,14 +144,11 @@ private slots:
         QVERIFY(sessionAndParent.value(0).toLongLong() != ::getsid(0));
         QVERIFY(sessionAndParent.value(1).toLongLong() != QCoreApplication::applicationPid());
         QVERIFY2(!report.contains(probe), qPrintable(report.join(", ")));
-        for (const RecordingRunner::Call_s& call : runner.calls())
-            QCOMPARE(call.timeoutMs, 5000);
-        QCOMPARE(runner.lines().join('|'), enableCalls.join('|').replace("%R", m_root->root()));
+        QVERIFY(runner.calls().isEmpty());
 
-        runner.clear();
         QVERIFY(!service.disable());
         QVERIFY(!QFileInfo(link()).isSymLink());
-        QCOMPARE(runner.lines().join('|'), disableCalls.join('|').replace("%R", m_root->root()));
+        QCOMPARE(runner.lines(), QStringList {m_root->path("/bin/killall") + " remotepad"});
     }
 
     void padlinkEnableFailures_data()
@@ -178,10 +160,8 @@ private slots:
         QTest::addColumn<QStringList>("warnings");
         QTest::addColumn<bool>("checked");
         const QString occupied = "Padlink: symlink 路徑已存在但不是 symlink: .*S03remotepad";
-        QTest::newRow("file at the link, admin account")
+        QTest::newRow("file at the link")
             << true << QByteArray("file") << true << false << QStringList {occupied} << false;
-        QTest::newRow("file at the link, sudo")
-            << false << QByteArray("file") << true << false << QStringList {occupied} << false;
         const QStringList noDaemon {"Padlink: daemon exec 失敗: No such file or directory", "Padlink: daemon 啟動失敗"};
         QTest::newRow("no daemon, admin account") << true << QByteArray() << false << false << noDaemon << false;
         QTest::newRow("no daemon, sudo") << false << QByteArray() << false << false << noDaemon << false;
@@ -265,27 +245,19 @@ private slots:
         QCOMPARE(runner.lines().filter("pidof").size(), killall == 0 ? 0 : 1);
     }
 
-    void padlinkNonAdministrator_data()
-    {
-        QTest::addColumn<bool>("linked");
-        QTest::addColumn<bool>("turnOn");
-        QTest::newRow("on, tries off") << true << false;
-        QTest::newRow("off, tries on") << false << true;
-    }
     // Someone outside the administrators sees the box return to the link's state, and nothing else happens.
     void padlinkNonAdministrator()
     {
-        QFETCH(bool, linked);
-        QFETCH(bool, turnOn);
-        if (linked)
-            QVERIFY(QFile::link(kTarget, link()));
         writeDaemon();
         RecordingRunner runner;
         PadlinkService service(false);
         QVERIFY(!service.isAdminAccount()); // the name alone does not make the admin account
-        expectWarnings({"Padlink: non-admin user tried to change Padlink setting"});
-        QCOMPARE(turnOn ? service.enable() : service.disable(), linked);
-        QCOMPARE(QFileInfo(link()).isSymLink(), linked);
+        for (const bool linked : {false, true}) {
+            QVERIFY(!linked || QFile::link(kTarget, link()));
+            expectWarnings({"Padlink: non-admin user tried to change Padlink setting"});
+            QCOMPARE(linked ? service.disable() : service.enable(), linked);
+            QCOMPARE(QFileInfo(link()).isSymLink(), linked);
+        }
         QVERIFY(runner.calls().isEmpty());
         QVERIFY(daemonReport().isEmpty());
     }
@@ -344,64 +316,50 @@ private slots:
         QCOMPARE(d.form()->labIpAddress->isVisibleTo(&d), d.form()->cbxIP->isChecked());
     }
 
-    // From the dialog's first button to every box and back with the remote's keys only.
-    void keysAlone()
-    {
-        SettingsScene_s scene;
-        SettingsDialog& d = scene.open();
-        const Ui::SettingsDialog& ui = *d.form();
-        QCOMPARE(QApplication::focusWidget(), ui.rbtApp);
-        pressKey(Qt::Key_Down);
-        pressKey(Qt::Key_Return);
-        QCOMPARE(QApplication::focusWidget(), ui.cbxDatetime);
-        const QList<QWidget*> order {
-            ui.cbxIP, ui.cbxServername, ui.cbxPadlink, ui.cbxRequireLogin, ui.cbxTaskbar, ui.cbxDatetime};
-        for (QWidget* next : order) {
-            pressKey(Qt::Key_Down);
-            QCOMPARE(QApplication::focusWidget(), next);
-        }
-        pressKey(Qt::Key_Up);
-        QCOMPARE(QApplication::focusWidget(), ui.cbxTaskbar);
-        pressKey(Qt::Key_Up);
-        QCOMPARE(QApplication::focusWidget(), ui.cbxRequireLogin);
-        for (Qt::Key stays : {Qt::Key_Right, Qt::Key_Tab}) {
-            pressKey(stays);
-            QCOMPARE(QApplication::focusWidget(), ui.cbxRequireLogin);
-        }
-        pressKey(Qt::Key_Escape);
-        QCOMPARE(QApplication::focusWidget(), ui.rbtGeneral);
-        QVERIFY(d.isVisible());
-        QCOMPARE(ui.stwgSub->currentIndex(), int(SettingsDialog::PageGeneral));
-    }
-
-    void administratorOnly_data()
+    void keysAlone_data()
     {
         QTest::addColumn<QByteArray>("nasGroupId");
-        QTest::addColumn<bool>("administrator");
-        QTest::newRow("administrator") << QByteArray("MA==") << true;
-        QTest::newRow("user") << QByteArray("MTAw") << false;
+        QTest::addColumn<QStringList>("down"); // the boxes Down reaches from the first one, round to it again
+        QTest::newRow("administrator") << QByteArray("MA==")
+                                       << QStringList {"cbxIP", "cbxServername", "cbxPadlink", "cbxRequireLogin",
+                                              "cbxTaskbar", "cbxDatetime"};
+        // The mobile-remote box is only the administrators': the keys pass it by.
+        QTest::newRow("user") << QByteArray("MTAw")
+                              << QStringList {"cbxIP", "cbxServername", "cbxRequireLogin", "cbxTaskbar", "cbxDatetime"};
     }
-    // Only administrators reach the mobile-remote box; for everyone else the keys pass it by. An administrator whose
-    // switching fails sees the box go back.
-    void administratorOnly()
+    // From the dialog's first button to every box, round and back with the remote's keys only.
+    void keysAlone()
     {
         QFETCH(QByteArray, nasGroupId);
-        QFETCH(bool, administrator);
+        QFETCH(QStringList, down);
         SettingsScene_s scene(nasGroupId);
         QVERIFY(QDir().mkpath(scene.root.path("/etc/Tellora/xorg_rcS.d")));
         SettingsDialog& d = scene.open();
         const Ui::SettingsDialog& ui = *d.form();
-        QVERIFY(!ui.cbxPadlink->isChecked());
+        const bool administrator = down.contains("cbxPadlink");
         QCOMPARE(ui.cbxPadlink->isEnabled(), administrator);
-        ui.rbtGeneral->setChecked(true);
-        ui.cbxServername->setFocus();
-        pressKey(Qt::Key_Down);
-        QCOMPARE(QApplication::focusWidget(), administrator ? ui.cbxPadlink : ui.cbxRequireLogin);
+        if (administrator)
+            pressKey(Qt::Key_Down);
+        pressKey(Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), ui.cbxDatetime);
+        QStringList reached;
+        for (qsizetype i = 0; i < down.size(); ++i) {
+            pressKey(Qt::Key_Down);
+            reached << QApplication::focusWidget()->objectName();
+        }
+        QCOMPARE(reached, down);
         pressKey(Qt::Key_Up);
-        QCOMPARE(QApplication::focusWidget(), ui.cbxServername);
+        QCOMPARE(QApplication::focusWidget(), ui.cbxTaskbar);
+        for (Qt::Key stays : {Qt::Key_Right, Qt::Key_Tab}) {
+            pressKey(stays);
+            QCOMPARE(QApplication::focusWidget(), ui.cbxTaskbar);
+        }
+        pressKey(Qt::Key_Escape);
+        QCOMPARE(QApplication::focusWidget(), ui.rbtGeneral);
+        QVERIFY(d.isVisible());
         if (!administrator)
             return;
-        // "Go to Settings" of the home screen's notice.
+        // "Go to Settings" of the home screen's notice; a switch that fails puts the box back.
         ui.rbtApp->setChecked(true);
         d.ShowGeneralPadlink();
         QCOMPARE(ui.stwgSub->currentIndex(), int(SettingsDialog::PageGeneral));
@@ -450,7 +408,6 @@ private slots:
         QTest::addColumn<QByteArray>("version");
         QTest::addColumn<QByteArray>("buildDate"); // "-" for no file
         QTest::addColumn<QString>("shown");
-        QTest::newRow("version and date") << QByteArray("3.1.0") << QByteArray("2026-11-30\n") << "3.1.0   2026-11-30";
         QTest::newRow("first line, trimmed")
             << QByteArray("3.1.0") << QByteArray(" 2026-11-30 \r\nlater\n") << "3.1.0   2026-11-30";
         QTest::newRow("no date file") << QByteArray("3.1.0") << QByteArray("-") << "3.1.0";
