@@ -375,6 +375,15 @@ void AppsPage::showButtons_(const QString& name)
 
 // Actions.
 
+void AppsPage::showCentred_(InfoDialog& message) const
+{
+    // Shown again right after its question was answered, the window would
+    // otherwise go wherever the window manager puts a new one.
+    message.adjustSize();
+    message.move(m_dialog.mapToGlobal(m_dialog.rect().center()) - message.rect().center());
+    message.show();
+}
+
 void AppsPage::install(bool update)
 {
     const QString name = shownPackage_();
@@ -396,7 +405,7 @@ void AppsPage::install(bool update)
         return;
     message.reset(3);
     message.setLabelText(tr("Initializing"));
-    message.show();
+    showCentred_(message);
     message.repaint();
     m_dialog.installer().Install(name);
 }
@@ -423,7 +432,7 @@ void AppsPage::installFinished()
     message.setValue(message.maximum());
     message.reset(0);
     message.setLabelText(tr("Installation completed"));
-    message.show();
+    showCentred_(message);
     // Shown for three seconds while everything else goes on.
     for (int round = 0; round < 60; ++round) {
         QEventLoop loop;

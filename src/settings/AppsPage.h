@@ -80,6 +80,8 @@ private:
     void showTexts_(const QString& name);
     QString shownPackage_() const;
     InfoDialog& message_() const;
+    // The message dialog shown over the middle of the settings.
+    void showCentred_(InfoDialog& message) const;
 
     SettingsDialog& m_dialog;
     Ui::SettingsDialog* ui;
