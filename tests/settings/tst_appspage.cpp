@@ -87,6 +87,7 @@ private slots:
     void versionCompare();
     void onePage_data();
     void onePage();
+    void onePageKeys();
     void autoRunKeepsOneLink();
     void install_data();
     void install();
@@ -204,6 +205,30 @@ void TestAppsPage::onePage()
     QCOMPARE(ui.cbxAdminOnly->isVisible(), !locked && installed.contains("start"));
 }
 
+// Through the page of an installed package and back to the grid with the remote's keys alone.
+void TestAppsPage::onePageKeys()
+{
+    SettingsScene_s scene;
+    scene.build(model({{"A", "Shell=/s;Enable=TRUE;Version=1|start=s"}}, {{"A", "Version=2;location=http://x/a"}}));
+    SettingsDialog& d = scene.open();
+    pressKey(Qt::Key_Right);
+    pressKey(Qt::Key_Return);
+    QTRY_COMPARE(d.form()->stwgSub->currentIndex(), int(SettingsDialog::PageAppOne));
+    QStringList reached {QApplication::focusWidget()->objectName()};
+    for (Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Up, Qt::Key_Tab, Qt::Key_Up}) {
+        pressKey(key);
+        reached << QApplication::focusWidget()->objectName();
+    }
+    QCOMPARE(reached.join(' '),
+        QString("pbtUpdate pbtEnable pbtSetAuto cbxAdminOnly cbxAdminOnly pbtSetAuto pbtSetAuto pbtEnable"));
+    pressKey(Qt::Key_Escape);
+    QCOMPARE(d.form()->stwgSub->currentIndex(), int(SettingsDialog::PageAppAll));
+    QTRY_COMPARE(QApplication::focusWidget(), d.iconView());
+    pressKey(Qt::Key_Escape);
+    QTRY_COMPARE(QApplication::focusWidget(), d.form()->rbtApp);
+    QVERIFY(d.isVisible());
+}
+
 void TestAppsPage::autoRunKeepsOneLink()
 {
     SettingsScene_s scene;
@@ -239,23 +264,23 @@ void TestAppsPage::autoRunKeepsOneLink()
 void TestAppsPage::install_data()
 {
     QTest::addColumn<QString>("offered");
+    QTest::addColumn<bool>("update");
     QTest::addColumn<QString>("answer"); // the question's button
     QTest::addColumn<QString>("question");
     QTest::addColumn<bool>("installs");
-    QTest::newRow("yes") << "Version=2.1;location=http://x/a.qpkg"
-                         << "pbtYes"
-                         << "Install A 2.1 ?" << true;
-    QTest::newRow("no") << "Version=2.1;location=http://x/a.qpkg"
-                        << "pbtNo"
-                        << "Install A 2.1 ?" << false;
-    QTest::newRow("no file to fetch") << "Version=2.1"
-                                      << "pbtYes"
+    const QString offered = "Version=2.1;location=http://x/a.qpkg";
+    QTest::newRow("update, yes") << offered << true << "pbtYes"
+                                 << "Update A 2.1 ?" << true;
+    QTest::newRow("install, no") << offered << false << "pbtNo"
+                                 << "Install A 2.1 ?" << false;
+    QTest::newRow("no file to fetch") << "Version=2.1" << false << "pbtYes"
                                       << "Installation failed" << false;
 }
 
 void TestAppsPage::install()
 {
     QFETCH(QString, offered);
+    QFETCH(bool, update);
     QFETCH(QString, answer);
     QFETCH(QString, question);
     QFETCH(bool, installs);
@@ -269,15 +294,20 @@ void TestAppsPage::install()
         asked = w->findChild<QLabel*>("labInfoText")->text();
         w->findChild<QPushButton*>(answer)->click();
     });
-    d.appsPage().install(false);
+    update ? d.on_pbtUpdate_clicked() : d.on_pbtInstall_clicked();
     QCOMPARE(asked, question);
     QTRY_COMPARE(scene.runner.lines().join('\n').contains("bento_cli -a A"), installs);
-    if (installs) {
-        QCOMPARE(d.messageDialog()->mode(), 3);
-        d.installProgress(2);
-        QCOMPARE(d.messageDialog()->value(), 2);
-        QCOMPARE(d.messageDialog()->maximum(), 4);
-    }
+    if (!installs)
+        return;
+    InfoDialog& progress = *d.messageDialog();
+    QCOMPARE(progress.mode(), 3);
+    // Over the middle of the settings, not where a new window would go.
+    QTRY_VERIFY((progress.geometry().center() - d.geometry().center()).manhattanLength() < 4);
+    d.downloadProgress(40);
+    QCOMPARE(QList<int>({progress.value(), progress.maximum()}), QList<int>({40, 100}));
+    QCOMPARE(progress.findChild<QLabel*>("labInfoText")->text(), QString("Downloading "));
+    d.installProgress(2);
+    QCOMPARE(QList<int>({progress.value(), progress.maximum()}), QList<int>({2, 4}));
 }
 
 void TestAppsPage::actions_data()
