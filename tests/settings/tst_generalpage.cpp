@@ -336,7 +336,10 @@ private slots:
         QVERIFY(QDir().mkpath(scene.root.path("/etc/Tellora/xorg_rcS.d")));
         SettingsDialog& d = scene.open();
         const Ui::SettingsDialog& ui = *d.form();
+        // Only administrators see the Applications button, and it opens on them; everyone else starts on General.
         const bool administrator = down.contains("cbxPadlink");
+        QCOMPARE(ui.rbtApp->isVisible(), administrator);
+        QTRY_COMPARE(QApplication::focusWidget(), administrator ? ui.rbtApp : ui.rbtGeneral);
         QCOMPARE(ui.cbxPadlink->isEnabled(), administrator);
         if (administrator)
             pressKey(Qt::Key_Down);

@@ -26,8 +26,6 @@ class TestSettingsFrame : public QObject
 private slots:
     void administrator_data();
     void administrator();
-    void firstPageFollowsTheUser_data();
-    void firstPageFollowsTheUser();
     void upAndDownSwitchPages();
     void escapeOnTheColumnCloses();
     void wheel_data();
@@ -60,29 +58,6 @@ void TestSettingsFrame::administrator()
     QFETCH(QByteArray, nasGroupId);
     QFETCH(bool, admin);
     QCOMPARE(SettingsDialog::isAdminGroup(nasGroupId), admin);
-}
-
-void TestSettingsFrame::firstPageFollowsTheUser_data()
-{
-    QTest::addColumn<QByteArray>("nasGroupId");
-    QTest::addColumn<bool>("appsShown");
-    QTest::addColumn<int>("page");
-    QTest::newRow("administrator") << QByteArray("MA==") << true << int(SettingsDialog::PageAppAll);
-    QTest::newRow("user") << QByteArray("MTAw") << false << int(SettingsDialog::PageGeneral);
-}
-
-void TestSettingsFrame::firstPageFollowsTheUser()
-{
-    QFETCH(QByteArray, nasGroupId);
-    QFETCH(bool, appsShown);
-    QFETCH(int, page);
-    SettingsScene_s scene(nasGroupId);
-    SettingsDialog& d = scene.open();
-    QCOMPARE(d.form()->rbtApp->isVisible(), appsShown);
-    QCOMPARE(d.form()->stwgSub->currentIndex(), page);
-    // Opening ends on the checked page button, whatever had the focus before.
-    QTRY_COMPARE(QApplication::focusWidget(), appsShown ? d.form()->rbtApp : d.form()->rbtGeneral);
-    QCOMPARE(d.size(), d.screen()->geometry().size());
 }
 
 void TestSettingsFrame::upAndDownSwitchPages()
