@@ -384,6 +384,15 @@ void TestAppsPage::tilesFollowModelAndDownloads()
     QCOMPARE(tiles.names(), (QStringList {"B", "C"}));
     // Tiles coming and going leave the focus in the left column.
     QCOMPARE(QApplication::focusWidget(), d.form()->rbtApp);
+
+    // A package enabled elsewhere: its open page and its tile follow.
+    d.packages()->insertPkg(package("B", "Shell=/s;Enable=FALSE|name=Beta"), 0);
+    enter(d, "B");
+    QCOMPARE(d.form()->pbtEnable->text(), QString("Enable"));
+    QCOMPARE(grid.flag(tiles.indexOf("B")), 1);
+    d.packages()->insertPkg(package("B", "Shell=/s;Enable=TRUE|name=Beta"), 0);
+    QCOMPARE(d.form()->pbtEnable->text(), QString("Disable"));
+    QCOMPARE(grid.flag(tiles.indexOf("B")), 0);
 }
 
 QTEST_MAIN(TestAppsPage)
