@@ -12,16 +12,15 @@
 #include "settings/DisplayChoices.h"
 #include "settings/DisplayState.h"
 #include "settings/FrameScaling.h"
+#include "settings/OptionRowEvents.h"
 #include "settings/ResolutionChange.h"
 #include "settings/SettingsDialog.h"
 #include "settings/SettingsLog.h"
 
 #include <QCoreApplication>
 #include <QImageReader>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
-#include <QMouseEvent>
 
 namespace {
 
@@ -101,38 +100,12 @@ StwgSubPgDisplayEventFilter::StwgSubPgDisplayEventFilter(SettingsDialog& dialog,
 
 bool StwgSubPgDisplayEventFilter::pageEvent(QObject* watched, QEvent* event)
 {
-    switch (event->type()) {
-    case QEvent::KeyPress:
-        switch (static_cast<QKeyEvent*>(event)->key()) {
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-        case Qt::Key_Right:
-            m_page.popupMenu(watched);
-            return true;
-        case Qt::Key_Up:
-        case Qt::Key_Down:
-            m_page.moveFocus(watched, static_cast<QKeyEvent*>(event)->key() == Qt::Key_Down);
-            return true;
-        default:
-            return false;
-        }
-    case QEvent::MouseButtonPress: {
-        if (static_cast<QMouseEvent*>(event)->button() != Qt::LeftButton)
-            return false;
-        auto* row = qobject_cast<QWidget*>(watched);
-        if (row && !row->hasFocus())
-            row->setFocus(Qt::MouseFocusReason);
-        else
-            m_page.popupMenu(watched);
-        return true;
-    }
-    case QEvent::FocusIn:
-    case QEvent::FocusOut:
-        m_page.showArrows(watched, event->type() == QEvent::FocusIn);
+    auto* row = qobject_cast<QWidget*>(watched);
+    if (!row || !m_page.ownsRow(row))
         return false;
-    default:
-        return false;
-    }
+    return OptionRowEvents::handle(row, event,
+        {[&] { m_page.popupMenu(row); }, [&](bool down) { m_page.moveFocus(row, down); },
+            [&](bool show) { m_page.showArrows(row, show); }});
 }
 
 DisplayPage::DisplayPage(SettingsDialog& dialog)

@@ -14,13 +14,12 @@
 #include "settings/ChoiceMenu.h"
 #include "settings/FrameScaling.h"
 #include "settings/IrReceiverMode.h"
+#include "settings/OptionRowEvents.h"
 #include "settings/PrefChoices.h"
 #include "settings/SettingsDialog.h"
 
 #include <QApplication>
-#include <QKeyEvent>
 #include <QLayout>
-#include <QMouseEvent>
 #include <QPointer>
 
 #include <algorithm>
@@ -77,37 +76,13 @@ bool StwgSubPgPrefEventFilter::pageEvent(QObject* watched, QEvent* event)
     auto* row = qobject_cast<QFrame*>(watched);
     if (!row || !page.rows().contains(row))
         return false;
-    switch (event->type()) {
-    case QEvent::KeyPress:
-        switch (static_cast<QKeyEvent*>(event)->key()) {
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-        case Qt::Key_Right:
-            activate_(row);
-            return true;
-        case Qt::Key_Up:
-        case Qt::Key_Down:
-            if (QFrame* next = page.neighbour(row, static_cast<QKeyEvent*>(event)->key() == Qt::Key_Up ? -1 : 1))
-                next->setFocus(Qt::OtherFocusReason);
-            return true;
-        default:
-            return false;
-        }
-    case QEvent::MouseButtonPress:
-        if (static_cast<QMouseEvent*>(event)->button() != Qt::LeftButton)
-            return false;
-        if (row->hasFocus())
-            activate_(row);
-        else
-            row->setFocus(Qt::MouseFocusReason);
-        return true;
-    case QEvent::FocusIn:
-    case QEvent::FocusOut:
-        page.showArrows(row, event->type() == QEvent::FocusIn);
-        return false;
-    default:
-        return false;
-    }
+    return OptionRowEvents::handle(row, event,
+        {[&] { activate_(row); },
+            [&](bool down) {
+                if (QFrame* next = page.neighbour(row, down ? 1 : -1))
+                    next->setFocus(Qt::OtherFocusReason);
+            },
+            [&](bool show) { page.showArrows(row, show); }});
 }
 
 void StwgSubPgPrefEventFilter::activate_(QFrame* row)
