@@ -94,3 +94,8 @@ int ScreenConfig::modeHeight(const QString& modeName)
         height.chop(1);
     return height.toInt();
 }
+
+QString ScreenConfig::plainRate(const QString& rate)
+{
+    return rate.endsWith(QLatin1Char('+')) ? rate.chopped(1) : rate;
+}

@@ -50,6 +50,10 @@ public:
     // The line height of a mode name, the text after its "x" without the
     // interlace "i": 1080 for "1920x1080i"; 0 when that is not a number.
     static int modeHeight(const QString& modeName);
+    // A rate word without the preferred marker that stays attached to the
+    // current mode's rate ("60.00+" from "60.00*+"): the rate a viewer reads,
+    // the file keeps and the hot-plug script passes to xrandr.
+    static QString plainRate(const QString& rate);
 
 private:
     QList<outputConfig_s> m_outputs;

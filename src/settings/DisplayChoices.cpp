@@ -22,7 +22,10 @@ QString percent(int margin) { return QStringLiteral("%1 %").arg(margin / 10.0, 0
 
 } // namespace
 
-QString resolutionText(const QString& mode, const QString& rate) { return QStringLiteral("%1@%2Hz").arg(mode, rate); }
+QString resolutionText(const QString& mode, const QString& rate)
+{
+    return QStringLiteral("%1@%2Hz").arg(mode, ScreenConfig::plainRate(rate));
+}
 
 QString screenOffText(int seconds) { return seconds == 0 ? Texts::tr("Off") : minutes((seconds + 59) / 60); }
 
@@ -71,8 +74,9 @@ Menu_s modes(const ScreenConfig& screens, int output, const QString& currentMode
 Menu_s rates(const QString& mode, const QStringList& rates, const QString& currentRate)
 {
     Menu_s menu;
-    for (const QString& rate : rates) {
-        if (rate == currentRate && menu.current < 0)
+    for (const QString& word : rates) {
+        const QString rate = ScreenConfig::plainRate(word);
+        if (rate == ScreenConfig::plainRate(currentRate) && menu.current < 0)
             menu.current = int(menu.entries.size());
         menu.entries << QStringLiteral(" %1@%2Hz ").arg(mode, rate);
     }

@@ -20,7 +20,8 @@ struct Menu_s {
     int current = -1;
 };
 
-// "1920x1080@60.00Hz".
+// "1920x1080@60.00Hz", also for a rate word that carries xrandr's preferred
+// marker ("60.00+").
 QString resolutionText(const QString& mode, const QString& rate);
 // "Off" for 0, otherwise the minutes rounded up: "2 min" for 61 s.
 QString screenOffText(int seconds);
@@ -33,7 +34,8 @@ QString wallpaperText(int image);
 
 // The modes of one output in the model's order, the current mode marked.
 Menu_s modes(const ScreenConfig& screens, int output, const QString& currentMode);
-// The rates of one mode as " 1920x1080@60.00Hz ", the current rate marked.
+// The rates of one mode as " 1920x1080@60.00Hz ", the current rate marked;
+// the preferred marker is neither shown nor compared.
 Menu_s rates(const QString& mode, const QStringList& rates, const QString& currentRate);
 // The secondary monitors' arrangements, by output 2's "ExtendMode".
 Menu_s arrangements(const QString& extendMode);

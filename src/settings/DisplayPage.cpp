@@ -345,13 +345,13 @@ void DisplayPage::resolutionMenu_(int output)
     QString mode;
     QList<QString> rates;
     screens.mode(m, mode, rates, output);
-    QString rate = rates.value(0);
+    QString rate = ScreenConfig::plainRate(rates.value(0));
     if (rates.size() >= 2) {
         const DisplayChoices::Menu_s menuRates = DisplayChoices::rates(mode, rates, currentRate);
         const int c = m_dialog.choiceMenu().run(menu, value, menuRates.entries, menuRates.current, width * 150 / 1920);
         if (c < 0)
             return;
-        rate = rates[c];
+        rate = ScreenConfig::plainRate(rates[c]);
     }
     ResolutionChange change(
         {[this](int height) { m_dialog.setTaskbarHeight(height); }, [this] { return confirmResolution_(); }});

@@ -16,7 +16,7 @@ ResolutionChange::Outcome ResolutionChange::apply(int output, const QString& mod
     const QString section = ScreenConfFile::sectionOf(output);
     const QString previousMode = file.value(section, QStringLiteral("Mode"));
     const QString previousRate = file.value(section, QStringLiteral("Rate"));
-    if (mode == previousMode && rate == previousRate)
+    if (mode == previousMode && ScreenConfig::plainRate(rate) == ScreenConfig::plainRate(previousRate))
         return Unchanged;
 
     applyMode_(output, mode, rate);

@@ -47,8 +47,8 @@ ratesmenu() {
 # Position of a mode among the output's modes, as the menu lists them (xrandr's order), 0-based.
 modeindex() { /usr/bin/xrandr -q | awk -v m="$1" '/^ / { if ($1 == m) { print n + 0; exit } n++ }'; }
 
-# The rate words of a mode as the menu lists them ("*" gone, a "+" written apart dropped), one a line.
-rates() { /usr/bin/xrandr -q | awk -v m="$1" '/^ / && $1 == m { for (i = 2; i <= NF; i++) if ($i != "+") { sub(/\*/, "", $i); print $i } }'; }
+# The rates of a mode as the menu lists them (xrandr's markers "*" and "+" gone), one a line.
+rates() { /usr/bin/xrandr -q | awk -v m="$1" '/^ / && $1 == m { for (i = 2; i <= NF; i++) if ($i != "+") { sub(/[*+]+/, "", $i); print $i } }'; }
 confkey() { sed -n "/^\[Screen1\]/,/^\[/{s/^$1 *= *//p}" "$conf" | head -n 1; }
 # Keys that move a menu's highlight from entry $1 (-1: none highlighted yet) to entry $2.
 walk() {

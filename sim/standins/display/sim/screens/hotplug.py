@@ -20,8 +20,8 @@ def xrandr(*args):
 
 def connected_outputs(text):
     """[(name, {mode: [rate words]}, current mode, current rate word)] of the
-    connected outputs; rate words as the Display page keeps them ("*" gone,
-    an attached "+" kept)."""
+    connected outputs; rate words as the model reads them ("*" gone, an
+    attached "+" kept), the current rate as the file keeps it (no marker)."""
     outputs = []
     for line in text.splitlines():
         words = line.split()
@@ -37,7 +37,7 @@ def connected_outputs(text):
         out[1].setdefault(words[0], []).extend(rates)
         for w in words[1:]:
             if '*' in w:
-                out[2], out[3] = words[0], w.replace('*', '', 1)
+                out[2], out[3] = words[0], w.replace('*', '', 1).rstrip('+')
     return [tuple(o) for o in outputs if o is not None]
 
 
@@ -146,7 +146,19 @@ def main():
         r = xrandr(*args)
         if r.returncode != 0:
             sys.stderr.write(r.stderr)
+    fill_rates(conf, len(outputs))
     return 0
+
+
+def fill_rates(conf, count):
+    """A mode written without its rate shows the rate it came up with."""
+    sections = [f'Screen{i + 1}' for i in range(count)]
+    if all(conf.get(s, 'Rate') for s in sections):
+        return
+    for section, (_, _, mode, rate) in zip(sections, connected_outputs(xrandr('-q').stdout)):
+        if not conf.get(section, 'Rate') and conf.get(section, 'Mode') == mode:
+            conf.set(section, 'Rate', rate)
+    conf.save(CONF)
 
 
 if __name__ == '__main__':
