@@ -282,6 +282,12 @@ void DisplayPage::adaptToScreen(const QSize& screenSize)
 {
     const ScreenScale scale(screenSize);
     FrameScaling::scaleFonts(ui->pgDisplay, scale);
+    FrameScaling::scaleLayouts(ui->pgDisplay, scale);
+    // The arrows telling of more rows are drawn for 4K: half their size here.
+    for (QLabel* more : {ui->labPrefDispArrowUp, ui->labPrefDispArrowDown}) {
+        more->setScaledContents(true);
+        FrameScaling::scaleFixedSize(more, QSize(46, 24), scale);
+    }
     for (const Row_s& row : m_rows) {
         if (row.value)
             row.frame->setMinimumHeight(scale.y(96));

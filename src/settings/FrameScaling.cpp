@@ -20,6 +20,19 @@ int designPoints(QWidget* w)
     return v.toInt();
 }
 
+// A layout's design margins and spacing, remembered on it the first time.
+QVariantList designSpacing(QLayout* l)
+{
+    static const char* const kKey = "designSpacing";
+    QVariant v = l->property(kKey);
+    if (!v.isValid()) {
+        const QMargins m = l->contentsMargins();
+        v = QVariantList {m.left(), m.top(), m.right(), m.bottom(), l->spacing()};
+        l->setProperty(kKey, v);
+    }
+    return v.toList();
+}
+
 void scaleFont(QWidget* w, int designPoints, const ScreenScale& scale)
 {
     w->setFont(pointSized(w->font(), scale.x(designPoints)));
@@ -88,6 +101,23 @@ void scaleFonts(QWidget* area, const ScreenScale& scale)
 {
     for (QWidget* w : area->findChildren<QWidget*>())
         scaleFont(w, designPoints(w), scale);
+}
+
+void scaleLayouts(QWidget* area, const ScreenScale& scale)
+{
+    QList<QLayout*> layouts = area->findChildren<QLayout*>();
+    if (area->layout() && !layouts.contains(area->layout()))
+        layouts.prepend(area->layout());
+    for (QLayout* l : layouts) {
+        const QVariantList d = designSpacing(l);
+        l->setContentsMargins(
+            scale.x(d[0].toInt()), scale.y(d[1].toInt()), scale.x(d[2].toInt()), scale.y(d[3].toInt()));
+        const auto* box = qobject_cast<QBoxLayout*>(l);
+        const bool across
+            = box && (box->direction() == QBoxLayout::LeftToRight || box->direction() == QBoxLayout::RightToLeft);
+        if (d[4].toInt() > 0)
+            l->setSpacing(across ? scale.x(d[4].toInt()) : scale.y(d[4].toInt()));
+    }
 }
 
 void scaleFixedSize(QWidget* widget, const QSize& design, const ScreenScale& scale)

@@ -24,6 +24,10 @@ QString styleSheet();
 // Gives every widget under area the font size it was designed with, scaled
 // horizontally. The design size is taken from the form the first time.
 void scaleFonts(QWidget* area, const ScreenScale& scale);
+// Gives the layout of area and every layout under it the margins and
+// spacing they were designed with, scaled (taken from the form the first
+// time).
+void scaleLayouts(QWidget* area, const ScreenScale& scale);
 // A widget's fixed design size, scaled.
 void scaleFixedSize(QWidget* widget, const QSize& design, const ScreenScale& scale);
 
