@@ -307,6 +307,8 @@ void DisplayPage::adaptToScreen(const QSize& screenSize)
 
 void DisplayPage::popupMenu(QObject* row)
 {
+    // Every menu is placed and sized for the screen as it is now.
+    const int width = m_dialog.getScreenResolution_().width();
     switch (const W::Row r = rowOf_(row)) {
     case W::SecondaryMonitors:
         arrangementMenu_();
@@ -322,14 +324,13 @@ void DisplayPage::popupMenu(QObject* row)
         break;
     default:
         if (W::outputOf(r) >= 0)
-            resolutionMenu_(W::outputOf(r));
+            resolutionMenu_(W::outputOf(r), width);
         break;
     }
 }
 
-void DisplayPage::resolutionMenu_(int output)
+void DisplayPage::resolutionMenu_(int output, int width)
 {
-    const int width = m_dialog.getScreenResolution_().width();
     if (output >= m_screens.size())
         return;
     ScreenConfig& screens = *m_dialog.screenConfig();

@@ -87,7 +87,8 @@ private:
     void showScreenOff_(int standbySeconds);
     void showOverscan_(bool offered, int margin);
     void showWallpaper_(int image);
-    void resolutionMenu_(int output);
+    // `width`: the screen's, which places the menus.
+    void resolutionMenu_(int output, int width);
     void arrangementMenu_();
     void screenOffMenu_();
     void overscanMenu_();
