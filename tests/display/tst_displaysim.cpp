@@ -56,6 +56,13 @@ class TstDisplaySim : public QObject
     QString xrandrQuery() const { return output(m_root.path("/sim/bin/xrandr"), {"-q"}); }
     QStringList log() const { return QString::fromUtf8(m_root.read("/sim/commands.log")).split('\n'); }
 
+    void initServer()
+    {
+        m_display = output(src("/sim/xorg-dummy"), {"start", m_root.path("/sim/xorg")}).trimmed();
+        QVERIFY2(m_display.startsWith(':'), "X.Org's server with the dummy driver did not start");
+        qputenv("DISPLAY", m_display.toLocal8Bit());
+    }
+
 private slots:
     void initTestCase()
     {
@@ -63,9 +70,7 @@ private slots:
         qputenv("IVO_BIN", (qEnvironmentVariable("IVO_BINARY_DIR") + "/bin/ivo").toLocal8Bit());
         QCOMPARE(QProcess::execute(src("/sim/ivo-sim"), {"setup"}), 0);
         qputenv("PATH", (m_root.root() + "/sim/bin:").toLocal8Bit() + qgetenv("PATH"));
-        m_display = output(src("/sim/xorg-dummy"), {"start", m_root.path("/sim/xorg")}).trimmed();
-        QVERIFY2(m_display.startsWith(':'), "X.Org's server with the dummy driver did not start");
-        qputenv("DISPLAY", m_display.toLocal8Bit());
+        initServer();
     }
     void cleanupTestCase() { QProcess::execute(src("/sim/xorg-dummy"), {"stop", m_root.path("/sim/xorg")}); }
     void init()
@@ -185,6 +190,12 @@ private slots:
         QCOMPARE(dpms(d), "0 0 0 0");
         QVERIFY(output("xset", {"q"}).contains("  timeout:  0    cycle:  600\n")); // the real server's screen saver
         QVERIFY(m_root.write("/home/admin/.config/Vendra/IVO.conf", "[DPMS]\nStandby=300\nSuspend=100\nOff=200\n"));
+        DpmsConfig().loadPreset();
+        QCOMPARE(dpms(DpmsConfig()), "1 300 300 300");
+        // A restarted X server has its own defaults again; the preset brings the viewer's choice back.
+        cleanupTestCase();
+        initServer();
+        QCOMPARE(dpms(DpmsConfig()), "1 600 600 600");
         DpmsConfig().loadPreset();
         QCOMPARE(dpms(DpmsConfig()), "1 300 300 300");
         QCOMPARE(QProcess::execute("xset", {"s", "on"}), 0);
