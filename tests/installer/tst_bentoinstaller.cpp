@@ -42,6 +42,21 @@ static QString tool(const QStringList& args)
     return CommandRunner::joinLine("sudo", QStringList {"/opt/bin/privrun", "/sbin/bento_cli"} + args);
 }
 
+// The process's threads by id.
+static QSet<QString> threads()
+{
+    const QStringList ids = QDir("/proc/self/task").entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    return {ids.cbegin(), ids.cend()};
+}
+
+// One new thread, asleep.
+static bool waiting(const QSet<QString>& added)
+{
+    QFile stat("/proc/self/task/" + added.values().value(0) + "/stat");
+    return added.size() == 1 && stat.open(QIODevice::ReadOnly)
+        && QString(stat.readAll()).section(") ", 1, 1).startsWith('S');
+}
+
 class TstBentoInstaller : public QObject
 {
     Q_OBJECT
@@ -74,15 +89,19 @@ private slots:
             state("install_operating", "\"2\""), state("install_operating"), "{\"status_value\": \"download_oper", "",
             state("ENABLED", "\"5\""), state("enabled")};
         const QStringList events {"D10", "D0", "I2", "I0", "F"};
-        auto job = installer(answers);
+        auto job = installer(answers + QList<QByteArray> {state("download_operating", "\"50\""), state("enabled")});
         QCOMPARE(job->Install(name), 0);
         QTRY_COMPARE_WITH_TIMEOUT(m_events, events, 15000);
-        QTest::qWait(1300); // polling stopped with the job
+        // Polling stopped with the job: no query for it comes while another worker follows a job for a poll period.
+        BentoInstaller other;
+        connect(&other, &BentoInstaller::finished, &other, [this] { m_events << "other F"; });
+        QCOMPARE(other.Install("next"), 0);
+        QTRY_COMPARE_WITH_TIMEOUT(m_events, events + QStringList("other F"), 15000);
         job->Cancel();
-        QCOMPARE(m_events, events);
-        QCOMPARE(m_runner->lines(),
-            QStringList {tool({"-a", name})} + QStringList(answers.size(), tool({"-s", name, "--output", "2"}))
-                << tool({"-c", name}));
+        const QStringList lines = QStringList {tool({"-a", name})}
+            + QStringList(answers.size(), tool({"-s", name, "--output", "2"})) + QStringList {tool({"-a", "next"})}
+            + QStringList(2, tool({"-s", "next", "--output", "2"})) + QStringList {tool({"-c", name})};
+        QCOMPARE(m_runner->lines(), lines);
     }
 
     void busyRefusesAndCancelStops()
@@ -134,8 +153,9 @@ private slots:
     {
         QFETCH(int, phase);
         g_hang = phase == 2;
+        const QSet<QString> before = threads();
         auto job = installer({state("install_operating", "\"1\"")});
-        QTest::qWait(20);
+        QTRY_VERIFY(waiting(threads() - before)); // the worker has reached its wait for a request
         if (phase)
             QCOMPARE(job->Install("Gamma"), 0);
         QTRY_COMPARE(m_runner->queries.load(), int(phase > 0));
@@ -145,7 +165,7 @@ private slots:
         const QDeadlineTimer soon(500), late(1900);
         job.reset();
         QVERIFY(phase == 2 ? late.hasExpired() : !soon.hasExpired());
-        QTest::qWait(1200); // no query after the end; one that hung was never recorded
+        QTRY_COMPARE(threads(), before); // the worker is gone: no query after the end; one that hung was never recorded
         QCOMPARE(m_runner->lines().size(), (phase > 0) + (phase == 1));
     }
 };

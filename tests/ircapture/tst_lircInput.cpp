@@ -78,8 +78,9 @@ private slots:
     void daemonStartsLateAndRestarts()
     {
         m_input->setReconnectInterval(200);
+        QSignalSpy refused(m_input->findChild<QLocalSocket*>(), &QLocalSocket::errorOccurred);
         m_input->start();
-        QTest::qWait(500);
+        QTRY_VERIFY(refused.count() >= 2); // the first attempt and a retry, both before the daemon is there
         QVERIFY(!m_input->isConnected());
         startDaemon();
         QTRY_VERIFY(m_input->isConnected());

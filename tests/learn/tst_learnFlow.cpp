@@ -241,7 +241,7 @@ private slots:
                     QTRY_VERIFY(g_lircLearning.isLearning());
                 }
                 feed(protocol, remote[step]);
-                QTest::qWait(100);
+                (void)QTest::qWaitFor([] { return g_learnedScanCode != 0; }, 100); // else press again
             }
             worker.stopAndWait();
             learned[step] = g_learnedScanCode.exchange(0);
