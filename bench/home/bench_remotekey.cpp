@@ -7,39 +7,19 @@
 //
 //   build/default/bench/bench_home_remotekey [presses]
 #include "../support/BenchSupport.h"
-#include "appliance/CommandRunner.h"
 #include "home/ImageResources.h"
 #include "home/MainMWindow.h"
 #include "home/MultiIconViewV.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QElapsedTimer>
-#include <QLocalServer>
-#include <QLocalSocket>
-#include <QPaintEvent>
 #include <QPainter>
-#include <QTemporaryDir>
 
 #include <algorithm>
 #include <cstdio>
 #include <vector>
 
 namespace {
-
-// Notes the paints of one widget and the region of the last.
-struct PaintWatch_s : QObject {
-    bool painted = false;
-    QRegion region;
-    bool eventFilter(QObject*, QEvent* e) override
-    {
-        if (e->type() == QEvent::Paint) {
-            painted = true;
-            region = static_cast<QPaintEvent*>(e)->region();
-        }
-        return false;
-    }
-};
 
 // The least a widget can do to repaint: fill what it was asked to.
 class BareWidget : public QWidget
@@ -56,24 +36,11 @@ protected:
 int main(int argc, char* argv[])
 {
     const int presses = argc > 1 ? std::max(2, atoi(argv[1])) : 200;
-    QTemporaryDir root;
-    QDir().mkpath(root.path() + QStringLiteral("/dev"));
-    QDir().mkpath(root.path() + QStringLiteral("/home/admin"));
-    qputenv("IVO_SYSROOT", root.path().toUtf8());
-    qputenv("HOME", (root.path() + QStringLiteral("/home/admin")).toUtf8());
-    qputenv("NasUser", "YWRtaW4=");
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    SilentRunner runner;
-    Appliance::setRunner(&runner);
-
+    BenchAppliance appliance;
     QApplication app(argc, argv);
     ImageResources::registerAll();
-    QLocalServer daemon;
-    if (!daemon.listen(root.path() + QStringLiteral("/dev/lircd"))) {
-        std::fprintf(stderr, "cannot listen on the daemon's socket\n");
+    if (!appliance.listen())
         return 1;
-    }
 
     MainMWindow window;
     window.setGeometry(0, 0, 3840, 2160);
@@ -86,11 +53,9 @@ int main(int argc, char* argv[])
     window.show();
     window.activateWindow();
     grid->setFocus();
-    if (!daemon.waitForNewConnection(10000)) {
-        std::fprintf(stderr, "the home window never connected to the daemon\n");
+    QLocalSocket* line = appliance.connection();
+    if (!line)
         return 1;
-    }
-    QLocalSocket* line = daemon.nextPendingConnection();
     PaintWatch_s gridPaint;
     grid->viewport()->installEventFilter(&gridPaint);
     QElapsedTimer shown;
@@ -154,6 +119,5 @@ int main(int argc, char* argv[])
     std::printf("  daemon line to grid repaint   %.3f ms\n  bare widget repaint           %.3f ms (%d x %d region)\n",
         key, reference, repainted.boundingRect().width(), repainted.boundingRect().height());
     std::printf("  ratio %.2f\n", key / reference);
-    Appliance::setRunner(nullptr);
     return 0;
 }

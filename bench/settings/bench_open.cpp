@@ -6,36 +6,21 @@
 //
 //   tests/run-xvfb build/default/bench/bench_settings_open [opens]
 #include "../support/BenchSupport.h"
-#include "appliance/CommandRunner.h"
 #include "home/ImageResources.h"
 #include "home/MainMWindow.h"
 #include "settings/SettingsDialog.h"
 
 #include <QApplication>
 #include <QDialog>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QFrame>
-#include <QLocalServer>
-#include <QLocalSocket>
 #include <QPainter>
-#include <QTemporaryDir>
 
 #include <algorithm>
 #include <cstdio>
 #include <vector>
 
 namespace {
-
-struct PaintWatch_s : QObject {
-    bool painted = false;
-    bool eventFilter(QObject*, QEvent* e) override
-    {
-        if (e->type() == QEvent::Paint)
-            painted = true;
-        return false;
-    }
-};
 
 // A dialog that paints the least it can.
 class BareDialog : public QDialog
@@ -57,33 +42,17 @@ void settle(int ms)
 int main(int argc, char* argv[])
 {
     const int opens = argc > 1 ? std::max(2, atoi(argv[1])) : 30;
-    QTemporaryDir root;
-    QDir().mkpath(root.path() + QStringLiteral("/dev"));
-    QDir().mkpath(root.path() + QStringLiteral("/home/admin"));
-    qputenv("IVO_SYSROOT", root.path().toUtf8());
-    qputenv("HOME", (root.path() + QStringLiteral("/home/admin")).toUtf8());
-    qputenv("NasUser", "YWRtaW4=");
-    qputenv("NasGroupID", "MA==");
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    SilentRunner runner;
-    Appliance::setRunner(&runner);
-
+    BenchAppliance appliance({.administrator = true, .display = true});
     QApplication app(argc, argv);
     ImageResources::registerAll();
-    QLocalServer daemon;
-    if (!daemon.listen(root.path() + QStringLiteral("/dev/lircd"))) {
-        std::fprintf(stderr, "cannot listen on the daemon's socket\n");
+    if (!appliance.listen())
         return 1;
-    }
     MainMWindow window;
     window.showMaximized();
     window.activateWindow();
-    if (!daemon.waitForNewConnection(10000)) {
-        std::fprintf(stderr, "the home window never connected to the daemon\n");
+    QLocalSocket* line = appliance.connection();
+    if (!line)
         return 1;
-    }
-    QLocalSocket* line = daemon.nextPendingConnection();
     auto* settings = window.findChild<SettingsDialog*>();
     auto* button = window.findChild<QFrame*>(QStringLiteral("frmsetting"));
     PaintWatch_s settingsPaint;
@@ -128,6 +97,5 @@ int main(int argc, char* argv[])
         settings->height(), opens);
     std::printf(
         "  settings dialog   %.3f ms\n  bare dialog       %.3f ms\n  ratio %.2f\n", open, reference, open / reference);
-    Appliance::setRunner(nullptr);
     return 0;
 }
