@@ -1,6 +1,7 @@
 // The display models against the simulated appliance and the real peers it uses: X.Org's server with the dummy
 // driver and the real xrandr, the layouts of several outputs, the xset stand-in on that server, and the real EDID tools
 // on the simulator's monitors.
+#include "DataRows.h"
 #include "ScratchSysroot.h"
 #include "appliance/Paths.h"
 #include "display/DisplayCommands.h"
@@ -203,34 +204,19 @@ private slots:
 
     void monitorNames_data()
     {
-        QTest::addColumn<QByteArray>("settings");
-        QTest::addColumn<QString>("port");
-        QTest::addColumn<QString>("model");
-        QTest::addColumn<QString>("version"); // as the current edid-decode prints it; empty without a monitor
-        QTest::newRow("main TV") << QByteArray("XRANDR_OUTPUTS=real\n") << "1"
-                                 << "Sofa View 55"
-                                 << "1.4";
-        QTest::newRow("desk monitor") << QByteArray("XRANDR_OUTPUTS=5\n") << "2"
-                                      << "Den Desk 24"
-                                      << "1.3";
-        QTest::newRow("fifth") << QByteArray("XRANDR_OUTPUTS=5\n") << "5"
-                               << "Lobby Wall 65"
-                               << "1.4";
-        QTest::newRow("unplugged") << QByteArray("XRANDR_OUTPUTS=2\n") << "3"
-                                   << ""
-                                   << "";
-        QTest::newRow("no connector") << QByteArray("XRANDR_OUTPUTS=2\n") << "9"
-                                      << ""
-                                      << "";
+        // Settings, port, model, and the version the current edid-decode prints (empty without a monitor).
+        columns<QByteArray, QString, QString, QString>();
+        row("main TV", QByteArray("XRANDR_OUTPUTS=real\n"), QString("1"), QString("Sofa View 55"), QString("1.4"));
+        row("desk monitor", QByteArray("XRANDR_OUTPUTS=5\n"), QString("2"), QString("Den Desk 24"), QString("1.3"));
+        row("fifth", QByteArray("XRANDR_OUTPUTS=5\n"), QString("5"), QString("Lobby Wall 65"), QString("1.4"));
+        row("unplugged", QByteArray("XRANDR_OUTPUTS=2\n"), QString("3"), QString(), QString());
+        row("no connector", QByteArray("XRANDR_OUTPUTS=2\n"), QString("9"), QString(), QString());
     }
     // The real parse-edid (and edid-decode, on an empty file) on the simulator's monitors; the real edid-decode
     // finds each block well formed.
     void monitorNames()
     {
-        QFETCH(QByteArray, settings);
-        QFETCH(QString, port);
-        QFETCH(QString, model);
-        QFETCH(QString, version);
+        const auto [settings, port, model, version] = fetch<QByteArray, QString, QString, QString>();
         QVERIFY(setting(settings));
         xrandrQuery(); // the monitors of this layout are plugged in
         EDIDInfo info;
