@@ -19,7 +19,8 @@ active() { [ "$(xdotool getactivewindow getwindowname 2>/dev/null)" = "$1" ]; }
 # The page index the dialog logged last, once it is the one given.
 page() { [ "$(grep -o 'currentChanged(int)\]\[[0-9]*\] index=[0-9]*' "$root/sim/ivo.log" | tail -n 1 | sed 's/.*=//')" = "$1" ]; }
 clock() { grep -qix "DisplayDatetime=$1" "$root/home/admin/.config/Vendra/IVO.conf"; }
-daemon() { "$root/bin/pidof" remotepad >/dev/null; }
+# This sysroot's daemon (its argv names the sysroot): another simulator on the machine runs its own.
+daemon() { pgrep -f " remotepad $root/sim\$" >/dev/null; }
 link=$root/etc/Tellora/xorg_rcS.d/S03remotepad
 
 IVO_SIM_SIZE=$size "$sim" run --keep >/dev/null || fail "the simulator did not start"
@@ -32,8 +33,8 @@ poll 90 opened || fail "the settings did not open"
 key Down
 poll 20 page 6 || fail "Down did not reach the General page"
 key Return
-sleep 0.5
-[ -z "$shots" ] || import -window root "$shots/settings-general-${size#*x}p.png"
+# Pictures are taken after the frame is drawn; the flow itself waits on what it checks.
+[ -z "$shots" ] || { sleep 0.5; import -window root "$shots/settings-general-${size#*x}p.png"; }
 key Return
 poll 20 clock no || fail "Return on the first box did not switch the clock off"
 
@@ -47,6 +48,5 @@ grep -qx "/opt/bin/remotepad" "$log" || fail "the daemon stand-in did not run"
 
 key Escape Down Down Down
 poll 20 page 5 || fail "Escape and Down did not reach the About page"
-sleep 0.5
-[ -z "$shots" ] || import -window root "$shots/settings-about-${size#*x}p.png"
+[ -z "$shots" ] || { sleep 0.5; import -window root "$shots/settings-about-${size#*x}p.png"; }
 echo "PASS"
