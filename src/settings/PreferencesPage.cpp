@@ -121,6 +121,9 @@ void PreferencesPage::setup()
     for (QFrame* row : m_rows) {
         row->installEventFilter(m_filter);
         showArrows(row, false);
+        // The filter gives the focus on a click: Qt would give it before the
+        // filter sees the press, and a first click would open the menu.
+        row->setFocusPolicy(Qt::TabFocus);
     }
     QObject::connect(ui->speakerTestBtn, &QPushButton::clicked, &m_dialog, &SettingsDialog::speakerTestFunc);
     // Entering the page from the left column focuses its first row.
@@ -233,6 +236,8 @@ void PreferencesPage::changeInputMethods_(bool add)
     const FocusReturn_ back(m_dialog);
     {
         ListDialog list(&m_dialog);
+        // Like the other dialogs over the settings: no window-manager frame on the television.
+        list.setWindowFlags(list.windowFlags() | Qt::FramelessWindowHint);
         list.reset(add ? 0 : 1);
         list.setTextOK(add ? tr("Add") : tr("Remove"));
         list.setTextCancel(tr("Cancel"));

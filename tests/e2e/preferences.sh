@@ -1,16 +1,19 @@
 #!/usr/bin/env bash
-# The Preferences page end to end in the simulator, with the remote alone through the real IR daemon (inside a row's
-# choice menu, which is no widget with the focus, the keys are the X server's, from xdotool): the receiver's mode goes
-# into its driver's file and is kept; an input method is switched on and another off through the list dialog (the real
-# gsettings keeps the list, the real ibus the active one); a learned remote is reset and an unlearned slot's learning
-# dialog opens and closes with nothing written; a language is chosen. IVO_SIM_SIZE picks the screen; IVO_E2E_SHOTS=DIR
-# keeps the page's picture of docs/.
+# The Preferences page end to end in the simulator, with the remote alone through the real IR daemon: the title bar's
+# settings button opens the settings, the page buttons lead to the page. The daemon's keys go to the widget with the
+# focus, so each key waits until the screen shows the focus where it went; inside a row's choice menu, which is no
+# widget with the focus, the keys are the X server's, from xdotool. The receiver's mode goes into its driver's file
+# and is kept; an input method is switched on and another off through the list dialog (the real gsettings keeps the
+# list, the real ibus the active one); a learned remote is reset and an unlearned slot's learning dialog opens and
+# closes with nothing written; French is chosen and the settings follow it. IVO_SIM_SIZE picks the screen;
+# IVO_E2E_SHOTS=DIR keeps the pictures of docs/ (the page, the list dialog).
 set -euo pipefail
 src=${IVO_SOURCE_DIR:-$(cd "$(dirname "$0")/../.." && pwd)}
 # The appliance has its own receiver, so the learned remotes have key tables.
 export IVO_BIN=${IVO_BIN:?the program to run} IVO_SIM_ROOT=/tmp/ivp-$$ IVO_SIM_IR=yes
 sim=$src/sim/ivo-sim root=$IVO_SIM_ROOT shots=${IVO_E2E_SHOTS:-}
 size=${IVO_SIM_SIZE:-1920x1080}
+width=${size%x*} height=${size#*x}
 home=$root/home/admin conf=$root/home/admin/.config/Vendra/IVO.conf
 fail() { echo "FAIL: $*" >&2; tail -n 30 "$root/sim/ivo.log" >&2 || true; exit 1; }
 trap '"$sim" stop >/dev/null 2>&1 || true; rm -rf "$root"' EXIT
@@ -55,86 +58,135 @@ for attempt in 1 2 3; do # another X server may take the display number picked
 done
 export DISPLAY=$(cat "$root/sim/display")
 poll 60 active IVO || fail "the home screen never took the focus"
+homewin=$(xdotool getactivewindow)
 poll 60 grep -q "accepted new client" "$root/sim/ir/lircd.log" || fail "the home screen never connected to the IR daemon"
 
-# The settings open on the page buttons, or on the tile grid's first tile, from which Left leads to them (EXIT on the
-# page buttons closes the settings: then they are opened again, on the buttons).
-echo "Settings Open" >"$root/tmp/ivo.cmd"
-poll 60 active IVO-Settings || fail "the command file did not open the settings"
-press 9 KEY_EXIT
-if poll 10 active IVO; then
-    echo "Settings Open" >"$root/tmp/ivo.cmd"
-    poll 60 active IVO-Settings || fail "the command file did not open the settings again"
-else
-    press 3 KEY_LEFT
-fi
-# Down the page buttons to Preferences, one page change (its index logged) after another; Right into the page: its
-# first row, the language.
-pages() { grep -c "index=[0-9]*$" "$root/sim/ivo.log"; }
-page() { grep -o "index=[0-9]*$" "$root/sim/ivo.log" | tail -n 1; }
-more_pages() { [ "$(pages)" -gt "$1" ]; }
-for _ in 1 2 3 4; do
-    [ "$(page)" != index=4 ] || break
-    n=$(pages)
-    down
-    poll 60 more_pages "$n" || fail "Down on the page buttons changed no page"
-done
-[ "$(page)" = index=4 ] || fail "Down did not reach the Preferences page"
-right
+# Where the focus is, from the screen: "L0" to "L4" for the page buttons (App ... About), "R0" to "R6" for the
+# Preferences rows (language ... third learned remote), "none" else. A focused page button and a focused row are each
+# filled with a colour of their own; the rows' centres are design values on a 1920 x 1080 screen.
+band() {
+    convert "$root/sim/focus.png" -crop "$1" +repage -fuzz 3% -fill black +opaque "$2" -fill white -opaque "$2" \
+        -colorspace gray -scale "1x$height!" -depth 8 txt:- |
+        awk -F'[,:() ]+' 'NR > 1 && $4 > 128 { n++; s += $2 } END { if (n > 20) print int(s / n) }'
+}
+nearest() { # $1 y, then the centres
+    local y=$1 best=0 i=0 c d min=99999
+    shift
+    for c in "$@"; do
+        d=$((c * width / 1920 - y)); d=${d#-}
+        [ $d -ge $min ] || { min=$d best=$i; }
+        i=$((i + 1))
+    done
+    echo $best
+}
+where() {
+    local y
+    import -window root "$root/sim/focus.png" || { echo none; return; }
+    y=$(band "$((1360 * width / 1920))x$height+$((450 * width / 1920))+0" 'rgb(14,60,85)')
+    [ -z "$y" ] || { echo "R$(nearest "$y" 218 316 478 576 674 772 870)"; return; }
+    y=$(band "$((380 * width / 1920))x$height+$((20 * width / 1920))+0" 'rgb(7,81,120)')
+    [ -z "$y" ] || { echo "L$(nearest "$y" 237 373 509 645 781)"; return; }
+    echo none
+}
+placed() { [ "$(where)" != none ]; }
+moved() { [ "$(where)" != "$1" ]; }
+# Takes the focus to $1 with the remote's arrows, one key at a time, each followed until the focus has moved.
+goto() {
+    local now tries=0
+    poll 60 placed || return 1
+    while now=$(where) && [ "$now" != "$1" ]; do
+        [ "$now" != none ] && [ $((tries++)) -lt 12 ] || return 1
+        if [ "${now:0:1}" != "${1:0:1}" ]; then
+            if [ "${1:0:1}" = R ]; then right; else press 3 KEY_LEFT; fi
+        elif [ "${now:1}" -lt "${1:1}" ]; then down
+        else up; fi
+        poll 30 moved "$now" || true
+    done
+}
+# The screen once it has settled (two shots alike): the page as docs/ shows it.
+settled() {
+    import -window root "$root/sim/a.png" && import -window root "$root/sim/b.png" \
+        && [ "$(compare -metric AE "$root/sim/a.png" "$root/sim/b.png" null: 2>&1)" = 0 ]
+}
+# Another window of the program than the home screen is active: a dialog opened from a row.
+homewin=
+dialog() { [ "$(xdotool getactivewindow 2>/dev/null)" != "$homewin" ] && ! active IVO-Settings; }
 
-# Down twice: the receiver row, past the input-method row. Its menu: NEC (the current mode), RC6, Sony SIRC.
-down; down
+# The title bar's settings button, reached from the grid with Up and Right, opens the settings: their page buttons
+# have the focus. Down to Preferences, Right into the page: its first row, the language.
+cyan() { convert "$root/sim/focus.png" -crop "$1" +repage -fuzz 10% -fill black +opaque '#00d8ff' -fill white \
+    -opaque '#00d8ff' -format '%[fx:int(mean*w*h)]' info:; }
+button() {
+    import -window root "$root/sim/focus.png" &&
+        [ "$(cyan "$((140 * width / 1920))x$((90 * width / 1920))+$(($1 * width / 1920))+$((50 * width / 1920))")" \
+            -gt $((900 * width / 1920 * width / 1920)) ]
+}
+for _ in $(seq 30); do up; poll 2 button 1140 && break; done
+button 1140 || fail "Up did not reach the title bar"
+right
+poll 30 button 1270 || fail "Right did not reach the audio button"
+right
+poll 30 button 1410 || fail "Right did not reach the settings button"
+ok
+poll 60 active IVO-Settings || fail "OK on the settings button did not open the settings"
+settingswin=$(xdotool getactivewindow)
+goto L3 || fail "the remote's arrows did not reach the Preferences button"
+goto R0 || fail "Right did not enter the Preferences page"
+
+# The receiver row. Its menu: NEC (the current mode), RC6, Sony SIRC.
+goto R2 || fail "the remote's arrows did not reach the receiver row"
 menu Down Return
 poll 30 is 2 current || fail "choosing RC6 did not switch the receiver"
 poll 30 is 2 setting Preference/InternalIR || fail "the receiver's mode was not kept"
 
-# Up: the input-method row. English (US) (active) and Deutsch are on; Add opens the list of the others, where OK takes
+# The input-method row. English (US) (active) and Deutsch are on; Add opens the list of the others, where OK takes
 # the first, English (UK): it is switched on and active.
-up
-n=$(windows)
+goto R1 || fail "Up did not reach the input-method row"
 menu Down Down Return
-poll 30 more "$n" || fail "Add did not open the list dialog"
+poll 30 dialog || fail "Add did not open the list dialog"
+if [ -n "$shots" ]; then
+    poll 30 settled || fail "the screen never settled"
+    cp "$root/sim/b.png" "$shots/settings-input-add-${size#*x}p.png"
+fi
 ok
-poll 30 fewer $((n + 1)) || fail "OK did not close the list dialog"
+poll 30 active IVO-Settings || fail "OK did not close the list dialog"
 poll 30 is "['xkb:us::eng', 'xkb:de::deu', 'xkb:gb::eng']" preload || fail "English (UK) was not switched on: $(preload)"
 poll 30 is xkb:gb::eng engine || fail "English (UK) is not active"
-# The menu now lists English (UK) too, the active one first picked; Remove offers Deutsch first: OK switches it off.
+# The menu now lists English (UK) too, the active one highlighted; Remove offers Deutsch first (never English (US)):
+# OK switches it off.
+goto R1 || fail "the focus did not come back to the input-method row"
 menu Down Down Return
-poll 30 more "$n" || fail "Remove did not open the list dialog"
+poll 30 dialog || fail "Remove did not open the list dialog"
 ok
+poll 30 active IVO-Settings || fail "the list dialog did not close"
 poll 30 is "['xkb:us::eng', 'xkb:gb::eng']" preload || fail "Deutsch was not switched off: $(preload)"
 is xkb:gb::eng engine || fail "switching another method off changed the active one"
-poll 30 fewer $((n + 1)) || fail "the list dialog did not close"
 
-# Down past the receiver row and the custom-remote header to the second slot, learned: OK opens the learning dialog
-# on its reset page, OK there forgets the remote.
-down; down; down; down
+# The second learned-remote slot, learned: OK opens the learning dialog on its reset page, OK there forgets the remote.
+goto R5 || fail "the remote's arrows did not reach the second slot"
 ok
 poll 30 active "IVO-Learn Remote" || fail "OK on the second slot did not open the learning dialog"
 ok
 poll 30 active IVO-Settings || fail "Reset did not close the learning dialog"
 [ -z "$(setting RemoteKeySet1/key0)" ] || fail "the reset slot is still in the user settings"
 [ ! -s "$home/.config/Vendra/lirckeytable2.conf" ] || fail "the reset slot's key table is not empty"
-# Up to the first slot, not learned: its learning dialog starts at its first page; EXIT closes it, nothing written.
-up
+# The first slot, not learned: its learning dialog starts at its first page; EXIT closes it, nothing written.
+goto R4 || fail "Up did not reach the first slot"
 ok
 poll 30 active "IVO-Learn Remote" || fail "OK on the first slot did not open the learning dialog"
 press 9 KEY_EXIT
 poll 30 active IVO-Settings || fail "EXIT did not close the learning dialog"
 [ -z "$(setting RemoteKeySet0/key0)" ] || fail "closing the learning dialog stored a remote"
-# The screen once it has settled (two shots alike): the page as docs/ shows it.
-settled() {
-    import -window root "$root/sim/a.png" && import -window root "$root/sim/b.png" \
-        && [ "$(compare -metric AE "$root/sim/a.png" "$root/sim/b.png" null: 2>&1)" = 0 ]
-}
 if [ -n "$shots" ]; then
     poll 30 settled || fail "the screen never settled"
     cp "$root/sim/b.png" "$shots/settings-preferences-${size#*x}p.png"
 fi
 
-# Up four times: the language row. Two down from English: Français.
-up; up; up; up
+# The language row. Two down from English: Français.
+goto R0 || fail "Up did not reach the language row"
 menu Down Down Return
 poll 30 is fre setting Preference/Language || fail "choosing Français did not switch the language"
-active IVO-Settings || fail "the settings closed"
+# The settings stay, their texts in French.
+french() { [ "$(xdotool getactivewindow)" = "$settingswin" ] && ! active IVO-Settings; }
+poll 30 french || fail "the settings did not stay open in French"
 echo "e2e preferences: all flows passed"
