@@ -308,11 +308,16 @@ void SettingsDialog::showEvent(QShowEvent* event)
 {
     // The look is set when the dialog first shows, not while the home
     // screen starts: nobody sees it before.
-    if (styleSheet().isEmpty())
+    if (styleSheet().isEmpty()) {
         setStyleSheet(FrameScaling::styleSheet());
+        m_adaptedTo = QSize();
+    }
     QDialog::showEvent(event);
-    if (const QScreen* onScreen = screen())
+    if (const QScreen* onScreen = screen()) {
         setGeometry(onScreen->geometry());
+        if (m_adaptedTo != onScreen->geometry().size())
+            adaptUiToScreen(onScreen->geometry().size());
+    }
     // Opening always starts in the left column, on the current page's button.
     for (QRadioButton* b : {ui->rbtApp, ui->rbtGeneral, ui->rbtDisp, ui->rbtPref, ui->rbtAbout}) {
         if (b->isChecked() && b->isVisibleTo(this))
