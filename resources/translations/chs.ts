@@ -2,65 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
-    <name>AppsPage</name>
-    <message>
-        <source>Update</source>
-        <translation>更新</translation>
-    </message>
-    <message>
-        <source>Install</source>
-        <translation>安装</translation>
-    </message>
-    <message>
-        <source>Disable</source>
-        <translation>停用</translation>
-    </message>
-    <message>
-        <source>Unset Auto Run</source>
-        <translation>取消自动运行</translation>
-    </message>
-    <message>
-        <source>Set Auto Run</source>
-        <translation>设为自动运行</translation>
-    </message>
-    <message>
-        <source>Enable</source>
-        <translation>启用</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>确定</translation>
-    </message>
-    <message>
-        <source>Installation failed</source>
-        <translation>安装失败</translation>
-    </message>
-    <message>
-        <source>Yes</source>
-        <translation>是</translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation>否</translation>
-    </message>
-    <message>
-        <source>Initializing</source>
-        <translation>正在初始化</translation>
-    </message>
-    <message>
-        <source>Downloading</source>
-        <translation>正在下载</translation>
-    </message>
-    <message>
-        <source>Installing</source>
-        <translation>正在安装</translation>
-    </message>
-    <message>
-        <source>Installation completed</source>
-        <translation>安装完成</translation>
-    </message>
-</context>
-<context>
     <name>AudioDetectDialog</name>
     <message>
         <source>NAS Audio Output</source>
@@ -261,25 +202,6 @@
     <message>
         <source>Back</source>
         <translation>返回</translation>
-    </message>
-</context>
-<context>
-    <name>PrefChoices</name>
-    <message>
-        <source>Add</source>
-        <translation>添加</translation>
-    </message>
-    <message>
-        <source>Remove</source>
-        <translation>删除</translation>
-    </message>
-    <message>
-        <source>Reset</source>
-        <translation>重置</translation>
-    </message>
-    <message>
-        <source>Learn now</source>
-        <translation>立即学习</translation>
     </message>
 </context>
 <context>
@@ -517,10 +439,6 @@ These Display settings may not be applied in other apps.</source>
     <message>
         <source>Remove</source>
         <translation>删除</translation>
-    </message>
-    <message>
-        <source>Test</source>
-        <translation>测试</translation>
     </message>
     <message>
         <source>Tellora</source>

@@ -2,65 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="cs_CZ">
 <context>
-    <name>AppsPage</name>
-    <message>
-        <source>Update</source>
-        <translation>Aktualizovat</translation>
-    </message>
-    <message>
-        <source>Install</source>
-        <translation>Instalovat</translation>
-    </message>
-    <message>
-        <source>Disable</source>
-        <translation>Vypnout</translation>
-    </message>
-    <message>
-        <source>Unset Auto Run</source>
-        <translation>Nespouštět automaticky</translation>
-    </message>
-    <message>
-        <source>Set Auto Run</source>
-        <translation>Spouštět automaticky</translation>
-    </message>
-    <message>
-        <source>Enable</source>
-        <translation>Zapnout</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Installation failed</source>
-        <translation>Instalace se nezdařila</translation>
-    </message>
-    <message>
-        <source>Yes</source>
-        <translation>Ano</translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation>Ne</translation>
-    </message>
-    <message>
-        <source>Initializing</source>
-        <translation>Inicializace</translation>
-    </message>
-    <message>
-        <source>Downloading</source>
-        <translation>Stahování</translation>
-    </message>
-    <message>
-        <source>Installing</source>
-        <translation>Instalace</translation>
-    </message>
-    <message>
-        <source>Installation completed</source>
-        <translation>Instalace dokončena</translation>
-    </message>
-</context>
-<context>
     <name>AudioDetectDialog</name>
     <message>
         <source>NAS Audio Output</source>
@@ -261,25 +202,6 @@
     <message>
         <source>Back</source>
         <translation>Zpět</translation>
-    </message>
-</context>
-<context>
-    <name>PrefChoices</name>
-    <message>
-        <source>Add</source>
-        <translation>Přidat</translation>
-    </message>
-    <message>
-        <source>Remove</source>
-        <translation>Odebrat</translation>
-    </message>
-    <message>
-        <source>Reset</source>
-        <translation>Resetovat</translation>
-    </message>
-    <message>
-        <source>Learn now</source>
-        <translation>Naučit</translation>
     </message>
 </context>
 <context>
@@ -517,10 +439,6 @@ Toto nastavení obrazovky se v jiných aplikacích nemusí projevit.</translatio
     <message>
         <source>Remove</source>
         <translation>Odebrat</translation>
-    </message>
-    <message>
-        <source>Test</source>
-        <translation>Test</translation>
     </message>
     <message>
         <source>Tellora</source>

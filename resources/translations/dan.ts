@@ -2,65 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="da_DK">
 <context>
-    <name>AppsPage</name>
-    <message>
-        <source>Update</source>
-        <translation>Opdater</translation>
-    </message>
-    <message>
-        <source>Install</source>
-        <translation>Installer</translation>
-    </message>
-    <message>
-        <source>Disable</source>
-        <translation>Deaktiver</translation>
-    </message>
-    <message>
-        <source>Unset Auto Run</source>
-        <translation>Start ikke automatisk</translation>
-    </message>
-    <message>
-        <source>Set Auto Run</source>
-        <translation>Start automatisk</translation>
-    </message>
-    <message>
-        <source>Enable</source>
-        <translation>Aktivér</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Installation failed</source>
-        <translation>Installationen mislykkedes</translation>
-    </message>
-    <message>
-        <source>Yes</source>
-        <translation>Ja</translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation>Nej</translation>
-    </message>
-    <message>
-        <source>Initializing</source>
-        <translation>Initialiserer</translation>
-    </message>
-    <message>
-        <source>Downloading</source>
-        <translation>Downloader</translation>
-    </message>
-    <message>
-        <source>Installing</source>
-        <translation>Installerer</translation>
-    </message>
-    <message>
-        <source>Installation completed</source>
-        <translation>Installationen er fuldført</translation>
-    </message>
-</context>
-<context>
     <name>AudioDetectDialog</name>
     <message>
         <source>NAS Audio Output</source>
@@ -261,25 +202,6 @@
     <message>
         <source>Back</source>
         <translation>Tilbage</translation>
-    </message>
-</context>
-<context>
-    <name>PrefChoices</name>
-    <message>
-        <source>Add</source>
-        <translation>Tilføj</translation>
-    </message>
-    <message>
-        <source>Remove</source>
-        <translation>Fjern</translation>
-    </message>
-    <message>
-        <source>Reset</source>
-        <translation>Nulstil</translation>
-    </message>
-    <message>
-        <source>Learn now</source>
-        <translation>Indlær nu</translation>
     </message>
 </context>
 <context>
@@ -517,10 +439,6 @@ Disse skærmindstillinger anvendes muligvis ikke i andre apps.</translation>
     <message>
         <source>Remove</source>
         <translation>Fjern</translation>
-    </message>
-    <message>
-        <source>Test</source>
-        <translation>Test</translation>
     </message>
     <message>
         <source>Tellora</source>

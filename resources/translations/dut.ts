@@ -2,65 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl_NL">
 <context>
-    <name>AppsPage</name>
-    <message>
-        <source>Update</source>
-        <translation>Bijwerken</translation>
-    </message>
-    <message>
-        <source>Install</source>
-        <translation>Installeren</translation>
-    </message>
-    <message>
-        <source>Disable</source>
-        <translation>Uitschakelen</translation>
-    </message>
-    <message>
-        <source>Unset Auto Run</source>
-        <translation>Niet automatisch starten</translation>
-    </message>
-    <message>
-        <source>Set Auto Run</source>
-        <translation>Automatisch starten</translation>
-    </message>
-    <message>
-        <source>Enable</source>
-        <translation>Inschakelen</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Installation failed</source>
-        <translation>Installatie mislukt</translation>
-    </message>
-    <message>
-        <source>Yes</source>
-        <translation>Ja</translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation>Nee</translation>
-    </message>
-    <message>
-        <source>Initializing</source>
-        <translation>Initialiseren</translation>
-    </message>
-    <message>
-        <source>Downloading</source>
-        <translation>Downloaden</translation>
-    </message>
-    <message>
-        <source>Installing</source>
-        <translation>Installeren</translation>
-    </message>
-    <message>
-        <source>Installation completed</source>
-        <translation>Installatie voltooid</translation>
-    </message>
-</context>
-<context>
     <name>AudioDetectDialog</name>
     <message>
         <source>NAS Audio Output</source>
@@ -91,7 +32,7 @@
     </message>
     <message>
         <source>Select &quot;Start&quot; to begin the learning process for the new remote.</source>
-        <translation>Selecteer 'Starten' om het aanleren van de nieuwe afstandsbediening te beginnen.</translation>
+        <translation>Selecteer &apos;Starten&apos; om het aanleren van de nieuwe afstandsbediening te beginnen.</translation>
     </message>
     <message>
         <source>Note: Some remotes may be incompatible.</source>
@@ -261,25 +202,6 @@
     <message>
         <source>Back</source>
         <translation>Terug</translation>
-    </message>
-</context>
-<context>
-    <name>PrefChoices</name>
-    <message>
-        <source>Add</source>
-        <translation>Toevoegen</translation>
-    </message>
-    <message>
-        <source>Remove</source>
-        <translation>Verwijderen</translation>
-    </message>
-    <message>
-        <source>Reset</source>
-        <translation>Resetten</translation>
-    </message>
-    <message>
-        <source>Learn now</source>
-        <translation>Nu aanleren</translation>
     </message>
 </context>
 <context>
@@ -517,10 +439,6 @@ Deze weergave-instellingen worden in andere apps mogelijk niet toegepast.</trans
     <message>
         <source>Remove</source>
         <translation>Verwijderen</translation>
-    </message>
-    <message>
-        <source>Test</source>
-        <translation>Testen</translation>
     </message>
     <message>
         <source>Tellora</source>

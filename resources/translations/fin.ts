@@ -2,65 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fi_FI">
 <context>
-    <name>AppsPage</name>
-    <message>
-        <source>Update</source>
-        <translation>Päivitä</translation>
-    </message>
-    <message>
-        <source>Install</source>
-        <translation>Asenna</translation>
-    </message>
-    <message>
-        <source>Disable</source>
-        <translation>Poista käytöstä</translation>
-    </message>
-    <message>
-        <source>Unset Auto Run</source>
-        <translation>Älä käynnistä automaattisesti</translation>
-    </message>
-    <message>
-        <source>Set Auto Run</source>
-        <translation>Käynnistä automaattisesti</translation>
-    </message>
-    <message>
-        <source>Enable</source>
-        <translation>Ota käyttöön</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Installation failed</source>
-        <translation>Asennus epäonnistui</translation>
-    </message>
-    <message>
-        <source>Yes</source>
-        <translation>Kyllä</translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation>Ei</translation>
-    </message>
-    <message>
-        <source>Initializing</source>
-        <translation>Alustetaan</translation>
-    </message>
-    <message>
-        <source>Downloading</source>
-        <translation>Ladataan</translation>
-    </message>
-    <message>
-        <source>Installing</source>
-        <translation>Asennetaan</translation>
-    </message>
-    <message>
-        <source>Installation completed</source>
-        <translation>Asennus on valmis</translation>
-    </message>
-</context>
-<context>
     <name>AudioDetectDialog</name>
     <message>
         <source>NAS Audio Output</source>
@@ -261,25 +202,6 @@
     <message>
         <source>Back</source>
         <translation>Takaisin</translation>
-    </message>
-</context>
-<context>
-    <name>PrefChoices</name>
-    <message>
-        <source>Add</source>
-        <translation>Lisää</translation>
-    </message>
-    <message>
-        <source>Remove</source>
-        <translation>Poista</translation>
-    </message>
-    <message>
-        <source>Reset</source>
-        <translation>Palauta</translation>
-    </message>
-    <message>
-        <source>Learn now</source>
-        <translation>Opeta nyt</translation>
     </message>
 </context>
 <context>
@@ -517,10 +439,6 @@ Näitä näyttöasetuksia ei välttämättä käytetä muissa sovelluksissa.</tr
     <message>
         <source>Remove</source>
         <translation>Poista</translation>
-    </message>
-    <message>
-        <source>Test</source>
-        <translation>Testaa</translation>
     </message>
     <message>
         <source>Tellora</source>

@@ -2,65 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
-    <name>AppsPage</name>
-    <message>
-        <source>Update</source>
-        <translation>Mettre à jour</translation>
-    </message>
-    <message>
-        <source>Install</source>
-        <translation>Installer</translation>
-    </message>
-    <message>
-        <source>Disable</source>
-        <translation>Désactiver</translation>
-    </message>
-    <message>
-        <source>Unset Auto Run</source>
-        <translation>Ne plus lancer au démarrage</translation>
-    </message>
-    <message>
-        <source>Set Auto Run</source>
-        <translation>Lancer au démarrage</translation>
-    </message>
-    <message>
-        <source>Enable</source>
-        <translation>Activer</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Installation failed</source>
-        <translation>Échec de l'installation</translation>
-    </message>
-    <message>
-        <source>Yes</source>
-        <translation>Oui</translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation>Non</translation>
-    </message>
-    <message>
-        <source>Initializing</source>
-        <translation>Initialisation</translation>
-    </message>
-    <message>
-        <source>Downloading</source>
-        <translation>Téléchargement</translation>
-    </message>
-    <message>
-        <source>Installing</source>
-        <translation>Installation</translation>
-    </message>
-    <message>
-        <source>Installation completed</source>
-        <translation>Installation terminée</translation>
-    </message>
-</context>
-<context>
     <name>AudioDetectDialog</name>
     <message>
         <source>NAS Audio Output</source>
@@ -68,7 +9,7 @@
     </message>
     <message>
         <source>Please select the device:</source>
-        <translation>Veuillez choisir l'appareil :</translation>
+        <translation>Veuillez choisir l&apos;appareil :</translation>
     </message>
     <message>
         <source>Test</source>
@@ -236,7 +177,7 @@
     </message>
     <message>
         <source>Applications used by Tellora version 2 are incompatible with Tellora version 3 and have been uninstalled during the installation of Tellora v3. To use these applications again, you must install their most recent versions from the Tellora settings or the KELP Control Panel. Please ignore this message if you have already installed these applications.</source>
-        <translation>Les applications utilisées par Tellora version 2 ne sont pas compatibles avec Tellora version 3 et ont été désinstallées lors de l'installation de Tellora v3. Pour utiliser à nouveau ces applications, installez leurs versions les plus récentes depuis les paramètres de Tellora ou le KELP Control Panel. Ignorez ce message si vous avez déjà installé ces applications.</translation>
+        <translation>Les applications utilisées par Tellora version 2 ne sont pas compatibles avec Tellora version 3 et ont été désinstallées lors de l&apos;installation de Tellora v3. Pour utiliser à nouveau ces applications, installez leurs versions les plus récentes depuis les paramètres de Tellora ou le KELP Control Panel. Ignorez ce message si vous avez déjà installé ces applications.</translation>
     </message>
     <message>
         <source>OK</source>
@@ -244,7 +185,7 @@
     </message>
     <message>
         <source>To enhance security, the Padlink service (mobile remote control for Tellora) is now disabled by default in this release. To use the Padlink app with Tellora, please enable it at General → Enable Padlink. We recommend using Padlink on trusted local networks.</source>
-        <translation>Pour renforcer la sécurité, le service Padlink (télécommande mobile pour Tellora) est désormais désactivé par défaut dans cette version. Pour utiliser l'application Padlink avec Tellora, activez-le dans Général → Activer Padlink. Nous vous recommandons d'utiliser Padlink uniquement sur des réseaux locaux de confiance.</translation>
+        <translation>Pour renforcer la sécurité, le service Padlink (télécommande mobile pour Tellora) est désormais désactivé par défaut dans cette version. Pour utiliser l&apos;application Padlink avec Tellora, activez-le dans Général → Activer Padlink. Nous vous recommandons d&apos;utiliser Padlink uniquement sur des réseaux locaux de confiance.</translation>
     </message>
     <message>
         <source>Security Update: Padlink Service Disabled by Default</source>
@@ -261,25 +202,6 @@
     <message>
         <source>Back</source>
         <translation>Retour</translation>
-    </message>
-</context>
-<context>
-    <name>PrefChoices</name>
-    <message>
-        <source>Add</source>
-        <translation>Ajouter</translation>
-    </message>
-    <message>
-        <source>Remove</source>
-        <translation>Supprimer</translation>
-    </message>
-    <message>
-        <source>Reset</source>
-        <translation>Réinitialiser</translation>
-    </message>
-    <message>
-        <source>Learn now</source>
-        <translation>Apprendre</translation>
     </message>
 </context>
 <context>
@@ -318,11 +240,11 @@
     </message>
     <message>
         <source>Display time</source>
-        <translation>Afficher l'heure</translation>
+        <translation>Afficher l&apos;heure</translation>
     </message>
     <message>
         <source>Display Stratus NAS IP</source>
-        <translation>Afficher l'IP du NAS Stratus</translation>
+        <translation>Afficher l&apos;IP du NAS Stratus</translation>
     </message>
     <message>
         <source>Display server name</source>
@@ -354,7 +276,7 @@
     </message>
     <message>
         <source>Tellora will restart after applying this feature.</source>
-        <translation>Tellora redémarrera après l'application de cette fonction.</translation>
+        <translation>Tellora redémarrera après l&apos;application de cette fonction.</translation>
     </message>
     <message>
         <source>Update</source>
@@ -394,7 +316,7 @@
     </message>
     <message>
         <source>Installation failed</source>
-        <translation>Échec de l'installation</translation>
+        <translation>Échec de l&apos;installation</translation>
     </message>
     <message>
         <source>Initializing</source>
@@ -422,7 +344,7 @@
     </message>
     <message>
         <source>Turn off the screen when idle</source>
-        <translation>Éteindre l'écran en cas d'inactivité</translation>
+        <translation>Éteindre l&apos;écran en cas d&apos;inactivité</translation>
     </message>
     <message>
         <source>Overscan</source>
@@ -430,7 +352,7 @@
     </message>
     <message>
         <source>Wallpaper</source>
-        <translation>Fond d'écran</translation>
+        <translation>Fond d&apos;écran</translation>
     </message>
     <message>
         <source>Template 1</source>
@@ -479,8 +401,8 @@ Overscan will reduce the area of the video displayed on the screen. The higher t
 These Display settings may not be applied in other apps.</source>
         <translation>Remarque :
 Si vous réglez la résolution de sortie sur 4K 60 Hz, vous devez utiliser le port HDMI 2.0 avec un câble HDMI 2.0.
-Le surbalayage réduit la zone de l'image affichée à l'écran. Plus le pourcentage est élevé, plus la zone affichée est réduite.
-Ces paramètres d'affichage peuvent ne pas s'appliquer dans d'autres applications.</translation>
+Le surbalayage réduit la zone de l&apos;image affichée à l&apos;écran. Plus le pourcentage est élevé, plus la zone affichée est réduite.
+Ces paramètres d&apos;affichage peuvent ne pas s&apos;appliquer dans d&apos;autres applications.</translation>
     </message>
     <message>
         <source>Language</source>
@@ -517,10 +439,6 @@ Ces paramètres d'affichage peuvent ne pas s'appliquer dans d'autres application
     <message>
         <source>Remove</source>
         <translation>Supprimer</translation>
-    </message>
-    <message>
-        <source>Test</source>
-        <translation>Tester</translation>
     </message>
     <message>
         <source>Tellora</source>
@@ -579,8 +497,8 @@ Ces paramètres d'affichage peuvent ne pas s'appliquer dans d'autres application
 Overscan will reduce the area of the video displayed on the screen. The higher the percentage, the more the displayed area will be reduced.
 These Display settings may not be applied in other apps.</source>
         <translation>Remarque :
-Le surbalayage réduit la zone de l'image affichée à l'écran. Plus le pourcentage est élevé, plus la zone affichée est réduite.
-Ces paramètres d'affichage peuvent ne pas s'appliquer dans d'autres applications.</translation>
+Le surbalayage réduit la zone de l&apos;image affichée à l&apos;écran. Plus le pourcentage est élevé, plus la zone affichée est réduite.
+Ces paramètres d&apos;affichage peuvent ne pas s&apos;appliquer dans d&apos;autres applications.</translation>
     </message>
     <message>
         <source>Switch between input methods with Ctrl+Space.</source>
@@ -608,11 +526,11 @@ Ces paramètres d'affichage peuvent ne pas s'appliquer dans d'autres application
     </message>
     <message>
         <source>The home screen of your storage appliance on the television: your applications, their settings and the remote control in one place.</source>
-        <translation>L'écran d'accueil de votre NAS sur le téléviseur : vos applications, leurs paramètres et la télécommande réunis au même endroit.</translation>
+        <translation>L&apos;écran d&apos;accueil de votre NAS sur le téléviseur : vos applications, leurs paramètres et la télécommande réunis au même endroit.</translation>
     </message>
     <message>
         <source>For technical support, visit support.tellora.example.</source>
-        <translation>Pour l'assistance technique, rendez-vous sur support.tellora.example.</translation>
+        <translation>Pour l&apos;assistance technique, rendez-vous sur support.tellora.example.</translation>
     </message>
     <message>
         <source>Copyright (c) Tellora developers. All rights reserved.</source>
@@ -620,14 +538,14 @@ Ces paramètres d'affichage peuvent ne pas s'appliquer dans d'autres application
     </message>
     <message>
         <source>Shows the task bar, so that several applications can run side by side. Tellora restarts to apply it.</source>
-        <translation>Affiche la barre des tâches pour utiliser plusieurs applications côte à côte. Tellora redémarre pour l'appliquer.</translation>
+        <translation>Affiche la barre des tâches pour utiliser plusieurs applications côte à côte. Tellora redémarre pour l&apos;appliquer.</translation>
     </message>
 </context>
 <context>
     <name>TandemSwitcher</name>
     <message>
         <source>Are you sure you want to switch to Tandem? Switching applications may take a few minutes to complete.</source>
-        <translation>Voulez-vous vraiment passer à Tandem ? Le changement d'application peut prendre quelques minutes.</translation>
+        <translation>Voulez-vous vraiment passer à Tandem ? Le changement d&apos;application peut prendre quelques minutes.</translation>
     </message>
     <message>
         <source>Yes</source>
@@ -642,11 +560,11 @@ Ces paramètres d'affichage peuvent ne pas s'appliquer dans d'autres application
     <name>TipsScreen</name>
     <message>
         <source>Exit application</source>
-        <translation>Quitter l'application</translation>
+        <translation>Quitter l&apos;application</translation>
     </message>
     <message>
         <source>Go back to home page</source>
-        <translation>Revenir à l'accueil</translation>
+        <translation>Revenir à l&apos;accueil</translation>
     </message>
     <message>
         <source>Information</source>
@@ -722,7 +640,7 @@ Ces paramètres d'affichage peuvent ne pas s'appliquer dans d'autres application
     </message>
     <message>
         <source>You can use one of the devices below to control Tellora</source>
-        <translation>Vous pouvez contrôler Tellora avec l'un des appareils ci-dessous</translation>
+        <translation>Vous pouvez contrôler Tellora avec l&apos;un des appareils ci-dessous</translation>
     </message>
     <message>
         <source>Vendra remote control</source>

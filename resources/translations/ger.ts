@@ -2,65 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
-    <name>AppsPage</name>
-    <message>
-        <source>Update</source>
-        <translation>Aktualisieren</translation>
-    </message>
-    <message>
-        <source>Install</source>
-        <translation>Installieren</translation>
-    </message>
-    <message>
-        <source>Disable</source>
-        <translation>Deaktivieren</translation>
-    </message>
-    <message>
-        <source>Unset Auto Run</source>
-        <translation>Autostart aufheben</translation>
-    </message>
-    <message>
-        <source>Set Auto Run</source>
-        <translation>Autostart festlegen</translation>
-    </message>
-    <message>
-        <source>Enable</source>
-        <translation>Aktivieren</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Installation failed</source>
-        <translation>Installation fehlgeschlagen</translation>
-    </message>
-    <message>
-        <source>Yes</source>
-        <translation>Ja</translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation>Nein</translation>
-    </message>
-    <message>
-        <source>Initializing</source>
-        <translation>Initialisierung</translation>
-    </message>
-    <message>
-        <source>Downloading</source>
-        <translation>Wird heruntergeladen</translation>
-    </message>
-    <message>
-        <source>Installing</source>
-        <translation>Wird installiert</translation>
-    </message>
-    <message>
-        <source>Installation completed</source>
-        <translation>Installation abgeschlossen</translation>
-    </message>
-</context>
-<context>
     <name>AudioDetectDialog</name>
     <message>
         <source>NAS Audio Output</source>
@@ -261,25 +202,6 @@
     <message>
         <source>Back</source>
         <translation>Zurück</translation>
-    </message>
-</context>
-<context>
-    <name>PrefChoices</name>
-    <message>
-        <source>Add</source>
-        <translation>Hinzufügen</translation>
-    </message>
-    <message>
-        <source>Remove</source>
-        <translation>Entfernen</translation>
-    </message>
-    <message>
-        <source>Reset</source>
-        <translation>Zurücksetzen</translation>
-    </message>
-    <message>
-        <source>Learn now</source>
-        <translation>Jetzt anlernen</translation>
     </message>
 </context>
 <context>
@@ -517,10 +439,6 @@ Diese Anzeigeeinstellungen werden in anderen Apps möglicherweise nicht angewend
     <message>
         <source>Remove</source>
         <translation>Entfernen</translation>
-    </message>
-    <message>
-        <source>Test</source>
-        <translation>Testen</translation>
     </message>
     <message>
         <source>Tellora</source>

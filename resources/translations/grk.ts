@@ -2,65 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="el_GR">
 <context>
-    <name>AppsPage</name>
-    <message>
-        <source>Update</source>
-        <translation>Ενημέρωση</translation>
-    </message>
-    <message>
-        <source>Install</source>
-        <translation>Εγκατάσταση</translation>
-    </message>
-    <message>
-        <source>Disable</source>
-        <translation>Απενεργοποίηση</translation>
-    </message>
-    <message>
-        <source>Unset Auto Run</source>
-        <translation>Κατάργηση αυτόματης εκκίνησης</translation>
-    </message>
-    <message>
-        <source>Set Auto Run</source>
-        <translation>Αυτόματη εκκίνηση</translation>
-    </message>
-    <message>
-        <source>Enable</source>
-        <translation>Ενεργοποίηση</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Installation failed</source>
-        <translation>Η εγκατάσταση απέτυχε</translation>
-    </message>
-    <message>
-        <source>Yes</source>
-        <translation>Ναι</translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation>Όχι</translation>
-    </message>
-    <message>
-        <source>Initializing</source>
-        <translation>Προετοιμασία</translation>
-    </message>
-    <message>
-        <source>Downloading</source>
-        <translation>Λήψη</translation>
-    </message>
-    <message>
-        <source>Installing</source>
-        <translation>Εγκατάσταση σε εξέλιξη</translation>
-    </message>
-    <message>
-        <source>Installation completed</source>
-        <translation>Η εγκατάσταση ολοκληρώθηκε</translation>
-    </message>
-</context>
-<context>
     <name>AudioDetectDialog</name>
     <message>
         <source>NAS Audio Output</source>
@@ -261,25 +202,6 @@
     <message>
         <source>Back</source>
         <translation>Πίσω</translation>
-    </message>
-</context>
-<context>
-    <name>PrefChoices</name>
-    <message>
-        <source>Add</source>
-        <translation>Προσθήκη</translation>
-    </message>
-    <message>
-        <source>Remove</source>
-        <translation>Κατάργηση</translation>
-    </message>
-    <message>
-        <source>Reset</source>
-        <translation>Επαναφορά</translation>
-    </message>
-    <message>
-        <source>Learn now</source>
-        <translation>Εκμάθηση τώρα</translation>
     </message>
 </context>
 <context>
@@ -517,10 +439,6 @@ These Display settings may not be applied in other apps.</source>
     <message>
         <source>Remove</source>
         <translation>Κατάργηση</translation>
-    </message>
-    <message>
-        <source>Test</source>
-        <translation>Δοκιμή</translation>
     </message>
     <message>
         <source>Tellora</source>

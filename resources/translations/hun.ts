@@ -2,65 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="hu_HU">
 <context>
-    <name>AppsPage</name>
-    <message>
-        <source>Update</source>
-        <translation>Frissítés</translation>
-    </message>
-    <message>
-        <source>Install</source>
-        <translation>Telepítés</translation>
-    </message>
-    <message>
-        <source>Disable</source>
-        <translation>Kikapcsolás</translation>
-    </message>
-    <message>
-        <source>Unset Auto Run</source>
-        <translation>Automatikus indítás ki</translation>
-    </message>
-    <message>
-        <source>Set Auto Run</source>
-        <translation>Automatikus indítás</translation>
-    </message>
-    <message>
-        <source>Enable</source>
-        <translation>Bekapcsolás</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Installation failed</source>
-        <translation>A telepítés sikertelen</translation>
-    </message>
-    <message>
-        <source>Yes</source>
-        <translation>Igen</translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation>Nem</translation>
-    </message>
-    <message>
-        <source>Initializing</source>
-        <translation>Előkészítés</translation>
-    </message>
-    <message>
-        <source>Downloading</source>
-        <translation>Letöltés</translation>
-    </message>
-    <message>
-        <source>Installing</source>
-        <translation>Telepítés folyamatban</translation>
-    </message>
-    <message>
-        <source>Installation completed</source>
-        <translation>A telepítés befejeződött</translation>
-    </message>
-</context>
-<context>
     <name>AudioDetectDialog</name>
     <message>
         <source>NAS Audio Output</source>
@@ -261,25 +202,6 @@
     <message>
         <source>Back</source>
         <translation>Vissza</translation>
-    </message>
-</context>
-<context>
-    <name>PrefChoices</name>
-    <message>
-        <source>Add</source>
-        <translation>Hozzáadás</translation>
-    </message>
-    <message>
-        <source>Remove</source>
-        <translation>Eltávolítás</translation>
-    </message>
-    <message>
-        <source>Reset</source>
-        <translation>Visszaállítás</translation>
-    </message>
-    <message>
-        <source>Learn now</source>
-        <translation>Betanítás</translation>
     </message>
 </context>
 <context>
@@ -517,10 +439,6 @@ Előfordulhat, hogy ezek a kijelzőbeállítások más alkalmazásokban nem érv
     <message>
         <source>Remove</source>
         <translation>Eltávolítás</translation>
-    </message>
-    <message>
-        <source>Test</source>
-        <translation>Teszt</translation>
     </message>
     <message>
         <source>Tellora</source>

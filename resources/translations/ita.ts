@@ -2,65 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it_IT">
 <context>
-    <name>AppsPage</name>
-    <message>
-        <source>Update</source>
-        <translation>Aggiorna</translation>
-    </message>
-    <message>
-        <source>Install</source>
-        <translation>Installa</translation>
-    </message>
-    <message>
-        <source>Disable</source>
-        <translation>Disattiva</translation>
-    </message>
-    <message>
-        <source>Unset Auto Run</source>
-        <translation>Annulla avvio automatico</translation>
-    </message>
-    <message>
-        <source>Set Auto Run</source>
-        <translation>Avvio automatico</translation>
-    </message>
-    <message>
-        <source>Enable</source>
-        <translation>Attiva</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Installation failed</source>
-        <translation>Installazione non riuscita</translation>
-    </message>
-    <message>
-        <source>Yes</source>
-        <translation>Sì</translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation>No</translation>
-    </message>
-    <message>
-        <source>Initializing</source>
-        <translation>Inizializzazione</translation>
-    </message>
-    <message>
-        <source>Downloading</source>
-        <translation>Download in corso</translation>
-    </message>
-    <message>
-        <source>Installing</source>
-        <translation>Installazione in corso</translation>
-    </message>
-    <message>
-        <source>Installation completed</source>
-        <translation>Installazione completata</translation>
-    </message>
-</context>
-<context>
     <name>AudioDetectDialog</name>
     <message>
         <source>NAS Audio Output</source>
@@ -91,7 +32,7 @@
     </message>
     <message>
         <source>Select &quot;Start&quot; to begin the learning process for the new remote.</source>
-        <translation>Selezionare &quot;Avvia&quot; per iniziare l'apprendimento del nuovo telecomando.</translation>
+        <translation>Selezionare &quot;Avvia&quot; per iniziare l&apos;apprendimento del nuovo telecomando.</translation>
     </message>
     <message>
         <source>Note: Some remotes may be incompatible.</source>
@@ -107,7 +48,7 @@
     </message>
     <message>
         <source>Press and hold the button on the other remote. Continue to hold the button until the progress bar is full.</source>
-        <translation>Tenere premuto il tasto sull'altro telecomando finché la barra di avanzamento non è piena.</translation>
+        <translation>Tenere premuto il tasto sull&apos;altro telecomando finché la barra di avanzamento non è piena.</translation>
     </message>
     <message>
         <source>No signal received. Check your remote.</source>
@@ -236,7 +177,7 @@
     </message>
     <message>
         <source>Applications used by Tellora version 2 are incompatible with Tellora version 3 and have been uninstalled during the installation of Tellora v3. To use these applications again, you must install their most recent versions from the Tellora settings or the KELP Control Panel. Please ignore this message if you have already installed these applications.</source>
-        <translation>Le applicazioni usate da Tellora versione 2 non sono compatibili con Tellora versione 3 e sono state disinstallate durante l'installazione di Tellora v3. Per usare di nuovo queste applicazioni, installare le versioni più recenti dalle impostazioni di Tellora o dal KELP Control Panel. Ignorare questo messaggio se le applicazioni sono già state installate.</translation>
+        <translation>Le applicazioni usate da Tellora versione 2 non sono compatibili con Tellora versione 3 e sono state disinstallate durante l&apos;installazione di Tellora v3. Per usare di nuovo queste applicazioni, installare le versioni più recenti dalle impostazioni di Tellora o dal KELP Control Panel. Ignorare questo messaggio se le applicazioni sono già state installate.</translation>
     </message>
     <message>
         <source>OK</source>
@@ -244,7 +185,7 @@
     </message>
     <message>
         <source>To enhance security, the Padlink service (mobile remote control for Tellora) is now disabled by default in this release. To use the Padlink app with Tellora, please enable it at General → Enable Padlink. We recommend using Padlink on trusted local networks.</source>
-        <translation>Per una maggiore sicurezza, in questa versione il servizio Padlink (telecomando mobile per Tellora) è disattivato per impostazione predefinita. Per usare l'app Padlink con Tellora, attivarlo in Generale → Attiva Padlink. Si consiglia di usare Padlink solo su reti locali attendibili.</translation>
+        <translation>Per una maggiore sicurezza, in questa versione il servizio Padlink (telecomando mobile per Tellora) è disattivato per impostazione predefinita. Per usare l&apos;app Padlink con Tellora, attivarlo in Generale → Attiva Padlink. Si consiglia di usare Padlink solo su reti locali attendibili.</translation>
     </message>
     <message>
         <source>Security Update: Padlink Service Disabled by Default</source>
@@ -261,25 +202,6 @@
     <message>
         <source>Back</source>
         <translation>Indietro</translation>
-    </message>
-</context>
-<context>
-    <name>PrefChoices</name>
-    <message>
-        <source>Add</source>
-        <translation>Aggiungi</translation>
-    </message>
-    <message>
-        <source>Remove</source>
-        <translation>Rimuovi</translation>
-    </message>
-    <message>
-        <source>Reset</source>
-        <translation>Ripristina</translation>
-    </message>
-    <message>
-        <source>Learn now</source>
-        <translation>Apprendi ora</translation>
     </message>
 </context>
 <context>
@@ -318,11 +240,11 @@
     </message>
     <message>
         <source>Display time</source>
-        <translation>Mostra l'ora</translation>
+        <translation>Mostra l&apos;ora</translation>
     </message>
     <message>
         <source>Display Stratus NAS IP</source>
-        <translation>Mostra l'IP del NAS Stratus</translation>
+        <translation>Mostra l&apos;IP del NAS Stratus</translation>
     </message>
     <message>
         <source>Display server name</source>
@@ -354,7 +276,7 @@
     </message>
     <message>
         <source>Tellora will restart after applying this feature.</source>
-        <translation>Tellora verrà riavviato dopo l'applicazione di questa funzione.</translation>
+        <translation>Tellora verrà riavviato dopo l&apos;applicazione di questa funzione.</translation>
     </message>
     <message>
         <source>Update</source>
@@ -479,7 +401,7 @@ Overscan will reduce the area of the video displayed on the screen. The higher t
 These Display settings may not be applied in other apps.</source>
         <translation>Nota:
 Se si imposta la risoluzione di uscita su 4K 60 Hz, è necessario usare la porta HDMI 2.0 con un cavo HDMI 2.0.
-L'overscan riduce l'area dell'immagine visualizzata sullo schermo. Più alta è la percentuale, più l'area visualizzata si riduce.
+L&apos;overscan riduce l&apos;area dell&apos;immagine visualizzata sullo schermo. Più alta è la percentuale, più l&apos;area visualizzata si riduce.
 Queste impostazioni dello schermo potrebbero non essere applicate in altre app.</translation>
     </message>
     <message>
@@ -517,10 +439,6 @@ Queste impostazioni dello schermo potrebbero non essere applicate in altre app.<
     <message>
         <source>Remove</source>
         <translation>Rimuovi</translation>
-    </message>
-    <message>
-        <source>Test</source>
-        <translation>Prova</translation>
     </message>
     <message>
         <source>Tellora</source>
@@ -579,7 +497,7 @@ Queste impostazioni dello schermo potrebbero non essere applicate in altre app.<
 Overscan will reduce the area of the video displayed on the screen. The higher the percentage, the more the displayed area will be reduced.
 These Display settings may not be applied in other apps.</source>
         <translation>Nota:
-L'overscan riduce l'area dell'immagine visualizzata sullo schermo. Più alta è la percentuale, più l'area visualizzata si riduce.
+L&apos;overscan riduce l&apos;area dell&apos;immagine visualizzata sullo schermo. Più alta è la percentuale, più l&apos;area visualizzata si riduce.
 Queste impostazioni dello schermo potrebbero non essere applicate in altre app.</translation>
     </message>
     <message>
@@ -612,7 +530,7 @@ Queste impostazioni dello schermo potrebbero non essere applicate in altre app.<
     </message>
     <message>
         <source>For technical support, visit support.tellora.example.</source>
-        <translation>Per l'assistenza tecnica, visitare support.tellora.example.</translation>
+        <translation>Per l&apos;assistenza tecnica, visitare support.tellora.example.</translation>
     </message>
     <message>
         <source>Copyright (c) Tellora developers. All rights reserved.</source>
@@ -642,7 +560,7 @@ Queste impostazioni dello schermo potrebbero non essere applicate in altre app.<
     <name>TipsScreen</name>
     <message>
         <source>Exit application</source>
-        <translation>Esci dall'applicazione</translation>
+        <translation>Esci dall&apos;applicazione</translation>
     </message>
     <message>
         <source>Go back to home page</source>

@@ -2,65 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja_JP">
 <context>
-    <name>AppsPage</name>
-    <message>
-        <source>Update</source>
-        <translation>アップデート</translation>
-    </message>
-    <message>
-        <source>Install</source>
-        <translation>インストール</translation>
-    </message>
-    <message>
-        <source>Disable</source>
-        <translation>無効にする</translation>
-    </message>
-    <message>
-        <source>Unset Auto Run</source>
-        <translation>自動実行を解除</translation>
-    </message>
-    <message>
-        <source>Set Auto Run</source>
-        <translation>自動実行に設定</translation>
-    </message>
-    <message>
-        <source>Enable</source>
-        <translation>有効にする</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Installation failed</source>
-        <translation>インストールに失敗しました</translation>
-    </message>
-    <message>
-        <source>Yes</source>
-        <translation>はい</translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation>いいえ</translation>
-    </message>
-    <message>
-        <source>Initializing</source>
-        <translation>初期化中</translation>
-    </message>
-    <message>
-        <source>Downloading</source>
-        <translation>ダウンロード中</translation>
-    </message>
-    <message>
-        <source>Installing</source>
-        <translation>インストール中</translation>
-    </message>
-    <message>
-        <source>Installation completed</source>
-        <translation>インストールが完了しました</translation>
-    </message>
-</context>
-<context>
     <name>AudioDetectDialog</name>
     <message>
         <source>NAS Audio Output</source>
@@ -261,25 +202,6 @@
     <message>
         <source>Back</source>
         <translation>戻る</translation>
-    </message>
-</context>
-<context>
-    <name>PrefChoices</name>
-    <message>
-        <source>Add</source>
-        <translation>追加</translation>
-    </message>
-    <message>
-        <source>Remove</source>
-        <translation>削除</translation>
-    </message>
-    <message>
-        <source>Reset</source>
-        <translation>リセット</translation>
-    </message>
-    <message>
-        <source>Learn now</source>
-        <translation>今すぐ学習</translation>
     </message>
 </context>
 <context>
@@ -517,10 +439,6 @@ These Display settings may not be applied in other apps.</source>
     <message>
         <source>Remove</source>
         <translation>削除</translation>
-    </message>
-    <message>
-        <source>Test</source>
-        <translation>テスト</translation>
     </message>
     <message>
         <source>Tellora</source>

@@ -2,65 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ko_KR">
 <context>
-    <name>AppsPage</name>
-    <message>
-        <source>Update</source>
-        <translation>업데이트</translation>
-    </message>
-    <message>
-        <source>Install</source>
-        <translation>설치</translation>
-    </message>
-    <message>
-        <source>Disable</source>
-        <translation>비활성화</translation>
-    </message>
-    <message>
-        <source>Unset Auto Run</source>
-        <translation>자동 실행 해제</translation>
-    </message>
-    <message>
-        <source>Set Auto Run</source>
-        <translation>자동 실행 설정</translation>
-    </message>
-    <message>
-        <source>Enable</source>
-        <translation>활성화</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>확인</translation>
-    </message>
-    <message>
-        <source>Installation failed</source>
-        <translation>설치 실패</translation>
-    </message>
-    <message>
-        <source>Yes</source>
-        <translation>예</translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation>아니요</translation>
-    </message>
-    <message>
-        <source>Initializing</source>
-        <translation>초기화 중</translation>
-    </message>
-    <message>
-        <source>Downloading</source>
-        <translation>다운로드 중</translation>
-    </message>
-    <message>
-        <source>Installing</source>
-        <translation>설치 중</translation>
-    </message>
-    <message>
-        <source>Installation completed</source>
-        <translation>설치 완료</translation>
-    </message>
-</context>
-<context>
     <name>AudioDetectDialog</name>
     <message>
         <source>NAS Audio Output</source>
@@ -261,25 +202,6 @@
     <message>
         <source>Back</source>
         <translation>뒤로</translation>
-    </message>
-</context>
-<context>
-    <name>PrefChoices</name>
-    <message>
-        <source>Add</source>
-        <translation>추가</translation>
-    </message>
-    <message>
-        <source>Remove</source>
-        <translation>제거</translation>
-    </message>
-    <message>
-        <source>Reset</source>
-        <translation>초기화</translation>
-    </message>
-    <message>
-        <source>Learn now</source>
-        <translation>지금 학습</translation>
     </message>
 </context>
 <context>
@@ -517,10 +439,6 @@ These Display settings may not be applied in other apps.</source>
     <message>
         <source>Remove</source>
         <translation>제거</translation>
-    </message>
-    <message>
-        <source>Test</source>
-        <translation>테스트</translation>
     </message>
     <message>
         <source>Tellora</source>

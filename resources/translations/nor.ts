@@ -2,65 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nb_NO">
 <context>
-    <name>AppsPage</name>
-    <message>
-        <source>Update</source>
-        <translation>Oppdater</translation>
-    </message>
-    <message>
-        <source>Install</source>
-        <translation>Installer</translation>
-    </message>
-    <message>
-        <source>Disable</source>
-        <translation>Deaktiver</translation>
-    </message>
-    <message>
-        <source>Unset Auto Run</source>
-        <translation>Ikke start automatisk</translation>
-    </message>
-    <message>
-        <source>Set Auto Run</source>
-        <translation>Start automatisk</translation>
-    </message>
-    <message>
-        <source>Enable</source>
-        <translation>Aktiver</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Installation failed</source>
-        <translation>Installasjonen mislyktes</translation>
-    </message>
-    <message>
-        <source>Yes</source>
-        <translation>Ja</translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation>Nei</translation>
-    </message>
-    <message>
-        <source>Initializing</source>
-        <translation>Initialiserer</translation>
-    </message>
-    <message>
-        <source>Downloading</source>
-        <translation>Laster ned</translation>
-    </message>
-    <message>
-        <source>Installing</source>
-        <translation>Installerer</translation>
-    </message>
-    <message>
-        <source>Installation completed</source>
-        <translation>Installasjonen er fullført</translation>
-    </message>
-</context>
-<context>
     <name>AudioDetectDialog</name>
     <message>
         <source>NAS Audio Output</source>
@@ -261,25 +202,6 @@
     <message>
         <source>Back</source>
         <translation>Tilbake</translation>
-    </message>
-</context>
-<context>
-    <name>PrefChoices</name>
-    <message>
-        <source>Add</source>
-        <translation>Legg til</translation>
-    </message>
-    <message>
-        <source>Remove</source>
-        <translation>Fjern</translation>
-    </message>
-    <message>
-        <source>Reset</source>
-        <translation>Tilbakestill</translation>
-    </message>
-    <message>
-        <source>Learn now</source>
-        <translation>Lær inn nå</translation>
     </message>
 </context>
 <context>
@@ -517,10 +439,6 @@ Disse skjerminnstillingene blir kanskje ikke brukt i andre apper.</translation>
     <message>
         <source>Remove</source>
         <translation>Fjern</translation>
-    </message>
-    <message>
-        <source>Test</source>
-        <translation>Test</translation>
     </message>
     <message>
         <source>Tellora</source>

@@ -2,65 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl_PL">
 <context>
-    <name>AppsPage</name>
-    <message>
-        <source>Update</source>
-        <translation>Aktualizuj</translation>
-    </message>
-    <message>
-        <source>Install</source>
-        <translation>Zainstaluj</translation>
-    </message>
-    <message>
-        <source>Disable</source>
-        <translation>Wyłącz</translation>
-    </message>
-    <message>
-        <source>Unset Auto Run</source>
-        <translation>Nie uruchamiaj automatycznie</translation>
-    </message>
-    <message>
-        <source>Set Auto Run</source>
-        <translation>Uruchamiaj automatycznie</translation>
-    </message>
-    <message>
-        <source>Enable</source>
-        <translation>Włącz</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Installation failed</source>
-        <translation>Instalacja nie powiodła się</translation>
-    </message>
-    <message>
-        <source>Yes</source>
-        <translation>Tak</translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation>Nie</translation>
-    </message>
-    <message>
-        <source>Initializing</source>
-        <translation>Inicjowanie</translation>
-    </message>
-    <message>
-        <source>Downloading</source>
-        <translation>Pobieranie</translation>
-    </message>
-    <message>
-        <source>Installing</source>
-        <translation>Instalowanie</translation>
-    </message>
-    <message>
-        <source>Installation completed</source>
-        <translation>Instalacja zakończona</translation>
-    </message>
-</context>
-<context>
     <name>AudioDetectDialog</name>
     <message>
         <source>NAS Audio Output</source>
@@ -261,25 +202,6 @@
     <message>
         <source>Back</source>
         <translation>Wstecz</translation>
-    </message>
-</context>
-<context>
-    <name>PrefChoices</name>
-    <message>
-        <source>Add</source>
-        <translation>Dodaj</translation>
-    </message>
-    <message>
-        <source>Remove</source>
-        <translation>Usuń</translation>
-    </message>
-    <message>
-        <source>Reset</source>
-        <translation>Resetuj</translation>
-    </message>
-    <message>
-        <source>Learn now</source>
-        <translation>Naucz teraz</translation>
     </message>
 </context>
 <context>
@@ -517,10 +439,6 @@ Te ustawienia ekranu mogą nie być stosowane w innych aplikacjach.</translation
     <message>
         <source>Remove</source>
         <translation>Usuń</translation>
-    </message>
-    <message>
-        <source>Test</source>
-        <translation>Testuj</translation>
     </message>
     <message>
         <source>Tellora</source>

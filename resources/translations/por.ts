@@ -2,65 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_PT">
 <context>
-    <name>AppsPage</name>
-    <message>
-        <source>Update</source>
-        <translation>Atualizar</translation>
-    </message>
-    <message>
-        <source>Install</source>
-        <translation>Instalar</translation>
-    </message>
-    <message>
-        <source>Disable</source>
-        <translation>Desativar</translation>
-    </message>
-    <message>
-        <source>Unset Auto Run</source>
-        <translation>Não iniciar automaticamente</translation>
-    </message>
-    <message>
-        <source>Set Auto Run</source>
-        <translation>Iniciar automaticamente</translation>
-    </message>
-    <message>
-        <source>Enable</source>
-        <translation>Ativar</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Installation failed</source>
-        <translation>Falha na instalação</translation>
-    </message>
-    <message>
-        <source>Yes</source>
-        <translation>Sim</translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation>Não</translation>
-    </message>
-    <message>
-        <source>Initializing</source>
-        <translation>A inicializar</translation>
-    </message>
-    <message>
-        <source>Downloading</source>
-        <translation>A transferir</translation>
-    </message>
-    <message>
-        <source>Installing</source>
-        <translation>A instalar</translation>
-    </message>
-    <message>
-        <source>Installation completed</source>
-        <translation>Instalação concluída</translation>
-    </message>
-</context>
-<context>
     <name>AudioDetectDialog</name>
     <message>
         <source>NAS Audio Output</source>
@@ -261,25 +202,6 @@
     <message>
         <source>Back</source>
         <translation>Voltar</translation>
-    </message>
-</context>
-<context>
-    <name>PrefChoices</name>
-    <message>
-        <source>Add</source>
-        <translation>Adicionar</translation>
-    </message>
-    <message>
-        <source>Remove</source>
-        <translation>Remover</translation>
-    </message>
-    <message>
-        <source>Reset</source>
-        <translation>Repor</translation>
-    </message>
-    <message>
-        <source>Learn now</source>
-        <translation>Aprender agora</translation>
     </message>
 </context>
 <context>
@@ -517,10 +439,6 @@ Estas definições de ecrã podem não ser aplicadas noutras aplicações.</tran
     <message>
         <source>Remove</source>
         <translation>Remover</translation>
-    </message>
-    <message>
-        <source>Test</source>
-        <translation>Testar</translation>
     </message>
     <message>
         <source>Tellora</source>

@@ -2,65 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ro_RO">
 <context>
-    <name>AppsPage</name>
-    <message>
-        <source>Update</source>
-        <translation>Actualizare</translation>
-    </message>
-    <message>
-        <source>Install</source>
-        <translation>Instalare</translation>
-    </message>
-    <message>
-        <source>Disable</source>
-        <translation>Dezactivare</translation>
-    </message>
-    <message>
-        <source>Unset Auto Run</source>
-        <translation>Fără pornire automată</translation>
-    </message>
-    <message>
-        <source>Set Auto Run</source>
-        <translation>Pornire automată</translation>
-    </message>
-    <message>
-        <source>Enable</source>
-        <translation>Activare</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Installation failed</source>
-        <translation>Instalare nereușită</translation>
-    </message>
-    <message>
-        <source>Yes</source>
-        <translation>Da</translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation>Nu</translation>
-    </message>
-    <message>
-        <source>Initializing</source>
-        <translation>Se inițializează</translation>
-    </message>
-    <message>
-        <source>Downloading</source>
-        <translation>Se descarcă</translation>
-    </message>
-    <message>
-        <source>Installing</source>
-        <translation>Se instalează</translation>
-    </message>
-    <message>
-        <source>Installation completed</source>
-        <translation>Instalare finalizată</translation>
-    </message>
-</context>
-<context>
     <name>AudioDetectDialog</name>
     <message>
         <source>NAS Audio Output</source>
@@ -261,25 +202,6 @@
     <message>
         <source>Back</source>
         <translation>Înapoi</translation>
-    </message>
-</context>
-<context>
-    <name>PrefChoices</name>
-    <message>
-        <source>Add</source>
-        <translation>Adăugare</translation>
-    </message>
-    <message>
-        <source>Remove</source>
-        <translation>Eliminare</translation>
-    </message>
-    <message>
-        <source>Reset</source>
-        <translation>Resetare</translation>
-    </message>
-    <message>
-        <source>Learn now</source>
-        <translation>Învățare acum</translation>
     </message>
 </context>
 <context>
@@ -517,10 +439,6 @@ Este posibil ca aceste setări de afișaj să nu se aplice în alte aplicații.<
     <message>
         <source>Remove</source>
         <translation>Eliminare</translation>
-    </message>
-    <message>
-        <source>Test</source>
-        <translation>Test</translation>
     </message>
     <message>
         <source>Tellora</source>

@@ -2,65 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru_RU">
 <context>
-    <name>AppsPage</name>
-    <message>
-        <source>Update</source>
-        <translation>Обновить</translation>
-    </message>
-    <message>
-        <source>Install</source>
-        <translation>Установить</translation>
-    </message>
-    <message>
-        <source>Disable</source>
-        <translation>Отключить</translation>
-    </message>
-    <message>
-        <source>Unset Auto Run</source>
-        <translation>Отменить автозапуск</translation>
-    </message>
-    <message>
-        <source>Set Auto Run</source>
-        <translation>Автозапуск</translation>
-    </message>
-    <message>
-        <source>Enable</source>
-        <translation>Включить</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Installation failed</source>
-        <translation>Ошибка установки</translation>
-    </message>
-    <message>
-        <source>Yes</source>
-        <translation>Да</translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation>Нет</translation>
-    </message>
-    <message>
-        <source>Initializing</source>
-        <translation>Инициализация</translation>
-    </message>
-    <message>
-        <source>Downloading</source>
-        <translation>Загрузка</translation>
-    </message>
-    <message>
-        <source>Installing</source>
-        <translation>Установка</translation>
-    </message>
-    <message>
-        <source>Installation completed</source>
-        <translation>Установка завершена</translation>
-    </message>
-</context>
-<context>
     <name>AudioDetectDialog</name>
     <message>
         <source>NAS Audio Output</source>
@@ -261,25 +202,6 @@
     <message>
         <source>Back</source>
         <translation>Назад</translation>
-    </message>
-</context>
-<context>
-    <name>PrefChoices</name>
-    <message>
-        <source>Add</source>
-        <translation>Добавить</translation>
-    </message>
-    <message>
-        <source>Remove</source>
-        <translation>Удалить</translation>
-    </message>
-    <message>
-        <source>Reset</source>
-        <translation>Сбросить</translation>
-    </message>
-    <message>
-        <source>Learn now</source>
-        <translation>Обучить</translation>
     </message>
 </context>
 <context>
@@ -517,10 +439,6 @@ These Display settings may not be applied in other apps.</source>
     <message>
         <source>Remove</source>
         <translation>Удалить</translation>
-    </message>
-    <message>
-        <source>Test</source>
-        <translation>Тест</translation>
     </message>
     <message>
         <source>Tellora</source>

@@ -2,65 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
-    <name>AppsPage</name>
-    <message>
-        <source>Update</source>
-        <translation>Actualizar</translation>
-    </message>
-    <message>
-        <source>Install</source>
-        <translation>Instalar</translation>
-    </message>
-    <message>
-        <source>Disable</source>
-        <translation>Desactivar</translation>
-    </message>
-    <message>
-        <source>Unset Auto Run</source>
-        <translation>No iniciar automáticamente</translation>
-    </message>
-    <message>
-        <source>Set Auto Run</source>
-        <translation>Iniciar automáticamente</translation>
-    </message>
-    <message>
-        <source>Enable</source>
-        <translation>Activar</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>Aceptar</translation>
-    </message>
-    <message>
-        <source>Installation failed</source>
-        <translation>Error en la instalación</translation>
-    </message>
-    <message>
-        <source>Yes</source>
-        <translation>Sí</translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation>No</translation>
-    </message>
-    <message>
-        <source>Initializing</source>
-        <translation>Inicializando</translation>
-    </message>
-    <message>
-        <source>Downloading</source>
-        <translation>Descargando</translation>
-    </message>
-    <message>
-        <source>Installing</source>
-        <translation>Instalando</translation>
-    </message>
-    <message>
-        <source>Installation completed</source>
-        <translation>Instalación completada</translation>
-    </message>
-</context>
-<context>
     <name>AudioDetectDialog</name>
     <message>
         <source>NAS Audio Output</source>
@@ -261,25 +202,6 @@
     <message>
         <source>Back</source>
         <translation>Volver</translation>
-    </message>
-</context>
-<context>
-    <name>PrefChoices</name>
-    <message>
-        <source>Add</source>
-        <translation>Añadir</translation>
-    </message>
-    <message>
-        <source>Remove</source>
-        <translation>Quitar</translation>
-    </message>
-    <message>
-        <source>Reset</source>
-        <translation>Restablecer</translation>
-    </message>
-    <message>
-        <source>Learn now</source>
-        <translation>Aprender ahora</translation>
     </message>
 </context>
 <context>
@@ -517,10 +439,6 @@ Es posible que esta configuración de pantalla no se aplique en otras aplicacion
     <message>
         <source>Remove</source>
         <translation>Quitar</translation>
-    </message>
-    <message>
-        <source>Test</source>
-        <translation>Probar</translation>
     </message>
     <message>
         <source>Tellora</source>

@@ -2,65 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="sv_SE">
 <context>
-    <name>AppsPage</name>
-    <message>
-        <source>Update</source>
-        <translation>Uppdatera</translation>
-    </message>
-    <message>
-        <source>Install</source>
-        <translation>Installera</translation>
-    </message>
-    <message>
-        <source>Disable</source>
-        <translation>Avaktivera</translation>
-    </message>
-    <message>
-        <source>Unset Auto Run</source>
-        <translation>Starta inte automatiskt</translation>
-    </message>
-    <message>
-        <source>Set Auto Run</source>
-        <translation>Starta automatiskt</translation>
-    </message>
-    <message>
-        <source>Enable</source>
-        <translation>Aktivera</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Installation failed</source>
-        <translation>Installationen misslyckades</translation>
-    </message>
-    <message>
-        <source>Yes</source>
-        <translation>Ja</translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation>Nej</translation>
-    </message>
-    <message>
-        <source>Initializing</source>
-        <translation>Initierar</translation>
-    </message>
-    <message>
-        <source>Downloading</source>
-        <translation>Hämtar</translation>
-    </message>
-    <message>
-        <source>Installing</source>
-        <translation>Installerar</translation>
-    </message>
-    <message>
-        <source>Installation completed</source>
-        <translation>Installationen är klar</translation>
-    </message>
-</context>
-<context>
     <name>AudioDetectDialog</name>
     <message>
         <source>NAS Audio Output</source>
@@ -261,25 +202,6 @@
     <message>
         <source>Back</source>
         <translation>Bakåt</translation>
-    </message>
-</context>
-<context>
-    <name>PrefChoices</name>
-    <message>
-        <source>Add</source>
-        <translation>Lägg till</translation>
-    </message>
-    <message>
-        <source>Remove</source>
-        <translation>Ta bort</translation>
-    </message>
-    <message>
-        <source>Reset</source>
-        <translation>Återställ</translation>
-    </message>
-    <message>
-        <source>Learn now</source>
-        <translation>Lär in nu</translation>
     </message>
 </context>
 <context>
@@ -517,10 +439,6 @@ De här bildskärmsinställningarna tillämpas kanske inte i andra appar.</trans
     <message>
         <source>Remove</source>
         <translation>Ta bort</translation>
-    </message>
-    <message>
-        <source>Test</source>
-        <translation>Testa</translation>
     </message>
     <message>
         <source>Tellora</source>

@@ -2,65 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="th_TH">
 <context>
-    <name>AppsPage</name>
-    <message>
-        <source>Update</source>
-        <translation>อัปเดต</translation>
-    </message>
-    <message>
-        <source>Install</source>
-        <translation>ติดตั้ง</translation>
-    </message>
-    <message>
-        <source>Disable</source>
-        <translation>ปิดใช้งาน</translation>
-    </message>
-    <message>
-        <source>Unset Auto Run</source>
-        <translation>ยกเลิกการเรียกใช้อัตโนมัติ</translation>
-    </message>
-    <message>
-        <source>Set Auto Run</source>
-        <translation>ตั้งเป็นเรียกใช้อัตโนมัติ</translation>
-    </message>
-    <message>
-        <source>Enable</source>
-        <translation>เปิดใช้งาน</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>ตกลง</translation>
-    </message>
-    <message>
-        <source>Installation failed</source>
-        <translation>การติดตั้งล้มเหลว</translation>
-    </message>
-    <message>
-        <source>Yes</source>
-        <translation>ใช่</translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation>ไม่</translation>
-    </message>
-    <message>
-        <source>Initializing</source>
-        <translation>กำลังเริ่มต้น</translation>
-    </message>
-    <message>
-        <source>Downloading</source>
-        <translation>กำลังดาวน์โหลด</translation>
-    </message>
-    <message>
-        <source>Installing</source>
-        <translation>กำลังติดตั้ง</translation>
-    </message>
-    <message>
-        <source>Installation completed</source>
-        <translation>ติดตั้งเสร็จสมบูรณ์</translation>
-    </message>
-</context>
-<context>
     <name>AudioDetectDialog</name>
     <message>
         <source>NAS Audio Output</source>
@@ -261,25 +202,6 @@
     <message>
         <source>Back</source>
         <translation>ย้อนกลับ</translation>
-    </message>
-</context>
-<context>
-    <name>PrefChoices</name>
-    <message>
-        <source>Add</source>
-        <translation>เพิ่ม</translation>
-    </message>
-    <message>
-        <source>Remove</source>
-        <translation>ลบ</translation>
-    </message>
-    <message>
-        <source>Reset</source>
-        <translation>รีเซ็ต</translation>
-    </message>
-    <message>
-        <source>Learn now</source>
-        <translation>เรียนรู้ตอนนี้</translation>
     </message>
 </context>
 <context>
@@ -517,10 +439,6 @@ These Display settings may not be applied in other apps.</source>
     <message>
         <source>Remove</source>
         <translation>ลบ</translation>
-    </message>
-    <message>
-        <source>Test</source>
-        <translation>ทดสอบ</translation>
     </message>
     <message>
         <source>Tellora</source>

@@ -2,65 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="tr_TR">
 <context>
-    <name>AppsPage</name>
-    <message>
-        <source>Update</source>
-        <translation>Güncelle</translation>
-    </message>
-    <message>
-        <source>Install</source>
-        <translation>Yükle</translation>
-    </message>
-    <message>
-        <source>Disable</source>
-        <translation>Devre dışı bırak</translation>
-    </message>
-    <message>
-        <source>Unset Auto Run</source>
-        <translation>Otomatik başlatmayı kaldır</translation>
-    </message>
-    <message>
-        <source>Set Auto Run</source>
-        <translation>Otomatik başlat</translation>
-    </message>
-    <message>
-        <source>Enable</source>
-        <translation>Etkinleştir</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>Tamam</translation>
-    </message>
-    <message>
-        <source>Installation failed</source>
-        <translation>Yükleme başarısız oldu</translation>
-    </message>
-    <message>
-        <source>Yes</source>
-        <translation>Evet</translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation>Hayır</translation>
-    </message>
-    <message>
-        <source>Initializing</source>
-        <translation>Başlatılıyor</translation>
-    </message>
-    <message>
-        <source>Downloading</source>
-        <translation>İndiriliyor</translation>
-    </message>
-    <message>
-        <source>Installing</source>
-        <translation>Yükleniyor</translation>
-    </message>
-    <message>
-        <source>Installation completed</source>
-        <translation>Yükleme tamamlandı</translation>
-    </message>
-</context>
-<context>
     <name>AudioDetectDialog</name>
     <message>
         <source>NAS Audio Output</source>
@@ -224,7 +165,7 @@
     </message>
     <message>
         <source>Switch to Tandem</source>
-        <translation>Tandem'e geç</translation>
+        <translation>Tandem&apos;e geç</translation>
     </message>
     <message>
         <source>Log out</source>
@@ -236,7 +177,7 @@
     </message>
     <message>
         <source>Applications used by Tellora version 2 are incompatible with Tellora version 3 and have been uninstalled during the installation of Tellora v3. To use these applications again, you must install their most recent versions from the Tellora settings or the KELP Control Panel. Please ignore this message if you have already installed these applications.</source>
-        <translation>Tellora sürüm 2 tarafından kullanılan uygulamalar Tellora sürüm 3 ile uyumlu değildir ve Tellora v3 yüklemesi sırasında kaldırılmıştır. Bu uygulamaları yeniden kullanmak için en son sürümlerini Tellora ayarlarından veya KELP Control Panel'den yükleyin. Bu uygulamaları zaten yüklediyseniz bu mesajı dikkate almayın.</translation>
+        <translation>Tellora sürüm 2 tarafından kullanılan uygulamalar Tellora sürüm 3 ile uyumlu değildir ve Tellora v3 yüklemesi sırasında kaldırılmıştır. Bu uygulamaları yeniden kullanmak için en son sürümlerini Tellora ayarlarından veya KELP Control Panel&apos;den yükleyin. Bu uygulamaları zaten yüklediyseniz bu mesajı dikkate almayın.</translation>
     </message>
     <message>
         <source>OK</source>
@@ -244,7 +185,7 @@
     </message>
     <message>
         <source>To enhance security, the Padlink service (mobile remote control for Tellora) is now disabled by default in this release. To use the Padlink app with Tellora, please enable it at General → Enable Padlink. We recommend using Padlink on trusted local networks.</source>
-        <translation>Güvenliği artırmak için Padlink hizmeti (Tellora için mobil kumanda) bu sürümde varsayılan olarak devre dışıdır. Padlink uygulamasını Tellora ile kullanmak için Genel → Padlink'i etkinleştir bölümünden etkinleştirin. Padlink'i yalnızca güvenilir yerel ağlarda kullanmanızı öneririz.</translation>
+        <translation>Güvenliği artırmak için Padlink hizmeti (Tellora için mobil kumanda) bu sürümde varsayılan olarak devre dışıdır. Padlink uygulamasını Tellora ile kullanmak için Genel → Padlink&apos;i etkinleştir bölümünden etkinleştirin. Padlink&apos;i yalnızca güvenilir yerel ağlarda kullanmanızı öneririz.</translation>
     </message>
     <message>
         <source>Security Update: Padlink Service Disabled by Default</source>
@@ -261,25 +202,6 @@
     <message>
         <source>Back</source>
         <translation>Geri</translation>
-    </message>
-</context>
-<context>
-    <name>PrefChoices</name>
-    <message>
-        <source>Add</source>
-        <translation>Ekle</translation>
-    </message>
-    <message>
-        <source>Remove</source>
-        <translation>Kaldır</translation>
-    </message>
-    <message>
-        <source>Reset</source>
-        <translation>Sıfırla</translation>
-    </message>
-    <message>
-        <source>Learn now</source>
-        <translation>Şimdi öğret</translation>
     </message>
 </context>
 <context>
@@ -322,7 +244,7 @@
     </message>
     <message>
         <source>Display Stratus NAS IP</source>
-        <translation>Stratus NAS IP'sini göster</translation>
+        <translation>Stratus NAS IP&apos;sini göster</translation>
     </message>
     <message>
         <source>Display server name</source>
@@ -330,7 +252,7 @@
     </message>
     <message>
         <source>Enable Padlink</source>
-        <translation>Padlink'i etkinleştir</translation>
+        <translation>Padlink&apos;i etkinleştir</translation>
     </message>
     <message>
         <source>Enable auto login</source>
@@ -519,10 +441,6 @@ Bu ekran ayarları diğer uygulamalarda uygulanmayabilir.</translation>
         <translation>Kaldır</translation>
     </message>
     <message>
-        <source>Test</source>
-        <translation>Test et</translation>
-    </message>
-    <message>
         <source>Tellora</source>
         <translation>Tellora</translation>
     </message>
@@ -608,7 +526,7 @@ Bu ekran ayarları diğer uygulamalarda uygulanmayabilir.</translation>
     </message>
     <message>
         <source>The home screen of your storage appliance on the television: your applications, their settings and the remote control in one place.</source>
-        <translation>NAS'ınızın televizyondaki ana ekranı: uygulamalarınız, ayarları ve kumanda tek bir yerde.</translation>
+        <translation>NAS&apos;ınızın televizyondaki ana ekranı: uygulamalarınız, ayarları ve kumanda tek bir yerde.</translation>
     </message>
     <message>
         <source>For technical support, visit support.tellora.example.</source>
@@ -627,7 +545,7 @@ Bu ekran ayarları diğer uygulamalarda uygulanmayabilir.</translation>
     <name>TandemSwitcher</name>
     <message>
         <source>Are you sure you want to switch to Tandem? Switching applications may take a few minutes to complete.</source>
-        <translation>Tandem'e geçmek istediğinizden emin misiniz? Uygulama değişikliği birkaç dakika sürebilir.</translation>
+        <translation>Tandem&apos;e geçmek istediğinizden emin misiniz? Uygulama değişikliği birkaç dakika sürebilir.</translation>
     </message>
     <message>
         <source>Yes</source>
@@ -714,7 +632,7 @@ Bu ekran ayarları diğer uygulamalarda uygulanmayabilir.</translation>
     </message>
     <message>
         <source>You can quickly restart Tellora by holding this button for 6 seconds.</source>
-        <translation>Tellora'yı hızlıca yeniden başlatmak için bu tuşu 6 saniye basılı tutun.</translation>
+        <translation>Tellora&apos;yı hızlıca yeniden başlatmak için bu tuşu 6 saniye basılı tutun.</translation>
     </message>
     <message>
         <source>General use</source>
@@ -722,7 +640,7 @@ Bu ekran ayarları diğer uygulamalarda uygulanmayabilir.</translation>
     </message>
     <message>
         <source>You can use one of the devices below to control Tellora</source>
-        <translation>Tellora'yı aşağıdaki cihazlardan biriyle kontrol edebilirsiniz</translation>
+        <translation>Tellora&apos;yı aşağıdaki cihazlardan biriyle kontrol edebilirsiniz</translation>
     </message>
     <message>
         <source>Vendra remote control</source>

@@ -15,6 +15,7 @@
 #include "settings/AppTiles.h"
 #include "settings/FrameScaling.h"
 #include "settings/SettingsDialog.h"
+#include "settings/SettingsTexts.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -33,8 +34,6 @@ namespace {
 bool isTrue(const QString& value) { return value.compare(QLatin1String("TRUE"), Qt::CaseInsensitive) == 0; }
 
 QString lastComponent(const QString& path) { return path.section(QLatin1Char('/'), -1); }
-
-QString tr(const char* text) { return QCoreApplication::translate("SettingsDialog", text); }
 
 const QString kAutoRunKey = QStringLiteral("BENTO/AutoRun");
 
@@ -304,8 +303,8 @@ void AppsPage::showButtons_(const QString& name)
     const PkgInfo_s web = packages->PkgByName(name, 1);
     const PkgInfo_s conf = packages->PkgByName(name, 0);
     const bool installed = !conf.name.isEmpty();
-    ui->pbtUpdate->setText(tr("Update"));
-    ui->pbtInstall->setText(tr("Install"));
+    ui->pbtUpdate->setText(SettingsTexts::tr("Update"));
+    ui->pbtInstall->setText(SettingsTexts::tr("Install"));
     ui->pbtUpdate->setEnabled(false);
     ui->pbtInstall->setEnabled(false);
     ui->labAppOneIcon->setEnabled(false);
@@ -322,13 +321,14 @@ void AppsPage::showButtons_(const QString& name)
         const QString start = conf.xmlInfo.value(QStringLiteral("start"));
         ui->pbtEnable->setEnabled(!conf.confInfo.value(QStringLiteral("Shell")).isEmpty());
         if (isTrue(conf.confInfo.value(QStringLiteral("Enable")))) {
-            ui->pbtEnable->setText(tr("Disable"));
-            ui->pbtSetAuto->setText(name == m_autoRun ? tr("Unset Auto Run") : tr("Set Auto Run"));
+            ui->pbtEnable->setText(SettingsTexts::tr("Disable"));
+            ui->pbtSetAuto->setText(
+                name == m_autoRun ? SettingsTexts::tr("Unset Auto Run") : SettingsTexts::tr("Set Auto Run"));
             ui->pbtSetAuto->setEnabled(!start.isEmpty());
             ui->labAppOneIcon->setEnabled(true);
         } else {
-            ui->pbtEnable->setText(tr("Enable"));
-            ui->pbtSetAuto->setText(tr("Set Auto Run"));
+            ui->pbtEnable->setText(SettingsTexts::tr("Enable"));
+            ui->pbtSetAuto->setText(SettingsTexts::tr("Set Auto Run"));
             ui->pbtSetAuto->setEnabled(false);
         }
         ui->cbxAdminOnly->setEnabled(!start.isEmpty());
@@ -347,8 +347,8 @@ void AppsPage::showButtons_(const QString& name)
         ui->labAdminOnlyNote->hide();
         ui->cbxAdminOnly->setChecked(isTrue(conf.confInfo.value(QStringLiteral("AdminOnly"))));
     } else {
-        ui->pbtEnable->setText(tr("Enable"));
-        ui->pbtSetAuto->setText(tr("Set Auto Run"));
+        ui->pbtEnable->setText(SettingsTexts::tr("Enable"));
+        ui->pbtSetAuto->setText(SettingsTexts::tr("Set Auto Run"));
         ui->pbtEnable->setEnabled(false);
         ui->pbtSetAuto->setEnabled(false);
         ui->cbxAdminOnly->setChecked(false);
@@ -391,20 +391,20 @@ void AppsPage::install(bool update)
     InfoDialog& message = message_();
     if (web.name.isEmpty() || web.confInfo.value(QStringLiteral("location")).isEmpty()) {
         message.reset(1);
-        message.setTextOK(tr("OK"));
-        message.setLabelText(tr("Installation failed"));
+        message.setTextOK(SettingsTexts::tr("OK"));
+        message.setLabelText(SettingsTexts::tr("Installation failed"));
         message.exec();
         return;
     }
     message.reset(2);
-    message.setTextOK(tr("Yes"));
-    message.setTextCancel(tr("No"));
-    message.setLabelText((update ? tr("Update") : tr("Install")) + QLatin1Char(' ') + name + QLatin1Char(' ')
-        + web.confInfo.value(QStringLiteral("Version")) + QStringLiteral(" ?"));
+    message.setTextOK(SettingsTexts::tr("Yes"));
+    message.setTextCancel(SettingsTexts::tr("No"));
+    message.setLabelText((update ? SettingsTexts::tr("Update") : SettingsTexts::tr("Install")) + QLatin1Char(' ') + name
+        + QLatin1Char(' ') + web.confInfo.value(QStringLiteral("Version")) + QStringLiteral(" ?"));
     if (message.exec() != QDialog::Accepted)
         return;
     message.reset(3);
-    message.setLabelText(tr("Initializing"));
+    message.setLabelText(SettingsTexts::tr("Initializing"));
     showCentred_(message);
     message.repaint();
     m_dialog.installer().Install(name);
@@ -415,7 +415,7 @@ void AppsPage::downloadProgress(int percent)
     InfoDialog& message = message_();
     message.setRange(0, 100);
     message.setValue(percent);
-    message.setLabelText(QStringLiteral("%1 ").arg(tr("Downloading")));
+    message.setLabelText(QStringLiteral("%1 ").arg(SettingsTexts::tr("Downloading")));
 }
 
 void AppsPage::installProgress(int step)
@@ -423,7 +423,7 @@ void AppsPage::installProgress(int step)
     InfoDialog& message = message_();
     message.setRange(0, 4);
     message.setValue(step);
-    message.setLabelText(tr("Installing"));
+    message.setLabelText(SettingsTexts::tr("Installing"));
 }
 
 void AppsPage::installFinished()
@@ -431,7 +431,7 @@ void AppsPage::installFinished()
     InfoDialog& message = message_();
     message.setValue(message.maximum());
     message.reset(0);
-    message.setLabelText(tr("Installation completed"));
+    message.setLabelText(SettingsTexts::tr("Installation completed"));
     showCentred_(message);
     // Shown for three seconds while everything else goes on.
     for (int round = 0; round < 60; ++round) {
@@ -476,7 +476,7 @@ void AppsPage::toggleAutoRun()
     Appliance::runner().runShell(Appliance::path(QStringLiteral("/bin/sh")), QStringLiteral("rm -f %1/*").arg(folder));
     QSettings& settings = m_dialog.userSettings();
     if (name == m_autoRun) {
-        ui->pbtSetAuto->setText(tr("Set Auto Run"));
+        ui->pbtSetAuto->setText(SettingsTexts::tr("Set Auto Run"));
         settings.remove(kAutoRunKey);
         settings.sync();
         if (m_tiles)
@@ -493,7 +493,7 @@ void AppsPage::toggleAutoRun()
     m_tiles->setAutoRunBadge(m_autoRun, false);
     if (m_tiles->indexOf(name) < 0)
         return;
-    ui->pbtSetAuto->setText(tr("Unset Auto Run"));
+    ui->pbtSetAuto->setText(SettingsTexts::tr("Unset Auto Run"));
     settings.setValue(kAutoRunKey, name);
     settings.sync();
     m_tiles->setAutoRunBadge(name, true);

@@ -2,6 +2,7 @@
 
 #include "display/ScreenConfFile.h"
 #include "display/ScreenConfig.h"
+#include "settings/SettingsTexts.h"
 
 #include <QCoreApplication>
 
@@ -9,15 +10,10 @@ namespace DisplayChoices {
 
 namespace {
 
-// The texts belong to the settings dialog's translation context.
-struct Texts {
-    Q_DECLARE_TR_FUNCTIONS(SettingsDialog)
-};
-
 constexpr int kScreenOffMinutes[] = {10, 20, 30, 60};
 constexpr int kOverscanSteps = 14; // 0.5 % ... 7.0 %
 
-QString minutes(int n) { return QStringLiteral("%1 %2").arg(n).arg(Texts::tr("min")); }
+QString minutes(int n) { return QStringLiteral("%1 %2").arg(n).arg(SettingsTexts::tr("min")); }
 QString percent(int margin) { return QStringLiteral("%1 %").arg(margin / 10.0, 0, 'f', 1); }
 
 } // namespace
@@ -27,19 +23,19 @@ QString resolutionText(const QString& mode, const QString& rate)
     return QStringLiteral("%1@%2Hz").arg(mode, ScreenConfig::plainRate(rate));
 }
 
-QString screenOffText(int seconds) { return seconds == 0 ? Texts::tr("Off") : minutes((seconds + 59) / 60); }
+QString screenOffText(int seconds) { return seconds == 0 ? SettingsTexts::tr("Off") : minutes((seconds + 59) / 60); }
 
-QString overscanText(int margin) { return margin == 0 ? Texts::tr("Off") : percent(margin); }
+QString overscanText(int margin) { return margin == 0 ? SettingsTexts::tr("Off") : percent(margin); }
 
 QString arrangementText(int arrangement)
 {
     switch (arrangement) {
     case ScreenConfFile::ExtendRight:
-        return Texts::tr("Extend to right");
+        return SettingsTexts::tr("Extend to right");
     case ScreenConfFile::ExtendLeft:
-        return Texts::tr("Extend to left");
+        return SettingsTexts::tr("Extend to left");
     default:
-        return Texts::tr("Duplicate");
+        return SettingsTexts::tr("Duplicate");
     }
 }
 
@@ -47,13 +43,13 @@ QString wallpaperText(int image)
 {
     switch (image) {
     case 1:
-        return Texts::tr("Template 1");
+        return SettingsTexts::tr("Template 1");
     case 2:
-        return Texts::tr("Template 2");
+        return SettingsTexts::tr("Template 2");
     case 3:
-        return Texts::tr("Template 3");
+        return SettingsTexts::tr("Template 3");
     default:
-        return Texts::tr("Default");
+        return SettingsTexts::tr("Default");
     }
 }
 
@@ -94,7 +90,7 @@ Menu_s arrangements(const QString& extendMode)
 
 Menu_s screenOff(int standbySeconds)
 {
-    Menu_s menu {{Texts::tr("Off")}, standbySeconds == 0 ? 0 : -1};
+    Menu_s menu {{SettingsTexts::tr("Off")}, standbySeconds == 0 ? 0 : -1};
     for (int m : kScreenOffMinutes) {
         if (standbySeconds == m * 60)
             menu.current = int(menu.entries.size());
@@ -105,7 +101,7 @@ Menu_s screenOff(int standbySeconds)
 
 Menu_s overscan(int margin)
 {
-    Menu_s menu {{Texts::tr("Off")}, margin == 0 ? 0 : -1};
+    Menu_s menu {{SettingsTexts::tr("Off")}, margin == 0 ? 0 : -1};
     for (int i = 1; i <= kOverscanSteps; ++i) {
         if (margin == overscanMargin(i))
             menu.current = i;

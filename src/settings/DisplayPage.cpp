@@ -16,6 +16,7 @@
 #include "settings/ResolutionChange.h"
 #include "settings/SettingsDialog.h"
 #include "settings/SettingsLog.h"
+#include "settings/SettingsTexts.h"
 
 #include <QCoreApplication>
 #include <QImageReader>
@@ -25,11 +26,6 @@
 namespace {
 
 using W = DisplayRowWindow;
-
-// The texts belong to the settings dialog's translation context.
-struct Texts {
-    Q_DECLARE_TR_FUNCTIONS(SettingsDialog)
-};
 
 // The form's widgets of each row, by object name: frame, name label, value
 // label, its arrows, the widgets shown and hidden with it, the monitor label.
@@ -170,10 +166,10 @@ void DisplayPage::refresh()
 {
     if (qEnvironmentVariable("MODEL_NAME").contains(QLatin1String("MV-700")))
         ui->labDispNote->setText(
-            Texts::tr("Please note:\nIf you set the output resolution to 4K 60hz then you must use the "
-                      "HDMI 2.0 port with an HDMI 2.0 cable.\nOverscan will reduce the area of the video "
-                      "displayed on the screen. The higher the percentage, the more the displayed area "
-                      "will be reduced.\nThese Display settings may not be applied in other apps."));
+            SettingsTexts::tr("Please note:\nIf you set the output resolution to 4K 60hz then you must use the "
+                              "HDMI 2.0 port with an HDMI 2.0 cable.\nOverscan will reduce the area of the video "
+                              "displayed on the screen. The higher the percentage, the more the displayed area "
+                              "will be reduced.\nThese Display settings may not be applied in other apps."));
     const DisplayState::View_s view = DisplayState::read();
     m_screens = view.screens;
     for (int i = 0; i < m_screens.size(); ++i) {
@@ -374,9 +370,9 @@ bool DisplayPage::confirmResolution_()
 {
     InfoDialog* question = m_dialog.messageDialog();
     question->reset(5);
-    question->setTextOK(Texts::tr("Yes"));
-    question->setTextCancel(Texts::tr("No"));
-    question->setLabelText(Texts::tr("Do you want to use this resolution?"));
+    question->setTextOK(SettingsTexts::tr("Yes"));
+    question->setTextCancel(SettingsTexts::tr("No"));
+    question->setLabelText(SettingsTexts::tr("Do you want to use this resolution?"));
     question->adjustSize();
     question->show();
     return question->exec() == QDialog::Accepted;

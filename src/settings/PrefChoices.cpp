@@ -5,15 +5,13 @@
 #include "i18n/UiLanguage.h"
 #include "im/SystemInputMethod.h"
 #include "settings/AlsaDefaults.h"
+#include "settings/SettingsTexts.h"
 
 #include <QCoreApplication>
 
 namespace PrefChoices {
 
 namespace {
-
-// The page's texts belong to the settings dialog's translations.
-QString tr(const char* text) { return QCoreApplication::translate("SettingsDialog", text); }
 
 int indexOf(const QStringList& entries, const QString& shown)
 {
@@ -45,7 +43,7 @@ PrefMenu_s inputMethods(SystemInputMethod& model, const QString& shown)
     for (const IMInfo& im : model.getRemovableList())
         menu.entries << im.name;
     menu.current = indexOf(menu.entries, shown);
-    menu.entries << tr("Add") << tr("Remove");
+    menu.entries << SettingsTexts::tr("Add") << SettingsTexts::tr("Remove");
     return menu;
 }
 
@@ -102,6 +100,6 @@ View_s read(AudioConfig& audio)
     return view;
 }
 
-QString slotText(bool learned) { return learned ? tr("Reset") : tr("Learn now"); }
+QString slotText(bool learned) { return learned ? SettingsTexts::tr("Reset") : SettingsTexts::tr("Learn now"); }
 
 } // namespace PrefChoices

@@ -17,6 +17,7 @@
 #include "settings/OptionRowEvents.h"
 #include "settings/PrefChoices.h"
 #include "settings/SettingsDialog.h"
+#include "settings/SettingsTexts.h"
 
 #include <QApplication>
 #include <QLayout>
@@ -26,8 +27,6 @@
 #include <array>
 
 namespace {
-
-QString tr(const char* text) { return QCoreApplication::translate("SettingsDialog", text); }
 
 // A size of the form at 1920 x 1080, remembered on the object the first time
 // it is scaled.
@@ -239,8 +238,8 @@ void PreferencesPage::changeInputMethods_(bool add)
         // Like the other dialogs over the settings: no window-manager frame on the television.
         list.setWindowFlags(list.windowFlags() | Qt::FramelessWindowHint);
         list.reset(add ? 0 : 1);
-        list.setTextOK(add ? tr("Add") : tr("Remove"));
-        list.setTextCancel(tr("Cancel"));
+        list.setTextOK(add ? SettingsTexts::tr("Add") : SettingsTexts::tr("Remove"));
+        list.setTextCancel(SettingsTexts::tr("Cancel"));
         list.exec();
     }
     refreshIMcurrent();
