@@ -58,16 +58,19 @@ void scaleTitle(Ui::SettingsDialog& ui, const ScreenScale& scale)
 
 void scaleLeftColumn(Ui::SettingsDialog& ui, const ScreenScale& scale)
 {
-    ui.grMain->setMinimumWidth(scale.x(408));
-    ui.grMain->setMaximumWidth(scale.x(408));
+    ui.grMain->setMinimumWidth(scale.x(440));
+    ui.grMain->setMaximumWidth(scale.x(440));
     for (QRadioButton* b : {ui.rbtApp, ui.rbtGeneral, ui.rbtDisp, ui.rbtPref, ui.rbtAbout}) {
         scaleFont(b, 42, scale);
         b->setMinimumHeight(scale.y(136));
     }
-    ui.grMain->setStyleSheet(QStringLiteral("#grMain{border:none;} QRadioButton{color: rgb(0, 175, 251); "
-                                            "spacing: %1px;} QRadioButton::indicator{width: 0px; height: 0px;} "
+    // The page buttons draw no indicator at all (a bare zero-sized one still leaves the style's dot) and give its
+    // room to the text: the longest page names need the whole column.
+    ui.grMain->setStyleSheet(QStringLiteral("#grMain{border:none;} QRadioButton{color: rgb(0, 175, 251); spacing: 0px; "
+                                            "padding-left: %1px;} QRadioButton::indicator{width: 0px; height: 0px; "
+                                            "border: none; background: transparent; image: none;} "
                                             "QRadioButton:focus{outline:none;}")
-                                 .arg(scale.x(40)));
+                                 .arg(scale.x(24)));
     QMargins m = ui.vlMain->contentsMargins();
     m.setLeft(scale.x(20));
     m.setBottom(scale.y(20));
@@ -81,7 +84,7 @@ QString styleSheet()
         "#SettingsDialog{background-color: qlineargradient(x1:0, y1:0, x2:1, y2:1, stop:0 #0a1424, stop:1 #15263f);} "
         "QLabel{color: rgb(222, 228, 236);} "
         "#labSettings{color: white;} "
-        "#grMain QRadioButton{padding-left: 16px; border-radius: 14px;} "
+        "#grMain QRadioButton{border-radius: 14px;} "
         "#grMain QRadioButton:checked{background-color: rgba(0, 175, 251, 36);} "
         "#grMain QRadioButton:checked:focus{background-color: rgba(0, 175, 251, 96);} "
         "QPushButton{color: white; border-image: url(:/images/icon_normal.png);} "

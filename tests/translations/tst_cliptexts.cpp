@@ -11,6 +11,7 @@
 #include "i18n/LanguageSwitch.h"
 #include "i18n/UiLanguage.h"
 #include "lirc/CustomRemoteDialog.h"
+#include "settings/SettingsDialog.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -103,6 +104,22 @@ const QList<QPair<QString, Walk>>& walks()
                     pages->setCurrentIndex(page);
                     look(&d, QString::number(page));
                 }
+            }},
+        {"settings",
+            [](MainMWindow& h, const Look& look) {
+                auto* d = h.findChild<SettingsDialog*>();
+                d->retranslateUi(UiLanguage::current());
+                for (auto p : {"rbtGeneral", "rbtApp", "rbtDisp", "rbtPref", "rbtAbout"}) {
+                    part<QAbstractButton>(*d, p)->setChecked(true);
+                    look(d, p);
+                }
+                // The choice menus with texts of their own (menus size themselves: their glyphs are checked).
+                for (auto [page, row] :
+                    {std::pair {"rbtDisp", "frmDispTnOff"}, {"rbtDisp", "frmWallPaper"}, {"rbtPref", "frmPrefIM"}}) {
+                    part<QAbstractButton>(*d, page)->setChecked(true);
+                    modal([&] { QTest::keyClick(part(*d, row), Qt::Key_Return); }, look, row);
+                }
+                d->hide();
             }},
     };
     return list;
@@ -239,7 +256,8 @@ private slots:
         // The Japanese interface's family is the installed CJK one, by the program's alias.
         QCOMPARE(QFontInfo(QFont("Noto Sans JP")).family(), "Noto Sans CJK JP");
         QVERIFY(QDir::setCurrent(m_cwd.path()));
-        m_home = new PackageHome_s({}, "Photos Music:d");
+        // An administrator's session: the settings show their Applications button too.
+        m_home = new PackageHome_s("@NasGroupID\n0", "Photos Music:d");
         // The translations where the program loads them.
         const QString lang = m_home->root.path("/opt/ivo/lang");
         QVERIFY(QDir().mkpath(QFileInfo(lang).path()));
