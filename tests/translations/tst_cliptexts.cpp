@@ -273,6 +273,10 @@ private slots:
         QByteArray audio = source("sim/setup.d/60-audio.sh");
         audio = audio.mid(audio.indexOf("[Playback]"));
         QVERIFY(m_home->root.write("/etc/Tellora/config/nasaudio.conf", audio.left(audio.indexOf("CONF\n"))));
+        // A receiver with modes and remote learning: the Preferences page shows all its rows.
+        QVERIFY(m_home->root.write("/proc/ite_8721f_cir/support", "1:NEC\n2:RC6\n"));
+        QVERIFY(m_home->root.write("/proc/ite_8721f_cir/current", "1\n"));
+        m_home->answer(".*hal_app --check_ec_support", "1\n");
     }
     void cleanupTestCase() { delete m_home; }
 
