@@ -119,6 +119,9 @@ const QList<QPair<QString, Walk>>& walks()
                     part<QAbstractButton>(*d, page)->setChecked(true);
                     modal([&] { QTest::keyClick(part(*d, row), Qt::Key_Return); }, look, row);
                 }
+                // The restart question of the taskbar box.
+                part<QAbstractButton>(*d, "rbtGeneral")->setChecked(true);
+                modal([&] { part<QAbstractButton>(*d, "cbxTaskbar")->toggle(); }, look, "restart");
                 d->hide();
             }},
     };
