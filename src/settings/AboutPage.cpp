@@ -37,5 +37,7 @@ void AboutPage::setup(const QSettings& packageConfig)
 
 void AboutPage::adaptToScreen(const QSize& screenSize)
 {
-    FrameScaling::scaleFonts(ui->pgAbout, ScreenScale(screenSize));
+    const ScreenScale scale(screenSize);
+    FrameScaling::scaleFonts(ui->pgAbout, scale);
+    FrameScaling::scaleLayouts(ui->pgAbout, scale);
 }

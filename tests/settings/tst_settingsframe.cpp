@@ -5,6 +5,7 @@
 #include "ui_SettingsDialog.h"
 
 #include "home/MultiIconViewV.h"
+#include "home/ScreenScale.h"
 #include "settings/ChoiceMenu.h"
 
 #include <QCheckBox>
@@ -33,6 +34,7 @@ private slots:
     void pixelScale_data();
     void pixelScale();
     void keepsTheScreenSize();
+    void scaledBeforeFirstShown();
     void watchedFiles();
     void emptyLanguageIsEnglish();
     void choiceMenu_data();
@@ -127,6 +129,24 @@ void TestSettingsFrame::keepsTheScreenSize()
     d.resize(screen + QSize(0, 400));
     QTRY_COMPARE(d.size(), screen);
     QCOMPARE(d.form()->frmTitle->height(), titleHeight);
+}
+
+void TestSettingsFrame::scaledBeforeFirstShown()
+{
+    // Laid out for its screen while still hidden, as when the home screen
+    // starts on a screen other than 1080p: the fonts keep their scale once the
+    // dialog shows with its look (under the program's own sheet).
+    qApp->setStyleSheet(wallpaperStyleSheet(1));
+    auto noSheet = qScopeGuard([] { qApp->setStyleSheet(QString()); });
+    SettingsScene_s scene;
+    SettingsDialog& d = scene.build();
+    const ScreenScale scale(d.screen()->geometry().size());
+    d.ensurePolished(); // as its layout does when the home screen asks its size
+    d.adaptUiToScreen(d.screen()->geometry().size());
+    d.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&d));
+    QCOMPARE(d.form()->labSettings->font().pointSize(), scale.x(38));
+    QCOMPARE(d.form()->cbxDatetime->font().pointSize(), scale.x(30));
 }
 
 void TestSettingsFrame::pixelScale_data()
