@@ -7,6 +7,7 @@
 #include "home/ScreenScale.h"
 #include "i18n/UiLanguage.h"
 #include "lirc/LircInput.h"
+#include "lirc/RemoteKeyTarget.h"
 #include "ui_AudioDetectDialog.h"
 
 #include <QApplication>
@@ -129,8 +130,8 @@ void AudioDetectDialog::initFocus() { ui->closeButton->setFocus(); }
 
 void AudioDetectDialog::ad_irkeyPressed(const QString& key)
 {
-    QWidget* focus = QApplication::focusWidget();
-    if (!QApplication::activeWindow() || !focus)
+    QWidget* focus = remoteKeyTarget();
+    if (!focus)
         return;
     const int k = AudioOutputList::remoteKey(key);
     if (k == Qt::Key_Escape)

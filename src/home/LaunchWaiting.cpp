@@ -25,6 +25,13 @@ void LaunchWaiting::start()
 {
     // A second launch while waiting (a command file) must not stack cursors.
     const bool waiting = running();
+    if (!waiting) {
+        m_focus.clear();
+        for (QWidget* w : m_window.findChildren<QWidget*>()) {
+            if (w->isWindow() && w->isVisible() && w->focusWidget())
+                m_focus.append(std::pair(QPointer(w), QPointer(w->focusWidget())));
+        }
+    }
     m_window.setEnabled(false);
     m_step = 1;
     m_timer->start(200);
@@ -54,6 +61,14 @@ void LaunchWaiting::tick()
 void LaunchWaiting::finish()
 {
     m_window.setEnabled(true);
+    for (const auto& [window, focus] : std::as_const(m_focus)) {
+        // A window activated while it was disabled may still name its focus
+        // widget without the keys going there.
+        const QWidget* now = window ? window->focusWidget() : nullptr;
+        if (window && focus && (!now || now == focus) && focus->isVisible() && focus->isEnabled())
+            focus->setFocus();
+    }
+    m_focus.clear();
     QApplication::restoreOverrideCursor();
 }
 

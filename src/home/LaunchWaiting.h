@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
+#include <QPointer>
 
 class QLabel;
 class QTimer;
@@ -33,6 +35,9 @@ signals:
 private:
     void show_(int frame);
 
+    // Disabling the window takes the focus out of the dialogs it has open
+    // too: where each had it, to give it back.
+    QList<std::pair<QPointer<QWidget>, QPointer<QWidget>>> m_focus;
     QWidget& m_window;
     QLabel& m_lights;
     QTimer* m_timer;

@@ -401,6 +401,9 @@ void MainMWindow::refreshWaiting() { m_waiting->tick(); }
 void MainMWindow::launchDelayed()
 {
     m_waiting->finish();
+    // A launch from a command file may have come while the title bar had the
+    // focus: the grid takes it back with its tile shown selected.
+    m_iconView->setSelect(std::max(0, m_iconView->select()));
     m_iconView->setFocus();
 }
 
@@ -549,6 +552,8 @@ void MainMWindow::launchAudioDialog()
 {
     auto* chooser = new AudioDetectDialog(this);
     chooser->setWindowFlags(Qt::FramelessWindowHint | Qt::SplashScreen);
+    // Modal before it shows: exec() on a shown dialog leaves it modeless.
+    chooser->setWindowModality(Qt::ApplicationModal);
     chooser->setFocus();
     chooser->initFocus();
     chooser->show();

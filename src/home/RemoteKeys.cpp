@@ -3,6 +3,7 @@
 #include "appliance/ApplianceCommands.h"
 #include "appliance/ConfigFile.h"
 #include "appliance/Paths.h"
+#include "lirc/RemoteKeyTarget.h"
 
 #include <QApplication>
 #include <QFile>
@@ -85,11 +86,13 @@ void RemoteKeys::keyLine(const QString& keystr)
     const bool forward = registered();
 
     if (const RemoteKey_s* k = remoteKey(keystr)) {
-        QWidget* focus = QApplication::focusWidget();
         // OK repeats while held; only the first event of a press is a Return.
         const bool repeat = k->key == Qt::Key_Return && !keystr.contains(QLatin1String(" 00 "));
-        if (QApplication::activeWindow() && focus && !repeat)
-            QCoreApplication::postEvent(focus, new QKeyEvent(QEvent::KeyPress, k->key, Qt::NoModifier));
+        // Posted to this object, and handed on when its turn comes: two lines
+        // read at once must not both go to a button the first one's dialog
+        // covers by then, nor to one in a dialog that closed meanwhile.
+        if (QWidget* target = remoteKeyTarget(); target && !repeat)
+            QCoreApplication::postEvent(this, new RemoteKeyEvent(target, k->key));
         if (forward)
             Appliance::runner().runShell(QStringLiteral("sh"), QStringLiteral("xdotool key %1").arg(k->forwarded));
     }
@@ -104,6 +107,18 @@ void RemoteKeys::keyLine(const QString& keystr)
         m_lastCount = 1;
         m_pressTime = m_now();
     }
+}
+
+bool RemoteKeys::event(QEvent* event)
+{
+    if (event->type() != RemoteKeyEvent::type())
+        return QObject::event(event);
+    const auto* remote = static_cast<RemoteKeyEvent*>(event);
+    if (QWidget* target = remote->receiver()) {
+        QKeyEvent key(QEvent::KeyPress, remote->key(), Qt::NoModifier);
+        QCoreApplication::sendEvent(target, &key);
+    }
+    return true;
 }
 
 void RemoteKeys::powerTick()

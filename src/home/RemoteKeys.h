@@ -43,6 +43,10 @@ public:
 
     static constexpr std::uint16_t KeepAliveKey = 42; // KEY_LEFTSHIFT
 
+protected:
+    // A key of the daemon, to the focus of the moment.
+    bool event(QEvent* event) override;
+
 private:
     void endHold_();
 

@@ -1,0 +1,125 @@
+// The remote monkey: random remote keys and appliance events against the home screen, with the focus checked after
+// every step; a breadth-first walk over the keys that must reach every control; and the sequences that once lost
+// the focus, replayed. Offscreen the monkey plays the window manager; under an X server (run-xvfb) openbox does.
+// IVO_MONKEY_SEEDS ("1 2 3") and IVO_MONKEY_STEPS choose the random runs (tests/monkey/long-run sets them).
+#include "FocusWalk.h"
+#include "MonkeyDriver.h"
+#include "MonkeyStage.h"
+
+#include "home/MainMWindow.h"
+
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+
+namespace {
+
+QtMessageHandler g_previous = nullptr;
+
+// The program's debug lines would be most of a long run's time; warnings still show.
+void quietDebug(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (type != QtDebugMsg)
+        g_previous(type, context, message);
+}
+
+bool realWindows() { return QGuiApplication::platformName() == QLatin1String("xcb"); }
+
+struct Started_s {
+    MonkeyStage stage;
+    MonkeyDriver driver;
+    Started_s()
+        : stage(realWindows())
+        , driver(stage, realWindows() ? 15000 : 3000)
+    {
+        stage.start();
+        QVERIFY(QTest::qWaitForWindowActive(stage.window(), 60000));
+    }
+};
+
+} // namespace
+
+class TstMonkey : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_cwd.isValid());
+        QDir::setCurrent(m_cwd.path());
+        g_previous = qInstallMessageHandler(quietDebug);
+    }
+
+    void randomSteps_data()
+    {
+        QTest::addColumn<quint64>("seed");
+        QTest::addColumn<int>("steps");
+        const QStringList seeds
+            = qEnvironmentVariable("IVO_MONKEY_SEEDS", realWindows() ? "7" : "1 2 3 4").split(' ', Qt::SkipEmptyParts);
+        const int steps = qEnvironmentVariableIntValue("IVO_MONKEY_STEPS");
+        for (const QString& seed : seeds)
+            QTest::addRow("seed %s", qPrintable(seed)) << seed.toULongLong()
+                                                       << (steps > 0              ? steps
+                                                                  : realWindows() ? 400
+                                                                                  : 2500);
+    }
+    void randomSteps()
+    {
+        QFETCH(quint64, seed);
+        QFETCH(int, steps);
+        Started_s s;
+        QString report;
+        QElapsedTimer clock;
+        clock.start();
+        report = s.driver.run(seed, steps);
+        QVERIFY2(report.isEmpty(), qPrintable(report));
+        qInfo("seed %llu: %d steps, %.0f steps/s", seed, steps, steps * 1000.0 / qMax<qint64>(1, clock.elapsed()));
+    }
+
+    // From the home screen the keys reach every title-bar button and every tile, the focus holds everywhere on
+    // the way, and Back leads home from each place.
+    void reachability()
+    {
+        Started_s s;
+        FocusWalk walk(s.driver);
+        WalkResult_s result;
+        runDriven(s.driver, [&] { result = walk.walk(walk.homeTargets()); });
+        qInfo("%d places reached", int(result.ways.size()));
+        QVERIFY2(result.unreached.isEmpty(), qPrintable("not reached: " + result.unreached.join(", ")));
+        QVERIFY2(
+            result.noWayHome.isEmpty(), qPrintable("Back does not lead home from: " + result.noWayHome.join(", ")));
+        QVERIFY2(result.broken.isEmpty(), qPrintable(result.broken.join('\n')));
+    }
+
+    // Step sequences that once broke the focus, from a freshly started home screen, and where the focus ends.
+    void regressions_data()
+    {
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QString>("place");
+        // A launch disables the window and with it the message it shows: the message takes its focus back after.
+        QTest::newRow("message over a launch") << "msg Cinema, lap Cinema, app closes, wait 10"
+                                               << "InfoDialog/pbtYes";
+        // Launched while the title bar had the focus: the grid takes it back showing its tile.
+        QTest::newRow("launch from the title bar") << "Up, lap Cinema, wait 10, app closes"
+                                                   << "MainMWindow/MultiIconViewV#0";
+        // A second OK read before the chooser has the focus goes to the chooser (and closes it), not to the button
+        // that opened it, which would open a second chooser inside the first.
+        QTest::newRow("audio button twice") << "Up, Right, twice OK, Down"
+                                            << "MainMWindow/MultiIconViewV#0";
+    }
+    void regressions()
+    {
+        QFETCH(QString, steps);
+        QFETCH(QString, place);
+        Started_s s;
+        const QString report = s.driver.replay(steps.split(", "));
+        QVERIFY2(report.isEmpty(), qPrintable(report));
+        QCOMPARE(s.driver.lastPlace(), place);
+    }
+
+private:
+    QTemporaryDir m_cwd;
+};
+
+QTEST_MAIN(TstMonkey)
+#include "tst_monkey.moc"
