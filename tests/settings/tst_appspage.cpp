@@ -12,10 +12,12 @@
 #include "settings/AppsPage.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QImage>
 #include <QPushButton>
 #include <QSettings>
 #include <QStackedWidget>
+#include <QTimer>
 
 namespace {
 
@@ -308,6 +310,18 @@ void TestAppsPage::install()
     QCOMPARE(progress.findChild<QLabel*>("labInfoText")->text(), QString("Downloading "));
     d.installProgress(2);
     QCOMPARE(QList<int>({progress.value(), progress.maximum()}), QList<int>({2, 4}));
+    // Finished: the plain message for three seconds, then gone.
+    QString shown;
+    QTimer::singleShot(1000, [&] {
+        if (progress.isVisible() && progress.mode() == 0)
+            shown = progress.findChild<QLabel*>("labInfoText")->text();
+    });
+    QElapsedTimer clock;
+    clock.start();
+    d.bentoInstallfinished();
+    QCOMPARE(shown, QString("Installation completed"));
+    QVERIFY2(clock.elapsed() >= 2900, qPrintable(QString::number(clock.elapsed())));
+    QVERIFY(!progress.isVisible());
 }
 
 void TestAppsPage::actions_data()
