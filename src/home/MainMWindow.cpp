@@ -426,6 +426,12 @@ void MainMWindow::openSettings_()
     m_settings->showMaximized();
     m_settings->activateWindow();
     m_settings->raise();
+    // A message still waiting for its answer stays in front: it blocks the
+    // settings, and the remote's keys go to it.
+    if (QWidget* modal = QApplication::activeModalWidget(); modal && modal != m_settings) {
+        modal->raise();
+        modal->activateWindow();
+    }
 }
 
 void MainMWindow::closeSettings_() { m_settings->close(); }

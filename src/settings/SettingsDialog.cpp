@@ -318,11 +318,23 @@ void SettingsDialog::showEvent(QShowEvent* event)
         if (m_adaptedTo != onScreen->geometry().size())
             adaptUiToScreen(onScreen->geometry().size());
     }
+    focusPageButton_();
+}
+
+void SettingsDialog::focusPageButton_()
+{
     // Opening always starts in the left column, on the current page's button.
     for (QRadioButton* b : {ui->rbtApp, ui->rbtGeneral, ui->rbtDisp, ui->rbtPref, ui->rbtAbout}) {
         if (b->isChecked() && b->isVisibleTo(this))
             b->setFocus();
     }
+}
+
+void SettingsDialog::changeEvent(QEvent* event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::EnabledChange && isEnabled() && isVisible() && !focusWidget())
+        focusPageButton_();
 }
 
 void SettingsDialog::closeEvent(QCloseEvent* event)

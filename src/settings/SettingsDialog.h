@@ -165,9 +165,14 @@ protected:
     // The whole screen it opens on: a window manager may not maximise a
     // dialog of another window.
     void showEvent(QShowEvent* event) override;
+    // Shown while the home window waited for an application, the dialog was
+    // disabled with it and took no focus: it takes it when enabled again.
+    void changeEvent(QEvent* event) override;
 
 private:
     friend class GrMainEventFilter;
+
+    void focusPageButton_();
 
     void setupLeftColumn_();
     // After the form's texts were rebuilt: what the pages had filled in.

@@ -280,9 +280,6 @@ QString MonkeyDriver::randomStep(std::mt19937_64& rng, const QStringList& instal
     for (const QString& p : pool)
         if (!installed.contains(p))
             missing << p;
-    // The settings dialog loses the focus in ways still open (IVO_MONKEY_SETTINGS=1 sends it anyway).
-    if (kind == "settings" && !qEnvironmentVariableIsSet("IVO_MONKEY_SETTINGS"))
-        kind = QStringLiteral("Menu");
     if (kind == "install" && missing.isEmpty())
         kind = "remove";
     if (kind == "remove" && installed.isEmpty())
