@@ -59,7 +59,7 @@ MonkeyStage::~MonkeyStage()
     for (QPointer<QWidget>& w : m_appWindows)
         delete w.data();
     for (qint64 pid : std::as_const(m_appPids))
-        ::kill(-pid, SIGTERM);
+        ::kill(pid, SIGTERM);
     QCoreApplication::removeTranslator(&m_translator);
 }
 
@@ -163,7 +163,11 @@ void MonkeyStage::changeScreen(const QSize& size)
 int MonkeyStage::appsRunning()
 {
     if (m_real) {
-        m_appPids.removeIf([](qint64 pid) { return ::kill(-pid, 0) != 0; });
+        // The launch's shell execs the application; nobody may reap it here, so an ended one can linger as a zombie.
+        m_appPids.removeIf([](qint64 pid) {
+            QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+            return !stat.open(QIODevice::ReadOnly) || stat.readAll().contains(") Z ");
+        });
         return int(m_appPids.size());
     }
     m_appWindows.removeIf([](const QPointer<QWidget>& w) { return !w || !w->isVisible(); });
@@ -184,7 +188,7 @@ void MonkeyStage::closeApp()
     if (!appsRunning())
         return;
     if (m_real) {
-        ::kill(-m_appPids.takeLast(), SIGTERM);
+        ::kill(m_appPids.takeLast(), SIGTERM);
         return;
     }
     m_appWindows.takeLast()->close();
