@@ -144,7 +144,7 @@ void DisplayPage::setup()
             arrow->hide();
         }
         if (row.value)
-            row.frame->installEventFilter(m_filter);
+            OptionRowEvents::watch(row.frame, m_filter);
     }
 }
 

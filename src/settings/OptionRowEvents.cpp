@@ -40,4 +40,10 @@ bool handle(QWidget* row, QEvent* event, const Actions_s& actions)
     }
 }
 
+void watch(QWidget* row, QObject* filter)
+{
+    row->installEventFilter(filter);
+    row->setFocusPolicy(Qt::TabFocus);
+}
+
 } // namespace OptionRowEvents

@@ -3,6 +3,7 @@
 #include <functional>
 
 class QEvent;
+class QObject;
 class QWidget;
 
 // What an option row of the Display and Preferences pages does with a key or
@@ -21,5 +22,10 @@ struct Actions_s {
 // True when the event was used up; focus changes go on to the default
 // handling after the arrows are shown or hidden.
 bool handle(QWidget* row, QEvent* event, const Actions_s& actions);
+
+// Hands the row's events to the page's filter, which then also gives the
+// focus on a click: were Qt to give it first, the filter would see a press on
+// a focused row and a first click would open the menu.
+void watch(QWidget* row, QObject* filter);
 
 } // namespace OptionRowEvents

@@ -118,11 +118,8 @@ void PreferencesPage::setup()
 {
     m_rows = {ui->frmPrefLang, ui->frmPrefIM, ui->frmPrefIr, ui->frmCRemote, ui->frmCR_1, ui->frmCR_2, ui->frmCR_3};
     for (QFrame* row : m_rows) {
-        row->installEventFilter(m_filter);
+        OptionRowEvents::watch(row, m_filter);
         showArrows(row, false);
-        // The filter gives the focus on a click: Qt would give it before the
-        // filter sees the press, and a first click would open the menu.
-        row->setFocusPolicy(Qt::TabFocus);
     }
     QObject::connect(ui->speakerTestBtn, &QPushButton::clicked, &m_dialog, &SettingsDialog::speakerTestFunc);
     // Entering the page from the left column focuses its first row.

@@ -304,6 +304,26 @@ private slots:
             QCOMPARE(e.section('=', 0, 0) + '=' + seen.value(e.section('=', 0, 0)), e);
     }
 
+    // A first click only focuses a row; a click on the row that has the focus opens its menu, as Return does.
+    void rowByMouse()
+    {
+        SettingsScene_s scene;
+        QVERIFY(scene.root.write(Paths::ScreenConf.text(), screenConf(1)));
+        SettingsDialog& d = scene.open();
+        enterPage(d);
+        QTRY_VERIFY(part(d, "frmDispRes")->hasFocus());
+        QString seen;
+        onModal([&](QWidget* menu) {
+            seen = entries(menu);
+            QTest::keyClick(menu, Qt::Key_Escape);
+        });
+        QTest::mouseClick(part(d, "frmDispOvscan"), Qt::LeftButton);
+        QVERIFY(part(d, "frmDispOvscan")->hasFocus());
+        QVERIFY2(seen.isEmpty(), "the first click opened the menu");
+        QTest::mouseClick(part(d, "frmDispOvscan"), Qt::LeftButton);
+        QVERIFY2(seen.startsWith("*Off|"), qPrintable(seen));
+    }
+
     // The other rows' menus: the current choice marked, the choice shown and applied; Back changes nothing.
     void rowMenus_data()
     {
