@@ -1,6 +1,7 @@
-// The display models against the simulated appliance and the real peers it uses: X.Org's server with the dummy
-// driver and the real xrandr, the layouts of several outputs, the xset stand-in on that server, and the real EDID tools
-// on the simulator's monitors.
+// The display models against the simulated appliance and the real peers it uses: the layouts of several outputs
+// through the xrandr stand-in, screen blanking through the xset stand-in on X.Org's server with the dummy driver, and
+// the real EDID tools on the simulator's monitors. A mode changed on the real server through the page is the
+// end-to-end display flow's.
 #include "DataRows.h"
 #include "ScratchSysroot.h"
 #include "appliance/Paths.h"
@@ -81,67 +82,23 @@ private slots:
         QVERIFY(m_root.write("/sim/commands.log", {}));
     }
 
-    // The real xrandr on the real server: the model reads its modes, and the hot-plug script really changes the
-    // mode after the file says so, and changes it back.
-    void realServer()
-    {
-        ScreenConfig screens;
-        QCOMPARE(names(screens), QStringList {"DUMMY0"});
-        QString mode;
-        QList<QString> rates;
-        QVERIFY(screens.mode(0, mode, rates, 0));
-        QCOMPARE(mode + "@" + rates.join(','), "1920x1080@60.00+,50.00");
-        QStringList tv;
-        for (const auto& m : screens.outputs().value(0).modes)
-            if (m.name == "3840x2160" || m.name == "1280x720")
-                tv << m.name + "@" + m.rates.join(',');
-        QCOMPARE(tv, QStringList({"3840x2160@30.00", "1280x720@60.00,50.00"}));
-
-        for (const auto& [mode, rate, size, current] :
-            {std::tuple {"1280x720", "50.00", QSize(1280, 720), "   1280x720      60.00    50.00* "},
-                {"1920x1080", "60.00+", QSize(1920, 1080), "   1920x1080     60.00*+  50.00  "}}) {
-            ScreenConfFile conf;
-            QVERIFY(conf.load());
-            conf.setMode(0, mode, rate);
-            QVERIFY(conf.save());
-            DisplayCmd::applyResolution();
-            QVERIFY2(xrandrQuery().split('\n').contains(current), qPrintable(xrandrQuery()));
-            QCOMPARE(ScreenConfFile::modeSize(), size);
-            QVERIFY(conf.load());
-            QCOMPARE(conf.value("Screen1", "Name") + conf.value("Screen1", "Connected"), "DUMMY0True");
-        }
-        QCOMPARE(DisplayCmd::primaryOutputX(), 0);
-        QVERIFY(log().contains("xrandr --output DUMMY0 --mode 1280x720 --rate 50.00 --primary"));
-        QVERIFY(log().contains("/etc/Tellora/init.d/xrandr-hotplug.sh -fg"));
-        QVERIFY(log().contains("/usr/bin/xrandr"));
-    }
-
     void layouts_data()
     {
-        QTest::addColumn<QByteArray>("settings");
-        QTest::addColumn<int>("arrangement");
-        QTest::addColumn<QStringList>("outputs");
-        QTest::addColumn<int>("primaryX");
-        QTest::addColumn<QString>("screen");
+        columns<QByteArray, int, QStringList, int, QString>(); // settings, arrangement, outputs, primary's x, screen
         const QStringList three {"HDMI-1", "HDMI-2", "HDMI-3"};
-        QTest::newRow("one") << QByteArray("XRANDR_OUTPUTS=1\n") << 0 << QStringList {"HDMI-1"} << 0 << "1920 x 1080";
+        row("one", QByteArray("XRANDR_OUTPUTS=1\n"), 0, QStringList {"HDMI-1"}, 0, QString("1920 x 1080"));
         // Main output 1920 wide, the second 1920, the third 3840: left of left of the main one.
-        QTest::newRow("three, extend to left")
-            << QByteArray("XRANDR_OUTPUTS=3\n") << 2 << three << 5760 << "7680 x 2160";
-        QTest::newRow("three, extend to right") << QByteArray("XRANDR_OUTPUTS=3\n") << 1 << three << 0 << "7680 x 2160";
-        QTest::newRow("five, counted from 0")
-            << QByteArray("XRANDR_OUTPUTS=5\nXRANDR_NAMES=HDMI-A-\n") << 0
-            << QStringList {"HDMI-A-0", "HDMI-A-1", "HDMI-A-2", "HDMI-A-3", "HDMI-A-4"} << 0 << "3840 x 2160";
+        row("three, extend to left", QByteArray("XRANDR_OUTPUTS=3\n"), 2, three, 5760, QString("7680 x 2160"));
+        row("three, extend to right", QByteArray("XRANDR_OUTPUTS=3\n"), 1, three, 0, QString("7680 x 2160"));
+        row("five, counted from 0", QByteArray("XRANDR_OUTPUTS=5\nXRANDR_NAMES=HDMI-A-\n"), 0,
+            QStringList {"HDMI-A-0", "HDMI-A-1", "HDMI-A-2", "HDMI-A-3", "HDMI-A-4"}, 0, QString("3840 x 2160"));
     }
     // Simulated layouts: the hot-plug script names the outputs in the file, the model reads them from the stand-in's
     // query, and the chosen arrangement moves the primary output as the page's pipeline reads it.
     void layouts()
     {
-        QFETCH(QByteArray, settings);
-        QFETCH(int, arrangement);
-        QFETCH(QStringList, outputs);
-        QFETCH(int, primaryX);
-        QFETCH(QString, screen);
+        const auto [settings, arrangement, outputs, primaryX, screen]
+            = fetch<QByteArray, int, QStringList, int, QString>();
         QVERIFY(setting(settings));
         DisplayCmd::applyArrangement();
         ScreenConfFile conf;

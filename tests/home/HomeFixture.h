@@ -1,36 +1,12 @@
 #pragma once
-// What the home tests share: widget look-ups, answering popups, and a scratch appliance described in one string.
+// What the home tests share: a scratch appliance described in one string.
 #include "RecordingRunner.h"
 #include "ScratchSysroot.h"
 
-#include <QApplication>
+#include "WidgetFixture.h"
+
 #include <QCryptographicHash>
 #include <QDir>
-#include <QLabel>
-#include <QTest>
-#include <QTimer>
-
-#include <functional>
-
-template<typename T = QWidget> T* part(const QWidget& w, const QString& name) { return w.findChild<T*>(name); }
-inline QString text(const QWidget& w, const QString& name) { return part<QLabel>(w, name)->text(); }
-
-inline void showActive(QWidget& w)
-{
-    w.show();
-    w.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&w));
-}
-
-// Runs fn on the next popup menu or modal dialog once it is up.
-inline void onModal(const std::function<void(QWidget*)>& fn)
-{
-    QTimer::singleShot(20, [fn] {
-        QWidget* w = QApplication::activePopupWidget();
-        w = w ? w : QApplication::activeModalWidget();
-        w ? fn(w) : onModal(fn);
-    });
-}
 
 // A scratch appliance (user admin, HOME /home/admin) with a recording runner, from "@name\ncontent" pieces: appliance
 // paths ("settings" the user's, "rc" the window manager's rc.xml, "run/X" .autorun/X; content "->PATH" links there),

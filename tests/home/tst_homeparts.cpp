@@ -1,5 +1,6 @@
 // What the home window's collaborators do without a window: the tiles and the launch animation, the watched files and
 // their commands, the remote's keys with the power key, and the one-touch tool.
+#include "DataRows.h"
 #include "HomeFixture.h"
 #include "home/ApplianceWatch.h"
 #include "home/LaunchWaiting.h"
@@ -123,17 +124,14 @@ private slots:
     // is news.
     void watches_data()
     {
-        QTest::addColumn<bool>("ir");
-        QTest::addColumn<QString>("watched");
-        QTest::newRow("no receiver") << false << "bento.conf ivo.cmd ivo.hd3 .audiosource.conf config tmp";
-        QTest::newRow("receiver") << true
-                                  << ".tellora.keybolt.xxx ir_reg.pid bento.conf ivo.cmd ivo.hd3 .audiosource.conf "
-                                     "config tmp";
+        columns<bool, QString>(); // a receiver, the files and folders watched
+        row("no receiver", false, QString("bento.conf ivo.cmd ivo.hd3 .audiosource.conf config tmp"));
+        row("receiver", true,
+            QString(".tellora.keybolt.xxx ir_reg.pid bento.conf ivo.cmd ivo.hd3 .audiosource.conf config tmp"));
     }
     void watches()
     {
-        QFETCH(bool, ir);
-        QFETCH(QString, watched);
+        const auto [ir, watched] = fetch<bool, QString>();
         PackageHome_s h("@/tmp/.tellora.keybolt.xxx\nred@/etc/config/bento.conf\n[A]\n", {});
         ApplianceWatch watch;
         watch.watchAll(ir);
@@ -154,32 +152,27 @@ private slots:
     // The command files' lines and what they ask for.
     void commands_data()
     {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QByteArray>("line");
-        QTest::addColumn<QString>("asked");
-        const auto row = [](const char* file, const char* line, const char* asked) {
-            QTest::addRow("%s", qPrintable(QString(line).replace('\n', '|')))
-                << QString(file) << QByteArray(line) << QString(asked);
+        columns<QString, QByteArray, QString>(); // the file, its line, what it asks for
+        const auto add = [](const char* file, const char* line, const char* asked) {
+            row(QString(line).replace('\n', '|').toUtf8(), QString(file), QByteArray(line), QString(asked));
         };
-        row("/tmp/ivo.cmd", "settings open\nSettings Close\n", "open");
-        row("/tmp/ivo.cmd", "SETTINGS CLOSE   ", "close");
-        row("/tmp/ivo.cmd", "Settings Show\n", "");
-        row("/tmp/ivo.cmd", "Settings  Open\n", "");
-        row("/tmp/ivo.hd3", "LSP Cantora_Key_Press x\n", "karaoke");
-        row("/tmp/ivo.hd3", "lsp other\n", "");
-        row("/tmp/ivo.hd3", "lap Foo Start\n", "action(Foo,Start)");
-        row("/tmp/ivo.hd3", "lshell /opt/bin/tool -x\n", "shell(/opt/bin/tool)");
-        row("/tmp/ivo.hd3", "lsh hdkbinput\n", "");
-        row("/tmp/ivo.hd3", "lsh  xterm\n", "");
-        row("/tmp/ivo.hd3", "\nlsh tool\n", "");
-        row("/etc/config/corvex.conf", "[System]\n", "system");
-        row("/tmp/.tellora.keybolt.xxx", "red", "keybolt");
+        add("/tmp/ivo.cmd", "settings open\nSettings Close\n", "open");
+        add("/tmp/ivo.cmd", "SETTINGS CLOSE   ", "close");
+        add("/tmp/ivo.cmd", "Settings Show\n", "");
+        add("/tmp/ivo.cmd", "Settings  Open\n", "");
+        add("/tmp/ivo.hd3", "LSP Cantora_Key_Press x\n", "karaoke");
+        add("/tmp/ivo.hd3", "lsp other\n", "");
+        add("/tmp/ivo.hd3", "lap Foo Start\n", "action(Foo,Start)");
+        add("/tmp/ivo.hd3", "lshell /opt/bin/tool -x\n", "shell(/opt/bin/tool)");
+        add("/tmp/ivo.hd3", "lsh hdkbinput\n", "");
+        add("/tmp/ivo.hd3", "lsh  xterm\n", "");
+        add("/tmp/ivo.hd3", "\nlsh tool\n", "");
+        add("/etc/config/corvex.conf", "[System]\n", "system");
+        add("/tmp/.tellora.keybolt.xxx", "red", "keybolt");
     }
     void commands()
     {
-        QFETCH(QString, file);
-        QFETCH(QByteArray, line);
-        QFETCH(QString, asked);
+        const auto [file, line, asked] = fetch<QString, QByteArray, QString>();
         PackageHome_s h;
         ApplianceWatch watch;
         watch.watchAll(true);
@@ -247,26 +240,22 @@ private slots:
 
     void remoteKeys_data()
     {
-        QTest::addColumn<QByteArray>("pidFile");
-        QTest::addColumn<QString>("keystr");
-        QTest::addColumn<int>("posted");
-        QTest::addColumn<QString>("forwarded"); // empty: not registered or not a key
+        // The registration file, the key line, the key posted, the key forwarded (none: not registered or not a key).
+        columns<QByteArray, QString, int, QString>();
         const QByteArray self = QByteArray::number(::getpid()).rightJustified(8, ' ') + "\n"; // alive
-        QTest::newRow("left, registered") << self << "0003 00 KEY_LEFT r\n" << int(Qt::Key_Left) << "Left";
-        QTest::newRow("OK repeat posts nothing") << self << "0005 01 KEY_OK r\n" << 0 << "Return";
-        QTest::newRow("other key") << self << "0007 00 KEY_MENU r\n" << 0 << "";
-        QTest::newRow("pid 0") << QByteArray("0\n\n\n") << "0002 00 KEY_DOWN r\n" << int(Qt::Key_Down) << "";
-        QTest::newRow("garbage") << QByteArray("pid 42\n") << "0002 00 KEY_DOWN r\n" << int(Qt::Key_Down) << "";
-        QTest::newRow("too big") << QByteArray("99999999999\n") << "0001 00 KEY_UP r\n" << int(Qt::Key_Up) << "";
-        QTest::newRow("gone") << QByteArray("2147483646\n") << "0001 00 KEY_UP r\n" << int(Qt::Key_Up) << "";
-        QTest::newRow("under 4 bytes") << QByteArray("1\n") << "0001 00 KEY_UP r\n" << int(Qt::Key_Up) << "";
+        const QString left = "0003 00 KEY_LEFT r\n", down = "0002 00 KEY_DOWN r\n", up = "0001 00 KEY_UP r\n";
+        row("left, registered", self, left, int(Qt::Key_Left), QString("Left"));
+        row("OK repeat posts nothing", self, QString("0005 01 KEY_OK r\n"), 0, QString("Return"));
+        row("other key", self, QString("0007 00 KEY_MENU r\n"), 0, QString());
+        row("pid 0", QByteArray("0\n\n\n"), down, int(Qt::Key_Down), QString());
+        row("garbage", QByteArray("pid 42\n"), down, int(Qt::Key_Down), QString());
+        row("too big", QByteArray("99999999999\n"), up, int(Qt::Key_Up), QString());
+        row("gone", QByteArray("2147483646\n"), up, int(Qt::Key_Up), QString());
+        row("under 4 bytes", QByteArray("1\n"), up, int(Qt::Key_Up), QString());
     }
     void remoteKeys()
     {
-        QFETCH(QByteArray, pidFile);
-        QFETCH(QString, keystr);
-        QFETCH(int, posted);
-        QFETCH(QString, forwarded);
+        const auto [pidFile, keystr, posted, forwarded] = fetch<QByteArray, QString, int, QString>();
         PackageHome_s h;
         RemoteKeys keys;
         h.root.write("/var/run/tellora/ir_reg.pid", pidFile);
@@ -296,25 +285,20 @@ private slots:
     // the restarts they lead to.
     void powerKey_data()
     {
-        QTest::addColumn<QString>("script");
-        QTest::addColumn<QByteArray>("mediaCentre");
-        QTest::addColumn<QString>("effect"); // closes of the foreground window, restarts
+        columns<QString, QByteArray, QString>(); // the script, the media centre's process, "closes restarts"
         QString hold; // repeats every 100 ms, ticks every 500
         for (int t = 0; t <= 6000; t += 100)
             hold += u" P%1"_s.arg(t) + (t % 500 || !t ? QString() : u" T%1"_s.arg(t));
-        QTest::newRow("two presses 400 ms apart") << "P0 P400 T500 T1000 T1500" << QByteArray() << u"1 0"_s;
-        QTest::newRow("media centre runs") << "P0 T500" << QByteArray("u 7 kodi.bin -p\n") << u"0 0"_s;
-        QTest::newRow("another key ends the hold") << "P0 K200 T500 P700 T1200 T1700" << QByteArray() << u"1 0"_s;
+        row("two presses 400 ms apart", u"P0 P400 T500 T1000 T1500"_s, QByteArray(), u"1 0"_s);
+        row("media centre runs", u"P0 T500"_s, QByteArray("u 7 kodi.bin -p\n"), u"0 0"_s);
+        row("another key ends the hold", u"P0 K200 T500 P700 T1200 T1700"_s, QByteArray(), u"1 0"_s);
         // The restart ends the hold; the later repeats start a new one.
-        QTest::newRow("6 s hold") << hold + " T6500 T7000" << QByteArray() << u"1 1"_s;
-        QTest::newRow("released as 5.5 s pass")
-            << hold.section(" P5100", 0, 0) + " T5500 T6000" << QByteArray() << u"1 1"_s;
+        row("6 s hold", hold + " T6500 T7000", QByteArray(), u"1 1"_s);
+        row("released as 5.5 s pass", hold.section(" P5100", 0, 0) + " T5500 T6000", QByteArray(), u"1 1"_s);
     }
     void powerKey()
     {
-        QFETCH(QString, script);
-        QFETCH(QByteArray, mediaCentre);
-        QFETCH(QString, effect);
+        const auto [script, mediaCentre, effect] = fetch<QString, QByteArray, QString>();
         PackageHome_s h;
         h.answer(".*ps aux.*", mediaCentre);
         RemoteKeys keys;

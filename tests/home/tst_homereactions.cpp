@@ -1,5 +1,6 @@
 // The home window's reactions that need the window: the title bar, what the second command file starts or shows, the
 // first-run notices, the language menu, the tips screen, the product switch and the end of the settings dialog.
+#include "DataRows.h"
 #include "HomeFixture.h"
 #include "home/IconItem.h"
 #include "home/InfoDialog.h"
@@ -51,22 +52,17 @@ private slots:
     // across an empty one.
     void titleBar_data()
     {
-        QTest::addColumn<bool>("tandem");
-        QTest::addColumn<int>("tiles");
-        QTest::addColumn<QString>("moves"); // from key to, ...; "grid" is the tile grid
-        QTest::newRow("with tandem") << true << 3
-                                     << "frmlang R frmaudio, frmaudio R frmsetting, frmsetting R frmtandem, "
-                                        "frmtandem R frmlogout, frmlogout R frmlogout, frmlogout L frmtandem, "
-                                        "frmtandem L frmsetting, frmaudio L frmlang, frmlang L frmlang, "
-                                        "frmsetting T frmsetting, frmsetting D grid, frmtips U grid";
-        QTest::newRow("without") << false << 3 << "frmsetting R frmlogout, frmlogout L frmsetting, frmlogout D grid";
-        QTest::newRow("empty grid") << false << 0 << "frmaudio D frmtips, frmtips U frmlang";
+        columns<bool, int, QString>(); // the product switch shown, tiles, moves "from key to, ..." ("grid" the grid)
+        row("with tandem", true, 3,
+            QString("frmlang R frmaudio, frmaudio R frmsetting, frmsetting R frmtandem, frmtandem R frmlogout, "
+                    "frmlogout R frmlogout, frmlogout L frmtandem, frmtandem L frmsetting, frmaudio L frmlang, "
+                    "frmlang L frmlang, frmsetting T frmsetting, frmsetting D grid, frmtips U grid"));
+        row("without", false, 3, QString("frmsetting R frmlogout, frmlogout L frmsetting, frmlogout D grid"));
+        row("empty grid", false, 0, QString("frmaudio D frmtips, frmtips U frmlang"));
     }
     void titleBar()
     {
-        QFETCH(bool, tandem);
-        QFETCH(int, tiles);
-        QFETCH(QString, moves);
+        const auto [tandem, tiles, moves] = fetch<bool, int, QString>();
         Home_s h;
         MainMWindow w;
         MultiIconViewV* grid = w.findChild<MultiIconViewV*>();
@@ -113,17 +109,15 @@ private slots:
     // bar the web turned on.
     void endingTheLoop_data()
     {
-        QTest::addColumn<QByteArray>("settings"); // empty: log out
-        QTest::addColumn<int>("exitCode");
-        QTest::newRow("log out") << QByteArray() << 0;
-        QTest::newRow("True is not yes") << QByteArray("[TaskBar]\nEnable=True\nsetfromweb=1\n") << 7;
-        QTest::newRow("yes from the web") << QByteArray("[TaskBar]\nEnable=YES\nsetfromweb=1\n") << 0;
-        QTest::newRow("yes, not from the web") << QByteArray("[TaskBar]\nEnable=yes\nsetfromweb=0\n") << 7;
+        columns<QByteArray, int>(); // the user's settings (empty: log out), the event loop's exit code
+        row("log out", QByteArray(), 0);
+        row("True is not yes", QByteArray("[TaskBar]\nEnable=True\nsetfromweb=1\n"), 7);
+        row("yes from the web", QByteArray("[TaskBar]\nEnable=YES\nsetfromweb=1\n"), 0);
+        row("yes, not from the web", QByteArray("[TaskBar]\nEnable=yes\nsetfromweb=0\n"), 7);
     }
     void endingTheLoop()
     {
-        QFETCH(QByteArray, settings);
-        QFETCH(int, exitCode);
+        const auto [settings, exitCode] = fetch<QByteArray, int>();
         Home_s h("@/etc/Tellora/config/login.conf\n[UIControl]\nRequireLogin = no\n");
         MainMWindow w;
         h.root.write("/home/admin/.config/Vendra/IVO.conf", settings + "[UIControl]\nDisplayIP=no\n");
@@ -143,21 +137,18 @@ private slots:
 
     void secondCommandFile_data()
     {
-        QTest::addColumn<QByteArray>("line");
-        QTest::addColumn<QByteArray>("language");
-        QTest::addColumn<QString>("result"); // what "sh -c" runs, or the message shown; empty: nothing
-        QTest::newRow("lsh, a path") << QByteArray("LSH /opt/bin/tool -x\n") << QByteArray() << "sh -c @/opt/bin/tool";
-        QTest::newRow("lap start") << QByteArray("lap Foo start\n") << QByteArray() << "sh -c @/apps/Foo/run.sh";
-        QTest::newRow("lap stop") << QByteArray("lap Foo stop\n") << QByteArray() << "sh -c foo-stop now";
-        QTest::newRow("no karaoke tile") << QByteArray("lsp cantora_key_press\n") << QByteArray() << "";
-        QTest::newRow("msg in German") << QByteArray("MSG Foo hello\n") << QByteArray("ger") << "Hallo|OK";
-        QTest::newRow("msg, none in Italian") << QByteArray("msg Foo hello\n") << QByteArray("ita") << "";
+        // The line, the language, what "sh -c" runs or the message shown (empty: nothing). The end-to-end reactions
+        // flow runs "lsh".
+        columns<QByteArray, QByteArray, QString>();
+        row("lap start", QByteArray("lap Foo start\n"), QByteArray(), QString("sh -c @/apps/Foo/run.sh"));
+        row("lap stop", QByteArray("lap Foo stop\n"), QByteArray(), QString("sh -c foo-stop now"));
+        row("no karaoke tile", QByteArray("lsp cantora_key_press\n"), QByteArray(), QString());
+        row("msg in German", QByteArray("MSG Foo hello\n"), QByteArray("ger"), QString("Hallo|OK"));
+        row("msg, none in Italian", QByteArray("msg Foo hello\n"), QByteArray("ita"), QString());
     }
     void secondCommandFile()
     {
-        QFETCH(QByteArray, line);
-        QFETCH(QByteArray, language);
-        QFETCH(QString, result);
+        auto [line, language, result] = fetch<QByteArray, QByteArray, QString>();
         Home_s h("@settings\n[Preference]\nLanguage=" + language + "\n");
         if (language == "ita")
             QTest::ignoreMessage(QtWarningMsg, QRegularExpression(kLoadFailed));
@@ -213,15 +204,14 @@ private slots:
     // "admin", through sudo (5 s at most) for the others, and stays for non-administrators.
     void firstRun_data()
     {
-        QTest::addColumn<QStringList>("r"); // who | the mobile-remote notice's button (none shown) | marker removal
-        QTest::newRow("admin goes to settings") << QStringList {"", "pbtYes", "@/bin/rm"};
-        QTest::newRow("other administrator, got it")
-            << QStringList {"@NasUser\njohn1", "pbtNo", "@/usr/bin/sudo @/bin/rm"};
-        QTest::newRow("not an administrator") << QStringList {"@NasUser\njohn1@NasGroupID\n1", "", ""};
+        columns<QStringList>(); // who | the mobile-remote notice's button (none shown) | marker removal
+        row("admin goes to settings", QStringList {"", "pbtYes", "@/bin/rm"});
+        row("other administrator, got it", QStringList {"@NasUser\njohn1", "pbtNo", "@/usr/bin/sudo @/bin/rm"});
+        row("not an administrator", QStringList {"@NasUser\njohn1@NasGroupID\n1", "", ""});
     }
     void firstRun()
     {
-        QFETCH(QStringList, r);
+        const auto [r] = fetch<QStringList>();
         const QString button = r[1], removal = r[2];
         Home_s h(r[0].toUtf8());
         h.root.write("/.padlinkfirst", {});
@@ -268,18 +258,11 @@ private slots:
         TipsScreen* tips = w.findChild<TipsScreen*>();
         tips->form();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
-        QStringList offered;
+        QString offered;
         auto choose = [&](const QString& entry) {
-            offered.clear();
-            onModal([&offered, entry](QWidget* popup) {
-                auto* menu = qobject_cast<QMenu*>(popup);
-                for (QAction* a : menu->actions()) {
-                    if (!a->isSeparator())
-                        offered << a->text() + (a == menu->defaultAction() ? "*" : "");
-                    if (a->text() == entry)
-                        menu->setActiveAction(a);
-                }
-                QTest::keyClick(menu, Qt::Key_Return);
+            onModal([&offered, entry](QWidget* menu) {
+                offered = entries(menu);
+                pick(menu, entry);
             });
             QTest::keyClick(part(w, "frmlang"), Qt::Key_Return);
         };
@@ -287,7 +270,7 @@ private slots:
         for (const UiLanguage::Language_s& l : UiLanguage::table())
             names << l.name;
         choose("Deutsch");
-        QCOMPARE(offered, names << "[Back]");
+        QCOMPARE(offered, (names << "[Back]").join('|'));
         QCOMPARE(UiLanguage::stored(), QStringLiteral("ger"));
         // The settings dialog switched with the menu, its language row too.
         QCOMPARE(w.findChild<SettingsDialog*>()->lang(), QStringLiteral("ger"));
@@ -297,7 +280,7 @@ private slots:
         QVERIFY(text(*tips, "lblR01").endsWith(">1</b>&nbsp;&nbsp;&nbsp;Anwendung beenden"));
         QCOMPARE(text(w, "txtadmin"), QStringLiteral("admin"));
         choose("[Zurück]");
-        QVERIFY(offered.contains("Deutsch*") && UiLanguage::stored() == "ger");
+        QVERIFY(offered.contains("|*Deutsch|") && UiLanguage::stored() == "ger");
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(kLoadFailed));
         choose("Italiano"); // no translation
         QCOMPARE(qgetenv("LANG"), QByteArray("it_IT.UTF-8"));

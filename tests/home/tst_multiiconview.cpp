@@ -112,11 +112,6 @@ private slots:
         QCOMPARE(QStringLiteral("%1 %2 ").arg(v->select()).arg(v->pageStart()) + (v->previousMarkerVisible() ? "<" : "")
                 + (v->nextMarkerVisible() ? ">" : ""),
             r.state);
-        // 46 / 1920 of the width by 1 / 45 of the height, at the right edge.
-        QCOMPARE(v->previousMarker()->geometry(), QRect(1524, 22, 38, 22));
-        QCOMPARE(v->nextMarker()->geometry(), QRect(1524, 956, 38, 22));
-        const double height = 580 * r.rows + 145; // cells of 530 x 580, a quarter cell below
-        QCOMPARE(v->sceneRect(), QRectF(-1325, -height / 2, 2650, height));
         QCOMPARE(v->scene()->items().size(), v->pageSize()); // the pool never grows
         const int pageStart = r.state.section(' ', 1, 1).toInt(), selected = r.state.section(' ', 0, 0).toInt();
         for (int s = 0; s < v->pageSize(); ++s) {

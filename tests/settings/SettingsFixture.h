@@ -7,32 +7,9 @@
 #include "packages/bentoconf.h"
 #include "settings/SettingsDialog.h"
 
-#include <QApplication>
-#include <QTest>
-#include <QTimer>
+#include "WidgetFixture.h"
 
-#include <functional>
 #include <memory>
-
-template<typename T = QWidget> T* part(const QWidget& w, const QString& name) { return w.findChild<T*>(name); }
-
-// Runs fn on the next popup menu or modal dialog once it is up.
-inline void onModal(const std::function<void(QWidget*)>& fn)
-{
-    QTimer::singleShot(20, [fn] {
-        QWidget* w = QApplication::activePopupWidget();
-        w = w ? w : QApplication::activeModalWidget();
-        w ? fn(w) : onModal(fn);
-    });
-}
-
-// Key press and release on the widget that has the focus.
-inline void pressKey(Qt::Key key)
-{
-    QWidget* w = QApplication::focusWidget();
-    QVERIFY2(w, "nothing has the focus");
-    QTest::keyClick(w, key);
-}
 
 struct SettingsScene_s {
     RecordingRunner runner;
@@ -68,9 +45,7 @@ struct SettingsScene_s {
     {
         SettingsDialog& d = dialog ? *dialog : build();
         d.resize(1920, 1080);
-        d.show();
-        d.activateWindow();
-        [&] { QVERIFY(QTest::qWaitForWindowActive(&d, 30000)); }();
+        showActive(d);
         return d;
     }
 };

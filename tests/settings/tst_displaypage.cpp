@@ -1,5 +1,6 @@
 // The Display page: its row window and arrows, the texts and choice menus of its rows, what it reads from the
 // appliance and the steps that apply a choice, each against a scratch appliance and the recording runner.
+#include "DataRows.h"
 #include "SettingsFixture.h"
 #include "appliance/Paths.h"
 #include "display/ScreenConfFile.h"
@@ -21,9 +22,6 @@ namespace {
 using W = DisplayRowWindow;
 
 const char* const kRowNames[] = {"res1", "sec", "res2", "res3", "res4", "res5", "off", "ovs", "wall", "prev"};
-
-// A column of the current data row, as an expression.
-template<class T> T fetch(const char* name) { return *static_cast<T*>(QTest::qData(name, qMetaTypeId<T>())); }
 
 QString rowName(W::Row r) { return r == W::RowCount ? "-" : kRowNames[r]; }
 
@@ -55,30 +53,6 @@ QString conf(const ScratchSysroot& root, const QString& key)
     return file.value(key.section('/', 0, 0), key.section('/', 1));
 }
 
-// The entries of a choice menu without its separators, the marked one with "*", trimmed: "*Off|10 min|...|[Back]".
-QString entries(QWidget* w)
-{
-    QStringList l;
-    auto* menu = qobject_cast<QMenu*>(w);
-    for (QAction* a : menu ? menu->actions() : QList<QAction*>())
-        if (!a->isSeparator())
-            l << (a == menu->defaultAction() ? "*" : "") + a->text().trimmed();
-    return l.join('|');
-}
-
-// Chooses the entry with that text as the viewer does: highlighted, then Return.
-void pick(QWidget* w, const QString& text)
-{
-    auto* menu = qobject_cast<QMenu*>(w);
-    for (QAction* a : menu ? menu->actions() : QList<QAction*>())
-        if (a->text() == text) {
-            menu->setActiveAction(a);
-            QTest::keyClick(menu, Qt::Key_Return);
-            return;
-        }
-    QFAIL(qPrintable("no entry " + text));
-}
-
 // Into the Display page from its button in the left column, as the remote goes.
 void enterPage(SettingsDialog& d)
 {
@@ -99,101 +73,72 @@ private slots:
     // outputs) Down on the fifth row lands there and the window moves by two, not one, or the preview would be cut.
     void rowWindow_data()
     {
-        QTest::addColumn<int>("outputs");
-        QTest::addColumn<QString>("keys");
-        QTest::addColumn<QString>("focus");
-        QTest::addColumn<QString>("shown");
-        QTest::newRow("one output fits") << 1 << "ddddd"
-                                         << "wall"
-                                         << "res1 off ovs wall prev";
-        QTest::newRow("up on the first row stays") << 1 << "uu"
-                                                   << "res1"
-                                                   << "res1 off ovs wall prev";
-        QTest::newRow("seven rows: down on the fifth moves by two for the preview") << 2 << "ddddd"
-                                                                                    << "wall"
-                                                                                    << "^ res2 off ovs wall prev";
-        QTest::newRow("two: down on the wallpaper stays") << 2 << "dddddd"
-                                                          << "wall"
-                                                          << "^ res2 off ovs wall prev";
-        QTest::newRow("two: up from the wallpaper") << 2 << "dddddu"
-                                                    << "ovs"
-                                                    << "res1 sec res2 off ovs v";
-        QTest::newRow("three: down past the fifth scrolls by one") << 3 << "ddddd"
-                                                                   << "ovs"
-                                                                   << "^ sec res2 res3 off ovs v";
-        QTest::newRow("three: to the end and back up") << 3 << "dddddddduuuuu"
-                                                       << "sec"
-                                                       << "res1 sec res2 res3 off v";
-        QTest::newRow("five: up below the window's top moves it") << 5 << "ddddddddduuu"
-                                                                  << "res5"
-                                                                  << "^ sec res2 res3 res4 res5 v";
-        QTest::newRow("no output") << 0 << "dd"
-                                   << "wall"
-                                   << "off ovs wall prev";
+        columns<int, QString, QString, QString>(); // outputs, keys, the focused row, the window shown
+        row("one output fits", 1, QString("ddddd"), QString("wall"), QString("res1 off ovs wall prev"));
+        row("up on the first row stays", 1, QString("uu"), QString("res1"), QString("res1 off ovs wall prev"));
+        row("seven rows: down on the fifth moves by two for the preview", 2, QString("ddddd"), QString("wall"),
+            QString("^ res2 off ovs wall prev"));
+        row("two: down on the wallpaper stays", 2, QString("dddddd"), QString("wall"),
+            QString("^ res2 off ovs wall prev"));
+        row("two: up from the wallpaper", 2, QString("dddddu"), QString("ovs"), QString("res1 sec res2 off ovs v"));
+        row("three: down past the fifth scrolls by one", 3, QString("ddddd"), QString("ovs"),
+            QString("^ sec res2 res3 off ovs v"));
+        row("three: to the end and back up", 3, QString("dddddddduuuuu"), QString("sec"),
+            QString("res1 sec res2 res3 off v"));
+        row("five: up below the window's top moves it", 5, QString("ddddddddduuu"), QString("res5"),
+            QString("^ sec res2 res3 res4 res5 v"));
+        row("no output", 0, QString("dd"), QString("wall"), QString("off ovs wall prev"));
     }
     void rowWindow()
     {
-        QFETCH(int, outputs);
-        QFETCH(QString, keys);
+        const auto [outputs, keys, focused, shown] = fetch<int, QString, QString, QString>();
         W w;
         w.rebuild(outputs);
         W::Row focus = w.rows().first();
         for (QChar k : keys)
             focus = k == 'd' ? w.down(focus) : w.up(focus);
-        QCOMPARE(rowName(focus), fetch<QString>("focus"));
-        QCOMPARE(window(w), fetch<QString>("shown"));
+        QCOMPARE(rowName(focus), focused);
+        QCOMPARE(window(w), shown);
     }
 
     // Value texts and the choice that each menu marks as the current one.
     void texts_data()
     {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("expect");
+        columns<QString, QString>(); // the text, the one expected
         using namespace DisplayChoices;
         auto menu = [](const Menu_s& m) { return QString::number(m.current) + ':' + m.entries.join('|'); };
-        QTest::newRow("61 s rounds up") << screenOffText(61) << "2 min";
-        QTest::newRow("margin 35") << overscanText(35) << "3.5 %";
-        QTest::newRow("overscan between steps marks none") << menu(overscan(3)).left(2) << "-1";
-        QTest::newRow("left ignoring case")
-            << menu(arrangements("LEFT")) << "2:Duplicate|Extend to right|Extend to left";
+        row("61 s rounds up", screenOffText(61), QString("2 min"));
+        row("margin 35", overscanText(35), QString("3.5 %"));
+        row("overscan between steps marks none", menu(overscan(3)).left(2), QString("-1"));
+        row("left ignoring case", menu(arrangements("LEFT")), QString("2:Duplicate|Extend to right|Extend to left"));
         // xrandr's preferred marker stays on the current rate's word; the viewer never reads it.
-        QTest::newRow("rates without the preferred marker")
-            << menu(rates("1920x1080", {"60.00+", "50.00"}, "60.00")) << "0: 1920x1080@60.00Hz | 1920x1080@50.00Hz ";
-        QTest::newRow("label without the preferred marker")
-            << resolutionText("1920x1080", "60.00+") << "1920x1080@60.00Hz";
+        row("rates without the preferred marker", menu(rates("1920x1080", {"60.00+", "50.00"}, "60.00")),
+            QString("0: 1920x1080@60.00Hz | 1920x1080@50.00Hz "));
+        row("label without the preferred marker", resolutionText("1920x1080", "60.00+"), QString("1920x1080@60.00Hz"));
     }
-    void texts() { QCOMPARE(fetch<QString>("text"), fetch<QString>("expect")); }
+    void texts()
+    {
+        const auto [text, expect] = fetch<QString, QString>();
+        QCOMPARE(text, expect);
+    }
 
     // The monitor label: the connector's name as the appliance's case reads it and the name of the monitor on the
     // connector numbered by the output name's last digit.
     void monitorLabel_data()
     {
-        QTest::addColumn<QString>("output");
-        QTest::addColumn<QString>("model");
-        QTest::addColumn<QString>("label");
-        QTest::newRow("HDMI-A-1") << "HDMI-A-1"
-                                  << "MV-700"
-                                  << "HDMI2: monitor 1";
-        QTest::newRow("ZR7 swaps 1") << "HDMI-1"
-                                     << "XZR7-4"
-                                     << "HDMI-2: monitor 1";
-        QTest::newRow("ZR7 swaps 2") << "HDMI-2"
-                                     << "ZR7"
-                                     << "HDMI-1: monitor 2";
-        QTest::newRow("ZR7 case-sensitive") << "HDMI-1"
-                                            << "zr7"
-                                            << "HDMI-1: monitor 1";
-        QTest::newRow("no digit is connector 1") << "DP"
-                                                 << ""
-                                                 << "DP: monitor 1";
+        columns<QString, QString, QString>(); // the output, the monitor's model, the label
+        row("HDMI-A-1", QString("HDMI-A-1"), QString("MV-700"), QString("HDMI2: monitor 1"));
+        row("ZR7 swaps 1", QString("HDMI-1"), QString("XZR7-4"), QString("HDMI-2: monitor 1"));
+        row("ZR7 swaps 2", QString("HDMI-2"), QString("ZR7"), QString("HDMI-1: monitor 2"));
+        row("ZR7 case-sensitive", QString("HDMI-1"), QString("zr7"), QString("HDMI-1: monitor 1"));
+        row("no digit is connector 1", QString("DP"), QString(), QString("DP: monitor 1"));
     }
     void monitorLabel()
     {
-        QFETCH(QString, output);
-        QFETCH(QString, model);
-        const QString label = DisplayChoices::monitorLabel(
-            output, model, [](int connector) { return QStringLiteral("monitor %1").arg(connector); });
-        QCOMPARE(label, fetch<QString>("label"));
+        const auto [output, model, label] = fetch<QString, QString, QString>();
+        QCOMPARE(DisplayChoices::monitorLabel(
+                     output, model, [](int connector) { return QStringLiteral("monitor %1").arg(connector); }),
+            label);
     }
 
     // What the page reads: the connected outputs in section order (five at most), the arrangement of output 2,
@@ -201,23 +146,22 @@ private slots:
     // bases, the blanking time-out from xset.
     void readState_data()
     {
-        QTest::addColumn<QByteArray>("file");
-        QTest::addColumn<QString>("expect");
-        QTest::newRow("one output, hexadecimal margin")
-            << screenConf(1, "[Overscan]\nMargin = 0x23\n") << "outputs=HDMI-1;arr=-1;ovs=1 35;margin=0x23";
-        QTest::newRow("margin in no base")
-            << screenConf(1, "[Overscan]\nMargin = 3.5\n") << "ovs=1 0 field is not an int;margin=3.5";
-        QTest::newRow("two, a margin left") << screenConf(2, "[Overscan]\nMargin = 35\n[OverScan]\nMargin = 35\n")
-                                            << "outputs=HDMI-1 HDMI-2;arr=0;ovs=0 0;margin=0";
-        QTest::newRow("sorted, connected only, left") << QByteArray(
-            "[Screen3]\nConnected = TRUE\nName = C\n[Screen2]\nConnected = False\nName = B\n[Screen1]\nConnected "
-            "= true\nName = A\n[Screen3]\nExtendMode = Left\n")
-                                                      << "outputs=A C;arr=2";
-        QTest::newRow("six connected, five shown") << screenConf(6) << "outputs=HDMI-1 HDMI-2 HDMI-3 HDMI-4 HDMI-5";
+        columns<QByteArray, QString>(); // screen.conf, what is read from it
+        row("one output, hexadecimal margin", screenConf(1, "[Overscan]\nMargin = 0x23\n"),
+            QString("outputs=HDMI-1;arr=-1;ovs=1 35;margin=0x23"));
+        row("margin in no base", screenConf(1, "[Overscan]\nMargin = 3.5\n"),
+            QString("ovs=1 0 field is not an int;margin=3.5"));
+        row("two, a margin left", screenConf(2, "[Overscan]\nMargin = 35\n[OverScan]\nMargin = 35\n"),
+            QString("outputs=HDMI-1 HDMI-2;arr=0;ovs=0 0;margin=0"));
+        row("sorted, connected only, left",
+            QByteArray("[Screen3]\nConnected = TRUE\nName = C\n[Screen2]\nConnected = False\nName = B\n[Screen1]\n"
+                       "Connected = true\nName = A\n[Screen3]\nExtendMode = Left\n"),
+            QString("outputs=A C;arr=2"));
+        row("six connected, five shown", screenConf(6), QString("outputs=HDMI-1 HDMI-2 HDMI-3 HDMI-4 HDMI-5"));
     }
     void readState()
     {
-        QFETCH(QByteArray, file);
+        const auto [file, expect] = fetch<QByteArray, QString>();
         ScratchSysroot root;
         RecordingRunner runner;
         runner.answer("xset q", "DPMS (Energy Star):\n  Standby: 1200    Suspend: 1200    Off: 1200\n");
@@ -231,7 +175,7 @@ private slots:
             {"ovs",
                 QStringLiteral("%1 %2 %3").arg(v.overscanOffered).arg(v.overscanMargin).arg(v.overscanError).trimmed()},
             {"margin", conf(root, "Overscan/Margin")}};
-        for (const QString& e : fetch<QString>("expect").split(';'))
+        for (const QString& e : expect.split(';'))
             QCOMPARE(e.section('=', 0, 0) + '=' + seen.value(e.section('=', 0, 0)), e);
         QCOMPARE(v.standbySeconds, 1200);
     }
@@ -241,32 +185,27 @@ private slots:
     // row scrolling the window with the arrow above shown.
     void pageRows_data()
     {
-        QTest::addColumn<int>("outputs");
-        QTest::addColumn<QString>("downs");
-        QTest::addColumn<QString>("expect");
-        QTest::newRow("one output") << 1 << "2"
-                                    << "rows=frmDispRes frmDispTnOff frmDispOvscan frmWallPaper frmWallPaperImage;"
-                                       "focus=frmDispOvscan;arrows=labDispOvscanUp labDispOvscanDown;ovs=3.5 % white;"
-                                       "menu=1;more=00";
-        QTest::newRow("two outputs")
-            << 2 << "4"
-            << "rows=frmDispRes frmDispSecMon frmDispSecMonRes frmDispTnOff frmDispOvscan;focus=frmDispOvscan;arrows=;"
-               "ovs=Off grey;menu=0;more=01;margin=0";
-        QTest::newRow("two outputs, down past the fifth")
-            << 2 << "5"
-            << "rows=frmDispSecMonRes frmDispTnOff frmDispOvscan frmWallPaper frmWallPaperImage;focus=frmWallPaper;"
-               "arrows=labWallPaperUp labWallPaperDown;more=10";
+        columns<int, int, QString>(); // outputs, Down presses, what shows
+        row("one output", 1, 2,
+            QString("rows=frmDispRes frmDispTnOff frmDispOvscan frmWallPaper frmWallPaperImage;focus=frmDispOvscan;"
+                    "arrows=labDispOvscanUp labDispOvscanDown;ovs=3.5 % white;menu=1;more=00"));
+        row("two outputs", 2, 4,
+            QString("rows=frmDispRes frmDispSecMon frmDispSecMonRes frmDispTnOff frmDispOvscan;focus=frmDispOvscan;"
+                    "arrows=;ovs=Off grey;menu=0;more=01;margin=0"));
+        row("two outputs, down past the fifth", 2, 5,
+            QString("rows=frmDispSecMonRes frmDispTnOff frmDispOvscan frmWallPaper frmWallPaperImage;"
+                    "focus=frmWallPaper;arrows=labWallPaperUp labWallPaperDown;more=10"));
     }
     void pageRows()
     {
-        QFETCH(int, outputs);
+        const auto [outputs, downs, expect] = fetch<int, int, QString>();
         SettingsScene_s scene;
         QVERIFY(scene.root.write(
             Paths::ScreenConf.text(), screenConf(outputs, "[Overscan]\nMargin = 35\n[OverScan]\nMargin = 35\n")));
         SettingsDialog& d = scene.open();
         enterPage(d);
         QTRY_COMPARE(QApplication::focusWidget(), part(d, "frmDispRes"));
-        for (int i = 0; i < fetch<QString>("downs").toInt(); ++i)
+        for (int i = 0; i < downs; ++i)
             pressKey(Qt::Key_Down);
         QStringList rows, arrows;
         for (QFrame* f : part(d, "pgDisplay")
@@ -300,7 +239,7 @@ private slots:
                 QString::number(part(d, "labPrefDispArrowUp")->isVisible())
                     + QString::number(part(d, "labPrefDispArrowDown")->isVisible())},
             {"margin", conf(scene.root, "Overscan/Margin")}};
-        for (const QString& e : fetch<QString>("expect").split(';'))
+        for (const QString& e : expect.split(';'))
             QCOMPARE(e.section('=', 0, 0) + '=' + seen.value(e.section('=', 0, 0)), e);
     }
 
@@ -327,37 +266,27 @@ private slots:
     // The other rows' menus: the current choice marked, the choice shown and applied; Back changes nothing.
     void rowMenus_data()
     {
-        QTest::addColumn<int>("outputs");
-        QTest::addColumn<QString>("row");
-        QTest::addColumn<QString>("pick");
-        QTest::addColumn<QString>("expect");
-        QTest::newRow("overscan") << 1 << "frmDispOvscan"
-                                  << "3.5 %"
-                                  << "marked=Off;label=3.5 %;Overscan/Margin=35;ran=ivomargin -u";
-        QTest::newRow("screen off")
-            << 1 << "frmDispTnOff"
-            << "30 min"
-            << "marked=20 min;label=20 min;ran=xset +dpms,xset dpms 1800 1800 1800;DPMS/Standby=1200";
-        QTest::newRow("extend to left, three outputs")
-            << 3 << "frmDispSecMon"
-            << "Extend to left"
-            << "marked=Duplicate;label=Extend to left;Screen2/ExtendMode=left;Screen3/ExtendMode=left;"
-               "Screen3/ExtendFrom=HDMI-2;Overscan/Margin=0;x=1920;ran=xrandr-hotplug.sh -fg,grep primary";
-        QTest::newRow("wallpaper") << 1 << "frmWallPaper"
-                                   << "Template 2"
-                                   << "marked=Default;label=Template 2;Wallpaper/Image=2;"
-                                      "Wallpaper/Path=/opt/ivo/wallpaper_image2_4K.jpg;border=labImage2;signals=1";
-        QTest::newRow("back") << 1 << "frmWallPaper"
-                              << "[Back]"
-                              << "label=Default;Wallpaper/Image=;signals=0;ran=";
+        columns<int, QString, QString, QString>(); // outputs, the row, the entry picked, what follows
+        row("overscan", 1, QString("frmDispOvscan"), QString("3.5 %"),
+            QString("marked=Off;label=3.5 %;Overscan/Margin=35;ran=ivomargin -u"));
+        row("screen off", 1, QString("frmDispTnOff"), QString("30 min"),
+            QString(
+                "marked=20 min;label=20 min;ran=xset +dpms,xset dpms 1800 1800 1800;DPMS/Standby=1200;DPMS/Off=1800"));
+        row("extend to left, three outputs", 3, QString("frmDispSecMon"), QString("Extend to left"),
+            QString("marked=Duplicate;label=Extend to left;Screen2/ExtendMode=left;Screen3/ExtendMode=left;"
+                    "Screen3/ExtendFrom=HDMI-2;Overscan/Margin=0;x=1920;ran=xrandr-hotplug.sh -fg,grep primary"));
+        row("wallpaper", 1, QString("frmWallPaper"), QString("Template 2"),
+            QString("marked=Default;label=Template 2;Wallpaper/Image=2;Wallpaper/Path=/opt/ivo/wallpaper_image2_4K.jpg;"
+                    "border=labImage2;signals=1"));
+        row("back", 1, QString("frmWallPaper"), QString("[Back]"),
+            QString("label=Default;Wallpaper/Image=;signals=0;ran="));
     }
     void rowMenus()
     {
-        QFETCH(int, outputs);
-        QFETCH(QString, row);
+        const auto [outputs, row, entry, expect] = fetch<int, QString, QString, QString>();
         SettingsScene_s scene;
         QVERIFY(scene.root.write(Paths::ScreenConf.text(), screenConf(outputs)));
-        scene.runner.answer("xset q", "DPMS (Energy Star):\n  Standby: 1200    Suspend: 1200    Off: 1200\n");
+        scene.runner.answer("xset q", "DPMS (Energy Star):\n  Standby: 1200    Suspend: 1200    Off: 1800\n");
         scene.runner.answer(".*grep primary.*", "1920\n");
         SettingsDialog& d = scene.open();
         QSignalSpy wallpaper(&d, &SettingsDialog::WallpaperChange);
@@ -367,7 +296,7 @@ private slots:
         QString marked;
         onModal([&](QWidget* menu) {
             marked = entries(menu).section('*', 1).section('|', 0, 0);
-            pick(menu, fetch<QString>("pick"));
+            pick(menu, entry);
         });
         scene.runner.clear();
         pressKey(Qt::Key_Return);
@@ -381,7 +310,7 @@ private slots:
         for (const char* p : {"labImage1", "labImage2", "labImage3"})
             if (part(d, p)->styleSheet().contains("solid"))
                 borders << p;
-        for (const QString& e : fetch<QString>("expect").split(';')) {
+        for (const QString& e : expect.split(';')) {
             const QString key = e.section('=', 0, 0);
             QString seen;
             if (key == "marked")

@@ -1,5 +1,6 @@
 // The General and About pages and what the General page switches: the mobile-remote service with its privileged
 // steps, the task bar's size.
+#include "DataRows.h"
 #include "SettingsFixture.h"
 
 #include "ui_SettingsDialog.h"
@@ -20,18 +21,16 @@ namespace {
 const QString kLink = QStringLiteral("/etc/Tellora/xorg_rcS.d/S03remotepad");
 const QString kTarget = QStringLiteral("/etc/Tellora/xinit/start_remotepad");
 
-// Records every command; a sudo command of ln or rm runs for real (as this user) while passThrough is set, so the
-// link really changes in the scratch sysroot as it would on the appliance.
+// Records every command; a sudo command of ln or rm runs for real (as this user), so the link really changes in the
+// scratch sysroot as it would on the appliance.
 class SudoRunner : public RecordingRunner
 {
 public:
-    bool passThrough = true;
-
     CommandResult_s run(const QString& program, const QStringList& args, int timeoutMs = -1) override
     {
         const CommandResult_s scripted = RecordingRunner::run(program, args, timeoutMs);
         const bool fileTool = args.value(0).endsWith("/bin/ln") || args.value(0).endsWith("/bin/rm");
-        if (!passThrough || !program.endsWith("/usr/bin/sudo") || !fileTool)
+        if (!program.endsWith("/usr/bin/sudo") || !fileTool)
             return scripted;
         return ProcessRunner().run(args.value(0), args.mid(1), timeoutMs);
     }
@@ -87,23 +86,19 @@ private slots:
 
     void taskBarHeights_data()
     {
-        QTest::addColumn<int>("screenHeight");
-        QTest::addColumn<QByteArray>("panel");
-        QTest::addColumn<QByteArray>("tray");
-        QTest::newRow("1080") << 1080 << QByteArray("panel_size = 100% 50") << QByteArray("systray_icon_size = 36");
-        QTest::newRow("720") << 720 << QByteArray("panel_size = 100% 33") << QByteArray("systray_icon_size = 21");
+        columns<int, QByteArray, QByteArray>(); // the screen's height, the panel's line, the tray's line
+        row("1080", 1080, QByteArray("panel_size = 100% 50"), QByteArray("systray_icon_size = 36"));
+        row("720", 720, QByteArray("panel_size = 100% 33"), QByteArray("systray_icon_size = 21"));
         // Low screens: the bar keeps 20 lines and the tray its own size.
-        QTest::newRow("400") << 400 << QByteArray("panel_size = 100% 20") << QByteArray("systray_icon_size = 24");
-        QTest::newRow("453") << 453 << QByteArray("panel_size = 100% 20") << QByteArray("systray_icon_size = 24");
-        QTest::newRow("454") << 454 << QByteArray("panel_size = 100% 21") << QByteArray("systray_icon_size = 24");
-        QTest::newRow("467") << 467 << QByteArray("panel_size = 100% 21") << QByteArray("systray_icon_size = 11");
+        row("400", 400, QByteArray("panel_size = 100% 20"), QByteArray("systray_icon_size = 24"));
+        row("453", 453, QByteArray("panel_size = 100% 20"), QByteArray("systray_icon_size = 24"));
+        row("454", 454, QByteArray("panel_size = 100% 21"), QByteArray("systray_icon_size = 24"));
+        row("467", 467, QByteArray("panel_size = 100% 21"), QByteArray("systray_icon_size = 11"));
     }
     // The two sized lines are rewritten in place; everything else, the last line without its line feed, stays.
     void taskBarHeights()
     {
-        QFETCH(int, screenHeight);
-        QFETCH(QByteArray, panel);
-        QFETCH(QByteArray, tray);
+        const auto [screenHeight, panel, tray] = fetch<int, QByteArray, QByteArray>();
         const QByteArray before = "# Panel\npanel_items = TSC\npanel_size = 100% 30\npanel_margin = 0 0\n"
                                   "systray_icon_size = 24\nfont = Sans 10";
         QVERIFY(m_root->write("/home/admin/.config/tint2/tint2rc", before));
@@ -153,34 +148,21 @@ private slots:
 
     void padlinkEnableFailures_data()
     {
-        QTest::addColumn<bool>("adminAccount");
-        QTest::addColumn<QByteArray>("atLink"); // "file", "link" (to somewhere else) or nothing
-        QTest::addColumn<bool>("daemon");
-        QTest::addColumn<bool>("sudoHangs");
-        QTest::addColumn<QStringList>("warnings");
-        QTest::addColumn<bool>("checked");
+        // The admin account, what stands at the link ("file", "link" elsewhere or nothing), a daemon to start, the
+        // warnings, the box checked afterwards. A sudo that hangs is the simulator suite's.
+        columns<bool, QByteArray, bool, QStringList, bool>();
         const QString occupied = "Padlink: symlink 路徑已存在但不是 symlink: .*S03remotepad";
-        QTest::newRow("file at the link")
-            << true << QByteArray("file") << true << false << QStringList {occupied} << false;
+        row("file at the link", true, QByteArray("file"), true, QStringList {occupied}, false);
         const QStringList noDaemon {"Padlink: daemon exec 失敗: No such file or directory", "Padlink: daemon 啟動失敗"};
-        QTest::newRow("no daemon, admin account") << true << QByteArray() << false << false << noDaemon << false;
-        QTest::newRow("no daemon, sudo") << false << QByteArray() << false << false << noDaemon << false;
-        QTest::newRow("sudo hangs") << false << QByteArray() << true << true
-                                    << QStringList {"Padlink: sudo command timeout or failed to finish: .*",
-                                           "Padlink: sudo symlink 建立失敗: .*S03remotepad"}
-                                    << false;
-        QTest::newRow("an old link is made anew")
-            << false << QByteArray("link") << true << false << QStringList() << true;
+        row("no daemon, admin account", true, QByteArray(), false, noDaemon, false);
+        row("no daemon, sudo", false, QByteArray(), false, noDaemon, false);
+        row("an old link is made anew", false, QByteArray("link"), true, QStringList(), true);
     }
     // Every failure leaves the box unchecked, no link behind and whatever else stood at the path untouched.
     void padlinkEnableFailures()
     {
-        QFETCH(bool, adminAccount);
-        QFETCH(QByteArray, atLink);
-        QFETCH(bool, daemon);
-        QFETCH(bool, sudoHangs);
-        QFETCH(QStringList, warnings);
-        QFETCH(bool, checked);
+        const auto [adminAccount, atLink, daemon, warnings, checked]
+            = fetch<bool, QByteArray, bool, QStringList, bool>();
         qputenv("NasUser", userOf(adminAccount).toUtf8().toBase64());
         if (daemon)
             writeDaemon();
@@ -189,9 +171,6 @@ private slots:
         if (atLink == "link")
             QVERIFY(QFile::link("/elsewhere", link()));
         SudoRunner runner;
-        runner.passThrough = !sudoHangs;
-        runner.answer(".*/usr/bin/sudo .*",
-            CommandResult_s {.started = true, .timedOut = true, .exitCode = -1, .out = {}, .err = {}});
 
         expectWarnings(warnings);
         QCOMPARE(PadlinkService(true).enable(), checked);
@@ -206,29 +185,21 @@ private slots:
 
     void padlinkDisable_data()
     {
-        QTest::addColumn<QByteArray>("atLink");
-        QTest::addColumn<int>("killall");
-        QTest::addColumn<int>("pidof");
-        QTest::addColumn<QStringList>("warnings");
-        QTest::addColumn<bool>("checked");
-        QTest::newRow("daemon not running")
-            << QByteArray("link") << 1 << 1 << QStringList {"Padlink: remotepad is already stopped"} << false;
-        QTest::newRow("daemon cannot be stopped") << QByteArray("link") << 1 << 0
-                                                  << QStringList {"Padlink: /bin/killall remotepad failed",
-                                                         "Padlink: daemon 停止失敗，保留 Enable Padlink 狀態"}
-                                                  << true;
-        QTest::newRow("file at the link")
-            << QByteArray("file") << 0 << 1
-            << QStringList {"Padlink: symlink 路徑存在但不是 symlink，略過刪除: .*S03remotepad"} << true;
-        QTest::newRow("nothing there") << QByteArray() << 0 << 1 << QStringList() << false;
+        // What stands at the link, the exit codes of killall and pidof, the warnings, the box checked afterwards.
+        columns<QByteArray, int, int, QStringList, bool>();
+        row("daemon not running", QByteArray("link"), 1, 1, QStringList {"Padlink: remotepad is already stopped"},
+            false);
+        row("daemon cannot be stopped", QByteArray("link"), 1, 0,
+            QStringList {
+                "Padlink: /bin/killall remotepad failed", "Padlink: daemon 停止失敗，保留 Enable Padlink 狀態"},
+            true);
+        row("file at the link", QByteArray("file"), 0, 1,
+            QStringList {"Padlink: symlink 路徑存在但不是 symlink，略過刪除: .*S03remotepad"}, true);
+        row("nothing there", QByteArray(), 0, 1, QStringList(), false);
     }
     void padlinkDisable()
     {
-        QFETCH(QByteArray, atLink);
-        QFETCH(int, killall);
-        QFETCH(int, pidof);
-        QFETCH(QStringList, warnings);
-        QFETCH(bool, checked);
+        const auto [atLink, killall, pidof, warnings, checked] = fetch<QByteArray, int, int, QStringList, bool>();
         if (atLink == "file")
             QVERIFY(m_root->write(kLink, "not a link\n"));
         if (atLink == "link")
@@ -264,42 +235,27 @@ private slots:
 
     void boxesFollowTheFiles_data()
     {
-        QTest::addColumn<QString>("box");
-        QTest::addColumn<QByteArray>("settings"); // the user's settings file
-        QTest::addColumn<QByteArray>("login"); // login.conf
-        QTest::addColumn<bool>("checked");
-        QTest::addColumn<QString>("key"); // the file (by its first letter) and key Return writes
-        QTest::addColumn<QString>("written");
-        QTest::newRow("time off") << "cbxDatetime" << QByteArray("[UIControl]\nDisplayDatetime=NO\n") << QByteArray()
-                                  << false << "u:UIControl/DisplayDatetime"
-                                  << "yes";
-        QTest::newRow("address by default")
-            << "cbxIP" << QByteArray() << QByteArray() << true << "u:UIControl/DisplayIP"
-            << "no";
-        QTest::newRow("name on") << "cbxServername" << QByteArray("[UIControl]\nDisplayServername=whatever\n")
-                                 << QByteArray() << true << "u:UIControl/DisplayServername"
-                                 << "no";
-        QTest::newRow("login asked") << "cbxRequireLogin" << QByteArray()
-                                     << QByteArray("[UIControl]\nRequireLogin=YES\n") << false
-                                     << "l:UIControl/RequireLogin"
-                                     << "no";
-        QTest::newRow("auto login") << "cbxRequireLogin" << QByteArray()
-                                    << QByteArray("[UIControl]\nRequireLogin=off\n") << true
-                                    << "l:UIControl/RequireLogin"
-                                    << "yes";
-        QTest::newRow("no login file") << "cbxRequireLogin" << QByteArray() << QByteArray() << false
-                                       << "l:UIControl/RequireLogin"
-                                       << "no";
+        // The box, the user's settings file, login.conf, checked, the file (by its first letter) and key Return writes,
+        // the value written.
+        columns<QString, QByteArray, QByteArray, bool, QString, QString>();
+        row("time off", QString("cbxDatetime"), QByteArray("[UIControl]\nDisplayDatetime=NO\n"), QByteArray(), false,
+            QString("u:UIControl/DisplayDatetime"), QString("yes"));
+        row("address by default", QString("cbxIP"), QByteArray(), QByteArray(), true, QString("u:UIControl/DisplayIP"),
+            QString("no"));
+        row("name on", QString("cbxServername"), QByteArray("[UIControl]\nDisplayServername=whatever\n"), QByteArray(),
+            true, QString("u:UIControl/DisplayServername"), QString("no"));
+        row("login asked", QString("cbxRequireLogin"), QByteArray(), QByteArray("[UIControl]\nRequireLogin=YES\n"),
+            false, QString("l:UIControl/RequireLogin"), QString("no"));
+        row("auto login", QString("cbxRequireLogin"), QByteArray(), QByteArray("[UIControl]\nRequireLogin=off\n"), true,
+            QString("l:UIControl/RequireLogin"), QString("yes"));
+        row("no login file", QString("cbxRequireLogin"), QByteArray(), QByteArray(), false,
+            QString("l:UIControl/RequireLogin"), QString("no"));
     }
     // Each box shows its setting as the home screen reads it, and Return writes the other value.
     void boxesFollowTheFiles()
     {
-        QFETCH(QString, box);
-        QFETCH(QByteArray, settings);
-        QFETCH(QByteArray, login);
-        QFETCH(bool, checked);
-        QFETCH(QString, key);
-        QFETCH(QString, written);
+        const auto [box, settings, login, checked, key, written]
+            = fetch<QString, QByteArray, QByteArray, bool, QString, QString>();
         SettingsScene_s scene;
         QVERIFY(settings.isEmpty() || scene.root.write("/home/admin/.config/Vendra/IVO.conf", settings));
         QVERIFY(login.isEmpty() || scene.root.write("/etc/Tellora/config/login.conf", login));
@@ -318,20 +274,17 @@ private slots:
 
     void keysAlone_data()
     {
-        QTest::addColumn<QByteArray>("nasGroupId");
-        QTest::addColumn<QStringList>("down"); // the boxes Down reaches from the first one, round to it again
-        QTest::newRow("administrator") << QByteArray("MA==")
-                                       << QStringList {"cbxIP", "cbxServername", "cbxPadlink", "cbxRequireLogin",
-                                              "cbxTaskbar", "cbxDatetime"};
+        columns<QByteArray, QStringList>(); // NasGroupID, the boxes Down reaches from the first one, round to it again
+        row("administrator", QByteArray("MA=="),
+            QStringList {"cbxIP", "cbxServername", "cbxPadlink", "cbxRequireLogin", "cbxTaskbar", "cbxDatetime"});
         // The mobile-remote box is only the administrators': the keys pass it by.
-        QTest::newRow("user") << QByteArray("MTAw")
-                              << QStringList {"cbxIP", "cbxServername", "cbxRequireLogin", "cbxTaskbar", "cbxDatetime"};
+        row("user", QByteArray("MTAw"),
+            QStringList {"cbxIP", "cbxServername", "cbxRequireLogin", "cbxTaskbar", "cbxDatetime"});
     }
     // From the dialog's first button to every box, round and back with the remote's keys only.
     void keysAlone()
     {
-        QFETCH(QByteArray, nasGroupId);
-        QFETCH(QStringList, down);
+        const auto [nasGroupId, down] = fetch<QByteArray, QStringList>();
         SettingsScene_s scene(nasGroupId);
         QVERIFY(QDir().mkpath(scene.root.path("/etc/Tellora/xorg_rcS.d")));
         SettingsDialog& d = scene.open();
@@ -408,19 +361,15 @@ private slots:
 
     void aboutVersion_data()
     {
-        QTest::addColumn<QByteArray>("version");
-        QTest::addColumn<QByteArray>("buildDate"); // "-" for no file
-        QTest::addColumn<QString>("shown");
-        QTest::newRow("first line, trimmed")
-            << QByteArray("3.1.0") << QByteArray(" 2026-11-30 \r\nlater\n") << "3.1.0   2026-11-30";
-        QTest::newRow("no date file") << QByteArray("3.1.0") << QByteArray("-") << "3.1.0";
-        QTest::newRow("no version") << QByteArray() << QByteArray("2026-11-30\n") << "-";
+        columns<QByteArray, QByteArray, QString>(); // the version, the build date ("-" for no file), the text shown
+        row("first line, trimmed", QByteArray("3.1.0"), QByteArray(" 2026-11-30 \r\nlater\n"),
+            QString("3.1.0   2026-11-30"));
+        row("no date file", QByteArray("3.1.0"), QByteArray("-"), QString("3.1.0"));
+        row("no version", QByteArray(), QByteArray("2026-11-30\n"), QString("-"));
     }
     void aboutVersion()
     {
-        QFETCH(QByteArray, version);
-        QFETCH(QByteArray, buildDate);
-        QFETCH(QString, shown);
+        const auto [version, buildDate, shown] = fetch<QByteArray, QByteArray, QString>();
         SettingsScene_s scene;
         QVERIFY(scene.root.write("/etc/config/bento.conf", "[Tellora]\nName = Tellora\nVersion = " + version + "\n"));
         QVERIFY(buildDate == "-" || scene.root.write("/.build_date", buildDate));

@@ -1,6 +1,7 @@
 // The Preferences page: its rows' menus and what choosing an entry does to the appliance (the receiver's proc files,
 // ALSA's configuration, the sound server, the input-method framework), and the values read when the page is entered.
 #include "AudioFixture.h"
+#include "DataRows.h"
 #include "SettingsFixture.h"
 
 #include "ui_SettingsDialog.h"
@@ -43,24 +44,15 @@ struct PrefScene_s : SettingsScene_s {
     }
 };
 
-// Keys on the next choice menu, once it is up, and what it offered: its entries with the default one in brackets.
+// Keys on the next choice menu, once it is up, and what it offered.
 void keysOnMenu(const QList<Qt::Key>& keys, QString* offered)
 {
-    onModal([=](QWidget* w) {
-        auto* menu = qobject_cast<QMenu*>(w);
-        QVERIFY(menu);
-        QStringList entries;
-        for (const QAction* a : menu->actions()) {
-            if (!a->isSeparator())
-                entries << (a == menu->defaultAction() ? "(" + a->text() + ")" : a->text());
-        }
-        *offered = entries.join(',');
+    onModal([=](QWidget* menu) {
+        *offered = entries(menu);
         for (Qt::Key k : keys)
             QTest::keyClick(menu, k);
     });
 }
-
-QString focused() { return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString(); }
 
 } // namespace
 
@@ -72,33 +64,20 @@ private slots:
     // The receiver's mode as the page shows it, from what its driver's two files hold.
     void receiverMode_data()
     {
-        QTest::addColumn<QByteArray>("support");
-        QTest::addColumn<QByteArray>("current");
-        QTest::addColumn<QString>("shown"); // "-": the row hides
-        QTest::addColumn<QString>("menu");
-        QTest::newRow("second of two") << QByteArray("1:NEC\n2:RC6\n") << QByteArray("2\n") << "RC6"
-                                       << "NEC,RC6 @1";
-        QTest::newRow("name holds a colon, no line feed")
-            << QByteArray("1:NEC\n7: Mode: B ") << QByteArray("7") << "Mode: B"
-            << "NEC,Mode: B @1";
-        QTest::newRow("garbage lines are no modes")
-            << QByteArray("\n\x01\xff\nx:Bad\n:None\nRC5\n3:Sony\n") << QByteArray("3\n2\n") << "Sony"
-            << "Sony @0";
-        QTest::newRow("current not offered") << QByteArray("1:NEC\n") << QByteArray("4") << "-"
-                                             << "NEC @-1";
-        QTest::newRow("current not a number") << QByteArray("1:NEC\n") << QByteArray("one") << "-"
-                                              << "NEC @-1";
-        QTest::newRow("no current file") << QByteArray("1:NEC\n") << QByteArray() << "-"
-                                         << "NEC @-1";
-        QTest::newRow("no support file") << QByteArray() << QByteArray("1") << "-"
-                                         << "-";
+        columns<QByteArray, QByteArray, QString, QString>(); // support, current, shown ("-": the row hides), menu
+        row("second of two", QByteArray("1:NEC\n2:RC6\n"), QByteArray("2\n"), QString("RC6"), QString("NEC,RC6 @1"));
+        row("name holds a colon, no line feed", QByteArray("1:NEC\n7: Mode: B "), QByteArray("7"), QString("Mode: B"),
+            QString("NEC,Mode: B @1"));
+        row("garbage lines are no modes", QByteArray("\n\x01\xff\nx:Bad\n:None\nRC5\n3:Sony\n"), QByteArray("3\n2\n"),
+            QString("Sony"), QString("Sony @0"));
+        row("current not offered", QByteArray("1:NEC\n"), QByteArray("4"), QString("-"), QString("NEC @-1"));
+        row("current not a number", QByteArray("1:NEC\n"), QByteArray("one"), QString("-"), QString("NEC @-1"));
+        row("no current file", QByteArray("1:NEC\n"), QByteArray(), QString("-"), QString("NEC @-1"));
+        row("no support file", QByteArray(), QByteArray("1"), QString("-"), QString("-"));
     }
     void receiverMode()
     {
-        QFETCH(QByteArray, support);
-        QFETCH(QByteArray, current);
-        QFETCH(QString, shown);
-        QFETCH(QString, menu);
+        const auto [support, current, shown, menu] = fetch<QByteArray, QByteArray, QString, QString>();
         ScratchSysroot root;
         if (!support.isNull())
             root.write(kModes, support);
@@ -135,24 +114,20 @@ private slots:
     // created.
     void alsaDefault_data()
     {
-        QTest::addColumn<QByteArray>("before"); // null: no file
-        QTest::addColumn<QByteArray>("after");
-        QTest::newRow("first of two replaced")
-            << QByteArray("defaults.pcm.card 0\n  defaults.pcm.device 0 # x\ndefaults.pcm.device 5\n")
-            << QByteArray("defaults.pcm.card 0\ndefaults.pcm.device 7\ndefaults.pcm.device 5\n");
-        QTest::newRow("key needs its blank") << QByteArray("defaults.pcm.devices 1\ndefaults.pcm.device\t2")
-                                             << QByteArray("defaults.pcm.devices 1\n"
-                                                           "defaults.pcm.device\t2\n"
-                                                           "defaults.pcm.device 7\n");
+        columns<QByteArray, QByteArray>(); // the file before (null: none), after
+        row("first of two replaced",
+            QByteArray("defaults.pcm.card 0\n  defaults.pcm.device 0 # x\ndefaults.pcm.device 5\n"),
+            QByteArray("defaults.pcm.card 0\ndefaults.pcm.device 7\ndefaults.pcm.device 5\n"));
+        row("key needs its blank", QByteArray("defaults.pcm.devices 1\ndefaults.pcm.device\t2"),
+            QByteArray("defaults.pcm.devices 1\ndefaults.pcm.device\t2\ndefaults.pcm.device 7\n"));
         // A line longer than a read is taken in pieces: the key in its second piece replaces that piece only.
-        QTest::newRow("long line") << QByteArray(1023, '#') + "defaults.pcm.device 1 tail\nz\n"
-                                   << QByteArray(1023, '#') + "defaults.pcm.device 7\nz\n";
-        QTest::newRow("missing") << QByteArray() << QByteArray();
+        row("long line", QByteArray(1023, '#') + "defaults.pcm.device 1 tail\nz\n",
+            QByteArray(1023, '#') + "defaults.pcm.device 7\nz\n");
+        row("missing", QByteArray(), QByteArray());
     }
     void alsaDefault()
     {
-        QFETCH(QByteArray, before);
-        QFETCH(QByteArray, after);
+        const auto [before, after] = fetch<QByteArray, QByteArray>();
         ScratchSysroot root;
         if (!before.isNull())
             root.write("/a.conf", before);
@@ -223,7 +198,7 @@ private slots:
         pressKey(Qt::Key_Right);
         keysOnMenu({Qt::Key_Up, Qt::Key_Escape}, &byClick);
         QTest::mouseClick(ui.frmPrefIr, Qt::LeftButton);
-        QCOMPARE(byKey, "NEC,(RC6),[Back]");
+        QCOMPARE(byKey, "NEC|*RC6|[Back]");
         QCOMPARE(byClick, byKey);
         QCOMPARE(scene.root.read(kCurrent), "2\n");
         QVERIFY(!UserSettings::open()->contains("Preference/InternalIR"));
@@ -245,7 +220,7 @@ private slots:
         QString offered;
         keysOnMenu({Qt::Key_Return}, &offered);
         pressKey(Qt::Key_Return);
-        QVERIFY(offered.contains(",(English),"));
+        QVERIFY(offered.contains("|*English|"));
         QCOMPARE(texts(), QStringList({"Learn now", "Reset", "Reset"}));
         QCOMPARE(ui.txtPrefLang->text(), "English");
         QCOMPARE(UserSettings::open()->value("Preference/Language").toString(), "eng");

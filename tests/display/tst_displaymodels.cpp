@@ -1,0 +1,477 @@
+// The display models without a display: outputs and modes read from xrandr's query, the screen configuration file
+// shared with the hot-plug script, screen blanking through xset with its stored preset, and monitor names from the
+// EDID tools' text.
+#include "DataRows.h"
+#include "RecordingRunner.h"
+#include "ScratchSysroot.h"
+#include "appliance/Paths.h"
+#include "appliance/UserSettings.h"
+#include "display/DisplayCommands.h"
+#include "display/DpmsConfig.h"
+#include "display/EDIDInfo.h"
+#include "display/ScreenConfFile.h"
+#include "display/ScreenConfig.h"
+
+#include <QTest>
+
+namespace {
+
+// Outputs as "NAME:mode=rate,rate;mode=rate|NAME...".
+QString picture(const QList<ScreenConfig::outputConfig_s>& outputs)
+{
+    QStringList out;
+    for (const auto& o : outputs) {
+        QStringList modes;
+        for (const auto& m : o.modes)
+            modes << m.name + "=" + m.rates.join(',');
+        out << o.name + ":" + modes.join(';');
+    }
+    return out.join('|');
+}
+
+// Connected outputs of the file as "section,name,mode@rate,extendMode>extendFrom|...".
+QString picture(const QList<ScreenConfFile::screenInfo_s>& screens)
+{
+    QStringList out;
+    for (const auto& s : screens)
+        out << QStringLiteral("%1,%2,%3@%4,%5>%6").arg(s.section, s.name, s.mode, s.rate, s.extendMode, s.extendFrom);
+    return out.join('|');
+}
+
+const char* const kRotations = "(normal left inverted right x axis y axis)";
+
+// The X.Org dummy driver's answer, as the real xrandr prints it (cut after a few modes and outputs).
+const char* const kDummyServer = "Screen 0: minimum 64 x 64, current 1920 x 1080, maximum 32767 x 32767\n"
+                                 "DUMMY0 connected primary 1920x1080+0+0 0mm x 0mm\n"
+                                 "   1920x1080     60.00*+  50.00  \n"
+                                 "   3840x2160     30.00  \n"
+                                 "   1280x720      50.00    60.00  \n"
+                                 "DUMMY1 disconnected\n"
+                                 "DUMMY2 disconnected\n";
+
+// The sections "xset q" prints before its DPMS section, as the real tool printed them on an X server.
+const QByteArray kHead = "Keyboard Control:\n"
+                         "  auto repeat:  on    key click percent:  0    LED mask:  00000000\n"
+                         "  auto repeat delay:  660    repeat rate:  25\n"
+                         "  bell percent:  50    bell pitch:  400    bell duration:  100\n"
+                         "Pointer Control:\n"
+                         "  acceleration:  2/1    threshold:  4\n"
+                         "Screen Saver:\n"
+                         "  prefer blanking:  yes    allow exposures:  yes\n"
+                         "  timeout:  600    cycle:  600\n"
+                         "Font Path:\n"
+                         "  /usr/share/fonts/X11/misc,built-ins\n";
+
+QByteArray xsetQ(int standby, int suspend, int off, bool enabled = true)
+{
+    return kHead + "DPMS (Energy Star):\n"
+        + QStringLiteral("  Standby: %1    Suspend: %2    Off: %3\n").arg(standby).arg(suspend).arg(off).toUtf8()
+        + (enabled ? "  DPMS is Enabled\n  Monitor is On\n" : "  DPMS is Disabled\n");
+}
+
+QString fields(const DpmsConfig& dpms)
+{
+    int standby = -9, suspend = -9, off = -9;
+    dpms.mode(&standby, &suspend, &off);
+    return QStringLiteral("%1 %2 %3 %4").arg(dpms.enabled()).arg(standby).arg(suspend).arg(off);
+}
+
+// What parse-edid prints for one of the simulator's monitors.
+const char* const kParseEdid = "Section \"Monitor\"\n"
+                               "\tIdentifier \"Sofa View 55\"\n"
+                               "\tModelName \"Sofa View 55\"\n"
+                               "\tVendorName \"IVS\"\n"
+                               "\t# Monitor Manufactured week 12 of 2023\n"
+                               "\t# EDID version 1.4\n"
+                               "\tDisplaySize 1210 680\n"
+                               "EndSection\n";
+
+// The older edid-decode's form, whose name line is "Monitor name: ..." (the current one prints
+// "Display Product Name: '...'", which is not read).
+const char* const kEdidDecode = "Extracted contents:\n"
+                                "header:          00 ff ff ff ff ff ff 00\n"
+                                "Manufacturer: IVS Model 1001 Serial Number 1\n"
+                                "EDID version: 1.3\n"
+                                "Monitor ranges: 24-75HZ vertical, 15-135kHz horizontal, max dotclock 600MHz\n"
+                                "Monitor name: Den Desk 24\n"
+                                "Checksum: 0x7a (valid)\n";
+
+} // namespace
+
+class TstDisplayModels : public QObject
+{
+    Q_OBJECT
+
+    ScratchSysroot m_root; // HOME of the user settings too
+    QString confPath() const { return m_root.path(Paths::ScreenConf.path); }
+
+private slots:
+    void parse_data()
+    {
+        columns<QString, QString>(); // xrandr's text, the outputs read
+        row("markers, blanks",
+            QStringLiteral("HDMI-1 connected primary 1920x1080+0+0 %1 598mm x 336mm\n"
+                           "   1920x1080     60.00*+  50.00    59.94  \n")
+                .arg(kRotations),
+            QString("HDMI-1:1920x1080=60.00+,50.00,59.94"));
+        row("markers apart", QString("HDMI-1 connected\n   1280x720      60.00 +\n   720x480 59.94 * *+\n"),
+            QString("HDMI-1:1280x720=60.00;720x480=59.94"));
+        row("dummy server", QString(kDummyServer),
+            QString("DUMMY0:1920x1080=60.00+,50.00;3840x2160=30.00;1280x720=50.00,60.00"));
+        row("outputs between disconnected ones",
+            QStringLiteral("HDMI-1 connected primary 3840x2160+1920+0 %1 1210mm x 680mm\n"
+                           "   3840x2160     60.00*+  50.00  \n   1920x1080i    60.00  \nDP-1 disconnected %1\n"
+                           "HDMI-2 connected %1\n   1920x1080     60.00 +\nHDMI-4 disconnected %1\n")
+                .arg(kRotations),
+            QString("HDMI-1:3840x2160=60.00+,50.00;1920x1080i=60.00|HDMI-2:1920x1080=60.00"));
+        // Mode lines under a disconnected header join the output read before it, or none.
+        row("modes below disconnected",
+            QString("HDMI-2 disconnected\n   640x480 60.00*\nHDMI-1 connected\n   720x576 50.00\nHDMI-3 disconnected\n"
+                    "   640x480 60\n"),
+            QString("HDMI-1:720x576=50.00;640x480=60"));
+        row("not xrandr", QString("Can't open display :0\n"), QString());
+    }
+    void parse()
+    {
+        const auto [text, outputs] = fetch<QString, QString>();
+        QCOMPARE(picture(ScreenConfig::parse(text)), outputs);
+    }
+
+    // xrandr runs through bash; what it prints fills the model, and the indices are checked both ways.
+    void refreshAndLookups()
+    {
+        RecordingRunner runner;
+        runner.answer(".*xrandr -q\"", QByteArray(kDummyServer) + "HDMI-2 connected\n   1280x720 60.00\n");
+        ScreenConfig screens;
+        QCOMPARE(runner.lines(), QStringList {m_root.root() + "/bin/bash -c \"xrandr -q\""});
+        QCOMPARE(QList({screens.numOfMode(-1), screens.numOfMode(0), screens.numOfMode(1), screens.numOfMode(2)}),
+            QList({0, 3, 1, 0}));
+        QString name = "kept";
+        QList<QString> rates {"kept"};
+        for (const auto& [index, output] : {std::pair {3, 0}, {-1, 0}, {0, 2}, {0, -1}, {1, 1}})
+            QVERIFY2(!screens.mode(index, name, rates, output), qPrintable(QString::number(index)));
+        QCOMPARE(name + rates.join(','), "keptkept");
+        QVERIFY(screens.mode(2, name, rates, 0));
+        QCOMPARE(name + "@" + rates.join(','), "1280x720@50.00,60.00");
+        QCOMPARE(screens.getOutputByName("HDMI-2"), 1);
+        for (const char* other : {"", "DUMMY", "hdmi-2", "HDMI-3"})
+            QCOMPARE(screens.getOutputByName(other), 0);
+
+        RecordingRunner one; // installed over the first one while it lives
+        one.answer(".*", "HDMI-2 connected\n");
+        screens.refresh(true);
+        QCOMPARE(screens.numOfOutput() + screens.getOutputByName("HDMI-2"), 1);
+        RecordingRunner failing;
+        failing.failToStart(".*");
+        screens.refresh(true);
+        QCOMPARE(screens.numOfOutput(), 0);
+    }
+
+    // The task bar follows the line count of a newly chosen mode; the primary output's offset is 0 unless the
+    // pipeline printed a number.
+    void modeHeightAndOffset()
+    {
+        for (const auto& [mode, height] :
+            {std::pair {"3840x2160", 2160}, {"1920x1080i", 1080}, {"1080", 0}, {"x", 0}, {"1920x1080ii", 0}})
+            QCOMPARE(ScreenConfig::modeHeight(mode), height);
+        for (const char* out : {"", "1920x1080\n", "-"}) {
+            RecordingRunner runner;
+            runner.answer(".*", out);
+            QCOMPARE(DisplayCmd::primaryOutputX(), 0);
+        }
+    }
+
+    void connectedScreens_data()
+    {
+        columns<QByteArray, QString>(); // the file, its connected screens
+        row("sorted, connected only",
+            QByteArray("# by hand\n[Screen3] ; third\nConnected = TRUE\nName = HDMI-3\nMode = 1280x720 # hd\n"
+                       "[Screen1]\nConnected=True\nName=HDMI-1\nMode=3840x2160\nRate=60.00+\n"
+                       "[Screen2]\nConnected = False\nName = HDMI-2\n[Screen4]\nConnected = yes\n"
+                       "[Overscan]\nConnected = True\n[screen5]\nConnected = True\n"),
+            QString("Screen1,HDMI-1,3840x2160@60.00+,>|Screen3,HDMI-3,1280x720@,>"));
+        row("arrangement and six outputs",
+            QByteArray("[Screen1]\nConnected=True\nName=A\n[Screen2]\nConnected=True\nName=B\nExtendMode=left\n"
+                       "ExtendFrom=A\n[Screen3]\nConnected=True\n[Screen4]\nConnected=True\n[Screen5]\n"
+                       "Connected=True\n[Screen6]\nConnected=True\nName=F\n"),
+            QString("Screen1,A,@,>|Screen2,B,@,left>A|Screen3,,@,>|Screen4,,@,>|Screen5,,@,>|Screen6,F,@,>"));
+    }
+    void connectedScreens()
+    {
+        const auto [file, screens] = fetch<QByteArray, QString>();
+        QVERIFY(m_root.write(Paths::ScreenConf.path, file));
+        ScreenConfFile conf;
+        QVERIFY(conf.load());
+        QCOMPARE(picture(conf.connectedScreens()), screens);
+    }
+
+    // A file the strict reader refuses reads as empty with the reader's message, and is never written over; a
+    // missing one is created by the first save.
+    void unreadableFiles()
+    {
+        const QByteArray broken = "Mode=1920x1080\n[Screen1]\nConnected=True\n";
+        QVERIFY(m_root.write(Paths::ScreenConf.path, broken));
+        ScreenConfFile conf;
+        QVERIFY(!conf.load());
+        QCOMPARE(conf.errorString(),
+            "l.1: ini parsing failed, field has no section or ini file in use by another application");
+        QVERIFY(conf.connectedScreens().isEmpty());
+        conf.setMode(0, "1280x720", "60.00");
+        QVERIFY(!conf.save());
+        QCOMPARE(m_root.read(Paths::ScreenConf.path), broken);
+
+        QFile::remove(confPath());
+        QVERIFY(!conf.load());
+        QVERIFY(conf.errorString().isEmpty());
+        conf.setMode(0, "1280x720", "60.00");
+        QVERIFY(conf.save());
+        QCOMPARE(m_root.read(Paths::ScreenConf.path), "[Screen1]\nMode=1280x720\nRate=60.00\n");
+    }
+
+    // The secondary monitors' arrangement: written into "Screen2" onwards by output position, or dropped for a copy.
+    void arrangement()
+    {
+        const QByteArray head
+            = "[Overscan]\nMargin=0\n\n[Screen1]\nConnected=True\nName=HDMI-1\n\n[Screen2]\nConnected=True\n";
+        for (const auto& [arrangement, written] : {std::pair {ScreenConfFile::ExtendLeft,
+                                                       head
+                                                           + "ExtendFrom=HDMI-1\nExtendMode=left\nName=HDMI-2\n\n["
+                                                             "Screen3]\nConnected=True\nExtendFrom=HDMI-2\n"
+                                                             "ExtendMode=left\nName=HDMI-3\n"},
+                 {ScreenConfFile::Duplicate, head + "Name=HDMI-2\n\n[Screen3]\nConnected=True\nName=HDMI-3\n"}}) {
+            QVERIFY(m_root.write(Paths::ScreenConf.path,
+                "[Overscan]\nMargin = 0\n[Screen1]\nConnected = True\nName = HDMI-1\n[Screen2]\nConnected = True\n"
+                "Name = HDMI-2\nExtendMode = right\nExtendFrom = HDMI-3\n[Screen3]\nConnected = True\n"
+                "Name = HDMI-3\nExtendMode = Right\nExtendFrom = HDMI-1\n"));
+            ScreenConfFile conf;
+            QVERIFY(conf.load());
+            conf.setArrangement(arrangement, conf.connectedScreens());
+            QVERIFY(conf.save());
+            QCOMPARE(m_root.read(Paths::ScreenConf.path), written);
+            QVERIFY(conf.load());
+            QCOMPARE(ScreenConfFile::arrangementOf(conf.connectedScreens().value(1).extendMode), int(arrangement));
+        }
+    }
+
+    void overscan_data()
+    {
+        columns<QByteArray, int, QString, bool>(); // the file, the margin, the error, cleared by clearOverscan()
+        row("decimal", QByteArray("[Overscan]\nMargin = 35\n"), 35, QString(), false);
+        row("leading zero is decimal", QByteArray("[Overscan]\nMargin = 010\n"), 10, QString(), false);
+        row("hexadecimal", QByteArray("[Overscan]\nMargin = 0x1e\n"), 30, QString(), false);
+        row("not an int", QByteArray("[Overscan]\nMargin = 3.5\n"), 0, QString("field is not an int"), false);
+        row("absent", QByteArray("[Screen1]\nConnected = True\n"), 0, QString(), false);
+        // clearOverscan() looks at the other spelling, "OverScan".
+        row("other spelling set", QByteArray("[OverScan]\nMargin = 5\n[Overscan]\nMargin = 5\n"), 5, QString(), true);
+        row("other spelling garbage", QByteArray("[OverScan]\nMargin = on\n"), 0, QString(), true);
+    }
+    void overscan()
+    {
+        const auto [file, margin, error, cleared] = fetch<QByteArray, int, QString, bool>();
+        QVERIFY(m_root.write(Paths::ScreenConf.path, file));
+        ScreenConfFile conf;
+        QVERIFY(conf.load());
+        QString reported;
+        QCOMPARE(conf.overscanMargin(&reported), margin);
+        QCOMPARE(reported, error);
+        QCOMPARE(conf.clearOverscan(), cleared);
+        QCOMPARE(conf.overscanMargin(), cleared ? 0 : margin);
+        conf.setOverscanMargin(70);
+        QVERIFY(conf.save());
+        QVERIFY(m_root.read(Paths::ScreenConf.path).contains("[Overscan]\nMargin=70\n"));
+    }
+
+    // The three readings of the file with the lenient reader: the settings' main output size, the home screen's size
+    // (P: the primary screen's given size, D: 1920 x 1080 when it has none) and whether output 2 extends the main one.
+    void readings_data()
+    {
+        columns<QByteArray, QString>(); // the file, "settings' | home's | extends"
+        row("first connected",
+            QByteArray("[Screen1]\nConnected=False\nMode=1280x720\n[Screen2]\nConnected=True\nMode=3840x2160\n"),
+            QString("3840x2160|3840x2160|0"));
+        row("interlaced", QByteArray("[Screen1]\nConnected=True\nMode=1920x1080i\n"), QString("1920x0|P|0"));
+        row("any case", QByteArray("[screen1]\nConnected=yes\nMode=720x576\n"), QString("720x576|720x576|0"));
+        row("connected by default", QByteArray("[Screen1]\nMode=720x576\n"), QString("-1x-1|-1x-1|0"));
+        row("three parts: skipped, or decide",
+            QByteArray("[Screen1]\nConnected=True\nMode=1x2x3\n[Screen2]\nConnected=True\nMode=4x5\n"),
+            QString("4x5|-1x-1|0"));
+        row("not numbers", QByteArray("[Display]\nConnected=True\nMode=1x2\n[Screen]\nConnected=True\nMode=wxh\n"),
+            QString("0x0|P|0"));
+        row("a zero", QByteArray("[Screen1]\nConnected=True\nMode=0x1080\n[Screen2]\nName=HDMI-2\nExtendMode = LEFT\n"),
+            QString("0x1080|P|1"));
+        row("lenient reader, extended right",
+            QByteArray(
+                "Mode=9x9\n[Screen1]\nConnected=True\nMode = 1280 x 720\n[Screen2]\nName=HDMI-2\nExtendMode=right\n"),
+            QString("1280x720|1280x720|1"));
+        row("duplicated, none, unnamed", QByteArray("[Screen2]\nName=HDMI-2\nExtendMode=\n"), QString("-1x-1|-1x-1|0"));
+        row("named none", QByteArray("[Screen2]\nName=none\nExtendMode=right\n"), QString("-1x-1|-1x-1|0"));
+        row("nameless", QByteArray("[Screen2]\nExtendMode=left\n"), QString("-1x-1|-1x-1|0"));
+        row("missing file", QByteArray(), QString("-1x-1|-1x-1|0"));
+    }
+    void readings()
+    {
+        const auto [file, expect] = fetch<QByteArray, QString>();
+        QFile::remove(confPath());
+        QVERIFY(file.isNull() || m_root.write(Paths::ScreenConf.path, file));
+        auto text = [](QSize s) { return QStringLiteral("%1x%2").arg(s.width()).arg(s.height()); };
+        const QSize home = ScreenConfFile::homeScreenSize(QSize(11, 22));
+        const QString seen = text(ScreenConfFile::modeSize()) + '|' + QString(home == QSize(11, 22) ? "P" : text(home))
+            + '|' + QString::number(ScreenConfFile::secondScreenExtends());
+        QCOMPARE(seen, expect);
+        if (expect.section('|', 1, 1) == "P")
+            QCOMPARE(ScreenConfFile::homeScreenSize(QSize()), QSize(1920, 1080));
+    }
+
+    void dpmsParse_data()
+    {
+        columns<QByteArray, QString>(); // what "xset q" printed, "enabled standby suspend off"
+        row("enabled", xsetQ(600, 1200, 1800), QString("1 600 1200 1800"));
+        row("disabled", xsetQ(600, 600, 600, false), QString("0 0 0 0"));
+        row("no extension", kHead + "DPMS (Energy Star):\n  Server does not have the DPMS Extension\n",
+            QString("1 0 0 0"));
+        row("section ends at the next title",
+            kHead + "DPMS (Energy Star):\nFont Path:\n  Standby: 5    Suspend: 6    Off: 7\n", QString("1 0 0 0"));
+        row("first section only",
+            QByteArray("DPMS (Energy Star):\n  Standby: 1    Suspend: 2    Off: 3\nDPMS (Energy Star):\n  DPMS is "
+                       "Disabled\n"),
+            QString("1 1 2 3"));
+        row("disabled in any case", QByteArray("DPMS x\n  STANDBY: 60 suspend: 70\n  dpms is DISABLED?\n"),
+            QString("0 0 0 0"));
+        row("labels in any case", QByteArray("DPMS x\n  STANDBY: 60 suspend: 70\n  Monitor is On\n"),
+            QString("1 60 70 0"));
+        row("bad numbers", QByteArray("DPMS\n  Standby: -5    Suspend: 9x    Off:\n"), QString("1 0 0 0"));
+        row("title must start the line", QByteArray(" DPMS (Energy Star):\n  Standby: 60    Suspend: 60    Off: 60\n"),
+            QString("1 0 0 0"));
+    }
+    void dpmsParse()
+    {
+        const auto [output, expect] = fetch<QByteArray, QString>();
+        RecordingRunner runner;
+        runner.answer("xset q", output);
+        QCOMPARE(fields(DpmsConfig()), expect);
+        QCOMPARE(runner.lines(), QStringList {"xset q"});
+    }
+
+    void dpmsSetMode_data()
+    {
+        columns<QList<int>, QStringList>(); // the arguments, the command lines
+        const QStringList off {"xset -dpms", "xset s off", "xset q"};
+        row("page choice", QList {600, -1, -1}, QStringList {"xset +dpms", "xset dpms 600 600 600", "xset q"});
+        row("never decreasing", QList {300, 100, 200}, QStringList {"xset +dpms", "xset dpms 300 300 300", "xset q"});
+        row("as given", QList {60, 120, 30}, QStringList {"xset +dpms", "xset dpms 60 120 120", "xset q"});
+        row("off", QList {0, -1, -1}, off);
+        row("negative", QList {-1, 600, 600}, off);
+    }
+    void dpmsSetMode()
+    {
+        const auto [args, lines] = fetch<QList<int>, QStringList>();
+        RecordingRunner runner;
+        DpmsConfig dpms; // reads nothing: no server
+        runner.clear();
+        runner.answer("xset q", xsetQ(11, 22, 33));
+        dpms.setMode(args[0], args[1], args[2]);
+        QCOMPARE(runner.lines(), lines);
+        QCOMPARE(fields(dpms), "1 11 22 33"); // what the server says afterwards
+    }
+
+    // The stored choice is applied at start-up and kept in the form it was applied in.
+    void dpmsLoadPreset_data()
+    {
+        columns<QByteArray, QStringList, QString>(); // the user's settings, the command lines, "Standby Suspend Off"
+        const QStringList none;
+        row("rewritten non-decreasing", QByteArray("[DPMS]\nStandby=300\nSuspend=100\nOff=200\n"),
+            QStringList {"xset +dpms", "xset dpms 300 300 300", "xset q"}, QString("300 300 300"));
+        row("off keeps its growth", QByteArray("[DPMS]\nStandby=600\nSuspend=1200\nOff=60\n"),
+            QStringList {"xset +dpms", "xset dpms 600 1200 1200", "xset q"}, QString("600 1200 1200"));
+        row("only standby", QByteArray("[DPMS]\nStandby=600\n"),
+            QStringList {"xset +dpms", "xset dpms 600 600 600", "xset q"}, QString("600 600 600"));
+        row("blanking off", QByteArray("[DPMS]\nStandby=0\nSuspend=0\nOff=0\n"),
+            QStringList {"xset -dpms", "xset s off", "xset q"}, QString("0 0 0"));
+        row("no preset", QByteArray("[UIControl]\nDisplayIP=yes\n"), none, QString("-1 -1 -1"));
+        row("not a number", QByteArray("[DPMS]\nStandby=ten\nSuspend=600\n"), none, QString("ten 600 -1"));
+        row("no file", QByteArray(), none, QString("-1 -1 -1"));
+    }
+    void dpmsLoadPreset()
+    {
+        const auto [settings, lines, stored] = fetch<QByteArray, QStringList, QString>();
+        ScratchSysroot root; // a home of its own: settings files of one size written within one clock tick look alike
+        if (!settings.isNull())
+            QVERIFY(root.write("/home/admin/.config/Vendra/IVO.conf", settings));
+        RecordingRunner runner;
+        DpmsConfig dpms;
+        runner.clear();
+        dpms.loadPreset();
+        QCOMPARE(runner.lines(), lines);
+        const auto file = UserSettings::open();
+        QStringList values;
+        for (const char* key : {"DPMS/Standby", "DPMS/Suspend", "DPMS/Off"})
+            values << file->value(key, -1).toString();
+        QCOMPARE(values.join(' '), stored);
+        QCOMPARE(QFileInfo::exists(UserSettings::path()), !settings.isNull() || !lines.isEmpty());
+    }
+
+    void edidInterpret_data()
+    {
+        columns<QString, QString>(); // the tool's text, "identifier|model name"
+        row("parse-edid", QString(kParseEdid), QString("Sofa View 55|Sofa View 55"));
+        row("edid-decode", QString(kEdidDecode), QString("Den Desk 24|Den Desk 24"));
+        row("newer edid-decode", QString("    Display Product Name: 'Den Desk 24'\n"), QString("|"));
+        row("quotes only", QString("Identifier \"\"\nModelName \"\"\nMonitor name: X\n"), QString("X|X"));
+        row("one quote", QString("Identifier \"\nModelName \"Q"), QString("|"));
+        row("different names", QString("ModelName \"M 1\"\nIdentifier \"Id\"\nMonitor name: X\n"), QString("Id|M 1"));
+        row("two identifiers end the scan", QString("Identifier \"A\"\nIdentifier \"B\"\nModelName \"C\"\n"),
+            QString("B|"));
+        row("labels are case-sensitive", QString("identifier \"a\"\nMODELNAME \"b\"\nmonitor name: c\n"), QString("|"));
+        row("name after the first one", QString("Monitor name: A B \nMonitor name: C\n"), QString("A B|A B"));
+    }
+    void edidInterpret()
+    {
+        const auto [text, names] = fetch<QString, QString>();
+        EDIDInfo info;
+        info.interpret(text);
+        QCOMPARE(info.getIdentifier() + "|" + info.getModelName(), names);
+    }
+
+    // parse-edid first; edid-decode only when parse-edid printed nothing; no tool for a connector without a file.
+    void edidToolsInOrder_data()
+    {
+        columns<QByteArray, QByteArray, QString, int, QString>(); // the tools' answers, port, tools run, model
+        row("parse-edid", QByteArray(kParseEdid), QByteArray(kEdidDecode), QString("1"), 1, QString("Sofa View 55"));
+        row("blank parse-edid", QByteArray(" \n\t\n"), QByteArray(kEdidDecode), QString("1"), 2,
+            QString("Den Desk 24"));
+        row("nothing", QByteArray(), QByteArray(), QString("1"), 2, QString());
+        row("never plugged in", QByteArray(kParseEdid), QByteArray(), QString("4"), 0, QString());
+    }
+    void edidToolsInOrder()
+    {
+        const auto [parseEdid, edidDecode, port, tools, model] = fetch<QByteArray, QByteArray, QString, int, QString>();
+        QVERIFY(m_root.write("/sys/class/drm/card0-HDMI-A-1/edid", "\0\xff"));
+        RecordingRunner runner;
+        runner.answer(".*parse-edid.*", parseEdid);
+        runner.answer(".*edid-decode.*", edidDecode);
+        EDIDInfo info;
+        info.init("0", port);
+        QCOMPARE(info.getModelName(), model);
+        QCOMPARE(info.getIdentifier(), model);
+        const QString r = m_root.root(), file = r + "/sys/class/drm/card0-HDMI-A-1/edid";
+        const QStringList all {r + "/bin/sh -c \"" + r + "/usr/bin/parse-edid < " + file + "\"",
+            r + "/bin/sh -c \"" + r + "/usr/bin/edid-decode < " + file + "\""};
+        QCOMPARE(runner.lines(), all.mid(0, tools));
+    }
+
+    // A path from elsewhere is taken as it is, in quotes when the shell would split or expand it.
+    void edidPathsAsShellWords()
+    {
+        const QString odd = m_root.path("/tmp/it's $HOME; x/edid");
+        QVERIFY(m_root.write("/tmp/it's $HOME; x/edid", "x"));
+        RecordingRunner runner;
+        EDIDInfo info;
+        info.init(odd);
+        QCOMPARE(runner.calls().value(0).args.value(1),
+            m_root.root() + "/usr/bin/parse-edid < '" + m_root.root() + "/tmp/it'\\''s $HOME; x/edid'");
+        QCOMPARE(EDIDInfo::sysfsPath("1", "2"), "/sys/class/drm/card1-HDMI-A-2/edid");
+    }
+};
+
+QTEST_GUILESS_MAIN(TstDisplayModels)
+#include "tst_displaymodels.moc"
