@@ -59,7 +59,7 @@ private slots:
     void initTestCase() { ImageResources::registerAll(); }
 
     // labels: clock, addresses, host, display name shown; screen2: wallpaper script runs, start and 12 clock ticks;
-    // picture: the user's own or the default one.
+    // picture: the user's own or the default one once the window is laid out for another screen.
     void preset_data()
     {
         columns<QString, QString>(); // the appliance, what the window shows and ran
@@ -96,6 +96,8 @@ private slots:
         const QString script = a.root.path("/opt/bin/wallpaper.sh");
         for (int i = 0; i < 12; ++i)
             w.refreshClock();
+        QResizeEvent resize(QSize(1280, 720), QSize(640, 480)); // laid out anew for a 720p screen
+        QApplication::sendEvent(&w, &resize);
         QString labels;
         for (const char* name : {"txtclock", "txtip1", "txtip2", "txthost", "txtnastype"})
             labels += shown(w, name);
