@@ -1,5 +1,4 @@
-// The input-method model on what ibus and gsettings print, the exact commands of each change, and the simulated
-// display's real ibus daemon and gsettings end to end.
+// The input-method model on what ibus and gsettings print, and the exact commands of each change.
 #include "DataRows.h"
 #include "RecordingRunner.h"
 #include "ScratchSysroot.h"
@@ -150,54 +149,6 @@ private slots:
             expect.section(" | ", 0, 1));
         RecordingRunner silent; // the framework names no engine: the model keeps the one it set
         QCOMPARE(m.getActiveIM().name, expect.section(" | ", 2));
-    }
-
-    // On the simulated display: the real ibus daemon lists its engines and switches them, the real gsettings keeps
-    // the switched-on list in its keyfile, so the next start of the program sees each change.
-    void simulatedDisplay()
-    {
-        ScratchSysroot root;
-        qputenv("IVO_SIM_ROOT", root.root().toLocal8Bit());
-        const QString sim = qEnvironmentVariable("IVO_SOURCE_DIR") + "/sim/ivo-sim";
-        const auto stop = qScopeGuard([&] { QProcess::execute(sim, {"stop"}); });
-        QCOMPARE(QProcess::execute(sim, {"setup"}), 0);
-        QCOMPARE(QProcess::execute(sim, {"services", "im"}), 0);
-        // The input-method settings of the program's environment, as "ivo-sim env" gives it (kept to the end).
-        QProcess env;
-        env.start(sim, {"env"});
-        QVERIFY(env.waitForFinished(30000));
-        const QRegularExpression setting("^export (GSETTINGS_BACKEND|XDG_CONFIG_HOME|IBUS_ADDRESS)='?([^']*)'?$");
-        for (const QString& line : QString::fromUtf8(env.readAllStandardOutput()).split('\n'))
-            if (const QRegularExpressionMatch m = setting.match(line); m.hasMatch())
-                qputenv(m.captured(1).toLatin1(), m.captured(2).toLocal8Bit());
-        const auto keyfile = [&] {
-            return QString::fromUtf8(root.read("/home/admin/.config/glib-2.0/settings/keyfile"))
-                .split('\n')
-                .filter(QRegularExpression("^(preload-engines|engines-order)="))
-                .join(' ');
-        };
-
-        {
-            SystemInputMethod m;
-            QCOMPARE(state(m),
-                "English (US),English (UK),Deutsch,Français,Español,日本語 | English (US),Deutsch | English (UK),"
-                "Español,Français,日本語 | English (US)");
-            m.addIM(m.getAvailableList().at(2));
-        }
-        QCOMPARE(keyfile(),
-            "preload-engines=['xkb:us::eng', 'xkb:de::deu', 'xkb:fr::fra'] "
-            "engines-order=['xkb:us::eng', 'xkb:de::deu', 'xkb:fr::fra']");
-        {
-            SystemInputMethod next;
-            QCOMPARE(state(next),
-                "English (US),English (UK),Deutsch,Français,Español,日本語 | English (US),Deutsch,Français | English "
-                "(UK),"
-                "Español,日本語 | Français");
-            next.removeIM(next.getRemovableList().at(2));
-            QCOMPARE(next.getActiveIM().name, "English (US)");
-        }
-        QCOMPARE(
-            keyfile(), "preload-engines=['xkb:us::eng', 'xkb:de::deu'] engines-order=['xkb:us::eng', 'xkb:de::deu']");
     }
 };
 

@@ -1,5 +1,5 @@
 // The capture thread with a FIFO or a socket as the receiver, the assembled pipeline with the tools'
-// encoder as the remote, the simulator's button, and capture, learning and table changes at once.
+// encoder as the remote, and capture, learning and table changes at once.
 #include "DataRows.h"
 #include "PlantedFifo.h"
 #include "appliance/Appliance.h"
@@ -15,7 +15,6 @@
 
 #include <sys/socket.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 
 namespace {
 
@@ -350,22 +349,6 @@ private slots:
             QVERIFY(std::count(std::begin(codes), std::end(codes), c));
         for (int k : typed)
             QVERIFY(std::count(std::begin(keys), std::end(keys), k));
-    }
-
-    void simulatorPressReachesSink()
-    {
-        // The simulator's button press into this receiver; the capture thread has not started
-        // yet, so the environment may change.
-        qputenv("IVO_SIM_ROOT", m_root->root().toLocal8Bit());
-        qputenv("IVO_IRENCODE", qgetenv("IVO_BINARY_DIR") + "/bin/ivo-irencode");
-        QDir().mkpath(m_root->path("/tmp"));
-        assemble(false);
-        const pid_t pid = spawnSimPress({"mce", "800F0494"});
-        int status = -1;
-        QVERIFY(pid > 0);
-        QVERIFY(waitpid(pid, &status, 0) == pid && status == 0);
-        // No one-touch marker: a colour key ends in the key-bolt file.
-        QTRY_COMPARE(m_root->read("/tmp/.tellora.keybolt.xxx"), QByteArray("blue"));
     }
 };
 

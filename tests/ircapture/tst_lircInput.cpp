@@ -1,5 +1,5 @@
-// The IR daemon client against LIRC's own lircd (on a socket in a scratch sysroot, lines sent with
-// "irsend SIMULATE"), and against a server of the test's own for what lircd will not send.
+// The IR daemon client against a server of the test's own, for what the real daemon will not send: lines in pieces
+// and bursts. Its reconnection to a restarted daemon runs in the audio chooser's simulator flow.
 #include "DataRows.h"
 #include "ScratchSysroot.h"
 #include "lirc/LircInput.h"
@@ -7,45 +7,17 @@
 #include <QDir>
 #include <QLocalServer>
 #include <QLocalSocket>
-#include <QProcess>
 #include <QSignalSpy>
 #include <QTest>
-#include <QUdpSocket>
 
 class TstLircInput : public QObject
 {
     Q_OBJECT
 
     std::unique_ptr<ScratchSysroot> m_root;
-    std::unique_ptr<QProcess> m_daemon;
     std::unique_ptr<LircInput> m_input;
     std::unique_ptr<QSignalSpy> m_spy;
 
-    void startDaemon()
-    {
-        const QString etc = m_root->path("/etc/lirc");
-        QVERIFY(m_root->write("/etc/lirc/lirc_options.conf", "[lircd]\n"));
-        QVERIFY(m_root->write("/etc/lirc/lircd.conf",
-            "begin remote\n name testremote\n bits 16\n flags SPACE_ENC\n header 9000 4500\n one 560 1690\n"
-            " zero 560 560\n gap 108000\n begin codes\n  KEY_LEFT 0x1\n end codes\nend remote\n"));
-        QUdpSocket probe; // a free port for the daemon's UDP driver
-        QVERIFY(probe.bind(QHostAddress::LocalHost, 0));
-        m_daemon = std::make_unique<QProcess>();
-        m_daemon->start("lircd",
-            {"--nodaemon", "--options-file=" + etc + "/lirc_options.conf", "--driver=udp",
-                "--device=" + QString::number(probe.localPort()), "--output=" + m_root->path("/dev/lircd"),
-                "--pidfile=" + etc + "/lircd.pid", "--logfile=" + etc + "/lircd.log", "--allow-simulate",
-                etc + "/lircd.conf"});
-        QVERIFY2(m_daemon->waitForStarted(), "lircd (Debian package lirc) is needed");
-    }
-    // The line lircd broadcasts for the button, empty when irsend failed.
-    QString press(const QString& button)
-    {
-        const QString line = "0000000000000001 00 " + button + " testremote";
-        QProcess irsend;
-        irsend.start("irsend", {"-d", m_root->path("/dev/lircd"), "SIMULATE", line});
-        return irsend.waitForFinished(5000) && irsend.exitCode() == 0 ? line + '\n' : QString();
-    }
     QStringList lines() const
     {
         QStringList out;
@@ -68,31 +40,6 @@ private slots:
     {
         m_spy.reset();
         m_input.reset();
-        if (m_daemon) {
-            m_daemon->terminate();
-            m_daemon->waitForFinished(5000);
-            m_daemon.reset();
-        }
-    }
-
-    void daemonStartsLateAndRestarts()
-    {
-        m_input->setReconnectInterval(200);
-        QSignalSpy refused(m_input->findChild<QLocalSocket*>(), &QLocalSocket::errorOccurred);
-        m_input->start();
-        QTRY_VERIFY(refused.count() >= 2); // the first attempt and a retry, both before the daemon is there
-        QVERIFY(!m_input->isConnected());
-        startDaemon();
-        QTRY_VERIFY(m_input->isConnected());
-        QStringList sent {press("KEY_LEFT"), press("KEY_RIGHT")};
-        QTRY_COMPARE(lines(), sent);
-        m_daemon->terminate();
-        QVERIFY(m_daemon->waitForFinished(5000));
-        QTRY_VERIFY(!m_input->isConnected());
-        startDaemon();
-        QTRY_VERIFY(m_input->isConnected());
-        sent << press("KEY_UP");
-        QTRY_COMPARE(lines(), sent);
     }
 
     void piecesAndBursts_data()
