@@ -129,7 +129,6 @@ void DisplayPage::setup()
         for (const char* extra : names.extras)
             row.extras << m_dialog.findChild<QWidget*>(extra);
     }
-    ui->pgDisplay->setFocusProxy(ui->frmDispRes);
     ui->pgDisplay->setStyleSheet(pageStyleSheet());
     ui->labPrefDispArrowUp->hide();
     ui->labPrefDispArrowDown->hide();
@@ -231,10 +230,21 @@ void DisplayPage::ShowMonitorInfo(int n)
 void DisplayPage::RefreshDispOptionList()
 {
     m_window.rebuild(int(m_screens.size()));
+    // Entering the page focuses its first row: the main resolution's, or the
+    // screen-off row when no output is connected.
+    ui->pgDisplay->setFocusProxy(m_rows[m_window.rows().constFirst()].frame);
     for (int r = 0; r < W::RowCount; ++r)
         ShowDispOptionItem(m_rows[r].frame, m_window.isVisible(W::Row(r)));
     ui->labPrefDispArrowUp->setVisible(m_window.moreAbove());
     ui->labPrefDispArrowDown->setVisible(m_window.moreBelow());
+}
+
+QList<QWidget*> DisplayPage::optionFrames() const
+{
+    QList<QWidget*> frames;
+    for (W::Row r : m_window.rows())
+        frames << m_rows[r].frame;
+    return frames;
 }
 
 void DisplayPage::ShowDispOptionItem(QObject* row, bool show)
