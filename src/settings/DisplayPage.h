@@ -69,6 +69,9 @@ public:
     // The connected outputs as last read, at most five.
     const QList<ScreenConfFile::screenInfo_s>& screens() const { return m_screens; }
     const DisplayRowWindow& rowWindow() const { return m_window; }
+    // The frames of the rows that exist now, in their order, shown or
+    // scrolled out of the window.
+    QList<QWidget*> optionFrames() const;
 
 private:
     // One row of the form and the widgets shown and hidden with it.

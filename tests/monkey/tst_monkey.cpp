@@ -76,15 +76,34 @@ private slots:
         qInfo("seed %llu: %d steps, %.0f steps/s", seed, steps, steps * 1000.0 / qMax<qint64>(1, clock.elapsed()));
     }
 
-    // From the home screen the keys reach every title-bar button and every tile, the focus holds everywhere on
-    // the way, and Back leads home from each place.
+    // From the home screen the keys reach every title-bar button and tile, and in the settings every page button,
+    // every control of each page and the menus and dialogs its rows open; the focus holds everywhere on the way,
+    // and Back leads home from each place. The appliance has two outputs (the Display rows scroll) with modes to
+    // choose from, a receiver with two modes and the remote slots.
     void reachability()
     {
         Started_s s;
+        QString conf;
+        for (int i = 1; i <= 2; ++i)
+            conf += QStringLiteral("[Screen%1]\nConnected = True\nName = HDMI-%1\nMode = 1920x1080\nRate = 60.00\n")
+                        .arg(i);
+        s.stage.root.write("/etc/Tellora/config/screen.conf", conf.toUtf8());
+        s.stage.answer(".*xrandr -q.*",
+            "Screen 0: minimum 8 x 8, current 3840 x 1080, maximum 32767 x 32767\n"
+            "HDMI-1 connected primary 1920x1080+0+0 (normal left inverted right x axis y axis) 510mm x 290mm\n"
+            "   1920x1080     60.00*+  50.00\n   1280x720      60.00\n"
+            "HDMI-2 connected 1920x1080+1920+0 (normal left inverted right x axis y axis) 510mm x 290mm\n"
+            "   1920x1080     60.00*+\n");
+        s.stage.answer(".*hal_app --check_ec_support", "1\n");
+        s.stage.root.write("/proc/ite_8721f_cir/support", "1:NEC\n2:RC6\n");
+        s.stage.root.write("/proc/ite_8721f_cir/current", "2\n");
         FocusWalk walk(s.driver);
         WalkResult_s result;
-        runDriven(s.driver, [&] { result = walk.walk(walk.homeTargets()); });
+        runDriven(s.driver, [&] { result = walk.walk(walk.homeTargets() + walk.settingsTargets()); });
         qInfo("%d places reached", int(result.ways.size()));
+        if (qEnvironmentVariableIsSet("IVO_MONKEY_TRACE"))
+            for (auto it = result.ways.cbegin(); it != result.ways.cend(); ++it)
+                qInfo("%s <- %s", qPrintable(it.key()), qPrintable(it.value().join(' ')));
         QVERIFY2(result.unreached.isEmpty(), qPrintable("not reached: " + result.unreached.join(", ")));
         QVERIFY2(
             result.noWayHome.isEmpty(), qPrintable("Back does not lead home from: " + result.noWayHome.join(", ")));
