@@ -17,6 +17,9 @@
 namespace {
 
 const QStringList kWalkKeys {"Up", "Down", "Left", "Right", "OK", "Back"};
+// In a menu Down goes round every entry, and Up, Left and Right lead nowhere else: most places are menu entries,
+// and the deepest.
+const QStringList kMenuKeys {"Down", "OK", "Back"};
 constexpr int kBacksHome = 6;
 // How long a window may take to become active after it was shown, or the one below after it went.
 constexpr int kSettleMs = 3000;
@@ -239,7 +242,7 @@ WalkResult_s FocusWalk::walk(const QStringList& targets)
     };
     while (!queue.isEmpty()) {
         const QString place = queue.dequeue();
-        for (const QString& key : kWalkKeys) {
+        for (const QString& key : place.contains(" menu:") ? kMenuKeys : kWalkKeys) {
             if (key == "OK" && named(place, okAvoided) && !named(place, okAllowed))
                 continue;
             fromStart_();
