@@ -6,34 +6,19 @@
 #   - a new resolution nobody answers is taken back by the question's count-down, on the server and in the file.
 # IVO_SIM_SIZE picks the first mode; IVO_E2E_SHOTS=DIR keeps pictures of the page (one output here, three outputs
 # from the simulated layout) for docs/.
-set -euo pipefail
-src=${IVO_SOURCE_DIR:-$(cd "$(dirname "$0")/../.." && pwd)}
-export IVO_BIN=${IVO_BIN:?the program to run} IVO_SIM_ROOT=/tmp/ivd-$$
-sim=$src/sim/ivo-sim root=$IVO_SIM_ROOT log=$IVO_SIM_ROOT/sim/commands.log shots=${IVO_E2E_SHOTS:-}
-size=${IVO_SIM_SIZE:-1920x1080}
-width=${size%x*}
+. "$(dirname "$0")/lib.sh"
 conf=$root/etc/Tellora/config/screen.conf
-fail() { echo "FAIL: $* ($SECONDS s)" >&2; tail -n 30 "$root/sim/ivo.log" "$log" >&2 || true; exit 1; }
-trap '"$sim" stop >/dev/null 2>&1 || true; rm -rf "$root"' EXIT
-poll() { local end=$((SECONDS + $1)); shift; until "$@"; do [ $SECONDS -lt $end ] || return 1; sleep 0.2; done; }
-press() { irsend -d "$root/dev/lircd" SIMULATE "$(printf '%016x 00 %s simremote' "$1" "$2")" || fail "no IR daemon for $2"; }
-active() { [ "$(xdotool getactivewindow getwindowname 2>/dev/null)" = "$1" ]; }
-clients() { [ "$(grep -c " 03 [0-9]* $root/dev/lircd\$" /proc/net/unix)" "$@" ]; }
 # The hot-plug script and the margin tool as the Display page runs them (counted from the mark on).
 mark() { wc -l <"$log" >"$root/sim/mark"; }
 since() { tail -n +$(($(cat "$root/sim/mark") + 1)) "$log"; }
 hotplugs() { [ "$(since | grep -c 'xrandr-hotplug.sh -fg')" "$@" ]; }
 margins() { [ "$(since | grep -c 'ivomargin -u')" "$@" ]; }
-home=
 # The question over the settings: a window named like the home screen's that is not it.
 asking() { active IVO && [ "$(xdotool getactivewindow)" != "$home" ]; }
 # The dummy output's current mode and rate as the real xrandr reports them ("1280x720 50.00").
 current() { /usr/bin/xrandr -q | awk '/^ / && /\*/ { for (i = 2; i <= NF; i++) if ($i ~ /\*/) { sub(/[*+]+/, "", $i); print $1, $i; exit } }'; }
 showing() { [ "$(current)" = "$1" ]; }
 inconf() { [ "$(confkey Mode)" = "$1" ]; }
-pid=
-windows() { { xdotool search --onlyvisible --pid "$pid" 2>/dev/null || true; } | wc -l; }
-menuopen() { [ "$(windows)" -gt "$1" ]; }
 menuclosed() { [ "$(windows)" -le "$1" ]; }
 # A short menu is up: the rates of one mode (the modes' menu is as tall as the screen).
 ratesmenu() {
@@ -62,8 +47,8 @@ walk() {
 choose() {
     local before from rate
     before=$(windows)
-    press 5 KEY_OK
-    poll 30 menuopen "$before" || fail "OK on the resolution row opened no menu"
+    press OK
+    poll 30 more "$before" || fail "OK on the resolution row opened no menu"
     walk "$(modeindex "$(confkey Mode)")" "$(modeindex "$1")"
     [ "$(rates "$1" | wc -l)" -ge 2 ] || return 0
     poll 30 ratesmenu "$1" || fail "no rate menu for $1"
@@ -88,47 +73,25 @@ enterdisplay() {
     done
     moved "$n" || fail "a click on Display changed no page"
     [ "$(page)" = 3 ] || fail "the click did not show the Display page"
-    press 4 KEY_RIGHT
+    press RIGHT
     # The resolution row has the focus when OK opens its menu (an OK that reaches the left column before it does
     # the same as Right there); Escape closes the menu again.
     n=$(windows)
     for _ in 1 2 3; do
-        press 5 KEY_OK
-        poll 10 menuopen "$n" && break
+        press OK
+        poll 10 more "$n" && break
     done
-    menuopen "$n" || fail "OK on the resolution row opened no menu"
+    more "$n" || fail "OK on the resolution row opened no menu"
     xdotool key Escape
     poll 30 menuclosed "$n" || fail "Escape did not close the menu"
 }
 
-unset DISPLAY
-for attempt in 1 2 3; do
-    IVO_SIM_X=xorg IVO_SIM_SIZE=$size "$sim" run --keep >/dev/null && break
-    "$sim" stop >/dev/null 2>&1 || true
-    [ $attempt -lt 3 ] || fail "the simulator did not start"
-done
-export DISPLAY=$(cat "$root/sim/display")
+start IVO_SIM_X=xorg
 export PATH=$root/sim/bin:$PATH
-poll 60 active IVO || fail "the home screen never took the focus"
-home=$(xdotool getactivewindow)
-pid=$(xdotool getwindowpid "$home")
-poll 60 clients -ge 1 || fail "the home screen never connected to the IR daemon"
 first=$(current)
 
 enterdisplay
-[ -z "$shots" ] || import -window root "$shots/display-1-output-${size#*x}p.png"
-
-# Pixels of the question's focused button blue in a part of the screen.
-blue() { convert "$root/sim/question.png" -crop "$1" +repage -fuzz 10% -fill black +opaque 'rgb(14,153,226)' \
-    -fill white -opaque 'rgb(14,153,226)' -format '%[fx:int(mean*w*h)]' info:; }
-# "Yes", on the left of the question's lower third, has the focus.
-yesfocused() {
-    local X Y WIDTH HEIGHT WINDOW SCREEN
-    eval "$(xdotool getactivewindow getwindowgeometry --shell)"
-    import -window root "$root/sim/question.png"
-    [ "$(blue "$((WIDTH / 2))x$((HEIGHT / 3))+$X+$((Y + HEIGHT * 2 / 3))")" -gt \
-        "$(blue "$((WIDTH / 2))x$((HEIGHT / 3))+$((X + WIDTH / 2))+$((Y + HEIGHT * 2 / 3))")" ]
-}
+picture display-1-output
 
 # Yes: the new mode stays. The question comes with the new mode on the server; Left, then OK on "Yes".
 mark
@@ -138,9 +101,7 @@ showing "1280x720 $(rates 1280x720 | head -n 1)" || fail "the server does not sh
 hotplugs -eq 1 || fail "the hot-plug script did not run once for the new mode"
 # The keys wait until the settings have followed the screen to its new size, which activates windows anew.
 poll 30 grep -q 'w:1280  h:720' "$root/sim/ivo.log" || fail "the settings did not follow the screen to 1280x720"
-press 3 KEY_LEFT
-poll 30 yesfocused || fail "Left on the question did not reach Yes"
-press 5 KEY_OK
+answeryes
 poll 30 active IVO-Settings || fail "Yes did not end the question"
 poll 30 margins -eq 1 || fail "the margin tool did not run after Yes"
 hotplugs -eq 1 || fail "Yes took the mode back"
@@ -163,12 +124,8 @@ showing "$kept" && inconf 1280x720 || fail "the count-down did not take $first b
 if [ -n "$shots" ]; then
     "$sim" stop >/dev/null 2>&1 || true
     rm -f "$conf" # laid out anew for the screen size
-    IVO_SIM_OUTPUTS=3 IVO_SIM_SIZE=$size "$sim" run --keep >/dev/null || fail "the simulator with three outputs did not start"
-    export DISPLAY=$(cat "$root/sim/display")
-    poll 60 active IVO || fail "the home screen with three outputs never took the focus"
-    pid=$(xdotool getactivewindow getwindowpid)
-    poll 60 clients -ge 1 || fail "the home screen with three outputs never connected to the IR daemon"
+    start IVO_SIM_OUTPUTS=3
     enterdisplay
-    import -window root "$shots/display-3-outputs-${size#*x}p.png"
+    picture display-3-outputs
 fi
 echo "e2e display: all flows passed"

@@ -7,40 +7,22 @@
 # list, the real ibus the active one); a learned remote is reset and an unlearned slot's learning dialog opens and
 # closes with nothing written; French is chosen and the settings follow it. IVO_SIM_SIZE picks the screen;
 # IVO_E2E_SHOTS=DIR keeps the pictures of docs/ (the page, the list dialog).
-set -euo pipefail
-src=${IVO_SOURCE_DIR:-$(cd "$(dirname "$0")/../.." && pwd)}
 # The appliance has its own receiver, so the learned remotes have key tables.
-export IVO_BIN=${IVO_BIN:?the program to run} IVO_SIM_ROOT=/tmp/ivp-$$ IVO_SIM_IR=yes
-sim=$src/sim/ivo-sim root=$IVO_SIM_ROOT shots=${IVO_E2E_SHOTS:-}
-size=${IVO_SIM_SIZE:-1920x1080}
-width=${size%x*} height=${size#*x}
-home=$root/home/admin conf=$root/home/admin/.config/Vendra/IVO.conf
-fail() { echo "FAIL: $*" >&2; tail -n 30 "$root/sim/ivo.log" >&2 || true; exit 1; }
-trap '"$sim" stop >/dev/null 2>&1 || true; rm -rf "$root"' EXIT
-poll() { local end=$((SECONDS + $1)); shift; until "$@"; do [ $SECONDS -lt $end ] || return 1; sleep 0.1; done; }
-press() { irsend -d "$root/dev/lircd" SIMULATE "$(printf '%016x %02x %s simremote' "$1" 0 "$2")" || fail "no IR daemon for $2"; }
-up() { press 1 KEY_UP; }
-down() { press 2 KEY_DOWN; }
-right() { press 4 KEY_RIGHT; }
-ok() { press 5 KEY_OK; }
-active() { [ "$(xdotool getactivewindow getwindowname 2>/dev/null)" = "$1" ]; }
-# The program's visible windows; a choice menu open adds one.
-windows() { xdotool search --onlyvisible --pid "$(cut -d" " -f1 "$root/sim/ivo.pid")" 2>/dev/null | wc -l; }
-more() { [ "$(windows)" -gt "$1" ]; }
-fewer() { [ "$(windows)" -lt "$1" ]; }
+export IVO_SIM_IR=yes
+. "$(dirname "$0")/lib.sh"
+conf=$root/home/admin/.config/Vendra/IVO.conf
 # OK on the focused row opens its menu (or the list dialog); X keys move in the menu and choose.
 menu() {
     local before
     before=$(windows)
-    ok
+    press OK
     poll 30 more "$before" || fail "OK did not open a choice menu"
     xdotool key --delay 150 "$@"
 }
 # A key of the user settings ("Group/key"), empty when absent.
 setting() { awk -F= -v g="[${1%%/*}]" -v k="${1#*/}" '/^\[/ { in_g = $0 == g } in_g && $1 == k { print substr($0, length(k) + 2) }' "$conf"; }
-is() { [ "$("${@:2}")" = "$1" ]; }
 # The simulated display's ibus and gsettings, as the program reaches them.
-imenv() { env HOME="$home" XDG_CONFIG_HOME="$home/.config" GSETTINGS_BACKEND=keyfile IBUS_ADDRESS="unix:path=$root/sim/ibus/bus" "$@"; }
+imenv() { env HOME="$root/home/admin" XDG_CONFIG_HOME="$root/home/admin/.config" GSETTINGS_BACKEND=keyfile IBUS_ADDRESS="unix:path=$root/sim/ibus/bus" "$@"; }
 preload() { imenv gsettings get org.freedesktop.ibus.general preload-engines; }
 engine() { imenv ibus engine; }
 current() { cat "$root/proc/ite_8721f_cir/current"; }
@@ -48,18 +30,9 @@ current() { cat "$root/proc/ite_8721f_cir/current"; }
 # The second custom remote was learned before.
 "$sim" setup >/dev/null || fail "the simulator's setup failed"
 { echo "[RemoteKeySet1]"; for k in 0 1 2 3 4 5 6; do echo "key$k=$((4000 + k))"; done; } >>"$conf"
-printf '4000 103\n4001 108\n' >"$home/.config/Vendra/lirckeytable2.conf"
+printf '4000 103\n4001 108\n' >"$root/home/admin/.config/Vendra/lirckeytable2.conf"
 
-unset DISPLAY
-for attempt in 1 2 3; do # another X server may take the display number picked
-    IVO_SIM_SIZE=$size "$sim" run --keep >/dev/null && break
-    "$sim" stop >/dev/null 2>&1 || true
-    [ $attempt -lt 3 ] || fail "the simulator did not start"
-done
-export DISPLAY=$(cat "$root/sim/display")
-poll 60 active IVO || fail "the home screen never took the focus"
-homewin=$(xdotool getactivewindow)
-poll 60 grep -q "accepted new client" "$root/sim/ir/lircd.log" || fail "the home screen never connected to the IR daemon"
+start
 
 # Where the focus is, from the screen: "L0" to "L4" for the page buttons (App ... About), "R0" to "R6" for the
 # Preferences rows (language ... third learned remote), "none" else. A focused page button and a focused row are each
@@ -88,46 +61,20 @@ where() {
     [ -z "$y" ] || { echo "L$(nearest "$y" 237 373 509 645 781)"; return; }
     echo none
 }
-placed() { [ "$(where)" != none ]; }
-moved() { [ "$(where)" != "$1" ]; }
-# Takes the focus to $1 with the remote's arrows, one key at a time, each followed until the focus has moved.
-goto() {
-    local now tries=0
-    poll 60 placed || return 1
-    while now=$(where) && [ "$now" != "$1" ]; do
-        [ "$now" != none ] && [ $((tries++)) -lt 12 ] || return 1
-        if [ "${now:0:1}" != "${1:0:1}" ]; then
-            if [ "${1:0:1}" = R ]; then right; else press 3 KEY_LEFT; fi
-        elif [ "${now:1}" -lt "${1:1}" ]; then down
-        else up; fi
-        poll 30 moved "$now" || true
-    done
-}
-# The screen once it has settled (two shots alike): the page as docs/ shows it.
-settled() {
-    import -window root "$root/sim/a.png" && import -window root "$root/sim/b.png" \
-        && [ "$(compare -metric AE "$root/sim/a.png" "$root/sim/b.png" null: 2>&1)" = 0 ]
+# The way from $1 to $2: Left and Right between the page buttons and the rows, Up and Down along them.
+toward() {
+    if [ "${1:0:1}" != "${2:0:1}" ]; then
+        if [ "${2:0:1}" = R ]; then press RIGHT; else press LEFT; fi
+    elif [ "${1:1}" -lt "${2:1}" ]; then press DOWN
+    else press UP; fi
 }
 # Another window of the program than the home screen is active: a dialog opened from a row.
-homewin=
-dialog() { [ "$(xdotool getactivewindow 2>/dev/null)" != "$homewin" ] && ! active IVO-Settings; }
+dialog() { [ "$(xdotool getactivewindow 2>/dev/null)" != "$home" ] && ! active IVO-Settings; }
 
 # The title bar's settings button, reached from the grid with Up and Right, opens the settings: their page buttons
 # have the focus. Down to Preferences, Right into the page: its first row, the language.
-cyan() { convert "$root/sim/focus.png" -crop "$1" +repage -fuzz 10% -fill black +opaque '#00d8ff' -fill white \
-    -opaque '#00d8ff' -format '%[fx:int(mean*w*h)]' info:; }
-button() {
-    import -window root "$root/sim/focus.png" &&
-        [ "$(cyan "$((140 * width / 1920))x$((90 * width / 1920))+$(($1 * width / 1920))+$((50 * width / 1920))")" \
-            -gt $((900 * width / 1920 * width / 1920)) ]
-}
-for _ in $(seq 30); do up; poll 2 button 1140 && break; done
-button 1140 || fail "Up did not reach the title bar"
-right
-poll 30 button 1270 || fail "Right did not reach the audio button"
-right
-poll 30 button 1410 || fail "Right did not reach the settings button"
-ok
+titlebar 1410
+press OK
 poll 60 active IVO-Settings || fail "OK on the settings button did not open the settings"
 settingswin=$(xdotool getactivewindow)
 goto L3 || fail "the remote's arrows did not reach the Preferences button"
@@ -144,11 +91,8 @@ poll 30 is 2 setting Preference/InternalIR || fail "the receiver's mode was not 
 goto R1 || fail "Up did not reach the input-method row"
 menu Down Down Return
 poll 30 dialog || fail "Add did not open the list dialog"
-if [ -n "$shots" ]; then
-    poll 30 settled || fail "the screen never settled"
-    cp "$root/sim/b.png" "$shots/settings-input-add-${size#*x}p.png"
-fi
-ok
+picture settings-input-add
+press OK
 poll 30 active IVO-Settings || fail "OK did not close the list dialog"
 poll 30 is "['xkb:us::eng', 'xkb:de::deu', 'xkb:gb::eng']" preload || fail "English (UK) was not switched on: $(preload)"
 poll 30 is xkb:gb::eng engine || fail "English (UK) is not active"
@@ -157,30 +101,27 @@ poll 30 is xkb:gb::eng engine || fail "English (UK) is not active"
 goto R1 || fail "the focus did not come back to the input-method row"
 menu Down Down Return
 poll 30 dialog || fail "Remove did not open the list dialog"
-ok
+press OK
 poll 30 active IVO-Settings || fail "the list dialog did not close"
 poll 30 is "['xkb:us::eng', 'xkb:gb::eng']" preload || fail "Deutsch was not switched off: $(preload)"
 is xkb:gb::eng engine || fail "switching another method off changed the active one"
 
 # The second learned-remote slot, learned: OK opens the learning dialog on its reset page, OK there forgets the remote.
 goto R5 || fail "the remote's arrows did not reach the second slot"
-ok
+press OK
 poll 30 active "IVO-Learn Remote" || fail "OK on the second slot did not open the learning dialog"
-ok
+press OK
 poll 30 active IVO-Settings || fail "Reset did not close the learning dialog"
 [ -z "$(setting RemoteKeySet1/key0)" ] || fail "the reset slot is still in the user settings"
-[ ! -s "$home/.config/Vendra/lirckeytable2.conf" ] || fail "the reset slot's key table is not empty"
+[ ! -s "$root/home/admin/.config/Vendra/lirckeytable2.conf" ] || fail "the reset slot's key table is not empty"
 # The first slot, not learned: its learning dialog starts at its first page; EXIT closes it, nothing written.
 goto R4 || fail "Up did not reach the first slot"
-ok
+press OK
 poll 30 active "IVO-Learn Remote" || fail "OK on the first slot did not open the learning dialog"
-press 9 KEY_EXIT
+press EXIT
 poll 30 active IVO-Settings || fail "EXIT did not close the learning dialog"
 [ -z "$(setting RemoteKeySet0/key0)" ] || fail "closing the learning dialog stored a remote"
-if [ -n "$shots" ]; then
-    poll 30 settled || fail "the screen never settled"
-    cp "$root/sim/b.png" "$shots/settings-preferences-${size#*x}p.png"
-fi
+picture settings-preferences
 
 # The language row. Two down from English: Français.
 goto R0 || fail "Up did not reach the language row"

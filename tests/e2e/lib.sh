@@ -1,0 +1,111 @@
+# Sourced by the simulator flows: the simulator in a sysroot of the flow's own, waits on conditions, the remote through
+# the real IR daemon, and what the screen shows (the focus frame, the pictures of docs/).
+# IVO_SIM_SIZE picks the screen; IVO_E2E_SHOTS=DIR keeps the flow's pictures; IVO_E2E_KEEP=1 keeps the sysroot.
+set -euo pipefail
+src=${IVO_SOURCE_DIR:-$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)}
+export IVO_BIN=${IVO_BIN:?the program to run} IVO_SIM_ROOT=/tmp/iv-$(basename "$0" .sh)-$$
+sim=$src/sim/ivo-sim root=$IVO_SIM_ROOT log=$IVO_SIM_ROOT/sim/commands.log shots=${IVO_E2E_SHOTS:-}
+size=${IVO_SIM_SIZE:-1920x1080}
+width=${size%x*} height=${size#*x}
+fail() { echo "FAIL: $* ($SECONDS s)" >&2; tail -n 30 "$root/sim/ivo.log" "$log" >&2 || true; exit 1; }
+trap '"$sim" stop >/dev/null 2>&1 || true; [ -n "${IVO_E2E_KEEP:-}" ] || rm -rf "$root"' EXIT
+poll() { local end=$((SECONDS + $1)); shift; until "$@"; do [ $SECONDS -lt $end ] || return 1; sleep 0.1; done; }
+is() { [ "$("${@:2}")" = "$1" ]; }
+active() { [ "$(xdotool getactivewindow getwindowname 2>/dev/null)" = "$1" ]; }
+# Clients connected to the IR daemon: the daemon's own ends of their connections carry its socket's path.
+clients() { [ "$(grep -c " 03 [0-9]* $root/dev/lircd\$" /proc/net/unix)" "$@" ]; }
+
+# The program's visible windows; a choice menu open adds one.
+windows() { { xdotool search --onlyvisible --pid "$pid" 2>/dev/null || true; } | wc -l; }
+more() { [ "$(windows)" -gt "$1" ]; }
+
+# Starts the simulator on a display of its own (variables given are its environment) and waits until the home screen
+# has the focus and listens to the IR daemon; $home is its window, $pid its process.
+start() {
+    local attempt
+    unset DISPLAY
+    for attempt in 1 2 3; do # another X server may take the display number picked
+        env IVO_SIM_SIZE="$size" "$@" "$sim" run --keep >/dev/null && break
+        "$sim" stop >/dev/null 2>&1 || true
+        [ $attempt -lt 3 ] || fail "the simulator did not start"
+    done
+    export DISPLAY=$(cat "$root/sim/display")
+    poll 60 active IVO || fail "the home screen never took the focus"
+    home=$(xdotool getactivewindow) pid=$(cut -d" " -f1 "$root/sim/ivo.pid")
+    poll 60 clients -ge 1 || fail "the home screen never connected to the IR daemon"
+}
+
+# One press of the remote's key KEY_$1 as the daemon reads it from the simulated remote; $2 counts the repeats of a key
+# held down.
+press() {
+    local keys=(- UP DOWN LEFT RIGHT OK EXIT MENU POWER) code
+    for code in "${!keys[@]}"; do [ "${keys[code]}" != "$1" ] || break; done
+    irsend -d "$root/dev/lircd" SIMULATE "$(printf '%016x %02x KEY_%s simremote' "$code" "${2:-0}" "$1")" ||
+        fail "no IR daemon for $1"
+}
+# The daemon's keys go to the widget that has the focus when the program reads them: a key pressed before the focus
+# has followed the one before lands where that one did. The flow's `where` tells from a new screenshot where the focus
+# is ("none" when nowhere); step presses key $1 and waits until the focus is at $2.
+step() { press "$1"; poll 60 is "$2" where || fail "$1 did not take the focus to $2 (it is at $(where))"; }
+# Takes the focus to $1 one key at a time, each followed until the focus has left where it was: the flow's `toward`
+# presses the key that leads from $1 to $2. A key that moved the focus twice is taken up from where it landed.
+placed() { ! is none where; }
+moved() { ! is "$1" where; }
+goto() {
+    local now tries=0
+    poll 60 placed || return 1
+    while now=$(where) && [ "$now" != "$1" ]; do
+        [ "$now" != none ] && [ $((tries++)) -lt 12 ] || return 1
+        toward "$now" "$1"
+        poll 30 moved "$now" || true
+    done
+}
+
+# Pixels of the colour $3 (the focus frame's cyan unless given; $4 how near, 10% unless given) in the region $2 of the
+# picture $1; the region is x,y,w,h on a 1920 x 1080 screen, scaled to this one, or WxH+X+Y in this screen's pixels.
+scaled() { local x y w h; IFS=, read -r x y w h <<<"$1"; echo "$((w * width / 1920))x$((h * width / 1920))+$((x * width / 1920))+$((y * width / 1920))"; }
+area() { echo $(($1 * width / 1920 * width / 1920)); }
+colour() {
+    local crop=$2
+    [[ $crop == *+* ]] || crop=$(scaled "$crop")
+    convert "$1" -crop "$crop" +repage -fuzz "${4:-10%}" -fill black +opaque "${3:-#00d8ff}" -fill white \
+        -opaque "${3:-#00d8ff}" -format '%[fx:int(mean*w*h)]' info:
+}
+snap() { import -window root "$root/sim/$1.png"; }
+# The focus frame on the home grid's tile $1 (0-4) of the first row, in a new screenshot.
+framed() { snap grid && [ "$(colour "$root/sim/grid.png" $((380 + 229 * $1)),157,240,240)" -ge "$(area 1000)" ]; }
+# The focus frame on the title bar's button at x $1 (1140 the first, 1270 audio, 1410 settings), in a new screenshot.
+titled() { snap title && [ "$(colour "$root/sim/title.png" "$1,50,140,90")" -gt "$(area 900)" ]; }
+# From the home grid to the title bar's button at x $1: Up reaches the first (Up again there does nothing: the grid
+# may take its focus late under load), Right the next ones.
+titlebar() {
+    local x
+    for _ in $(seq 30); do press UP; poll 2 titled 1140 && break; done
+    titled 1140 || fail "Up did not reach the title bar"
+    for x in 1270 1410; do
+        [ "$x" -le "$1" ] || break
+        press RIGHT
+        poll 30 titled $x || fail "Right did not reach the title bar's button at $x"
+    done
+}
+# "Yes", on the left of the active question's lower third, has the focus: more of the focused button's blue there
+# than on the right.
+yesfocused() {
+    local X Y WIDTH HEIGHT WINDOW SCREEN half
+    eval "$(xdotool getactivewindow getwindowgeometry --shell)"
+    snap question
+    half="$((WIDTH / 2))x$((HEIGHT / 3))"
+    [ "$(colour "$root/sim/question.png" "$half+$X+$((Y + HEIGHT * 2 / 3))" 'rgb(14,153,226)')" -gt \
+        "$(colour "$root/sim/question.png" "$half+$((X + WIDTH / 2))+$((Y + HEIGHT * 2 / 3))" 'rgb(14,153,226)')" ]
+}
+# Answers the active question "Yes": Left from "No", where it starts, then OK.
+answeryes() { press LEFT; poll 30 yesfocused || fail "Left on the question did not reach Yes"; press OK; }
+# The pictures of docs/: the screenshot $1 kept as $2, or the screen once it has settled (two shots alike) as $1; the
+# screen's height and "p.png" end the name.
+keep() { [ -z "$shots" ] || cp "$root/sim/$1.png" "$shots/$2-${height}p.png"; }
+settled() { snap a && snap b && [ "$(compare -metric AE "$root/sim/a.png" "$root/sim/b.png" null: 2>&1)" = 0 ]; }
+picture() {
+    [ -n "$shots" ] || return 0
+    poll 30 settled || fail "the screen never settled for $1"
+    cp "$root/sim/b.png" "$shots/$1-${height}p.png"
+}
