@@ -10,6 +10,10 @@
 #include <QFileInfo>
 #include <QFileSystemWatcher>
 
+#include <utility>
+
+#include <sys/stat.h>
+
 namespace {
 
 constexpr AppliancePath_s kCommandFile {"/tmp/ivo.cmd"};
@@ -145,9 +149,41 @@ void ApplianceWatch::otherFileChanged_(const QString& path)
         registrationFile_();
 }
 
+// The first line of a command file, or an empty one when there is no new
+// command in it. One write may come as two change reports (the truncation, then
+// the text) that are both handled once the text is in: the command in it is
+// one, and its second reading finds the file as the first left it. The same
+// line written again is a new command, as its write gives the file another
+// modification time. A file that changes while it is read is left to the
+// report of that change.
+QString ApplianceWatch::commandLine_(const QString& path)
+{
+    const QByteArray name = QFile::encodeName(path);
+    const auto state = [&name] {
+        struct stat st = {};
+        if (::stat(name.constData(), &st) != 0)
+            return QString();
+        return QStringLiteral("%1 %2 %3.%4")
+            .arg(st.st_ino)
+            .arg(st.st_size)
+            .arg(st.st_mtim.tv_sec)
+            .arg(st.st_mtim.tv_nsec);
+    };
+    const QString before = state();
+    const QString line = ConfigFile::firstLine(path);
+    if (before.isEmpty())
+        return line;
+    if (state() != before)
+        return {};
+    const QString read = before + QLatin1Char('\n') + line;
+    if (std::exchange(m_commandsRead[path], read) == read)
+        return {};
+    return line;
+}
+
 void ApplianceWatch::commandFile_()
 {
-    const QStringList words = ConfigFile::firstLine(kCommandFile.local()).split(QLatin1Char(' '));
+    const QStringList words = commandLine_(kCommandFile.local()).split(QLatin1Char(' '));
     if (!same(words.value(0), "Settings"))
         return;
     if (same(words.value(1), "Open"))
@@ -158,7 +194,7 @@ void ApplianceWatch::commandFile_()
 
 void ApplianceWatch::secondCommandFile_()
 {
-    const QString line = ConfigFile::firstLine(kSecondCommandFile.local());
+    const QString line = commandLine_(kSecondCommandFile.local());
     const QStringList fields = line.split(QLatin1Char(' '));
     const QString command = line.left(3);
     if (same(command, "lsp")) {

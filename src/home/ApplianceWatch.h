@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QObject>
 #include <QString>
 
@@ -56,6 +57,7 @@ private:
     void packageConf_();
     QString checksum_() const;
     void otherFileChanged_(const QString& path);
+    QString commandLine_(const QString& path);
     void commandFile_();
     void secondCommandFile_();
     void registrationFile_();
@@ -63,4 +65,5 @@ private:
     QFileSystemWatcher* m_watcher;
     std::unique_ptr<FileRewatch> m_rewatch;
     QString m_checksum;
+    QHash<QString, QString> m_commandsRead;
 };
