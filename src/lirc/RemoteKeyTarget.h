@@ -12,9 +12,13 @@
 // open that the focus is not in yet (it has just opened, and the window manager
 // has not handed it the focus), the dialog's own focus widget: a window the
 // dialog blocks takes no keys, or a second OK on a title-bar button would open
-// its dialog again inside the first. Null when no window takes keys.
+// its dialog again inside the first. An open menu is in front of every window
+// and takes the keys itself, also after another window became active under it.
+// Null when no window takes keys.
 inline QWidget* remoteKeyTarget()
 {
+    if (QWidget* popup = QApplication::activePopupWidget())
+        return popup->focusWidget() ? popup->focusWidget() : popup;
     QWidget* active = QApplication::activeWindow();
     QWidget* focus = QApplication::focusWidget();
     while (active && !active->isVisible() && active->parentWidget()) {

@@ -279,6 +279,11 @@ bool SettingsDialog::eventFilter(QObject* watched, QEvent* event)
         }
         if ((key == Qt::Key_Escape || key == Qt::Key_Left) && ui->stwgSub->currentIndex() == PageAppOne) {
             ui->stwgSub->setCurrentIndex(PageAppAll);
+            // Back on the grid with a tile shown selected, also when the tiles
+            // changed under the one-app page and took the selection with them.
+            if (m_iconView->count() > 0 && m_iconView->select() < 0)
+                m_iconView->setSelect(0);
+            m_iconView->setFocus();
             return true;
         }
     }

@@ -2,6 +2,7 @@
 
 #include "MonkeyStage.h"
 
+#include "appliance/UserSettings.h"
 #include "home/IconItem.h"
 #include "home/MainMWindow.h"
 #include "home/MultiIconViewV.h"
@@ -13,6 +14,7 @@
 #include <QMenu>
 #include <QThread>
 #include <QTimer>
+#include <QWindow>
 
 #include <csignal>
 #include <cstring>
@@ -247,10 +249,17 @@ void MonkeyDriver::remember_(const QString& step)
 
 QString MonkeyDriver::report_(const QString& problem, const QString& header)
 {
-    return QStringLiteral("%1, step %2: %3\nlast steps:\n%4\n")
+    QString where;
+    if (m_stage.realWindows()) {
+        const QWindow* focus = QGuiApplication::focusWindow();
+        where = QStringLiteral("\nthe window manager: %1; Qt: %2 active, focus window %3")
+                    .arg(m_stage.windowManagerView(), nameOf(QApplication::activeWindow()),
+                        focus ? focus->title() + '/' + focus->objectName() : QStringLiteral("none"));
+    }
+    return QStringLiteral("%1, step %2: %3%4\nlast steps:\n%5\n")
         .arg(header)
         .arg(m_taken)
-        .arg(problem, m_last.join('\n'));
+        .arg(problem, where, m_last.join('\n'));
 }
 
 QString MonkeyDriver::randomStep(std::mt19937_64& rng, const QStringList& installed, bool appRunning)
@@ -327,6 +336,7 @@ QString MonkeyDriver::drive_(const QString& header, const std::function<QString(
     std::function<bool()> settled = [] { return true; };
     QElapsedTimer since; // the step's start, then the invariant's first break
     bool broken = false, loggedOut = false, finished = false;
+    bool taskBar = UserSettings::taskBarEnabled();
     since.start();
     QTimer ticks;
     // One step per turn of whichever event loop runs, so that a menu or a dialog with a loop of its own is driven
@@ -338,14 +348,6 @@ QString MonkeyDriver::drive_(const QString& header, const std::function<QString(
             if (since.elapsed() > kReactionMs)
                 report = report_(QStringLiteral("the program did not take the step"), header), finished = true;
             return;
-        }
-        if (ended.exchange(false)) {
-            if (!loggedOut) {
-                report = report_(QStringLiteral("the program ended its event loop"), header), finished = true;
-                return;
-            }
-            m_stage.restart();
-            loggedOut = false;
         }
         if (!step.isEmpty()) {
             if (const QString problem = problem_(); !problem.isEmpty()) {
@@ -369,7 +371,6 @@ QString MonkeyDriver::drive_(const QString& header, const std::function<QString(
             return;
         }
         remember_(step);
-        // The end comes when the key is handled, which may be after the next step has begun.
         loggedOut = loggedOut || (step.endsWith("OK") && focusHere_().endsWith("/frmlogout"));
         settled = begin_(step);
         if (!settled)
@@ -382,10 +383,21 @@ QString MonkeyDriver::drive_(const QString& header, const std::function<QString(
             QCoreApplication::exit(0);
     });
     // The application's own loop, as on the appliance (some of Qt behaves otherwise outside it). It also ends
-    // when the program ends it (log-out): noted, and run again, as the service manager starts the program again.
+    // when the program ends it (log-out, the task bar switched on or off): its process is gone then, with whatever
+    // it still had queued (a second OK for the log-out button), and the service manager starts it again.
     while (!finished) {
         QCoreApplication::exec();
-        ended = !finished;
+        if (finished)
+            break;
+        if (!loggedOut && UserSettings::taskBarEnabled() == taskBar) {
+            report = report_(QStringLiteral("the program ended its event loop"), header);
+            break;
+        }
+        m_stage.restart();
+        loggedOut = false;
+        taskBar = UserSettings::taskBarEnabled();
+        // A step begun meanwhile went with the old process or is read afresh by the new one.
+        settled = [] { return true; };
     }
     return report;
 }

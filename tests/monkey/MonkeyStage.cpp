@@ -6,6 +6,7 @@
 #include "lirc/LircInput.h"
 
 #include <QFileSystemWatcher>
+#include <QProcess>
 #include <QTimer>
 #include <QWindow>
 
@@ -59,7 +60,7 @@ MonkeyStage::~MonkeyStage()
     for (QPointer<QWidget>& w : m_appWindows)
         delete w.data();
     for (qint64 pid : std::as_const(m_appPids))
-        ::kill(pid, SIGTERM);
+        endApp_(pid);
     QCoreApplication::removeTranslator(&m_translator);
 }
 
@@ -188,10 +189,37 @@ void MonkeyStage::closeApp()
     if (!appsRunning())
         return;
     if (m_real) {
-        ::kill(m_appPids.takeLast(), SIGTERM);
+        endApp_(m_appPids.takeLast());
         return;
     }
     m_appWindows.takeLast()->close();
+}
+
+QString MonkeyStage::windowManagerView()
+{
+    const auto ask = [](const QStringList& args) {
+        QProcess xdotool;
+        xdotool.start(QStringLiteral("xdotool"), args);
+        xdotool.waitForFinished(10000);
+        const QString name = QString::fromUtf8(xdotool.readAllStandardOutput()).trimmed();
+        return name.isEmpty() ? QStringLiteral("none") : '"' + name + '"';
+    };
+    return QStringLiteral("active %1, input focus on %2")
+        .arg(ask({"getactivewindow", "getwindowname"}), ask({"getwindowfocus", "-f", "getwindowname"}));
+}
+
+void MonkeyStage::endApp_(qint64 shell)
+{
+    // The launch's shell runs the application as its child and waits for it: the application ends, and the shell
+    // with it. Stopped, the shell cannot start it between the look at its children and its own end.
+    ::kill(pid_t(shell), SIGSTOP);
+    QFile children(QStringLiteral("/proc/%1/task/%1/children").arg(shell));
+    if (children.open(QIODevice::ReadOnly))
+        for (const QByteArray& child : children.readAll().split(' '))
+            if (const int pid = child.toInt(); pid > 0)
+                ::kill(pid, SIGTERM);
+    ::kill(pid_t(shell), SIGTERM);
+    ::kill(pid_t(shell), SIGCONT);
 }
 
 bool MonkeyStage::eventFilter(QObject* watched, QEvent* event)

@@ -53,6 +53,8 @@ public:
     // The application in front ends by itself.
     void closeApp();
     bool realWindows() const { return m_real; }
+    // With real windows: which window the window manager calls active and which has the X input focus.
+    static QString windowManagerView();
 
     bool startDetached(const QString& program, const QStringList& args, const QString& wd = QString()) override;
     CommandResult_s run(const QString& program, const QStringList& args, int timeoutMs = -1) override;
@@ -65,6 +67,7 @@ protected:
 private:
     void watchFiles_();
     void activateTopmost_();
+    static void endApp_(qint64 shell);
 
     bool m_real;
     std::unique_ptr<MainMWindow> m_window;

@@ -133,6 +133,26 @@ private slots:
         // Opened over a message that waits for its answer: the message stays in front with its focus.
         QTest::newRow("settings over a message") << "lap Cinema, app closes, msg Cinema, settings Open, wait"
                                                  << "InfoDialog/pbtYes";
+        // Logged out with a second OK on its way: the program ends with it, and starts again on its grid.
+        QTest::newRow("log-out, OK again") << "Up, Right, Right, Right, OK, OK"
+                                           << "MainMWindow/MultiIconViewV#0";
+        QTest::newRow("log-out, a package installed") << "Up, Right, Right, Right, OK, install Maps"
+                                                      << "MainMWindow/MultiIconViewV#0";
+        // A menu opened while the settings come up, and left in front of them: it still takes the remote's keys.
+        QTest::newRow("menu over the settings") << "twice Up, settings Open, OK, settings Close, Back"
+                                                << "MainMWindow/frmlang";
+        // Keys that follow the settings' opening: without real windows the settings have the keys once shown; a
+        // window manager hands them over in its own time.
+        if (!realWindows()) {
+            // The task bar switched on: the program restarts to show it.
+            QTest::newRow("task bar applied") << "settings Open, wait, Down, OK, Up, OK, Left, OK"
+                                              << "MainMWindow/MultiIconViewV#0";
+            // The tiles changed under the one-app page: Left leads back to the grid with a tile shown selected.
+            QTest::newRow("packages change under the one-app page")
+                << "remove Cinema, remove Gallery, remove Radio, remove News, remove Games, remove Weather, "
+                   "settings Open, wait, OK, OK, install Maps, remove Maps, Left"
+                << "SettingsDialog/MultiIconViewV#0";
+        }
     }
     void regressions()
     {
