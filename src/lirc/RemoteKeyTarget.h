@@ -61,8 +61,9 @@ public:
         QWidget* w = m_target.data();
         if (!w || !w->isVisible() || !w->isEnabled() || !now)
             return now;
-        // Behind a modal dialog that came up after the line was read.
-        return now->window() == w->window() || !QApplication::activeModalWidget() ? w : now;
+        // Behind a modal dialog or a menu that came up after the line was read.
+        const bool covered = QApplication::activeModalWidget() || QApplication::activePopupWidget();
+        return now->window() == w->window() || !covered ? w : now;
     }
 
 private:
