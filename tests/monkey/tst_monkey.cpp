@@ -141,13 +141,13 @@ private slots:
         // A menu opened while the settings come up, and left in front of them: it still takes the remote's keys.
         QTest::newRow("menu over the settings") << "twice Up, settings Open, OK, settings Close, Back"
                                                 << "MainMWindow/frmlang";
-        // The second OK read before that menu came up goes to the menu, not to the button, which would open a second
-        // menu inside the first.
-        QTest::newRow("language button twice") << "twice Up, settings Open, twice OK, Back"
-                                               << "SettingsDialog/rbtApp";
         // Keys that follow the settings' opening: without real windows the settings have the keys once shown; a
         // window manager hands them over in its own time.
         if (!realWindows()) {
+            // The second OK read before the language menu came up goes to the menu, not to the button, which would
+            // open a second menu inside the first.
+            QTest::newRow("language button twice") << "twice Up, settings Open, twice OK, Back"
+                                                   << "SettingsDialog/rbtApp";
             // The task bar switched on: the program restarts to show it.
             QTest::newRow("task bar applied") << "settings Open, wait, Down, OK, Up, OK, Left, OK"
                                               << "MainMWindow/MultiIconViewV#0";
