@@ -24,13 +24,6 @@ constexpr int kBacksHome = 6;
 // How long a window may take to become active after it was shown, or the one below after it went.
 constexpr int kSettleMs = 3000;
 
-QString nameOf(const QObject* o)
-{
-    if (!o)
-        return QStringLiteral("nothing");
-    return o->objectName().isEmpty() ? QString::fromLatin1(o->metaObject()->className()) : o->objectName();
-}
-
 // The widgets of a settings page that take the focus from the keys and show while the page does; a grid stands
 // for its tiles.
 QStringList pageControls(const QWidget& page, const QList<QWidget*>& scrolledRows)

@@ -29,13 +29,6 @@ const QMap<QString, QString> kKeys {{"Up", "KEY_UP"}, {"Down", "KEY_DOWN"}, {"Le
 // How long the program may take to react to a file another program wrote.
 constexpr int kReactionMs = 10000;
 
-QString nameOf(const QObject* o)
-{
-    if (!o)
-        return QStringLiteral("nothing");
-    return o->objectName().isEmpty() ? QString::fromLatin1(o->metaObject()->className()) : o->objectName();
-}
-
 // The tile drawn selected (zoomed), -1 for none.
 int shownTile(const MultiIconViewV& grid)
 {
@@ -418,4 +411,11 @@ void runDriven(MonkeyDriver& driver, const std::function<void()>& body)
     }
     thread->wait();
     delete thread;
+}
+
+QString nameOf(const QObject* o)
+{
+    if (!o)
+        return QStringLiteral("nothing");
+    return o->objectName().isEmpty() ? QString::fromLatin1(o->metaObject()->className()) : o->objectName();
 }

@@ -11,7 +11,11 @@
 #include <random>
 
 class MonkeyStage;
+class QObject;
 class QWidget;
+
+// How reports name a widget: its object name, else its class; "nothing" for none.
+QString nameOf(const QObject* o);
 
 class MonkeyDriver
 {

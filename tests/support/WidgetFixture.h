@@ -28,10 +28,16 @@ inline void pressKey(Qt::Key key)
 
 inline QString focused() { return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString(); }
 
-// Runs fn on the next popup menu or modal dialog once it is up.
+// Runs fn on the next popup menu or modal dialog once it is up. fn may hold the
+// caller's locals: the wait ends with the test (or data row) that asked, and
+// with its first failure, so it never touches a finished test's stack.
 inline void onModal(const std::function<void(QWidget*)>& fn)
 {
-    QTimer::singleShot(20, [fn] {
+    const QByteArray asker = QByteArray(QTest::currentTestFunction()) + '/' + QTest::currentDataTag();
+    QTimer::singleShot(20, [fn, asker] {
+        if (QTest::currentTestFailed()
+            || asker != QByteArray(QTest::currentTestFunction()) + '/' + QTest::currentDataTag())
+            return;
         QWidget* w = QApplication::activePopupWidget();
         w = w ? w : QApplication::activeModalWidget();
         w ? fn(w) : onModal(fn);
