@@ -1,5 +1,6 @@
 #include "app/Startup.h"
 
+#include "app/FocusKeeper.h"
 #include "app/TaskBarHint.h"
 #include "app/TimedRunner.h"
 #include "appliance/Appliance.h"
@@ -137,6 +138,7 @@ std::unique_ptr<MainMWindow> prepare(QApplication& app, const QElapsedTimer& sin
     auto window = std::make_unique<MainMWindow>();
     window->setWindowFlags(window->windowFlags() | Qt::FramelessWindowHint | Qt::WindowStaysOnBottomHint);
     window->showMaximized();
+    FocusKeeper::install(window.get());
     if (options.windowShown)
         options.windowShown(*window);
 

@@ -1,5 +1,6 @@
 #include "MonkeyStage.h"
 
+#include "app/FocusKeeper.h"
 #include "home/LaunchWaiting.h"
 #include "home/MainMWindow.h"
 #include "home/RemoteKeys.h"
@@ -77,8 +78,10 @@ void MonkeyStage::start()
     m_window->showMaximized();
     m_window->activateWindow();
     watchFiles_();
-    if (m_real)
+    if (m_real) {
+        FocusKeeper::install(m_window.get()); // as the program's start-up does
         return;
+    }
     // Without real windows time is the steps': the launch animation and the power key tick only when told, so a
     // seed plays the same way every time.
     for (QObject* owner :

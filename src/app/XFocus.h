@@ -1,0 +1,10 @@
+#pragma once
+
+// The X server's input focus, asked and set on the Xlib display Qt runs on.
+// Kept apart from Qt code: Xlib's macros clash with Qt names.
+
+// The window that has the input focus; 0 for none or for the pointer root.
+unsigned long xInputFocus(void* display);
+// Moves the input focus away from window and back to it, so that its client
+// hears a focus-out and a focus-in for it.
+void xRefocus(void* display, unsigned long window);
