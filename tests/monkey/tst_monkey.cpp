@@ -54,13 +54,13 @@ private slots:
     {
         QTest::addColumn<quint64>("seed");
         QTest::addColumn<int>("steps");
-        const QStringList seeds
-            = qEnvironmentVariable("IVO_MONKEY_SEEDS", realWindows() ? "7" : "1 2 3 4").split(' ', Qt::SkipEmptyParts);
+        const QStringList seeds = qEnvironmentVariable("IVO_MONKEY_SEEDS", realWindows() ? "7 10" : "1 2 3 4")
+                                      .split(' ', Qt::SkipEmptyParts);
         const int steps = qEnvironmentVariableIntValue("IVO_MONKEY_STEPS");
         for (const QString& seed : seeds)
             QTest::addRow("seed %s", qPrintable(seed)) << seed.toULongLong()
                                                        << (steps > 0              ? steps
-                                                                  : realWindows() ? 400
+                                                                  : realWindows() ? 1000
                                                                                   : 2500);
     }
     void randomSteps()
