@@ -60,6 +60,7 @@ MonkeyStage::~MonkeyStage()
     m_window.reset();
     for (QPointer<QWidget>& w : m_appWindows)
         delete w.data();
+    appsRunning(); // an ended application's number may be another process's by now
     for (qint64 pid : std::as_const(m_appPids))
         endApp_(pid);
     QCoreApplication::removeTranslator(&m_translator);
