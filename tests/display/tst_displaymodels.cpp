@@ -50,23 +50,18 @@ const char* const kDummyServer = "Screen 0: minimum 64 x 64, current 1920 x 1080
                                  "DUMMY2 disconnected\n";
 
 // The sections "xset q" prints before its DPMS section, as the real tool printed them on an X server.
-const QByteArray kHead = "Keyboard Control:\n"
-                         "  auto repeat:  on    key click percent:  0    LED mask:  00000000\n"
-                         "  auto repeat delay:  660    repeat rate:  25\n"
-                         "  bell percent:  50    bell pitch:  400    bell duration:  100\n"
-                         "Pointer Control:\n"
-                         "  acceleration:  2/1    threshold:  4\n"
-                         "Screen Saver:\n"
-                         "  prefer blanking:  yes    allow exposures:  yes\n"
-                         "  timeout:  600    cycle:  600\n"
-                         "Font Path:\n"
-                         "  /usr/share/fonts/X11/misc,built-ins\n";
+const QByteArray kHead
+    = "Keyboard Control:\n  auto repeat:  on    key click percent:  0    LED mask:  00000000\n"
+      "  auto repeat delay:  660    repeat rate:  25\n  bell percent:  50    bell pitch:  400    bell duration:  100\n"
+      "Pointer Control:\n  acceleration:  2/1    threshold:  4\nScreen Saver:\n"
+      "  prefer blanking:  yes    allow exposures:  yes\n  timeout:  600    cycle:  600\n"
+      "Font Path:\n  /usr/share/fonts/X11/misc,built-ins\n";
 
-QByteArray xsetQ(int standby, int suspend, int off, bool enabled = true)
+QByteArray xsetQ(int standby, int suspend, int off)
 {
     return kHead + "DPMS (Energy Star):\n"
         + QStringLiteral("  Standby: %1    Suspend: %2    Off: %3\n").arg(standby).arg(suspend).arg(off).toUtf8()
-        + (enabled ? "  DPMS is Enabled\n  Monitor is On\n" : "  DPMS is Disabled\n");
+        + "  DPMS is Enabled\n  Monitor is On\n";
 }
 
 QString fields(const DpmsConfig& dpms)
@@ -109,27 +104,28 @@ private slots:
     void parse_data()
     {
         columns<QString, QString>(); // xrandr's text, the outputs read
+        const auto row
+            = [](const char* name, const QString& text, const char* outputs) { ::row(name, text, QString(outputs)); };
         row("markers, blanks",
             QStringLiteral("HDMI-1 connected primary 1920x1080+0+0 %1 598mm x 336mm\n"
                            "   1920x1080     60.00*+  50.00    59.94  \n")
                 .arg(kRotations),
-            QString("HDMI-1:1920x1080=60.00+,50.00,59.94"));
-        row("markers apart", QString("HDMI-1 connected\n   1280x720      60.00 +\n   720x480 59.94 * *+\n"),
-            QString("HDMI-1:1280x720=60.00;720x480=59.94"));
-        row("dummy server", QString(kDummyServer),
-            QString("DUMMY0:1920x1080=60.00+,50.00;3840x2160=30.00;1280x720=50.00,60.00"));
+            "HDMI-1:1920x1080=60.00+,50.00,59.94");
+        row("markers apart", "HDMI-1 connected\n   1280x720      60.00 +\n   720x480 59.94 * *+\n",
+            "HDMI-1:1280x720=60.00;720x480=59.94");
+        row("dummy server", kDummyServer, "DUMMY0:1920x1080=60.00+,50.00;3840x2160=30.00;1280x720=50.00,60.00");
         row("outputs between disconnected ones",
             QStringLiteral("HDMI-1 connected primary 3840x2160+1920+0 %1 1210mm x 680mm\n"
                            "   3840x2160     60.00*+  50.00  \n   1920x1080i    60.00  \nDP-1 disconnected %1\n"
                            "HDMI-2 connected %1\n   1920x1080     60.00 +\nHDMI-4 disconnected %1\n")
                 .arg(kRotations),
-            QString("HDMI-1:3840x2160=60.00+,50.00;1920x1080i=60.00|HDMI-2:1920x1080=60.00"));
+            "HDMI-1:3840x2160=60.00+,50.00;1920x1080i=60.00|HDMI-2:1920x1080=60.00");
         // Mode lines under a disconnected header join the output read before it, or none.
         row("modes below disconnected",
-            QString("HDMI-2 disconnected\n   640x480 60.00*\nHDMI-1 connected\n   720x576 50.00\nHDMI-3 disconnected\n"
-                    "   640x480 60\n"),
-            QString("HDMI-1:720x576=50.00;640x480=60"));
-        row("not xrandr", QString("Can't open display :0\n"), QString());
+            "HDMI-2 disconnected\n   640x480 60.00*\nHDMI-1 connected\n   720x576 50.00\nHDMI-3 disconnected\n"
+            "   640x480 60\n",
+            "HDMI-1:720x576=50.00;640x480=60");
+        row("not xrandr", "Can't open display :0\n", "");
     }
     void parse()
     {
@@ -256,14 +252,15 @@ private slots:
     void overscan_data()
     {
         columns<QByteArray, int, QString, bool>(); // the file, the margin, the error, cleared by clearOverscan()
-        row("decimal", QByteArray("[Overscan]\nMargin = 35\n"), 35, QString(), false);
-        row("leading zero is decimal", QByteArray("[Overscan]\nMargin = 010\n"), 10, QString(), false);
-        row("hexadecimal", QByteArray("[Overscan]\nMargin = 0x1e\n"), 30, QString(), false);
-        row("not an int", QByteArray("[Overscan]\nMargin = 3.5\n"), 0, QString("field is not an int"), false);
-        row("absent", QByteArray("[Screen1]\nConnected = True\n"), 0, QString(), false);
+        const auto row = [](const char* name, const char* file, int margin, const char* error = "",
+                             bool cleared = false) { ::row(name, QByteArray(file), margin, QString(error), cleared); };
+        row("decimal", "[Overscan]\nMargin = 35\n", 35);
+        row("leading zero is decimal", "[Overscan]\nMargin = 010\n", 10);
+        row("not an int", "[Overscan]\nMargin = 3.5\n", 0, "field is not an int");
+        row("absent", "[Screen1]\nConnected = True\n", 0);
         // clearOverscan() looks at the other spelling, "OverScan".
-        row("other spelling set", QByteArray("[OverScan]\nMargin = 5\n[Overscan]\nMargin = 5\n"), 5, QString(), true);
-        row("other spelling garbage", QByteArray("[OverScan]\nMargin = on\n"), 0, QString(), true);
+        row("other spelling set", "[OverScan]\nMargin = 5\n[Overscan]\nMargin = 5\n", 5, "", true);
+        row("other spelling garbage", "[OverScan]\nMargin = on\n", 0, "", true);
     }
     void overscan()
     {
@@ -286,27 +283,26 @@ private slots:
     void readings_data()
     {
         columns<QByteArray, QString>(); // the file, "settings' | home's | extends"
-        row("first connected",
-            QByteArray("[Screen1]\nConnected=False\nMode=1280x720\n[Screen2]\nConnected=True\nMode=3840x2160\n"),
-            QString("3840x2160|3840x2160|0"));
-        row("interlaced", QByteArray("[Screen1]\nConnected=True\nMode=1920x1080i\n"), QString("1920x0|P|0"));
-        row("any case", QByteArray("[screen1]\nConnected=yes\nMode=720x576\n"), QString("720x576|720x576|0"));
-        row("connected by default", QByteArray("[Screen1]\nMode=720x576\n"), QString("-1x-1|-1x-1|0"));
+        const auto row = [](const char* name, const char* file, const char* expect) {
+            ::row(name, QByteArray(file), QString(expect));
+        };
+        row("first connected", "[Screen1]\nConnected=False\nMode=1280x720\n[Screen2]\nConnected=True\nMode=3840x2160\n",
+            "3840x2160|3840x2160|0");
+        row("interlaced", "[Screen1]\nConnected=True\nMode=1920x1080i\n", "1920x0|P|0");
+        row("any case", "[screen1]\nConnected=yes\nMode=720x576\n", "720x576|720x576|0");
+        row("connected by default", "[Screen1]\nMode=720x576\n", "-1x-1|-1x-1|0");
         row("three parts: skipped, or decide",
-            QByteArray("[Screen1]\nConnected=True\nMode=1x2x3\n[Screen2]\nConnected=True\nMode=4x5\n"),
-            QString("4x5|-1x-1|0"));
-        row("not numbers", QByteArray("[Display]\nConnected=True\nMode=1x2\n[Screen]\nConnected=True\nMode=wxh\n"),
-            QString("0x0|P|0"));
-        row("a zero", QByteArray("[Screen1]\nConnected=True\nMode=0x1080\n[Screen2]\nName=HDMI-2\nExtendMode = LEFT\n"),
-            QString("0x1080|P|1"));
+            "[Screen1]\nConnected=True\nMode=1x2x3\n[Screen2]\nConnected=True\nMode=4x5\n", "4x5|-1x-1|0");
+        row("not numbers", "[Display]\nConnected=True\nMode=1x2\n[Screen]\nConnected=True\nMode=wxh\n", "0x0|P|0");
+        row("a zero", "[Screen1]\nConnected=True\nMode=0x1080\n[Screen2]\nName=HDMI-2\nExtendMode = LEFT\n",
+            "0x1080|P|1");
         row("lenient reader, extended right",
-            QByteArray(
-                "Mode=9x9\n[Screen1]\nConnected=True\nMode = 1280 x 720\n[Screen2]\nName=HDMI-2\nExtendMode=right\n"),
-            QString("1280x720|1280x720|1"));
-        row("duplicated, none, unnamed", QByteArray("[Screen2]\nName=HDMI-2\nExtendMode=\n"), QString("-1x-1|-1x-1|0"));
-        row("named none", QByteArray("[Screen2]\nName=none\nExtendMode=right\n"), QString("-1x-1|-1x-1|0"));
-        row("nameless", QByteArray("[Screen2]\nExtendMode=left\n"), QString("-1x-1|-1x-1|0"));
-        row("missing file", QByteArray(), QString("-1x-1|-1x-1|0"));
+            "Mode=9x9\n[Screen1]\nConnected=True\nMode = 1280 x 720\n[Screen2]\nName=HDMI-2\nExtendMode=right\n",
+            "1280x720|1280x720|1");
+        row("duplicated, none, unnamed", "[Screen2]\nName=HDMI-2\nExtendMode=\n", "-1x-1|-1x-1|0");
+        row("named none", "[Screen2]\nName=none\nExtendMode=right\n", "-1x-1|-1x-1|0");
+        row("nameless", "[Screen2]\nExtendMode=left\n", "-1x-1|-1x-1|0");
+        row("missing file", nullptr, "-1x-1|-1x-1|0");
     }
     void readings()
     {
@@ -325,23 +321,20 @@ private slots:
     void dpmsParse_data()
     {
         columns<QByteArray, QString>(); // what "xset q" printed, "enabled standby suspend off"
-        row("enabled", xsetQ(600, 1200, 1800), QString("1 600 1200 1800"));
-        row("disabled", xsetQ(600, 600, 600, false), QString("0 0 0 0"));
-        row("no extension", kHead + "DPMS (Energy Star):\n  Server does not have the DPMS Extension\n",
-            QString("1 0 0 0"));
+        const auto row = [](const char* name, const QByteArray& output, const char* expect) {
+            ::row(name, output, QString(expect));
+        };
+        row("enabled", xsetQ(600, 1200, 1800), "1 600 1200 1800");
+        row("no extension", kHead + "DPMS (Energy Star):\n  Server does not have the DPMS Extension\n", "1 0 0 0");
         row("section ends at the next title",
-            kHead + "DPMS (Energy Star):\nFont Path:\n  Standby: 5    Suspend: 6    Off: 7\n", QString("1 0 0 0"));
+            kHead + "DPMS (Energy Star):\nFont Path:\n  Standby: 5    Suspend: 6    Off: 7\n", "1 0 0 0");
         row("first section only",
-            QByteArray("DPMS (Energy Star):\n  Standby: 1    Suspend: 2    Off: 3\nDPMS (Energy Star):\n  DPMS is "
-                       "Disabled\n"),
-            QString("1 1 2 3"));
-        row("disabled in any case", QByteArray("DPMS x\n  STANDBY: 60 suspend: 70\n  dpms is DISABLED?\n"),
-            QString("0 0 0 0"));
-        row("labels in any case", QByteArray("DPMS x\n  STANDBY: 60 suspend: 70\n  Monitor is On\n"),
-            QString("1 60 70 0"));
-        row("bad numbers", QByteArray("DPMS\n  Standby: -5    Suspend: 9x    Off:\n"), QString("1 0 0 0"));
-        row("title must start the line", QByteArray(" DPMS (Energy Star):\n  Standby: 60    Suspend: 60    Off: 60\n"),
-            QString("1 0 0 0"));
+            "DPMS (Energy Star):\n  Standby: 1    Suspend: 2    Off: 3\nDPMS (Energy Star):\n  DPMS is Disabled\n",
+            "1 1 2 3");
+        row("disabled in any case", "DPMS x\n  STANDBY: 60 suspend: 70\n  dpms is DISABLED?\n", "0 0 0 0");
+        row("labels in any case", "DPMS x\n  STANDBY: 60 suspend: 70\n  Monitor is On\n", "1 60 70 0");
+        row("bad numbers", "DPMS\n  Standby: -5    Suspend: 9x    Off:\n", "1 0 0 0");
+        row("title must start the line", " DPMS (Energy Star):\n  Standby: 60    Suspend: 60    Off: 60\n", "1 0 0 0");
     }
     void dpmsParse()
     {
@@ -356,7 +349,6 @@ private slots:
     {
         columns<QList<int>, QStringList>(); // the arguments, the command lines
         const QStringList off {"xset -dpms", "xset s off", "xset q"};
-        row("page choice", QList {600, -1, -1}, QStringList {"xset +dpms", "xset dpms 600 600 600", "xset q"});
         row("never decreasing", QList {300, 100, 200}, QStringList {"xset +dpms", "xset dpms 300 300 300", "xset q"});
         row("as given", QList {60, 120, 30}, QStringList {"xset +dpms", "xset dpms 60 120 120", "xset q"});
         row("off", QList {0, -1, -1}, off);
@@ -378,18 +370,18 @@ private slots:
     void dpmsLoadPreset_data()
     {
         columns<QByteArray, QStringList, QString>(); // the user's settings, the command lines, "Standby Suspend Off"
-        const QStringList none;
-        row("rewritten non-decreasing", QByteArray("[DPMS]\nStandby=300\nSuspend=100\nOff=200\n"),
-            QStringList {"xset +dpms", "xset dpms 300 300 300", "xset q"}, QString("300 300 300"));
-        row("off keeps its growth", QByteArray("[DPMS]\nStandby=600\nSuspend=1200\nOff=60\n"),
-            QStringList {"xset +dpms", "xset dpms 600 1200 1200", "xset q"}, QString("600 1200 1200"));
-        row("only standby", QByteArray("[DPMS]\nStandby=600\n"),
-            QStringList {"xset +dpms", "xset dpms 600 600 600", "xset q"}, QString("600 600 600"));
-        row("blanking off", QByteArray("[DPMS]\nStandby=0\nSuspend=0\nOff=0\n"),
-            QStringList {"xset -dpms", "xset s off", "xset q"}, QString("0 0 0"));
-        row("no preset", QByteArray("[UIControl]\nDisplayIP=yes\n"), none, QString("-1 -1 -1"));
-        row("not a number", QByteArray("[DPMS]\nStandby=ten\nSuspend=600\n"), none, QString("ten 600 -1"));
-        row("no file", QByteArray(), none, QString("-1 -1 -1"));
+        const auto row = [](const char* name, const char* settings, const char* stored, const char* set = nullptr) {
+            const QStringList lines = !set ? QStringList()
+                : *set                     ? QStringList {"xset +dpms", QString("xset dpms ") + set, "xset q"}
+                                           : QStringList {"xset -dpms", "xset s off", "xset q"};
+            ::row(name, QByteArray(settings), lines, QString(stored));
+        };
+        row("rewritten non-decreasing", "[DPMS]\nStandby=300\nSuspend=100\nOff=200\n", "300 300 300", "300 300 300");
+        row("off keeps its growth", "[DPMS]\nStandby=600\nSuspend=1200\nOff=60\n", "600 1200 1200", "600 1200 1200");
+        row("blanking off", "[DPMS]\nStandby=0\nSuspend=0\nOff=0\n", "0 0 0", "");
+        row("no preset", "[UIControl]\nDisplayIP=yes\n", "-1 -1 -1");
+        row("not a number", "[DPMS]\nStandby=ten\nSuspend=600\n", "ten 600 -1");
+        row("no file", nullptr, "-1 -1 -1");
     }
     void dpmsLoadPreset()
     {

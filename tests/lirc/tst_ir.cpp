@@ -291,8 +291,8 @@ private slots:
 
     void roundTrip_data()
     {
-        columns<QString, quint64, int,
-            int>(); // protocol, code (also the mask of the random codes tried), bits, repeats
+        // protocol, code (also the mask of the random codes tried), bits, repeats
+        columns<QString, quint64, int, int>();
         for (auto [name, protocol, code, bits, repeats] :
             std::initializer_list<std::tuple<const char*, QString, quint64, int, int>> {
                 {"nec", "nec", 0xFFFFFFFF, -1, 3}, {"nec 1 bit", "nec", 1, 1, 0},
