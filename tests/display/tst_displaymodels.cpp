@@ -41,13 +41,10 @@ QString picture(const QList<ScreenConfFile::screenInfo_s>& screens)
 const char* const kRotations = "(normal left inverted right x axis y axis)";
 
 // The X.Org dummy driver's answer, as the real xrandr prints it (cut after a few modes and outputs).
-const char* const kDummyServer = "Screen 0: minimum 64 x 64, current 1920 x 1080, maximum 32767 x 32767\n"
-                                 "DUMMY0 connected primary 1920x1080+0+0 0mm x 0mm\n"
-                                 "   1920x1080     60.00*+  50.00  \n"
-                                 "   3840x2160     30.00  \n"
-                                 "   1280x720      50.00    60.00  \n"
-                                 "DUMMY1 disconnected\n"
-                                 "DUMMY2 disconnected\n";
+const char* const kDummyServer
+    = "Screen 0: minimum 64 x 64, current 1920 x 1080, maximum 32767 x 32767\n"
+      "DUMMY0 connected primary 1920x1080+0+0 0mm x 0mm\n   1920x1080     60.00*+  50.00  \n"
+      "   3840x2160     30.00  \n   1280x720      50.00    60.00  \nDUMMY1 disconnected\nDUMMY2 disconnected\n";
 
 // The sections "xset q" prints before its DPMS section, as the real tool printed them on an X server.
 const QByteArray kHead
@@ -72,24 +69,16 @@ QString fields(const DpmsConfig& dpms)
 }
 
 // What parse-edid prints for one of the simulator's monitors.
-const char* const kParseEdid = "Section \"Monitor\"\n"
-                               "\tIdentifier \"Sofa View 55\"\n"
-                               "\tModelName \"Sofa View 55\"\n"
-                               "\tVendorName \"IVS\"\n"
-                               "\t# Monitor Manufactured week 12 of 2023\n"
-                               "\t# EDID version 1.4\n"
-                               "\tDisplaySize 1210 680\n"
-                               "EndSection\n";
+const char* const kParseEdid
+    = "Section \"Monitor\"\n\tIdentifier \"Sofa View 55\"\n\tModelName \"Sofa View 55\"\n\tVendorName \"IVS\"\n"
+      "\t# Monitor Manufactured week 12 of 2023\n\t# EDID version 1.4\n\tDisplaySize 1210 680\nEndSection\n";
 
 // The older edid-decode's form, whose name line is "Monitor name: ..." (the current one prints
 // "Display Product Name: '...'", which is not read).
-const char* const kEdidDecode = "Extracted contents:\n"
-                                "header:          00 ff ff ff ff ff ff 00\n"
-                                "Manufacturer: IVS Model 1001 Serial Number 1\n"
-                                "EDID version: 1.3\n"
-                                "Monitor ranges: 24-75HZ vertical, 15-135kHz horizontal, max dotclock 600MHz\n"
-                                "Monitor name: Den Desk 24\n"
-                                "Checksum: 0x7a (valid)\n";
+const char* const kEdidDecode
+    = "Extracted contents:\nheader:          00 ff ff ff ff ff ff 00\nManufacturer: IVS Model 1001 Serial Number 1\n"
+      "EDID version: 1.3\nMonitor ranges: 24-75HZ vertical, 15-135kHz horizontal, max dotclock 600MHz\n"
+      "Monitor name: Den Desk 24\nChecksum: 0x7a (valid)\n";
 
 } // namespace
 
@@ -228,13 +217,12 @@ private slots:
     void arrangement()
     {
         const QByteArray head
-            = "[Overscan]\nMargin=0\n\n[Screen1]\nConnected=True\nName=HDMI-1\n\n[Screen2]\nConnected=True\n";
-        for (const auto& [arrangement, written] : {std::pair {ScreenConfFile::ExtendLeft,
-                                                       head
-                                                           + "ExtendFrom=HDMI-1\nExtendMode=left\nName=HDMI-2\n\n["
-                                                             "Screen3]\nConnected=True\nExtendFrom=HDMI-2\n"
-                                                             "ExtendMode=left\nName=HDMI-3\n"},
-                 {ScreenConfFile::Duplicate, head + "Name=HDMI-2\n\n[Screen3]\nConnected=True\nName=HDMI-3\n"}}) {
+            = "[Overscan]\nMargin=0\n\n[Screen1]\nConnected=True\nName=HDMI-1\n\n[Screen2]\nConnected=True\n",
+            left = "ExtendFrom=HDMI-1\nExtendMode=left\nName=HDMI-2\n\n[Screen3]\nConnected=True\n"
+                   "ExtendFrom=HDMI-2\nExtendMode=left\nName=HDMI-3\n",
+            copy = "Name=HDMI-2\n\n[Screen3]\nConnected=True\nName=HDMI-3\n";
+        for (const auto& [arrangement, written] :
+            {std::pair {ScreenConfFile::ExtendLeft, left}, {ScreenConfFile::Duplicate, copy}}) {
             QVERIFY(m_root.write(Paths::ScreenConf.path,
                 "[Overscan]\nMargin = 0\n[Screen1]\nConnected = True\nName = HDMI-1\n[Screen2]\nConnected = True\n"
                 "Name = HDMI-2\nExtendMode = right\nExtendFrom = HDMI-3\n[Screen3]\nConnected = True\n"
@@ -243,7 +231,7 @@ private slots:
             QVERIFY(conf.load());
             conf.setArrangement(arrangement, conf.connectedScreens());
             QVERIFY(conf.save());
-            QCOMPARE(m_root.read(Paths::ScreenConf.path), written);
+            QCOMPARE(m_root.read(Paths::ScreenConf.path), head + written);
             QVERIFY(conf.load());
             QCOMPARE(ScreenConfFile::arrangementOf(conf.connectedScreens().value(1).extendMode), int(arrangement));
         }

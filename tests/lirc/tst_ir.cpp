@@ -15,22 +15,15 @@
 #include <random>
 #include <thread>
 
-// Counts every allocation: decoding a sample allocates nothing.
+// Counts every allocation: decoding a sample allocates nothing. The library's array and nothrow forms call these.
 static std::atomic<long> g_allocations {0};
 void* operator new(std::size_t size)
 {
     void* p = (++g_allocations, std::malloc(size ? size : 1));
     return p ? p : throw std::bad_alloc();
 }
-void* operator new[](std::size_t size) { return operator new(size); }
-void* operator new(std::size_t size, const std::nothrow_t&) noexcept { return ++g_allocations, std::malloc(size + 1); }
-void* operator new[](std::size_t size, const std::nothrow_t& tag) noexcept { return operator new(size, tag); }
 void operator delete(void* p) noexcept { std::free(p); }
-void operator delete[](void* p) noexcept { std::free(p); }
 void operator delete(void* p, std::size_t) noexcept { std::free(p); }
-void operator delete[](void* p, std::size_t) noexcept { std::free(p); }
-void operator delete(void* p, const std::nothrow_t&) noexcept { std::free(p); }
-void operator delete[](void* p, const std::nothrow_t&) noexcept { std::free(p); }
 
 using Samples = QList<quint32>;
 

@@ -229,9 +229,7 @@ private slots:
         // A reference that is no character spoils its own text, not the catalog.
         row("reference to no character", cat(item("A", "<note>a&#0;b</note>") + item("B")), "A B",
             QString::fromUtf8("Class=Tellora|Install_Path=%1/A|NASInstall=no|location=http://dl/a.pkg / class=Tellora|"
-                              "internalName=A|location=a.pkg|note=a\xEF\xBF\xBD"
-                              "b|platform=|platformID=TLR-440|"
-                              "platformReq="));
+                              "internalName=A|location=a.pkg|note=a\uFFFDb|platform=|platformID=TLR-440|platformReq="));
         // Hidden from the television, another product's, the product itself.
         row("skipped",
             cat(item("A", "<TVInstall>no</TVInstall>") + item("C").replace("<class>Tellora", "<class>Office")
