@@ -312,7 +312,6 @@ private slots:
         const auto row = [](const char* name, const QByteArray& output, const char* expect) {
             ::row(name, output, QString(expect));
         };
-        row("enabled", xsetQ(600, 1200, 1800), "1 600 1200 1800");
         row("no extension", kHead + "DPMS (Energy Star):\n  Server does not have the DPMS Extension\n", "1 0 0 0");
         row("section ends at the next title",
             kHead + "DPMS (Energy Star):\nFont Path:\n  Standby: 5    Suspend: 6    Off: 7\n", "1 0 0 0");
@@ -393,8 +392,6 @@ private slots:
     void edidInterpret_data()
     {
         columns<QString, QString>(); // the tool's text, "identifier|model name"
-        row("parse-edid", QString(kParseEdid), QString("Sofa View 55|Sofa View 55"));
-        row("edid-decode", QString(kEdidDecode), QString("Den Desk 24|Den Desk 24"));
         row("newer edid-decode", QString("    Display Product Name: 'Den Desk 24'\n"), QString("|"));
         row("quotes only", QString("Identifier \"\"\nModelName \"\"\nMonitor name: X\n"), QString("X|X"));
         row("one quote", QString("Identifier \"\nModelName \"Q"), QString("|"));
