@@ -242,7 +242,6 @@ private slots:
         columns<QByteArray, int, QString, bool>(); // the file, the margin, the error, cleared by clearOverscan()
         const auto row = [](const char* name, const char* file, int margin, const char* error = "",
                              bool cleared = false) { ::row(name, QByteArray(file), margin, QString(error), cleared); };
-        row("decimal", "[Overscan]\nMargin = 35\n", 35);
         row("leading zero is decimal", "[Overscan]\nMargin = 010\n", 10);
         row("not an int", "[Overscan]\nMargin = 3.5\n", 0, "field is not an int");
         row("absent", "[Screen1]\nConnected = True\n", 0);
