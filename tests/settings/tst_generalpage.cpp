@@ -86,25 +86,23 @@ private slots:
 
     void taskBarHeights_data()
     {
-        columns<int, QByteArray, QByteArray>(); // the screen's height, the panel's line, the tray's line
-        row("1080", 1080, QByteArray("panel_size = 100% 50"), QByteArray("systray_icon_size = 36"));
-        row("720", 720, QByteArray("panel_size = 100% 33"), QByteArray("systray_icon_size = 21"));
+        columns<int, int, int>(); // the screen's height, the panel's height, the tray's icon size
         // Low screens: the bar keeps 20 lines and the tray its own size.
-        row("400", 400, QByteArray("panel_size = 100% 20"), QByteArray("systray_icon_size = 24"));
-        row("453", 453, QByteArray("panel_size = 100% 20"), QByteArray("systray_icon_size = 24"));
-        row("454", 454, QByteArray("panel_size = 100% 21"), QByteArray("systray_icon_size = 24"));
-        row("467", 467, QByteArray("panel_size = 100% 21"), QByteArray("systray_icon_size = 11"));
+        for (auto [screen, panel, tray] :
+            {std::array {1080, 50, 36}, {720, 33, 21}, {400, 20, 24}, {453, 20, 24}, {454, 21, 24}, {467, 21, 11}})
+            row(QByteArray::number(screen), screen, panel, tray);
     }
     // The two sized lines are rewritten in place; everything else, the last line without its line feed, stays.
     void taskBarHeights()
     {
-        const auto [screenHeight, panel, tray] = fetch<int, QByteArray, QByteArray>();
+        const auto [screenHeight, panel, tray] = fetch<int, int, int>();
         const QByteArray before = "# Panel\npanel_items = TSC\npanel_size = 100% 30\npanel_margin = 0 0\n"
                                   "systray_icon_size = 24\nfont = Sans 10";
         QVERIFY(m_root->write("/home/admin/.config/tint2/tint2rc", before));
         TaskBarPanel::setHeight(screenHeight);
         QCOMPARE(m_root->read("/home/admin/.config/tint2/tint2rc"),
-            "# Panel\npanel_items = TSC\n" + panel + "\npanel_margin = 0 0\n" + tray + "\nfont = Sans 10");
+            "# Panel\npanel_items = TSC\npanel_size = 100% " + QByteArray::number(panel)
+                + "\npanel_margin = 0 0\nsystray_icon_size = " + QByteArray::number(tray) + "\nfont = Sans 10");
     }
     // No configuration: nothing is created. A line far over 1023 bytes is taken in pieces.
     void taskBarFileEdges()
@@ -115,42 +113,12 @@ private slots:
         QCOMPARE(TaskBarPanel::resized(longLine, 1080), QByteArray(1023, 'x') + "panel_size = 100% 50\n");
     }
 
-    // On: the boot link with the appliance's own target and a daemon in a session of its own that holds none of
-    // our files. Off: the daemon is stopped and the link goes. The admin account takes these steps itself; through
-    // sudo they are the simulator suite's.
-    void padlinkSwitches()
-    {
-        writeDaemon();
-        RecordingRunner runner;
-        PadlinkService service(true);
-        QVERIFY(service.isAdminAccount());
-
-        const QString probe = m_root->path("/leak-probe");
-        const int inherited = ::open(QFile::encodeName(probe).constData(), O_CREAT | O_WRONLY, 0600);
-        QVERIFY(inherited >= 0);
-        expectWarnings({});
-        QVERIFY(service.enable());
-        ::close(inherited);
-        QCOMPARE(QFileInfo(link()).symLinkTarget(), kTarget);
-        QVERIFY(PadlinkService::isEnabled());
-        QTRY_VERIFY_WITH_TIMEOUT(!daemonReport().isEmpty(), 30000);
-        const QStringList report = daemonReport();
-        const QStringList sessionAndParent = report.first().split(' ');
-        QVERIFY(sessionAndParent.value(0).toLongLong() != ::getsid(0));
-        QVERIFY(sessionAndParent.value(1).toLongLong() != QCoreApplication::applicationPid());
-        QVERIFY2(!report.contains(probe), qPrintable(report.join(", ")));
-        QVERIFY(runner.calls().isEmpty());
-
-        QVERIFY(!service.disable());
-        QVERIFY(!QFileInfo(link()).isSymLink());
-        QCOMPARE(runner.lines(), QStringList {m_root->path("/bin/killall") + " remotepad"});
-    }
-
-    void padlinkEnableFailures_data()
+    void padlinkEnable_data()
     {
         // The admin account, what stands at the link ("file", "link" elsewhere or nothing), a daemon to start, the
         // warnings, the box checked afterwards. A sudo that hangs is the simulator suite's.
         columns<bool, QByteArray, bool, QStringList, bool>();
+        row("admin account", true, QByteArray(), true, QStringList(), true);
         const QString occupied = "Padlink: symlink 路徑已存在但不是 symlink: .*S03remotepad";
         row("file at the link", true, QByteArray("file"), true, QStringList {occupied}, false);
         const QStringList noDaemon {"Padlink: daemon exec 失敗: No such file or directory", "Padlink: daemon 啟動失敗"};
@@ -158,8 +126,10 @@ private slots:
         row("no daemon, sudo", false, QByteArray(), false, noDaemon, false);
         row("an old link is made anew", false, QByteArray("link"), true, QStringList(), true);
     }
-    // Every failure leaves the box unchecked, no link behind and whatever else stood at the path untouched.
-    void padlinkEnableFailures()
+    // On: the boot link with the appliance's own target and a daemon in a session of its own that holds none of our
+    // files; the admin account takes these steps itself. Every failure leaves the box unchecked, no link behind and
+    // whatever else stood at the path untouched.
+    void padlinkEnable()
     {
         const auto [adminAccount, atLink, daemon, warnings, checked]
             = fetch<bool, QByteArray, bool, QStringList, bool>();
@@ -171,13 +141,23 @@ private slots:
         if (atLink == "link")
             QVERIFY(QFile::link("/elsewhere", link()));
         SudoRunner runner;
+        const QString probe = m_root->path("/leak-probe");
+        const int inherited = ::open(QFile::encodeName(probe).constData(), O_CREAT | O_WRONLY, 0600);
+        QVERIFY(inherited >= 0);
 
         expectWarnings(warnings);
         QCOMPARE(PadlinkService(true).enable(), checked);
+        ::close(inherited);
         QCOMPARE(QFileInfo(link()).isSymLink(), checked);
+        QVERIFY(!adminAccount || runner.calls().isEmpty());
         if (checked) {
             QCOMPARE(QFileInfo(link()).symLinkTarget(), kTarget);
+            QVERIFY(PadlinkService::isEnabled());
             QTRY_VERIFY_WITH_TIMEOUT(!daemonReport().isEmpty(), 30000);
+            const QStringList report = daemonReport(), sessionAndParent = report.first().split(' ');
+            QVERIFY(sessionAndParent.value(0).toLongLong() != ::getsid(0));
+            QVERIFY(sessionAndParent.value(1).toLongLong() != QCoreApplication::applicationPid());
+            QVERIFY2(!report.contains(probe), qPrintable(report.join(", ")));
         }
         if (atLink == "file")
             QCOMPARE(m_root->read(kLink), QByteArray("not a link\n"));
@@ -187,15 +167,16 @@ private slots:
     {
         // What stands at the link, the exit codes of killall and pidof, the warnings, the box checked afterwards.
         columns<QByteArray, int, int, QStringList, bool>();
-        row("daemon not running", QByteArray("link"), 1, 1, QStringList {"Padlink: remotepad is already stopped"},
-            false);
-        row("daemon cannot be stopped", QByteArray("link"), 1, 0,
-            QStringList {
-                "Padlink: /bin/killall remotepad failed", "Padlink: daemon 停止失敗，保留 Enable Padlink 狀態"},
+        const auto r = [](const char* tag, QByteArray at, int kill, int pid, QStringList warns, bool checked) {
+            row(tag, at, kill, pid, warns, checked);
+        };
+        r("daemon not running", "link", 1, 1, {"Padlink: remotepad is already stopped"}, false);
+        r("daemon cannot be stopped", "link", 1, 0,
+            {"Padlink: /bin/killall remotepad failed", "Padlink: daemon 停止失敗，保留 Enable Padlink 狀態"}, true);
+        r("file at the link", "file", 0, 1, {"Padlink: symlink 路徑存在但不是 symlink，略過刪除: .*S03remotepad"},
             true);
-        row("file at the link", QByteArray("file"), 0, 1,
-            QStringList {"Padlink: symlink 路徑存在但不是 symlink，略過刪除: .*S03remotepad"}, true);
-        row("nothing there", QByteArray(), 0, 1, QStringList(), false);
+        r("daemon stopped", "link", 0, 1, {}, false);
+        r("nothing there", "", 0, 1, {}, false);
     }
     void padlinkDisable()
     {
@@ -214,6 +195,7 @@ private slots:
         if (atLink == "file")
             QCOMPARE(m_root->read(kLink), QByteArray("not a link\n"));
         QCOMPARE(runner.lines().filter("pidof").size(), killall == 0 ? 0 : 1);
+        QVERIFY(runner.lines().filter("/usr/bin/sudo").isEmpty()); // the admin account stops the daemon itself
     }
 
     // Someone outside the administrators sees the box return to the link's state, and nothing else happens.
@@ -235,40 +217,35 @@ private slots:
 
     void boxesFollowTheFiles_data()
     {
-        // The box, the user's settings file, login.conf, checked, the file (by its first letter) and key Return writes,
-        // the value written.
-        columns<QString, QByteArray, QByteArray, bool, QString, QString>();
-        row("time off", QString("cbxDatetime"), QByteArray("[UIControl]\nDisplayDatetime=NO\n"), QByteArray(), false,
-            QString("u:UIControl/DisplayDatetime"), QString("yes"));
-        row("address by default", QString("cbxIP"), QByteArray(), QByteArray(), true, QString("u:UIControl/DisplayIP"),
-            QString("no"));
-        row("name on", QString("cbxServername"), QByteArray("[UIControl]\nDisplayServername=whatever\n"), QByteArray(),
-            true, QString("u:UIControl/DisplayServername"), QString("no"));
-        row("login asked", QString("cbxRequireLogin"), QByteArray(), QByteArray("[UIControl]\nRequireLogin=YES\n"),
-            false, QString("l:UIControl/RequireLogin"), QString("no"));
-        row("auto login", QString("cbxRequireLogin"), QByteArray(), QByteArray("[UIControl]\nRequireLogin=off\n"), true,
-            QString("l:UIControl/RequireLogin"), QString("yes"));
-        row("no login file", QString("cbxRequireLogin"), QByteArray(), QByteArray(), false,
-            QString("l:UIControl/RequireLogin"), QString("no"));
+        // The box; the file (u: the user's settings, l: login.conf) and key of [UIControl] it shows; the value found
+        // there (none: no file); checked; the value Return writes.
+        columns<QString, QString, QByteArray, bool, QString>();
+        const auto r = [](const char* tag, QString box, QString key, QByteArray found, bool checked, QString written) {
+            row(tag, box, key, found, checked, written);
+        };
+        r("time off", "cbxDatetime", "u:DisplayDatetime", "NO", false, "yes");
+        r("address by default", "cbxIP", "u:DisplayIP", "", true, "no");
+        r("name on", "cbxServername", "u:DisplayServername", "whatever", true, "no");
+        r("login asked", "cbxRequireLogin", "l:RequireLogin", "YES", false, "no");
+        r("auto login", "cbxRequireLogin", "l:RequireLogin", "off", true, "yes");
+        r("no login file", "cbxRequireLogin", "l:RequireLogin", "", false, "no");
     }
     // Each box shows its setting as the home screen reads it, and Return writes the other value.
     void boxesFollowTheFiles()
     {
-        const auto [box, settings, login, checked, key, written]
-            = fetch<QString, QByteArray, QByteArray, bool, QString, QString>();
+        const auto [box, key, found, checked, written] = fetch<QString, QString, QByteArray, bool, QString>();
         SettingsScene_s scene;
-        QVERIFY(settings.isEmpty() || scene.root.write("/home/admin/.config/Vendra/IVO.conf", settings));
-        QVERIFY(login.isEmpty() || scene.root.write("/etc/Tellora/config/login.conf", login));
+        const QString file
+            = key.startsWith('u') ? "/home/admin/.config/Vendra/IVO.conf" : "/etc/Tellora/config/login.conf";
+        QVERIFY(found.isEmpty() || scene.root.write(file, "[UIControl]\n" + key.mid(2).toUtf8() + '=' + found + '\n'));
         SettingsDialog& d = scene.open();
         auto* target = part<QCheckBox>(d, box);
         QCOMPARE(target->isChecked(), checked);
-        QCOMPARE(d.form()->labIpAddress->isVisibleTo(&d), d.form()->cbxIP->isChecked());
         target->setFocus();
         pressKey(Qt::Key_Return);
         QCOMPARE(target->isChecked(), !checked);
-        const QString file = key.startsWith('u') ? scene.root.home() + "/.config/Vendra/IVO.conf"
-                                                 : scene.root.path("/etc/Tellora/config/login.conf");
-        QCOMPARE(QSettings(file, QSettings::IniFormat).value(key.mid(2)).toString(), written);
+        QCOMPARE(QSettings(scene.root.path(file), QSettings::IniFormat).value("UIControl/" + key.mid(2)).toString(),
+            written);
         QCOMPARE(d.form()->labIpAddress->isVisibleTo(&d), d.form()->cbxIP->isChecked());
     }
 
@@ -362,10 +339,12 @@ private slots:
     void aboutVersion_data()
     {
         columns<QByteArray, QByteArray, QString>(); // the version, the build date ("-" for no file), the text shown
-        row("first line, trimmed", QByteArray("3.1.0"), QByteArray(" 2026-11-30 \r\nlater\n"),
-            QString("3.1.0   2026-11-30"));
-        row("no date file", QByteArray("3.1.0"), QByteArray("-"), QString("3.1.0"));
-        row("no version", QByteArray(), QByteArray("2026-11-30\n"), QString("-"));
+        const auto r = [](const char* tag, QByteArray version, QByteArray date, QString shown) {
+            row(tag, version, date, shown);
+        };
+        r("first line, trimmed", "3.1.0", " 2026-11-30 \r\nlater\n", "3.1.0   2026-11-30");
+        r("no date file", "3.1.0", "-", "3.1.0");
+        r("no version", "", "2026-11-30\n", "-");
     }
     void aboutVersion()
     {
