@@ -88,88 +88,76 @@ private slots:
         m_requests.clear();
     }
 
+    // Each transfer ends in finished() with its status and, on failure, a text naming the cause (@ the folder): the
+    // good copy stays, no temporary file is left, and the next download runs. Credentials go only to a server that
+    // asks, twice: the third request is aborted.
     void outcome_data()
     {
-        columns<QString, QString, int, int>(); // path, password offered for the user "viewer", status, requests
-        const int cancel = QNetworkReply::OperationCanceledError;
-        row("success", "/files/pkg.bin", QString(), 0, 1);
-        row("not found", "/x/pkg.bin", QString(), int(QNetworkReply::ContentNotFoundError), 1);
-        row("refused", "/files/pkg.bin", QString(), int(QNetworkReply::ConnectionRefusedError), 0);
-        row("dropped", "/drop/pkg.bin", QString(), int(QNetworkReply::RemoteHostClosedError), 1);
-        // Credentials go only to a server that asks, twice: the third request is aborted.
-        row("authenticated", "/auth/pkg.bin", "s3cret", 0, 2);
-        row("wrong password", "/auth/pkg.bin", "wrong", cancel, 3);
-        row("no password", "/auth/pkg.bin", QString(), cancel, 1);
-    }
-
-    void outcome()
-    {
-        const auto [path, password, status, requests] = fetch<QString, QString, int, int>();
-        QVERIFY(m_tmp->write("/icons/pkg.bin", "previous good copy"));
-        const dltask_st t = task("pkg", path, "/icons");
-        if (QByteArray(QTest::currentDataTag()) == "refused")
-            m_server->close();
-
-        DownloadManager dm;
-        dm.setAuth("viewer", password);
-        QPointer<QNetworkAccessManager> firstManager = dm.findChild<QNetworkAccessManager*>();
-        QSignalSpy done(&dm, finishedSignal);
-        QVERIFY(dm.append(t));
-        QTRY_COMPARE(done.count(), 1);
-        QCOMPARE(result(done, 0).task, t);
-        QCOMPARE(qMakePair(result(done, 0).status, result(done, 0).errorString.isEmpty()), qMakePair(status, !status));
-        QCOMPARE(m_tmp->read("/icons/pkg.bin"), status ? QByteArray("previous good copy") : m_body);
-        QCOMPARE(entries("/icons"), QStringList {"pkg.bin"});
-        QCOMPARE(m_requests.size(), requests);
-        for (int i = 0; i < requests; ++i)
-            QCOMPARE(m_requests[i].second, i ? "Basic " + ("viewer:" + password).toUtf8().toBase64() : "");
-        // An error retires the network manager; the next transfer gets a new one.
-        QTRY_COMPARE(firstManager.isNull(), status != 0);
-    }
-
-    // Failures the manager finds itself: each ends in finished() with its own status and a text naming the cause
-    // (@ the folder), leaves the good copy and no temporary file, and the next download runs.
-    void failuresOfItsOwn_data()
-    {
-        columns<QString, QString, int, QString>(); // path, tag, status, cause
-        const QString icon = "BENTO.ICON", tooLarge = "Download larger than 8388608 bytes";
-        row("no data for a while", "/quiet/pkg.bin", icon, int(DownloadManager::StalledStatus),
-            "No data received for 1 s");
-        row("icon announced too large", "/big/pkg.bin", icon, int(DownloadManager::TooLargeStatus), tooLarge);
-        row("icon growing too large", "/stream/pkg.bin", icon, int(DownloadManager::TooLargeStatus), tooLarge);
-        row("a catalog may be that large", "/stream/pkg.bin", "BENTO.XML", 0, QString());
-        row("disk full", "/files/pkg.bin", icon, int(DownloadManager::WriteFailedStatus),
+        columns<QString, QString, QString, int, QString, int>(); // path, password of "viewer", tag, status, cause
+        const auto r = [](const char* tag, QString path, int status, QString cause = {}, int requests = 1,
+                           QString password = {}, QString kind = "BENTO.ICON") {
+            row(tag, path, password, kind, status, cause, requests); // and the requests for it
+        };
+        const QString tooLarge = "Download larger than 8388608 bytes";
+        r("success", "/files/pkg.bin", 0);
+        r("not found", "/x/pkg.bin", QNetworkReply::ContentNotFoundError);
+        r("refused", "/files/pkg.bin", QNetworkReply::ConnectionRefusedError, {}, 0);
+        r("dropped", "/drop/pkg.bin", QNetworkReply::RemoteHostClosedError);
+        r("authenticated", "/auth/pkg.bin", 0, {}, 2, "s3cret");
+        r("wrong password", "/auth/pkg.bin", QNetworkReply::OperationCanceledError, {}, 3, "wrong");
+        r("no password", "/auth/pkg.bin", QNetworkReply::OperationCanceledError);
+        r("no data for a while", "/quiet/pkg.bin", DownloadManager::StalledStatus, "No data received for 1 s");
+        r("icon announced too large", "/big/pkg.bin", DownloadManager::TooLargeStatus, tooLarge);
+        r("icon growing too large", "/stream/pkg.bin", DownloadManager::TooLargeStatus, tooLarge);
+        r("a catalog may be that large", "/stream/pkg.bin", 0, {}, 1, {}, "BENTO.XML");
+        r("disk full", "/files/pkg.bin", DownloadManager::WriteFailedStatus,
             "Cannot write @/icons/~pkg.bin: File too large");
-        row("final name taken by a folder", "/files/pkg.bin", icon, int(DownloadManager::RenameFailedStatus),
+        r("final name taken by a folder", "/files/pkg.bin", DownloadManager::RenameFailedStatus,
             "Cannot rename @/icons/~pkg.bin to @/icons/pkg.bin: Is a directory");
     }
-    void failuresOfItsOwn()
+    void outcome()
     {
-        auto [path, tag, status, cause] = fetch<QString, QString, int, QString>();
-        const bool folder = QByteArray(QTest::currentDataTag()).startsWith("final");
+        auto [path, password, kind, status, cause, requests] = fetch<QString, QString, QString, int, QString, int>();
+        const QByteArray tag = QTest::currentDataTag();
+        const bool folder = tag.startsWith("final"), refused = tag == "refused";
         QVERIFY(folder ? m_tmp->write("/icons/pkg.bin/x", "in the way") : m_tmp->write("/icons/pkg.bin", "good copy"));
+        if (refused)
+            m_server->close();
         DownloadManager dm;
-        dm.setStallTimeout(1000);
+        dm.setAuth("viewer", password);
+        if (path.startsWith("/quiet"))
+            dm.setStallTimeout(1000);
+        QPointer<QNetworkAccessManager> firstManager = dm.findChild<QNetworkAccessManager*>();
         QSignalSpy done(&dm, finishedSignal);
-        QVERIFY(dm.append(task("pkg", path, "/icons", tag)) && dm.append(task("x", "/files/x", "/icons")));
+        const dltask_st t = task("pkg", path, "/icons", kind);
+        QVERIFY(dm.append(t) && dm.append(task("x", "/files/x", "/icons")));
         // A full disk as a file size limit shows it: writes past 64 KB fail.
-        const bool full = QByteArray(QTest::currentDataTag()) == "disk full";
         rlimit saved {};
         ::getrlimit(RLIMIT_FSIZE, &saved);
         std::signal(SIGXFSZ, SIG_IGN);
         rlimit small = saved;
         small.rlim_cur = 64 * 1024;
-        QVERIFY(!full || ::setrlimit(RLIMIT_FSIZE, &small) == 0);
+        QVERIFY(tag != "disk full" || ::setrlimit(RLIMIT_FSIZE, &small) == 0);
         const bool first = QTest::qWaitFor([&] { return !done.isEmpty(); }, 20000);
         ::setrlimit(RLIMIT_FSIZE, &saved);
         QVERIFY(first);
         QTRY_COMPARE_WITH_TIMEOUT(done.count(), 2, 20000);
-        QCOMPARE(result(done, 0).status, status);
-        QCOMPARE(result(done, 0).errorString, cause.replace('@', m_tmp->root()));
-        QCOMPARE(result(done, 1).task.name + QString::number(result(done, 1).status), "x0");
-        QCOMPARE(entries("/icons"), QStringList({"pkg.bin", "x"}));
+        QCOMPARE(result(done, 0).task, t);
+        QCOMPARE(qMakePair(result(done, 0).status, result(done, 0).errorString.isEmpty()), qMakePair(status, !status));
+        QVERIFY(cause.isEmpty() || result(done, 0).errorString == cause.replace('@', m_tmp->root()));
+        QCOMPARE(result(done, 1).task.name + QString::number(result(done, 1).status),
+            "x" + QString::number(refused ? status : 0));
+        QCOMPARE(entries("/icons").join(' '), refused ? "pkg.bin" : "pkg.bin x");
         if (!folder)
-            QCOMPARE(m_tmp->read("/icons/pkg.bin"), status ? "good copy" : QByteArray(9 << 20, 'b'));
+            QCOMPARE(m_tmp->read("/icons/pkg.bin"),
+                status                           ? "good copy"
+                    : path.startsWith("/stream") ? QByteArray(9 << 20, 'b')
+                                                 : m_body);
+        QCOMPARE(m_requests.size(), requests + (refused ? 0 : 1));
+        for (int i = 0; i < requests; ++i)
+            QCOMPARE(m_requests[i].second, i ? "Basic " + ("viewer:" + password).toUtf8().toBase64() : "");
+        // An error retires the network manager; the next transfer gets a new one.
+        QTRY_COMPARE(firstManager.isNull(), status != 0);
     }
 
     void runningAndRemoved_data()
