@@ -2,6 +2,7 @@
 // the dialog's keys, and the whole dialog driven by the simulator's remote. IVO_LEARN_SHOTS=DIR keeps a picture of
 // each page (run under tests/run-xvfb for real sizes).
 #include "../ircapture/irTestSupport.h"
+#include "DataRows.h"
 #include "appliance/Appliance.h"
 #include "appliance/ApplianceCommands.h"
 #include "home/ImageResources.h"
@@ -26,10 +27,7 @@ using Codes = std::array<std::uint64_t, LearnedRemotes::StepCount>;
 class CountingDecoder final : public Decoder
 {
 public:
-    explicit CountingDecoder(int codeAt)
-        : m_codeAt(codeAt)
-    {
-    }
+    explicit CountingDecoder(int codeAt) { m_codeAt = codeAt; }
     const std::string& getDecoderName() const override { return m_name; }
     void pushRawData(unsigned int) override { }
     unsigned int popRawData() override { return 0; }
@@ -42,15 +40,6 @@ private:
     std::string m_name = "counting";
     int m_codeAt;
 };
-
-// Seven buttons of an NEC remote: distinct codes.
-Codes necRemote()
-{
-    Codes codes {};
-    for (int i = 0; i < LearnedRemotes::StepCount; ++i)
-        codes[i] = 0x20DF10EF ^ (std::uint64_t(i) << 8);
-    return codes;
-}
 
 // A widget of the dialog's form by its name.
 template<class T = QWidget> T* part(const QObject& dialog, const char* name)
@@ -92,10 +81,6 @@ class TstLearnFlow : public QObject
         std::sort(typed.begin(), typed.end());
         typed.erase(std::unique(typed.begin(), typed.end()), typed.end());
         return typed;
-    }
-    QList<int> pressUntilTyped(const QByteArray& protocol, std::uint64_t code)
-    {
-        return typedAfter([&] { return feed(protocol, code), true; });
     }
     // The simulator's remote; the event loop runs while it is held, and so does whileHeld.
     bool simPress(const char* protocol, std::uint64_t code, const char* holdMs, std::function<void()> whileHeld = {})
@@ -170,19 +155,15 @@ private slots:
 
     void worker_data()
     {
-        QTest::addColumn<int>("codeAt"); // the try that finds a code; 0: none does
-        QTest::addColumn<int>("pauseMs");
-        QTest::addColumn<int>("tries");
-        QTest::newRow("code at the third try") << 3 << 1 << 3;
-        QTest::newRow("ten tries, then it gives up") << 0 << 1 << 10;
-        QTest::newRow("stopped in its pause") << 0 << 600000 << 1;
+        columns<int, int, int>(); // the try that finds a code (0: none does), the pause between tries, the tries
+        row("code at the third try", 3, 1, 3);
+        row("ten tries, then it gives up", 0, 1, 10);
+        row("stopped in its pause", 0, 600000, 1);
     }
 
     void worker()
     {
-        QFETCH(int, codeAt);
-        QFETCH(int, pauseMs);
-        QFETCH(int, tries);
+        const auto [codeAt, pauseMs, tries] = fetch<int, int, int>();
         Lirc lirc("");
         CountingDecoder decoder(codeAt);
         lirc.registerDecoder(&decoder);
@@ -242,7 +223,9 @@ private slots:
     // button given again for down, then saved; the learned up button types, and after a reset it no longer does.
     void dialogThroughSimulator()
     {
-        const Codes remote = necRemote();
+        Codes remote {}; // seven buttons of an NEC remote: distinct codes
+        for (int i = 0; i < LearnedRemotes::StepCount; ++i)
+            remote[i] = 0x20DF10EF ^ (std::uint64_t(i) << 8);
         const int slot = 1;
         const QString table = "/home/admin/.config/Vendra/lirckeytable2.conf";
         {
@@ -296,7 +279,7 @@ private slots:
         QCOMPARE(m_root.read(table).size(), 0);
         QVERIFY(!LearnedRemotes::isLearned(slot));
         QVERIFY(simPress("nec", remote[0], "0"));
-        QCOMPARE(pressUntilTyped("nec", 0x10EF10EF), QList<int> {KEY_ENTER});
+        QCOMPARE(typedAfter([&] { return feed("nec", 0x10EF10EF), true; }), QList<int> {KEY_ENTER});
     }
 };
 
