@@ -186,7 +186,8 @@ private slots:
         if (atLink == "link")
             QVERIFY(QFile::link(kTarget, link()));
         SudoRunner runner;
-        runner.answer(".*/bin/killall remotepad", "", killall);
+        // The admin account stops the daemon itself, with the appliance's killall.
+        runner.answer(QRegularExpression::escape(m_root->path("/bin/killall")) + " remotepad", "", killall);
         runner.answer(".*/bin/pidof remotepad", "", pidof);
 
         expectWarnings(warnings);
@@ -195,7 +196,6 @@ private slots:
         if (atLink == "file")
             QCOMPARE(m_root->read(kLink), QByteArray("not a link\n"));
         QCOMPARE(runner.lines().filter("pidof").size(), killall == 0 ? 0 : 1);
-        QVERIFY(runner.lines().filter("/usr/bin/sudo").isEmpty()); // the admin account stops the daemon itself
     }
 
     // Someone outside the administrators sees the box return to the link's state, and nothing else happens.
