@@ -261,12 +261,7 @@ private slots:
             QTest::keyClick(part(dialog, "frmCR2_OK"), Qt::Key_Enter);
             QVERIFY(!dialog.isVisible() && !g_lircLearning.isLearning());
         }
-        QByteArray lines;
-        for (int step = 0; step < LearnedRemotes::StepCount; ++step)
-            lines += QByteArray::number(qulonglong(remote[step]), 16).toUpper() + ' '
-                + QByteArray::number(LearnedRemotes::Steps[step].keyCode, 16).toUpper() + '\n';
-        QCOMPARE(m_root.read(table), lines);
-        QVERIFY(LearnedRemotes::isLearned(slot));
+        QVERIFY(LearnedRemotes::isLearned(slot)); // the table's lines are the learning suite's
         QCOMPARE(typedAfter([&] { return simPress("nec", remote[0], "0"); }), QList<int> {KEY_UP});
         {
             CustomRemoteDialog dialog;
@@ -276,7 +271,6 @@ private slots:
             QTest::mouseClick(part(dialog, "frmCR4_reset"), Qt::LeftButton);
             QVERIFY(!dialog.isVisible());
         }
-        QCOMPARE(m_root.read(table).size(), 0);
         QVERIFY(!LearnedRemotes::isLearned(slot));
         QVERIFY(simPress("nec", remote[0], "0"));
         QCOMPARE(typedAfter([&] { return feed("nec", 0x10EF10EF), true; }), QList<int> {KEY_ENTER});
