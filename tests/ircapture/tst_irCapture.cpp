@@ -23,10 +23,8 @@ class ScriptedDecoder final : public Decoder
 {
 public:
     ScriptedDecoder(const char* name, unsigned int trigger, std::uint64_t code)
-        : m_name(name)
-        , m_trigger(trigger)
-        , m_code(code)
     {
+        m_name = name, m_trigger = trigger, m_code = code;
     }
     const std::string& getDecoderName() const override { return m_name; }
     void pushRawData(unsigned int sample) override { m_sample = sample; }
@@ -165,14 +163,14 @@ private slots:
 
     void stopsPromptly_data()
     {
-        QTest::addColumn<bool>("vanished");
-        QTest::newRow("idle receiver") << false;
-        QTest::newRow("vanished receiver") << true;
+        columns<bool>();
+        row("idle receiver", false);
+        row("vanished receiver", true);
     }
 
     void stopsPromptly()
     {
-        QFETCH(bool, vanished);
+        const auto [vanished] = fetch<bool>();
         const int epolls = countFds("[eventpoll]"), events = countFds("[eventfd]");
         StderrCapture err;
         int pair[2]; // a socket whose peer is gone reads 0 bytes for ever
