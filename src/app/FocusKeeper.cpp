@@ -3,21 +3,41 @@
 #include "app/XFocus.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QGuiApplication>
 #include <QWidget>
 
 FocusKeeper::FocusKeeper(XServer_s x, QObject* parent)
     : QObject(parent)
     , m_x(std::move(x))
+    , m_timer(this)
 {
     m_timer.setInterval(kLookMs);
     connect(&m_timer, &QTimer::timeout, this, &FocusKeeper::look_);
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
-        if (now || m_timer.isActive())
-            return;
-        m_looks = 0;
-        m_timer.start();
+        if (now)
+            m_lastActive = now->window();
+        else
+            watch_();
     });
+    // A menu that closes gives the keys back to the active window; a window that closed while the menu was open
+    // left none, and no focus change says so.
+    qApp->installEventFilter(this);
+}
+
+bool FocusKeeper::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Hide && watched->isWidgetType() && static_cast<QWidget*>(watched)->isWindow())
+        watch_();
+    return false;
+}
+
+void FocusKeeper::watch_()
+{
+    if (m_timer.isActive())
+        return;
+    m_looks = 0;
+    m_timer.start();
 }
 
 FocusKeeper* FocusKeeper::install(QObject* parent)
@@ -27,26 +47,57 @@ FocusKeeper* FocusKeeper::install(QObject* parent)
         return nullptr;
     auto* display = x11->display();
     return new FocusKeeper(
-        {[display] { return quint64(xInputFocus(display)); }, [display](quint64 window) { xRefocus(display, window); }},
+        {[display] { return quint64(xInputFocus(display)); },
+            [display]() -> std::optional<quint64> {
+                bool named = false;
+                const unsigned long window = xActiveWindow(display, &named);
+                return named ? std::optional<quint64>(window) : std::nullopt;
+            },
+            [display](quint64 window) { xRefocus(display, window); }, [](QWidget* w) { w->activateWindow(); },
+            [](QWidget* w) { QApplication::setActiveWindow(w); }},
         parent);
 }
 
 void FocusKeeper::look_()
 {
-    if (QApplication::activeWindow() || QApplication::activePopupWidget() || ++m_looks > kLooks) {
+    // An open menu has the keys; Qt's widgets hear of window changes again once it closed.
+    if (QApplication::activePopupWidget())
+        return;
+    if (QApplication::activeWindow() || ++m_looks > kLooks) {
         m_timer.stop();
         return;
     }
     const quint64 focus = m_x.focus();
-    if (!focus)
-        return;
     for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (w->isVisible() && w->internalWinId() == focus) {
+        if (focus && w->isVisible() && w->internalWinId() == focus) {
             qInfo("focus: the X focus is on %s while no window counts as active; it is handed over again",
                 w->metaObject()->className());
             m_timer.stop();
-            m_x.refocus(focus);
+            // A window a modal dialog blocks gives the keys to the dialog.
+            if (QWidget* modal = QApplication::activeModalWidget(); modal && modal->isVisible() && modal != w)
+                m_x.activate(modal);
+            else if (QGuiApplication::focusWindow() && QGuiApplication::focusWindow() == w->windowHandle())
+                m_x.adopt(w);
+            else
+                m_x.refocus(focus);
             return;
         }
     }
+    if (m_x.active() != std::optional<quint64>(0))
+        return;
+    if (QWidget* w = windowToActivate_()) {
+        qInfo("focus: the window manager has no window active; %s is activated", w->metaObject()->className());
+        m_timer.stop();
+        m_x.activate(w);
+    }
+}
+
+QWidget* FocusKeeper::windowToActivate_() const
+{
+    if (QWidget* modal = QApplication::activeModalWidget(); modal && modal->isVisible())
+        return modal;
+    if (m_lastActive && m_lastActive->isVisible())
+        return m_lastActive;
+    QWidget* own = qobject_cast<QWidget*>(parent());
+    return own && own->window()->isVisible() ? own->window() : nullptr;
 }

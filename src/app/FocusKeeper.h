@@ -1,31 +1,50 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 #include <QTimer>
 
 #include <functional>
+#include <optional>
 
 // Keeps the program's active window in step with the X server's input focus.
 //
 // When one of our windows closes, the window manager focuses the one under it
-// and Qt hears of that through a focus-in. On a busy machine the window
-// manager can focus a window that just came up and take the focus back before
-// Qt has looked: Qt then counts the new window active while the X focus stays
-// on the window under it, and once the new window closes Qt counts none
-// active, while the X focus, already where it belongs, never moves again. The
-// remote would reach nothing until a mouse click.
+// and Qt hears of that through a focus-in. On a busy machine two things can go
+// astray. The window manager can focus a window that just came up and take the
+// focus back before Qt has looked: Qt then counts the new window active while
+// the X focus stays on the window under it, and once the new window closes Qt
+// counts none active, while the X focus, already where it belongs, never moves
+// again. Or the window manager, its list of windows in flux, finds no window
+// to fall back to and keeps the focus itself. Either way the remote would
+// reach nothing until a mouse click.
 //
-// So, a while after Qt is left without an active window, the keeper asks the
-// X server where the focus is. Is it on a window of ours that shows, the focus
-// is moved off it and back, and Qt hears the focus-in it missed. A window of
-// another program in front (an application the viewer started) is left alone.
+// Or Qt hears it while a menu is open, and its widgets, which take no window
+// changes while a menu is up, never learn of it.
+//
+// So, a while after Qt is left without an active window (and once no menu is
+// open), the keeper asks the X server where the focus is. Is it on a window of
+// ours that shows, the widgets are told where Qt's window layer already knows
+// it, else the focus is moved off it and back, and Qt hears the focus-in it
+// missed. Does the
+// window manager call no window active, ours is activated: the open modal
+// dialog, else the window that was active last, else the window the keeper
+// belongs to. A window of another program in front (an application the viewer
+// started) is left alone.
 class FocusKeeper : public QObject
 {
 public:
-    // The X window with the input focus (0: none), and the move off and back.
     struct XServer_s {
+        // The X window with the input focus; 0 for none or the pointer root.
         std::function<quint64()> focus;
+        // The window manager's active window: 0 for none, empty when it names none.
+        std::function<std::optional<quint64>()> active;
+        // Moves the focus off the window and back.
         std::function<void(quint64)> refocus;
+        // Asks the window manager to activate a window of ours.
+        std::function<void(QWidget*)> activate;
+        // Makes a window the widgets' active one, where only they missed it.
+        std::function<void(QWidget*)> adopt;
     };
     FocusKeeper(XServer_s x, QObject* parent);
 
@@ -39,10 +58,16 @@ public:
     static constexpr int kLookMs = 600;
     static constexpr int kLooks = 8;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void watch_();
     void look_();
+    QWidget* windowToActivate_() const;
 
     XServer_s m_x;
     QTimer m_timer;
     int m_looks = 0;
+    QPointer<QWidget> m_lastActive;
 };

@@ -5,6 +5,10 @@
 
 // The window that has the input focus; 0 for none or for the pointer root.
 unsigned long xInputFocus(void* display);
+// The window manager's active window ("_NET_ACTIVE_WINDOW" of the root
+// window; 0 for none); named is false when the window manager keeps no such
+// property.
+unsigned long xActiveWindow(void* display, bool* named);
 // Moves the input focus away from window and back to it, so that its client
 // hears a focus-out and a focus-in for it.
 void xRefocus(void* display, unsigned long window);
