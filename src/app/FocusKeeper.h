@@ -10,34 +10,35 @@
 // Keeps the program's active window in step with the X server's input focus.
 //
 // When one of our windows closes, the window manager focuses the one under it
-// and Qt hears of that through a focus-in. On a busy machine two things can go
-// astray. The window manager can focus a window that just came up and take the
-// focus back before Qt has looked: Qt then counts the new window active while
-// the X focus stays on the window under it, and once the new window closes Qt
-// counts none active, while the X focus, already where it belongs, never moves
-// again. Or the window manager, its list of windows in flux, finds no window
-// to fall back to and keeps the focus itself. Either way the remote would
-// reach nothing until a mouse click.
-//
-// Or Qt hears it while a menu is open, and its widgets, which take no window
-// changes while a menu is up, never learn of it.
+// and Qt hears of that through a focus-in. On a busy machine that can go
+// astray in three ways, and then the remote reaches nothing until a mouse
+// click:
+// - the window manager focuses a window that just came up and takes the focus
+//   back before Qt has looked: Qt counts the new window active while the X
+//   focus stays on the window under it, and once the new window closes Qt
+//   counts none, while the X focus, already where it belongs, never moves;
+// - Qt hears of the focus while a menu is open, and its widgets, which take no
+//   window change while a menu is up, never learn of it;
+// - the window manager, its list of windows in flux, finds no window to fall
+//   back to and keeps the focus itself.
 //
 // So, a while after Qt is left without an active window (and once no menu is
-// open), the keeper asks the X server where the focus is. Is it on a window of
-// ours that shows, the widgets are told where Qt's window layer already knows
-// it, else the focus is moved off it and back, and Qt hears the focus-in it
-// missed. Does the
-// window manager call no window active, ours is activated: the open modal
-// dialog, else the window that was active last, else the window the keeper
-// belongs to. A window of another program in front (an application the viewer
-// started) is left alone.
+// open), the keeper asks the X server where the focus is. On a window of ours
+// that shows: the widgets are told, where Qt's window layer already knows;
+// else the focus is moved off the window and back, so that Qt hears the
+// focus-in it missed (a window a modal dialog blocks hands it to the dialog).
+// With the window manager naming no window active, ours is activated: the
+// open modal dialog, else the window active last, else the keeper's own. A
+// window of another program in front (an application the viewer started) is
+// left alone.
 class FocusKeeper : public QObject
 {
 public:
     struct XServer_s {
         // The X window with the input focus; 0 for none or the pointer root.
         std::function<quint64()> focus;
-        // The window manager's active window: 0 for none, empty when it names none.
+        // The window manager's active window: 0 for none; empty when the window
+        // manager keeps no such property (or there is none).
         std::function<std::optional<quint64>()> active;
         // Moves the focus off the window and back.
         std::function<void(quint64)> refocus;
