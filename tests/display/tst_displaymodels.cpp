@@ -1,6 +1,5 @@
-// The display models without a display: outputs and modes read from xrandr's query, the screen configuration file
-// shared with the hot-plug script, screen blanking through xset with its stored preset, and monitor names from the
-// EDID tools' text.
+// The display models without a display: xrandr's outputs and modes, the screen configuration file shared with the
+// hot-plug script, screen blanking through xset with its stored preset, and monitor names from the EDID tools' text.
 #include "DataRows.h"
 #include "RecordingRunner.h"
 #include "ScratchSysroot.h"
@@ -29,30 +28,15 @@ QString picture(const QList<ScreenConfig::outputConfig_s>& outputs)
     return out.join('|');
 }
 
-// Connected outputs of the file as "section,name,mode@rate,extendMode>extendFrom|...".
-QString picture(const QList<ScreenConfFile::screenInfo_s>& screens)
-{
-    QStringList out;
-    for (const auto& s : screens)
-        out << QStringLiteral("%1,%2,%3@%4,%5>%6").arg(s.section, s.name, s.mode, s.rate, s.extendMode, s.extendFrom);
-    return out.join('|');
-}
-
-const char* const kRotations = "(normal left inverted right x axis y axis)";
-
 // The X.Org dummy driver's answer, as the real xrandr prints it (cut after a few modes and outputs).
 const char* const kDummyServer
     = "Screen 0: minimum 64 x 64, current 1920 x 1080, maximum 32767 x 32767\n"
       "DUMMY0 connected primary 1920x1080+0+0 0mm x 0mm\n   1920x1080     60.00*+  50.00  \n"
       "   3840x2160     30.00  \n   1280x720      50.00    60.00  \nDUMMY1 disconnected\nDUMMY2 disconnected\n";
 
-// The sections "xset q" prints before its DPMS section, as the real tool printed them on an X server.
+// A section "xset q" prints before its DPMS section (the whole answer of a real server is the simulator suite's).
 const QByteArray kHead
-    = "Keyboard Control:\n  auto repeat:  on    key click percent:  0    LED mask:  00000000\n"
-      "  auto repeat delay:  660    repeat rate:  25\n  bell percent:  50    bell pitch:  400    bell duration:  100\n"
-      "Pointer Control:\n  acceleration:  2/1    threshold:  4\nScreen Saver:\n"
-      "  prefer blanking:  yes    allow exposures:  yes\n  timeout:  600    cycle:  600\n"
-      "Font Path:\n  /usr/share/fonts/X11/misc,built-ins\n";
+    = "Screen Saver:\n  prefer blanking:  yes    allow exposures:  yes\n  timeout:  600    cycle:  600\n";
 
 QByteArray xsetQ(int standby, int suspend, int off)
 {
@@ -68,17 +52,10 @@ QString fields(const DpmsConfig& dpms)
     return QStringLiteral("%1 %2 %3 %4").arg(dpms.enabled()).arg(standby).arg(suspend).arg(off);
 }
 
-// What parse-edid prints for one of the simulator's monitors.
-const char* const kParseEdid
-    = "Section \"Monitor\"\n\tIdentifier \"Sofa View 55\"\n\tModelName \"Sofa View 55\"\n\tVendorName \"IVS\"\n"
-      "\t# Monitor Manufactured week 12 of 2023\n\t# EDID version 1.4\n\tDisplaySize 1210 680\nEndSection\n";
-
 // The older edid-decode's form, whose name line is "Monitor name: ..." (the current one prints
 // "Display Product Name: '...'", which is not read).
-const char* const kEdidDecode
-    = "Extracted contents:\nheader:          00 ff ff ff ff ff ff 00\nManufacturer: IVS Model 1001 Serial Number 1\n"
-      "EDID version: 1.3\nMonitor ranges: 24-75HZ vertical, 15-135kHz horizontal, max dotclock 600MHz\n"
-      "Monitor name: Den Desk 24\nChecksum: 0x7a (valid)\n";
+const char* const kEdidDecode = "Manufacturer: IVS Model 1001 Serial Number 1\nEDID version: 1.3\nMonitor name: Den "
+                                "Desk 24\nChecksum: 0x7a (valid)\n";
 
 } // namespace
 
@@ -95,20 +72,9 @@ private slots:
         columns<QString, QString>(); // xrandr's text, the outputs read
         const auto row
             = [](const char* name, const QString& text, const char* outputs) { ::row(name, text, QString(outputs)); };
-        row("markers, blanks",
-            QStringLiteral("HDMI-1 connected primary 1920x1080+0+0 %1 598mm x 336mm\n"
-                           "   1920x1080     60.00*+  50.00    59.94  \n")
-                .arg(kRotations),
-            "HDMI-1:1920x1080=60.00+,50.00,59.94");
         row("markers apart", "HDMI-1 connected\n   1280x720      60.00 +\n   720x480 59.94 * *+\n",
             "HDMI-1:1280x720=60.00;720x480=59.94");
         row("dummy server", kDummyServer, "DUMMY0:1920x1080=60.00+,50.00;3840x2160=30.00;1280x720=50.00,60.00");
-        row("outputs between disconnected ones",
-            QStringLiteral("HDMI-1 connected primary 3840x2160+1920+0 %1 1210mm x 680mm\n"
-                           "   3840x2160     60.00*+  50.00  \n   1920x1080i    60.00  \nDP-1 disconnected %1\n"
-                           "HDMI-2 connected %1\n   1920x1080     60.00 +\nHDMI-4 disconnected %1\n")
-                .arg(kRotations),
-            "HDMI-1:3840x2160=60.00+,50.00;1920x1080i=60.00|HDMI-2:1920x1080=60.00");
         // Mode lines under a disconnected header join the output read before it, or none.
         row("modes below disconnected",
             "HDMI-2 disconnected\n   640x480 60.00*\nHDMI-1 connected\n   720x576 50.00\nHDMI-3 disconnected\n"
@@ -123,7 +89,7 @@ private slots:
     }
 
     // xrandr runs through bash; what it prints fills the model, and the indices are checked both ways.
-    void refreshAndLookups()
+    void lookups()
     {
         RecordingRunner runner;
         runner.answer(".*xrandr -q\"", QByteArray(kDummyServer) + "HDMI-2 connected\n   1280x720 60.00\n");
@@ -131,11 +97,10 @@ private slots:
         QCOMPARE(runner.lines(), QStringList {m_root.root() + "/bin/bash -c \"xrandr -q\""});
         QCOMPARE(QList({screens.numOfMode(-1), screens.numOfMode(0), screens.numOfMode(1), screens.numOfMode(2)}),
             QList({0, 3, 1, 0}));
-        QString name = "kept";
-        QList<QString> rates {"kept"};
-        for (const auto& [index, output] : {std::pair {3, 0}, {-1, 0}, {0, 2}, {0, -1}, {1, 1}})
+        QString name;
+        QList<QString> rates;
+        for (const auto& [index, output] : {std::pair {3, 0}, {-1, 0}, {0, 2}, {1, 1}})
             QVERIFY2(!screens.mode(index, name, rates, output), qPrintable(QString::number(index)));
-        QCOMPARE(name + rates.join(','), "keptkept");
         QVERIFY(screens.mode(2, name, rates, 0));
         QCOMPARE(name + "@" + rates.join(','), "1280x720@50.00,60.00");
         QCOMPARE(screens.getOutputByName("HDMI-2"), 1);
@@ -146,60 +111,43 @@ private slots:
         one.answer(".*", "HDMI-2 connected\n");
         screens.refresh(true);
         QCOMPARE(screens.numOfOutput() + screens.getOutputByName("HDMI-2"), 1);
-        RecordingRunner failing;
-        failing.failToStart(".*");
-        screens.refresh(true);
-        QCOMPARE(screens.numOfOutput(), 0);
-    }
 
-    // The task bar follows the line count of a newly chosen mode; the primary output's offset is 0 unless the
-    // pipeline printed a number.
-    void modeHeightAndOffset()
-    {
-        for (const auto& [mode, height] :
-            {std::pair {"3840x2160", 2160}, {"1920x1080i", 1080}, {"1080", 0}, {"x", 0}, {"1920x1080ii", 0}})
+        // The task bar follows the line count of a newly chosen mode; the primary output's offset is 0 unless the
+        // pipeline printed a number.
+        for (const auto& [mode, height] : {std::pair {"3840x2160", 2160}, {"1920x1080i", 1080}, {"1080", 0}})
             QCOMPARE(ScreenConfig::modeHeight(mode), height);
-        for (const char* out : {"", "1920x1080\n", "-"}) {
-            RecordingRunner runner;
-            runner.answer(".*", out);
+        for (const char* out : {"", "1920x1080\n"}) {
+            RecordingRunner pipeline;
+            pipeline.answer(".*", out);
             QCOMPARE(DisplayCmd::primaryOutputX(), 0);
         }
     }
 
-    void connectedScreens_data()
-    {
-        columns<QByteArray, QString>(); // the file, its connected screens
-        row("sorted, connected only",
-            QByteArray("# by hand\n[Screen3] ; third\nConnected = TRUE\nName = HDMI-3\nMode = 1280x720 # hd\n"
-                       "[Screen1]\nConnected=True\nName=HDMI-1\nMode=3840x2160\nRate=60.00+\n"
-                       "[Screen2]\nConnected = False\nName = HDMI-2\n[Screen4]\nConnected = yes\n"
-                       "[Overscan]\nConnected = True\n[screen5]\nConnected = True\n"),
-            QString("Screen1,HDMI-1,3840x2160@60.00+,>|Screen3,HDMI-3,1280x720@,>"));
-        row("arrangement and six outputs",
-            QByteArray("[Screen1]\nConnected=True\nName=A\n[Screen2]\nConnected=True\nName=B\nExtendMode=left\n"
-                       "ExtendFrom=A\n[Screen3]\nConnected=True\n[Screen4]\nConnected=True\n[Screen5]\n"
-                       "Connected=True\n[Screen6]\nConnected=True\nName=F\n"),
-            QString("Screen1,A,@,>|Screen2,B,@,left>A|Screen3,,@,>|Screen4,,@,>|Screen5,,@,>|Screen6,F,@,>"));
-    }
+    // Sections named "Screen" (in that case) whose "Connected" is "True" in any case, in name order.
     void connectedScreens()
     {
-        const auto [file, screens] = fetch<QByteArray, QString>();
-        QVERIFY(m_root.write(Paths::ScreenConf.path, file));
+        QVERIFY(m_root.write(Paths::ScreenConf.path,
+            "# by hand\n[Screen3] ; third\nConnected = TRUE\nName = HDMI-3\nMode = 1280x720 # hd\n"
+            "[Screen1]\nConnected=True\nName=HDMI-1\nMode=3840x2160\nRate=60.00+\n"
+            "[Screen2]\nConnected = False\nName = HDMI-2\n[Screen4]\nConnected = yes\n"
+            "[Overscan]\nConnected = True\n[screen5]\nConnected = True\n"));
         ScreenConfFile conf;
         QVERIFY(conf.load());
-        QCOMPARE(picture(conf.connectedScreens()), screens);
+        QStringList seen;
+        for (const auto& s : conf.connectedScreens())
+            seen << QStringLiteral("%1,%2,%3@%4,%5>%6")
+                        .arg(s.section, s.name, s.mode, s.rate, s.extendMode, s.extendFrom);
+        QCOMPARE(seen.join('|'), "Screen1,HDMI-1,3840x2160@60.00+,>|Screen3,HDMI-3,1280x720@,>");
     }
 
-    // A file the strict reader refuses reads as empty with the reader's message, and is never written over; a
-    // missing one is created by the first save.
+    // A file the strict reader refuses reads as empty and is never written over; a missing one is created by the
+    // first save.
     void unreadableFiles()
     {
         const QByteArray broken = "Mode=1920x1080\n[Screen1]\nConnected=True\n";
         QVERIFY(m_root.write(Paths::ScreenConf.path, broken));
         ScreenConfFile conf;
         QVERIFY(!conf.load());
-        QCOMPARE(conf.errorString(),
-            "l.1: ini parsing failed, field has no section or ini file in use by another application");
         QVERIFY(conf.connectedScreens().isEmpty());
         conf.setMode(0, "1280x720", "60.00");
         QVERIFY(!conf.save());
@@ -207,62 +155,44 @@ private slots:
 
         QFile::remove(confPath());
         QVERIFY(!conf.load());
-        QVERIFY(conf.errorString().isEmpty());
         conf.setMode(0, "1280x720", "60.00");
         QVERIFY(conf.save());
         QCOMPARE(m_root.read(Paths::ScreenConf.path), "[Screen1]\nMode=1280x720\nRate=60.00\n");
     }
 
-    // The secondary monitors' arrangement: written into "Screen2" onwards by output position, or dropped for a copy.
-    void arrangement()
+    // A copy of the main output drops every secondary monitor's arrangement (an extension written by output position
+    // is the page suite's).
+    void duplicateArrangement()
     {
-        const QByteArray head
-            = "[Overscan]\nMargin=0\n\n[Screen1]\nConnected=True\nName=HDMI-1\n\n[Screen2]\nConnected=True\n",
-            left = "ExtendFrom=HDMI-1\nExtendMode=left\nName=HDMI-2\n\n[Screen3]\nConnected=True\n"
-                   "ExtendFrom=HDMI-2\nExtendMode=left\nName=HDMI-3\n",
-            copy = "Name=HDMI-2\n\n[Screen3]\nConnected=True\nName=HDMI-3\n";
-        for (const auto& [arrangement, written] :
-            {std::pair {ScreenConfFile::ExtendLeft, left}, {ScreenConfFile::Duplicate, copy}}) {
-            QVERIFY(m_root.write(Paths::ScreenConf.path,
-                "[Overscan]\nMargin = 0\n[Screen1]\nConnected = True\nName = HDMI-1\n[Screen2]\nConnected = True\n"
-                "Name = HDMI-2\nExtendMode = right\nExtendFrom = HDMI-3\n[Screen3]\nConnected = True\n"
-                "Name = HDMI-3\nExtendMode = Right\nExtendFrom = HDMI-1\n"));
-            ScreenConfFile conf;
-            QVERIFY(conf.load());
-            conf.setArrangement(arrangement, conf.connectedScreens());
-            QVERIFY(conf.save());
-            QCOMPARE(m_root.read(Paths::ScreenConf.path), head + written);
-            QVERIFY(conf.load());
-            QCOMPARE(ScreenConfFile::arrangementOf(conf.connectedScreens().value(1).extendMode), int(arrangement));
-        }
-    }
-
-    void overscan_data()
-    {
-        columns<QByteArray, int, QString, bool>(); // the file, the margin, the error, cleared by clearOverscan()
-        const auto row = [](const char* name, const char* file, int margin, const char* error = "",
-                             bool cleared = false) { ::row(name, QByteArray(file), margin, QString(error), cleared); };
-        row("leading zero is decimal", "[Overscan]\nMargin = 010\n", 10);
-        row("not an int", "[Overscan]\nMargin = 3.5\n", 0, "field is not an int");
-        row("absent", "[Screen1]\nConnected = True\n", 0);
-        // clearOverscan() looks at the other spelling, "OverScan".
-        row("other spelling set", "[OverScan]\nMargin = 5\n[Overscan]\nMargin = 5\n", 5, "", true);
-        row("other spelling garbage", "[OverScan]\nMargin = on\n", 0, "", true);
-    }
-    void overscan()
-    {
-        const auto [file, margin, error, cleared] = fetch<QByteArray, int, QString, bool>();
-        QVERIFY(m_root.write(Paths::ScreenConf.path, file));
+        QVERIFY(m_root.write(Paths::ScreenConf.path,
+            "[Screen1]\nConnected = True\nName = HDMI-1\n[Screen2]\nConnected = True\nName = HDMI-2\n"
+            "ExtendMode = right\nExtendFrom = HDMI-1\n[Screen3]\nName = HDMI-3\nExtendMode = Right\nExtendFrom = "
+            "HDMI-2\n"));
         ScreenConfFile conf;
         QVERIFY(conf.load());
-        QString reported;
-        QCOMPARE(conf.overscanMargin(&reported), margin);
-        QCOMPARE(reported, error);
-        QCOMPARE(conf.clearOverscan(), cleared);
-        QCOMPARE(conf.overscanMargin(), cleared ? 0 : margin);
-        conf.setOverscanMargin(70);
+        conf.setArrangement(ScreenConfFile::Duplicate, conf.connectedScreens());
         QVERIFY(conf.save());
-        QVERIFY(m_root.read(Paths::ScreenConf.path).contains("[Overscan]\nMargin=70\n"));
+        QCOMPARE(m_root.read(Paths::ScreenConf.path),
+            "[Screen1]\nConnected=True\nName=HDMI-1\n\n[Screen2]\nConnected=True\n"
+            "Name=HDMI-2\n\n[Screen3]\nName=HDMI-3\n");
+    }
+
+    // The margin is read in base 10 first; clearOverscan() looks at the other spelling, "OverScan", and clears the
+    // margin when that holds anything but 0, even words.
+    void overscan()
+    {
+        for (const auto& [file, margin, cleared] : {std::tuple {"[Overscan]\nMargin = 010\n", 10, false},
+                 {"[OverScan]\nMargin = on\n[Overscan]\nMargin = 5\n", 5, true}}) {
+            QVERIFY(m_root.write(Paths::ScreenConf.path, file));
+            ScreenConfFile conf;
+            QVERIFY(conf.load());
+            QCOMPARE(conf.overscanMargin(), margin);
+            QCOMPARE(conf.clearOverscan(), cleared);
+            QCOMPARE(conf.overscanMargin(), cleared ? 0 : margin);
+            conf.setOverscanMargin(70);
+            QVERIFY(conf.save());
+            QVERIFY(m_root.read(Paths::ScreenConf.path).contains("[Overscan]\nMargin=70\n"));
+        }
     }
 
     // The three readings of the file with the lenient reader: the settings' main output size, the home screen's size
@@ -273,29 +203,25 @@ private slots:
         const auto row = [](const char* name, const char* file, const char* expect) {
             ::row(name, QByteArray(file), QString(expect));
         };
-        row("first connected", "[Screen1]\nConnected=False\nMode=1280x720\n[Screen2]\nConnected=True\nMode=3840x2160\n",
+        row("first connected, any case",
+            "[Display]\nConnected=True\nMode=1x2\n[Screen1]\nConnected=False\nMode=1280x720\n[screen2]\nConnected=yes\n"
+            "Mode=3840x2160\n",
             "3840x2160|3840x2160|0");
-        row("interlaced", "[Screen1]\nConnected=True\nMode=1920x1080i\n", "1920x0|P|0");
-        row("any case", "[screen1]\nConnected=yes\nMode=720x576\n", "720x576|720x576|0");
-        row("connected by default", "[Screen1]\nMode=720x576\n", "-1x-1|-1x-1|0");
+        row("connected by default, nameless", "[Screen1]\nMode=720x576\n[Screen2]\nExtendMode=left\n", "-1x-1|-1x-1|0");
         row("three parts: skipped, or decide",
-            "[Screen1]\nConnected=True\nMode=1x2x3\n[Screen2]\nConnected=True\nMode=4x5\n", "4x5|-1x-1|0");
-        row("not numbers", "[Display]\nConnected=True\nMode=1x2\n[Screen]\nConnected=True\nMode=wxh\n", "0x0|P|0");
+            "[Screen1]\nConnected=True\nMode=1x2x3\n[Screen2]\nConnected=True\nMode=4x5\nName=B\nExtendMode=above\n",
+            "4x5|-1x-1|0");
         row("a zero", "[Screen1]\nConnected=True\nMode=0x1080\n[Screen2]\nName=HDMI-2\nExtendMode = LEFT\n",
             "0x1080|P|1");
         row("lenient reader, extended right",
             "Mode=9x9\n[Screen1]\nConnected=True\nMode = 1280 x 720\n[Screen2]\nName=HDMI-2\nExtendMode=right\n",
             "1280x720|1280x720|1");
-        row("duplicated, none, unnamed", "[Screen2]\nName=HDMI-2\nExtendMode=\n", "-1x-1|-1x-1|0");
         row("named none", "[Screen2]\nName=none\nExtendMode=right\n", "-1x-1|-1x-1|0");
-        row("nameless", "[Screen2]\nExtendMode=left\n", "-1x-1|-1x-1|0");
-        row("missing file", nullptr, "-1x-1|-1x-1|0");
     }
     void readings()
     {
         const auto [file, expect] = fetch<QByteArray, QString>();
-        QFile::remove(confPath());
-        QVERIFY(file.isNull() || m_root.write(Paths::ScreenConf.path, file));
+        QVERIFY(m_root.write(Paths::ScreenConf.path, file));
         auto text = [](QSize s) { return QStringLiteral("%1x%2").arg(s.width()).arg(s.height()); };
         const QSize home = ScreenConfFile::homeScreenSize(QSize(11, 22));
         const QString seen = text(ScreenConfFile::modeSize()) + '|' + QString(home == QSize(11, 22) ? "P" : text(home))
@@ -311,14 +237,9 @@ private slots:
         const auto row = [](const char* name, const QByteArray& output, const char* expect) {
             ::row(name, output, QString(expect));
         };
-        row("no extension", kHead + "DPMS (Energy Star):\n  Server does not have the DPMS Extension\n", "1 0 0 0");
         row("section ends at the next title",
             kHead + "DPMS (Energy Star):\nFont Path:\n  Standby: 5    Suspend: 6    Off: 7\n", "1 0 0 0");
-        row("first section only",
-            "DPMS (Energy Star):\n  Standby: 1    Suspend: 2    Off: 3\nDPMS (Energy Star):\n  DPMS is Disabled\n",
-            "1 1 2 3");
         row("disabled in any case", "DPMS x\n  STANDBY: 60 suspend: 70\n  dpms is DISABLED?\n", "0 0 0 0");
-        row("labels in any case", "DPMS x\n  STANDBY: 60 suspend: 70\n  Monitor is On\n", "1 60 70 0");
         row("bad numbers", "DPMS\n  Standby: -5    Suspend: 9x    Off:\n", "1 0 0 0");
         row("title must start the line", " DPMS (Energy Star):\n  Standby: 60    Suspend: 60    Off: 60\n", "1 0 0 0");
     }
@@ -334,11 +255,9 @@ private slots:
     void dpmsSetMode_data()
     {
         columns<QList<int>, QStringList>(); // the arguments, the command lines
-        const QStringList off {"xset -dpms", "xset s off", "xset q"};
         row("never decreasing", QList {300, 100, 200}, QStringList {"xset +dpms", "xset dpms 300 300 300", "xset q"});
         row("as given", QList {60, 120, 30}, QStringList {"xset +dpms", "xset dpms 60 120 120", "xset q"});
-        row("off", QList {0, -1, -1}, off);
-        row("negative", QList {-1, 600, 600}, off);
+        row("off", QList {0, -1, -1}, QStringList {"xset -dpms", "xset s off", "xset q"});
     }
     void dpmsSetMode()
     {
@@ -355,23 +274,18 @@ private slots:
     // The stored choice is applied at start-up and kept in the form it was applied in.
     void dpmsLoadPreset_data()
     {
-        columns<QByteArray, QStringList, QString>(); // the user's settings, the command lines, "Standby Suspend Off"
-        const auto row = [](const char* name, const char* settings, const char* stored, const char* set = nullptr) {
-            const QStringList lines = !set ? QStringList()
-                : *set                     ? QStringList {"xset +dpms", QString("xset dpms ") + set, "xset q"}
-                                           : QStringList {"xset -dpms", "xset s off", "xset q"};
-            ::row(name, QByteArray(settings), lines, QString(stored));
-        };
-        row("rewritten non-decreasing", "[DPMS]\nStandby=300\nSuspend=100\nOff=200\n", "300 300 300", "300 300 300");
-        row("off keeps its growth", "[DPMS]\nStandby=600\nSuspend=1200\nOff=60\n", "600 1200 1200", "600 1200 1200");
-        row("blanking off", "[DPMS]\nStandby=0\nSuspend=0\nOff=0\n", "0 0 0", "");
-        row("no preset", "[UIControl]\nDisplayIP=yes\n", "-1 -1 -1");
-        row("not a number", "[DPMS]\nStandby=ten\nSuspend=600\n", "ten 600 -1");
-        row("no file", nullptr, "-1 -1 -1");
+        columns<QByteArray, QString, QString>(); // the user's settings, the second command, "Standby Suspend Off"
+        row("rewritten non-decreasing", QByteArray("[DPMS]\nStandby=300\nSuspend=100\nOff=200\n"),
+            QString("xset dpms 300 300 300"), QString("300 300 300"));
+        row("off keeps its growth", QByteArray("[DPMS]\nStandby=600\nSuspend=1200\nOff=60\n"),
+            QString("xset dpms 600 1200 1200"), QString("600 1200 1200"));
+        row("blanking off", QByteArray("[DPMS]\nStandby=0\n"), QString("xset s off"), QString("0 0 0"));
+        row("not a number", QByteArray("[DPMS]\nStandby=ten\nSuspend=600\n"), QString(), QString("ten 600 -1"));
+        row("no file", QByteArray(), QString(), QString("-1 -1 -1"));
     }
     void dpmsLoadPreset()
     {
-        const auto [settings, lines, stored] = fetch<QByteArray, QStringList, QString>();
+        const auto [settings, applied, stored] = fetch<QByteArray, QString, QString>();
         ScratchSysroot root; // a home of its own: settings files of one size written within one clock tick look alike
         if (!settings.isNull())
             QVERIFY(root.write("/home/admin/.config/Vendra/IVO.conf", settings));
@@ -379,25 +293,20 @@ private slots:
         DpmsConfig dpms;
         runner.clear();
         dpms.loadPreset();
-        QCOMPARE(runner.lines(), lines);
+        QCOMPARE(runner.lines().value(1), applied);
         const auto file = UserSettings::open();
         QStringList values;
         for (const char* key : {"DPMS/Standby", "DPMS/Suspend", "DPMS/Off"})
             values << file->value(key, -1).toString();
         QCOMPARE(values.join(' '), stored);
-        QCOMPARE(QFileInfo::exists(UserSettings::path()), !settings.isNull() || !lines.isEmpty());
+        QCOMPARE(QFileInfo::exists(UserSettings::path()), !settings.isNull());
     }
 
     void edidInterpret_data()
     {
         columns<QString, QString>(); // the tool's text, "identifier|model name"
-        row("newer edid-decode", QString("    Display Product Name: 'Den Desk 24'\n"), QString("|"));
         row("quotes only", QString("Identifier \"\"\nModelName \"\"\nMonitor name: X\n"), QString("X|X"));
-        row("one quote", QString("Identifier \"\nModelName \"Q"), QString("|"));
         row("different names", QString("ModelName \"M 1\"\nIdentifier \"Id\"\nMonitor name: X\n"), QString("Id|M 1"));
-        row("two identifiers end the scan", QString("Identifier \"A\"\nIdentifier \"B\"\nModelName \"C\"\n"),
-            QString("B|"));
-        row("labels are case-sensitive", QString("identifier \"a\"\nMODELNAME \"b\"\nmonitor name: c\n"), QString("|"));
         row("name after the first one", QString("Monitor name: A B \nMonitor name: C\n"), QString("A B|A B"));
     }
     void edidInterpret()
@@ -408,31 +317,24 @@ private slots:
         QCOMPARE(info.getIdentifier() + "|" + info.getModelName(), names);
     }
 
-    // parse-edid first; edid-decode only when parse-edid printed nothing; no tool for a connector without a file.
-    void edidToolsInOrder_data()
+    // edid-decode runs only when parse-edid printed nothing; the name comes from its "Monitor name" line. No tool
+    // runs for a connector without a file.
+    void edidDecodeAfterBlankParseEdid()
     {
-        columns<QByteArray, QByteArray, QString, int, QString>(); // the tools' answers, port, tools run, model
-        row("parse-edid", QByteArray(kParseEdid), QByteArray(kEdidDecode), QString("1"), 1, QString("Sofa View 55"));
-        row("blank parse-edid", QByteArray(" \n\t\n"), QByteArray(kEdidDecode), QString("1"), 2,
-            QString("Den Desk 24"));
-        row("nothing", QByteArray(), QByteArray(), QString("1"), 2, QString());
-        row("never plugged in", QByteArray(kParseEdid), QByteArray(), QString("4"), 0, QString());
-    }
-    void edidToolsInOrder()
-    {
-        const auto [parseEdid, edidDecode, port, tools, model] = fetch<QByteArray, QByteArray, QString, int, QString>();
         QVERIFY(m_root.write("/sys/class/drm/card0-HDMI-A-1/edid", "\0\xff"));
         RecordingRunner runner;
-        runner.answer(".*parse-edid.*", parseEdid);
-        runner.answer(".*edid-decode.*", edidDecode);
+        runner.answer(".*parse-edid.*", " \n\t\n");
+        runner.answer(".*edid-decode.*", kEdidDecode);
         EDIDInfo info;
-        info.init("0", port);
-        QCOMPARE(info.getModelName(), model);
-        QCOMPARE(info.getIdentifier(), model);
+        info.init("0", "1");
+        QCOMPARE(info.getModelName() + '|' + info.getIdentifier(), "Den Desk 24|Den Desk 24");
         const QString r = m_root.root(), file = r + "/sys/class/drm/card0-HDMI-A-1/edid";
-        const QStringList all {r + "/bin/sh -c \"" + r + "/usr/bin/parse-edid < " + file + "\"",
-            r + "/bin/sh -c \"" + r + "/usr/bin/edid-decode < " + file + "\""};
-        QCOMPARE(runner.lines(), all.mid(0, tools));
+        QCOMPARE(runner.lines(),
+            QStringList({r + "/bin/sh -c \"" + r + "/usr/bin/parse-edid < " + file + "\"",
+                r + "/bin/sh -c \"" + r + "/usr/bin/edid-decode < " + file + "\""}));
+        runner.clear();
+        EDIDInfo().init("0", "4");
+        QCOMPARE(runner.lines(), QStringList());
     }
 
     // A path from elsewhere is taken as it is, in quotes when the shell would split or expand it.
@@ -445,7 +347,6 @@ private slots:
         info.init(odd);
         QCOMPARE(runner.calls().value(0).args.value(1),
             m_root.root() + "/usr/bin/parse-edid < '" + m_root.root() + "/tmp/it'\\''s $HOME; x/edid'");
-        QCOMPARE(EDIDInfo::sysfsPath("1", "2"), "/sys/class/drm/card1-HDMI-A-2/edid");
     }
 };
 
