@@ -27,10 +27,10 @@ QString output(const QString& program, const QStringList& args)
     return QString::fromUtf8(p.readAllStandardOutput());
 }
 
-QStringList names(const ScreenConfig& screens)
+template<class List> QStringList names(const List& list)
 {
     QStringList out;
-    for (const auto& o : screens.outputs())
+    for (const auto& o : list)
         out << o.name;
     return out;
 }
@@ -42,9 +42,6 @@ QString dpms(const DpmsConfig& d)
     return QStringLiteral("%1 %2 %3 %4").arg(d.enabled()).arg(standby).arg(suspend).arg(off);
 }
 
-const QByteArray kScreenConf = "[Screen1]\nName = HDMI-1\nConnected = True\nMode = 1920x1080\n\n"
-                               "[Screen2]\nName = none\nConnected = False\n";
-
 } // namespace
 
 class TstDisplaySim : public QObject
@@ -52,18 +49,9 @@ class TstDisplaySim : public QObject
     Q_OBJECT
 
     ScratchSysroot m_root; // the simulator's sysroot, IVO_SYSROOT and HOME
-    QString m_display;
 
     bool setting(const QByteArray& lines) const { return m_root.write("/sim/settings", lines); }
     QString xrandrQuery() const { return output(m_root.path("/sim/bin/xrandr"), {"-q"}); }
-    QStringList log() const { return QString::fromUtf8(m_root.read("/sim/commands.log")).split('\n'); }
-
-    void initServer()
-    {
-        m_display = output(src("/sim/xorg-dummy"), {"start", m_root.path("/sim/xorg")}).trimmed();
-        QVERIFY2(m_display.startsWith(':'), "X.Org's server with the dummy driver did not start");
-        qputenv("DISPLAY", m_display.toLocal8Bit());
-    }
 
 private slots:
     void initTestCase()
@@ -72,13 +60,17 @@ private slots:
         qputenv("IVO_BIN", (qEnvironmentVariable("IVO_BINARY_DIR") + "/bin/ivo").toLocal8Bit());
         QCOMPARE(QProcess::execute(src("/sim/ivo-sim"), {"setup"}), 0);
         qputenv("PATH", (m_root.root() + "/sim/bin:").toLocal8Bit() + qgetenv("PATH"));
-        initServer();
+        const QString display = output(src("/sim/xorg-dummy"), {"start", m_root.path("/sim/xorg")}).trimmed();
+        QVERIFY2(display.startsWith(':'), "X.Org's server with the dummy driver did not start");
+        qputenv("DISPLAY", display.toLocal8Bit());
     }
     void cleanupTestCase() { QProcess::execute(src("/sim/xorg-dummy"), {"stop", m_root.path("/sim/xorg")}); }
     void init()
     {
         QVERIFY(setting("XRANDR_OUTPUTS=real\n"));
-        QVERIFY(m_root.write(Paths::ScreenConf.path, kScreenConf));
+        QVERIFY(m_root.write(Paths::ScreenConf.path,
+            "[Screen1]\nName = HDMI-1\nConnected = True\nMode = 1920x1080\n\n[Screen2]\nName = none\nConnected = "
+            "False\n"));
         QVERIFY(m_root.write("/sim/commands.log", {}));
     }
 
@@ -86,7 +78,6 @@ private slots:
     {
         columns<QByteArray, int, QStringList, int, QString>(); // settings, arrangement, outputs, primary's x, screen
         const QStringList three {"HDMI-1", "HDMI-2", "HDMI-3"};
-        row("one", QByteArray("XRANDR_OUTPUTS=1\n"), 0, QStringList {"HDMI-1"}, 0, QString("1920 x 1080"));
         // Main output 1920 wide, the second 1920, the third 3840: left of left of the main one.
         row("three, extend to left", QByteArray("XRANDR_OUTPUTS=3\n"), 2, three, 5760, QString("7680 x 2160"));
         row("three, extend to right", QByteArray("XRANDR_OUTPUTS=3\n"), 1, three, 0, QString("7680 x 2160"));
@@ -103,33 +94,13 @@ private slots:
         DisplayCmd::applyArrangement();
         ScreenConfFile conf;
         QVERIFY(conf.load());
-        const auto screens = conf.connectedScreens();
-        QStringList named;
-        for (const auto& s : screens)
-            named << s.name;
-        QCOMPARE(named, outputs);
-        QCOMPARE(names(ScreenConfig()), outputs);
-        conf.setArrangement(ScreenConfFile::Arrangement(arrangement), screens);
+        QCOMPARE(names(conf.connectedScreens()), outputs);
+        QCOMPARE(names(ScreenConfig().outputs()), outputs);
+        conf.setArrangement(ScreenConfFile::Arrangement(arrangement), conf.connectedScreens());
         QVERIFY(conf.save());
         DisplayCmd::applyArrangement();
         QCOMPARE(DisplayCmd::primaryOutputX(), primaryX);
         QVERIFY2(xrandrQuery().startsWith("Screen 0: minimum 320 x 200, current " + screen + ","), qPrintable(screen));
-    }
-
-    // The stand-in keeps a mode set by name and rate for its next query, as the real tool's server does.
-    void simulatedModeIsKept()
-    {
-        QVERIFY(setting("XRANDR_OUTPUTS=2\n"));
-        const QString xrandr = m_root.path("/sim/bin/xrandr");
-        QCOMPARE(QProcess::execute(xrandr, {"--output", "HDMI-2", "--mode", "1280x720", "--rate", "50"}), 0);
-        const QStringList query = xrandrQuery().split('\n');
-        QVERIFY(
-            query.contains("HDMI-2 connected 1280x720+0+0 (normal left inverted right x axis y axis) 530mm x 300mm"));
-        QVERIFY(query.contains("   1280x720      60.00    50.00*   59.94  "));
-        QVERIFY(query.contains("   1920x1080     60.00 +  50.00    59.94  "));
-        QCOMPARE(QProcess::execute(xrandr, {"--output", "HDMI-2", "--mode", "3840x2160"}), 1); // not this monitor's
-        QCOMPARE(QProcess::execute(xrandr, {"--output", "HDMI-2", "--off"}), 0);
-        QVERIFY(xrandrQuery().contains("HDMI-2 connected (normal left inverted right x axis y axis)\n"));
     }
 
     // Screen blanking on the dummy server through the xset stand-in: its DPMS section in the real tool's answer.
@@ -147,16 +118,6 @@ private slots:
         d.setMode(0, -1, -1);
         QCOMPARE(dpms(d), "0 0 0 0");
         QVERIFY(output("xset", {"q"}).contains("  timeout:  0    cycle:  600\n")); // the real server's screen saver
-        QVERIFY(m_root.write("/home/admin/.config/Vendra/IVO.conf", "[DPMS]\nStandby=300\nSuspend=100\nOff=200\n"));
-        DpmsConfig().loadPreset();
-        QCOMPARE(dpms(DpmsConfig()), "1 300 300 300");
-        // A restarted X server has its own defaults again; the preset brings the viewer's choice back.
-        cleanupTestCase();
-        initServer();
-        QCOMPARE(dpms(DpmsConfig()), "1 600 600 600");
-        DpmsConfig().loadPreset();
-        QCOMPARE(dpms(DpmsConfig()), "1 300 300 300");
-        QCOMPARE(QProcess::execute("xset", {"s", "on"}), 0);
     }
 
     void monitorNames_data()
@@ -165,9 +126,7 @@ private slots:
         columns<QByteArray, QString, QString, QString>();
         row("main TV", QByteArray("XRANDR_OUTPUTS=real\n"), QString("1"), QString("Sofa View 55"), QString("1.4"));
         row("desk monitor", QByteArray("XRANDR_OUTPUTS=5\n"), QString("2"), QString("Den Desk 24"), QString("1.3"));
-        row("fifth", QByteArray("XRANDR_OUTPUTS=5\n"), QString("5"), QString("Lobby Wall 65"), QString("1.4"));
         row("unplugged", QByteArray("XRANDR_OUTPUTS=2\n"), QString("3"), QString(), QString());
-        row("no connector", QByteArray("XRANDR_OUTPUTS=2\n"), QString("9"), QString(), QString());
     }
     // The real parse-edid (and edid-decode, on an empty file) on the simulator's monitors; the real edid-decode
     // finds each block well formed.
@@ -198,7 +157,7 @@ private slots:
         QVERIFY(conf.save());
         DisplayCmd::updateMargins();
         QCOMPARE(m_root.read("/sim/margin"), "35\n");
-        QCOMPARE(log().value(0), "/opt/bin/ivomargin -u");
+        QVERIFY(m_root.read("/sim/commands.log").startsWith("/opt/bin/ivomargin -u\n"));
     }
 };
 
