@@ -10,7 +10,6 @@
 
 #include <QFrame>
 #include <QLabel>
-#include <QMenu>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QSettings>
@@ -53,6 +52,13 @@ QString conf(const ScratchSysroot& root, const QString& key)
     return file.value(key.section('/', 0, 0), key.section('/', 1));
 }
 
+// Each "key=value" of expect against what `seen` gives for that key.
+void compareFields(const QString& expect, const std::function<QString(const QString&)>& seen)
+{
+    for (const QString& e : expect.split(';'))
+        QCOMPARE(e.section('=', 0, 0) + '=' + seen(e.section('=', 0, 0)), e);
+}
+
 // Into the Display page from its button in the left column, as the remote goes.
 void enterPage(SettingsDialog& d)
 {
@@ -74,8 +80,6 @@ private slots:
     void rowWindow_data()
     {
         columns<int, QString, QString, QString>(); // outputs, keys, the focused row, the window shown
-        row("one output fits", 1, QString("ddddd"), QString("wall"), QString("res1 off ovs wall prev"));
-        row("up on the first row stays", 1, QString("uu"), QString("res1"), QString("res1 off ovs wall prev"));
         row("seven rows: down on the fifth moves by two for the preview", 2, QString("ddddd"), QString("wall"),
             QString("^ res2 off ovs wall prev"));
         row("two: down on the wallpaper stays", 2, QString("dddddd"), QString("wall"),
@@ -83,11 +87,9 @@ private slots:
         row("two: up from the wallpaper", 2, QString("dddddu"), QString("ovs"), QString("res1 sec res2 off ovs v"));
         row("three: down past the fifth scrolls by one", 3, QString("ddddd"), QString("ovs"),
             QString("^ sec res2 res3 off ovs v"));
-        row("three: to the end and back up", 3, QString("dddddddduuuuu"), QString("sec"),
-            QString("res1 sec res2 res3 off v"));
         row("five: up below the window's top moves it", 5, QString("ddddddddduuu"), QString("res5"),
             QString("^ sec res2 res3 res4 res5 v"));
-        row("no output", 0, QString("dd"), QString("wall"), QString("off ovs wall prev"));
+        row("no output, up on the first row", 0, QString("uudd"), QString("wall"), QString("off ovs wall prev"));
     }
     void rowWindow()
     {
@@ -101,20 +103,24 @@ private slots:
         QCOMPARE(window(w), shown);
     }
 
-    // Value texts and the choice that each menu marks as the current one.
+    // Value texts, the choice that each menu marks as the current one, and the monitor label: the connector's name
+    // as the appliance's case reads it and the name of the monitor on the connector numbered by the output name's
+    // last digit.
     void texts_data()
     {
         columns<QString, QString>(); // the text, the one expected
         using namespace DisplayChoices;
         auto menu = [](const Menu_s& m) { return QString::number(m.current) + ':' + m.entries.join('|'); };
+        auto monitor = [](int connector) { return QStringLiteral("monitor %1").arg(connector); };
         row("61 s rounds up", screenOffText(61), QString("2 min"));
-        row("margin 35", overscanText(35), QString("3.5 %"));
-        row("overscan between steps marks none", menu(overscan(3)).left(2), QString("-1"));
-        row("left ignoring case", menu(arrangements("LEFT")), QString("2:Duplicate|Extend to right|Extend to left"));
         // xrandr's preferred marker stays on the current rate's word; the viewer never reads it.
         row("rates without the preferred marker", menu(rates("1920x1080", {"60.00+", "50.00"}, "60.00")),
             QString("0: 1920x1080@60.00Hz | 1920x1080@50.00Hz "));
         row("label without the preferred marker", resolutionText("1920x1080", "60.00+"), QString("1920x1080@60.00Hz"));
+        row("HDMI-A-1", monitorLabel("HDMI-A-1", "MV-700", monitor), QString("HDMI2: monitor 1"));
+        row("ZR7 swaps 1", monitorLabel("HDMI-1", "XZR7-4", monitor), QString("HDMI-2: monitor 1"));
+        row("ZR7 swaps 2", monitorLabel("HDMI-2", "ZR7", monitor), QString("HDMI-1: monitor 2"));
+        row("no digit is connector 1", monitorLabel("DP", "", monitor), QString("DP: monitor 1"));
     }
     void texts()
     {
@@ -122,28 +128,9 @@ private slots:
         QCOMPARE(text, expect);
     }
 
-    // The monitor label: the connector's name as the appliance's case reads it and the name of the monitor on the
-    // connector numbered by the output name's last digit.
-    void monitorLabel_data()
-    {
-        columns<QString, QString, QString>(); // the output, the monitor's model, the label
-        row("HDMI-A-1", QString("HDMI-A-1"), QString("MV-700"), QString("HDMI2: monitor 1"));
-        row("ZR7 swaps 1", QString("HDMI-1"), QString("XZR7-4"), QString("HDMI-2: monitor 1"));
-        row("ZR7 swaps 2", QString("HDMI-2"), QString("ZR7"), QString("HDMI-1: monitor 2"));
-        row("ZR7 case-sensitive", QString("HDMI-1"), QString("zr7"), QString("HDMI-1: monitor 1"));
-        row("no digit is connector 1", QString("DP"), QString(), QString("DP: monitor 1"));
-    }
-    void monitorLabel()
-    {
-        const auto [output, model, label] = fetch<QString, QString, QString>();
-        QCOMPARE(DisplayChoices::monitorLabel(
-                     output, model, [](int connector) { return QStringLiteral("monitor %1").arg(connector); }),
-            label);
-    }
-
     // What the page reads: the connected outputs in section order (five at most), the arrangement of output 2,
     // overscan only with one output (a margin left in the file goes back to 0 with several), the margin in three
-    // bases, the blanking time-out from xset.
+    // bases.
     void readState_data()
     {
         columns<QByteArray, QString>(); // screen.conf, what is read from it
@@ -151,12 +138,9 @@ private slots:
             QString("outputs=HDMI-1;arr=-1;ovs=1 35;margin=0x23"));
         row("margin in no base", screenConf(1, "[Overscan]\nMargin = 3.5\n"),
             QString("ovs=1 0 field is not an int;margin=3.5"));
-        row("two, a margin left", screenConf(2, "[Overscan]\nMargin = 35\n[OverScan]\nMargin = 35\n"),
-            QString("outputs=HDMI-1 HDMI-2;arr=0;ovs=0 0;margin=0"));
-        row("sorted, connected only, left",
-            QByteArray("[Screen3]\nConnected = TRUE\nName = C\n[Screen2]\nConnected = False\nName = B\n[Screen1]\n"
-                       "Connected = true\nName = A\n[Screen3]\nExtendMode = Left\n"),
-            QString("outputs=A C;arr=2"));
+        row("two, a margin left, extended left",
+            screenConf(2, "[Overscan]\nMargin = 35\n[OverScan]\nMargin = 35\n[Screen2]\nExtendMode = Left\n"),
+            QString("outputs=HDMI-1 HDMI-2;arr=2;ovs=0 0;margin=0"));
         row("six connected, five shown", screenConf(6), QString("outputs=HDMI-1 HDMI-2 HDMI-3 HDMI-4 HDMI-5"));
     }
     void readState()
@@ -164,7 +148,6 @@ private slots:
         const auto [file, expect] = fetch<QByteArray, QString>();
         ScratchSysroot root;
         RecordingRunner runner;
-        runner.answer("xset q", "DPMS (Energy Star):\n  Standby: 1200    Suspend: 1200    Off: 1200\n");
         if (!file.isEmpty())
             QVERIFY(root.write(Paths::ScreenConf.text(), file));
         const DisplayState::View_s v = DisplayState::read();
@@ -175,9 +158,7 @@ private slots:
             {"ovs",
                 QStringLiteral("%1 %2 %3").arg(v.overscanOffered).arg(v.overscanMargin).arg(v.overscanError).trimmed()},
             {"margin", conf(root, "Overscan/Margin")}};
-        for (const QString& e : expect.split(';'))
-            QCOMPARE(e.section('=', 0, 0) + '=' + seen.value(e.section('=', 0, 0)), e);
-        QCOMPARE(v.standbySeconds, 1200);
+        compareFields(expect, [&](const QString& key) { return seen.value(key); });
     }
 
     // The page on the dialog: which rows show with two outputs, with one and with none, the overscan row greyed with
@@ -223,14 +204,7 @@ private slots:
         bool opened = false;
         QWidget* focus = QApplication::focusWidget();
         if (focus == part(d, "frmDispOvscan")) {
-            QTimer closer; // dies with the test, so nothing polls on into the next one
-            connect(&closer, &QTimer::timeout, [&] {
-                if (QWidget* menu = QApplication::activePopupWidget()) {
-                    opened = true;
-                    menu->close();
-                }
-            });
-            closer.start(20);
+            onModal([&](QWidget* menu) { opened = menu->close(); });
             pressKey(Qt::Key_Return);
         }
         auto* ovs = part<QLabel>(d, "txtDispOvscan");
@@ -242,28 +216,7 @@ private slots:
                 QString::number(part(d, "labPrefDispArrowUp")->isVisible())
                     + QString::number(part(d, "labPrefDispArrowDown")->isVisible())},
             {"margin", conf(scene.root, "Overscan/Margin")}};
-        for (const QString& e : expect.split(';'))
-            QCOMPARE(e.section('=', 0, 0) + '=' + seen.value(e.section('=', 0, 0)), e);
-    }
-
-    // A first click only focuses a row; a click on the row that has the focus opens its menu, as Return does.
-    void rowByMouse()
-    {
-        SettingsScene_s scene;
-        QVERIFY(scene.root.write(Paths::ScreenConf.text(), screenConf(1)));
-        SettingsDialog& d = scene.open();
-        enterPage(d);
-        QTRY_VERIFY(part(d, "frmDispRes")->hasFocus());
-        QString seen;
-        onModal([&](QWidget* menu) {
-            seen = entries(menu);
-            QTest::keyClick(menu, Qt::Key_Escape);
-        });
-        QTest::mouseClick(part(d, "frmDispOvscan"), Qt::LeftButton);
-        QVERIFY(part(d, "frmDispOvscan")->hasFocus());
-        QVERIFY2(seen.isEmpty(), "the first click opened the menu");
-        QTest::mouseClick(part(d, "frmDispOvscan"), Qt::LeftButton);
-        QVERIFY2(seen.startsWith("*Off|"), qPrintable(seen));
+        compareFields(expect, [&](const QString& key) { return seen.value(key); });
     }
 
     // The other rows' menus: the current choice marked, the choice shown and applied; Back changes nothing.
@@ -313,27 +266,15 @@ private slots:
         for (const char* p : {"labImage1", "labImage2", "labImage3"})
             if (part(d, p)->styleSheet().contains("solid"))
                 borders << p;
-        for (const QString& e : expect.split(';')) {
-            const QString key = e.section('=', 0, 0);
-            QString seen;
-            if (key == "marked")
-                seen = marked;
-            else if (key == "label")
-                seen = part(d, row)->findChildren<QLabel*>(QRegularExpression("^txt")).value(0)->text();
-            else if (key == "ran")
-                seen = ran.join(',');
-            else if (key == "x")
-                seen = QString::number(d.x());
-            else if (key == "border")
-                seen = borders.join(' ');
-            else if (key == "signals")
-                seen = QString::number(wallpaper.size());
-            else if (key.startsWith("Wallpaper") || key.startsWith("DPMS"))
-                seen = user.value(key).toString();
-            else
-                seen = conf(scene.root, key);
-            QCOMPARE(key + '=' + seen, e);
-        }
+        const QMap<QString, QString> seen {{"marked", marked},
+            {"label", part(d, row)->findChildren<QLabel*>(QRegularExpression("^txt")).value(0)->text()},
+            {"ran", ran.join(',')}, {"x", QString::number(d.x())}, {"border", borders.join(' ')},
+            {"signals", QString::number(wallpaper.size())}};
+        compareFields(expect, [&](const QString& key) {
+            return seen.contains(key)                                   ? seen.value(key)
+                : key.startsWith("Wallpaper") || key.startsWith("DPMS") ? user.value(key).toString()
+                                                                        : conf(scene.root, key);
+        });
     }
 };
 
