@@ -28,13 +28,15 @@ class TstAudioConfig : public QObject
     Q_OBJECT
 
 private slots:
-    // Numbers, ids and names of a card line, a KAB card kept from the rule for "Generic" ones, and lines that are no
-    // device (the other renaming rules show in the desktop's listing below).
+    // Numbers, ids and names of a card line, a KAB card kept from the rule for "Generic" ones, " device" in a card's
+    // name, and lines that are no device (the other renaming rules show in the desktop's listing below).
     void aplayLines_data()
     {
         columns<QString, QString>(); // the line, "card|id|name|device|id|name|shown card|shown device"
         row("KAB generic", "card 3: KAB [kab Generic], device 0: USB Audio [USB Audio #1]",
             "3|KAB|kab Generic|0|USB Audio|USB Audio #1|card 3: KAB [kab Generic]|USB Audio #1");
+        row("device in the card name", "card 4: Dev [USB device], device 1: Out [Out]",
+            "4|Dev|USB device|1|Out|Out|card 4: Dev [USB device]|Out");
         row("no device", "card 0: PCH [HDA Intel PCH]", "");
         row("bad numbers", "card x: PCH [PCH], device 3: A [A]\ncard 0: P [P], device -3: A [A]", "");
         row("no brackets", "card 0: PCH, device 3: HDMI 0", "");
