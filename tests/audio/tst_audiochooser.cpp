@@ -49,9 +49,9 @@ class TstAudioChooser : public QObject
     Q_OBJECT
 
 private slots:
-    // Rows in the model's order, HDMI ones named from their monitor's EDID (HDMI 2 has no monitor), the chosen device
-    // checked and given the sound; the screen configuration removed relabels the open chooser at once, and so does one
-    // written again later. A configuration replaced by a hot-plug is the chooser's end-to-end flow's.
+    // Rows in the model's order, HDMI ones named from their monitor's EDID, the chosen one checked and given the sound;
+    // a screen configuration removed, and one written later, relabel the open chooser (a hot-plug is the chooser
+    // flow's).
     void rowsAndRelabel()
     {
         Appliance_s a;
