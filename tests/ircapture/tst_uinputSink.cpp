@@ -37,8 +37,8 @@ private slots:
         row("written form", QByteArray("800F0494 191\n40070248 18E\n"),
             Entries {{0x800F0494, 0x191}, {0x40070248, 0x18E}});
         row("empty and foreign lines", QByteArray("\nhello\n12\n-5 1\n\n12 1C\n"), Entries {{0x12, 0x1C}});
-        row("0x prefixes, as %lX reads them", QByteArray("0x12 0X1c\n0XAB 1\n"), Entries {{0x12, 0x1C}, {0xAB, 1}});
-        row("blanks, case, trailing text", QByteArray("  ab\t1c extra\ncd ef"), Entries {{0xAB, 0x1C}, {0xCD, 0xEF}});
+        row("0x prefixes, blanks, case, trailing text", QByteArray("0x12 0X1c\n  ab\t1c extra\ncd ef"),
+            Entries {{0x12, 0x1C}, {0xAB, 0x1C}, {0xCD, 0xEF}});
         row("numbers too wide", QByteArray("1FFFFFFFFFFFFFFFF 1\n1 100000000\n"), Entries {});
         // At most 255 characters with the line feed: a longer line goes whole, its tail is no entry.
         const QByteArray overlong = QByteArray(255, 'F') + "12 1C\n" + QByteArray(249, ' ') + "13 1D\n";
@@ -97,78 +97,49 @@ private slots:
         QVERIFY(loaded == -1 && !fifo.wasOpened());
     }
 
-    // What is planted at the colour marker in its world-writable folder is not written through: not a link's target,
-    // not a FIFO (which would hold the capture thread), and the colour is still not typed.
-    void plantedMarker_data()
-    {
-        QTest::addColumn<bool>("fifo");
-        QTest::newRow("link") << false;
-        QTest::newRow("FIFO") << true;
-    }
-    void plantedMarker()
-    {
-        QFETCH(bool, fifo);
-        const QString marker = m_root->path("/tmp/.tellora.keybolt.xxx");
-        std::optional<PlantedFifo> planted;
-        if (fifo)
-            planted.emplace(marker);
-        else
-            QVERIFY(m_root->write("/outside", "keep") && QFile::link(m_root->path("/outside"), marker));
-        int fds[2];
-        QVERIFY(::pipe2(fds, O_NONBLOCK | O_CLOEXEC) == 0);
-        RcMapTable colours;
-        UinputSink sink("uinput", fds[1]);
-        QVERIFY(m_root->write("/colours.conf", "800F0494 191\n"));
-        colours.loadRcMapTable(m_root->path("/colours.conf").toStdString());
-        sink.addRcMapTable(&colours);
-        std::atomic<bool> done {false};
-        std::thread t([&] {
-            sink.dispatch(0x800F0494);
-            done = true;
-        });
-        const bool returned = QTest::qWaitFor([&] { return done.load(); }, 5000);
-        const int reader = ::open(qPrintable(marker), O_RDONLY | O_NONBLOCK | O_CLOEXEC); // lets a waiting writer go
-        t.join();
-        if (reader >= 0)
-            ::close(reader);
-        QVERIFY(returned);
-        QCOMPARE(m_root->read("/outside"), fifo ? QByteArray() : QByteArray("keep"));
-        QCOMPARE(QFileInfo(marker).isSymLink(), !fifo);
-        QCOMPARE(typedKeys(fds[0]), QList<int>());
-        ::close(fds[0]);
-    }
-
     void dispatch_data()
     {
-        // The tables in the file form, after the colour table; the one-touch tool's marker (colours typed); the
-        // presses; the keys typed; the colour file afterwards.
-        columns<QByteArrayList, bool, QList<Press>, QList<int>, QByteArray>();
-        auto row = [&](const char* name, QByteArrayList tables, bool marker, QList<Press> presses, QList<int> keys,
-                       QByteArray colourFile = "old") {
+        // The tables in the file form, after the colour table; what lies at the colour marker ("old" in a file, "link"
+        // to a file outside, "fifo"; "disabled": the one-touch tool's marker too, so colours are typed); the presses;
+        // the keys typed; what the marker holds afterwards.
+        columns<QByteArrayList, QByteArray, QList<Press>, QList<int>, QByteArray>();
+        auto row = [&](const char* name, QByteArrayList tables, const char* marker, QList<Press> presses,
+                       QList<int> keys, QByteArray colourFile = "old") {
             tables.prepend("40070248 18E\n800F0494 191\n800F0492 18F\n40070249 190\n");
-            ::row(name, tables, marker, presses, keys, colourFile);
+            ::row(name, tables, QByteArray(marker), presses, keys, colourFile);
         };
-        row("colour table first", {"800F0494 67\n"}, true, {{0, 0x800F0494}}, {0x191});
-        row("first entry of a table", {"7 1C\n7 1\n"}, false, {{0, 7}}, {0x1C});
-        row("key 0 defers", {"7 0\n7 67\n", "7 6C\n"}, false, {{0, 7}}, {0x6C});
-        row("unknown code", {"7 6C\n"}, false, {{0, 8}}, {});
+        row("colour table first", {"800F0494 67\n"}, "disabled", {{0, 0x800F0494}}, {0x191});
+        row("first entry of a table", {"7 1C\n7 1\n"}, "old", {{0, 7}}, {0x1C});
+        row("key 0 defers", {"7 0\n7 67\n", "7 6C\n"}, "old", {{0, 7}}, {0x6C});
+        row("unknown code", {"7 6C\n"}, "old", {{0, 8}}, {});
         for (auto [code, colour] :
             {std::pair {0x800F0494, "blue"}, {0x40070248, "red"}, {0x800F0492, "green"}, {0x40070249, "yellow"}})
-            row(qPrintable(QString(colour) + " diverted"), {}, false, {{0, code}}, {}, colour);
+            row(qPrintable(QString(colour) + " diverted"), {}, "old", {{0, code}}, {}, colour);
+        // Planted in the marker's world-writable folder: not written through a link, a FIFO not waited on (it would
+        // hold the capture thread), and the colour still not typed.
+        row("blue at a planted link", {}, "link", {{0, 0x800F0494}}, {}, "keep");
+        row("blue at a planted FIFO", {}, "fifo", {{0, 0x800F0494}}, {}, {});
         // Debounce: 300 ms from the last key typed.
-        row("held every 100 ms", {"7 1\n"}, false, {{0, 7}, {100, 7}, {200, 7}, {300, 7}, {400, 7}, {600, 7}},
+        row("held every 100 ms", {"7 1\n"}, "old", {{0, 7}, {100, 7}, {200, 7}, {300, 7}, {400, 7}, {600, 7}},
             {1, 1, 1});
-        row("unmapped code takes the interval", {"7 1\n"}, false, {{0, 8}, {250, 7}}, {});
-        row("clock set back", {"7 1\n"}, false, {{5000, 7}, {1000, 7}, {1100, 7}}, {1, 1});
+        row("unmapped code takes the interval", {"7 1\n"}, "old", {{0, 8}, {250, 7}}, {});
+        row("clock set back", {"7 1\n"}, "old", {{5000, 7}, {1000, 7}, {1100, 7}}, {1, 1});
     }
 
     void dispatch()
     {
         const auto [tables, marker, presses, keys, colourFile]
-            = fetch<QByteArrayList, bool, QList<Press>, QList<int>, QByteArray>();
-        if (marker)
+            = fetch<QByteArrayList, QByteArray, QList<Press>, QList<int>, QByteArray>();
+        const QString colour = m_root->path("/tmp/.tellora.keybolt.xxx");
+        std::optional<PlantedFifo> planted;
+        if (marker == "fifo")
+            planted.emplace(colour);
+        else if (marker == "link")
+            QVERIFY(m_root->write("/outside", "keep") && QFile::link(m_root->path("/outside"), colour));
+        else
+            QVERIFY(m_root->write("/tmp/.tellora.keybolt.xxx", "old"));
+        if (marker == "disabled")
             QVERIFY(m_root->write("/tmp/.tellora.keybolt.disable", {}));
-        QVERIFY(m_root->write("/tmp/.tellora.keybolt.xxx", "old"));
         int fds[2];
         QVERIFY(::pipe2(fds, O_NONBLOCK | O_CLOEXEC) == 0);
         UinputSink sink("uinput", fds[1]);
@@ -182,13 +153,25 @@ private slots:
             owned.back()->loadRcMapTable(m_root->path("/t.conf").toStdString());
             sink.addRcMapTable(owned.back().get());
         }
-        for (const auto& [ms, code] : presses) {
-            clock.ns = std::int64_t(ms) * 1000000 + 1;
-            sink.dispatch(code);
-        }
+        std::atomic<bool> done {false};
+        std::thread t([&] {
+            for (const auto& [ms, code] : presses) {
+                clock.ns = std::int64_t(ms) * 1000000 + 1;
+                sink.dispatch(code);
+            }
+            done = true;
+        });
+        const bool returned = QTest::qWaitFor([&] { return done.load(); }, 5000);
+        const int reader = ::open(qPrintable(colour), O_RDONLY | O_NONBLOCK | O_CLOEXEC); // lets a waiting writer go
+        t.join();
+        if (reader >= 0)
+            ::close(reader);
+        QVERIFY(returned);
         QCOMPARE(typedKeys(fds[0]), keys);
-        QCOMPARE(m_root->read("/tmp/.tellora.keybolt.xxx"), colourFile);
         ::close(fds[0]);
+        QCOMPARE(QFileInfo(colour).isSymLink(), marker == "link");
+        if (!planted)
+            QCOMPARE(m_root->read("/tmp/.tellora.keybolt.xxx"), colourFile);
     }
 
     void initFailsCleanly_data()
