@@ -1,7 +1,6 @@
 // The capture thread with a FIFO or a socket as the receiver, the assembled pipeline with the tools'
 // encoder as the remote, and capture, learning and table changes at once.
 #include "DataRows.h"
-#include "PlantedFifo.h"
 #include "appliance/Appliance.h"
 #include "irDecoderSet.h"
 #include "irFrameEncoder.h"
@@ -231,7 +230,6 @@ private slots:
         columns<QByteArray, quint64, int, int>(); // protocol, code, repeats, keys typed
         // A repeat burst every 108.6 ms: every third passes the 300 ms debounce.
         row("nec held 2 s", QByteArray("nec"), quint64(0x20DF10EF), 18, 7);
-        row("nec once", QByteArray("nec"), quint64(0x20DF10EF), 0, 1);
         // Universal remotes send each press three times.
         for (auto [protocol, code] : {std::pair {"sonySIRC", 0x95ull}, {"samsung", 0xE0E040BFull},
                  {"mce", 0x800F0422ull}, {"kaseikyo", 0x400401000809ull}, {"sharp", 0xA5Aull}})
@@ -250,13 +248,11 @@ private slots:
         QCOMPARE(typedKeys(m_keys), QList<int>(keys, KEY_ENTER));
     }
 
-    // Nothing that can block is done under the capture lock: while a FIFO sits at the colour marker and while standard
-    // error is a pipe nobody drains, learning can be switched (the GUI thread takes the lock for it), the next keys
-    // arrive, and the pipeline goes at once.
+    // Nothing that can block is done under the capture lock: while standard error is a pipe nobody drains, learning
+    // can be switched (the GUI thread takes the lock for it), the next key arrives, and the pipeline goes at once.
+    // (The colour marker is never waited on: the sink suite plants a FIFO there.)
     void nothingBlocksUnderTheLock()
     {
-        QDir().mkpath(m_root->path("/tmp"));
-        PlantedFifo marker(m_root->path("/tmp/.tellora.keybolt.xxx"));
         m_tables[1].setMapping(0x95, KEY_ENTER);
         m_tables[1].setMapping(0x20DF10EF, KEY_UP);
         assemble(true);
@@ -266,16 +262,15 @@ private slots:
         while (::write(err[1], junk, sizeof junk) > 0) { } // full: the next write waits
         ::fcntl(err[1], F_SETFL, 0);
         const int savedErr = ::dup(STDERR_FILENO);
-        // Blue (the marker), a Sony frame (its decoder's log line), then an arrow; half a second apart.
+        // A Sony frame (its decoder's log line), then an arrow half a second later.
         std::vector<unsigned int> samples;
-        for (const auto& [protocol, code] :
-            {std::pair {"mce", 0x800F0494ull}, {"sonySIRC", 0x95ull}, {"nec", 0x20DF10EFull}}) {
+        for (const auto& [protocol, code] : {std::pair {"sonySIRC", 0x95ull}, {"nec", 0x20DF10EFull}}) {
             IrFrameEncoder().encode(protocol, code, IrFrameEncoder::DefaultBits, 0, samples);
             samples.push_back(500000);
         }
         ::dup2(err[1], STDERR_FILENO);
         feed(samples);
-        // The capture thread is held up (by the marker or by standard error) before the last samples.
+        // The capture thread is held up by standard error before the last samples.
         quint64 last = ~0ull;
         int still = 0;
         const bool held = QTest::qWaitFor(
@@ -291,14 +286,12 @@ private slots:
                 m_lirc->enableLearning(false), ++switched;
         });
         const bool free = QTest::qWaitFor([&] { return switched == 20; }, 5000);
-        // Let go whatever waits: a writer on the marker, a line on standard error.
-        const int reader = ::open(qPrintable(m_root->path("/tmp/.tellora.keybolt.xxx")), O_RDONLY | O_NONBLOCK);
-        ::fcntl(err[0], F_SETFL, O_NONBLOCK);
+        ::fcntl(err[0], F_SETFL, O_NONBLOCK); // let the log line go
         while (!QTest::qWaitFor([&] { return m_lirc->samplesRead() == samples.size(); }, 50))
             while (::read(err[0], junk, sizeof junk) > 0) { }
         ::dup2(savedErr, STDERR_FILENO);
         gui.join();
-        for (int fd : {reader, savedErr, err[0], err[1]})
+        for (int fd : {savedErr, err[0], err[1]})
             ::close(fd);
         QVERIFY(held && free);
         QCOMPARE(typedKeys(m_keys), QList<int>({KEY_ENTER, KEY_UP}));
@@ -309,29 +302,16 @@ private slots:
         QVERIFY2(destroying.elapsed() < 250, qPrintable(QString::number(destroying.elapsed())));
     }
 
-    void learningAndTablesDuringCapture()
+    // The remote presses one button after another while a learned table changes under it (and writes itself back);
+    // learning switched from another thread while capturing is the lock test's.
+    void tablesChangeDuringCapture()
     {
         const std::uint64_t codes[] = {0x20DF10EF, 0x20DF906F, 0x20DF50AF, 0x20DFD02F};
-        const int keys[] = {KEY_UP, KEY_DOWN, KEY_LEFT, KEY_RIGHT};
-        m_tables[0].setMapping(codes[0], KEY_UP);
+        const QList<int> keys = {KEY_UP, KEY_DOWN, KEY_LEFT, KEY_RIGHT};
         assemble(false);
-        std::atomic<bool> done {false};
-        QList<quint64> learned;
-        std::thread learner([&] {
-            while (!done) {
-                m_lirc->enableLearning(true);
-                for (int i = 0; i < 20; ++i, std::this_thread::sleep_for(std::chrono::milliseconds(1)))
-                    if (const std::uint64_t c = m_lirc->getScanCode())
-                        learned.append(c);
-                m_lirc->enableLearning(false);
-                std::this_thread::sleep_for(std::chrono::milliseconds(20));
-            }
-        });
-        m_tables[1].loadRcMapTable(m_root->path("/slot2.conf").toStdString()); // a file to write back
+        m_tables[1].loadRcMapTable(m_root->path("/slot2.conf").toStdString());
         QElapsedTimer t;
-        t.start();
-        // The remote presses one button after another while the keys change under it.
-        for (int i = 0; t.elapsed() < 1500; ++i) {
+        for (int i = (t.start(), 0); t.elapsed() < 1500; ++i) {
             m_tables[1].setMapping(codes[i % 4], keys[i % 4]);
             if (i % 16 == 15)
                 m_tables[1].clear();
@@ -339,14 +319,8 @@ private slots:
             IrFrameEncoder().encode("nec", codes[i % 4], IrFrameEncoder::DefaultBits, 1, frame);
             feed(frame);
         }
-        done = true;
-        learner.join();
         const QList<int> typed = typedKeys(m_keys);
-        QVERIFY(!learned.isEmpty() && !typed.isEmpty());
-        for (quint64 c : learned)
-            QVERIFY(std::count(std::begin(codes), std::end(codes), c));
-        for (int k : typed)
-            QVERIFY(std::count(std::begin(keys), std::end(keys), k));
+        QVERIFY(!typed.isEmpty() && std::all_of(typed.cbegin(), typed.cend(), [&](int k) { return keys.contains(k); }));
     }
 };
 
