@@ -93,7 +93,6 @@ private slots:
         row("mark only", BOM, "<empty> !Error: No XML data@0:0");
         row("text ends at NUL", "<a>x</a>\0<b>"_b, "a{'x'}");
         row("end tag of another element", "<ab>\n <b></a>", "<empty> !Error: Unmatched end tag@2:5");
-        row("one end tag too many", "<a></a></a>", "<empty> !Error: Unmatched end tag@1:8");
         row("lines end in CR LF", "<a>\r\n<b>\r\n</c>", "<empty> !Error: Unmatched end tag@3:1");
         row("missing end tag name", "<a>\n  </ a>", "<empty> !Error: Missing end tag name@2:3");
         row("missing start tag name", "<a>\n< b/></a>", "<empty> !Error: Missing start tag name@2:1");
@@ -101,16 +100,14 @@ private slots:
         // Zero, too big, overflowing, a surrogate: not characters, each one replacement character in its place.
         for (const char* ref : {"&#0;", "&#1114112;", "&#99999999999999999999;", "&#55296;"})
             row(ref, "<a>x" + QByteArray(ref) + "y<b c='" + ref + "'/></a>", "a{'x\xEF\xBF\xBDy' b[c=\xEF\xBF\xBD]}");
-        for (const char* ref : {"&#x41;", "&#65 "}) // hexadecimal, no semicolon
-            row(ref, "<a>" + QByteArray(ref) + "</a>", "<empty> !Error: Unknown character entity@1:4");
+        row("reference without semicolon", "<a>&#65 </a>", "<empty> !Error: Unknown character entity@1:4");
         row("column in bytes", "<a\n \xC3\xA9='&bogus;'/>", "<empty> !Error: Unknown character entity@2:6");
         row("open cdata", "<a><![CDATA[abc", "<empty> !Error: Unmatched clear tag end@1:4");
         row("open comment after text", "<a>\nt <!-- x", "<empty> !Error: Unmatched clear tag end@2:3");
-        row("open pre block", "<a><PRE>x</PR", "<empty> !Error: Unmatched clear tag end@1:4");
         row("unknown markup", "<!ELEMENT x>", "<empty> !Error: Unexpected token found@1:1");
         row("unquoted value", "<a b=c/>", "<empty> !Error: Unexpected token found@1:6");
-        row("open value", "<a b=\"c/>", "<empty> !Error: Unexpected token found@1:10");
         row("start tag cut", "<r><a x", "<empty> !Error: Unexpected token found@1:8");
+        row("open value", "<a b=\"c/>", "<empty> !Error: Unexpected token found@1:10");
         row("question mark closes no element", "<a?>", "<empty> !Error: Unexpected token found@1:3");
         row("end tag cut", "<a>x</a", "<empty> !Error: Unexpected token found@1:8");
         const QByteArray big(1 << 20, 'x'); // a file this big is read another way
@@ -168,22 +165,15 @@ private slots:
         QCOMPARE(dump(added), "x{y{'deep'}}"_b);
     }
 
-    void changes_data()
-    {
-        columns<int, QByteArray>(); // where the child goes, the tree afterwards
-        row("append", -1, "r{'t' a <!--c--> b n{'v' 'w'}}"_b);
-        row("past the end", 7, "r{'t' a <!--c--> b n{'v' 'w'}}"_b);
-        row("first", 0, "r{'t' n{'v' 'w'} a <!--c--> b}"_b);
-    }
     void changes()
     {
-        const auto [position, tree] = fetch<int, QByteArray>();
         XMLNode r = XMLNode::parseString("<r>t<a/><!--c--><b/></r>");
-        XMLNode n = r.addChild("n", 0, position);
+        XMLNode n = r.addChild("n", 0, 0);
+        r.addChild("z", 0, 7); // past the end: appended
         QCOMPARE(n.updateText("x", 3), "x"); // appended
         QCOMPARE(n.updateText("v"), "v"); // replaced
         QCOMPARE(n.updateText("w", 1), "w");
-        QCOMPARE(dump(r), tree);
+        QCOMPARE(dump(r), "r{'t' n{'v' 'w'} a <!--c--> b z}"_b);
         // Growing well past one step keeps order and content.
         for (int i = 0; i < 120; ++i)
             n.addChild(i % 2 ? "odd" : "even").updateText(QByteArray::number(i).constData());
