@@ -131,41 +131,41 @@ const QList<QPair<QString, Walk>>& walks()
 // The text a label shows, without markup.
 QString shownText(const QLabel* label)
 {
-    QString text = label->text();
-    if (label->textFormat() == Qt::RichText || (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(text))) {
-        QTextDocument doc;
-        doc.setHtml(text);
-        text = doc.toPlainText();
-    }
-    return text;
+    const Qt::TextFormat format = label->textFormat();
+    if (format == Qt::PlainText || (format == Qt::AutoText && !Qt::mightBeRichText(label->text())))
+        return label->text();
+    QTextDocument doc;
+    doc.setHtml(label->text());
+    return doc.toPlainText();
 }
 
-// Lays text out in font at the given width (unbounded when width < 0): its widest line, its height, and whether a
-// character has no glyph in any font.
-struct Laid_s {
-    qreal width = 0;
-    qreal height = 0;
-    bool missing = false;
-};
-Laid_s layOut(QString text, const QFont& font, qreal width)
+// Lays text out in the widget's font, wrapped at the rectangle's width when wrap is set: a problem when a character
+// has no glyph in any font, another when the text needs more room than the rectangle.
+void check(QStringList& found, const QWidget* w, QString text, const QRect& rect, bool wrap)
 {
-    text.replace('\n', QChar::LineSeparator);
-    QTextLayout layout(text, font);
+    if (text.trimmed().isEmpty())
+        return;
+    QTextLayout layout(text.replace('\n', QChar::LineSeparator), w->font());
     QTextOption option;
-    option.setWrapMode(width < 0 ? QTextOption::ManualWrap : QTextOption::WrapAtWordBoundaryOrAnywhere);
+    option.setWrapMode(wrap ? QTextOption::WrapAtWordBoundaryOrAnywhere : QTextOption::ManualWrap);
     layout.setTextOption(option);
-    Laid_s laid;
+    qreal width = 0, height = 0;
     layout.beginLayout();
     for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-        line.setLineWidth(width < 0 ? 1e6 : width);
-        line.setPosition(QPointF(0, laid.height));
-        laid.height += line.height();
-        laid.width = std::max(laid.width, line.naturalTextWidth());
+        line.setLineWidth(wrap ? rect.width() : 1e6);
+        line.setPosition(QPointF(0, height));
+        height += line.height();
+        width = std::max(width, line.naturalTextWidth());
     }
     layout.endLayout();
-    for (const QGlyphRun& run : layout.glyphRuns())
-        laid.missing = laid.missing || run.glyphIndexes().contains(0);
-    return laid;
+    const QList<QGlyphRun> runs = layout.glyphRuns();
+    if (std::any_of(runs.cbegin(), runs.cend(), [](const QGlyphRun& r) { return r.glyphIndexes().contains(0); }))
+        found << QStringLiteral("%1 has no glyph for: %2").arg(w->objectName(), text.left(60));
+    if (width > rect.width() + 1 || height > rect.height() + 2)
+        found << w->objectName()
+                + QString::asprintf(
+                    " needs %dx%d, has %dx%d: ", qCeil(width), qCeil(height), rect.width(), rect.height())
+                + text.left(60);
 }
 
 // Where a button draws its text: the style's contents rectangle less the icon.
@@ -176,12 +176,10 @@ QRect textRect(const QAbstractButton* b)
     option.text = b->text();
     option.icon = b->icon();
     option.iconSize = b->iconSize();
-    QStyle::SubElement element = QStyle::SE_PushButtonContents;
-    if (qobject_cast<const QCheckBox*>(b))
-        element = QStyle::SE_CheckBoxContents;
-    else if (qobject_cast<const QRadioButton*>(b))
-        element = QStyle::SE_RadioButtonContents;
-    else if (!qobject_cast<const QPushButton*>(b))
+    const QStyle::SubElement element = qobject_cast<const QCheckBox*>(b) ? QStyle::SE_CheckBoxContents
+        : qobject_cast<const QRadioButton*>(b)                           ? QStyle::SE_RadioButtonContents
+                                                                         : QStyle::SE_PushButtonContents;
+    if (element == QStyle::SE_PushButtonContents && !qobject_cast<const QPushButton*>(b))
         return b->contentsRect();
     QRect r = b->style()->subElementRect(element, &option, b);
     if (element == QStyle::SE_PushButtonContents && !b->icon().isNull())
@@ -193,22 +191,6 @@ QRect textRect(const QAbstractButton* b)
 QStringList problems(QWidget* window)
 {
     QStringList found;
-    // A text shown in rect, wrapped at its width when wrap is set.
-    const auto check = [&](const QWidget* w, const QString& text, const QRect& rect, bool wrap) {
-        if (text.trimmed().isEmpty())
-            return;
-        const Laid_s laid = layOut(text, w->font(), wrap ? rect.width() : -1);
-        if (laid.missing)
-            found << QStringLiteral("%1 has no glyph for: %2").arg(w->objectName(), text.left(60));
-        if (laid.width > rect.width() + 1 || laid.height > rect.height() + 2)
-            found << QStringLiteral("%1 needs %2x%3, has %4x%5: %6")
-                         .arg(w->objectName())
-                         .arg(qCeil(laid.width))
-                         .arg(qCeil(laid.height))
-                         .arg(rect.width())
-                         .arg(rect.height())
-                         .arg(text.left(60));
-    };
     QList<QWidget*> widgets = window->findChildren<QWidget*>();
     widgets.prepend(window);
     for (QWidget* w : widgets) {
@@ -217,12 +199,12 @@ QStringList problems(QWidget* window)
         if (auto* menu = qobject_cast<QMenu*>(w)) {
             // A menu sizes itself to its entries: only the glyphs can be missing.
             for (const QAction* a : menu->actions())
-                check(menu, a->text(), QRect(0, 0, 1 << 20, 1 << 20), false);
+                check(found, menu, a->text(), QRect(0, 0, 1 << 20, 1 << 20), false);
         } else if (auto* label = qobject_cast<QLabel*>(w)) {
             const int m = label->margin();
-            check(label, shownText(label), label->contentsRect().adjusted(m, m, -m, -m), label->wordWrap());
+            check(found, label, shownText(label), label->contentsRect().adjusted(m, m, -m, -m), label->wordWrap());
         } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
-            check(button, QString(button->text()).remove(QRegularExpression("&(?!&)")), textRect(button), false);
+            check(found, button, QString(button->text()).remove(QRegularExpression("&(?!&)")), textRect(button), false);
         }
     }
     return found;
@@ -317,10 +299,8 @@ private slots:
                 for (const QString& p : problems(w))
                     found << QStringLiteral("%1 %2: %3").arg(code, state, p);
                 if (w->width() > screen.width() || w->height() > screen.height())
-                    found << QStringLiteral("%1 %2: %3x%4, larger than the screen")
-                                 .arg(code, state)
-                                 .arg(w->width())
-                                 .arg(w->height());
+                    found << code + ' ' + state
+                            + QString::asprintf(": %dx%d, larger than the screen", w->width(), w->height());
                 if (!shots.isEmpty() && kShotLanguages.contains(code)) {
                     const QString stem = (walks().at(walk).first + ' ' + state).trimmed().replace(' ', '-');
                     const QString name = QStringLiteral("%1/%2-%3-%4p.png").arg(shots, stem, code).arg(screen.height());
@@ -340,30 +320,24 @@ private slots:
 int main(int argc, char** argv)
 {
     QTemporaryDir dir;
+    const auto put = [&](const char* name, const QString& text) {
+        QFile f(dir.filePath(name));
+        return f.open(QIODevice::WriteOnly) && f.write(text.toUtf8()) >= 0 ? f.fileName().toUtf8() : QByteArray();
+    };
     const QSize screen = screenSize();
-    QFile config(dir.filePath("screen.json"));
-    if (!config.open(QIODevice::WriteOnly)
-        || config.write(QStringLiteral(R"({"screens": [{"name": "tv", "x": 0, "y": 0, "width": %1, "height": %2,
-                                          "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})")
-                            .arg(screen.width())
-                            .arg(screen.height())
-                            .toUtf8())
-            < 0)
+    const QByteArray config = put("screen.json",
+        QStringLiteral(R"({"screens": [{"name": "tv", "x": 0, "y": 0, "width": %1, "height": %2,
+                          "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})")
+            .arg(screen.width())
+            .arg(screen.height()));
+    const QByteArray fonts = put("fonts.conf",
+        "<?xml version=\"1.0\"?>\n<!DOCTYPE fontconfig SYSTEM \"urn:fontconfig:fonts.dtd\">\n<fontconfig>"
+        "<include>/etc/fonts/fonts.conf</include><include>"
+            + qEnvironmentVariable("IVO_SOURCE_DIR") + "/resources/fonts/ivo-fonts.conf</include></fontconfig>\n");
+    if (config.isEmpty() || fonts.isEmpty())
         return 2;
-    config.close();
-    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + config.fileName().toUtf8());
-    QFile fonts(dir.filePath("fonts.conf"));
-    if (!fonts.open(QIODevice::WriteOnly)
-        || fonts.write(
-               QStringLiteral("<?xml version=\"1.0\"?>\n<!DOCTYPE fontconfig SYSTEM \"urn:fontconfig:fonts.dtd\">\n"
-                              "<fontconfig><include>/etc/fonts/fonts.conf</include>"
-                              "<include>%1/resources/fonts/ivo-fonts.conf</include></fontconfig>\n")
-                   .arg(qEnvironmentVariable("IVO_SOURCE_DIR"))
-                   .toUtf8())
-            < 0)
-        return 2;
-    fonts.close();
-    qputenv("FONTCONFIG_FILE", fonts.fileName().toUtf8());
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + config);
+    qputenv("FONTCONFIG_FILE", fonts);
     // 23 languages of every dialog: the program's own log lines would drown the report.
     qputenv("QT_LOGGING_RULES", "*.debug=false\n*.warning=false");
     QApplication app(argc, argv);
