@@ -8,15 +8,9 @@
 #include "home/MultiIconViewV.h"
 #include "home/ScreenScale.h"
 
-#include <QCheckBox>
-#include <QFile>
-#include <QLabel>
-#include <QMenu>
+#include <QScreen>
 #include <QSettings>
 #include <QSignalSpy>
-
-#include <QRadioButton>
-#include <QScreen>
 #include <QStackedWidget>
 #include <QWheelEvent>
 
@@ -28,14 +22,8 @@ private slots:
     void administrator_data()
     {
         columns<QByteArray, bool>(); // NasGroupID, an administrator
-        row("base64 of 0", QByteArray("MA=="), true);
-        row("plain 0", QByteArray("0"), true);
-        row("plain 0 with blanks", QByteArray(" 0\n"), true);
-        row("base64 of 100", QByteArray("MTAw"), false);
-        row("base64 of ' 0 '", QByteArray("IDAg"), true);
-        // "YQ==" decodes to "a": not digits, so the raw text is compared.
-        row("base64 of a letter", QByteArray("YQ=="), false);
-        row("empty", QByteArray(), false);
+        for (const auto& [id, admin] : {std::pair {"IDAg", true}, {" 0\n", true}, {"MTAw", false}, {"", false}})
+            row(id, QByteArray(id), admin);
     }
 
     void administrator()
@@ -44,16 +32,22 @@ private slots:
         QCOMPARE(SettingsDialog::isAdminGroup(nasGroupId), admin);
     }
 
-    // Escape on a package's page goes back to the grid (the Applications suite); on the column it closes.
-    void escapeOnTheColumnCloses()
+    // A taller size, from a window manager or a long text, is not taken as the screen: the dialog goes back to the
+    // screen and its scale. Escape on the column closes it (on a package's page it leads to the grid, the
+    // Applications suite), and closing puts the first page button and the grid back.
+    void screenSizeAndClosing()
     {
         SettingsScene_s scene;
         SettingsDialog& d = scene.open();
+        const QSize screen = d.screen()->geometry().size();
+        const int titleHeight = d.form()->frmTitle->height();
+        d.resize(screen + QSize(0, 400));
+        QTRY_COMPARE(d.size(), screen);
+        QCOMPARE(d.form()->frmTitle->height(), titleHeight);
         d.form()->stwgSub->setCurrentIndex(SettingsDialog::PageAppOne);
         d.form()->rbtGeneral->setFocus();
         pressKey(Qt::Key_Escape);
         QTRY_VERIFY(!d.isVisible());
-        // Closing puts the first page button and the grid back.
         QVERIFY(d.form()->rbtApp->isChecked());
         QCOMPARE(d.form()->stwgSub->currentIndex(), int(SettingsDialog::PageAppAll));
     }
@@ -61,10 +55,9 @@ private slots:
     void wheel_data()
     {
         columns<int, int>(); // the wheel's delta, the page it leads to from Display
-        row("119 does nothing", 119, int(SettingsDialog::PageDisplay));
-        row("-119 does nothing", -119, int(SettingsDialog::PageDisplay));
-        row("120 is Up", 120, int(SettingsDialog::PageGeneral));
-        row("-240 is Down", -240, int(SettingsDialog::PagePref));
+        for (auto [delta, page] : {std::pair {119, SettingsDialog::PageDisplay}, {120, SettingsDialog::PageGeneral},
+                 {-240, SettingsDialog::PagePref}})
+            row(QByteArray::number(delta), delta, int(page));
     }
 
     void wheel()
@@ -74,33 +67,17 @@ private slots:
         SettingsDialog& d = scene.open();
         d.form()->rbtDisp->setFocus();
         d.form()->rbtDisp->setChecked(true);
-        const QPointF at(5, 5);
-        QWheelEvent wheel(
-            at, d.mapToGlobal(at), {}, QPoint(0, delta), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QWheelEvent wheel({5, 5}, d.mapToGlobal(QPointF(5, 5)), {}, QPoint(0, delta), Qt::NoButton, Qt::NoModifier,
+            Qt::NoScrollPhase, false);
         QApplication::sendEvent(&d, &wheel);
-        // The key is posted: delivered by the next round of the event loop.
-        QCoreApplication::processEvents();
+        QCoreApplication::processEvents(); // the key it becomes is posted
         QCOMPARE(d.form()->stwgSub->currentIndex(), page);
-    }
-
-    void keepsTheScreenSize()
-    {
-        SettingsScene_s scene;
-        SettingsDialog& d = scene.open();
-        const QSize screen = d.screen()->geometry().size();
-        const int titleHeight = d.form()->frmTitle->height();
-        // A taller size, from a window manager or a long text, is not taken as
-        // the screen: the dialog goes back to the screen and its scale.
-        d.resize(screen + QSize(0, 400));
-        QTRY_COMPARE(d.size(), screen);
-        QCOMPARE(d.form()->frmTitle->height(), titleHeight);
     }
 
     void scaledBeforeFirstShown()
     {
-        // Laid out for its screen while still hidden, as when the home screen
-        // starts on a screen other than 1080p: the fonts keep their scale once the
-        // dialog shows with its look (under the program's own sheet).
+        // Laid out while still hidden, as when the home screen starts on a screen other than 1080p: the fonts keep
+        // their scale once the dialog shows under the program's own sheet.
         qApp->setStyleSheet(wallpaperStyleSheet(1));
         auto noSheet = qScopeGuard([] { qApp->setStyleSheet(QString()); });
         SettingsScene_s scene;
@@ -112,25 +89,6 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&d));
         QCOMPARE(d.form()->labSettings->font().pointSize(), scale.x(38));
         QCOMPARE(d.form()->cbxDatetime->font().pointSize(), scale.x(30));
-    }
-
-    void pixelScale_data()
-    {
-        columns<QByteArray, int>(); // the main output's mode, 5 scaled with at least 2
-        row("1080p", QByteArray("1920x1080"), 5);
-        row("4K", QByteArray("3840x2160"), 10);
-        row("640 wide", QByteArray("640x480"), 2);
-        row("no screen described", QByteArray(), 2);
-    }
-
-    void pixelScale()
-    {
-        const auto [mode, scaled] = fetch<QByteArray, int>();
-        SettingsScene_s scene;
-        if (!mode.isEmpty())
-            scene.root.write("/etc/Tellora/config/screen.conf", "[Screen1]\nConnected=True\nMode=" + mode + "\n");
-        SettingsDialog& d = scene.build();
-        QCOMPARE(d.pixel_scale(5, 2), scaled);
     }
 
     void watchedFiles()
@@ -148,8 +106,7 @@ private slots:
         QTRY_COMPARE(restarts.size(), 1);
         QVERIFY(!QSettings(settingsFile, QSettings::IniFormat).contains("TaskBar/setfromweb"));
 
-        // A log-out request of the mobile remote, and automatic login switched
-        // on elsewhere: the box follows without writing the file back.
+        // A log-out request of the mobile remote, and automatic login switched on elsewhere: the box follows.
         scene.runner.clear();
         scene.root.write("/etc/Tellora/config/login.conf", "[Padlink]\nLogout=yes\n[UIControl]\nRequireLogin=no\n");
         QTRY_COMPARE(restarts.size(), 2);
@@ -163,17 +120,20 @@ private slots:
         QTRY_VERIFY(scene.runner.lines().contains(touch));
     }
 
-    void emptyLanguageIsEnglish()
+    // Read when asked: the main output's mode scales a size (5 at 1920 wide, at least 2), and an empty language is
+    // English without touching the locale; an unknown code is ignored once a language is current.
+    void scaleAndLanguage()
     {
         SettingsScene_s scene;
         qputenv("LC_ALL", "C.UTF-8");
         SettingsDialog& d = scene.build();
+        QCOMPARE(d.pixel_scale(5, 2), 2); // no screen described
+        scene.root.write("/etc/Tellora/config/screen.conf", "[Screen1]\nConnected=True\nMode=3840x2160\n");
+        QCOMPARE(d.pixel_scale(5, 2), 10);
         QVERIFY(d.lang().isEmpty());
         d.retranslateUi(QString());
-        QCOMPARE(d.lang(), QString("eng"));
-        QCOMPARE(d.form()->txtPrefLang->text(), QString("English"));
+        QCOMPARE(d.lang() + ' ' + d.form()->txtPrefLang->text(), "eng English");
         QCOMPARE(qgetenv("LC_ALL"), QByteArray("C.UTF-8"));
-        // An unknown code is ignored once a language is current.
         d.retranslateUi("xyz");
         QCOMPARE(d.lang(), QString("eng"));
     }
