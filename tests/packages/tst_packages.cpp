@@ -7,7 +7,6 @@
 #include "packages/UiLanguage.h"
 #include "packages/bentoconf.h"
 
-#include <QElapsedTimer>
 #include <QRegularExpression>
 #include <QTcpServer>
 #include <QTest>
@@ -330,18 +329,15 @@ private slots:
         QCOMPARE(done, QStringList({"stale /s.png in /stale", "good /i/g.png in /good", "last /l.png in /last"}));
     }
 
-    // A package configuration or descriptor that is no regular file reads at once as none; the configuration's
-    // state is told when it changes, not on every read.
+    // A package configuration or descriptor that is no regular file reads at once as none (the guarded reader's other
+    // plants are the appliance suite's); the configuration's state is told when it changes, not on every read.
     void specialFiles()
     {
         ScratchSysroot root;
         for (const char* state : {" is not a regular file", " is readable"}) // each once, no other warning
             QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QRegularExpression::escape(kConf + state) + "$"));
         QTest::failOnWarning(QRegularExpression(".*"));
-        QByteArray packages;
-        for (const char* name : {"A", "B", "C", "D"})
-            packages += section(name, "Enable = TRUE\n");
-        root.write(kConf, packages);
+        root.write(kConf, section("A", "Enable = TRUE\n") + section("B", "Enable = TRUE\n"));
         root.write("/apps/A/.ivo/ivo.xml", kRun);
         AggPkgInfo model;
         {
@@ -349,10 +345,7 @@ private slots:
             model.ReadConf(kConf);
             QVERIFY(fifo.isValid() && !fifo.wasOpened());
         }
-        QVERIFY(QDir().mkpath(root.path("/apps/C/.ivo")) && QDir().mkpath(root.path("/apps/D/.ivo/ivo.xml")));
-        QVERIFY(QFile::link("/dev/zero", root.path("/apps/C/.ivo/ivo.xml")));
-        model.ReadConf(kConf);
-        QCOMPARE(model.PkgNames(0, 0).join(' ') + " / " + model.PkgNames(0, 1).join(' '), "A B C D / A");
+        QCOMPARE(model.PkgNames(0, 0).join(' ') + " / " + model.PkgNames(0, 1).join(' '), "A B / A");
         const QString conf = root.path(kConf);
         // Replaced by a folder (read twice), a FIFO, a regular file again.
         QVERIFY(QFile::remove(conf) && QDir().mkpath(conf));
@@ -368,37 +361,6 @@ private slots:
         QVERIFY(QFile::remove(conf) && root.write(kConf, section("A")));
         model.ReadConf(kConf);
         QCOMPARE(model.PkgNames(0, 0), QStringList {"A"});
-    }
-
-    // Catalog shapes no real catalog has read in about the time of any catalog of their size: thousands of distinct
-    // element names in one item, or a new one in each of thousands of items. The bound is a hundred times that.
-    void hostileShapes_data()
-    {
-        columns<QByteArray, int>(); // items, keys of the one item or number of items
-        QByteArray names;
-        for (int i = 0; i < 20000; ++i) {
-            const QByteArray n = "n" + QByteArray::number(i * 7919 % 20000);
-            names += "<" + n + ">x</" + n + ">";
-        }
-        row("20000 names in one item", item("A", names), 20000 + 6);
-        QByteArray items;
-        for (int i = 0; i < 20000; ++i)
-            items += item("P" + QByteArray::number(i), "<e" + QByteArray::number(i) + "/>");
-        row("a new name in each of 20000 items", items, 20000);
-    }
-    void hostileShapes()
-    {
-        const auto [items, keys] = fetch<QByteArray, int>();
-        ScratchSysroot root;
-        const QString file = put(root, "catalog", catalog(items));
-        AggPkgInfo model;
-        QElapsedTimer t;
-        t.start();
-        model.ReadXml(file, nullptr);
-        QVERIFY2(t.elapsed() < 10000, qPrintable(QString::number(t.elapsed())));
-        const QMap<QString, PkgInfo_s> web = model.WebPkgInfos();
-        QCOMPARE(web.size() == 1 ? web.first().xmlInfo.size() : web.size(), keys);
-        QVERIFY(web.size() == 1 || web.value("P19999").xmlInfo.contains("e19999"));
     }
 
     void catalogAddress()
