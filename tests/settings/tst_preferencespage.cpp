@@ -186,6 +186,33 @@ private slots:
         QCOMPARE(ui.txtPrefLang->text(), "English");
         QCOMPARE(UserSettings::open()->value("Preference/Language").toString(), "eng");
     }
+
+    // The first click on a row only focuses it; a click on the focused row opens the same menu as Right does.
+    void receiverMenuByMouse()
+    {
+        PrefScene_s scene;
+        Ui::SettingsDialog& ui = scene.enter();
+        QTest::mouseClick(ui.frmPrefIr, Qt::LeftButton);
+        QCOMPARE(focused(), "frmPrefIr");
+        QVERIFY(!QApplication::activePopupWidget());
+        QString byKey, byClick;
+        const auto menuKeys = [](QString* offered) {
+            onModal([=](QWidget* menu) {
+                *offered = entries(menu);
+                QTest::keyClick(menu, Qt::Key_Up);
+                QTest::keyClick(menu, Qt::Key_Escape);
+            });
+        };
+        menuKeys(&byKey);
+        pressKey(Qt::Key_Right);
+        menuKeys(&byClick);
+        QTest::mouseClick(ui.frmPrefIr, Qt::LeftButton);
+        QCOMPARE(byKey, "NEC|*RC6|[Back]");
+        QCOMPARE(byClick, byKey);
+        QCOMPARE(scene.root.read(kCurrent), "2\n");
+        QCOMPARE(ui.txtPrefIr->text(), "RC6");
+        QCOMPARE(focused(), "frmPrefIr");
+    }
 };
 
 QTEST_MAIN(TstPreferencesPage)
