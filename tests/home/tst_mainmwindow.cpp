@@ -66,11 +66,11 @@ private slots:
         row("defaults", QString("@NasUser\njohn1"),
             QString(
                 "labels=11111;user=john1;display=;taskbar=False;wallpaper=wallpaper_default.jpg;screen2=0;tandem=00;"
-                "dpms=;picture=default"));
+                "picture=default"));
         row("all no, kept task bar",
             QString("@settings\n[UIControl]\nDisplayDatetime=no\nDisplayIP=no\nDisplayServername=no\n[TaskBar]\n"
-                    "Enable=yes\n[DPMS]\nStandby=300\nSuspend=100\nOff=200\n"),
-            QString("labels=00000;user=admin;taskbar=yes;dpms=xset +dpms,xset dpms 300 300 300"));
+                    "Enable=yes\n"),
+            QString("labels=00000;user=admin;taskbar=yes"));
         row("NO hides the addresses, tandem, wallpaper 1, own picture",
             QString("@settings\n[UIControl]\nDisplayIP=NO\n[Wallpaper]\nImage=1\n@/etc/config/bento.conf\n[Tandem]\n"
                     "Enable = TRUE\n@NasUserIcon\n%R/me.xpm@/me.xpm\n/* XPM */ static const char* me[] = {\"1 1 1 1\", "
@@ -81,11 +81,6 @@ private slots:
                     "DISPLAY_NAME=A\nDISPLAY_NAME = a=b   \n@/etc/config/bento.conf\n[Tandem]\nEnable = FALSE\n"
                     "@/etc/Tellora/config/screen.conf\n[Screen2]\nName=HDMI-2\nExtendMode = LEFT\n"),
             QString("labels=11111;user=User;display=a=b;wallpaper=wallpaper_image3.jpg;screen2=11;tandem=11"));
-        row("display name case, empty tandem, a number no wallpaper has",
-            QString(
-                "@/etc/platform.conf\ndisplay_name = x\n@settings\n[Wallpaper]\nImage=sky\n@/etc/config/bento.conf\n"
-                "[Tandem]\nEnable =\n"),
-            QString("display=;wallpaper=wallpaper_default.jpg;tandem=00"));
     }
     void preset()
     {
@@ -108,40 +103,29 @@ private slots:
             {"wallpaper", QString(sheet).remove("#centralwidget{border-image: url(:/images/").remove(")}")},
             {"screen2", QString::number(a.lines().count(script))},
             {"tandem", shown(w, "frmtandem") + QString::number(w.hasTandem_("/etc/config/bento.conf"))},
-            {"dpms", a.lines().filter(QRegularExpression("^xset [-+sd]")).join(',')},
             {"picture", own(w) ? "own" : "default"}};
         for (const QString& e : expect.split(';'))
             QCOMPARE(e.section('=', 0, 0) + '=' + seen.value(e.section('=', 0, 0)), e);
-
-        // A changed wallpaper setting is applied, an unchanged one not again.
-        part(w, "centralwidget")->setStyleSheet("marker");
+        a.root.write("/home/admin/.config/Vendra/IVO.conf", "[Wallpaper]\nImage=2\n"); // chosen in the settings
         w.WallpaperChange();
-        const QString kept = part(w, "centralwidget")->styleSheet();
-        a.root.write("/home/admin/.config/Vendra/IVO.conf", "[Wallpaper]\nImage=2\n");
-        w.WallpaperChange();
-        QCOMPARE(kept + part(w, "centralwidget")->styleSheet(),
-            "marker#centralwidget{border-image: url(:/images/wallpaper_image2.jpg)}");
+        QVERIFY(part(w, "centralwidget")->styleSheet().contains("wallpaper_image2.jpg"));
     }
 
     // Things planted where the window reads, empties or watches files: nothing is opened that could block, nothing is
     // written through a link, a file that must be empty is a new empty file. Plant: "fifo", "link" (to a file with
-    // text elsewhere), "zero" (a link to /dev/zero), "dir"; the tiles then.
+    // text elsewhere), "zero" (a link to /dev/zero); the tiles then. One row per reader: the guard against each kind
+    // of file is checked once, for all readers, in the appliance suite.
     void plantedFiles_data()
     {
         columns<QString, QString, QString>(); // the plant, where, the tiles then
         row("link as the command file", QString("link"), QString("/tmp/ivo.cmd"), QString("A"));
         row("FIFO as the second one", QString("fifo"), QString("/tmp/ivo.hd3"), QString("A"));
         row("FIFO as the registration file", QString("fifo"), QString("/var/run/tellora/ir_reg.pid"), QString("A"));
-        row("link as the one-touch marker", QString("link"), QString("/tmp/.tellora.keybolt.xxx"), QString("A"));
         row("FIFO as the package configuration", QString("fifo"), QString("/etc/config/bento.conf"), QString());
-        row("folder as the package configuration", QString("dir"), QString("/etc/config/bento.conf"), QString());
-        row("FIFO as a descriptor", QString("fifo"), QString("/apps/A/.ivo/ivo.xml"), QString());
         row("endless descriptor", QString("zero"), QString("/apps/A/.ivo/ivo.xml"), QString());
         row("FIFO as a tile's icon", QString("fifo"), QString("/apps/A/icon.png"), QString("A"));
         row("FIFO as the user's settings", QString("fifo"), QString("/home/admin/.config/Vendra/IVO.conf"),
             QString("A"));
-        row("FIFO as the platform file", QString("fifo"), QString("/etc/platform.conf"), QString("A"));
-        row("FIFO as the user's picture", QString("fifo"), QString("/home/admin/me.png"), QString("A"));
     }
     void plantedFiles()
     {
@@ -153,8 +137,6 @@ private slots:
         std::optional<PlantedFifo> fifo;
         if (plant == "fifo")
             fifo.emplace(file);
-        else if (plant == "dir")
-            QVERIFY(QDir().mkpath(file));
         else
             QVERIFY(QFile::link(plant == "zero" ? "/dev/zero" : h.root.path("/etc/secret"), file));
         if (path.endsWith("bento.conf"))
