@@ -126,15 +126,8 @@ private slots:
     // colour while the tool runs starts nothing.
     void keyboltThroughTheProgramsRunner()
     {
-        struct Live_s : Appliance_s {
-            using Appliance_s::Appliance_s;
-            bool startDetachedPid(
-                const QString& program, const QStringList& args, const QString& wd, qint64* pid) override
-            {
-                *pid = ::getpid();
-                return startDetached(program, args, wd);
-            }
-        } a("@ir\nyes\n@/tmp/.tellora.keybolt.xxx\n@/etc/config/bento.conf\n[Keybolt]\nEnable = TRUE\n");
+        Appliance_s a("@ir\nyes\n@/tmp/.tellora.keybolt.xxx\n@/etc/config/bento.conf\n[Keybolt]\nEnable = TRUE\n");
+        a.pid = ::getpid(); // the tool runs on
         QElapsedTimer t;
         Startup::Options options;
         options.windowShown = [&a](MainMWindow& w) {
