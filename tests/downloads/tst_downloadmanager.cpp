@@ -26,12 +26,9 @@ class TstDownloadManager : public QObject
     const QByteArray m_body = QByteArray("0123456789abcdefghijklmnopq").repeated(5000); // no power-of-two period
     const QHash<QByteArray, QByteArray> m_files {{"pkg.bin", m_body}, {"x", "file x"}, {"y", "file y"}};
 
-    // The HTTP server, one request per connection. /files/NAME serves m_files[NAME]; /auth/NAME the same behind
-    // Basic credentials; /drop/NAME announces the whole file, sends half and hangs up; /stall/NAME announces 1 MB
-    // and sends 3000 bytes, the last 2000 after 600 ms: the network layer drops progress signals closer than 100 ms
-    // to the one before, so the last piece must come well after the first even on a loaded machine; /quiet/NAME
-    // announces 1000 bytes and sends 10; /big/NAME sends 9 MB, /stream/NAME the same without announcing it;
-    // else 404.
+    // One request per connection: /files/NAME serves m_files[NAME], /auth/NAME behind Basic credentials; /drop/ sends
+    // half and hangs up; /stall/ announces 1 MB and sends 3000 bytes, the last 2000 after 600 ms (progress signals
+    // closer than 100 ms are dropped); /quiet/ sends 10 of 1000; /big/ 9 MB, /stream/ unannounced; else 404.
     void serve(QTcpSocket* socket)
     {
         const QByteArray head = socket->peek(8192);
@@ -101,7 +98,6 @@ private slots:
         const QString tooLarge = "Download larger than 8388608 bytes";
         r("success", "/files/pkg.bin", 0);
         r("not found", "/x/pkg.bin", QNetworkReply::ContentNotFoundError);
-        r("refused", "/files/pkg.bin", QNetworkReply::ConnectionRefusedError, {}, 0);
         r("dropped", "/drop/pkg.bin", QNetworkReply::RemoteHostClosedError);
         r("authenticated", "/auth/pkg.bin", 0, {}, 2, "s3cret");
         r("wrong password", "/auth/pkg.bin", QNetworkReply::OperationCanceledError, {}, 3, "wrong");
@@ -119,10 +115,8 @@ private slots:
     {
         auto [path, password, kind, status, cause, requests] = fetch<QString, QString, QString, int, QString, int>();
         const QByteArray tag = QTest::currentDataTag();
-        const bool folder = tag.startsWith("final"), refused = tag == "refused";
+        const bool folder = tag.startsWith("final");
         QVERIFY(folder ? m_tmp->write("/icons/pkg.bin/x", "in the way") : m_tmp->write("/icons/pkg.bin", "good copy"));
-        if (refused)
-            m_server->close();
         DownloadManager dm;
         dm.setAuth("viewer", password);
         if (path.startsWith("/quiet"))
@@ -145,15 +139,14 @@ private slots:
         QCOMPARE(result(done, 0).task, t);
         QCOMPARE(qMakePair(result(done, 0).status, result(done, 0).errorString.isEmpty()), qMakePair(status, !status));
         QVERIFY(cause.isEmpty() || result(done, 0).errorString == cause.replace('@', m_tmp->root()));
-        QCOMPARE(result(done, 1).task.name + QString::number(result(done, 1).status),
-            "x" + QString::number(refused ? status : 0));
-        QCOMPARE(entries("/icons").join(' '), refused ? "pkg.bin" : "pkg.bin x");
+        QCOMPARE(result(done, 1).task.name + QString::number(result(done, 1).status), "x0");
+        QCOMPARE(entries("/icons").join(' '), "pkg.bin x");
         if (!folder)
             QCOMPARE(m_tmp->read("/icons/pkg.bin"),
                 status                           ? "good copy"
                     : path.startsWith("/stream") ? QByteArray(9 << 20, 'b')
                                                  : m_body);
-        QCOMPARE(m_requests.size(), requests + (refused ? 0 : 1));
+        QCOMPARE(m_requests.size(), requests + 1);
         for (int i = 0; i < requests; ++i)
             QCOMPARE(m_requests[i].second, i ? "Basic " + ("viewer:" + password).toUtf8().toBase64() : "");
         // An error retires the network manager; the next transfer gets a new one.
@@ -171,7 +164,6 @@ private slots:
         row("tag", "tag", "BENTO.ICON", Finished {all[0], all[2], all[3]});
         row("tag in other case", "tag", "bento.icon", all);
         row("folder of running", "dir", "/d", Finished {all[0], all[2], all[3]});
-        row("folder of queued", "dir", "/d2", all.mid(0, 2));
         // Going away mid-transfer leaves no temporary file and says nothing.
         row("manager deleted", "delete", QString(), Finished {});
     }
@@ -181,7 +173,6 @@ private slots:
         const auto [how, what, expected] = fetch<QString, QString, Finished>();
         auto dm = std::make_unique<DownloadManager>();
         QSignalSpy done(dm.get(), finishedSignal);
-        QSignalSpy progress(dm.get(), qOverload<const dlresult_st&>(&DownloadManager::downloadProgress));
         QVERIFY(!dm->append({"p", "", "/tmp", "", ""}) && !dm->prepend({"p", "http://127.0.0.1/x", "", "", ""}));
         QVERIFY(dm->append(task("x", "/files/x")));
         dlresult_st r;
@@ -195,16 +186,9 @@ private slots:
         const dltask_st s1 = task("s1", "/stall/s1");
         QVERIFY(dm->prepend(s1));
 
-        // Received data goes to the temporary file as it arrives; the status
-        // of a running transfer leaves status and error text alone.
-        QTRY_VERIFY(!progress.isEmpty() && result(progress, progress.count() - 1).bytesReceived == 3000);
+        // Received data goes to the temporary file as it arrives.
         QTRY_COMPARE(m_tmp->read("/d/~s1"), QByteArray(3000, 's'));
-        const dlresult_st p = result(progress, progress.count() - 1);
-        dlresult_st running;
-        running.status = 77;
-        QVERIFY(dm->getDownloadStatus(running) && p.task == s1 && running.task == s1);
-        QCOMPARE((QList<qint64> {p.status, p.bytesTotal, running.status, running.bytesReceived, running.bytesTotal}),
-            (QList<qint64> {0, 1 << 20, 77, 3000, 1 << 20}));
+        QVERIFY(dm->getDownloadStatus(r) && r.task == s1);
 
         if (how == "url")
             dm->remove(task({}, what).url);
