@@ -7,6 +7,42 @@
 #include <QGuiApplication>
 #include <QWidget>
 
+#include <xcb/xproto.h>
+
+namespace {
+
+// Hands the keeper the window manager's changes of its active window, from the
+// events of the root window's properties.
+class ActiveWindowFilter : public QAbstractNativeEventFilter
+{
+public:
+    ActiveWindowFilter(FocusKeeper* keeper, quint32 atom, quint32 root)
+        : m_keeper(keeper)
+        , m_atom(atom)
+        , m_root(root)
+    {
+    }
+    bool nativeEventFilter(const QByteArray& type, void* message, qintptr*) override
+    {
+        if (type != "xcb_generic_event_t")
+            return false;
+        const auto* event = static_cast<const xcb_generic_event_t*>(message);
+        if ((event->response_type & 0x7f) != XCB_PROPERTY_NOTIFY)
+            return false;
+        const auto* change = static_cast<const xcb_property_notify_event_t*>(message);
+        if (change->window == m_root && change->atom == m_atom)
+            m_keeper->activeWindowChanged();
+        return false;
+    }
+
+private:
+    FocusKeeper* m_keeper;
+    quint32 m_atom;
+    quint32 m_root;
+};
+
+} // namespace
+
 FocusKeeper::FocusKeeper(XServer_s x, QObject* parent)
     : QObject(parent)
     , m_x(std::move(x))
@@ -46,7 +82,7 @@ FocusKeeper* FocusKeeper::install(QObject* parent)
     if (!x11)
         return nullptr;
     auto* display = x11->display();
-    return new FocusKeeper(
+    auto* keeper = new FocusKeeper(
         {[display] { return quint64(xInputFocus(display)); },
             [display]() -> std::optional<quint64> {
                 bool named = false;
@@ -56,6 +92,18 @@ FocusKeeper* FocusKeeper::install(QObject* parent)
             [display](quint64 window) { xRefocus(display, window); }, [](QWidget* w) { w->activateWindow(); },
             [](QWidget* w) { QApplication::setActiveWindow(w); }},
         parent);
+    unsigned long atom = 0, root = 0;
+    xWatchActiveWindow(display, &atom, &root);
+    keeper->m_activeWindowFilter = std::make_unique<ActiveWindowFilter>(keeper, quint32(atom), quint32(root));
+    qApp->installNativeEventFilter(keeper->m_activeWindowFilter.get());
+    return keeper;
+}
+
+void FocusKeeper::activeWindowChanged()
+{
+    // With a window of ours active, Qt hears of everything itself.
+    if (!QApplication::activeWindow())
+        watch_();
 }
 
 void FocusKeeper::look_()

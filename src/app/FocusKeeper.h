@@ -1,10 +1,12 @@
 #pragma once
 
+#include <QAbstractNativeEventFilter>
 #include <QObject>
 #include <QPointer>
 #include <QTimer>
 
 #include <functional>
+#include <memory>
 #include <optional>
 
 // Keeps the program's active window in step with the X server's input focus.
@@ -20,10 +22,14 @@
 // - Qt hears of the focus while a menu is open, and its widgets, which take no
 //   window change while a menu is up, never learn of it;
 // - the window manager, its list of windows in flux, finds no window to fall
-//   back to and keeps the focus itself.
+//   back to and keeps the focus itself;
+// - an application the viewer started closes while Qt, with the application in
+//   front, counts no window active, and the window manager focuses none of
+//   ours: nothing in Qt changes, so only the window manager's word tells.
 //
-// So, a while after Qt is left without an active window (and once no menu is
-// open), the keeper asks the X server where the focus is. On a window of ours
+// So, a while after Qt is left without an active window, or the window manager
+// named another active window while Qt counts none (and once no menu is open),
+// the keeper asks the X server where the focus is. On a window of ours
 // that shows: the widgets are told, where Qt's window layer already knows;
 // else the focus is moved off the window and back, so that Qt hears the
 // focus-in it missed (a window a modal dialog blocks hands it to the dialog).
@@ -49,8 +55,11 @@ public:
     };
     FocusKeeper(XServer_s x, QObject* parent);
 
-    // On an X server: a keeper on the connection Qt runs on. Null elsewhere.
+    // On an X server: a keeper on the connection Qt runs on, told of the
+    // window manager's active window changing. Null elsewhere.
     static FocusKeeper* install(QObject* parent);
+    // The window manager has named another active window (or none).
+    void activeWindowChanged();
     // Between Qt losing its active window and the end of the looks that follow.
     bool watching() const { return m_timer.isActive(); }
 
@@ -71,4 +80,5 @@ private:
     QTimer m_timer;
     int m_looks = 0;
     QPointer<QWidget> m_lastActive;
+    std::unique_ptr<QAbstractNativeEventFilter> m_activeWindowFilter;
 };

@@ -34,6 +34,18 @@ unsigned long xActiveWindow(void* display, bool* named)
     return window;
 }
 
+void xWatchActiveWindow(void* display, unsigned long* atom, unsigned long* root)
+{
+    auto* d = static_cast<Display*>(display);
+    *root = DefaultRootWindow(d);
+    *atom = XInternAtom(d, "_NET_ACTIVE_WINDOW", False);
+    // The mask is this client's own; what it already asks for stays.
+    XWindowAttributes attributes;
+    if (XGetWindowAttributes(d, *root, &attributes))
+        XSelectInput(d, *root, attributes.your_event_mask | PropertyChangeMask);
+    XFlush(d);
+}
+
 void xRefocus(void* display, unsigned long window)
 {
     auto* d = static_cast<Display*>(display);

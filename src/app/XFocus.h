@@ -9,6 +9,9 @@ unsigned long xInputFocus(void* display);
 // window; 0 for none); named is false when the window manager keeps no such
 // property.
 unsigned long xActiveWindow(void* display, bool* named);
+// Asks the X server to report changes of the root window's properties to this
+// client too, and returns the atom of "_NET_ACTIVE_WINDOW" and the root window.
+void xWatchActiveWindow(void* display, unsigned long* atom, unsigned long* root);
 // Moves the input focus away from window and back to it, so that its client
 // hears a focus-out and a focus-in for it.
 void xRefocus(void* display, unsigned long window);

@@ -12,6 +12,24 @@ class TstFocusKeeper : public QObject
 {
     Q_OBJECT
 
+    // The X server as the row names it: what each call would find, and what the keeper did.
+    static FocusKeeper::XServer_s standIn(const QMap<QString, quint64>& ids, const QString& xFocus,
+        const QString& wmActive, int& looks, QStringList& did, QWidget& home, QWidget& closed)
+    {
+        const auto doing = [&did](const QString& what) {
+            return [&did, what](QWidget* w) {
+                did << what + ' ' + w->objectName();
+                QApplication::setActiveWindow(w); // what Qt does on the focus-in
+            };
+        };
+        return {[&looks, ids, &xFocus] { return ++looks, ids.value(xFocus); },
+            [ids, &wmActive] {
+                return wmActive == "unnamed" ? std::nullopt : std::optional<quint64>(ids.value(wmActive));
+            },
+            [&home, &closed, doing](quint64 w) { doing("refocus")(w == home.winId() ? &home : &closed); },
+            doing("activate"), doing("adopt")};
+    }
+
 private slots:
     void afterWindowCloses_data()
     {
@@ -50,18 +68,7 @@ private slots:
 
         int looks = 0;
         QStringList did;
-        const auto doing = [&](const QString& what) {
-            return [&did, what](QWidget* w) {
-                did << what + ' ' + w->objectName();
-                QApplication::setActiveWindow(w); // what Qt does on the focus-in
-            };
-        };
-        FocusKeeper keeper(
-            {[&] { return ++looks, ids.value(xFocus); },
-                [&] { return wmActive == "unnamed" ? std::nullopt : std::optional<quint64>(ids.value(wmActive)); },
-                [&](quint64 w) { doing("refocus")(w == home.winId() ? &home : &closed); }, doing("activate"),
-                doing("adopt")},
-            &home);
+        FocusKeeper keeper(standIn(ids, xFocus, wmActive, looks, did, home, closed), &home);
         // The focus-in for the home window went astray: Qt's windows count another one active (a window of no
         // widget, so that the widgets count none), or only the widgets missed it.
         QWindow elsewhere;
@@ -93,6 +100,47 @@ private slots:
             QCOMPARE(looks, FocusKeeper::kLooks);
             QVERIFY(did.isEmpty());
         }
+    }
+
+    // An application in front closed: Qt, which counted no window active meanwhile, hears nothing, and only the
+    // window manager's active window changes.
+    void afterApplicationCloses_data()
+    {
+        QTest::addColumn<QString>("wmActive");
+        QTest::addColumn<QString>("done");
+        QTest::newRow("the window manager focuses none") << "none"
+                                                         << "activate home";
+        QTest::newRow("another program's window follows") << "other"
+                                                          << "";
+    }
+    void afterApplicationCloses()
+    {
+        QFETCH(QString, wmActive);
+        QFETCH(QString, done);
+        QWidget home;
+        home.setObjectName("home");
+        showActive(home);
+        QWidget closed(&home, Qt::Tool);
+        int looks = 0;
+        QStringList did;
+        QString xFocus = "other", wm = "other";
+        FocusKeeper keeper(
+            standIn({{"home", home.winId()}, {"other", 0x5a0001}}, xFocus, wm, looks, did, home, closed), &home);
+        // While a window of ours is active the news is Qt's own.
+        keeper.activeWindowChanged();
+        QVERIFY(!keeper.watching());
+        // The application took the focus; whatever the keeper looked at then is over.
+        QApplication::setActiveWindow(nullptr);
+        QTRY_VERIFY_WITH_TIMEOUT(!keeper.watching(), 30000);
+        QVERIFY(did.isEmpty());
+        looks = 0;
+        wm = wmActive;
+        xFocus = wmActive == "none" ? "wm" : wmActive;
+        keeper.activeWindowChanged();
+        QVERIFY(keeper.watching());
+        QTRY_VERIFY_WITH_TIMEOUT(!keeper.watching(), 30000);
+        QCOMPARE(did, done.isEmpty() ? QStringList() : QStringList {done});
+        QCOMPARE(looks, done.isEmpty() ? FocusKeeper::kLooks : 1);
     }
 };
 
