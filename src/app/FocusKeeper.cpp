@@ -70,10 +70,10 @@ bool FocusKeeper::eventFilter(QObject* watched, QEvent* event)
 
 void FocusKeeper::watch_()
 {
-    if (m_timer.isActive())
-        return;
+    // News during the looks gives them their full count again: the last look may have come before it.
     m_looks = 0;
-    m_timer.start();
+    if (!m_timer.isActive())
+        m_timer.start();
 }
 
 FocusKeeper* FocusKeeper::install(QObject* parent)
