@@ -78,10 +78,11 @@ void FocusKeeper::watch_()
 
 FocusKeeper* FocusKeeper::install(QObject* parent)
 {
+    // The offscreen platform answers for X too, without a display.
     auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (!x11)
+    auto* display = x11 ? x11->display() : nullptr;
+    if (!display)
         return nullptr;
-    auto* display = x11->display();
     auto* keeper = new FocusKeeper(
         {[display] { return quint64(xInputFocus(display)); },
             [display]() -> std::optional<quint64> {

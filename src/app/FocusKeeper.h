@@ -55,7 +55,7 @@ public:
     };
     FocusKeeper(XServer_s x, QObject* parent);
 
-    // On an X server: a keeper on the connection Qt runs on, told of the
+    // On an X display: a keeper on the connection Qt runs on, told of the
     // window manager's active window changing. Null elsewhere.
     static FocusKeeper* install(QObject* parent);
     // The window manager has named another active window (or none).
