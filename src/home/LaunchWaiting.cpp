@@ -5,6 +5,21 @@
 #include <QLabel>
 #include <QTimer>
 
+namespace {
+
+// The window's first control that takes the focus from the keyboard.
+void focusFirstControl(QWidget* window)
+{
+    for (QWidget* w = window->nextInFocusChain(); w && w != window; w = w->nextInFocusChain()) {
+        if (w->window() == window && (w->focusPolicy() & Qt::TabFocus) && w->isVisible() && w->isEnabled()) {
+            w->setFocus(Qt::ActiveWindowFocusReason);
+            return;
+        }
+    }
+}
+
+} // namespace
+
 LaunchWaiting::LaunchWaiting(QWidget& window, QLabel& lights)
     : QObject(&window)
     , m_window(window)
@@ -69,6 +84,11 @@ void LaunchWaiting::finish()
             focus->setFocus();
     }
     m_focus.clear();
+    // A window of ours that came up during the wait (the tips, a message) and was activated while disabled took no
+    // focus at all, and the remote would reach nothing in it.
+    if (QWidget* active = QApplication::activeWindow();
+        active && active != &m_window && !active->focusWidget() && m_window.findChildren<QWidget*>().contains(active))
+        focusFirstControl(active);
     QApplication::restoreOverrideCursor();
 }
 

@@ -10,8 +10,10 @@
 #include "home/TileList.h"
 #include "packages/bentoconf.h"
 
+#include <QDialog>
 #include <QFileSystemWatcher>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSignalSpy>
 
 #include <unistd.h>
@@ -97,7 +99,8 @@ private slots:
     }
 
     // The animation runs for 49 ticks when no application takes over (a take-over ends it in the reactions flow); a
-    // second launch stacks no cursor.
+    // second launch stacks no cursor. A window of ours that came up and was activated meanwhile, disabled with the
+    // home window, gets the focus once the wait is over.
     void launchWaiting()
     {
         QWidget window;
@@ -105,13 +108,19 @@ private slots:
         LaunchWaiting waiting(window, lights);
         connect(&waiting, &LaunchWaiting::finished, &waiting, &LaunchWaiting::finish);
         QSignalSpy finished(&waiting, &LaunchWaiting::finished);
+        QDialog tips(&window);
+        QPushButton close("Close", &tips);
         waiting.start();
         waiting.start();
+        tips.show();
+        QApplication::setActiveWindow(&tips);
+        QVERIFY(!tips.focusWidget());
         for (int tick = 48; tick > 1; --tick)
             waiting.tick();
         QVERIFY(!window.isEnabled() && !lights.isHidden() && QApplication::overrideCursor() && finished.isEmpty());
         waiting.tick();
         QVERIFY(window.isEnabled() && lights.isHidden() && !QApplication::overrideCursor());
+        QCOMPARE(QApplication::focusWidget(), &close);
         waiting.tick();
         QCOMPARE(finished.size(), 1);
     }
