@@ -236,6 +236,7 @@ void MonkeyDriver::remember_(const QString& step)
     m_last.append(QStringLiteral("%1 %2").arg(m_taken, 7).arg(step));
     if (m_last.size() > 20)
         m_last.removeFirst();
+    m_history.note("step " + m_last.last().trimmed());
     std::strncpy(g_note.lines[g_note.next], m_last.last().toUtf8().constData(), sizeof g_note.lines[0] - 1);
     g_note.next = (g_note.next + 1) % 20;
 }
@@ -245,9 +246,9 @@ QString MonkeyDriver::report_(const QString& problem, const QString& header)
     QString where;
     if (m_stage.realWindows()) {
         const QWindow* focus = QGuiApplication::focusWindow();
-        where = QStringLiteral("\nthe window manager: %1; Qt: %2 active, focus window %3")
+        where = QStringLiteral("\nthe window manager: %1; Qt: %2 active, focus window %3\nthe focus lately:\n%4")
                     .arg(m_stage.windowManagerView(), nameOf(QApplication::activeWindow()),
-                        focus ? focus->title() + '/' + focus->objectName() : QStringLiteral("none"));
+                        focus ? focus->title() + '/' + focus->objectName() : QStringLiteral("none"), m_history.text());
     }
     return QStringLiteral("%1, step %2: %3%4\nlast steps:\n%5\n")
         .arg(header)

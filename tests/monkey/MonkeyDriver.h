@@ -2,6 +2,8 @@
 // Drives the home screen from a thread of its own, so that a key which opens a menu or a dialog with its own event
 // loop does not stop the driver: every touch of the program is a call into the GUI thread, served by whichever loop
 // runs there. Steps are texts ("Up", "install Cinema", "msg Radio" ...), so that a run can be printed and replayed.
+#include "FocusHistory.h"
+
 #include <QMetaObject>
 #include <QString>
 #include <QStringList>
@@ -82,6 +84,7 @@ private:
     int m_taken = 0;
     QStringList m_last; // the last 20 steps
     QString m_lastPlace;
+    FocusHistory m_history;
 };
 
 // Runs body on a thread of its own while this thread serves its calls; a program that ends its event loop is

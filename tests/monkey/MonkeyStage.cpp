@@ -205,11 +205,18 @@ QString MonkeyStage::windowManagerView()
         QProcess xdotool;
         xdotool.start(QStringLiteral("xdotool"), args);
         xdotool.waitForFinished(10000);
-        const QString name = QString::fromUtf8(xdotool.readAllStandardOutput()).trimmed();
-        return name.isEmpty() ? QStringLiteral("none") : '"' + name + '"';
+        return QString::fromUtf8(xdotool.readAllStandardOutput()).trimmed();
+    };
+    // A window by its number and name (none for a window that is gone).
+    const auto window = [&](const QStringList& args) {
+        const QString id = ask(args);
+        if (id.isEmpty())
+            return QStringLiteral("none");
+        const QString name = ask({"getwindowname", id});
+        return QStringLiteral("0x%1 \"%2\"").arg(id.toULongLong(), 0, 16).arg(name);
     };
     return QStringLiteral("active %1, input focus on %2")
-        .arg(ask({"getactivewindow", "getwindowname"}), ask({"getwindowfocus", "-f", "getwindowname"}));
+        .arg(window({"getactivewindow"}), window({"getwindowfocus", "-f"}));
 }
 
 void MonkeyStage::endApp_(qint64 shell)
