@@ -5,9 +5,13 @@
 #include <QApplication>
 #include <QEvent>
 #include <QGuiApplication>
+#include <QLoggingCategory>
 #include <QWidget>
 
 #include <xcb/xproto.h>
+
+// What the keeper did, in "focus:" lines; its looks at debug level.
+Q_LOGGING_CATEGORY(lcFocus, "ivo.focus", QtInfoMsg)
 
 namespace {
 
@@ -70,6 +74,7 @@ bool FocusKeeper::eventFilter(QObject* watched, QEvent* event)
 
 void FocusKeeper::watch_()
 {
+    qCDebug(lcFocus, "focus: watching%s", m_timer.isActive() ? " again" : "");
     // News during the looks gives them their full count again: the last look may have come before it.
     m_looks = 0;
     if (!m_timer.isActive())
@@ -83,18 +88,20 @@ FocusKeeper* FocusKeeper::install(QObject* parent)
     auto* display = x11 ? x11->display() : nullptr;
     if (!display)
         return nullptr;
+    xcb_connection_t* connection = x11->connection();
+    unsigned long atom = 0, root = 0;
+    xWatchActiveWindow(display, &atom, &root);
     auto* keeper = new FocusKeeper(
         {[display] { return quint64(xInputFocus(display)); },
-            [display]() -> std::optional<quint64> {
+            [display, atom]() -> std::optional<quint64> {
                 bool named = false;
-                const unsigned long window = xActiveWindow(display, &named);
+                const unsigned long window = xActiveWindow(display, atom, &named);
                 return named ? std::optional<quint64>(window) : std::nullopt;
             },
+            [connection](quint64 window) { return xWindowShown(connection, window); },
             [display](quint64 window) { xRefocus(display, window); }, [](QWidget* w) { w->activateWindow(); },
             [](QWidget* w) { QApplication::setActiveWindow(w); }},
         parent);
-    unsigned long atom = 0, root = 0;
-    xWatchActiveWindow(display, &atom, &root);
     keeper->m_activeWindowFilter = std::make_unique<ActiveWindowFilter>(keeper, quint32(atom), quint32(root));
     qApp->installNativeEventFilter(keeper->m_activeWindowFilter.get());
     return keeper;
@@ -103,6 +110,8 @@ FocusKeeper* FocusKeeper::install(QObject* parent)
 void FocusKeeper::activeWindowChanged()
 {
     // With a window of ours active, Qt hears of everything itself.
+    qCDebug(lcFocus, "focus: the window manager names another active window%s",
+        QApplication::activeWindow() ? ", with one of ours active" : "");
     if (!QApplication::activeWindow())
         watch_();
 }
@@ -117,9 +126,14 @@ void FocusKeeper::look_()
         return;
     }
     const quint64 focus = m_x.focus();
+    const std::optional<quint64> active = m_x.active();
+    // A window the window manager still names after it went (or was withdrawn) is in front of nobody.
+    const bool gone = active && *active && !m_x.shown(*active);
+    qCDebug(lcFocus, "focus: look %d, X focus 0x%llx, active %s%s", m_looks, focus,
+        active ? qPrintable(QString::number(*active, 16)) : "unnamed", gone ? " (not shown)" : "");
     for (QWidget* w : QApplication::topLevelWidgets()) {
         if (focus && w->isVisible() && w->internalWinId() == focus) {
-            qInfo("focus: the X focus is on %s while no window counts as active; it is handed over again",
+            qCInfo(lcFocus, "focus: the X focus is on %s while no window counts as active; it is handed over again",
                 w->metaObject()->className());
             m_timer.stop();
             // A window a modal dialog blocks gives the keys to the dialog.
@@ -132,10 +146,11 @@ void FocusKeeper::look_()
             return;
         }
     }
-    if (m_x.active() != std::optional<quint64>(0))
+    if (active != std::optional<quint64>(0) && !gone)
         return;
     if (QWidget* w = windowToActivate_()) {
-        qInfo("focus: the window manager has no window active; %s is activated", w->metaObject()->className());
+        qCInfo(
+            lcFocus, "focus: the window manager has no shown window active; %s is activated", w->metaObject()->className());
         m_timer.stop();
         m_x.activate(w);
     }

@@ -13,7 +13,7 @@
 //
 // When one of our windows closes, the window manager focuses the one under it
 // and Qt hears of that through a focus-in. On a busy machine that can go
-// astray in three ways, and then the remote reaches nothing until a mouse
+// astray in these ways, and then the remote reaches nothing until a mouse
 // click:
 // - the window manager focuses a window that just came up and takes the focus
 //   back before Qt has looked: Qt counts the new window active while the X
@@ -25,7 +25,9 @@
 //   back to and keeps the focus itself;
 // - an application the viewer started closes while Qt, with the application in
 //   front, counts no window active, and the window manager focuses none of
-//   ours: nothing in Qt changes, so only the window manager's word tells.
+//   ours: nothing in Qt changes, so only the window manager's word tells;
+// - the window manager, as an application closes, keeps naming a window of it
+//   active after that window went, and the focus itself.
 //
 // So, a while after Qt is left without an active window, or the window manager
 // named another active window while Qt counts none (and once no menu is open),
@@ -33,7 +35,7 @@
 // that shows: the widgets are told, where Qt's window layer already knows;
 // else the focus is moved off the window and back, so that Qt hears the
 // focus-in it missed (a window a modal dialog blocks hands it to the dialog).
-// With the window manager naming no window active, ours is activated: the
+// With the window manager naming no shown window active, ours is activated: the
 // open modal dialog, else the window active last, else the keeper's own. A
 // window of another program in front (an application the viewer started) is
 // left alone.
@@ -46,6 +48,8 @@ public:
         // The window manager's active window: 0 for none; empty when the window
         // manager keeps no such property (or there is none).
         std::function<std::optional<quint64>()> active;
+        // Whether a window exists and is shown.
+        std::function<bool(quint64)> shown;
         // Moves the focus off the window and back.
         std::function<void(quint64)> refocus;
         // Asks the window manager to activate a window of ours.

@@ -5,10 +5,14 @@
 
 // The window that has the input focus; 0 for none or for the pointer root.
 unsigned long xInputFocus(void* display);
-// The window manager's active window ("_NET_ACTIVE_WINDOW" of the root
-// window; 0 for none); named is false when the window manager keeps no such
-// property.
-unsigned long xActiveWindow(void* display, bool* named);
+// The window manager's active window (the root window's property atom, as
+// xWatchActiveWindow gives it; 0 for none); named is false when the window
+// manager keeps no such property.
+unsigned long xActiveWindow(void* display, unsigned long atom, bool* named);
+// Whether a window exists and is shown (it and its ancestors mapped), on
+// Qt's xcb connection: a window that is gone answers with an error, not a
+// fatal one.
+bool xWindowShown(void* connection, unsigned long window);
 // Asks the X server to report changes of the root window's properties to this
 // client too, and returns the atom of "_NET_ACTIVE_WINDOW" and the root window.
 void xWatchActiveWindow(void* display, unsigned long* atom, unsigned long* root);

@@ -12,6 +12,9 @@ class TstFocusKeeper : public QObject
 {
     Q_OBJECT
 
+    // A window the window manager names that is no longer there.
+    static constexpr quint64 kGone = 0x5c0001;
+
     // The X server as the row names it: what each call would find, and what the keeper did.
     static FocusKeeper::XServer_s standIn(const QMap<QString, quint64>& ids, const QString& xFocus,
         const QString& wmActive, int& looks, QStringList& did, QWidget& home, QWidget& closed)
@@ -26,6 +29,7 @@ class TstFocusKeeper : public QObject
             [ids, &wmActive] {
                 return wmActive == "unnamed" ? std::nullopt : std::optional<quint64>(ids.value(wmActive));
             },
+            [](quint64 w) { return w != kGone; },
             [&home, &closed, doing](quint64 w) { doing("refocus")(w == home.winId() ? &home : &closed); },
             doing("activate"), doing("adopt")};
     }
@@ -112,6 +116,9 @@ private slots:
                                                          << "activate home";
         QTest::newRow("another program's window follows") << "other"
                                                           << "";
+        // The window manager keeps naming the application's window after it went, and keeps the focus itself.
+        QTest::newRow("the window manager names the gone window") << "gone"
+                                                                  << "activate home";
     }
     void afterApplicationCloses()
     {
@@ -124,8 +131,9 @@ private slots:
         int looks = 0;
         QStringList did;
         QString xFocus = "other", wm = "other";
-        FocusKeeper keeper(
-            standIn({{"home", home.winId()}, {"other", 0x5a0001}}, xFocus, wm, looks, did, home, closed), &home);
+        FocusKeeper keeper(standIn({{"home", home.winId()}, {"other", 0x5a0001}, {"gone", kGone}}, xFocus, wm, looks,
+                               did, home, closed),
+            &home);
         // While a window of ours is active the news is Qt's own.
         keeper.activeWindowChanged();
         QVERIFY(!keeper.watching());
@@ -140,7 +148,7 @@ private slots:
         QVERIFY(keeper.watching());
         QTRY_COMPARE_WITH_TIMEOUT(looks, FocusKeeper::kLooks, 30000);
         wm = wmActive;
-        xFocus = wmActive == "none" ? "wm" : wmActive;
+        xFocus = wmActive == "other" ? "other" : "wm";
         keeper.activeWindowChanged();
         QTRY_VERIFY_WITH_TIMEOUT(!keeper.watching(), 30000);
         QCOMPARE(did, done.isEmpty() ? QStringList() : QStringList {done});
