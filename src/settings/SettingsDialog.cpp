@@ -34,6 +34,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QPainter>
 #include <QResizeEvent>
 #include <QScreen>
@@ -340,6 +341,14 @@ void SettingsDialog::changeEvent(QEvent* event)
     QDialog::changeEvent(event);
     if (event->type() == QEvent::EnabledChange && isEnabled() && isVisible() && !focusWidget())
         focusPageButton_();
+}
+
+void SettingsDialog::hideEvent(QHideEvent* event)
+{
+    for (QMenu* menu : findChildren<QMenu*>())
+        if (menu->isVisible())
+            menu->close();
+    QDialog::hideEvent(event);
 }
 
 void SettingsDialog::closeEvent(QCloseEvent* event)

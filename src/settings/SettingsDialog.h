@@ -168,6 +168,10 @@ protected:
     // Shown while the home window waited for an application, the dialog was
     // disabled with it and took no focus: it takes it when enabled again.
     void changeEvent(QEvent* event) override;
+    // A menu a row opened goes with the dialog (closed by the appliance's
+    // command while the menu was up, it would stay over the home screen and
+    // keep the remote's keys).
+    void hideEvent(QHideEvent* event) override;
 
 private:
     friend class GrMainEventFilter;

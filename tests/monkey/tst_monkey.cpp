@@ -167,6 +167,11 @@ private slots:
             // open a second menu inside the first.
             QTest::newRow("language button twice") << "twice Up, settings Open, twice OK, Back"
                                                    << "SettingsDialog/rbtApp";
+            // The settings closed by the appliance's command while a row's menu was up: the menu goes with them,
+            // and the settings open again with the focus.
+            QTest::newRow("settings closed under a menu") << "settings Open, wait, Down, twice Down, OK, Down, Right, "
+                                                             "Up, settings Close, Down, settings Open, wait"
+                                                          << "SettingsDialog/rbtApp";
             // The task bar switched on: the program restarts to show it.
             QTest::newRow("task bar applied") << "settings Open, wait, Down, OK, Up, OK, Left, OK"
                                               << "MainMWindow/MultiIconViewV#0";
