@@ -243,13 +243,18 @@ void MonkeyDriver::remember_(const QString& step)
 
 QString MonkeyDriver::report_(const QString& problem, const QString& header)
 {
-    QString where;
-    if (m_stage.realWindows()) {
-        const QWindow* focus = QGuiApplication::focusWindow();
-        where = QStringLiteral("\nthe window manager: %1; Qt: %2 active, focus window %3\nthe focus lately:\n%4")
-                    .arg(m_stage.windowManagerView(), nameOf(QApplication::activeWindow()),
-                        focus ? focus->title() + '/' + focus->objectName() : QStringLiteral("none"), m_history.text());
-    }
+    const QWindow* focus = QGuiApplication::focusWindow();
+    QStringList shown;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible())
+            shown << nameOf(w) + (w->isEnabled() ? QString() : QStringLiteral(" (disabled)"));
+    QString where
+        = QStringLiteral("\nQt: %1 active, focus window %2; shown: %3")
+              .arg(nameOf(QApplication::activeWindow()),
+                  focus ? focus->title() + '/' + focus->objectName() : QStringLiteral("none"), shown.join(", "));
+    if (m_stage.realWindows())
+        where += QStringLiteral("\nthe window manager: ") + m_stage.windowManagerView();
+    where += QStringLiteral("\nthe focus lately:\n") + m_history.text();
     return QStringLiteral("%1, step %2: %3%4\nlast steps:\n%5\n")
         .arg(header)
         .arg(m_taken)
