@@ -6,8 +6,10 @@
 #include "home/RemoteKeys.h"
 #include "lirc/LircInput.h"
 
+#include <QElapsedTimer>
 #include <QFileSystemWatcher>
 #include <QProcess>
+#include <QThread>
 #include <QTimer>
 #include <QWindow>
 
@@ -22,6 +24,15 @@ QList<LircInput*> daemonClients(const QWidget& window)
         if (w != &window && !window.isAncestorOf(w))
             clients += w->findChildren<LircInput*>();
     return clients;
+}
+
+// A process's state letter ('R', 'S', 'T' stopped, 'Z' ended but not reaped ...); 0 for none.
+char processState(qint64 pid)
+{
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    const QByteArray line = stat.open(QIODevice::ReadOnly) ? stat.readAll() : QByteArray();
+    const qsizetype end = line.lastIndexOf(')'); // the command's name may hold anything
+    return end >= 0 && end + 2 < line.size() ? line.at(end + 2) : 0;
 }
 
 } // namespace
@@ -168,10 +179,11 @@ void MonkeyStage::changeScreen(const QSize& size)
 int MonkeyStage::appsRunning()
 {
     if (m_real) {
-        // The launch's shell execs the application; nobody may reap it here, so an ended one can linger as a zombie.
+        // The launch's shell ends with its application; nobody may reap it here, so an ended one can linger as a
+        // zombie.
         m_appPids.removeIf([](qint64 pid) {
-            QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
-            return !stat.open(QIODevice::ReadOnly) || stat.readAll().contains(") Z ");
+            const char state = processState(pid);
+            return state == 0 || state == 'Z';
         });
         return int(m_appPids.size());
     }
@@ -222,8 +234,14 @@ QString MonkeyStage::windowManagerView()
 void MonkeyStage::endApp_(qint64 shell)
 {
     // The launch's shell runs the application as its child and waits for it: the application ends, and the shell
-    // with it. Stopped, the shell cannot start it between the look at its children and its own end.
+    // with it. Stopped, the shell cannot start it between the look at its children and its own end. The stop takes
+    // effect after kill() returns: a fork under way meanwhile would leave an application nobody knows of.
     ::kill(pid_t(shell), SIGSTOP);
+    QElapsedTimer waited;
+    waited.start();
+    for (char state = processState(shell); state && state != 'T' && state != 'Z' && waited.elapsed() < 2000;
+         state = processState(shell))
+        QThread::usleep(200);
     QFile children(QStringLiteral("/proc/%1/task/%1/children").arg(shell));
     if (children.open(QIODevice::ReadOnly))
         for (const QByteArray& child : children.readAll().split(' '))
