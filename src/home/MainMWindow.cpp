@@ -426,6 +426,12 @@ void MainMWindow::openSettings_()
     m_settings->showMaximized();
     m_settings->activateWindow();
     m_settings->raise();
+    // Closed while a menu of ours was up, the settings may still hold the
+    // window system's focus, which the widgets, taking no window change while
+    // a menu is up, did not follow: activating them again changes nothing
+    // the widgets hear of.
+    if (QGuiApplication::focusWindow() == m_settings->windowHandle() && QApplication::activeWindow() != m_settings)
+        QApplication::setActiveWindow(m_settings);
     // A message still waiting for its answer stays in front: it blocks the
     // settings, and the remote's keys go to it.
     if (QWidget* modal = QApplication::activeModalWidget(); modal && modal != m_settings) {

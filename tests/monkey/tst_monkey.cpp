@@ -172,6 +172,11 @@ private slots:
             QTest::newRow("settings closed under a menu") << "settings Open, wait, Down, twice Down, OK, Down, Right, "
                                                              "Up, settings Close, Down, settings Open, wait"
                                                           << "SettingsDialog/rbtApp";
+            // The home's language menu opened over the settings, which then closed and opened again: the window
+            // layer still had the settings in focus, and the widgets had followed nothing while the menu was up.
+            QTest::newRow("settings reopened past a menu")
+                << "Up, OK, Up, settings Open, OK, Up, Up, settings Close, wait, settings Open"
+                << "SettingsDialog/rbtApp";
             // The task bar switched on: the program restarts to show it.
             QTest::newRow("task bar applied") << "settings Open, wait, Down, OK, Up, OK, Left, OK"
                                               << "MainMWindow/MultiIconViewV#0";
