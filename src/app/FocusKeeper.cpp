@@ -149,8 +149,8 @@ void FocusKeeper::look_()
     if (active != std::optional<quint64>(0) && !gone)
         return;
     if (QWidget* w = windowToActivate_()) {
-        qCInfo(
-            lcFocus, "focus: the window manager has no shown window active; %s is activated", w->metaObject()->className());
+        qCInfo(lcFocus, "focus: the window manager has no shown window active; %s is activated",
+            w->metaObject()->className());
         m_timer.stop();
         m_x.activate(w);
     }
