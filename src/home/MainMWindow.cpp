@@ -421,24 +421,7 @@ void MainMWindow::directoryChanged(const QString& path) { m_watch->directoryChan
 
 void MainMWindow::launchKeybolt_() { m_oneTouch->launch(m_settings->lang()); }
 
-void MainMWindow::openSettings_()
-{
-    m_settings->showMaximized();
-    m_settings->activateWindow();
-    m_settings->raise();
-    // Closed while a menu of ours was up, the settings may still hold the
-    // window system's focus, which the widgets, taking no window change while
-    // a menu is up, did not follow: activating them again changes nothing
-    // the widgets hear of.
-    if (QGuiApplication::focusWindow() == m_settings->windowHandle() && QApplication::activeWindow() != m_settings)
-        QApplication::setActiveWindow(m_settings);
-    // A message still waiting for its answer stays in front: it blocks the
-    // settings, and the remote's keys go to it.
-    if (QWidget* modal = QApplication::activeModalWidget(); modal && modal != m_settings) {
-        modal->raise();
-        modal->activateWindow();
-    }
-}
+void MainMWindow::openSettings_() { m_settings->openInFront(); }
 
 void MainMWindow::closeSettings_() { m_settings->close(); }
 

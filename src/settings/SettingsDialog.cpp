@@ -343,6 +343,23 @@ void SettingsDialog::changeEvent(QEvent* event)
         focusPageButton_();
 }
 
+void SettingsDialog::openInFront()
+{
+    showMaximized();
+    activateWindow();
+    raise();
+    // Closed while a menu was up, the dialog may still hold the window system's focus, which the widgets (taking no
+    // window change while a menu is up) did not follow; activating it again tells them nothing.
+    if (QGuiApplication::focusWindow() == windowHandle() && QApplication::activeWindow() != this)
+        QApplication::setActiveWindow(this);
+    // A message still waiting for its answer stays in front: it blocks the
+    // settings, and the remote's keys go to it.
+    if (QWidget* modal = QApplication::activeModalWidget(); modal && modal != this) {
+        modal->raise();
+        modal->activateWindow();
+    }
+}
+
 void SettingsDialog::hideEvent(QHideEvent* event)
 {
     for (QMenu* menu : findChildren<QMenu*>())

@@ -72,6 +72,9 @@ public:
     // The choice menu of a Display or Preferences row.
     void popupMenu(QObject* row);
     void retranslateUi(const QString& code);
+    // Shows the dialog in front with the remote's keys, as the appliance's
+    // command opens it; a message still waiting for its answer stays in front.
+    void openInFront();
     // The current user-interface language code.
     QString lang() const;
 
