@@ -6,8 +6,8 @@
 //
 //   build/default/bench/bench_home_grid            (runs valgrind on itself)
 //   build/default/bench/bench_home_grid --measure N ITERATIONS
-#include "home/ImageResources.h"
-#include "home/MultiIconViewV.h"
+#include "widgets/ImageResources.h"
+#include "widgets/MultiIconViewV.h"
 
 #include <QApplication>
 #include <QFile>

@@ -11,9 +11,9 @@
 //   sim/ivo-sim setup && eval "$(sim/ivo-sim env)"
 //   tests/run-xvfb build/default/bench/bench_home_idle [--settle 15] [--window 60]
 #include "app/Startup.h"
-#include "home/ImageResources.h"
 #include "home/MainMWindow.h"
-#include "home/MultiIconViewV.h"
+#include "widgets/ImageResources.h"
+#include "widgets/MultiIconViewV.h"
 
 #include <QApplication>
 #include <QDir>

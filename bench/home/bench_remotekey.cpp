@@ -7,9 +7,9 @@
 //
 //   build/default/bench/bench_home_remotekey [presses]
 #include "../support/BenchSupport.h"
-#include "home/ImageResources.h"
 #include "home/MainMWindow.h"
-#include "home/MultiIconViewV.h"
+#include "widgets/ImageResources.h"
+#include "widgets/MultiIconViewV.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

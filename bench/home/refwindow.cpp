@@ -2,8 +2,8 @@
 // same wallpaper style sheet as the home screen, reporting its first frame the
 // same way.
 #include "FirstFrame.h"
-#include "home/ImageResources.h"
-#include "home/ScreenScale.h"
+#include "widgets/ImageResources.h"
+#include "widgets/ScreenScale.h"
 
 #include <QApplication>
 #include <QPixmapCache>

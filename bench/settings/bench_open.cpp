@@ -6,9 +6,9 @@
 //
 //   tests/run-xvfb build/default/bench/bench_settings_open [opens]
 #include "../support/BenchSupport.h"
-#include "home/ImageResources.h"
 #include "home/MainMWindow.h"
 #include "settings/SettingsDialog.h"
+#include "widgets/ImageResources.h"
 
 #include <QApplication>
 #include <QDialog>

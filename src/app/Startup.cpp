@@ -10,8 +10,8 @@
 #include "appliance/PlatformFile.h"
 #include "appliance/UserSettings.h"
 #include "home/MainMWindow.h"
-#include "home/ScreenScale.h"
 #include "util/xmlParser.h"
+#include "widgets/ScreenScale.h"
 
 #include <QApplication>
 #include <QDebug>

@@ -1,5 +1,5 @@
 #include "app/Startup.h"
-#include "home/ImageResources.h"
+#include "widgets/ImageResources.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

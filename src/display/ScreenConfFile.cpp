@@ -5,6 +5,7 @@
 #include "util/IniParser.h"
 
 #include <QFile>
+#include <QtDebug>
 
 #include <algorithm>
 #include <cerrno>
@@ -36,13 +37,14 @@ ScreenConfFile::~ScreenConfFile() = default;
 bool ScreenConfFile::load()
 {
     m_file = std::make_unique<ini::IniFileBase>();
-    m_error.clear();
     m_undecodable = false;
     try {
         if (m_file->load(bytes(m_path)))
             return true;
     } catch (const std::logic_error& e) {
-        m_error = QString::fromUtf8(e.what());
+        // Left as it is: a save would replace what the hot-plug script may
+        // still make sense of.
+        qWarning("%s: cannot be decoded, not written back: %s", qUtf8Printable(m_path), e.what());
         m_undecodable = true;
         m_file = std::make_unique<ini::IniFileBase>();
     }

@@ -48,10 +48,9 @@ public:
     const QString& path() const { return m_path; }
 
     // Reads the file. False when it is missing or cannot be decoded; both
-    // leave the model empty, and errorString() holds the decoder's message
-    // ("l.3: ini parsing failed, ...") for the second.
+    // leave the model empty, and the second logs the decoder's message
+    // ("l.3: ini parsing failed, ...").
     bool load();
-    const QString& errorString() const { return m_error; }
     // Writes every section back, replacing the file; false on failure, and
     // without writing when the last load could not decode the file.
     bool save();
@@ -115,7 +114,6 @@ public:
 
 private:
     QString m_path;
-    QString m_error;
     std::unique_ptr<ini::IniFileBase> m_file;
     bool m_undecodable = false;
 };

@@ -2,7 +2,7 @@
 
 #include "ui_MainMWindow.h"
 
-#include "home/ScreenScale.h"
+#include "widgets/ScreenScale.h"
 
 #include <QGraphicsDropShadowEffect>
 

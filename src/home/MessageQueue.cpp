@@ -1,6 +1,6 @@
 #include "home/MessageQueue.h"
 
-#include "home/InfoDialog.h"
+#include "widgets/InfoDialog.h"
 
 MessageQueue::MessageQueue(QWidget* parent)
     : QObject(parent)

@@ -2,10 +2,10 @@
 
 #include "appliance/Appliance.h"
 #include "appliance/UserSettings.h"
-#include "home/ImageResources.h"
-#include "home/MultiIconViewV.h"
 #include "packages/bentoconf.h"
 #include "util/IniParser.h"
+#include "widgets/ImageResources.h"
+#include "widgets/MultiIconViewV.h"
 
 #include <QFileInfo>
 

@@ -4,9 +4,9 @@
 
 #include "appliance/Appliance.h"
 #include "appliance/ConfigFile.h"
-#include "home/ScreenScale.h"
 #include "settings/FrameScaling.h"
 #include "settings/SettingsDialog.h"
+#include "widgets/ScreenScale.h"
 
 #include <QSettings>
 

@@ -1,7 +1,7 @@
 #include "settings/AppTiles.h"
 
-#include "home/MultiIconViewV.h"
 #include "packages/bentoconf.h"
+#include "widgets/MultiIconViewV.h"
 
 #include <QFileInfo>
 

@@ -8,14 +8,14 @@
 #include "appliance/Appliance.h"
 #include "appliance/ApplianceCommands.h"
 #include "appliance/CommandRunner.h"
-#include "home/InfoDialog.h"
-#include "home/MultiIconViewV.h"
-#include "home/ScreenScale.h"
 #include "packages/bentoconf.h"
+#include "prefs/SettingsTexts.h"
 #include "settings/AppTiles.h"
 #include "settings/FrameScaling.h"
 #include "settings/SettingsDialog.h"
-#include "settings/SettingsTexts.h"
+#include "widgets/InfoDialog.h"
+#include "widgets/MultiIconViewV.h"
+#include "widgets/ScreenScale.h"
 
 #include <QCoreApplication>
 #include <QDateTime>

@@ -2,7 +2,7 @@
 
 #include "display/ScreenConfFile.h"
 #include "display/ScreenConfig.h"
-#include "settings/SettingsTexts.h"
+#include "prefs/SettingsTexts.h"
 
 #include <QCoreApplication>
 

@@ -6,8 +6,7 @@
 #include "display/DpmsConfig.h"
 #include "display/EDIDInfo.h"
 #include "display/ScreenConfig.h"
-#include "home/InfoDialog.h"
-#include "home/ScreenScale.h"
+#include "prefs/SettingsTexts.h"
 #include "settings/ChoiceMenu.h"
 #include "settings/DisplayChoices.h"
 #include "settings/DisplayState.h"
@@ -16,7 +15,8 @@
 #include "settings/ResolutionChange.h"
 #include "settings/SettingsDialog.h"
 #include "settings/SettingsLog.h"
-#include "settings/SettingsTexts.h"
+#include "widgets/InfoDialog.h"
+#include "widgets/ScreenScale.h"
 
 #include <QCoreApplication>
 #include <QImageReader>

@@ -2,7 +2,7 @@
 
 #include "ui_SettingsDialog.h"
 
-#include "home/ScreenScale.h"
+#include "widgets/ScreenScale.h"
 
 namespace FrameScaling {
 

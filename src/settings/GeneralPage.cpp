@@ -4,13 +4,13 @@
 
 #include "appliance/Login.h"
 #include "appliance/UserSettings.h"
-#include "home/InfoDialog.h"
-#include "home/ScreenScale.h"
 #include "settings/FrameScaling.h"
 #include "settings/PadlinkService.h"
 #include "settings/SettingsDialog.h"
 #include "settings/SettingsLog.h"
 #include "settings/TaskBarPanel.h"
+#include "widgets/InfoDialog.h"
+#include "widgets/ScreenScale.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>

@@ -2,9 +2,9 @@
 
 #include "ui_SettingsDialog.h"
 
-#include "home/MultiIconViewV.h"
 #include "settings/DisplayPage.h"
 #include "settings/SettingsDialog.h"
+#include "widgets/MultiIconViewV.h"
 
 #include <QKeyEvent>
 

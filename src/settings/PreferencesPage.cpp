@@ -4,20 +4,20 @@
 
 #include "appliance/Paths.h"
 #include "audio/AudioConfig.h"
-#include "home/ListDialog.h"
-#include "home/ScreenScale.h"
 #include "i18n/UiLanguage.h"
 #include "im/SystemInputMethod.h"
-#include "lirc/CustomRemoteDialog.h"
+#include "learning/CustomRemoteDialog.h"
 #include "lirc/learnedRemotes.h"
-#include "settings/AlsaDefaults.h"
+#include "prefs/AlsaDefaults.h"
+#include "prefs/IrReceiverMode.h"
+#include "prefs/PrefChoices.h"
+#include "prefs/SettingsTexts.h"
 #include "settings/ChoiceMenu.h"
 #include "settings/FrameScaling.h"
-#include "settings/IrReceiverMode.h"
 #include "settings/OptionRowEvents.h"
-#include "settings/PrefChoices.h"
 #include "settings/SettingsDialog.h"
-#include "settings/SettingsTexts.h"
+#include "widgets/ListDialog.h"
+#include "widgets/ScreenScale.h"
 
 #include <QApplication>
 #include <QLayout>

@@ -11,10 +11,6 @@
 #include "appliance/UserSettings.h"
 #include "display/ScreenConfFile.h"
 #include "display/ScreenConfig.h"
-#include "home/InfoDialog.h"
-#include "home/MultiIconViewV.h"
-#include "home/NetworkAddresses.h"
-#include "home/ScreenScale.h"
 #include "i18n/LanguageSwitch.h"
 #include "i18n/UiLanguage.h"
 #include "packages/bentoconf.h"
@@ -29,6 +25,11 @@
 #include "settings/PreferencesPage.h"
 #include "settings/SettingsLog.h"
 #include "settings/WatchedFiles.h"
+#include "widgets/InfoDialog.h"
+#include "widgets/MultiIconViewV.h"
+#include "widgets/NetworkAddresses.h"
+#include "widgets/ScreenScale.h"
+#include "widgets/WheelArrows.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -291,16 +292,7 @@ bool SettingsDialog::eventFilter(QObject* watched, QEvent* event)
     return QDialog::eventFilter(watched, event);
 }
 
-void SettingsDialog::wheelEvent(QWheelEvent* event)
-{
-    const int delta = event->angleDelta().y();
-    QWidget* target = QApplication::focusWidget();
-    if (target && (delta >= 120 || delta <= -120)) {
-        const int key = delta > 0 ? Qt::Key_Up : Qt::Key_Down;
-        QCoreApplication::postEvent(target, new QKeyEvent(QEvent::KeyPress, key, Qt::NoModifier));
-    }
-    event->accept();
-}
+void SettingsDialog::wheelEvent(QWheelEvent* event) { wheelToArrow(event, QApplication::focusWidget()); }
 
 void SettingsDialog::paintEvent(QPaintEvent*)
 {

@@ -3,8 +3,8 @@
 // comes back to the chosen device, Apply, and sizes for 1080p and 4K screens.
 #include "AudioFixture.h"
 #include "DataRows.h"
-#include "audio/AudioDetectDialog.h"
-#include "audio/QTestAudioButton.h"
+#include "audiochooser/AudioDetectDialog.h"
+#include "audiochooser/QTestAudioButton.h"
 
 #include <QLayout>
 #include <QRadioButton>

@@ -4,11 +4,11 @@
 #include "HomeFixture.h"
 #include "home/ApplianceWatch.h"
 #include "home/LaunchWaiting.h"
-#include "home/MultiIconViewV.h"
 #include "home/OneTouchTool.h"
 #include "home/RemoteKeys.h"
 #include "home/TileList.h"
 #include "packages/bentoconf.h"
+#include "widgets/MultiIconViewV.h"
 
 #include <QDialog>
 #include <QFileSystemWatcher>

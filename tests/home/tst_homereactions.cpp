@@ -2,12 +2,12 @@
 // first-run notices, the language menu, the product switch and the end of the settings dialog.
 #include "DataRows.h"
 #include "HomeFixture.h"
-#include "home/InfoDialog.h"
 #include "home/MainMWindow.h"
-#include "home/MultiIconViewV.h"
 #include "home/TipsScreen.h"
 #include "i18n/UiLanguage.h"
 #include "settings/SettingsDialog.h"
+#include "widgets/InfoDialog.h"
+#include "widgets/MultiIconViewV.h"
 
 #include <QMenu>
 #include <QPushButton>

@@ -1,12 +1,12 @@
 #include "DataRows.h"
 #include "HomeFixture.h"
 #include "PlantedFifo.h"
-#include "home/ImageResources.h"
 #include "home/MainMWindow.h"
-#include "home/MultiIconViewV.h"
-#include "home/NetworkAddresses.h"
 #include "packages/bentoconf.h"
 #include "socketcpp/UnixSocket.h"
+#include "widgets/ImageResources.h"
+#include "widgets/MultiIconViewV.h"
+#include "widgets/NetworkAddresses.h"
 
 #include <QFileSystemWatcher>
 #include <QSettings>

@@ -2,8 +2,8 @@
 #include "HomeFixture.h"
 #include "PlantedFifo.h"
 #include "app/Startup.h"
-#include "home/ImageResources.h"
 #include "home/MainMWindow.h"
+#include "widgets/ImageResources.h"
 
 #include <QSettings>
 

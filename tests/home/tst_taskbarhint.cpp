@@ -1,8 +1,8 @@
 // Under Xvfb with openbox: the window manager really takes the home window off the task bar only when that is on.
 #include "HomeFixture.h"
 #include "app/Startup.h"
-#include "home/ImageResources.h"
 #include "home/MainMWindow.h"
+#include "widgets/ImageResources.h"
 
 #include <QProcess>
 

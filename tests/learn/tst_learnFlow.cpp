@@ -5,12 +5,12 @@
 #include "DataRows.h"
 #include "appliance/Appliance.h"
 #include "appliance/ApplianceCommands.h"
-#include "home/ImageResources.h"
 #include "irFrameEncoder.h"
-#include "lirc/CustomRemoteDialog.h"
+#include "learning/CustomRemoteDialog.h"
 #include "lirc/decoder.h"
 #include "lirc/irPipeline.h"
 #include "lirc/rcMapTable.h"
+#include "widgets/ImageResources.h"
 
 #include <QElapsedTimer>
 #include <QStackedWidget>

@@ -2,8 +2,8 @@
 // slot leave in its key table and in the user settings.
 #include "ScratchSysroot.h"
 #include "appliance/UserSettings.h"
+#include "learning/remoteLearning.h"
 #include "lirc/rcMapTable.h"
-#include "lirc/remoteLearning.h"
 
 #include <QSettings>
 #include <QTest>

@@ -4,9 +4,9 @@
 #include "MonkeyStage.h"
 
 #include "home/MainMWindow.h"
-#include "home/MultiIconViewV.h"
 #include "settings/DisplayPage.h"
 #include "settings/SettingsDialog.h"
+#include "widgets/MultiIconViewV.h"
 
 #include <QApplication>
 #include <QMenu>

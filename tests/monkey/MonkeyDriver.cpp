@@ -3,9 +3,9 @@
 #include "MonkeyStage.h"
 
 #include "appliance/UserSettings.h"
-#include "home/IconItem.h"
 #include "home/MainMWindow.h"
-#include "home/MultiIconViewV.h"
+#include "widgets/IconItem.h"
+#include "widgets/MultiIconViewV.h"
 
 #include <QApplication>
 #include <QDialog>

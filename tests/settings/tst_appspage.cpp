@@ -6,11 +6,11 @@
 
 #include "ui_SettingsDialog.h"
 
-#include "home/ImageResources.h"
-#include "home/InfoDialog.h"
-#include "home/MultiIconViewV.h"
 #include "settings/AppTiles.h"
 #include "settings/AppsPage.h"
+#include "widgets/ImageResources.h"
+#include "widgets/InfoDialog.h"
+#include "widgets/MultiIconViewV.h"
 
 #include <QDir>
 #include <QImage>

@@ -7,9 +7,9 @@
 #include "ui_SettingsDialog.h"
 
 #include "appliance/UserSettings.h"
-#include "settings/AlsaDefaults.h"
-#include "settings/IrReceiverMode.h"
-#include "settings/PrefChoices.h"
+#include "prefs/AlsaDefaults.h"
+#include "prefs/IrReceiverMode.h"
+#include "prefs/PrefChoices.h"
 
 #include <QtTest>
 

@@ -5,8 +5,8 @@
 
 #include "ui_SettingsDialog.h"
 
-#include "home/MultiIconViewV.h"
-#include "home/ScreenScale.h"
+#include "widgets/MultiIconViewV.h"
+#include "widgets/ScreenScale.h"
 
 #include <QScreen>
 #include <QSettings>

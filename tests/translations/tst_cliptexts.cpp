@@ -2,16 +2,16 @@
 // visible label's or button's text must fit its widget, and every character must have a glyph in some font. With
 // IVO_CLIP_SHOTS=<folder> the walk also saves a picture of each dialog state for the languages of kShotLanguages.
 #include "../home/HomeFixture.h"
-#include "audio/AudioDetectDialog.h"
-#include "home/ImageResources.h"
-#include "home/ListDialog.h"
+#include "audiochooser/AudioDetectDialog.h"
 #include "home/MainMWindow.h"
 #include "home/TandemSwitcher.h"
 #include "home/TipsScreen.h"
 #include "i18n/LanguageSwitch.h"
 #include "i18n/UiLanguage.h"
-#include "lirc/CustomRemoteDialog.h"
+#include "learning/CustomRemoteDialog.h"
 #include "settings/SettingsDialog.h"
+#include "widgets/ImageResources.h"
+#include "widgets/ListDialog.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>

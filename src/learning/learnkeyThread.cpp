@@ -1,4 +1,4 @@
-#include "lirc/learnkeyThread.h"
+#include "learning/learnkeyThread.h"
 
 #include "lirc/lirc.h"
 

@@ -1,4 +1,4 @@
-#include "settings/AlsaDefaults.h"
+#include "prefs/AlsaDefaults.h"
 
 #include <QByteArrayList>
 #include <QFile>

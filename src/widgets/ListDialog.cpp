@@ -1,8 +1,8 @@
-#include "home/ListDialog.h"
+#include "widgets/ListDialog.h"
 
-#include "home/ScreenScale.h"
 #include "im/SystemInputMethod.h"
 #include "ui_ListDialog.h"
+#include "widgets/ScreenScale.h"
 
 #include <QDebug>
 #include <QKeyEvent>

@@ -1,6 +1,6 @@
-#include "home/MultiIconViewV.h"
+#include "widgets/MultiIconViewV.h"
 
-#include "home/IconItem.h"
+#include "widgets/IconItem.h"
 
 #include <QDebug>
 #include <QGraphicsScene>

@@ -1,4 +1,4 @@
-#include "settings/IrReceiverMode.h"
+#include "prefs/IrReceiverMode.h"
 
 #include "appliance/Paths.h"
 #include "appliance/UserSettings.h"

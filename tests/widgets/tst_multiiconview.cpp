@@ -1,6 +1,6 @@
-#include "home/IconItem.h"
-#include "home/ImageResources.h"
-#include "home/MultiIconViewV.h"
+#include "widgets/IconItem.h"
+#include "widgets/ImageResources.h"
+#include "widgets/MultiIconViewV.h"
 
 #include <QGraphicsScene>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "audio/QTestAudioButton.h"
+#include "audiochooser/QTestAudioButton.h"
 
 #include "audio/AudioConfig.h"
 

@@ -1,7 +1,7 @@
-#include "home/InfoDialog.h"
+#include "widgets/InfoDialog.h"
 
-#include "home/ScreenScale.h"
 #include "ui_InfoDialog.h"
+#include "widgets/ScreenScale.h"
 
 #include <QDebug>
 #include <QGuiApplication>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings/IrReceiverMode.h"
+#include "prefs/IrReceiverMode.h"
 
 #include <QList>
 #include <QString>

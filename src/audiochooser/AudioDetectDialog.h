@@ -1,7 +1,7 @@
 #pragma once
 
 #include "appliance/FileRewatch.h"
-#include "audio/AudioOutputList.h"
+#include "audiochooser/AudioOutputList.h"
 
 #include <QDialog>
 #include <QList>

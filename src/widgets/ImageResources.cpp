@@ -1,4 +1,4 @@
-#include "home/ImageResources.h"
+#include "widgets/ImageResources.h"
 
 #include "appliance/ConfigFile.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "lirc/learnkeyThread.h"
-#include "lirc/remoteLearning.h"
+#include "learning/learnkeyThread.h"
+#include "learning/remoteLearning.h"
 
 #include <QDialog>
 

@@ -1,4 +1,4 @@
-#include "audio/AudioOutputList.h"
+#include "audiochooser/AudioOutputList.h"
 
 #include "appliance/Appliance.h"
 #include "display/EDIDInfo.h"

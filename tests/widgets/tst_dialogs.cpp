@@ -5,10 +5,10 @@
 #include "RecordingRunner.h"
 #include "ScratchSysroot.h"
 #include "WidgetFixture.h"
-#include "home/ImageResources.h"
-#include "home/InfoDialog.h"
-#include "home/ListDialog.h"
 #include "im/SystemInputMethod.h"
+#include "widgets/ImageResources.h"
+#include "widgets/InfoDialog.h"
+#include "widgets/ListDialog.h"
 
 #include <QLayout>
 #include <QListWidget>

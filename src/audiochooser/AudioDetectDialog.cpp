@@ -1,14 +1,14 @@
-#include "audio/AudioDetectDialog.h"
+#include "audiochooser/AudioDetectDialog.h"
 
 #include "appliance/Appliance.h"
 #include "appliance/CommandRunner.h"
 #include "appliance/Paths.h"
-#include "audio/QTestAudioButton.h"
-#include "home/ScreenScale.h"
+#include "audiochooser/QTestAudioButton.h"
 #include "i18n/UiLanguage.h"
 #include "lirc/LircInput.h"
 #include "lirc/RemoteKeyTarget.h"
 #include "ui_AudioDetectDialog.h"
+#include "widgets/ScreenScale.h"
 
 #include <QApplication>
 #include <QFileSystemWatcher>

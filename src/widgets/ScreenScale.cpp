@@ -1,4 +1,4 @@
-#include "home/ScreenScale.h"
+#include "widgets/ScreenScale.h"
 
 #include <QGuiApplication>
 #include <QScreen>

@@ -1,11 +1,11 @@
-#include "settings/PrefChoices.h"
+#include "prefs/PrefChoices.h"
 
 #include "appliance/ApplianceCommands.h"
 #include "audio/AudioConfig.h"
 #include "i18n/UiLanguage.h"
 #include "im/SystemInputMethod.h"
-#include "settings/AlsaDefaults.h"
-#include "settings/SettingsTexts.h"
+#include "prefs/AlsaDefaults.h"
+#include "prefs/SettingsTexts.h"
 
 #include <QCoreApplication>
 

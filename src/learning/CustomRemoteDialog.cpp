@@ -1,8 +1,9 @@
-#include "lirc/CustomRemoteDialog.h"
+#include "learning/CustomRemoteDialog.h"
 
-#include "home/ScreenScale.h"
 #include "lirc/lirc.h"
 #include "ui_CustomRemoteDialog.h"
+#include "widgets/ScreenScale.h"
+#include "widgets/WheelArrows.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -195,17 +196,7 @@ bool CustomRemoteDialog::eventFilter(QObject* watched, QEvent* event)
     }
 }
 
-void CustomRemoteDialog::wheelEvent(QWheelEvent* event)
-{
-    // One notch (120) or more turns into an arrow press on the focused button.
-    const int delta = event->angleDelta().y();
-    QWidget* target = focusWidget();
-    if (target && (delta >= 120 || delta <= -120)) {
-        const int key = delta > 0 ? Qt::Key_Up : Qt::Key_Down;
-        QCoreApplication::postEvent(target, new QKeyEvent(QEvent::KeyPress, key, Qt::NoModifier));
-    }
-    event->accept();
-}
+void CustomRemoteDialog::wheelEvent(QWheelEvent* event) { wheelToArrow(event, focusWidget()); }
 
 void CustomRemoteDialog::adaptUiToScreen(int)
 {

@@ -1,4 +1,4 @@
-#include "home/NetworkAddresses.h"
+#include "widgets/NetworkAddresses.h"
 
 #include <QNetworkInterface>
 

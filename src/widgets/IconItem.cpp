@@ -1,4 +1,4 @@
-#include "home/IconItem.h"
+#include "widgets/IconItem.h"
 
 #include <QCursor>
 #include <QGraphicsScene>

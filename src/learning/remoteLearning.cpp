@@ -1,4 +1,4 @@
-#include "lirc/remoteLearning.h"
+#include "learning/remoteLearning.h"
 
 #include <algorithm>
 
