@@ -21,7 +21,7 @@
 class SilentRunner : public CommandRunner
 {
 public:
-    CommandResult_s run(const QString&, const QStringList&, int) override { return {true, false, 0, {}, {}}; }
+    CommandResult_s execute(const QString&, const QStringList&, Budget) override { return {true, false, 0, {}, {}}; }
     bool startDetached(const QString&, const QStringList&, const QString&) override { return true; }
 };
 

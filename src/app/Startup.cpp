@@ -90,7 +90,7 @@ bool applyTitleLayout(bool taskBar)
     // back from.
     layout.updateText(taskBar ? "NLIMC" : "NLC", 0);
     root.writeToFile(file.constData(), nullptr, 1);
-    Appliance::runner().runShell(QStringLiteral("sh"), QStringLiteral("ivomargin -u"));
+    Appliance::runner().runShell(QStringLiteral("sh"), QStringLiteral("ivomargin -u"), Budget::Screen);
     return true;
 }
 
@@ -101,7 +101,7 @@ void hideFromTaskBar(QWidget* window)
         display = x11->display();
     sendSkipTaskBar(static_cast<unsigned long>(window->winId()), display);
     Appliance::runner().run(
-        Appliance::path(QStringLiteral("/usr/bin/killall")), {QStringLiteral("-USR1"), QStringLiteral("tint2")});
+        Appliance::path(QStringLiteral("/usr/bin/killall")), {QStringLiteral("-USR1"), QStringLiteral("tint2")}, Budget::Setting);
 }
 
 QString wallpaperStyleSheet() { return ::wallpaperStyleSheet(UserSettings::wallpaper()); }
@@ -148,7 +148,7 @@ std::unique_ptr<MainMWindow> prepare(QApplication& app, const QElapsedTimer& sin
         hideFromTaskBar(window.get());
     step("Step 2 ...", sinceStart);
 
-    Appliance::runner().run(Paths::HotplugScript.local(), {});
+    Appliance::runner().run(Paths::HotplugScript.local(), {}, Budget::Screen);
     app.setStyleSheet(wallpaperStyleSheet());
     step("Step 3 ...", sinceStart);
 

@@ -16,9 +16,9 @@ template<class Call> auto TimedRunner::timed_(Call call)
     return result;
 }
 
-CommandResult_s TimedRunner::run(const QString& program, const QStringList& args, int timeoutMs)
+CommandResult_s TimedRunner::execute(const QString& program, const QStringList& args, Budget budget)
 {
-    return timed_([&] { return m_next.run(program, args, timeoutMs); });
+    return timed_([&] { return m_next.execute(program, args, budget); });
 }
 
 bool TimedRunner::startDetached(const QString& program, const QStringList& args, const QString& workingDirectory)

@@ -12,7 +12,7 @@ class TimedRunner : public CommandRunner
 public:
     explicit TimedRunner(CommandRunner& next);
 
-    CommandResult_s run(const QString& program, const QStringList& args, int timeoutMs = -1) override;
+    CommandResult_s execute(const QString& program, const QStringList& args, Budget budget) override;
     bool startDetached(
         const QString& program, const QStringList& args, const QString& workingDirectory = QString()) override;
     bool startDetachedPid(

@@ -9,7 +9,8 @@ namespace Sudo {
 
 bool run(const QStringList& command, FailureLine line)
 {
-    const CommandResult_s r = Appliance::runner().run(Appliance::path(QStringLiteral("/usr/bin/sudo")), command, 5000);
+    const CommandResult_s r
+        = Appliance::runner().run(Appliance::path(QStringLiteral("/usr/bin/sudo")), command, Budget::Sudo);
     if (!r.started || r.timedOut) {
         qWarning() << "Padlink: sudo command timeout or failed to finish:" << command;
         return false;

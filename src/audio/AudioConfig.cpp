@@ -54,14 +54,14 @@ AudioConfig::AudioConfig()
     refresh();
 }
 
-QByteArray AudioConfig::bash_(const QString& script) const
+QByteArray AudioConfig::bash_(const QString& script, Budget budget) const
 {
-    return Appliance::runner().runShell(Paths::Bash.local(), script).out;
+    return Appliance::runner().runShell(Paths::Bash.local(), script, budget).out;
 }
 
 void AudioConfig::refresh()
 {
-    m_devList = AudioToolOutput::devices(bash_(QStringLiteral("aplay -l | grep ^card")));
+    m_devList = AudioToolOutput::devices(bash_(QStringLiteral("aplay -l | grep ^card"), Budget::Query));
     m_current = -1;
     read_nasaudio();
     read_userconf();
@@ -176,12 +176,13 @@ void AudioConfig::write_userconf()
 
 void AudioConfig::PulseAudioSinksReload()
 {
-    bash_(QStringLiteral("pactl unload-module module-alsa-sink"));
+    bash_(QStringLiteral("pactl unload-module module-alsa-sink"), Budget::Setting);
     for (const st_audiohwinfo& r : std::as_const(m_devList))
-        bash_(QStringLiteral("pactl load-module module-alsa-sink device=hw:%1,%2").arg(r.cardIndex).arg(r.devIndex));
+        bash_(QStringLiteral("pactl load-module module-alsa-sink device=hw:%1,%2").arg(r.cardIndex).arg(r.devIndex),
+            Budget::Setting);
     QList<AudioToolOutput::SinkRef_s> sinks;
     if (AudioToolOutput::sinks(
-            bash_(Appliance::path(QStringLiteral("/bin/pactl")) + " -f json list sinks short"), &sinks)) {
+            bash_(Appliance::path(QStringLiteral("/bin/pactl")) + " -f json list sinks short", Budget::Query), &sinks)) {
         for (const AudioToolOutput::SinkRef_s& s : std::as_const(sinks)) {
             for (st_audiohwinfo& r : m_devList) {
                 if (r.cardIndex == s.card && r.devIndex == s.dev) {
@@ -201,7 +202,8 @@ void AudioConfig::SetPulseAudioDefaultSink()
     if (!cur)
         return;
     bash_(Appliance::path(QStringLiteral("/bin/pactl")) + QStringLiteral(" set-default-sink ")
-        + QString::number(cur->sinkIndex));
+            + QString::number(cur->sinkIndex),
+        Budget::Setting);
 }
 
 bool AudioConfig::set(int i)
@@ -236,7 +238,8 @@ bool AudioConfig::testDevice(int i)
 void AudioConfig::AudioTest()
 {
     for (const char* channel : {"/usr/share/sounds/alsa/Front_Left.wav", "/usr/share/sounds/alsa/Front_Right.wav"})
-        Appliance::runner().runLine(QStringLiteral("pw-cat -p ") + Appliance::path(QString::fromLatin1(channel)));
+        Appliance::runner().runLine(
+            QStringLiteral("pw-cat -p ") + Appliance::path(QString::fromLatin1(channel)), Budget::Sound);
 }
 
 QString AudioConfig::outputLabel(int i, const MonitorNameLookup& modelName) const

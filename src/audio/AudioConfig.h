@@ -1,5 +1,6 @@
 #pragma once
 
+#include "appliance/CommandBudget.h"
 #include "audio/AudioHwInfo.h"
 
 #include <QList>
@@ -87,7 +88,7 @@ private:
     }
     QString userConfPath_() const { return m_home + QStringLiteral("/.asoundrc"); }
     // "/bin/bash" "-c" script, waited for; its standard output.
-    QByteArray bash_(const QString& script) const;
+    QByteArray bash_(const QString& script, Budget budget) const;
 
     QList<st_audiohwinfo> m_devList;
     int m_current = -1;

@@ -88,7 +88,8 @@ AudioDetectDialog::AudioDetectDialog(QWidget* parent, AudioConfig* audio, Monito
 
     // The IR daemon starts afresh for the chooser, which listens to it itself.
     Appliance::runner().runShell(
-        QStringLiteral("sh"), Appliance::path(QStringLiteral("/etc/Tellora/init.d/lirc")) + QStringLiteral(" restart"));
+        QStringLiteral("sh"), Appliance::path(QStringLiteral("/etc/Tellora/init.d/lirc")) + QStringLiteral(" restart"),
+        Budget::Service);
     m_lircInput = new LircInput(this);
     connect(m_lircInput, &LircInput::irkeyPressed, this, &AudioDetectDialog::ad_irkeyPressed);
     m_lircInput->start();

@@ -66,7 +66,7 @@ DpmsConfig::state_s DpmsConfig::parse(const QString& xsetOutput)
 
 void DpmsConfig::refresh()
 {
-    const state_s s = parse(QString::fromUtf8(Appliance::runner().runLine(QStringLiteral("xset q")).out));
+    const state_s s = parse(QString::fromUtf8(Appliance::runner().runLine(QStringLiteral("xset q"), Budget::Query).out));
     m_enabled = s.enabled;
     m_standby = s.standby;
     m_suspend = s.suspend;
@@ -89,11 +89,11 @@ void DpmsConfig::setMode(int standby, int suspend, int off)
     if (standby > 0) {
         const int s = std::max(standby, suspend);
         const int o = std::max(off, s);
-        runner.runLine(QStringLiteral("xset +dpms"));
-        runner.runLine(QStringLiteral("xset dpms %1 %2 %3").arg(standby).arg(s).arg(o));
+        runner.runLine(QStringLiteral("xset +dpms"), Budget::Setting);
+        runner.runLine(QStringLiteral("xset dpms %1 %2 %3").arg(standby).arg(s).arg(o), Budget::Setting);
     } else {
-        runner.runLine(QStringLiteral("xset -dpms"));
-        runner.runLine(QStringLiteral("xset s off"));
+        runner.runLine(QStringLiteral("xset -dpms"), Budget::Setting);
+        runner.runLine(QStringLiteral("xset s off"), Budget::Setting);
     }
     refresh();
 }

@@ -36,7 +36,7 @@ void removePadlinkMarker()
     const QString marker = padlinkMarker();
     const QString rm = Appliance::path(QStringLiteral("/bin/rm"));
     if (Login::userName().trimmed() == QLatin1String("admin")) {
-        const CommandResult_s r = Appliance::runner().run(rm, {QStringLiteral("-f"), marker});
+        const CommandResult_s r = Appliance::runner().run(rm, {QStringLiteral("-f"), marker}, Budget::Setting);
         if (r.exitCode != 0)
             qWarning().noquote() << QStringLiteral("Failed to remove %1 with rm -f").arg(marker);
         return;

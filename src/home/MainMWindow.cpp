@@ -233,7 +233,7 @@ void MainMWindow::applyLabelSettings_()
 void MainMWindow::CheckSecScreen()
 {
     if (ScreenConfFile::secondScreenExtends())
-        Appliance::runner().run(Appliance::path(QStringLiteral("/opt/bin/wallpaper.sh")), {});
+        Appliance::runner().run(Appliance::path(QStringLiteral("/opt/bin/wallpaper.sh")), {}, Budget::Screen);
 }
 
 bool MainMWindow::hasTandem_(const QString& appliancePath) const

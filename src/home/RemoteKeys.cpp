@@ -94,7 +94,7 @@ void RemoteKeys::keyLine(const QString& keystr)
         if (QWidget* target = remoteKeyTarget(); target && !repeat)
             QCoreApplication::postEvent(this, new RemoteKeyEvent(target, k->key));
         if (forward)
-            Appliance::runner().runShell(QStringLiteral("sh"), QStringLiteral("xdotool key %1").arg(k->forwarded));
+            Appliance::runner().runShell(QStringLiteral("sh"), QStringLiteral("xdotool key %1").arg(k->forwarded), Budget::Setting);
     }
 
     if (!keystr.contains(QLatin1String("KEY_SLEEP")) && !keystr.contains(QLatin1String("KEY_POWER"))) {
@@ -129,7 +129,7 @@ void RemoteKeys::powerTick()
         // Released: close the foreground application, unless it is the media
         // centre, which takes the power key itself.
         const CommandResult_s probe = Appliance::runner().runShell(
-            Paths::Bash.local(), QStringLiteral("ps aux| grep 'kodi.bin -p' | grep -v grep"));
+            Paths::Bash.local(), QStringLiteral("ps aux| grep 'kodi.bin -p' | grep -v grep"), Budget::Query);
         if (probe.out.trimmed().isEmpty())
             Appliance::runner().startDetachedLine(QStringLiteral("xdotool key alt+F4"));
         endHold_();

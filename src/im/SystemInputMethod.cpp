@@ -12,9 +12,9 @@ namespace {
 const char* const kOfferFile = "/etc/Tellora/config/IMList.xml";
 const QLatin1String kSchema("org.freedesktop.ibus.general");
 
-QByteArray ibus(const QStringList& args)
+QByteArray ibus(const QStringList& args, Budget budget)
 {
-    return Appliance::runner().run(Appliance::path(QStringLiteral("/usr/bin/ibus")), args).out;
+    return Appliance::runner().run(Appliance::path(QStringLiteral("/usr/bin/ibus")), args, budget).out;
 }
 
 QString textOf(const XMLNode& node)
@@ -83,7 +83,7 @@ QList<IMInfo> SystemInputMethod::offered(const QString& filePath, const QStringL
 void SystemInputMethod::initAllList()
 {
     m_all.clear();
-    const QStringList installed = engineIds(ibus({QStringLiteral("list-engine")}));
+    const QStringList installed = engineIds(ibus({QStringLiteral("list-engine")}, Budget::Query));
     m_all = offered(Appliance::path(QString::fromLatin1(kOfferFile)), installed);
 }
 
@@ -92,7 +92,8 @@ void SystemInputMethod::initAvailableAndRemovableList()
     const QByteArray out = Appliance::runner()
                                .runShell(Paths::Bash.local(),
                                    QStringLiteral("gsettings get org.freedesktop.ibus.general preload-engines | sed -e "
-                                                  "'s/\\[//g' -e 's/\\]//g'"))
+                                                  "'s/\\[//g' -e 's/\\]//g'"),
+                                   Budget::Query)
                                .out;
     m_available = m_all;
     m_removable.clear();
@@ -108,7 +109,7 @@ void SystemInputMethod::initAvailableAndRemovableList()
 
 void SystemInputMethod::initActiveIM()
 {
-    const QString engine = QString::fromUtf8(ibus({QStringLiteral("engine")})).trimmed();
+    const QString engine = QString::fromUtf8(ibus({QStringLiteral("engine")}, Budget::Query)).trimmed();
     const auto it = std::find(m_all.cbegin(), m_all.cend(), engine);
     if (it != m_all.cend())
         m_active = *it;
@@ -123,7 +124,7 @@ const IMInfo& SystemInputMethod::getActiveIM()
 void SystemInputMethod::setActiveIM(const IMInfo& im)
 {
     m_active = im;
-    ibus({QStringLiteral("engine"), im.id});
+    ibus({QStringLiteral("engine"), im.id}, Budget::Setting);
 }
 
 void SystemInputMethod::addIM(const IMInfo& added)
@@ -162,5 +163,5 @@ void SystemInputMethod::writeDconf(const QString& engines)
     // command make it.
     for (const char* key : {"preload-engines", "engines-order"})
         Appliance::runner().run(
-            QStringLiteral("gsettings"), {QStringLiteral("set"), kSchema, QString::fromLatin1(key), engines});
+            QStringLiteral("gsettings"), {QStringLiteral("set"), kSchema, QString::fromLatin1(key), engines}, Budget::Setting);
 }

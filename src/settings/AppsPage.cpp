@@ -452,9 +452,9 @@ void AppsPage::toggleEnabled()
     CommandRunner& runner = Appliance::runner();
     if (!isTrue(conf.confInfo.value(QStringLiteral("Enable")))) {
         ApplianceCmd::bentoSetEnabled(name, true);
-        runner.runLine(Appliance::command(QStringLiteral("%1 start").arg(shell)));
+        runner.runLine(Appliance::command(QStringLiteral("%1 start").arg(shell)), Budget::Package);
     } else {
-        runner.runLine(Appliance::command(QStringLiteral("%1 stop").arg(shell)));
+        runner.runLine(Appliance::command(QStringLiteral("%1 stop").arg(shell)), Budget::Package);
         ApplianceCmd::bentoSetEnabled(name, false);
     }
 }
@@ -473,7 +473,7 @@ void AppsPage::toggleAutoRun()
 {
     const QString name = shownPackage_();
     const QString folder = m_dialog.homeDir() + QStringLiteral("/.autorun");
-    Appliance::runner().runShell(Appliance::path(QStringLiteral("/bin/sh")), QStringLiteral("rm -f %1/*").arg(folder));
+    Appliance::runner().runShell(Appliance::path(QStringLiteral("/bin/sh")), QStringLiteral("rm -f %1/*").arg(folder), Budget::Setting);
     QSettings& settings = m_dialog.userSettings();
     if (name == m_autoRun) {
         ui->pbtSetAuto->setText(SettingsTexts::tr("Set Auto Run"));

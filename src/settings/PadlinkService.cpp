@@ -72,7 +72,7 @@ bool PadlinkService::refuse_() const
 bool PadlinkService::runAsRoot_(const QString& program, const QStringList& args) const
 {
     if (m_adminAccount)
-        return Appliance::runner().run(program, args).ok();
+        return Appliance::runner().run(program, args, Budget::Setting).ok();
     return Sudo::run(QStringList {program} + args);
 }
 
@@ -149,7 +149,7 @@ bool PadlinkService::disable()
         return refuse_();
     const QString link = kLink.local();
     if (!runAsRoot_(Appliance::path(QStringLiteral("/bin/killall")), {kDaemonName})) {
-        if (Appliance::runner().run(Appliance::path(QStringLiteral("/bin/pidof")), {kDaemonName}).ok()) {
+        if (Appliance::runner().run(Appliance::path(QStringLiteral("/bin/pidof")), {kDaemonName}, Budget::Query).ok()) {
             qWarning() << "Padlink: /bin/killall remotepad failed";
             qWarning() << "Padlink: daemon 停止失敗，保留 Enable Padlink 狀態";
             return true;

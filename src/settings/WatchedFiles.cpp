@@ -44,7 +44,7 @@ void WatchedFiles::rewatch_(const QString& path)
 void WatchedFiles::screenConf_(const QString& path)
 {
     if (!QFileInfo::exists(path)) {
-        Appliance::runner().run(Appliance::path(QStringLiteral("/usr/bin/touch")), {path});
+        Appliance::runner().run(Appliance::path(QStringLiteral("/usr/bin/touch")), {path}, Budget::Setting);
         rewatch_(path);
         return;
     }

@@ -8,11 +8,17 @@
 
 #include <QtTest>
 
+#include <signal.h>
+#include <sys/stat.h>
+#include <sys/statvfs.h>
+#include <unistd.h>
+
 #include <functional>
 #include <optional>
 
 using Command = std::function<void()>;
 Q_DECLARE_METATYPE(Command)
+Q_DECLARE_METATYPE(Budget)
 
 class TstAppliance : public QObject
 {
@@ -147,20 +153,114 @@ private slots:
     void runners()
     {
         RecordingRunner rec;
-        Appliance::runner().runLine("/bin/echo  a   b");
-        Appliance::runner().runShell("sh", "md5sum /etc/x | cut -c1-32", 5000);
+        Appliance::runner().runLine("/bin/echo  a   b", Budget::Query);
+        Appliance::runner().runShell("sh", "md5sum /etc/x | cut -c1-32", Budget::Sudo);
         Appliance::runner().startDetachedLine("");
         QCOMPARE(rec.lines(), (QStringList {"/bin/echo a b", "sh -c \"md5sum /etc/x | cut -c1-32\""}));
-        QCOMPARE(rec.calls()[1].timeoutMs, 5000);
+        QCOMPARE(rec.calls()[1].budget, Budget::Sudo);
         QCOMPARE(CommandRunner::joinLine("a", {"b c", "", "d\"e", "f"}), QStringLiteral("a \"b c\" \"\" \"d\\\"e\" f"));
         ProcessRunner p;
-        const CommandResult_s r = p.run("sh", {"-c", "echo out; echo err >&2; exit 3"});
+        const CommandResult_s r = p.run("sh", {"-c", "echo out; echo err >&2; exit 3"}, Budget::Query);
         QVERIFY(r.started && !r.timedOut && !r.ok());
         QCOMPARE(QByteArray::number(r.exitCode) + r.out + r.err, QByteArray("3out\nerr\n"));
-        const CommandResult_s slow = p.run("sleep", {"10"}, 200);
-        QVERIFY(slow.started && slow.timedOut && slow.exitCode == -1);
-        QVERIFY(!p.run("/nonexistent/program", {}).started && !p.startDetached("/nonexistent/program", {}));
+        QVERIFY(
+            !p.run("/nonexistent/program", {}, Budget::Query).started && !p.startDetached("/nonexistent/program", {}));
     }
+
+    // The program an overrun is remembered by, through shells, sudo and the privileged runner.
+    void programOf_data()
+    {
+        columns<QString, QStringList, QString>(); // program, arguments, remembered as
+        row("plain", "/tmp/sr/usr/bin/ibus", QStringList {"engine"}, "ibus");
+        row("shell text", "/tmp/sr/bin/bash", QStringList {"-c", "/tmp/sr/bin/pactl list | grep x"}, "pactl");
+        row("sudo and privrun", "sudo", QStringList {"-n", "/opt/bin/privrun", "/sbin/bento_cli --enable a"},
+            "bento_cli");
+        row("sh without -c", "sh", QStringList {"/etc/Tellora/init.d/lirc"}, "sh");
+    }
+    void programOf()
+    {
+        const auto [program, args, name] = fetch<QString, QStringList, QString>();
+        QCOMPARE(CommandBudget::programOf(program, args), name);
+    }
+
+    // Past its budget a command is ended with its process group (a child ignoring SIGTERM too), or no longer
+    // waited for when its budget lets it go; the log names it, and the program is skipped for a while after.
+    void overruns_data()
+    {
+        columns<Budget, QString>(); // budget, what becomes of it
+        row("a query is ended", Budget::Query, "ended");
+        row("a screen change goes on", Budget::Screen, "left running");
+    }
+    void overruns()
+    {
+        const auto [budget, fate] = fetch<Budget, QString>();
+        CommandBudget::forgetOverruns();
+        QTemporaryDir dir;
+        const QString pidFile = dir.filePath("pid");
+        const QString script = "sleep 100 & echo $! >" + pidFile + "; trap '' TERM; wait";
+        qputenv("IVO_BUDGET_SCALE", "0.02");
+        ProcessRunner p;
+        QTest::ignoreMessage(QtWarningMsg,
+            QRegularExpression("command: ran past its budget of \\d+ ms \\(" + QString(CommandBudget::rule(budget).name)
+                + "\\), " + fate + ": sh -c .*sleep 100.*"));
+        const CommandResult_s r = p.run("sh", {"-c", script}, budget);
+        QVERIFY(r.started && r.timedOut && !r.ok());
+        QTRY_VERIFY(QFile(pidFile).size() > 0);
+        QFile f(pidFile);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const pid_t child = f.readAll().trimmed().toInt();
+        // Gone, or a zombie until the init process reaps it.
+        const auto alive = [child] {
+            QFile stat(QStringLiteral("/proc/%1/stat").arg(child));
+            return stat.open(QIODevice::ReadOnly) && !stat.readAll().contains(") Z ");
+        };
+        if (fate == "ended") {
+            QTRY_VERIFY(!alive());
+        } else {
+            QVERIFY(alive());
+            ::kill(child, SIGKILL);
+        }
+        QTest::ignoreMessage(
+            QtWarningMsg, QRegularExpression("command: skipped, sleep ran past its budget 0 s ago: sh -c \"sleep 0\""));
+        const CommandResult_s again = p.run("sh", {"-c", "sleep 0"}, Budget::Package);
+        QVERIFY(again.skipped && !again.started);
+        qunsetenv("IVO_BUDGET_SCALE");
+        QVERIFY(p.run("sh", {"-c", "echo $0"}, Budget::Query).ok());
+        CommandBudget::forgetOverruns();
+        QVERIFY(p.run("sh", {"-c", "sleep 0"}, Budget::Query).ok());
+    }
+
+    // A command under sudo that outlives its kill (a child running as root cannot be ended by the user's program)
+    // holds the caller only a moment longer: the helper drops to an unprivileged user, runs a sudo that makes
+    // itself root and waits until the test lets it end, and must come back while it still runs.
+    void sudoOutlivesItsKill()
+    {
+        if (::geteuid() != 0)
+            QSKIP("needs root, to make a sudo the caller cannot kill");
+        ScratchSysroot root;
+        const QString sudo = root.path("/usr/bin/sudo");
+        QVERIFY(QDir().mkpath(root.path("/usr/bin")) && QFile::copy(helper(), sudo));
+        struct statvfs fs;
+        if (::statvfs(QFile::encodeName(sudo).constData(), &fs) == 0 && (fs.f_flag & ST_NOSUID))
+            QSKIP("the scratch folder is mounted nosuid");
+        for (const QString& folder : {root.root(), root.path("/usr"), root.path("/usr/bin")})
+            QVERIFY(::chmod(QFile::encodeName(folder).constData(), 0755) == 0);
+        QVERIFY(::chmod(QFile::encodeName(sudo).constData(), 04755) == 0);
+        const QString ready = root.path("/ready"), release = root.path("/release");
+        QProcess caller;
+        caller.start(helper(), {"call-sudo", root.root(), ready, release});
+        QVERIFY(caller.waitForFinished(60000));
+        const QByteArray log = caller.readAllStandardError();
+        QVERIFY2(caller.readAllStandardOutput() == "failed\n", log.constData());
+        QVERIFY2(log.contains("Padlink: sudo command timeout or failed to finish:"), log.constData());
+        QVERIFY2(log.contains("still running after its kill"), log.constData());
+        QVERIFY(QFile::exists(ready));
+        QFile(release).open(QIODevice::WriteOnly);
+        QTRY_VERIFY(!QFile::exists(ready));
+    }
+
+private:
+    static QString helper() { return QCoreApplication::applicationDirPath() + "/appliance_sudo_helper"; }
 };
 
 QTEST_GUILESS_MAIN(TstAppliance)

@@ -64,9 +64,9 @@ struct PackageHome_s : Appliance_s {
         if (!packages.isEmpty())
             root.write("/etc/config/bento.conf", conf(packages));
     }
-    CommandResult_s run(const QString& program, const QStringList& args, int timeoutMs) override
+    CommandResult_s execute(const QString& program, const QStringList& args, Budget budget) override
     {
-        CommandResult_s r = RecordingRunner::run(program, args, timeoutMs);
+        CommandResult_s r = RecordingRunner::execute(program, args, budget);
         QFile f(args.value(1).section(' ', 1, 1));
         if (args.value(1).startsWith("md5sum ") && f.open(QIODevice::ReadOnly))
             r.out = QCryptographicHash::hash(f.readAll(), QCryptographicHash::Md5).toHex();

@@ -231,7 +231,7 @@ private slots:
         const QString line = QString(removal + " -f @/.padlinkfirst").replace("@", h.root.root());
         QCOMPARE(h.lines(), removal.isEmpty() ? QStringList() : QStringList {line});
         if (!removal.isEmpty())
-            QCOMPARE(h.calls().first().timeoutMs, removal.contains("sudo") ? 5000 : -1);
+            QCOMPARE(h.calls().first().budget, removal.contains("sudo") ? Budget::Sudo : Budget::Setting);
     }
 
     // The menu offers every language and Back; a choice switches the language, its locale and every text; a missing

@@ -16,15 +16,15 @@ public:
     std::atomic<int> queries {0};
 
     // Hangs where no instrumented local lives: a torn-down thread skips their clean-up.
-    CommandResult_s run(const QString& program, const QStringList& args, int timeoutMs) override
+    CommandResult_s execute(const QString& program, const QStringList& args, Budget budget) override
     {
         for (bool query = args.contains(u"-s") && ++queries; query && g_hang;)
             usleep(20000);
-        return answer_(program, args, timeoutMs);
+        return answer_(program, args, budget);
     }
-    [[gnu::noinline]] CommandResult_s answer_(const QString& program, const QStringList& args, int timeoutMs)
+    [[gnu::noinline]] CommandResult_s answer_(const QString& program, const QStringList& args, Budget budget)
     {
-        CommandResult_s r = RecordingRunner::run(program, args, timeoutMs);
+        CommandResult_s r = RecordingRunner::execute(program, args, budget);
         if (args.contains(u"-s"))
             r.out = states.size() > 1 ? states.takeFirst() : states.value(0);
         return r;

@@ -317,10 +317,10 @@ bool MonkeyStage::startDetached(const QString& program, const QStringList& args,
     return true;
 }
 
-CommandResult_s MonkeyStage::run(const QString& program, const QStringList& args, int timeoutMs)
+CommandResult_s MonkeyStage::execute(const QString& program, const QStringList& args, Budget budget)
 {
     // Nothing of the run is needed afterwards; a long run must not grow.
     if (calls().size() > 1000)
         clear();
-    return PackageHome_s::run(program, args, timeoutMs);
+    return PackageHome_s::execute(program, args, budget);
 }

@@ -57,7 +57,7 @@ public:
     static QString windowManagerView();
 
     bool startDetached(const QString& program, const QStringList& args, const QString& wd = QString()) override;
-    CommandResult_s run(const QString& program, const QStringList& args, int timeoutMs = -1) override;
+    CommandResult_s execute(const QString& program, const QStringList& args, Budget budget) override;
 
 protected:
     // Without real windows: a window of the program that hides while it is active hands the focus to the one

@@ -42,10 +42,10 @@ std::unique_ptr<AggPkgInfo> model(const QMap<QString, QString>& installed, const
 
 // Shell text run through "sh" really runs (the auto-run folder is cleared that way); everything else is only recorded.
 struct ShellRunner : RecordingRunner {
-    CommandResult_s run(const QString& program, const QStringList& args, int timeoutMs) override
+    CommandResult_s execute(const QString& program, const QStringList& args, Budget budget) override
     {
-        RecordingRunner::run(program, args, timeoutMs);
-        return program.endsWith("/bin/sh") ? ProcessRunner().run("/bin/sh", args, timeoutMs) : CommandResult_s {};
+        RecordingRunner::execute(program, args, budget);
+        return program.endsWith("/bin/sh") ? ProcessRunner().run("/bin/sh", args, budget) : CommandResult_s {};
     }
 };
 

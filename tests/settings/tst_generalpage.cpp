@@ -25,13 +25,13 @@ const QString kRefused = QStringLiteral("Padlink: non-admin user tried to change
 class SudoRunner : public RecordingRunner
 {
 public:
-    CommandResult_s run(const QString& program, const QStringList& args, int timeoutMs = -1) override
+    CommandResult_s execute(const QString& program, const QStringList& args, Budget budget) override
     {
-        const CommandResult_s scripted = RecordingRunner::run(program, args, timeoutMs);
+        const CommandResult_s scripted = RecordingRunner::execute(program, args, budget);
         const bool fileTool = args.value(0).endsWith("/bin/ln") || args.value(0).endsWith("/bin/rm");
         if (!program.endsWith("/usr/bin/sudo") || !fileTool)
             return scripted;
-        return ProcessRunner().run(args.value(0), args.mid(1), timeoutMs);
+        return ProcessRunner().run(args.value(0), args.mid(1), budget);
     }
 };
 

@@ -72,7 +72,7 @@ private slots:
         QVERIFY(before.isEmpty() || m_root.write("/etc/config/s.conf", before));
         const QString line
             = QStringLiteral("%1/sbin/setcfg %2 K 1 -f %1/etc/config/s.conf").arg(m_root.root(), section);
-        QVERIFY(Appliance::runner().run("sudo", {m_root.path("/opt/bin/privrun"), line}).ok());
+        QVERIFY(Appliance::runner().run("sudo", {m_root.path("/opt/bin/privrun"), line}, Budget::Setting).ok());
         QCOMPARE(m_root.read("/etc/config/s.conf"), after);
         QCOMPARE(log().last(), "/sbin/setcfg " + section + " K 1 -f /etc/config/s.conf");
     }
@@ -118,9 +118,9 @@ private slots:
         const QString pidof = m_root.path("/bin/pidof");
         PadlinkService service(true);
         QVERIFY(service.enable());
-        QTRY_VERIFY_WITH_TIMEOUT(Appliance::runner().run(pidof, {"remotepad"}).ok(), 30000);
+        QTRY_VERIFY_WITH_TIMEOUT(Appliance::runner().run(pidof, {"remotepad"}, Budget::Query).ok(), 30000);
         QVERIFY(!service.disable());
-        QTRY_VERIFY_WITH_TIMEOUT(!Appliance::runner().run(pidof, {"remotepad"}).ok(), 30000);
+        QTRY_VERIFY_WITH_TIMEOUT(!Appliance::runner().run(pidof, {"remotepad"}, Budget::Query).ok(), 30000);
         QCOMPARE(log().join('|'),
             "/usr/bin/sudo /bin/ln -s /etc/Tellora/xinit/start_remotepad /etc/Tellora/xorg_rcS.d/S03remotepad|"
             "/opt/bin/remotepad|/usr/bin/sudo /bin/killall remotepad|/usr/bin/sudo /bin/rm -f "

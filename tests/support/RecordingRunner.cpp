@@ -41,12 +41,12 @@ CommandResult_s RecordingRunner::record_(const Call_s& call)
     return {.started = true, .exitCode = 0, .out = {}, .err = {}};
 }
 
-CommandResult_s RecordingRunner::run(const QString& program, const QStringList& args, int timeoutMs)
+CommandResult_s RecordingRunner::execute(const QString& program, const QStringList& args, Budget budget)
 {
-    return record_({false, program, args, timeoutMs, {}});
+    return record_({false, program, args, budget, {}});
 }
 
 bool RecordingRunner::startDetached(const QString& program, const QStringList& args, const QString& workingDirectory)
 {
-    return record_({true, program, args, -1, workingDirectory}).started;
+    return record_({true, program, args, Budget::Query, workingDirectory}).started;
 }

@@ -16,12 +16,17 @@ public:
         bool detached = false;
         QString program;
         QStringList args;
-        int timeoutMs = -1;
+        Budget budget = Budget::Query; // synchronous calls only
         QString workingDirectory;
         QString line() const { return CommandRunner::joinLine(program, args); }
     };
 
-    RecordingRunner() { m_previous = Appliance::setRunner(this); }
+    // Starts with no overrun remembered, whatever an earlier test scripted.
+    RecordingRunner()
+    {
+        CommandBudget::forgetOverruns();
+        m_previous = Appliance::setRunner(this);
+    }
     ~RecordingRunner() override { Appliance::setRunner(m_previous); }
 
     // The first rule whose pattern matches the whole command line answers.
@@ -35,7 +40,7 @@ public:
     QStringList lines() const;
     void clear();
 
-    CommandResult_s run(const QString& program, const QStringList& args, int timeoutMs = -1) override;
+    CommandResult_s execute(const QString& program, const QStringList& args, Budget budget) override;
     bool startDetached(
         const QString& program, const QStringList& args, const QString& workingDirectory = QString()) override;
 

@@ -46,7 +46,7 @@ public:
     }
     ~SpawnRunner() override { Appliance::setRunner(m_previous); }
 
-    CommandResult_s run(const QString& program, const QStringList& args, int = -1) override
+    CommandResult_s execute(const QString& program, const QStringList& args, Budget) override
     {
         CommandResult_s result;
         int out[2];
