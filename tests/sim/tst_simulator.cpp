@@ -9,6 +9,9 @@
 #include <QImageReader>
 #include <QtTest>
 
+#include <csignal>
+#include <unistd.h>
+
 class TstSimulator : public QObject
 {
     Q_OBJECT
@@ -26,6 +29,12 @@ class TstSimulator : public QObject
     QStringList log() const
     {
         return QString::fromUtf8(m_root.read("/sim/commands.log")).split('\n', Qt::SkipEmptyParts);
+    }
+    // A program of the simulator (found on PATH unless an appliance path) in a process group of its own.
+    static void startAlone(QProcess& p, const QString& program, const QStringList& args)
+    {
+        p.setChildProcessModifier([] { ::setsid(); });
+        p.start(program, args);
     }
 
 private slots:
@@ -131,6 +140,38 @@ private slots:
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Padlink: sudo symlink 建立失敗: .*"));
         QVERIFY(!service.enable());
         QVERIFY(!PadlinkService::isEnabled());
+    }
+
+    void hangSwitches_data()
+    {
+        columns<QString, QString, QString>(); // the program as the product runs it, as the log names it, its switch
+        row("stand-in on PATH", QString("pw-cat"), QString("pw-cat"), QString("PW_CAT_HANG"));
+        row("script by path", QString("/etc/Tellora/init.d/xrandr-hotplug.sh"),
+            QString("/etc/Tellora/init.d/xrandr-hotplug.sh"), QString("XRANDR_HOTPLUG_HANG"));
+        row("stand-in in Python", QString("/sbin/bento_cli"), QString("/sbin/bento_cli"), QString("BENTO_CLI_HANG"));
+        const QString run("/share/vol1/.tellora/apps/Cinema/run.sh");
+        row("link, its own name", run, run, QString("RUN_HANG"));
+        row("link, the stand-in's name", run, run, QString("TVAPP_HANG"));
+        row("sudo", QString("sudo"), QString("sudo"), QString("SUDO_HANG"));
+    }
+    // With its switch (the file name in upper case, the extension dropped, other characters "_", then "_HANG") a
+    // program logs its line, reports the hang and stays; a TERM to its process group ends it and leaves nothing.
+    void hangSwitches()
+    {
+        const auto [program, logged, key] = fetch<QString, QString, QString>();
+        QVERIFY(m_root.write("/sim/settings", key.toUtf8() + "=yes\n"));
+        QFile::remove(m_root.path("/sim/hangs.log"));
+        QProcess p;
+        startAlone(p, program.startsWith('/') ? m_root.path(program) : program, {"-x", "two words"});
+        QVERIFY(p.waitForStarted());
+        const pid_t pid = pid_t(p.processId());
+        QTRY_COMPARE_WITH_TIMEOUT(
+            m_root.read("/sim/hangs.log"), QByteArray::number(pid) + ' ' + key.toUtf8() + '\n', 30000);
+        QCOMPARE(log(), QStringList {logged + " -x \"two words\""});
+        QCOMPARE(p.state(), QProcess::Running);
+        QCOMPARE(::kill(-pid, SIGTERM), 0);
+        QVERIFY(p.waitForFinished(10000));
+        QVERIFY(::kill(-pid, 0) != 0); // no process of the group left
     }
 };
 
