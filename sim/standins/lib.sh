@@ -1,5 +1,6 @@
-# Sourced by every stand-in: finds the sysroot, logs the command line and
-# honours the program's hang switch. The log holds one line per command, paths shown as
+# Sourced by every stand-in and by the wrappers around this machine's own
+# programs: finds the sysroot, logs the command line and honours the
+# program's hang switch. The log holds one line per command, paths shown as
 # the appliance has them. The setup writes the sysroot's path in place of the
 # marker below.
 SYSROOT='@SYSROOT@'
@@ -83,3 +84,17 @@ sim_hang_check() {
     exit 1
 }
 
+# Runs this machine's own program of the wrapper's name: the first one on PATH
+# that is not the simulator's.
+sim_exec_real() {
+    local name=${0##*/} dir
+    local IFS=:
+    for dir in $PATH; do
+        [ -n "$dir" ] && [ "$dir" != "$SIM_STATE/bin" ] || continue
+        if [ -x "$dir/$name" ] && [ ! -d "$dir/$name" ] && ! [ "$dir/$name" -ef "$SIM_STATE/bin/$name" ]; then
+            exec "$dir/$name" "$@"
+        fi
+    done
+    echo "$name: command not found" >&2
+    exit 127
+}

@@ -36,6 +36,14 @@ class TstSimulator : public QObject
         p.setChildProcessModifier([] { ::setsid(); });
         p.start(program, args);
     }
+    // Exit code, standard output and standard error of a program the product runs by name.
+    static QString answer(const QString& program, const QStringList& args)
+    {
+        QProcess p;
+        p.start(program, args);
+        p.waitForFinished(60000);
+        return QString::number(p.exitCode()) + '|' + p.readAllStandardOutput() + '|' + p.readAllStandardError();
+    }
 
 private slots:
     void initTestCase()
@@ -130,9 +138,11 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(Appliance::runner().run(pidof, {"remotepad"}).ok(), 30000);
         QVERIFY(!service.disable());
         QTRY_VERIFY_WITH_TIMEOUT(!Appliance::runner().run(pidof, {"remotepad"}).ok(), 30000);
-        QCOMPARE(log().join('|'),
+        QStringList lines = log();
+        QVERIFY(lines.removeAll("/bin/pidof remotepad") >= 2); // the looks above, through the real pidof's wrapper
+        QCOMPARE(lines.join('|'),
             "/usr/bin/sudo /bin/ln -s /etc/Tellora/xinit/start_remotepad /etc/Tellora/xorg_rcS.d/S03remotepad|"
-            "/opt/bin/remotepad|/usr/bin/sudo /bin/killall remotepad|/usr/bin/sudo /bin/rm -f "
+            "/opt/bin/remotepad|/usr/bin/sudo /bin/killall remotepad|/bin/killall remotepad|/usr/bin/sudo /bin/rm -f "
             "/etc/Tellora/xorg_rcS.d/S03remotepad");
 
         QVERIFY(m_root.write("/sim/settings", "SUDO_HANG=yes\n"));
@@ -152,6 +162,8 @@ private slots:
         const QString run("/share/vol1/.tellora/apps/Cinema/run.sh");
         row("link, its own name", run, run, QString("RUN_HANG"));
         row("link, the stand-in's name", run, run, QString("TVAPP_HANG"));
+        row("real program on PATH", QString("xdotool"), QString("xdotool"), QString("XDOTOOL_HANG"));
+        row("real program by path", QString("/bin/pidof"), QString("/bin/pidof"), QString("PIDOF_HANG"));
         row("sudo", QString("sudo"), QString("sudo"), QString("SUDO_HANG"));
     }
     // With its switch (the file name in upper case, the extension dropped, other characters "_", then "_HANG") a
@@ -172,6 +184,16 @@ private slots:
         QCOMPARE(::kill(-pid, SIGTERM), 0);
         QVERIFY(p.waitForFinished(10000));
         QVERIFY(::kill(-pid, 0) != 0); // no process of the group left
+    }
+
+    // A real program behind its wrapper: logged, and its own answer.
+    void wrappedProgram()
+    {
+        QVERIFY(m_root.write("/sim/settings", "MD5SUM_HANG=no\n"));
+        QVERIFY(m_root.write("/tmp/sum", "abc"));
+        QCOMPARE(answer("md5sum", {m_root.path("/tmp/sum")}),
+            "0|900150983cd24fb0d6963f7d28e17f72  " + m_root.path("/tmp/sum") + "\n|");
+        QCOMPARE(log(), QStringList {"md5sum /tmp/sum"});
     }
 };
 
