@@ -195,6 +195,36 @@ private slots:
             "0|900150983cd24fb0d6963f7d28e17f72  " + m_root.path("/tmp/sum") + "\n|");
         QCOMPARE(log(), QStringList {"md5sum /tmp/sum"});
     }
+
+    void budgetScale_data()
+    {
+        columns<QByteArray, QByteArray>(); // the simulator's setting, the program's variable ("-": refused)
+        row("unset", QByteArray(), QByteArray());
+        row("factor", QByteArray("0.05"), QByteArray("0.05"));
+        row("zero", QByteArray("0"), QByteArray("-"));
+        row("not a number", QByteArray("fast"), QByteArray("-"));
+    }
+    // IVO_SIM_BUDGET_SCALE reaches the program's environment as IVO_BUDGET_SCALE.
+    void budgetScale()
+    {
+        const auto [setting, variable] = fetch<QByteArray, QByteArray>();
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("IVO_SIM_BUDGET_SCALE", setting);
+        p.setProcessEnvironment(env);
+        p.start(qEnvironmentVariable("IVO_SOURCE_DIR") + "/sim/ivo-sim", {"env"});
+        QVERIFY(p.waitForFinished(60000));
+        if (variable == "-") {
+            QCOMPARE(p.exitCode(), 1);
+            return;
+        }
+        QCOMPARE(p.exitCode(), 0);
+        QList<QByteArray> lines = p.readAllStandardOutput().split('\n');
+        lines.removeIf([](const QByteArray& l) { return !l.contains("IVO_BUDGET_SCALE"); });
+        QCOMPARE(lines,
+            variable.isEmpty() ? QList<QByteArray>()
+                               : QList<QByteArray> {"export IVO_BUDGET_SCALE='" + variable + "'"});
+    }
 };
 
 QTEST_GUILESS_MAIN(TstSimulator)
