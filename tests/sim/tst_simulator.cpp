@@ -196,6 +196,61 @@ private slots:
         QCOMPARE(log(), QStringList {"md5sum /tmp/sum"});
     }
 
+    // The sound stand-ins answer alike with their resident server and without it (then the server's code runs in
+    // the client's stead); with the server, the client hands the command over the server's socket.
+    void soundServer()
+    {
+        const auto session = [this] {
+            QFile::remove(m_root.path("/sim/audio/pulse.json"));
+            QFile::remove(m_root.path("/sim/audio/played.log"));
+            QStringList answers;
+            for (const QStringList& c : QList<QStringList> {{"load-module", "module-alsa-sink", "device=hw:0,3"},
+                     {"load-module", "module-alsa-sink", "device=hw:0,3"},
+                     {"load-module", "module-alsa-sink", "device=hw:0,7"}, {"-f", "json", "list", "sinks", "short"},
+                     {"set-default-sink", "41"}, {"unload-module", "536870912"}, {"get-default-sink"},
+                     {"list", "sinks", "short"}})
+                answers << answer("pactl", c);
+            answers << answer("pw-cat", {"-p", m_root.path("/usr/share/sounds/alsa/Front_Left.wav")})
+                    << answer("pw-cat", {"-p", "/none.wav"});
+            return answers << m_root.read("/sim/audio/played.log");
+        };
+        QVERIFY(m_root.write("/sim/settings", "AUDIO_CARDS=appliance\n"));
+        const QStringList alone = session();
+        QCOMPARE(alone.mid(0, 4),
+            QStringList({"0|536870912\n|", "1||Failure: Module initialization failed\n", "0|536870913\n|",
+                "0|[{\"index\":38,\"name\":\"alsa_output.pci-0000_00_1f.3.analog-stereo\",\"driver\":\"PipeWire\","
+                "\"state\":\"SUSPENDED\"},{\"index\":40,\"name\":\"alsa_output.hw:0,3\",\"driver\":\"PipeWire\","
+                "\"state\":\"SUSPENDED\"},{\"index\":41,\"name\":\"alsa_output.hw:0,7\",\"driver\":\"PipeWire\","
+                "\"state\":\"SUSPENDED\"}]\n|"}));
+        QCOMPARE(alone.mid(6),
+            QStringList({"0|alsa_output.hw:0,7\n|",
+                "0|38\talsa_output.pci-0000_00_1f.3.analog-stereo\tPipeWire\ts32le 2ch 48000Hz\tSUSPENDED\n"
+                "41\talsa_output.hw:0,7\tPipeWire\ts32le 2ch 48000Hz\tSUSPENDED\n|",
+                "0||",
+                "1||sndfile: failed to open audio file \"/none.wav\": System error : No such file or directory\n",
+                "/usr/share/sounds/alsa/Front_Left.wav\talsa_output.hw:0,7\n"}));
+
+        QCOMPARE(QProcess::execute(qEnvironmentVariable("IVO_SOURCE_DIR") + "/sim/ivo-sim", {"services", "audio"}), 0);
+        const QByteArray server = m_root.read("/sim/pids/audio.pid").split(' ').value(0);
+        QVERIFY(!server.isEmpty());
+        QCOMPARE(session(), alone);
+        // Held up, the server keeps a client waiting on its connection.
+        QCOMPARE(::kill(server.toInt(), SIGSTOP), 0);
+        QProcess client;
+        client.start("pactl", {"get-default-sink"});
+        QVERIFY(client.waitForStarted());
+        const QByteArray fd = "/proc/" + QByteArray::number(client.processId()) + "/fd/3";
+        const auto connected = [&fd] {
+            char target[64] = {};
+            return ::readlink(fd.constData(), target, sizeof target - 1) > 0 && qstrncmp(target, "socket:", 7) == 0;
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(connected(), 30000);
+        QCOMPARE(::kill(server.toInt(), SIGCONT), 0);
+        QVERIFY(client.waitForFinished(30000));
+        QCOMPARE(client.readAllStandardOutput(), "alsa_output.hw:0,7\n");
+        ::kill(server.toInt(), SIGTERM);
+    }
+
     void budgetScale_data()
     {
         columns<QByteArray, QByteArray>(); // the simulator's setting, the program's variable ("-": refused)
