@@ -84,6 +84,13 @@ sim_hang_check() {
     exit 1
 }
 
+# Runs a stand-in's Python part. Without the site module: the parts need only
+# the standard library, and site takes about a third of the interpreter's
+# start, which every call of the stand-in pays.
+sim_exec_python() {
+    exec python3 -S "$@"
+}
+
 # Runs this machine's own program of the wrapper's name: the first one on PATH
 # that is not the simulator's.
 sim_exec_real() {

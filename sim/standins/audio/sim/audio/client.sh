@@ -23,5 +23,5 @@ sound_server() {
         fi
         exec 3<&-
     fi
-    exec python3 "$SIM_STATE/audio/pulse.py" "$@"
+    sim_exec_python "$SIM_STATE/audio/pulse.py" "$@"
 }

@@ -7,4 +7,4 @@
 source '@SYSROOT@/sim/lib.sh'
 sim_log "$@"
 sim_hang_check
-exec python3 "$SIM_STATE/screens/hotplug.py"
+sim_exec_python "$SIM_STATE/screens/hotplug.py"
