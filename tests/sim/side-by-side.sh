@@ -12,8 +12,7 @@ trap cleanup EXIT
 poll() { local end=$((SECONDS + $1)); shift; until "$@"; do [ $SECONDS -lt $end ] || return 1; sleep 0.1; done; }
 fetched() { grep -q '"GET /bentocenter_eng.xml ' "$1/sim/catalog/server.log"; }
 start() {
-    local attempt
-    for attempt in 1 2 3; do # another X server may take the display number picked
+    for _ in 1 2 3; do # another X server may take the display number picked
         env ${2:+IVO_SIM_BUDGET_SCALE=$2} IVO_SIM_ROOT="$1" "$sim" run --keep >/dev/null && return 0
         IVO_SIM_ROOT=$1 "$sim" stop >/dev/null 2>&1 || true
     done
