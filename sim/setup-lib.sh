@@ -31,6 +31,26 @@ link_real() {
     done
 }
 
+# wrap_real PROGRAM...: this machine's program of that name, run through a
+# wrapper in sim/bin (first on the product's PATH) that logs its command line
+# and honours its hang switch. A PROGRAM given as an appliance path
+# (/usr/bin/ibus) is also linked there to the wrapper, for the product calls
+# it by that path.
+wrap_real() {
+    local p name
+    for p in "$@"; do
+        name=$(basename "$p")
+        command -v "$name" >/dev/null || echo "setup: no $name on this machine" >&2
+        rm -f "$SIM_STATE/bin/$name"
+        sed "s|@SYSROOT@|$SYSROOT|g" "$SIM_SRC/standins/real-program" >"$SIM_STATE/bin/$name"
+        chmod 755 "$SIM_STATE/bin/$name"
+        if [[ $p == /* ]]; then
+            mkdir -p "$SYSROOT$(dirname "$p")"
+            ln -sfn "$SIM_STATE/bin/$name" "$SYSROOT$p"
+        fi
+    done
+}
+
 # put_file PATH [MODE]: writes standard input to PATH in the sysroot unless the
 # file exists, so a developer's edits survive a new "setup".
 put_file() {

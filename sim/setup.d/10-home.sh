@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
 # The home screen: the user's settings, the window manager's configuration,
 # the screen and system configuration the title bar reads, stand-ins for the
-# scripts start-up runs, and the desktop shell service's socket.
+# scripts start-up runs, the real md5sum (wrapped) and the desktop shell
+# service's socket.
 source "$SIM_SRC/setup-lib.sh"
 
 install_standins home
+# The package configuration's watch compares checksums.
+wrap_real /usr/bin/md5sum
 mkdir -p "$SYSROOT"/{tmp_kelp,var/run/tellora,home/admin/.autorun}
 
 put_file /home/admin/.config/Vendra/IVO.conf <<'CONF'

@@ -6,6 +6,10 @@
 source "$SIM_SRC/setup-lib.sh"
 
 install_standins reactions
+# Keys handed on to the application in front and its closing (xdotool), the
+# look for the applications that take the power key themselves (ps) and the
+# karaoke service's stop (curl): the real programs, wrapped.
+wrap_real xdotool ps curl
 mkdir -p "$SYSROOT/usr/bin"
 ln -sfn "$SIM_STATE/bin/sudo" "$SYSROOT/usr/bin/sudo"
 

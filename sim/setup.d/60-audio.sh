@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sound: stand-ins for aplay, pactl and pw-cat (this machine has no sound
 # devices; the simulated machine's cards come from sim/audio/cards-*.txt, the
-# sound server's state from sim/audio/pulse.json), the appliance's audio
+# sound server's state from sim/audio/pulse.json; 60-audio.start runs the
+# server pactl and pw-cat talk to), the appliance's audio
 # configuration for those cards, the enclosure's capability word (bit 28:
 # analog output) and the two channel test sounds.
 source "$SIM_SRC/setup-lib.sh"

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The display: the xrandr, xset and hot-plug stand-ins, the margin tool, the
-# monitors' EDID blocks under the simulated sysfs with the real EDID tools,
+# monitors' EDID blocks under the simulated sysfs with the real EDID tools
+# (wrapped: logged, with their hang switches),
 # and the wallpaper pictures the Display page offers.
 source "$SIM_SRC/setup-lib.sh"
 
@@ -10,7 +11,7 @@ install_standins display
 mkdir -p "$SYSROOT/usr/bin"
 ln -sfn "$SIM_STATE/bin/xrandr" "$SYSROOT/usr/bin/xrandr"
 ln -sfn "$SYSROOT/opt/bin/ivomargin" "$SIM_STATE/bin/ivomargin"
-link_real /usr/bin/parse-edid /usr/bin/edid-decode
+wrap_real /usr/bin/parse-edid /usr/bin/edid-decode
 
 if [ -n "${IVO_SIM_OUTPUTS:-}" ]; then
     if grep -q '^XRANDR_OUTPUTS=' "$SIM_STATE/settings"; then

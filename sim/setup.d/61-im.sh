@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Input methods: the appliance's offer list, the real ibus at the path the
-# product calls (61-im.start runs its daemon on a private address) and the
+# product calls and the real gsettings on PATH, both wrapped (logged, with
+# their hang switches; 61-im.start runs the daemon on a private address), the
 # switched-on methods in the real gsettings' keyfile backend under the
 # simulated user's home (the memory backend forgets between processes).
 source "$SIM_SRC/setup-lib.sh"
 
-link_real /usr/bin/ibus
+wrap_real /usr/bin/ibus gsettings
 
 # Offered methods; pinyin and hangul are offered but have no engine installed
 # here, so the product leaves them out.

@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # The General and About settings' peers: the mobile remote-control daemon with
 # its start script and boot-link folder, the real killall, pidof and ln they
-# are switched with, the task bar's panel configuration in the user's home,
+# are switched with (killall and pidof wrapped: logged, with their hang
+# switches), the task bar's panel configuration in the user's home,
 # and the build date the About page shows beside the version.
 source "$SIM_SRC/setup-lib.sh"
 
 install_standins padlink
-link_real /bin/ln /bin/killall /bin/pidof
+link_real /bin/ln
+wrap_real /bin/killall /bin/pidof
 mkdir -p "$SYSROOT/etc/Tellora/xorg_rcS.d" "$SIM_STATE/padlink"
 cp "$SIM_SRC/pidfile.sh" "$SIM_STATE/pidfile.sh"
 ln -sfn "$(command -v bash)" "$SIM_STATE/padlink/remotepad"

@@ -3,12 +3,27 @@
 State lives in pulse.json beside this file: loaded modules, sinks and the
 default sink. The ALSA devices that exist are those the aplay stand-in lists.
 Output and messages follow the real tools' forms.
+
+  pulse.py ARGS...          one pactl command (pw-cat: --play ARGS...)
+  pulse.py --serve          the resident server (setup.d/60-audio.start): on
+                            loopback, at a free port it writes to pulse.port
+                            beside this file, until the sim folder goes
+
+A client (sim/audio/client.sh) sends NUL-terminated fields: the sim folder
+it belongs to, its working folder, the number of arguments and the
+arguments. The answer is the exit code, standard output and standard error,
+each NUL-terminated, or "elsewhere" for a client of another sysroot.
 """
+import contextlib
 import fcntl
+import io
 import json
 import os
 import re
+import socketserver
 import sys
+import threading
+import time
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 STATE = os.path.join(HERE, 'pulse.json')
@@ -133,12 +148,12 @@ def pactl(state, argv):
                 'set-default-sink and get-default-sink')
 
 
-def play(state, argv):
+def play(state, argv, cwd):
     files = [a for a in argv if not a.startswith('-')]
     if '-p' not in argv and '--playback' not in argv or not files:
         return fail('pw-cat: the simulated server only plays (-p FILE)')
     path = files[-1]
-    if not os.path.isfile(path):
+    if not os.path.isfile(os.path.join(cwd, path)):
         return fail('sndfile: failed to open audio file "%s": System error : No such file or directory' % path)
     shown = path[len(SYSROOT):] if path.startswith(SYSROOT + '/') else path
     with open(os.path.join(HERE, 'played.log'), 'a', encoding='utf-8') as f:
@@ -146,7 +161,8 @@ def play(state, argv):
     return 0
 
 
-def main():
+def command(argv, cwd):
+    """One command against the state on disk, as one call of the tool."""
     with open(STATE + '.lock', 'a') as lock:
         fcntl.flock(lock, fcntl.LOCK_EX)
         try:
@@ -154,12 +170,50 @@ def main():
                 state = json.load(f)
         except (FileNotFoundError, ValueError):
             state = initial()
-        argv = sys.argv[1:]
-        code = play(state, argv[1:]) if argv[:1] == ['--play'] else pactl(state, argv)
+        code = play(state, argv[1:], cwd) if argv[:1] == ['--play'] else pactl(state, argv)
         with open(STATE + '.tmp', 'w', encoding='utf-8') as f:
             json.dump(state, f, indent=1)
         os.replace(STATE + '.tmp', STATE)
     return code
 
 
-sys.exit(main())
+class Client(socketserver.StreamRequestHandler):
+    def handle(self):
+        data = b''
+        fields = []
+        while len(fields) < 3 or len(fields) < 3 + int(fields[2]):
+            chunk = self.request.recv(65536)
+            if not chunk:
+                return
+            data += chunk
+            fields = data.split(b'\0')[:-1]
+        sim, cwd, _, *argv = [f.decode('utf-8', 'surrogateescape') for f in fields]
+        if sim != SIM_STATE:
+            self.wfile.write(b'elsewhere\0')
+            return
+        out, err = io.StringIO(), io.StringIO()
+        with contextlib.redirect_stdout(out), contextlib.redirect_stderr(err):
+            code = command(argv, cwd)
+        self.wfile.write(b'\0'.join(s.encode('utf-8', 'surrogateescape')
+                                    for s in (str(code), out.getvalue(), err.getvalue())) + b'\0')
+
+
+def serve():
+    server = socketserver.TCPServer(('127.0.0.1', 0), Client)
+    port_file = os.path.join(HERE, 'pulse.port')
+    with open(port_file + '.tmp', 'w') as f:
+        f.write('%d\n' % server.server_address[1])
+    os.replace(port_file + '.tmp', port_file)
+
+    def watch():
+        while os.path.isdir(SIM_STATE):
+            time.sleep(2)
+        server.shutdown()
+
+    threading.Thread(target=watch, daemon=True).start()
+    server.serve_forever()
+    return 0
+
+
+if __name__ == '__main__':
+    sys.exit(serve() if sys.argv[1:] == ['--serve'] else command(sys.argv[1:], os.getcwd()))

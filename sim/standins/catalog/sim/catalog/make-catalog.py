@@ -1,15 +1,20 @@
 #!/usr/bin/env python3
 """Builds the simulated maker's catalog service under www/: one catalog file
 per interface language, the catalog icons (rendered from art/*.svg) and the
-package files that the package tool stand-in installs.
+package files that the package tool stand-in installs; and points the
+appliance's catalog address (corvex.conf) at it.
 
-usage: make-catalog.py PORT"""
-import io, os, subprocess, sys, tarfile
+usage: make-catalog.py PORT            all of it, served on PORT
+       make-catalog.py --address PORT  only the catalog files and the address:
+                                       the service now listens on PORT"""
+import io, os, re, subprocess, sys, tarfile
 from xml.sax.saxutils import escape
 
 here = os.path.dirname(os.path.abspath(__file__))
 www = os.path.join(here, 'www')
-port = int(sys.argv[1])
+sysroot = os.path.dirname(os.path.dirname(here))
+address_only = sys.argv[1:2] == ['--address']
+port = int(sys.argv[-1])
 base = f'http://127.0.0.1:{port}'
 install_root = '/share/vol1/.tellora/apps'
 
@@ -141,12 +146,58 @@ def add(tar, name, data):
     tar.addfile(info, io.BytesIO(data))
 
 
+def write_catalogs():
+    for lang in LANGS:
+        path = os.path.join(www, f'bentocenter_{lang}.xml')
+        with open(path + '.tmp', 'w', encoding='utf-8') as f:
+            f.write(catalog_xml(lang))
+        os.replace(path + '.tmp', path)
+
+
+def write_address():
+    """"System"/"BENTO CENTER XML" in corvex.conf: added when missing; an
+    address of ours is moved to the current port; a developer's own address
+    is kept."""
+    path = os.path.join(sysroot, 'etc', 'config', 'corvex.conf')
+    url = f'{base}/bentocenter_%s.xml'
+    key = 'BENTO CENTER XML'
+    try:
+        with open(path, encoding='utf-8') as f:
+            lines = f.read().splitlines()
+    except FileNotFoundError:
+        lines = []
+    section, system_end, done = None, None, False
+    for i, line in enumerate(lines):
+        s = line.strip()
+        if s.startswith('[') and s.endswith(']'):
+            section = s[1:-1]
+            continue
+        if section == 'System':
+            if s:
+                system_end = i + 1
+            if '=' in s and s.split('=', 1)[0].strip() == key:
+                if re.fullmatch(r'http://127\.0\.0\.1:\d+/bentocenter_%s\.xml', s.split('=', 1)[1].strip()):
+                    lines[i] = f'{key} = {url}'
+                done = True
+    if not done:
+        if system_end is None:
+            if lines and lines[-1].strip():
+                lines.append('')
+            lines += ['[System]', f'{key} = {url}']
+        else:
+            lines.insert(system_end, f'{key} = {url}')
+    with open(path + '.tmp', 'w', encoding='utf-8') as f:
+        f.write('\n'.join(lines) + '\n')
+    os.replace(path + '.tmp', path)
+
+
 def main():
     for sub in ('icons', 'packages'):
         os.makedirs(os.path.join(www, sub), exist_ok=True)
-    for lang in LANGS:
-        with open(os.path.join(www, f'bentocenter_{lang}.xml'), 'w', encoding='utf-8') as f:
-            f.write(catalog_xml(lang))
+    write_catalogs()
+    write_address()
+    if address_only:
+        return
     with_icon = render_icons([item['art'] for item in ITEMS if 'art' in item])
     for item in ITEMS:
         if 'art' not in item:

@@ -2,3 +2,4 @@
 # Stand-in for the script that paints the wallpaper on a second screen.
 source '@SYSROOT@/sim/lib.sh'
 sim_log "$@"
+sim_hang_check

@@ -12,7 +12,7 @@ lircd_start() {
     pidfile_alive "$lircd_pidfile" && return 0
     command -v lircd >/dev/null || { echo "no lircd on this machine (package lirc)" >&2; return 1; }
     mkdir -p "$SIM_STATE/pids"
-    port=$(python3 -c 'import socket; s = socket.socket(socket.AF_INET, socket.SOCK_DGRAM); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
+    port=$(python3 -S -c 'import socket; s = socket.socket(socket.AF_INET, socket.SOCK_DGRAM); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
     rm -f "$socket"
     nohup lircd --nodaemon --options-file="$SIM_STATE/ir/lirc_options.conf" --driver=udp --device="$port" \
         --output="$socket" --pidfile="$SIM_STATE/ir/lircd.pid" --logfile="$SIM_STATE/ir/lircd.log" \

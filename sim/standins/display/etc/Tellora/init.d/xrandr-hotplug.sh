@@ -6,4 +6,5 @@
 # finished when it returns, with or without "-fg".
 source '@SYSROOT@/sim/lib.sh'
 sim_log "$@"
-exec python3 "$SIM_STATE/screens/hotplug.py"
+sim_hang_check
+sim_exec_python "$SIM_STATE/screens/hotplug.py"
