@@ -1,11 +1,12 @@
 // What a viewer feels of a remote key: from a line of the IR daemon on its
 // socket to the tile grid's repainted selection, on a 3840 x 2160 home window
-// whose grid holds 1,000 tiles, against a bare widget's repaint of the same
-// region in the same run. Each figure is the median of alternating Right and
-// Left presses between two tiles of one page; one press ends when the event
-// loop has painted the grid's new selection.
+// whose grid holds 1,000 tiles (or the size and count given), against a bare
+// widget's repaint of the region the grid repainted (the two tiles the move
+// changed) in the same run. Each figure is the median of alternating Right
+// and Left presses between two tiles of one page; one press ends when the
+// event loop has painted the grid's new selection.
 //
-//   build/default/bench/bench_home_remotekey [presses]
+//   build/default/bench/bench_home_remotekey [presses] [WIDTHxHEIGHT] [tiles]
 #include "../support/BenchSupport.h"
 #include "home/MainMWindow.h"
 #include "widgets/ImageResources.h"
@@ -36,6 +37,9 @@ protected:
 int main(int argc, char* argv[])
 {
     const int presses = argc > 1 ? std::max(2, atoi(argv[1])) : 200;
+    const QStringList size = QString::fromLatin1(argc > 2 ? argv[2] : "3840x2160").split(QLatin1Char('x'));
+    const int width = std::max(640, size.value(0).toInt()), height = std::max(480, size.value(1).toInt());
+    const int tiles = argc > 3 ? std::max(2, atoi(argv[3])) : 1000;
     BenchAppliance appliance;
     QApplication app(argc, argv);
     ImageResources::registerAll();
@@ -43,11 +47,11 @@ int main(int argc, char* argv[])
         return 1;
 
     MainMWindow window;
-    window.setGeometry(0, 0, 3840, 2160);
+    window.setGeometry(0, 0, width, height);
     MultiIconViewV* grid = window.findChild<MultiIconViewV*>();
     QPixmap icon(512, 512);
     icon.fill(Qt::darkCyan);
-    for (int i = 0; i < 1000; ++i)
+    for (int i = 0; i < tiles; ++i)
         grid->add(icon, QStringLiteral("Application %1").arg(i + 1));
     grid->setSelect(0);
     window.show();
@@ -88,7 +92,7 @@ int main(int argc, char* argv[])
     // window of the same size; its repaints alternate with the presses, so
     // both see the same load.
     QWidget bareWindow;
-    bareWindow.setGeometry(0, 0, 3840, 2160);
+    bareWindow.setGeometry(0, 0, width, height);
     BareWidget bare(&bareWindow);
     bare.setGeometry(QRect(grid->viewport()->mapTo(&window, QPoint(0, 0)), grid->viewport()->size()));
     bareWindow.show();
@@ -115,7 +119,8 @@ int main(int argc, char* argv[])
     }
 
     const double key = median(keys) / 1e6, reference = median(references) / 1e6;
-    std::printf("remote key to repainted selection, 1000 tiles at 3840x2160, median of %d presses:\n", presses);
+    std::printf(
+        "remote key to repainted selection, %d tiles at %dx%d, median of %d presses:\n", tiles, width, height, presses);
     std::printf("  daemon line to grid repaint   %.3f ms\n  bare widget repaint           %.3f ms (%d x %d region)\n",
         key, reference, repainted.boundingRect().width(), repainted.boundingRect().height());
     std::printf("  ratio %.2f\n", key / reference);

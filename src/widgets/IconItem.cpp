@@ -5,6 +5,8 @@
 #include <QGraphicsSceneMouseEvent>
 #include <QPainter>
 
+#include <algorithm>
+
 IconItem::IconItem(const QSizeF& size, int textOffset, int id, QGraphicsItem* parent)
     : QGraphicsObject(parent)
     , m_rect(-size.width() / 2, -size.height() / 2, size.width(), size.height())
@@ -21,12 +23,19 @@ void IconItem::setPixmap(const QPixmap& pixmap, int layer)
     if (layer < 0 || layer >= LayerCount)
         return;
     if (layer == 0) {
+        // The grid refills its slots on every page change; an unchanged
+        // slot must not repaint.
+        const auto noBadge = [this] {
+            return std::all_of(m_layers.begin() + 1, m_layers.begin() + 5, [](const QPixmap& p) { return p.isNull(); });
+        };
+        if (m_layers[0].cacheKey() == pixmap.cacheKey() && noBadge())
+            return;
         m_layers[0] = pixmap;
         m_clickable = !pixmap.isNull();
         for (int i = 1; i <= 4; ++i)
             m_layers[i] = QPixmap();
     } else {
-        if (m_layers[0].isNull())
+        if (m_layers[0].isNull() || m_layers[layer].cacheKey() == pixmap.cacheKey())
             return;
         m_layers[layer] = pixmap;
     }
@@ -77,7 +86,22 @@ QRectF IconItem::iconRect_() const
     return QRectF(-s.width() / 2, -s.height() / 2, s.width(), s.height());
 }
 
-QRectF IconItem::boundingRect() const { return m_rect; }
+QRectF IconItem::textRect_() const
+{
+    return QRectF(m_rect.left(), m_rect.bottom() + m_textOffset, m_rect.width(), m_rect.height());
+}
+
+// Everything paint() may touch, the label below the tile and a frame larger
+// than the tile included: the grid repaints only what changed.
+QRectF IconItem::boundingRect() const
+{
+    QRectF r = m_rect.united(textRect_());
+    if (const QPixmap& top = m_layers[5]; !top.isNull()) {
+        const QSizeF t = top.deviceIndependentSize();
+        r = r.united(QRectF(-t.width() / 2, -t.height() / 2, t.width(), t.height()));
+    }
+    return r;
+}
 
 QPainterPath IconItem::shape() const
 {
@@ -115,10 +139,7 @@ void IconItem::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget
     if (!m_text.isEmpty()) {
         painter->setFont(m_font);
         painter->setPen(m_pen);
-        // The label may run below the tile; the grid repaints the whole
-        // viewport, so nothing is left behind.
-        const QRectF textRect(m_rect.left(), m_rect.bottom() + m_textOffset, m_rect.width(), m_rect.height());
-        painter->drawText(textRect, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, m_text);
+        painter->drawText(textRect_(), Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, m_text);
     }
 }
 

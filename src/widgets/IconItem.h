@@ -48,6 +48,7 @@ protected:
 
 private:
     QRectF iconRect_() const;
+    QRectF textRect_() const;
 
     QRectF m_rect;
     std::array<QPixmap, LayerCount> m_layers;

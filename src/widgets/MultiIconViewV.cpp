@@ -20,7 +20,9 @@ MultiIconViewV::MultiIconViewV(
 {
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setViewportUpdateMode(QGraphicsView::FullViewportUpdate);
+    // A move repaints the tiles it changes (their labels and frames are in
+    // their bounding rectangles), not the whole grid.
+    setViewportUpdateMode(QGraphicsView::MinimalViewportUpdate);
     setCacheMode(QGraphicsView::CacheNone);
     setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
     setFrameShape(QFrame::NoFrame);
@@ -199,8 +201,6 @@ void MultiIconViewV::setFont(const QFont& font)
     m_font = font;
     for (IconItem* it : m_items)
         it->setFont(font);
-    if (m_select >= 0)
-        viewport()->update();
 }
 
 void MultiIconViewV::setPen(const QPen& pen)
@@ -208,8 +208,6 @@ void MultiIconViewV::setPen(const QPen& pen)
     m_pen = pen;
     for (IconItem* it : m_items)
         it->setPen(pen);
-    if (m_select >= 0)
-        viewport()->update();
 }
 
 const IconItem* MultiIconViewV::pageItem(int slot) const
@@ -278,7 +276,6 @@ void MultiIconViewV::setSelect(int index)
             for (IconItem* it : m_items)
                 it->clear();
         }
-        viewport()->update();
         m_previous->hide();
         m_next->hide();
         return;
@@ -291,7 +288,8 @@ void MultiIconViewV::setSelect(int index)
     m_pageStart = pageStartFor_(index);
     m_previous->setVisible(index >= cols);
     m_next->setVisible(index / cols + 1 < (n + cols - 1) / cols);
-
+    // Every slot is filled again (entries may have come or gone since); a
+    // slot whose pictures and label stay the same does not repaint.
     for (int s = 0; s < m_pageSize; ++s) {
         m_items[s]->setTransform(QTransform());
         m_items[s]->setZValue(0);
@@ -303,7 +301,6 @@ void MultiIconViewV::setSelect(int index)
         m_select = index;
         emit itemSelected(index);
     }
-    viewport()->update();
 }
 
 bool MultiIconViewV::moveLeft()
@@ -421,7 +418,6 @@ void MultiIconViewV::itemClicked(int id)
     if (entry == m_select) {
         if (m_items[slot]->transform().isIdentity()) {
             zoomSlot_(slot);
-            viewport()->update();
         } else {
             emit itemEntered(entry);
         }

@@ -1,9 +1,11 @@
+#include "DataRows.h"
 #include "widgets/IconItem.h"
 #include "widgets/ImageResources.h"
 #include "widgets/MultiIconViewV.h"
 
 #include <QGraphicsScene>
 #include <QLabel>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -41,6 +43,21 @@ void send(MultiIconViewV& v, const QString& input, QStringList& log)
     } else if (!QApplication::sendEvent(&v, &key) || !key.isAccepted()) {
         log << "ignored";
     }
+}
+
+// The largest difference of one colour channel between two pictures of one size (256 for another size).
+int largestDifference(const QImage& a, const QImage& b)
+{
+    if (a.size() != b.size())
+        return 256;
+    int most = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+            most = std::max(
+                {most, std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)), std::abs(qBlue(p) - qBlue(q))});
+        }
+    return most;
 }
 
 struct Nav_s {
@@ -118,6 +135,48 @@ private slots:
             const bool focused = entry == selected && !r.log.endsWith("focusExit");
             QCOMPARE(!v->pageItem(s)->transform().isIdentity(), focused);
             QCOMPARE(v->pageItem(s)->pixmap(5).toImage(), focused ? tile("app_focus.png") : QImage());
+        }
+    }
+
+    // A move repaints only the tiles it changes: after moves, page changes and zoom the picture on the screen is
+    // the one a repaint of the whole window gives (labels running below their tiles and the zoomed frame included).
+    void partialRepaints_data()
+    {
+        columns<int, QString>(); // first selection, keys
+        row("moves on one page", 7, "Right,Right,Down,Left,Up,Up");
+        row("page changes", 2, "Down,Down,Down,Up,Down,Down");
+        row("zoom taken away and given back", 6, "Escape,Right,Down");
+    }
+    void partialRepaints()
+    {
+        const auto [start, keys] = fetch<int, QString>();
+        QWidget window;
+        window.setObjectName("wall");
+        window.setStyleSheet("#wall{border-image: url(:/images/wallpaper_default.jpg)}");
+        window.resize(960, 540);
+        auto v = homeGrid(0);
+        for (int i = 0; i < 40; ++i)
+            v->add(QPixmap(), QStringLiteral("Application with a long name %1").arg(i));
+        v->setParent(&window);
+        v->setGeometry(window.rect());
+        v->setSelect(start);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        v->setFocus();
+        const auto shown = [&] {
+            QCoreApplication::sendPostedEvents();
+            QCoreApplication::processEvents();
+            return window.screen()->grabWindow(window.winId()).toImage();
+        };
+        QStringList log;
+        for (const QString& key : keys.split(',')) {
+            send(*v, key, log);
+            const QImage partial = shown();
+            window.repaint();
+            // A scaled picture drawn clipped may round a few steps apart; what a partial repaint left behind is far
+            // more.
+            const int difference = largestDifference(partial, shown());
+            QVERIFY2(difference <= 3, qPrintable(QStringLiteral("%1 after %2").arg(difference).arg(key)));
         }
     }
 
