@@ -18,6 +18,14 @@ int indexOf(const QStringList& entries, const QString& shown)
     return shown.isEmpty() ? -1 : int(entries.indexOf(shown));
 }
 
+// Reading the outputs reloads the sound server's sinks, which leaves its
+// default wherever it fell: the chosen output keeps the sound.
+void reread(AudioConfig& audio)
+{
+    audio.refresh();
+    audio.SetPulseAudioDefaultSink();
+}
+
 } // namespace
 
 PrefMenu_s languages(const QString& currentCode)
@@ -63,7 +71,7 @@ ImChoice chooseInputMethod(SystemInputMethod& model, int index)
 
 PrefMenu_s audioOutputs(AudioConfig& audio)
 {
-    audio.refresh();
+    reread(audio);
     PrefMenu_s menu;
     for (const st_audiohwinfo& d : audio.devices())
         menu.entries << d.setDevName;
@@ -92,7 +100,7 @@ PrefMenu_s receiverModes(const QList<IrReceiverMode::Mode_s>& modes, const QStri
 View_s read(AudioConfig& audio)
 {
     View_s view;
-    audio.refresh();
+    reread(audio);
     if (const st_audiohwinfo* chosen = audio.get(audio.currentIndex()))
         view.audioOutput = chosen->setDevName;
     view.receiverMode = IrReceiverMode::currentName();

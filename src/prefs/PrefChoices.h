@@ -37,8 +37,8 @@ enum class ImChoice { None, Activated, Add, Remove };
 // Remove are the list dialog's to do.
 ImChoice chooseInputMethod(SystemInputMethod& model, int index);
 
-// Reads the audio outputs again and lists them by shown name; the chosen
-// one is the default.
+// Reads the audio outputs again (the chosen one stays the sound server's
+// default) and lists them by shown name; the chosen one is the default.
 PrefMenu_s audioOutputs(AudioConfig& audio);
 // Makes an output the chosen one (its sink becomes the sound server's
 // default) and ALSA's default device follows it in alsaConf. The output's
@@ -54,8 +54,9 @@ struct View_s {
     std::optional<QString> receiverMode; // none: the receiver row hides
     bool customRemotes = false; // the appliance can learn remotes
 };
-// Reads them: the audio outputs are listed again, the receiver's files read
-// and the hardware asked whether it can learn remotes.
+// Reads them: the audio outputs are listed again (the chosen one stays the
+// sound server's default), the receiver's files read and the hardware asked
+// whether it can learn remotes.
 View_s read(AudioConfig& audio);
 
 // A learned-remote slot's value: "Reset" once learned, "Learn now" before.

@@ -135,6 +135,24 @@ private slots:
         QCOMPARE(a.root.read("/usr/share/alsa/alsa.conf"), "defaults.pcm.card 0\ndefaults.pcm.device 7\n");
     }
 
+    // Entering the page lists the audio outputs again, which reloads the sound server's sinks and leaves its default
+    // wherever it fell: the chosen output (HDMI 1, sink 41) is made the default again. The outputs appear only after
+    // the dialog was built, so that entering has something new to read.
+    void audioOnEntering()
+    {
+        PrefScene_s scene;
+        scene.root.write("/etc/Tellora/config/nasaudio.conf", nasaudio());
+        scene.runner.answer(".*/bin/pactl -f json list sinks short\"", kSinks);
+        scene.build();
+        scene.runner.answer(".* -c \"aplay -l \\| grep \\^card\"", aplay("appliance"));
+        scene.runner.clear();
+        scene.enter();
+        const QStringList sound = scene.runner.lines().filter("pactl").replaceInStrings(scene.root.root(), "");
+        QCOMPARE(sound.mid(sound.size() - 2),
+            QStringList({"/bin/bash -c \"/bin/pactl -f json list sinks short\"",
+                "/bin/bash -c \"/bin/pactl set-default-sink 41\""}));
+    }
+
     // On an appliance without the receiver's files that cannot learn remotes, only the language and input-method
     // rows are walked (the simulator's run walks the full page): Down and Up stop at the ends, a row shows its arrows
     // while it has the focus, Tab stays, Left goes back to the page buttons; the audio row never shows.
