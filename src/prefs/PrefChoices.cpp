@@ -18,6 +18,16 @@ int indexOf(const QStringList& entries, const QString& shown)
     return shown.isEmpty() ? -1 : int(entries.indexOf(shown));
 }
 
+// The page's language table is read down its columns, which puts Deutsch
+// after Polski; otherwise it is the code order the home screen's menu keeps.
+const QStringList& menuCodes()
+{
+    static const QStringList codes
+        = QStringLiteral("chs cht cze dan dut eng fin fre grk hun ita jpn kor nor pol ger por rom rus spa swe tha tur")
+              .split(QLatin1Char(' '));
+    return codes;
+}
+
 // Reading the outputs reloads the sound server's sinks, which leaves its
 // default wherever it fell: the chosen output keeps the sound.
 void reread(AudioConfig& audio)
@@ -31,19 +41,15 @@ void reread(AudioConfig& audio)
 PrefMenu_s languages(const QString& currentCode)
 {
     PrefMenu_s menu;
-    for (const UiLanguage::Language_s& l : UiLanguage::table()) {
-        if (l.code == currentCode)
+    for (const QString& code : menuCodes()) {
+        if (code == currentCode)
             menu.current = int(menu.entries.size());
-        menu.entries << l.name;
+        menu.entries << UiLanguage::nameOf(code);
     }
     return menu;
 }
 
-QString languageAt(int index)
-{
-    const QList<UiLanguage::Language_s>& table = UiLanguage::table();
-    return index >= 0 && index < table.size() ? table.at(index).code : QString();
-}
+QString languageAt(int index) { return menuCodes().value(index); }
 
 PrefMenu_s inputMethods(SystemInputMethod& model, const QString& shown)
 {

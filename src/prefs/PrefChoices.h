@@ -23,8 +23,9 @@ struct PrefMenu_s {
 // values read again whenever the page is entered.
 namespace PrefChoices {
 
-// Every supported language under its own name, in the order of the language
-// table; the current code's entry is the default.
+// Every supported language under its own name, in the order of the page's
+// language table read down its columns (Deutsch after Polski); the current
+// code's entry is the default.
 PrefMenu_s languages(const QString& currentCode);
 // The code of the language at a menu position; empty outside the list.
 QString languageAt(int index);

@@ -7,6 +7,7 @@
 #include "ui_SettingsDialog.h"
 
 #include "appliance/UserSettings.h"
+#include "i18n/UiLanguage.h"
 #include "prefs/AlsaDefaults.h"
 #include "prefs/IrReceiverMode.h"
 #include "prefs/PrefChoices.h"
@@ -133,6 +134,21 @@ private slots:
         QCOMPARE(PrefChoices::chooseAudioOutput(audio, 2, alsa).value_or("-"), "HDMI 2");
         QVERIFY(!PrefChoices::chooseAudioOutput(audio, 3, alsa));
         QCOMPARE(a.root.read("/usr/share/alsa/alsa.conf"), "defaults.pcm.card 0\ndefaults.pcm.device 7\n");
+    }
+
+    // The language menu follows the page's table read down its columns, Deutsch after Polski; each entry is its
+    // language's own name, the current one's the default.
+    void languageMenu()
+    {
+        const PrefMenu_s menu = PrefChoices::languages("ger");
+        QStringList codes;
+        for (int i = 0; i < menu.entries.size(); ++i) {
+            codes << PrefChoices::languageAt(i);
+            QCOMPARE(menu.entries[i], UiLanguage::nameOf(codes.last()));
+        }
+        QCOMPARE(codes.join(' '),
+            "chs cht cze dan dut eng fin fre grk hun ita jpn kor nor pol ger por rom rus spa swe tha tur");
+        QCOMPARE(menu.entries.value(menu.current), "Deutsch");
     }
 
     // Entering the page lists the audio outputs again, which reloads the sound server's sinks and leaves its default
