@@ -22,7 +22,8 @@ private slots:
     void administrator_data()
     {
         columns<QByteArray, bool>(); // NasGroupID, an administrator
-        for (const auto& [id, admin] : {std::pair {"IDAg", true}, {" 0\n", true}, {"MTAw", false}, {"", false}})
+        for (const auto& [id, admin] : {std::pair {"IDAg", true}, {" 0\n", true}, {"MA==\n", true}, {" MA== ", true},
+                 {"MTAw", false}, {"", false}})
             row(id, QByteArray(id), admin);
     }
 
