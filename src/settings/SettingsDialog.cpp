@@ -355,9 +355,15 @@ void SettingsDialog::openInFront()
 
 void SettingsDialog::hideEvent(QHideEvent* event)
 {
+    // What a page opened goes with the settings: left over the home screen, a
+    // menu or a dialog (remote learning, the input-method list) would keep the
+    // remote's keys there.
     for (QMenu* menu : findChildren<QMenu*>())
         if (menu->isVisible())
             menu->close();
+    for (QDialog* dialog : findChildren<QDialog*>())
+        if (dialog->isWindow() && dialog->isVisible())
+            dialog->reject();
     QDialog::hideEvent(event);
 }
 
