@@ -10,6 +10,22 @@ QString userName() { return QString::fromUtf8(QByteArray::fromBase64(qgetenv("Na
 
 QString userPicturePath() { return QString::fromUtf8(QByteArray::fromBase64(qgetenv("NasUserIcon"))); }
 
+std::optional<QByteArray> groupId()
+{
+    if (!qEnvironmentVariableIsSet("NasGroupID"))
+        return std::nullopt;
+    return decodeGroupId(qgetenv("NasGroupID"));
+}
+
+std::optional<QByteArray> decodeGroupId(const QByteArray& value)
+{
+    // Strict: a mangled value must not pass for the administrators' group.
+    auto decoded = QByteArray::fromBase64Encoding(value.trimmed(), QByteArray::AbortOnBase64DecodingErrors);
+    if (!decoded)
+        return std::nullopt;
+    return std::move(decoded.decoded);
+}
+
 namespace {
 const QString kRequireLogin = QStringLiteral("UIControl/RequireLogin");
 }

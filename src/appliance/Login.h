@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
+
+#include <optional>
 
 // The login at the television: the user it hands over in the environment
 // (Base64-encoded), and the login configuration through which the next start
@@ -11,6 +14,12 @@ namespace Login {
 QString userName();
 // "NasUserIcon" decoded: the path of the user's picture, empty when unset.
 QString userPicturePath();
+// "NasGroupID" decoded strictly from Base64 (the administrators' group is
+// "0"); blanks and line ends around the Base64 text are not part of it, as a
+// login script may leave them. Nothing when unset or not Base64.
+std::optional<QByteArray> groupId();
+// The same for a given value of the variable.
+std::optional<QByteArray> decodeGroupId(const QByteArray& value);
 
 // "UIControl/RequireLogin" = "yes" in the login configuration, two ways:
 // start-up without a user writes it in any case, creating the file;

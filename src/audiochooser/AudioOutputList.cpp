@@ -30,7 +30,12 @@ QStringList AudioOutputList::labels() const
 
 void AudioOutputList::select(int row)
 {
-    Q_ASSERT_X(row < m_audio->count(), "AudioOutputList", "index < AudioConfig::GetInstance()->count()");
+    // The rows stay while the chooser is open, but a device that went when the
+    // list was read again took its row's place in the model with it.
+    if (row >= m_audio->count()) {
+        qWarning("audio chooser: row %d picked, but only %d outputs are listed now; ignored", row, m_audio->count());
+        return;
+    }
     m_selected = row;
 }
 

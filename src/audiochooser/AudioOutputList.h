@@ -26,7 +26,8 @@ public:
     // The row of the device chosen now (checked when the list is built).
     int current() const { return m_audio->currentIndex(); }
 
-    // The viewer's pick; -1 until a row is picked.
+    // The viewer's pick; -1 until a row is picked. A row past the devices
+    // listed now (one went while the chooser was open) is ignored.
     void select(int row);
     int selected() const { return m_selected; }
     // Makes the picked device the chosen one; false when nothing was picked.

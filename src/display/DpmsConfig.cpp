@@ -44,12 +44,13 @@ DpmsConfig::state_s DpmsConfig::parse(const QString& xsetOutput)
     qsizetype i = 0;
     while (i < lines.size() && !lines[i].startsWith(QLatin1String("DPMS")))
         ++i;
+    s.reported = i < lines.size();
     // The section's body: the indented lines below its title.
     for (++i; i < lines.size() && lines[i].startsWith(QLatin1Char(' ')); ++i) {
         const QString& line = lines[i];
         if (line.contains(QLatin1String("DPMS"), Qt::CaseInsensitive)
             && line.contains(QLatin1String("Disabled"), Qt::CaseInsensitive)) {
-            return state_s {0, 0, 0, 0};
+            return state_s {0, 0, 0, 0, true};
         }
         if (!line.contains(QLatin1String("Standby"), Qt::CaseInsensitive))
             continue;
@@ -71,6 +72,7 @@ void DpmsConfig::refresh()
     m_standby = s.standby;
     m_suspend = s.suspend;
     m_off = s.off;
+    m_reported = s.reported;
 }
 
 void DpmsConfig::mode(int* standby, int* suspend, int* off) const
@@ -86,16 +88,27 @@ void DpmsConfig::mode(int* standby, int* suspend, int* off) const
 void DpmsConfig::setMode(int standby, int suspend, int off)
 {
     CommandRunner& runner = Appliance::runner();
+    state_s chosen {0, 0, 0, 0, false};
     if (standby > 0) {
         const int s = std::max(standby, suspend);
-        const int o = std::max(off, s);
+        chosen = {1, standby, s, std::max(off, s), false};
         runner.runLine(QStringLiteral("xset +dpms"), Budget::Setting);
-        runner.runLine(QStringLiteral("xset dpms %1 %2 %3").arg(standby).arg(s).arg(o), Budget::Setting);
+        runner.runLine(QStringLiteral("xset dpms %1 %2 %3").arg(standby).arg(s).arg(chosen.off), Budget::Setting);
     } else {
         runner.runLine(QStringLiteral("xset -dpms"), Budget::Setting);
         runner.runLine(QStringLiteral("xset s off"), Budget::Setting);
     }
     refresh();
+    if (m_reported)
+        return;
+    // Nothing to read back from this server: the choice stands, or the
+    // preset would store "never" and the next start turn blanking off.
+    qWarning("DPMS: \"xset q\" reports no DPMS section; the chosen time-outs %d %d %d are kept", chosen.standby,
+        chosen.suspend, chosen.off);
+    m_enabled = chosen.enabled;
+    m_standby = chosen.standby;
+    m_suspend = chosen.suspend;
+    m_off = chosen.off;
 }
 
 void DpmsConfig::loadPreset()

@@ -20,7 +20,9 @@ public:
     void mode(int* standby, int* suspend, int* off) const;
     // standby > 0: "xset +dpms", then "xset dpms S P O" with the time-outs
     // made non-decreasing (P = max(standby, suspend), O = max(off, P));
-    // otherwise "xset -dpms" and "xset s off". Then refresh().
+    // otherwise "xset -dpms" and "xset s off". Then refresh(); when the
+    // server reports no DPMS section, the fields keep the time-outs just
+    // applied (all 0 and disabled for off), so that the preset stores them.
     void setMode(int standby, int suspend, int off);
     // Applies the stored preset, written back non-decreasing; nothing when
     // there is none (or it is not a number).
@@ -36,6 +38,7 @@ public:
         int standby = 0;
         int suspend = 0;
         int off = 0;
+        bool reported = false; // a DPMS section was there
     };
     static state_s parse(const QString& xsetOutput);
 
@@ -44,4 +47,5 @@ private:
     int m_standby = 0;
     int m_suspend = 0;
     int m_off = 0;
+    bool m_reported = false;
 };

@@ -179,6 +179,11 @@ bool ScreenConfFile::clearOverscan()
     int margin = 0;
     if (t.isEmpty() || (parseMargin(t, &margin) && margin == 0))
         return false;
+    // "OverScan" itself is left as it is, so it asks again on every reading;
+    // a save each time would wake the readers watching this file, who read it
+    // again.
+    if (value(QStringLiteral("Overscan"), QStringLiteral("Margin")) == QLatin1String("0"))
+        return false;
     setOverscanMargin(0);
     return true;
 }

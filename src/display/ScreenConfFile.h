@@ -83,8 +83,8 @@ public:
     int overscanMargin(QString* error = nullptr) const;
     void setOverscanMargin(int margin);
     // Overscan is off with two or more outputs: when "OverScan"/"Margin" is
-    // there and not 0, "Overscan"/"Margin" becomes "0". True when it changed
-    // something (the caller saves).
+    // there and not 0, "Overscan"/"Margin" becomes "0" unless it is "0"
+    // already. True when it changed something (the caller saves).
     bool clearOverscan();
 
     // Three readings of the file with the lenient reader, each with its own

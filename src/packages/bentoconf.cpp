@@ -1,6 +1,7 @@
 #include "packages/bentoconf.h"
 
 #include "appliance/Appliance.h"
+#include "appliance/Login.h"
 
 #include <QMetaMethod>
 
@@ -221,11 +222,8 @@ PkgInfo_s AggPkgInfo::PkgByName(const QString& name, int source) const
 
 bool AggPkgInfo::isAdministrator()
 {
-    if (!qEnvironmentVariableIsSet("NasGroupID"))
-        return false;
-    // Strict decoding: a mangled value must not pass as the administrators' group.
-    const auto decoded = QByteArray::fromBase64Encoding(qgetenv("NasGroupID"), QByteArray::AbortOnBase64DecodingErrors);
-    return decoded && QString::fromUtf8(*decoded) == QLatin1String("0");
+    const std::optional<QByteArray> group = Login::groupId();
+    return group && QString::fromUtf8(*group) == QLatin1String("0");
 }
 
 QString AggPkgInfo::localInstallPath(const PkgInfo_s& pkg, int source)

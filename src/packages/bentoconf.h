@@ -66,7 +66,7 @@ public:
     // path `path`; queues the icons on dm when it is not null.
     void ReadXml(const QString& path, DownloadManager* dm);
 
-    // "NasGroupID", Base64-decoded, is exactly "0".
+    // "NasGroupID", Base64-decoded (Login::groupId), is exactly "0".
     static bool isAdministrator();
     // The folder of this machine that holds the package's files (icons):
     // the mapped appliance path for an installed record (source 0), the

@@ -18,24 +18,38 @@ int indexOf(const QStringList& entries, const QString& shown)
     return shown.isEmpty() ? -1 : int(entries.indexOf(shown));
 }
 
+// The page's language table is read down its columns, which puts Deutsch
+// after Polski; otherwise it is the code order the home screen's menu keeps.
+const QStringList& menuCodes()
+{
+    static const QStringList codes
+        = QStringLiteral("chs cht cze dan dut eng fin fre grk hun ita jpn kor nor pol ger por rom rus spa swe tha tur")
+              .split(QLatin1Char(' '));
+    return codes;
+}
+
+// Reading the outputs reloads the sound server's sinks, which leaves its
+// default wherever it fell: the chosen output keeps the sound.
+void reread(AudioConfig& audio)
+{
+    audio.refresh();
+    audio.SetPulseAudioDefaultSink();
+}
+
 } // namespace
 
 PrefMenu_s languages(const QString& currentCode)
 {
     PrefMenu_s menu;
-    for (const UiLanguage::Language_s& l : UiLanguage::table()) {
-        if (l.code == currentCode)
+    for (const QString& code : menuCodes()) {
+        if (code == currentCode)
             menu.current = int(menu.entries.size());
-        menu.entries << l.name;
+        menu.entries << UiLanguage::nameOf(code);
     }
     return menu;
 }
 
-QString languageAt(int index)
-{
-    const QList<UiLanguage::Language_s>& table = UiLanguage::table();
-    return index >= 0 && index < table.size() ? table.at(index).code : QString();
-}
+QString languageAt(int index) { return menuCodes().value(index); }
 
 PrefMenu_s inputMethods(SystemInputMethod& model, const QString& shown)
 {
@@ -63,7 +77,7 @@ ImChoice chooseInputMethod(SystemInputMethod& model, int index)
 
 PrefMenu_s audioOutputs(AudioConfig& audio)
 {
-    audio.refresh();
+    reread(audio);
     PrefMenu_s menu;
     for (const st_audiohwinfo& d : audio.devices())
         menu.entries << d.setDevName;
@@ -92,7 +106,7 @@ PrefMenu_s receiverModes(const QList<IrReceiverMode::Mode_s>& modes, const QStri
 View_s read(AudioConfig& audio)
 {
     View_s view;
-    audio.refresh();
+    reread(audio);
     if (const st_audiohwinfo* chosen = audio.get(audio.currentIndex()))
         view.audioOutput = chosen->setDevName;
     view.receiverMode = IrReceiverMode::currentName();

@@ -23,8 +23,9 @@ struct PrefMenu_s {
 // values read again whenever the page is entered.
 namespace PrefChoices {
 
-// Every supported language under its own name, in the order of the language
-// table; the current code's entry is the default.
+// Every supported language under its own name, in the order of the page's
+// language table read down its columns (Deutsch after Polski); the current
+// code's entry is the default.
 PrefMenu_s languages(const QString& currentCode);
 // The code of the language at a menu position; empty outside the list.
 QString languageAt(int index);
@@ -37,8 +38,8 @@ enum class ImChoice { None, Activated, Add, Remove };
 // Remove are the list dialog's to do.
 ImChoice chooseInputMethod(SystemInputMethod& model, int index);
 
-// Reads the audio outputs again and lists them by shown name; the chosen
-// one is the default.
+// Reads the audio outputs again (the chosen one stays the sound server's
+// default) and lists them by shown name; the chosen one is the default.
 PrefMenu_s audioOutputs(AudioConfig& audio);
 // Makes an output the chosen one (its sink becomes the sound server's
 // default) and ALSA's default device follows it in alsaConf. The output's
@@ -54,8 +55,9 @@ struct View_s {
     std::optional<QString> receiverMode; // none: the receiver row hides
     bool customRemotes = false; // the appliance can learn remotes
 };
-// Reads them: the audio outputs are listed again, the receiver's files read
-// and the hardware asked whether it can learn remotes.
+// Reads them: the audio outputs are listed again (the chosen one stays the
+// sound server's default), the receiver's files read and the hardware asked
+// whether it can learn remotes.
 View_s read(AudioConfig& audio);
 
 // A learned-remote slot's value: "Reset" once learned, "Learn now" before.

@@ -271,7 +271,6 @@ void AppsPage::showTexts_(const QString& name)
     const PkgInfo_s conf = packages->PkgByName(name, 0);
     if (!web.name.isEmpty()) {
         ui->txtAuthor->setText(web.confInfo.value(QStringLiteral("Author")));
-        ui->txtVersion->setText(web.confInfo.value(QStringLiteral("Version")));
         ui->txtAppName->setText(web.xmlInfo.value(QStringLiteral("name")));
         ui->txtDesc->setText(
             web.xmlInfo.value(QStringLiteral("description")) + web.xmlInfo.value(QStringLiteral("moreDescription")));
@@ -279,7 +278,6 @@ void AppsPage::showTexts_(const QString& name)
     if (!conf.name.isEmpty()) {
         if (const QString author = conf.confInfo.value(QStringLiteral("Author")); !author.isEmpty())
             ui->txtAuthor->setText(author);
-        ui->txtVersion->setText(conf.confInfo.value(QStringLiteral("Version")));
         const QString display = conf.confInfo.value(QStringLiteral("Display_Name"));
         const QString xmlName = conf.xmlInfo.value(QStringLiteral("name"));
         ui->txtAppName->setText(!display.isEmpty() ? display : (!xmlName.isEmpty() ? xmlName : display));
@@ -358,11 +356,14 @@ void AppsPage::showButtons_(const QString& name)
         ui->labAdminOnlyNote->hide();
     }
 
+    // The version goes with the buttons: an update that went through takes
+    // its arrow away with its button.
     if (ui->pbtUpdate->isEnabled()) {
         ui->txtVersion->setText(current + QStringLiteral(" --> ") + offered);
         ui->pbtUpdate->setFocus();
         return;
     }
+    ui->txtVersion->setText(installed ? current : offered);
     for (QWidget* w : {static_cast<QWidget*>(ui->pbtInstall), static_cast<QWidget*>(ui->pbtEnable),
              static_cast<QWidget*>(ui->pbtSetAuto), static_cast<QWidget*>(ui->cbxAdminOnly)}) {
         if (w->isEnabled()) {

@@ -7,6 +7,7 @@
 
 #include "appliance/ApplianceCommands.h"
 #include "appliance/ConfigFile.h"
+#include "appliance/Login.h"
 #include "appliance/Paths.h"
 #include "appliance/UserSettings.h"
 #include "display/ScreenConfFile.h"
@@ -181,8 +182,8 @@ void SettingsDialog::setupLeftColumn_()
 
 bool SettingsDialog::isAdminGroup(const QByteArray& nasGroupId)
 {
-    const auto decoded = QByteArray::fromBase64Encoding(nasGroupId, QByteArray::AbortOnBase64DecodingErrors);
-    const QByteArray trimmed = decoded ? decoded.decoded.trimmed() : QByteArray();
+    const std::optional<QByteArray> decoded = Login::decodeGroupId(nasGroupId);
+    const QByteArray trimmed = decoded ? decoded->trimmed() : QByteArray();
     const bool digits = !trimmed.isEmpty()
         && std::all_of(trimmed.begin(), trimmed.end(), [](char c) { return c >= '0' && c <= '9'; });
     return (digits ? trimmed : nasGroupId.trimmed()) == "0";
@@ -354,9 +355,15 @@ void SettingsDialog::openInFront()
 
 void SettingsDialog::hideEvent(QHideEvent* event)
 {
+    // What a page opened goes with the settings: left over the home screen, a
+    // menu or a dialog (remote learning, the input-method list) would keep the
+    // remote's keys there.
     for (QMenu* menu : findChildren<QMenu*>())
         if (menu->isVisible())
             menu->close();
+    for (QDialog* dialog : findChildren<QDialog*>())
+        if (dialog->isWindow() && dialog->isVisible())
+            dialog->reject();
     QDialog::hideEvent(event);
 }
 

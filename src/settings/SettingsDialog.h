@@ -59,8 +59,9 @@ public:
     SettingsDialog(AggPkgInfo* packages, QWidget* parent = nullptr);
     ~SettingsDialog() override;
 
-    // The user is an administrator: "NasGroupID" Base64-decoded to digits, or
-    // taken as it stands otherwise, equals "0".
+    // The user is an administrator: "NasGroupID" Base64-decoded (as
+    // Login::decodeGroupId does) to digits, or taken as it stands otherwise,
+    // equals "0", blanks around it aside.
     bool IsCurrentUserAdmin_() const;
     // The rule on its own, for a given value of "NasGroupID".
     static bool isAdminGroup(const QByteArray& nasGroupId);

@@ -75,7 +75,9 @@ void WatchedFiles::loginConf_(const QString& path)
 {
     rewatch_(path);
     const std::unique_ptr<QSettings> login = ConfigFile::settings(path);
-    if (login->value(QStringLiteral("Padlink/Logout")).toString() == QLatin1String("yes")) {
+    // A boolean of the appliance's files: any case.
+    if (login->value(QStringLiteral("Padlink/Logout")).toString().compare(QLatin1String("yes"), Qt::CaseInsensitive)
+        == 0) {
         login->remove(QStringLiteral("Padlink"));
         login->sync();
         emit m_dialog.IVOrestart();

@@ -137,6 +137,21 @@ private slots:
         QCOMPARE(c.dialog.isVisible(), open);
     }
 
+    // HDMI 2 goes (reserved now) while the chooser is open, and its row stays on the screen until the chooser is
+    // opened again: a click on it picks nothing and says so, and Apply takes the row picked before.
+    void vanishedRow()
+    {
+        Chooser_s c;
+        c.dialog.radioButton(0)->click();
+        c.root.write("/etc/Tellora/config/nasaudio.conf", nasaudio("set_devname = HDMI 2", "set_devname = Reserved"));
+        c.dialog.updateDevList(c.root.path("/etc/Tellora/config/screen.conf"));
+        QCOMPARE(c.audio.count(), 2);
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("row 2 .* 2 outputs"));
+        c.dialog.radioButton(2)->click();
+        c.button("applyButton")->click();
+        QCOMPARE(c.asoundrc(), marker("Analog", 0, 0));
+    }
+
     // Every size comes from the 1920 x 1080 design: twice as large on a 3840 x 2160 screen.
     void sizes()
     {

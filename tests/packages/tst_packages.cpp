@@ -133,9 +133,11 @@ private slots:
         row("disabled", "conf A Enable=FALSE", QByteArray(), true, false);
         row("any case", "conf A Enable=tRuE AdminOnly=fAlSe", QByteArray(), true, true);
         row("no start", "conf A @start=", QByteArray("MA=="), false, false);
-        // Administrators only: the group decodes strictly to exactly "0".
-        for (const auto& [group, admin] : {std::pair {"MA==", true}, {"MQ==", false}, {"MAo=", false}, {"MDA=", false},
-                 {"M*A==", false}, {"0", false}, {"", false}, {nullptr, false}})
+        // Administrators only: the group decodes strictly to exactly "0"; blanks and line ends around the Base64 text
+        // are not part of it.
+        for (const auto& [group, admin] :
+            {std::pair {"MA==", true}, {"MA==\n", true}, {" \tMA== ", true}, {"MQ==", false}, {"MAo=", false},
+                {"MDA=", false}, {"M*A==", false}, {"0", false}, {"", false}, {nullptr, false}})
             row(QByteArray("admin-only, group ") + (group ? group : "unset"), "conf A AdminOnly=true",
                 QByteArray(group), admin, admin);
     }

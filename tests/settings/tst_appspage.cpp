@@ -242,6 +242,37 @@ private slots:
         QVERIFY(!progress.isVisible());
     }
 
+    // An update from the open package's page: the package tool's rewrite reaches the model while the progress shows,
+    // or while the completion does. Once it is over the page offers what is left to do, shows the new version and
+    // keeps its focus on the first action (the dialog's, for when it is active again).
+    void updateFinished_data()
+    {
+        columns<bool>(); // the model changes before the completion shows
+        row("rewritten while installing", true);
+        row("rewritten while the completion shows", false);
+    }
+    void updateFinished()
+    {
+        const auto [early] = fetch<bool>();
+        SettingsScene_s scene;
+        const QString app = "Shell=/s;Enable=TRUE;Version=%1|start=s";
+        scene.build(model({{"A", app.arg("1.9.9")}}, {{"A", "Version=2.0;location=http://x/a.qpkg"}}));
+        SettingsDialog& d = scene.open();
+        enter(d, "A");
+        Ui::SettingsDialog& ui = *d.form();
+        QTRY_COMPARE(focused(), "pbtUpdate");
+        onModal([](QWidget* question) { question->findChild<QPushButton*>("pbtYes")->click(); });
+        d.on_pbtUpdate_clicked();
+        const auto rewrite = [&] { d.packages()->insertPkg(package("A", app.arg("2.0")), 0); };
+        if (early)
+            rewrite();
+        else
+            QTimer::singleShot(500, &d, rewrite);
+        d.bentoInstallfinished();
+        QCOMPARE(ui.txtVersion->text() + " | " + enabledActions(ui) + " | " + d.focusWidget()->objectName(),
+            "2.0 | pbtEnable pbtSetAuto cbxAdminOnly | pbtEnable");
+    }
+
     void actions_data()
     {
         columns<QString, QString, QStringList>(); // Enable before, the control, the commands

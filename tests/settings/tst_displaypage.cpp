@@ -219,6 +219,26 @@ private slots:
         compareFields(expect, [&](const QString& key) { return seen.value(key); });
     }
 
+    // With two outputs and a margin left in "OverScan", reading the page saves only until "Overscan" holds 0: each
+    // save wakes the dialog's own watcher, which reads the page again. Whatever entering the page set off is queued
+    // on that watcher before a later change of another file it watches (a log-out request), so once that request is
+    // seen, a page not read again stays not read.
+    void readingSavesOnce()
+    {
+        SettingsScene_s scene;
+        QVERIFY(scene.root.write(Paths::ScreenConf.text(), screenConf(2, "[OverScan]\nMargin = 35\n")));
+        QVERIFY(scene.root.write(Paths::LoginConf.text(), "[UIControl]\nRequireLogin=yes\n"));
+        SettingsDialog& d = scene.open(); // built: "Overscan" saved as 0 before anything is watched
+        QSignalSpy restarts(&d, &SettingsDialog::IVOrestart);
+        enterPage(d);
+        QCOMPARE(conf(scene.root, "Overscan/Margin"), "0");
+        auto* overscan = part<QLabel>(d, "txtDispOvscan");
+        overscan->setText("not read since");
+        QVERIFY(scene.root.write(Paths::LoginConf.text(), "[Padlink]\nLogout=yes\n"));
+        QTRY_COMPARE(restarts.size(), 1);
+        QCOMPARE(overscan->text(), "not read since");
+    }
+
     // The other rows' menus: the current choice marked, the choice shown and applied; Back changes nothing.
     void rowMenus_data()
     {

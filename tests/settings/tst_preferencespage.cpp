@@ -7,6 +7,7 @@
 #include "ui_SettingsDialog.h"
 
 #include "appliance/UserSettings.h"
+#include "i18n/UiLanguage.h"
 #include "prefs/AlsaDefaults.h"
 #include "prefs/IrReceiverMode.h"
 #include "prefs/PrefChoices.h"
@@ -133,6 +134,39 @@ private slots:
         QCOMPARE(PrefChoices::chooseAudioOutput(audio, 2, alsa).value_or("-"), "HDMI 2");
         QVERIFY(!PrefChoices::chooseAudioOutput(audio, 3, alsa));
         QCOMPARE(a.root.read("/usr/share/alsa/alsa.conf"), "defaults.pcm.card 0\ndefaults.pcm.device 7\n");
+    }
+
+    // The language menu follows the page's table read down its columns, Deutsch after Polski; each entry is its
+    // language's own name, the current one's the default.
+    void languageMenu()
+    {
+        const PrefMenu_s menu = PrefChoices::languages("ger");
+        QStringList codes;
+        for (int i = 0; i < menu.entries.size(); ++i) {
+            codes << PrefChoices::languageAt(i);
+            QCOMPARE(menu.entries[i], UiLanguage::nameOf(codes.last()));
+        }
+        QCOMPARE(codes.join(' '),
+            "chs cht cze dan dut eng fin fre grk hun ita jpn kor nor pol ger por rom rus spa swe tha tur");
+        QCOMPARE(menu.entries.value(menu.current), "Deutsch");
+    }
+
+    // Entering the page lists the audio outputs again, which reloads the sound server's sinks and leaves its default
+    // wherever it fell: the chosen output (HDMI 1, sink 41) is made the default again. The outputs appear only after
+    // the dialog was built, so that entering has something new to read.
+    void audioOnEntering()
+    {
+        PrefScene_s scene;
+        scene.root.write("/etc/Tellora/config/nasaudio.conf", nasaudio());
+        scene.runner.answer(".*/bin/pactl -f json list sinks short\"", kSinks);
+        scene.build();
+        scene.runner.answer(".* -c \"aplay -l \\| grep \\^card\"", aplay("appliance"));
+        scene.runner.clear();
+        scene.enter();
+        const QStringList sound = scene.runner.lines().filter("pactl").replaceInStrings(scene.root.root(), "");
+        QCOMPARE(sound.mid(sound.size() - 2),
+            QStringList({"/bin/bash -c \"/bin/pactl -f json list sinks short\"",
+                "/bin/bash -c \"/bin/pactl set-default-sink 41\""}));
     }
 
     // On an appliance without the receiver's files that cannot learn remotes, only the language and input-method

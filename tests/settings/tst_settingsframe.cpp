@@ -22,7 +22,8 @@ private slots:
     void administrator_data()
     {
         columns<QByteArray, bool>(); // NasGroupID, an administrator
-        for (const auto& [id, admin] : {std::pair {"IDAg", true}, {" 0\n", true}, {"MTAw", false}, {"", false}})
+        for (const auto& [id, admin] : {std::pair {"IDAg", true}, {" 0\n", true}, {"MA==\n", true}, {" MA== ", true},
+                 {"MTAw", false}, {"", false}})
             row(id, QByteArray(id), admin);
     }
 
@@ -91,8 +92,15 @@ private slots:
         QCOMPARE(d.form()->cbxDatetime->font().pointSize(), scale.x(30));
     }
 
+    void watchedFiles_data()
+    {
+        columns<QByteArray>(); // "Padlink/Logout", a boolean of the appliance's files: its case does not count
+        row("yes", QByteArray("yes"));
+        row("YES", QByteArray("YES"));
+    }
     void watchedFiles()
     {
+        const auto [logout] = fetch<QByteArray>();
         SettingsScene_s scene;
         const QString settingsFile = scene.root.home() + "/.config/Vendra/IVO.conf";
         scene.root.write("/etc/Tellora/config/screen.conf", "[Screen1]\nConnected=True\n");
@@ -108,7 +116,8 @@ private slots:
 
         // A log-out request of the mobile remote, and automatic login switched on elsewhere: the box follows.
         scene.runner.clear();
-        scene.root.write("/etc/Tellora/config/login.conf", "[Padlink]\nLogout=yes\n[UIControl]\nRequireLogin=no\n");
+        scene.root.write(
+            "/etc/Tellora/config/login.conf", "[Padlink]\nLogout=" + logout + "\n[UIControl]\nRequireLogin=no\n");
         QTRY_COMPARE(restarts.size(), 2);
         QTRY_VERIFY(d.form()->cbxRequireLogin->isChecked());
         QVERIFY(!scene.root.read("/etc/Tellora/config/login.conf").contains("Padlink"));
