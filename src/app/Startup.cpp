@@ -100,8 +100,8 @@ void hideFromTaskBar(QWidget* window)
     if (auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>())
         display = x11->display();
     sendSkipTaskBar(static_cast<unsigned long>(window->winId()), display);
-    Appliance::runner().run(
-        Appliance::path(QStringLiteral("/usr/bin/killall")), {QStringLiteral("-USR1"), QStringLiteral("tint2")}, Budget::Setting);
+    Appliance::runner().run(Appliance::path(QStringLiteral("/usr/bin/killall")),
+        {QStringLiteral("-USR1"), QStringLiteral("tint2")}, Budget::Setting);
 }
 
 QString wallpaperStyleSheet() { return ::wallpaperStyleSheet(UserSettings::wallpaper()); }

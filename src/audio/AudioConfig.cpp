@@ -182,7 +182,8 @@ void AudioConfig::PulseAudioSinksReload()
             Budget::Setting);
     QList<AudioToolOutput::SinkRef_s> sinks;
     if (AudioToolOutput::sinks(
-            bash_(Appliance::path(QStringLiteral("/bin/pactl")) + " -f json list sinks short", Budget::Query), &sinks)) {
+            bash_(Appliance::path(QStringLiteral("/bin/pactl")) + " -f json list sinks short", Budget::Query),
+            &sinks)) {
         for (const AudioToolOutput::SinkRef_s& s : std::as_const(sinks)) {
             for (st_audiohwinfo& r : m_devList) {
                 if (r.cardIndex == s.card && r.devIndex == s.dev) {

@@ -87,9 +87,8 @@ AudioDetectDialog::AudioDetectDialog(QWidget* parent, AudioConfig* audio, Monito
     scaleTo_(size());
 
     // The IR daemon starts afresh for the chooser, which listens to it itself.
-    Appliance::runner().runShell(
-        QStringLiteral("sh"), Appliance::path(QStringLiteral("/etc/Tellora/init.d/lirc")) + QStringLiteral(" restart"),
-        Budget::Service);
+    Appliance::runner().runShell(QStringLiteral("sh"),
+        Appliance::path(QStringLiteral("/etc/Tellora/init.d/lirc")) + QStringLiteral(" restart"), Budget::Service);
     m_lircInput = new LircInput(this);
     connect(m_lircInput, &LircInput::irkeyPressed, this, &AudioDetectDialog::ad_irkeyPressed);
     m_lircInput->start();

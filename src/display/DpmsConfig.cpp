@@ -67,7 +67,8 @@ DpmsConfig::state_s DpmsConfig::parse(const QString& xsetOutput)
 
 void DpmsConfig::refresh()
 {
-    const state_s s = parse(QString::fromUtf8(Appliance::runner().runLine(QStringLiteral("xset q"), Budget::Query).out));
+    const state_s s
+        = parse(QString::fromUtf8(Appliance::runner().runLine(QStringLiteral("xset q"), Budget::Query).out));
     m_enabled = s.enabled;
     m_standby = s.standby;
     m_suspend = s.suspend;

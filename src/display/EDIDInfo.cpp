@@ -24,7 +24,8 @@ QString shellWord(const QString& path)
 QString toolOutput(const char* tool, const QString& path)
 {
     const QString script = Appliance::path(QString::fromLatin1(tool)) + QStringLiteral(" < ") + shellWord(path);
-    return QString::fromUtf8(Appliance::runner().runShell(Appliance::path(QStringLiteral("/bin/sh")), script, Budget::Query).out)
+    return QString::fromUtf8(
+        Appliance::runner().runShell(Appliance::path(QStringLiteral("/bin/sh")), script, Budget::Query).out)
         .trimmed();
 }
 

@@ -15,7 +15,8 @@ ScreenConfig::ScreenConfig() { refresh(false); }
 void ScreenConfig::refresh(bool /*force*/)
 {
     m_outputs.clear();
-    const CommandResult_s r = Appliance::runner().runShell(Paths::Bash.local(), QStringLiteral("xrandr -q"), Budget::Query);
+    const CommandResult_s r
+        = Appliance::runner().runShell(Paths::Bash.local(), QStringLiteral("xrandr -q"), Budget::Query);
     m_outputs = parse(QString::fromUtf8(r.out));
 }
 

@@ -114,7 +114,8 @@ void ApplianceWatch::directoryChanged(const QString& path)
 QString ApplianceWatch::checksum_() const
 {
     const QString script = QStringLiteral("md5sum %1 | awk '{print $1}'").arg(Paths::BentoConf.local());
-    return QString::fromLocal8Bit(Appliance::runner().runShell(Paths::Bash.local(), script, Budget::Query).out.trimmed());
+    return QString::fromLocal8Bit(
+        Appliance::runner().runShell(Paths::Bash.local(), script, Budget::Query).out.trimmed());
 }
 
 void ApplianceWatch::packageConf_()

@@ -94,7 +94,8 @@ void RemoteKeys::keyLine(const QString& keystr)
         if (QWidget* target = remoteKeyTarget(); target && !repeat)
             QCoreApplication::postEvent(this, new RemoteKeyEvent(target, k->key));
         if (forward)
-            Appliance::runner().runShell(QStringLiteral("sh"), QStringLiteral("xdotool key %1").arg(k->forwarded), Budget::Setting);
+            Appliance::runner().runShell(
+                QStringLiteral("sh"), QStringLiteral("xdotool key %1").arg(k->forwarded), Budget::Setting);
     }
 
     if (!keystr.contains(QLatin1String("KEY_SLEEP")) && !keystr.contains(QLatin1String("KEY_POWER"))) {

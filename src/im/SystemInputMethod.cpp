@@ -162,6 +162,6 @@ void SystemInputMethod::writeDconf(const QString& engines)
     // The value is one argument, as the double quotes around it in the typed
     // command make it.
     for (const char* key : {"preload-engines", "engines-order"})
-        Appliance::runner().run(
-            QStringLiteral("gsettings"), {QStringLiteral("set"), kSchema, QString::fromLatin1(key), engines}, Budget::Setting);
+        Appliance::runner().run(QStringLiteral("gsettings"),
+            {QStringLiteral("set"), kSchema, QString::fromLatin1(key), engines}, Budget::Setting);
 }

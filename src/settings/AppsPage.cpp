@@ -474,7 +474,8 @@ void AppsPage::toggleAutoRun()
 {
     const QString name = shownPackage_();
     const QString folder = m_dialog.homeDir() + QStringLiteral("/.autorun");
-    Appliance::runner().runShell(Appliance::path(QStringLiteral("/bin/sh")), QStringLiteral("rm -f %1/*").arg(folder), Budget::Setting);
+    Appliance::runner().runShell(
+        Appliance::path(QStringLiteral("/bin/sh")), QStringLiteral("rm -f %1/*").arg(folder), Budget::Setting);
     QSettings& settings = m_dialog.userSettings();
     if (name == m_autoRun) {
         ui->pbtSetAuto->setText(SettingsTexts::tr("Set Auto Run"));
