@@ -6,6 +6,7 @@
 //
 //   tests/run-xvfb build/default/bench/bench_settings_open [opens]
 #include "../support/BenchSupport.h"
+#include "appliance/CommandWorker.h"
 #include "home/MainMWindow.h"
 #include "settings/SettingsDialog.h"
 #include "widgets/ImageResources.h"
@@ -50,6 +51,9 @@ int main(int argc, char* argv[])
     MainMWindow window;
     window.showMaximized();
     window.activateWindow();
+    window.startAppliance();
+    while (CommandWorker::pending() > 0)
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 20);
     QLocalSocket* line = appliance.connection();
     if (!line)
         return 1;

@@ -4,6 +4,7 @@
 #include "app/TaskBarHint.h"
 #include "app/TimedRunner.h"
 #include "appliance/Appliance.h"
+#include "appliance/CommandWorker.h"
 #include "appliance/ConfigFile.h"
 #include "appliance/Login.h"
 #include "appliance/Paths.h"
@@ -24,6 +25,7 @@
 #include <QThread>
 
 #include <chrono>
+#include <thread>
 
 // Off by default; the start-up benchmark turns it on to see when the first
 // frame is on screen.
@@ -32,6 +34,10 @@ Q_LOGGING_CATEGORY(lcFirstFrame, "ivo.startup.firstframe", QtWarningMsg)
 namespace Startup {
 
 namespace {
+
+// Set on the window by prepare(): the title layout was written, and the
+// margins tool runs after the first frame.
+constexpr char kTitleLayoutApplied[] = "ivoTitleLayoutApplied";
 
 QString firstLine(const QString& appliancePath) { return ConfigFile::firstLine(Appliance::path(appliancePath)); }
 
@@ -90,8 +96,12 @@ bool applyTitleLayout(bool taskBar)
     // back from.
     layout.updateText(taskBar ? "NLIMC" : "NLC", 0);
     root.writeToFile(file.constData(), nullptr, 1);
-    Appliance::runner().runShell(QStringLiteral("sh"), QStringLiteral("ivomargin -u"), Budget::Screen);
     return true;
+}
+
+void applyMargins()
+{
+    Appliance::runner().runShell(QStringLiteral("sh"), QStringLiteral("ivomargin -u"), Budget::Screen);
 }
 
 void hideFromTaskBar(QWidget* window)
@@ -100,6 +110,10 @@ void hideFromTaskBar(QWidget* window)
     if (auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>())
         display = x11->display();
     sendSkipTaskBar(static_cast<unsigned long>(window->winId()), display);
+}
+
+void tellTaskBar()
+{
     Appliance::runner().run(Appliance::path(QStringLiteral("/usr/bin/killall")),
         {QStringLiteral("-USR1"), QStringLiteral("tint2")}, Budget::Setting);
 }
@@ -135,6 +149,8 @@ std::unique_ptr<MainMWindow> prepare(QApplication& app, const QElapsedTimer& sin
         return nullptr;
     step("Step 1 ...", sinceStart);
 
+    // The first frame shows the wallpaper; the hot-plug script follows it.
+    app.setStyleSheet(wallpaperStyleSheet());
     auto window = std::make_unique<MainMWindow>();
     window->setWindowFlags(window->windowFlags() | Qt::FramelessWindowHint | Qt::WindowStaysOnBottomHint);
     window->showMaximized();
@@ -143,18 +159,35 @@ std::unique_ptr<MainMWindow> prepare(QApplication& app, const QElapsedTimer& sin
         options.windowShown(*window);
 
     const bool taskBar = taskBarEnabled();
-    applyTitleLayout(taskBar);
+    window->setProperty(kTitleLayoutApplied, applyTitleLayout(taskBar));
     if (taskBar)
         hideFromTaskBar(window.get());
-    step("Step 2 ...", sinceStart);
-
-    Appliance::runner().run(Paths::HotplugScript.local(), {}, Budget::Screen);
-    app.setStyleSheet(wallpaperStyleSheet());
-    step("Step 3 ...", sinceStart);
-
-    const Sleeper sleep = options.sleep ? options.sleep : [](int s) { QThread::sleep(s); };
-    startAutoRun(sleep);
     return window;
+}
+
+void startAppliance(MainMWindow& window, const QElapsedTimer& sinceStart, const Options& options)
+{
+    // Everything below asks the appliance; the command worker runs it in this
+    // order, after what the window and its settings ask.
+    window.startAppliance();
+    if (window.property(kTitleLayoutApplied).toBool())
+        CommandWorker::post(&window, &applyMargins);
+    if (taskBarEnabled())
+        CommandWorker::post(&window, &tellTaskBar);
+    CommandWorker::post(&window, {}, [sinceStart] { step("Step 2 ...", sinceStart); });
+    CommandWorker::post(
+        &window, [] { Appliance::runner().run(Paths::HotplugScript.local(), {}, Budget::Screen); },
+        [sinceStart] { step("Step 3 ...", sinceStart); });
+    // The entries start seconds apart, on a thread of their own: the command
+    // worker goes on answering meanwhile.
+    const Sleeper sleep = options.sleep ? options.sleep : [](int s) { QThread::sleep(s); };
+    CommandWorker::post(&window, [sleep, finished = options.autoRunFinished] {
+        std::thread([sleep, finished] {
+            startAutoRun(sleep);
+            if (finished)
+                finished();
+        }).detach();
+    });
 }
 
 int run(QApplication& app, const QElapsedTimer& sinceStart, const Options& options)
@@ -168,15 +201,20 @@ int run(QApplication& app, const QElapsedTimer& sinceStart, const Options& optio
     std::unique_ptr<MainMWindow> window = prepare(app, sinceStart, options);
     int rc = 0;
     if (window) {
-        QObject::connect(window.get(), &MainMWindow::firstFramePainted, [&timed, &sinceStart] {
-            const auto now = std::chrono::steady_clock::now().time_since_epoch();
-            qCDebug(lcFirstFrame).noquote()
-                << QStringLiteral("first frame: monotonic_ns=%1 since_start_ms=%2 child_wait_ms=%3")
-                       .arg(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count())
-                       .arg(sinceStart.elapsed())
-                       .arg(timed.waitedNs() / 1000000.0, 0, 'f', 1);
-        });
+        QObject::connect(window.get(), &MainMWindow::firstFramePainted, window.get(),
+            [&timed, &sinceStart, &options, w = window.get()] {
+                const auto now = std::chrono::steady_clock::now().time_since_epoch();
+                qCDebug(lcFirstFrame).noquote()
+                    << QStringLiteral("first frame: monotonic_ns=%1 since_start_ms=%2 child_wait_ms=%3")
+                           .arg(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count())
+                           .arg(sinceStart.elapsed())
+                           .arg(timed.waitedNs() / 1000000.0, 0, 'f', 1);
+                startAppliance(*w, sinceStart, options);
+            });
         rc = app.exec();
+        // A job still running ends within its budget; those not started are
+        // dropped.
+        CommandWorker::stop();
         window.reset();
     }
     Appliance::setRunner(previous);

@@ -25,12 +25,15 @@ void fillEnvironment();
 bool requireLoginWhenNoUser();
 // "TaskBar/Enable" of the user settings, compared with "True".
 bool taskBarEnabled();
-// Sets openbox's title-bar layout for the task bar setting and runs
-// "ivomargin -u"; false when there is no rc.xml with a theme to edit.
+// Sets openbox's title-bar layout for the task bar setting; false when there
+// is no rc.xml with a theme to edit. "ivomargin -u" (applyMargins) follows
+// when it was set.
 bool applyTitleLayout(bool taskBar);
-// Asks the window manager to keep the window off the task bar and tells the
-// task bar to look again.
+void applyMargins();
+// Asks the window manager to keep the window off the task bar; the task bar
+// is told to look again (tellTaskBar) after the first frame.
 void hideFromTaskBar(QWidget* window);
+void tellTaskBar();
 // The wallpaper style sheet for the user's "Wallpaper/Image".
 QString wallpaperStyleSheet();
 // Starts the enabled entries of ~/.autorun, waiting for link targets to appear.
@@ -40,11 +43,18 @@ struct Options {
     Sleeper sleep; // default: really sleep
     // Called once the window is shown, before the steps that follow it.
     std::function<void(MainMWindow&)> windowShown;
+    // Called on the auto-run thread once the last entry was started.
+    std::function<void()> autoRunFinished;
 };
 
-// Every step before the event loop. Null when no user is logged in (the
-// process should then end with status 0).
+// Every step before the event loop, none of which runs a program or sleeps.
+// Null when no user is logged in (the process should then end with status 0).
 std::unique_ptr<MainMWindow> prepare(QApplication& app, const QElapsedTimer& sinceStart, const Options& options = {});
+// Once the first frame is on the screen: every step that asks the appliance,
+// on the command worker in the start-up's order (the window's and its
+// settings' questions, the margins, the task bar, the hot-plug script, the
+// auto-run entries), the "Step 2/3" lines logged as their turn comes.
+void startAppliance(MainMWindow& window, const QElapsedTimer& sinceStart, const Options& options = {});
 // prepare(), then the event loop; the exit code of the process.
 int run(QApplication& app, const QElapsedTimer& sinceStart, const Options& options = {});
 

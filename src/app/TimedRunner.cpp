@@ -1,6 +1,8 @@
 #include "app/TimedRunner.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QThread>
 
 TimedRunner::TimedRunner(CommandRunner& next)
     : m_next(next)
@@ -9,6 +11,11 @@ TimedRunner::TimedRunner(CommandRunner& next)
 
 template<class Call> auto TimedRunner::timed_(Call call)
 {
+    // Only the GUI thread's waits count: the command worker's hold nothing
+    // the viewer sees.
+    QCoreApplication* app = QCoreApplication::instance();
+    if (app && QThread::currentThread() != app->thread())
+        return call();
     QElapsedTimer t;
     t.start();
     auto result = call();

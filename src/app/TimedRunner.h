@@ -4,9 +4,9 @@
 
 #include <atomic>
 
-// Passes every command on to another runner and adds up the time spent
-// waiting for synchronous ones, so start-up can tell its own work from the
-// time its child processes take.
+// Passes every command on to another runner and adds up the time the GUI
+// thread spent waiting for synchronous ones, so start-up can tell its own
+// work from the time its child processes take.
 class TimedRunner : public CommandRunner
 {
 public:

@@ -10,6 +10,8 @@
 #include <memory>
 #include <vector>
 
+#include <cstdio>
+#include <execinfo.h>
 #include <signal.h>
 #include <unistd.h>
 
@@ -146,6 +148,12 @@ void signalGroup(qint64 pid, int signal)
 
 CommandResult_s ProcessRunner::execute(const QString& program, const QStringList& args, Budget budget)
 {
+    if (qEnvironmentVariableIsSet("IVO_TRACE_CMD")) {
+        fprintf(stderr, "CMD %s\n", qPrintable(joinLine(program, args)));
+        void* frames[40];
+        const int n = backtrace(frames, 40);
+        backtrace_symbols_fd(frames, n, 2);
+    }
     reapLeftovers();
     CommandResult_s r;
     auto p = std::make_unique<QProcess>();

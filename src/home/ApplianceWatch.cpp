@@ -50,15 +50,18 @@ void ApplianceWatch::watch_(const AppliancePath_s& file, bool truncate)
         m_watcher->addPath(path);
 }
 
-void ApplianceWatch::watchAll(bool irSupported)
+void ApplianceWatch::watchReceiver()
 {
-    if (irSupported) {
-        watch_(Paths::KeyboltMarker, true);
-        const QString pidFile = Paths::RegistrationPidFile.local();
-        if (!QFileInfo::exists(pidFile))
-            QDir().mkpath(QFileInfo(pidFile).absolutePath());
-        watch_(Paths::RegistrationPidFile, true);
-    }
+    watch_(Paths::KeyboltMarker, true);
+    const QString pidFile = Paths::RegistrationPidFile.local();
+    if (!QFileInfo::exists(pidFile))
+        QDir().mkpath(QFileInfo(pidFile).absolutePath());
+    watch_(Paths::RegistrationPidFile, true);
+    m_rewatch->watch(Paths::KeyboltMarker.local());
+}
+
+void ApplianceWatch::watchAll()
+{
     watch_(kConfigFolder, false);
     watch_(Paths::BentoConf, false);
     watch_(Paths::SystemConf, false);
@@ -68,8 +71,6 @@ void ApplianceWatch::watchAll(bool irSupported)
     // Other programs replace these rather than rewrite them.
     for (const AppliancePath_s& file : {kCommandFile, kSecondCommandFile})
         m_rewatch->watch(file.local());
-    if (irSupported)
-        m_rewatch->watch(Paths::KeyboltMarker.local());
 }
 
 void ApplianceWatch::restore(const AppliancePath_s& file)

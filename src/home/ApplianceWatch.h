@@ -25,9 +25,11 @@ public:
     explicit ApplianceWatch(QObject* parent = nullptr);
     ~ApplianceWatch() override;
 
-    // Starts the watches in the home window's order; with an IR receiver the
-    // one-touch marker and the registration file come first.
-    void watchAll(bool irSupported);
+    // Starts the watches in the home window's order.
+    void watchAll();
+    // With an IR receiver, once the appliance said so: the one-touch marker
+    // and the registration file too.
+    void watchReceiver();
     // What a change of a watched file or folder means, by its local path.
     void fileChanged(const QString& path);
     void directoryChanged(const QString& path);

@@ -5,6 +5,7 @@
 #include "ui_MainMWindow.h"
 
 #include "appliance/ApplianceCommands.h"
+#include "appliance/CommandWorker.h"
 #include "appliance/ConfigFile.h"
 #include "appliance/Login.h"
 #include "appliance/Paths.h"
@@ -18,6 +19,7 @@
 #include "home/DesktopShell.h"
 #include "home/FirstRun.h"
 #include "home/HomeLayout.h"
+#include "home/HomeStart.h"
 #include "home/LaunchWaiting.h"
 #include "home/MessageQueue.h"
 #include "home/OneTouchTool.h"
@@ -89,19 +91,14 @@ MainMWindow::MainMWindow(QWidget* parent)
     connect(m_lircInput, &LircInput::irkeyPressed, this, &MainMWindow::irkeyPressed);
     m_lircInput->start();
 
-    const bool irSupported = ApplianceCmd::hasIrReceiver();
-    m_watch->watchAll(irSupported);
+    // Whether there is an IR receiver is asked once the first frame is on
+    // the screen (startAppliance); its watches and pipeline follow then.
+    m_watch->watchAll();
     followAppliance_();
     m_remoteKeys = new RemoteKeys(this);
-
-    // The settings dialog is built now, with the window: opening it later
-    // only shows it. It owns the language switch.
-    m_settings = new SettingsDialog(m_packages, this);
-    m_settings->setWindowFlags(m_settings->windowFlags() | Qt::FramelessWindowHint);
-    connect(m_settings, &QDialog::finished, this, &MainMWindow::settingsfinished);
-    connect(m_settings, &SettingsDialog::IVOConfChange, this, &MainMWindow::settingsfinished);
-    connect(m_settings, &SettingsDialog::IVOrestart, this, &MainMWindow::IVOrestart);
-    connect(m_settings, &SettingsDialog::WallpaperChange, this, &MainMWindow::WallpaperChange);
+    m_start = new HomeStart(this);
+    connect(m_start, &HomeStart::irChecked, this, &MainMWindow::receiverChecked_);
+    settingsDialog();
     connect(m_packages, &AggPkgInfo::confPkgChanged, this, &MainMWindow::confPkgChanged);
     m_tiles = std::make_unique<TileList>(*m_packages, *m_iconView);
     m_oneTouch = std::make_unique<OneTouchTool>(*m_watch);
@@ -121,9 +118,9 @@ MainMWindow::MainMWindow(QWidget* parent)
     if (const std::optional<QString> name = PlatformFile::lastDisplayName())
         ui->txtnastype->setText(*name);
 
-    m_tipsScreen = new TipsScreen(ui->txtnastype->text(), this, irSupported, true);
+    m_tipsScreen = new TipsScreen(ui->txtnastype->text(), this, false, true);
     m_messages = new MessageQueue(this);
-    m_tipsScreen->setWindowFlags(m_settings->windowFlags() | Qt::Tool);
+    m_tipsScreen->setWindowFlags(m_tipsScreen->windowFlags() | Qt::Tool);
 
     m_clockTimer = new QTimer(this);
     connect(m_clockTimer, &QTimer::timeout, this, &MainMWindow::refreshClock);
@@ -141,11 +138,40 @@ MainMWindow::MainMWindow(QWidget* parent)
 
     loadPreset();
     ui->frmtandem->setVisible(hasTandem_(Paths::BentoConf.text()));
-
-    if (irSupported)
-        m_irPipeline = IrPipeline::assemble();
-
     DesktopShell::registerShell(m_userName);
+}
+
+void MainMWindow::startAppliance()
+{
+    m_start->checkReceiver();
+    settingsDialog()->startAppliance();
+    // The screen-blanking time-outs the viewer chose, which the X server
+    // forgets with every restart.
+    CommandWorker::post(this, [] { DpmsConfig().loadPreset(); });
+}
+
+SettingsDialog* MainMWindow::settingsDialog()
+{
+    if (m_settings)
+        return m_settings;
+    // Opening it later only shows it. The language is the switch's, which
+    // the program installed before the window was built.
+    m_settings = new SettingsDialog(m_packages, this);
+    m_settings->setWindowFlags(m_settings->windowFlags() | Qt::FramelessWindowHint);
+    connect(m_settings, &QDialog::finished, this, &MainMWindow::settingsfinished);
+    connect(m_settings, &SettingsDialog::IVOConfChange, this, &MainMWindow::settingsfinished);
+    connect(m_settings, &SettingsDialog::IVOrestart, this, &MainMWindow::IVOrestart);
+    connect(m_settings, &SettingsDialog::WallpaperChange, this, &MainMWindow::WallpaperChange);
+    return m_settings;
+}
+
+void MainMWindow::receiverChecked_(bool supported)
+{
+    m_tipsScreen->setOneTouchShown(supported);
+    if (!supported)
+        return;
+    m_watch->watchReceiver();
+    m_irPipeline = IrPipeline::assemble();
 }
 
 MainMWindow::~MainMWindow()
@@ -199,9 +225,6 @@ void MainMWindow::followAppliance_()
 
 void MainMWindow::loadPreset()
 {
-    // The screen-blanking time-outs the viewer chose, which the X server
-    // forgets with every restart.
-    DpmsConfig().loadPreset();
     UserSettings::storeTaskBarDefault();
     m_wallpaper = -1;
     WallpaperChange();
@@ -233,7 +256,9 @@ void MainMWindow::applyLabelSettings_()
 void MainMWindow::CheckSecScreen()
 {
     if (ScreenConfFile::secondScreenExtends())
-        Appliance::runner().run(Appliance::path(QStringLiteral("/opt/bin/wallpaper.sh")), {}, Budget::Screen);
+        CommandWorker::post(this, [] {
+            Appliance::runner().run(Appliance::path(QStringLiteral("/opt/bin/wallpaper.sh")), {}, Budget::Screen);
+        });
 }
 
 bool MainMWindow::hasTandem_(const QString& appliancePath) const
@@ -419,11 +444,18 @@ void MainMWindow::fileChanged(const QString& path) { m_watch->fileChanged(path);
 
 void MainMWindow::directoryChanged(const QString& path) { m_watch->directoryChanged(path); }
 
-void MainMWindow::launchKeybolt_() { m_oneTouch->launch(m_settings->lang()); }
+void MainMWindow::launchKeybolt_() { m_oneTouch->launch(settingsDialog()->lang()); }
 
-void MainMWindow::openSettings_() { m_settings->openInFront(); }
+void MainMWindow::openSettings_()
+{
+    m_start->whenAnswered([this] { settingsDialog()->openInFront(); });
+}
 
-void MainMWindow::closeSettings_() { m_settings->close(); }
+void MainMWindow::closeSettings_()
+{
+    if (m_settings)
+        m_settings->close();
+}
 
 void MainMWindow::karaokeKey_()
 {
@@ -439,8 +471,8 @@ void MainMWindow::karaokeKey_()
 
 void MainMWindow::showPackageMessage_(const QString& package, const QString& key)
 {
-    if (const QString text
-        = m_tiles->message(package, key, m_settings->lang().isEmpty() ? QStringLiteral("eng") : m_settings->lang());
+    if (const QString text = m_tiles->message(
+            package, key, settingsDialog()->lang().isEmpty() ? QStringLiteral("eng") : m_settings->lang());
         !text.isEmpty())
         m_messages->post(text);
 }
@@ -514,7 +546,7 @@ void MainMWindow::frameAction_(QFrame* frame)
     if (frame == ui->frmlang) {
         languageMenu(frame);
     } else if (frame == ui->frmaudio) {
-        launchAudioDialog();
+        m_start->whenAnswered([this] { launchAudioDialog(); });
     } else if (frame == ui->frmsetting) {
         showSettingsFromTitleBar_();
     } else if (frame == ui->frmtandem) {
@@ -522,18 +554,23 @@ void MainMWindow::frameAction_(QFrame* frame)
     } else if (frame == ui->frmlogout) {
         logOut_();
     } else if (frame == ui->frmtips) {
-        m_tipsScreen->showMaximized();
-        // A tool window is not given the focus by the window manager, and
-        // the remote's keys must reach it.
-        m_tipsScreen->activateWindow();
+        // Its one-touch panel shows with the receiver's answer.
+        m_start->whenAnswered([this] {
+            m_tipsScreen->showMaximized();
+            // A tool window is not given the focus by the window manager,
+            // and the remote's keys must reach it.
+            m_tipsScreen->activateWindow();
+        });
     }
 }
 
 void MainMWindow::showSettingsFromTitleBar_()
 {
-    // On the primary output, which need not be the leftmost.
-    m_settings->move(DisplayCmd::primaryOutputX(), 0);
-    m_settings->showMaximized();
+    m_start->whenAnswered([this] {
+        // On the primary output, which need not be the leftmost.
+        settingsDialog()->move(DisplayCmd::primaryOutputX(), 0);
+        m_settings->showMaximized();
+    });
 }
 
 void MainMWindow::logOut_()
@@ -579,7 +616,7 @@ void MainMWindow::languageMenu(QObject* watched)
 {
     if (watched != ui->frmlang)
         return;
-    const QString current = m_settings->lang();
+    const QString current = settingsDialog()->lang();
     auto* menu = new QMenu(this);
     menu->setFont(ui->txtadmin->font());
     menu->setStyleSheet(ChoiceMenu::styleSheet());
@@ -644,12 +681,8 @@ void MainMWindow::HandlePadlinkFirstRun_()
 
 void MainMWindow::OpenGeneralPadlinkSettings_()
 {
-    if (!m_settings) {
-        qWarning() << "Cannot open Padlink settings because SettingsDialog is not initialized.";
-        return;
-    }
     if (const QScreen* screen = QGuiApplication::primaryScreen())
-        m_settings->move(screen->geometry().topLeft());
+        settingsDialog()->move(screen->geometry().topLeft());
     m_iconView->setSelect(-1);
     m_settings->showMaximized();
     m_settings->ShowGeneralPadlink();

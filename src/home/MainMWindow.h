@@ -9,6 +9,7 @@
 class AggPkgInfo;
 class ApplianceWatch;
 class HomeLayout;
+class HomeStart;
 class IrPipeline;
 class LaunchWaiting;
 class LircInput;
@@ -38,6 +39,13 @@ class MainMWindow : public QMainWindow
 public:
     explicit MainMWindow(QWidget* parent = nullptr);
     ~MainMWindow() override;
+
+    // What the window asks the appliance, once its first frame is on the
+    // screen: the IR receiver, the settings and their models, the screen
+    // blanking preset; through the command worker, in that order.
+    void startAppliance();
+    // The settings dialog, built at the first call.
+    SettingsDialog* settingsDialog();
 
     // Applies the user's settings: wallpaper, second screen, which status
     // labels show, the user's name and picture.
@@ -107,6 +115,7 @@ protected:
 
 private:
     void followAppliance_();
+    void receiverChecked_(bool supported);
     void applyLabelSettings_();
     // Focuses the first visible of the language, settings and log-out
     // buttons; false when none is visible.
@@ -130,6 +139,7 @@ private:
     MultiIconViewV* m_iconView = nullptr;
     LircInput* m_lircInput = nullptr;
     SettingsDialog* m_settings = nullptr;
+    HomeStart* m_start = nullptr;
     ApplianceWatch* m_watch = nullptr;
     TipsScreen* m_tipsScreen = nullptr;
     MessageQueue* m_messages = nullptr;

@@ -63,11 +63,19 @@ TipsScreen::TipsScreen(QString displayName, QWidget* parent, bool irSupported, b
     : QDialog(parent)
     , m_displayName(std::move(displayName))
     , m_oneTouch(irSupported && showOneTouch)
+    , m_oneTouchWanted(showOneTouch)
 {
     setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
 }
 
 TipsScreen::~TipsScreen() { delete ui; }
+
+void TipsScreen::setOneTouchShown(bool irSupported)
+{
+    m_oneTouch = irSupported && m_oneTouchWanted;
+    if (ui)
+        ui->frmOTB->setVisible(m_oneTouch);
+}
 
 Ui::TipsScreen* TipsScreen::form()
 {

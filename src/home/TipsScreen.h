@@ -21,6 +21,9 @@ public:
     // irSupported and showOneTouch: the one-touch copy panel is shown only on
     // an appliance with its own receiver, where the button's tool is watched.
     TipsScreen(QString displayName, QWidget* parent, bool irSupported, bool showOneTouch);
+    // The receiver's answer came: the one-touch panel shows when the
+    // appliance has one (and the screen was made to show it).
+    void setOneTouchShown(bool irSupported);
     ~TipsScreen() override;
 
     // The fronts of the appliance by display name: the first substring found
@@ -52,4 +55,5 @@ private:
     Ui::TipsScreen* ui = nullptr;
     QString m_displayName;
     bool m_oneTouch = false;
+    bool m_oneTouchWanted = false;
 };

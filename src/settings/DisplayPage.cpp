@@ -161,7 +161,30 @@ bool DisplayPage::ownsRow(QObject* row) const
     return r != W::RowCount && r != W::WallpaperPreview;
 }
 
-void DisplayPage::refresh()
+namespace {
+
+QString monitorLabel(const ScreenConfFile::screenInfo_s& screen)
+{
+    return DisplayChoices::monitorLabel(screen.name, qEnvironmentVariable("MODEL_NAME"), [](int connector) {
+        EDIDInfo edid;
+        edid.init(QStringLiteral("0"), QString::number(connector));
+        return edid.getModelName();
+    });
+}
+
+} // namespace
+
+DisplayPage::Reading_s DisplayPage::read()
+{
+    Reading_s reading {DisplayState::read(), {}};
+    for (const ScreenConfFile::screenInfo_s& screen : std::as_const(reading.view.screens))
+        reading.monitorLabels << monitorLabel(screen);
+    return reading;
+}
+
+void DisplayPage::refresh() { show(read()); }
+
+void DisplayPage::show(const Reading_s& reading)
 {
     if (qEnvironmentVariable("MODEL_NAME").contains(QLatin1String("MV-700")))
         ui->labDispNote->setText(
@@ -169,11 +192,12 @@ void DisplayPage::refresh()
                               "HDMI 2.0 port with an HDMI 2.0 cable.\nOverscan will reduce the area of the video "
                               "displayed on the screen. The higher the percentage, the more the displayed area "
                               "will be reduced.\nThese Display settings may not be applied in other apps."));
-    const DisplayState::View_s view = DisplayState::read();
+    const DisplayState::View_s& view = reading.view;
     m_screens = view.screens;
     for (int i = 0; i < m_screens.size(); ++i) {
         row_(W::resolutionRow(i)).value->setText(DisplayChoices::resolutionText(m_screens[i].mode, m_screens[i].rate));
-        ShowMonitorInfo(i + 1);
+        if (QLabel* label = row_(W::resolutionRow(i)).monitor)
+            label->setText(reading.monitorLabels.value(i));
     }
     showScreenOff_(view.standbySeconds);
     if (view.arrangement >= 0)
@@ -219,12 +243,7 @@ void DisplayPage::ShowMonitorInfo(int n)
     QLabel* label = row_(W::resolutionRow(n - 1)).monitor;
     if (!label)
         return;
-    label->setText(
-        DisplayChoices::monitorLabel(m_screens[n - 1].name, qEnvironmentVariable("MODEL_NAME"), [](int connector) {
-            EDIDInfo edid;
-            edid.init(QStringLiteral("0"), QString::number(connector));
-            return edid.getModelName();
-        }));
+    label->setText(monitorLabel(m_screens[n - 1]));
 }
 
 void DisplayPage::RefreshDispOptionList()

@@ -2,10 +2,12 @@
 
 #include "display/ScreenConfFile.h"
 #include "settings/DisplayRowWindow.h"
+#include "settings/DisplayState.h"
 #include "settings/PageEventFilter.h"
 
 #include <QList>
 #include <QSize>
+#include <QStringList>
 
 class DisplayPage;
 class QLabel;
@@ -48,9 +50,17 @@ public:
 
     // Set-up during the dialog's construction.
     void setup();
-    // The page becomes current (and at construction, and when the screen
-    // configuration changes).
+    // What the page shows, read from the files and the display tools: no
+    // widget is touched, so the command worker can read it.
+    struct Reading_s {
+        DisplayState::View_s view;
+        QStringList monitorLabels; // one per screen
+    };
+    static Reading_s read();
+    // The page becomes current (and when the screen configuration changes):
+    // read, then shown.
     void refresh();
+    void show(const Reading_s& reading);
     // Entered from the left column with Return or Right.
     void enterFromColumn();
     void adaptToScreen(const QSize& screenSize);

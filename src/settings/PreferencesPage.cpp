@@ -2,6 +2,7 @@
 
 #include "ui_SettingsDialog.h"
 
+#include "appliance/CommandWorker.h"
 #include "appliance/Paths.h"
 #include "audio/AudioConfig.h"
 #include "i18n/UiLanguage.h"
@@ -132,17 +133,27 @@ void PreferencesPage::setup()
 
 void PreferencesPage::startAudio()
 {
-    // The model reads the devices as it is built, which is here, at start-up:
-    // reading them once more would only load the sinks again.
-    AudioConfig::GetInstance()->SetPulseAudioDefaultSink();
+    // The model reads the devices as it is built, at start-up: reading them
+    // once more would only load the sinks again.
+    CommandWorker::post(&m_dialog, [] { AudioConfig::GetInstance()->SetPulseAudioDefaultSink(); });
     ui->speakerTestBtn->hide();
 }
 
 void PreferencesPage::startReceiver() { IrReceiverMode::restoreStored(); }
 
-void PreferencesPage::refresh()
+PreferencesPage::Reading_s PreferencesPage::read()
 {
-    const PrefChoices::View_s view = PrefChoices::read(*AudioConfig::GetInstance());
+    Reading_s reading;
+    reading.view = PrefChoices::read(*AudioConfig::GetInstance());
+    reading.inputMethod = SystemInputMethod::getInstance()->getActiveIM().name;
+    return reading;
+}
+
+void PreferencesPage::refresh() { show(read()); }
+
+void PreferencesPage::show(const Reading_s& reading)
+{
+    const PrefChoices::View_s& view = reading.view;
     if (view.audioOutput)
         ui->txtPrefAudio->setText(*view.audioOutput);
     if (view.receiverMode)
@@ -153,7 +164,7 @@ void PreferencesPage::refresh()
         showRow_(row, view.customRemotes);
     if (view.customRemotes)
         refreshCRcurrent();
-    refreshIMcurrent();
+    ui->txtPrefIM->setText(reading.inputMethod);
 }
 
 void PreferencesPage::adaptToScreen(const QSize& screenSize)

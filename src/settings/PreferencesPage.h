@@ -1,5 +1,7 @@
 #pragma once
 
+#include "prefs/PrefChoices.h"
+
 #include "settings/PageEventFilter.h"
 
 #include <QList>
@@ -50,12 +52,21 @@ public:
     // Set-up during the dialog's construction (the form's arrows and the
     // audio row hidden, the filter on the rows).
     void setup();
-    // At construction, after the page set-ups: the audio output, then the
-    // built-in receiver's stored mode.
+    // At construction, after the page set-ups: the audio output (made the
+    // default on the command worker), then the built-in receiver's stored
+    // mode.
     void startAudio();
     void startReceiver();
-    // The page becomes current: every value is read again.
+    // What the page shows, read from the audio and input-method models and
+    // the appliance: no widget is touched, so the command worker can read it.
+    struct Reading_s {
+        PrefChoices::View_s view;
+        QString inputMethod; // the active one's name
+    };
+    static Reading_s read();
+    // The page becomes current: every value is read again, then shown.
     void refresh();
+    void show(const Reading_s& reading);
     void adaptToScreen(const QSize& screenSize);
     // True for the page's rows.
     bool ownsRow(QObject* row) const;

@@ -6,6 +6,7 @@
 #include "ui_SettingsDialog.h"
 
 #include "appliance/ApplianceCommands.h"
+#include "appliance/CommandWorker.h"
 #include "appliance/ConfigFile.h"
 #include "appliance/Login.h"
 #include "appliance/Paths.h"
@@ -26,6 +27,7 @@
 #include "settings/PreferencesPage.h"
 #include "settings/SettingsLog.h"
 #include "settings/WatchedFiles.h"
+#include "widgets/BusySign.h"
 #include "widgets/InfoDialog.h"
 #include "widgets/MultiIconViewV.h"
 #include "widgets/NetworkAddresses.h"
@@ -66,7 +68,7 @@ SettingsDialog::SettingsDialog(AggPkgInfo* packages, QWidget* parent)
     m_homeDir = QString::fromLocal8Bit(qgetenv("HOME"));
 
     // 3. The package tool is asked for once; its answer is not used.
-    ApplianceCmd::bentoProbe();
+    m_startQuestions << [this] { CommandWorker::post(this, [] { ApplianceCmd::bentoProbe(); }); };
 
     // 4.
     setAttribute(Qt::WA_NoSystemBackground);
@@ -122,7 +124,7 @@ SettingsDialog::SettingsDialog(AggPkgInfo* packages, QWidget* parent)
     m_aboutPage->setup(*m_bentoSettings);
 
     // 12. and 13.
-    m_prefPage->startAudio();
+    m_startQuestions << [this] { m_prefPage->startAudio(); };
     m_prefPage->startReceiver();
 
     // 14.
@@ -256,14 +258,43 @@ void SettingsDialog::currentChanged(int index)
         m_appsPage->showSelected();
         break;
     case PageDisplay:
-        m_displayPage->refresh();
-        break;
     case PagePref:
-        m_prefPage->refresh();
+        refreshPage_(index);
         break;
     default:
         break;
     }
+}
+
+void SettingsDialog::startAppliance()
+{
+    m_started = true;
+    for (const std::function<void()>& ask : std::exchange(m_startQuestions, {}))
+        ask();
+}
+
+void SettingsDialog::refreshPage_(int page)
+{
+    if (!m_started) {
+        m_startQuestions << [this, page] {
+            if (page == PageDisplay)
+                CommandWorker::post<DisplayPage::Reading_s>(this, &DisplayPage::read,
+                    [this](const DisplayPage::Reading_s& reading) { m_displayPage->show(reading); });
+            else
+                CommandWorker::post<PreferencesPage::Reading_s>(this, &PreferencesPage::read,
+                    [this](const PreferencesPage::Reading_s& reading) { m_prefPage->show(reading); });
+        };
+        return;
+    }
+    // The models may still be answering the start's questions; the page
+    // waits for them, and the viewer sees the wait.
+    BusySign::afterCommands(this, [this, page] {
+        const BusySign::Scope busy(this);
+        if (page == PageDisplay)
+            m_displayPage->refresh();
+        else
+            m_prefPage->refresh();
+    });
 }
 
 // Keys, wheel and closing.

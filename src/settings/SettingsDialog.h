@@ -11,6 +11,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 
 class AboutPage;
@@ -56,8 +57,12 @@ public:
         PageGeneral = 6,
     };
 
+    // Built without asking the appliance anything: what the construction
+    // would ask (the package tool, the pages' readings, the audio default)
+    // is asked by startAppliance(), on the command worker, in that order.
     SettingsDialog(AggPkgInfo* packages, QWidget* parent = nullptr);
     ~SettingsDialog() override;
+    void startAppliance();
 
     // The user is an administrator: "NasGroupID" Base64-decoded (as
     // Login::decodeGroupId does) to digits, or taken as it stands otherwise,
@@ -183,6 +188,9 @@ private:
     void focusPageButton_();
 
     void setupLeftColumn_();
+    // A page's values read again: on the command worker while the dialog is
+    // started, else at once behind the busy sign.
+    void refreshPage_(int page);
     // After the form's texts were rebuilt: what the pages had filled in.
     void refillTexts_();
 
@@ -209,4 +217,8 @@ private:
     std::unique_ptr<PreferencesPage> m_prefPage;
     std::unique_ptr<GeneralPage> m_generalPage;
     std::unique_ptr<AboutPage> m_aboutPage;
+    // What the construction asks of the appliance, in its order, for
+    // startAppliance(); empty once it was called.
+    QList<std::function<void()>> m_startQuestions;
+    bool m_started = false;
 };

@@ -131,7 +131,8 @@ private slots:
     {
         PackageHome_s h("@/tmp/.tellora.keybolt.xxx\nred@/etc/config/bento.conf\n[A]\n", {});
         ApplianceWatch watch;
-        watch.watchAll(true);
+        watch.watchAll();
+        watch.watchReceiver();
         WatchLog_s log(watch);
         QCOMPARE(h.root.read("/tmp/ivo.cmd") + h.root.read("/tmp/.tellora.keybolt.xxx"), "");
         QSignalSpy reported(watcherOf(watch), &QFileSystemWatcher::fileChanged);
@@ -167,7 +168,8 @@ private slots:
         const auto [file, line, asked] = fetch<QString, QByteArray, QString>();
         PackageHome_s h;
         ApplianceWatch watch;
-        watch.watchAll(true);
+        watch.watchAll();
+        watch.watchReceiver();
         WatchLog_s log(watch);
         h.root.write(file, line);
         watch.fileChanged(h.root.path(file));
@@ -191,7 +193,7 @@ private slots:
     {
         PackageHome_s h("@/tmp/ivo.hd3\n");
         ApplianceWatch watch;
-        watch.watchAll(false);
+        watch.watchAll();
         WatchLog_s log(watch);
         const QString file = h.root.path("/tmp/ivo.hd3");
         QStringList expected;
@@ -216,7 +218,8 @@ private slots:
     {
         PackageHome_s h("@ir\nyes\n@/etc/config/bento.conf\n[KeyboltUtil]\nEnable = true\n");
         ApplianceWatch watch;
-        watch.watchAll(true);
+        watch.watchAll();
+        watch.watchReceiver();
         OneTouchTool tool(watch);
         QVERIFY(OneTouchTool::enabled());
         for (const char* word : {"purple", "", "Green", "Green", "red"}) {

@@ -1,4 +1,5 @@
 #include "MonkeyStage.h"
+#include "CommandSettle.h"
 
 #include "app/FocusKeeper.h"
 #include "home/LaunchWaiting.h"
@@ -89,6 +90,8 @@ void MonkeyStage::start()
     m_window = std::make_unique<MainMWindow>();
     m_window->showMaximized();
     m_window->activateWindow();
+    m_window->startAppliance();
+    settleCommands();
     watchFiles_();
     if (m_real) {
         FocusKeeper::install(m_window.get()); // as the program's start-up does

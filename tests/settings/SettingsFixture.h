@@ -1,6 +1,7 @@
 #pragma once
 // What the settings tests share: a scratch appliance with a recording runner
 // and a dialog built on it for a package model.
+#include "CommandSettle.h"
 #include "RecordingRunner.h"
 #include "ScratchSysroot.h"
 
@@ -38,6 +39,8 @@ struct SettingsScene_s {
             packages->ReadConf(QStringLiteral("/etc/config/bento.conf"));
         }
         dialog = std::make_unique<SettingsDialog>(packages.get());
+        dialog->startAppliance();
+        settleCommands();
         return *dialog;
     }
     // The dialog shown, active, with its first page button focused.

@@ -2,6 +2,7 @@
 // visible label's or button's text must fit its widget, and every character must have a glyph in some font. With
 // IVO_CLIP_SHOTS=<folder> the walk also saves a picture of each dialog state for the languages of kShotLanguages.
 #include "../home/HomeFixture.h"
+#include "CommandSettle.h"
 #include "audiochooser/AudioDetectDialog.h"
 #include "home/MainMWindow.h"
 #include "home/TandemSwitcher.h"
@@ -279,6 +280,8 @@ private slots:
         MainMWindow home;
         home.setGeometry(QRect(QPoint(0, 0), screen));
         home.show();
+        home.startAppliance();
+        QVERIFY(settleCommands());
         for (int tick = 0; tick < 2; ++tick) // past the clock's first-run notices: the walks open them
             home.refreshClock();
         LanguageSwitch language;
@@ -290,6 +293,7 @@ private slots:
             walks().at(walk).second(home, [&](QWidget* w, const QString& state) {
                 fit(w, screen);
                 w->show();
+                settleCommands(); // a page shows its values once the appliance answered
                 // The language change reaches the windows as a posted event; each new text then asks its layout
                 // again, which asks its parent's ...: settle all of them.
                 QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
