@@ -1,5 +1,7 @@
 #include "appliance/ConfigFile.h"
 
+#include "appliance/WholeFile.h"
+
 #include <QFile>
 
 namespace ConfigFile {
@@ -24,7 +26,9 @@ std::unique_ptr<QSettings> settings(const QString& path)
 {
     const GuardedFile::State state = GuardedFile::check(QFile::encodeName(path).constData());
     const bool usable = state == GuardedFile::State::Read || state == GuardedFile::State::Missing;
-    return std::make_unique<QSettings>(usable ? path : QString(), QSettings::IniFormat);
+    auto settings = std::make_unique<QSettings>(usable ? path : QString(), QSettings::IniFormat);
+    WholeFile::prepare(*settings);
+    return settings;
 }
 
 QString value(const QString& path, const QString& key, const QString& defaultValue)

@@ -4,10 +4,9 @@
 #include "appliance/CommandRunner.h"
 #include "appliance/ConfigFile.h"
 #include "appliance/Paths.h"
+#include "appliance/WholeFile.h"
 #include "audio/AudioToolOutput.h"
 #include "util/IniParser.h"
-
-#include <QFile>
 
 #include <mutex>
 
@@ -169,9 +168,8 @@ void AudioConfig::write_userconf()
     if (!cur)
         return;
     // A FIFO or a device in its place is not written (nor waited on).
-    const QByteArray text = AudioToolOutput::userConfText(cur->key, cur->cardIndex, cur->devIndex);
-    GuardedFile::replaceContent(
-        QFile::encodeName(userConfPath_()).constData(), text.constData(), std::size_t(text.size()), true);
+    WholeFile::write(userConfPath_(), AudioToolOutput::userConfText(cur->key, cur->cardIndex, cur->devIndex),
+        WholeFile::Links::Followed);
 }
 
 void AudioConfig::PulseAudioSinksReload()

@@ -1,10 +1,10 @@
 #include "display/ScreenConfFile.h"
 
 #include "appliance/Paths.h"
+#include "appliance/WholeFile.h"
 #include "util/IniFileBase.h"
 #include "util/IniParser.h"
 
-#include <QFile>
 #include <QtDebug>
 
 #include <algorithm>
@@ -56,11 +56,9 @@ bool ScreenConfFile::save()
     if (m_undecodable)
         return false;
     const std::string encoded = m_file->encode();
-    QFile out(m_path);
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return false;
-    const bool written = out.write(encoded.data(), qint64(encoded.size())) == qint64(encoded.size());
-    return out.flush() && written;
+    // The hot-plug script reads the file at any time: it finds the old or
+    // the new content, never a half-written one.
+    return WholeFile::write(m_path, QByteArray::fromStdString(encoded));
 }
 
 QString ScreenConfFile::value(const QString& section, const QString& key, const QString& defaultValue) const

@@ -111,9 +111,10 @@ int RcMapTable::writeBack_()
         std::snprintf(text, sizeof text, "%" PRIX64 " %" PRIX32 "\n", e.scanCode, e.keyCode);
         content += text;
     }
-    // Created or emptied and written; a FIFO or a device in its place is not
-    // written, nor waited on (at exit least of all).
-    if (!GuardedFile::replaceContent(file.c_str(), content.data(), content.size(), true))
+    // Replaced whole, beside the link's target when the table is a link; a
+    // FIFO or a device in its place is not written, nor waited on (at exit
+    // least of all).
+    if (GuardedFile::replaceWhole(file.c_str(), content.data(), content.size(), true) != GuardedFile::Replace::Done)
         return -1;
     for (std::size_t at = 0; at < content.size();) {
         const std::size_t end = content.find('\n', at) + 1;

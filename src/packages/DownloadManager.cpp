@@ -13,6 +13,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include <unistd.h>
+
 static_assert(int(DownloadManager::StalledStatus) == int(QNetworkReply::TimeoutError));
 
 namespace {
@@ -303,9 +305,9 @@ void DownloadManager::finished()
 
 bool DownloadManager::keepFile_()
 {
-    // Every byte is with the system before the good copy is replaced, and it
-    // is replaced in one step: renamed over, never deleted first.
-    const bool flushed = m_file.flush();
+    // Every byte is on the disk before the good copy is replaced, and it is
+    // replaced in one step: renamed over, never deleted first.
+    const bool flushed = m_file.flush() && ::fsync(m_file.handle()) == 0;
     m_file.close();
     if (!flushed || m_file.error() != QFileDevice::NoError) {
         fail_(WriteFailedStatus, QStringLiteral("Cannot write %1: %2").arg(m_file.fileName(), m_file.errorString()));

@@ -1,5 +1,7 @@
 #include "prefs/AlsaDefaults.h"
 
+#include "appliance/WholeFile.h"
+
 #include <QByteArrayList>
 #include <QFile>
 
@@ -31,10 +33,8 @@ bool setDefaultDevice(const QString& path, int device)
             text += '\n';
         text += line;
     }
-    // Written in place: the file belongs to the system and keeps its owner.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return false;
-    return file.write(text) == text.size();
+    // Replaced whole, keeping its mode and, where the process may, its owner.
+    return WholeFile::write(path, text);
 }
 
 } // namespace AlsaDefaults

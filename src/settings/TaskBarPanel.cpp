@@ -1,8 +1,7 @@
 #include "settings/TaskBarPanel.h"
 
 #include "appliance/ConfigFile.h"
-
-#include <QFile>
+#include "appliance/WholeFile.h"
 
 namespace TaskBarPanel {
 
@@ -43,8 +42,7 @@ void setHeight(int screenHeight)
         return;
     const QByteArray sized = resized(config, screenHeight);
     if (sized != config)
-        GuardedFile::replaceContent(
-            QFile::encodeName(path).constData(), sized.constData(), std::size_t(sized.size()), true);
+        WholeFile::write(path, sized, WholeFile::Links::Followed);
 }
 
 } // namespace TaskBarPanel

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 
 // Every configuration file, descriptor, key table and command file the
 // program reads is opened here, because any of them may be replaced by
@@ -10,9 +11,8 @@
 // refused as the device itself), without blocking, and read only up to a
 // bound that no real file of its kind reaches.
 //
-// The two writers keep the same promise for the files the program empties or
-// fills in world-writable folders: they never write through a link and never
-// open anything but a regular file.
+// The writers keep the same promise: they never write through a link unless
+// told to and never open anything but a regular file.
 //
 // Plain C++ on file descriptors, no Qt types, safe from any thread.
 namespace GuardedFile {
@@ -84,6 +84,73 @@ bool makeEmpty(const char* path);
 // Replaces the content of the regular file at path with the bytes, creating
 // it when nothing is there. A link (unless followLinks) or anything else at
 // the path is left alone and nothing is written. Never blocks on a FIFO.
+// Written in place: for the markers and the receiver's switches that are
+// read by name and rewritten a word at a time, not for files kept for good.
 bool replaceContent(const char* path, const char* bytes, std::size_t length, bool followLinks = false);
+
+// What a whole-file replacement came to.
+enum class Replace {
+    Done, // the new content is in place and on disk (or, so far, being written)
+    Refused, // something other than a regular file at the path, or a link not to be followed
+    Unwritable, // neither a new file beside it nor the file itself can be written
+    Failed, // writing, flushing or renaming failed; the old file is as it was
+};
+
+// Every file the program keeps (screen, audio and login files, key tables,
+// the desktop's configuration) is replaced whole: the new content
+// goes to a temporary file ".<name>.ivo-XXXXXX" in the same folder, is
+// flushed to disk and renamed over the old file, so that a power cut, a kill
+// or a reader at the wrong moment (the hot-plug script reads screen.conf at
+// any time) finds the old content or the new, never an empty or partial file.
+//
+// Only a regular file or nothing at the path is replaced; a link is refused
+// unless followLinks, and then the file at the end of the links is replaced
+// and the temporary file goes beside it. A file the process may not write is
+// left alone, as when it was written in place. The old file's mode is kept,
+// and its owner where the process may set it (logged when it changes). Where
+// the folder takes no new file but the file is writable, it is written in
+// place, logged once per path. A temporary file left by a killed writer is
+// removed by the next replacement of the same file.
+class Replacement
+{
+public:
+    explicit Replacement(const char* path, bool followLinks = false);
+    // Without commit() the old file stays as it was (unless written in place).
+    ~Replacement();
+    Replacement(const Replacement&) = delete;
+    Replacement& operator=(const Replacement&) = delete;
+
+    // Done while the content can be written.
+    Replace state() const { return m_state; }
+    bool write(const char* bytes, std::size_t length);
+    // Flushes the content to disk and puts it in place.
+    Replace commit();
+
+private:
+    void abandon_(Replace state);
+
+    std::string m_target; // the file replaced (the links' end when followed)
+    std::string m_temp; // empty when written in place
+    int m_fd = -1;
+    Replace m_state = Replace::Done;
+    bool m_existed = false;
+    unsigned m_uid = 0, m_gid = 0;
+};
+
+// The whole content at once.
+Replace replaceWhole(const char* path, const char* bytes, std::size_t length, bool followLinks = false);
+
+// Removes the regular file at path when no process holds a lock (flock) on
+// it: a temporary or lock file whose writer was killed. True when removed.
+bool removeUnheld(const char* path);
+// Removes what killed writers of path left beside it: regular files named
+// prefix + its name + infix + six letters or digits that no live writer
+// holds. Only for temporaries whose writers either lock them (replaceWhole)
+// or are kept out by a lock of their own that the caller holds.
+void sweepTemporaries(const char* path, const char* prefix, const char* infix);
+
+// Logs, once per path and process, that the file is written in place because
+// its folder takes no new file.
+void noteWrittenInPlace(const char* path);
 
 } // namespace GuardedFile

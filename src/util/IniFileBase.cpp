@@ -2,7 +2,6 @@
 
 #include "util/GuardedFile.h"
 
-#include <fstream>
 #include <sstream>
 #include <stdexcept>
 
@@ -166,12 +165,8 @@ bool IniFileBase::save() const
 {
     if (m_path.empty())
         return false;
-    std::ofstream out(m_path, std::ios::out | std::ios::binary | std::ios::trunc);
-    if (!out.is_open())
-        return false;
-    encode(out);
-    out.close();
-    return !out.fail();
+    const std::string text = encode();
+    return GuardedFile::replaceWhole(m_path.c_str(), text.data(), text.size()) == GuardedFile::Replace::Done;
 }
 
 } // namespace ini

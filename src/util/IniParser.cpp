@@ -2,7 +2,6 @@
 
 #include "util/GuardedFile.h"
 
-#include <fstream>
 #include <sstream>
 
 namespace lumo {
@@ -106,17 +105,14 @@ int IniParser::Save(const std::string& path) const
 {
     if (path.empty())
         return -1;
-    std::ofstream out(path, std::ios::out | std::ios::binary | std::ios::trunc);
-    if (!out.is_open())
-        return -1;
+    std::string out;
     for (const auto& [name, pairs] : m_sections) {
-        out << '[' << name << "]\n";
+        out += '[' + name + "]\n";
         for (const KeyVal& kv : pairs)
-            out << kv.key << '=' << kv.value << '\n';
-        out << '\n';
+            out += kv.key + '=' + kv.value + '\n';
+        out += '\n';
     }
-    out.close();
-    return out.fail() ? -1 : 0;
+    return GuardedFile::replaceWhole(path.c_str(), out.data(), out.size()) == GuardedFile::Replace::Done ? 0 : -1;
 }
 
 int IniParser::Save() const { return Save(m_path); }

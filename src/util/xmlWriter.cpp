@@ -1,4 +1,5 @@
 // The writer: a subtree to a file, formatted or not.
+#include "util/GuardedFile.h"
 #include "util/xmlChars.h"
 #include "util/xmlNodeData.h"
 
@@ -17,7 +18,7 @@ using xmlchars::isSpace;
 class XMLWriter_
 {
 public:
-    XMLWriter_(FILE* file, bool formatted)
+    XMLWriter_(GuardedFile::Replacement& file, bool formatted)
         : m_file(file)
         , m_formatted(formatted)
     {
@@ -46,7 +47,7 @@ private:
     void escaped_(const char* s, bool edgesAsReferences);
     void content_(const Frame_& f, int entry);
 
-    FILE* m_file;
+    GuardedFile::Replacement& m_file;
     bool m_formatted;
     bool m_failed = false;
     std::string m_buf;
@@ -55,7 +56,7 @@ private:
 
 void XMLWriter_::flush_()
 {
-    if (!m_buf.empty() && std::fwrite(m_buf.data(), 1, m_buf.size(), m_file) != m_buf.size())
+    if (!m_buf.empty() && !m_file.write(m_buf.data(), m_buf.size()))
         m_failed = true;
     m_buf.clear();
 }
@@ -234,8 +235,10 @@ void XMLWriter_::writeTree(XMLNodeData* root)
 
 XMLError XMLNode::writeToFile(const char* fileName, const char* encoding, char format) const
 {
-    FILE* f = fileName ? std::fopen(fileName, "wb") : nullptr;
-    if (!f)
+    // A document written for keeps (the desktop's configuration) replaces
+    // the old one whole; a link or anything but a file there is not written.
+    GuardedFile::Replacement f(fileName);
+    if (f.state() != GuardedFile::Replace::Done)
         return XMLErrorCannotOpenForWriting;
     XMLWriter_ w(f, format != 0);
     bool utf8 = !encoding || equalsNoCase(encoding, "utf-8") || equalsNoCase(encoding, "utf8");
@@ -248,8 +251,6 @@ XMLError XMLNode::writeToFile(const char* fileName, const char* encoding, char f
         w.put("\"?>\n");
     }
     w.writeTree(m_d);
-    bool ok = w.finish();
-    if (std::fclose(f) != 0)
-        ok = false;
-    return ok ? XMLErrorNone : XMLErrorCannotWrite;
+    const bool ok = w.finish();
+    return ok && f.commit() == GuardedFile::Replace::Done ? XMLErrorNone : XMLErrorCannotWrite;
 }

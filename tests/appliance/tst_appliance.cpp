@@ -89,24 +89,27 @@ private slots:
     }
 
     // What the guarded reads make of what may lie at a path: "text:..." a regular file, "link:..." a link to one,
-    // "fifo", "dir", "zero" (a link to /dev/zero), "none"; with a bound of 8 bytes. Then what the two writers do there:
-    // empty it, or put "new" in it (with the text outside the folder that a link points to afterwards).
+    // "fifo", "dir", "zero" (a link to /dev/zero), "none"; with a bound of 8 bytes. Then what the writers do there:
+    // empty it, or put "new" in it (with the text outside the folder that a link points to afterwards), in place or
+    // replacing the file whole, refusing links or following them.
     void guardedFiles_data()
     {
         // What is planted; the guarded read (state: bytes); what is there after makeEmpty, and the link's target;
-        // the same after replaceContent.
-        columns<QString, QString, QString, QString>();
-        row("file", "text:12345678", "0:12345678", "file: keep", "file:new keep");
-        row("file past the bound", "text:123456789", "3:", "file: keep", "file:new keep");
-        row("link to a file", "link:abc", "0:abc", "file: abc", "link: abc");
-        row("FIFO", "fifo", "2:", "file: keep", "fifo: keep");
-        row("folder", "dir", "2:", "dir: keep", "dir: keep");
-        row("link to a device", "zero", "2:", "file: keep", "link: keep");
-        row("nothing", "none", "1:", "file: keep", "file:new keep");
+        // the same after replaceContent, replaceWhole and replaceWhole following links.
+        columns<QString, QString, QString, QString, QString, QString>();
+        row("file", "text:12345678", "0:12345678", "file: keep", "file:new keep", "file:new keep", "file:new keep");
+        row("file past the bound", "text:123456789", "3:", "file: keep", "file:new keep", "file:new keep",
+            "file:new keep");
+        row("link to a file", "link:abc", "0:abc", "file: abc", "link: abc", "link: abc", "link: new");
+        row("FIFO", "fifo", "2:", "file: keep", "fifo: keep", "fifo: keep", "fifo: keep");
+        row("folder", "dir", "2:", "dir: keep", "dir: keep", "dir: keep", "dir: keep");
+        row("link to a device", "zero", "2:", "file: keep", "link: keep", "link: keep", "link: keep");
+        row("nothing", "none", "1:", "file: keep", "file:new keep", "file:new keep", "file:new keep");
     }
     void guardedFiles()
     {
-        const auto [plant, read, emptied, replaced] = fetch<QString, QString, QString, QString>();
+        const auto [plant, read, emptied, replaced, whole, followed]
+            = fetch<QString, QString, QString, QString, QString, QString>();
         ScratchSysroot root;
         const QString path = root.path("/x"), outside = root.path("/outside");
         const QByteArray name = QFile::encodeName(path);
@@ -141,6 +144,14 @@ private slots:
             fifo.emplace(path);
         GuardedFile::replaceContent(name.constData(), "new", 3);
         QCOMPARE(seen(), replaced);
+        for (const auto& [follow, expected] : {std::pair {false, whole}, {true, followed}}) {
+            put();
+            if (fifo)
+                fifo.emplace(path);
+            GuardedFile::replaceWhole(name.constData(), "new", 3, follow);
+            QCOMPARE(seen(), expected);
+        }
+        QCOMPARE(QDir(root.root()).entryList({".*.ivo-*"}, QDir::Files | QDir::Hidden), QStringList());
         QVERIFY(!fifo || !fifo->wasOpened());
         // Settings over anything but a file (or nothing) read nothing and write nothing.
         ConfigFile::settings(path)->setValue("k", "v");

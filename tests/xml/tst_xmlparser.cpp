@@ -3,9 +3,14 @@
 #include "ScratchSysroot.h"
 #include "util/xmlParser.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTest>
 #include <QThread>
+
+#include <csignal>
+
+#include <sys/resource.h>
 
 #define BOM "\xEF\xBB\xBF"
 #define UTF8_HEAD BOM "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n"
@@ -227,9 +232,20 @@ private slots:
             "Error: unable to open file for writing");
         QCOMPARE(XMLNode::getError(n.writeToFile(nullptr)), "Error: unable to open file for writing");
         QCOMPARE(QByteArray(XMLNode::getError(-1)) + XMLNode::getError(21), "UnknownUnknown"_b); // out of range
-        if (!QFile::exists("/dev/full"))
-            QSKIP("no /dev/full to provoke a failed write");
-        QCOMPARE(XMLNode::getError(n.writeToFile("/dev/full")), "Error: cannot write into file");
+        // A device is no file to replace. A write that fails (past the file size limit) leaves the old file.
+        QCOMPARE(XMLNode::getError(n.writeToFile("/dev/null")), "Error: unable to open file for writing");
+        QVERIFY(m_root.write("/big.xml", "old"));
+        rlimit limit {};
+        QVERIFY(::getrlimit(RLIMIT_FSIZE, &limit) == 0);
+        const rlimit small {1, limit.rlim_max};
+        const auto previous = ::signal(SIGXFSZ, SIG_IGN);
+        QVERIFY(::setrlimit(RLIMIT_FSIZE, &small) == 0);
+        const XMLError big = n.writeToFile(file("/big.xml").constData());
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        ::signal(SIGXFSZ, previous);
+        QCOMPARE(XMLNode::getError(big), "Error: cannot write into file");
+        QCOMPARE(m_root.read("/big.xml"), "old");
+        QVERIFY(QDir(m_root.root()).entryList({".big.xml*"}, QDir::Files | QDir::Hidden).isEmpty());
     }
 
     // A deep parsed chain with a deep added chain below it, on a thread with a

@@ -1,13 +1,29 @@
 #pragma once
 
-// Files in memory for the fuzz targets that read and write by name: each opened again by name for each use.
+// Files in memory for the fuzz targets that read and write by name: each opened again by name for each use. They lie
+// in a folder of their own on the RAM file system, removed at exit: the writers replace a file by renaming a new one
+// over it, which a descriptor's file under /proc cannot take.
+#include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
 
-#include <sys/mman.h>
-
-inline std::string memoryFile(const char* name) { return "/proc/self/fd/" + std::to_string(memfd_create(name, 0)); }
+inline std::string memoryFile(const char* name)
+{
+    struct Folder_s {
+        std::string path;
+        Folder_s()
+        {
+            char shm[] = "/dev/shm/ivo-fuzz-XXXXXX", tmp[] = "/tmp/ivo-fuzz-XXXXXX";
+            path = ::mkdtemp(shm) ? shm : ::mkdtemp(tmp) ? tmp : "/tmp";
+        }
+        ~Folder_s() { std::filesystem::remove_all(path); }
+    };
+    static Folder_s folder;
+    static int count = 0;
+    return folder.path + '/' + name + '.' + std::to_string(++count);
+}
 
 inline std::string slurp(const std::string& path)
 {

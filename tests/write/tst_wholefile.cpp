@@ -1,0 +1,229 @@
+// Files replaced whole: whose the file is and what killed writers left (what lies at the path: tst_appliance); then
+// every kind of file the program keeps, saved by the program's own writer in a child process (ivo_savechild) that is
+// killed at seeded random moments: each kill leaves the old content or the new, whole, and the next save leaves nothing
+// else beside it.
+#include "DataRows.h"
+#include "ScratchSysroot.h"
+#include "appliance/ConfigFile.h"
+#include "appliance/WholeFile.h"
+#include "util/GuardedFile.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTest>
+
+#include <chrono>
+#include <functional>
+#include <optional>
+#include <random>
+#include <thread>
+
+#include <grp.h>
+#include <signal.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr int kKills = 200;
+
+QByteArray contentOf(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : "<unreadable>";
+}
+
+// What the file's folder holds, and its target's folder when it is a link. login.conf's INI writer takes no lock: the
+// lock file of a killed settings save of it waits for the next settings save (the settings' own rows show that).
+QString folders(const QString& file)
+{
+    QStringList names;
+    for (const QString& path : {file, QFileInfo(file).symLinkTarget()}) {
+        if (!path.isEmpty())
+            names += QDir(QFileInfo(path).absolutePath()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System);
+    }
+    names.removeAll("login.conf.lock");
+    return names.join(' ');
+}
+
+// fn's exit status in a child process running as uid (another user needs root), its standard error in *log.
+int runAs(uid_t uid, const std::function<int()>& fn, QByteArray* log)
+{
+    int pipeFds[2];
+    if (::pipe(pipeFds) != 0)
+        return -1;
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::dup2(pipeFds[1], STDERR_FILENO);
+        if (uid != ::geteuid() && (::setgroups(0, nullptr) != 0 || ::setgid(uid) != 0 || ::setuid(uid) != 0))
+            ::_exit(100);
+        ::_exit(fn());
+    }
+    ::close(pipeFds[1]);
+    QFile err;
+    err.open(pipeFds[0], QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
+    *log = err.readAll();
+    int status = -1;
+    ::waitpid(pid, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+constexpr uid_t kNobody = 65534;
+
+} // namespace
+
+class TstWholeFile : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // Who replaces the file (the file's writer or Qt's settings, as which user) and whose the folder and the file are:
+    // the content, whether it is a new file, its mode and owner afterwards, and what was logged. Other users need root.
+    void owners_data()
+    {
+        columns<QString, uint, uint, uint, int, QString, QString, QString>();
+        row("mode kept", "file", 0u, 0u, 0u, 0640, "new", "new 640 0", "");
+        row("owner kept", "file", 0u, 0u, kNobody, 0604, "new", "new 604 65534", "");
+        row("owner not kept", "file", kNobody, kNobody, 0u, 0666, "new", "new 666 65534",
+            "owner 0:0 could not be kept, now 65534:65534");
+        row("folder takes no new file", "file", kNobody, 0u, 0u, 0666, "new", "same 666 0",
+            "takes no new file; the file is written in place");
+        row("settings in a folder that takes no new file", "settings", kNobody, 0u, 0u, 0666, "[a]\nk=new\n",
+            "same 666 0", "takes no new file; the file is written in place");
+        row("file not writable", "file", kNobody, kNobody, 0u, 0644, "[a]\nk=old\n", "same 644 0", "");
+    }
+    void owners()
+    {
+        const auto [writer, user, folderOwner, fileOwner, mode, content, after, logged]
+            = fetch<QString, uint, uint, uint, int, QString, QString, QString>();
+        if (::geteuid() != 0 && (user || folderOwner || fileOwner))
+            QSKIP("other users' files need root");
+        ScratchSysroot root;
+        const QString path = root.path("/w/x.conf");
+        const QByteArray name = QFile::encodeName(path);
+        root.write("/w/x.conf", "[a]\nk=old\n");
+        QVERIFY(::chmod(qPrintable(root.root()), 0755) == 0 && ::chown(qPrintable(root.path("/w")), folderOwner, 0) == 0
+            && ::chown(name, fileOwner, fileOwner) == 0 && ::chmod(name, mode_t(mode)) == 0);
+        QFile old(path); // open, so that a replaced file shows as one no longer linked
+        QVERIFY(old.open(QIODevice::ReadOnly));
+        QByteArray log;
+        // Twice: the second in place is not logged again.
+        const int status = runAs(
+            user,
+            [&] {
+                for (int i = 0; i < 2; ++i) {
+                    if (writer == "file") {
+                        GuardedFile::replaceWhole(name.constData(), "new", 3);
+                    } else {
+                        const auto settings = ConfigFile::settings(path);
+                        settings->setValue("a/k", "new");
+                        settings->sync();
+                    }
+                }
+                return 0;
+            },
+            &log);
+        QCOMPARE(status, 0);
+        struct stat now {
+        }, before {};
+        QVERIFY(::stat(name, &now) == 0 && ::fstat(old.handle(), &before) == 0);
+        QCOMPARE(QString(root.read("/w/x.conf")), content);
+        QCOMPARE(QString("%1 %2 %3")
+                     .arg(before.st_nlink == 0 ? "new" : "same")
+                     .arg(now.st_mode & 07777, 0, 8)
+                     .arg(now.st_uid),
+            after);
+        QCOMPARE(log.count('\n'), logged.isEmpty() ? 0 : 1);
+        QVERIFY2(log.contains(logged.toUtf8()), log.constData());
+    }
+
+    // What killed writers left beside the file: ours (".x.conf.ivo-" and six letters or digits) and Qt's settings'
+    // (a temporary file "x.conf." and six, lock files); a temporary file a live writer holds, and names of other
+    // files, stay.
+    void leftovers()
+    {
+        ScratchSysroot root;
+        const QStringList planted {".x.conf.ivo-AbC123", ".x.conf.ivo-Held12", ".x.conf.ivo-short",
+            ".y.conf.ivo-AbC123", "x.conf.ivo-AbC123", "x.conf.AbC123", "x.conf.lock", "x.conf.lock.rmlock",
+            "x.conf.backup1"};
+        for (const QString& name : planted)
+            root.write("/w/" + name, name == "x.conf.lock" ? QByteArray() : "1234@host");
+        const int held = ::open(qPrintable(root.path("/w/.x.conf.ivo-Held12")), O_RDONLY | O_CLOEXEC);
+        QVERIFY(::flock(held, LOCK_EX) == 0);
+        QVERIFY(WholeFile::write(root.path("/w/x.conf"), "[a]\nk=1\n"));
+        ConfigFile::settings(root.path("/w/x.conf"))->setValue("a/k", "2");
+        ::close(held);
+        QCOMPARE(root.read("/w/x.conf"), "[a]\nk=2\n");
+        QCOMPARE(QDir(root.path("/w")).entryList(QDir::Files | QDir::Hidden),
+            QStringList({".x.conf.ivo-Held12", ".x.conf.ivo-short", ".y.conf.ivo-AbC123", "x.conf", "x.conf.backup1",
+                "x.conf.ivo-AbC123"}));
+    }
+
+    void killedSaves_data()
+    {
+        columns<QString>();
+        for (const char* kind :
+            {"screen.conf", ".asoundrc", "key table", "settings", "tint2rc", "rc.xml", "login.conf", "alsa.conf"})
+            row(kind, QString(kind));
+    }
+    void killedSaves()
+    {
+        const auto [kind] = fetch<QString>();
+        // The kills try the order of the steps, which no disk changes: on a RAM file system a save takes
+        // microseconds instead of a busy disk's milliseconds.
+        const std::optional<QByteArray> tmp
+            = qEnvironmentVariableIsSet("TMPDIR") ? std::optional(qgetenv("TMPDIR")) : std::nullopt;
+        if (QFileInfo("/dev/shm").isWritable())
+            qputenv("TMPDIR", "/dev/shm");
+        ScratchSysroot root;
+        tmp ? qputenv("TMPDIR", *tmp) : qunsetenv("TMPDIR");
+        QProcess child;
+        child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        child.start(QCoreApplication::applicationDirPath() + "/ivo_savechild", {kind});
+        const auto line = [&] {
+            while (!child.canReadLine() && child.waitForReadyRead(60000)) { }
+            return child.readLine().trimmed();
+        };
+        const QList<QByteArray> ready = line().split(' ');
+        QCOMPARE(ready.size(), 5);
+        const QString file = QFile::decodeName(QByteArray::fromBase64(ready[1]));
+        const QByteArray a = QByteArray::fromBase64(ready[2]), b = QByteArray::fromBase64(ready[3]);
+        QVERIFY(!a.isEmpty() && !b.isEmpty() && a != b);
+        const QString neighbours = folders(file);
+        const std::uint32_t seed = qHash(kind);
+        std::mt19937 random(seed);
+        // Kills spread over about three saves, so that they land in every step of one.
+        std::uniform_int_distribution<int> moment(0, 3 * std::max(ready[4].toInt(), 1));
+        int left[2] = {0, 0}; // kills that left a, and b
+        int halfway = 0; // kills that left a temporary or lock file, in the middle of a save
+        for (int kill = 1; kill <= kKills; ++kill) {
+            child.write("go\n");
+            const QByteArray saving = line();
+            QVERIFY2(saving.startsWith("saving "), saving.constData());
+            // The random moment itself, not a wait for anything.
+            std::this_thread::sleep_for(std::chrono::microseconds(moment(random)));
+            ::kill(saving.mid(7).toInt(), SIGKILL);
+            QCOMPARE(line(), "dead " + QByteArray::number(SIGKILL));
+            const QByteArray found = contentOf(file);
+            QVERIFY2(found == a || found == b,
+                qPrintable(QString("kill %1 of seed %2 left: \"%3\"").arg(kill).arg(seed).arg(found)));
+            ++left[found == b];
+            halfway += folders(file) != neighbours;
+            child.write("save\n");
+            QCOMPARE(line(), "saved");
+            QCOMPARE(contentOf(file), found == a ? b : a);
+            QCOMPARE(folders(file), neighbours);
+        }
+        qInfo("%s: %d kills left the first content, %d the second, %d in the middle of a save", qPrintable(kind),
+            left[0], left[1], halfway);
+        QVERIFY(left[0] > 0 && left[1] > 0 && halfway > 0);
+        child.closeWriteChannel();
+        QVERIFY(child.waitForFinished(60000));
+    }
+};
+
+QTEST_GUILESS_MAIN(TstWholeFile)
+#include "tst_wholefile.moc"
