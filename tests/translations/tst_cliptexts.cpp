@@ -1,6 +1,7 @@
 // Every dialog and page in every interface language on one screen size (IVO_CLIP_SCREEN, "1920x1080" unless set): a
-// visible label's or button's text must fit its widget, and every character must have a glyph in some font. With
-// IVO_CLIP_SHOTS=<folder> the walk also saves a picture of each dialog state for the languages of kShotLanguages.
+// visible label's or button's text must fit its widget, and every character must have a glyph in some font; every
+// menu stays inside the title-safe area in one column. With IVO_CLIP_SHOTS=<folder> the walk also saves a picture of
+// each dialog state for the languages of kShotLanguages.
 #include "../home/HomeFixture.h"
 #include "appliance/Paths.h"
 #include "audiochooser/AudioDetectDialog.h"
@@ -19,6 +20,7 @@
 #include <QFileSystemWatcher>
 #include <QGlyphRun>
 #include <QMenu>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
@@ -77,13 +79,14 @@ struct ClipAppliance_s : PackageHome_s {
     bool plug(int count, const QSize& screen)
     {
         outputs = count;
-        const QStringList modes {QStringLiteral("%1x%2 60.00").arg(screen.width()).arg(screen.height()),
-            "1920x1080 60.00", "3840x2160 30.00"};
+        const std::pair<QString, QString> modes[] {
+            {QStringLiteral("%1x%2").arg(screen.width()).arg(screen.height()), "60.00"}, {"1920x1080", "60.00"},
+            {"3840x2160", "30.00"}};
         QByteArray conf;
         for (int i = 0; i < count; ++i)
             conf += QStringLiteral("[Screen%1]\nConnected = True\nName = HDMI-%1\nMode = %2\nRate = %3\n\n")
                         .arg(i + 1)
-                        .arg(modes[i].section(' ', 0, 0), modes[i].section(' ', 1))
+                        .arg(modes[i].first, modes[i].second)
                         .toUtf8();
         return root.read(Paths::ScreenConf.text()) != conf && root.write(Paths::ScreenConf.text(), conf);
     }
@@ -252,7 +255,7 @@ const QList<QPair<QString, Walk>>& walks()
                 modal([&] { part<QAbstractButton>(*d, "cbxTaskbar")->toggle(); }, look, "restart");
                 d->hide();
             }},
-        // The choice menus of the Preferences rows, then of the Display rows with one and with three monitors.
+        // The choice menus of the Preferences rows; those of the Display rows with one and with three monitors.
         {"menu",
             [](MainMWindow& h, const Look& look) {
                 SettingsDialog& d = settingsOn(h, "rbtPref");
@@ -344,19 +347,22 @@ QStringList menuProblems(QMenu& menu)
             entries << a;
     if (entries.isEmpty())
         return found << "menu without entries";
-    const QAction* back = entries.last();
+    QAction* back = entries.last();
     if (!back->text().startsWith('[') || !back->text().endsWith(']'))
         found << "the last entry is " + back->text();
     const bool scrolls = menu.style()->styleHint(QStyle::SH_Menu_Scrollable, nullptr, &menu);
     QSet<int> columns;
+    QStringList below;
     for (QAction* a : std::as_const(entries)) {
         const QRect r = menu.actionGeometry(a);
         columns << r.x();
         if (r.left() < 0 || r.right() >= menu.width() || (!scrolls && (r.top() < 0 || r.bottom() >= menu.height())))
             found << "entry cut: " + a->text();
-        if (a != back && r.top() >= menu.actionGeometry(entries.last()).top())
-            found << back->text() + " is not below " + a->text();
+        if (a != back && r.top() >= menu.actionGeometry(back).top())
+            below << a->text();
     }
+    if (!below.isEmpty())
+        found << back->text() + " above " + below.join(", ");
     if (columns.size() > 1)
         found << QStringLiteral("%1 columns").arg(columns.size());
     if (QAction* a = menu.activeAction(); a && !menu.rect().contains(menu.actionGeometry(a)))
@@ -386,6 +392,17 @@ QStringList problems(QWidget* window)
         }
     }
     return found;
+}
+
+// What the screen shows of a window: a menu over the window it was opened from, as the viewer sees it.
+QPixmap picture(QWidget* w)
+{
+    QWidget* under = qobject_cast<QMenu*>(w) && w->parentWidget() ? w->parentWidget()->window() : nullptr;
+    if (!under)
+        return w->grab();
+    QPixmap screen = under->grab();
+    QPainter(&screen).drawPixmap(w->geometry().topLeft() - under->geometry().topLeft(), w->grab());
+    return screen;
 }
 
 } // namespace
@@ -461,7 +478,7 @@ private slots:
                 if (!shots.isEmpty() && kShotLanguages.contains(code)) {
                     const QString stem = (walks().at(walk).first + ' ' + state).trimmed().replace(' ', '-');
                     const QString name = QStringLiteral("%1/%2-%3-%4p.png").arg(shots, stem, code).arg(screen.height());
-                    QVERIFY(w->grab().save(name));
+                    QVERIFY(picture(w).save(name));
                 }
             });
         }
