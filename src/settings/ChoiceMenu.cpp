@@ -1,5 +1,7 @@
 #include "settings/ChoiceMenu.h"
 
+#include "settings/TitleSafeMenu.h"
+
 #include <QCoreApplication>
 #include <QLabel>
 #include <QMenu>
@@ -34,14 +36,15 @@ int ChoiceMenu::run(QMenu& menu, const QLabel* valueLabel, const QStringList& ch
         actions.append(menu.addAction(choice));
         menu.addSeparator();
     }
-    if (current >= 0 && current < actions.size()) {
-        menu.setDefaultAction(actions.at(current));
-        menu.setActiveAction(actions.at(current));
+    QAction* highlighted = current >= 0 && current < actions.size() ? actions.at(current) : nullptr;
+    if (highlighted) {
+        menu.setDefaultAction(highlighted);
+        menu.setActiveAction(highlighted);
     }
     QAction* back
         = menu.addAction(QLatin1Char('[') + QCoreApplication::translate("SettingsDialog", "Back") + QLatin1Char(']'));
     menu.setFocus();
-    const QAction* chosen = menu.exec(valueLabel->mapToGlobal(QPoint(xOffset, 0)));
+    const QAction* chosen = TitleSafeMenu::exec(menu, valueLabel->mapToGlobal(QPoint(xOffset, 0)), highlighted);
     if (!chosen || chosen == back)
         return -1;
     return int(actions.indexOf(chosen));

@@ -5,6 +5,9 @@
 
 #include "ui_SettingsDialog.h"
 
+#include "settings/ChoiceMenu.h"
+#include "settings/TitleSafeMenu.h"
+
 #include "widgets/MultiIconViewV.h"
 #include "widgets/ScreenScale.h"
 
@@ -12,7 +15,9 @@
 #include <QSettings>
 #include <QSignalSpy>
 #include <QStackedWidget>
+#include <QStyle>
 #include <QWheelEvent>
+#include <QtMath>
 
 class TestSettingsFrame : public QObject
 {
@@ -127,6 +132,79 @@ private slots:
         const QString touch
             = scene.root.path("/usr/bin/touch") + ' ' + scene.root.path("/etc/Tellora/config/screen.conf");
         QTRY_VERIFY(scene.runner.lines().contains(touch));
+    }
+
+    // A choice menu under the program's sheet and its own: its own style still lets it scroll, so a menu taller than
+    // the screen keeps one column inside the title-safe area. It opens at its label, moved only as far as the area
+    // asks, with the current entry in view, and the remote's Up and Down keep the highlighted entry in view, past the
+    // visible part and round the ends.
+    void choiceMenu_data()
+    {
+        // How tall in screens, the label's place on the screen, the current entry and the one highlighted after the
+        // keys (less than 0: from the end).
+        columns<double, QPointF, int, QString, QString>();
+        row("short, at its label", 0.1, QPointF(0.3, 0.3), 1, QString(), QString("1"));
+        row("short, at the screen's corner", 0.1, QPointF(1, 1), 0, QString("d"), QString("1"));
+        row("taller than the area only, opens at its end", 0.95, QPointF(0.3, 0.6), -1, QString(), QString("-1"));
+        row("taller than the area only, up round to back", 0.95, QPointF(0.3, 0.3), 0, QString("u"), QString("[Back]"));
+        row("taller than the screen, opens far down", 3.0, QPointF(0.3, 0.3), -3, QString(), QString("-3"));
+        row("down past the visible part", 3.0, QPointF(0.3, 0.6), 0, QString(30, 'd'), QString("30"));
+        row("down onto back and round", 3.0, QPointF(0.3, 0.3), -2, QString("ddd"), QString("0"));
+        row("up past the visible part", 3.0, QPointF(0.3, 0.3), -1, QString(40, 'u'), QString("-41"));
+    }
+    void choiceMenu()
+    {
+        const auto [tall, place, current, keys, then] = fetch<double, QPointF, int, QString, QString>();
+        qApp->setStyleSheet(wallpaperStyleSheet(1));
+        auto noSheet = qScopeGuard([] { qApp->setStyleSheet(QString()); });
+        QWidget window;
+        const QRect screen = window.screen()->geometry();
+        window.setGeometry(screen);
+        QLabel value("value", &window);
+        value.move(int(place.x() * screen.width()), int(place.y() * screen.height()));
+        showActive(window);
+        // As many entries as make the menu that tall, measured on a menu of the same look.
+        QMenu probe;
+        probe.setStyleSheet(ChoiceMenu::styleSheet());
+        probe.setFont(value.font());
+        probe.addAction("0");
+        const int one = probe.sizeHint().height();
+        probe.addSeparator();
+        probe.addAction("1");
+        const int count = qCeil(tall * screen.height() / (probe.sizeHint().height() - one));
+        QStringList choices;
+        for (int i = 0; i < count; ++i)
+            choices << QString::number(i);
+        const QString highlighted = then.toInt() < 0 ? QString::number(count + then.toInt()) : then;
+        QString seen;
+        onModal([&](QWidget* popup) {
+            const auto closing = qScopeGuard([popup] { popup->close(); });
+            auto* menu = qobject_cast<QMenu*>(popup);
+            QVERIFY(menu && menu->style()->styleHint(QStyle::SH_Menu_Scrollable, nullptr, menu));
+            QCOMPARE(menu->styleSheet(), ChoiceMenu::styleSheet());
+            for (QAction* a : menu->actions()) // one column
+                QCOMPARE(menu->actionGeometry(a).x(), menu->actionGeometry(menu->actions().first()).x());
+            const QRect area = TitleSafeMenu::area(*menu->screen()), at = menu->geometry();
+            const QPoint label = value.mapToGlobal(QPoint(0, 0));
+            QVERIFY(at.x() == label.x() || at.right() == area.right());
+            QVERIFY(at.y() == label.y() || at.bottom() == area.bottom() || at.height() == area.height());
+            // Inside the area as it scrolls; the highlighted entry in view, not under the arrows that tell of
+            // entries above or below.
+            const int arrow = menu->style()->pixelMetric(QStyle::PM_MenuScrollerHeight, nullptr, menu);
+            for (int k = 0; k <= keys.size(); ++k) {
+                const QRect first = menu->actionGeometry(menu->actions().first());
+                const QRect last = menu->actionGeometry(menu->actions().last());
+                const QRect view = menu->rect().adjusted(
+                    0, first.top() < 0 ? arrow : 0, 0, last.bottom() >= menu->height() ? -arrow : 0);
+                QVERIFY2(area.contains(menu->geometry()), qPrintable(QString::number(k)));
+                QVERIFY2(view.contains(menu->actionGeometry(menu->activeAction())), qPrintable(QString::number(k)));
+                if (k < keys.size())
+                    QTest::keyClick(menu, keys[k] == 'd' ? Qt::Key_Down : Qt::Key_Up);
+            }
+            seen = menu->activeAction()->text();
+        });
+        QCOMPARE(ChoiceMenu(&window).run(&value, choices, current < 0 ? count + current : current), -1);
+        QCOMPARE(seen, highlighted);
     }
 
     // Read when asked: the main output's mode scales a size (5 at 1920 wide, at least 2), and an empty language is

@@ -1,8 +1,10 @@
 // Every dialog and page in every interface language on one screen size (IVO_CLIP_SCREEN, "1920x1080" unless set): a
-// visible label's or button's text must fit its widget, and every character must have a glyph in some font. With
-// IVO_CLIP_SHOTS=<folder> the walk also saves a picture of each dialog state for the languages of kShotLanguages.
+// visible label's or button's text must fit its widget, and every character must have a glyph in some font; every
+// menu stays inside the title-safe area in one column. With IVO_CLIP_SHOTS=<folder> the walk also saves a picture of
+// each dialog state for the languages of kShotLanguages.
 #include "../home/HomeFixture.h"
 #include "CommandSettle.h"
+#include "appliance/Paths.h"
 #include "audiochooser/AudioDetectDialog.h"
 #include "home/MainMWindow.h"
 #include "home/TandemSwitcher.h"
@@ -16,11 +18,14 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QFileSystemWatcher>
 #include <QGlyphRun>
 #include <QMenu>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QStackedWidget>
 #include <QStyleOptionButton>
 #include <QTemporaryDir>
@@ -30,8 +35,64 @@
 
 namespace {
 
-// One language per script family for the pictures.
-const QStringList kShotLanguages {"ger", "rus", "grk", "jpn", "tha"};
+// The source language and one language per script family for the pictures.
+const QStringList kShotLanguages {"eng", "ger", "rus", "grk", "jpn", "tha"};
+
+// The simulator's layout of three monitors as its xrandr stand-in prints it (sim/ivo-sim with XRANDR_OUTPUTS=3).
+const char* const kThreeMonitors
+    = "Screen 0: minimum 320 x 200, current 3840 x 2160, maximum 16384 x 16384\n"
+      "HDMI-1 connected primary 3840x2160+0+0 (normal left inverted right x axis y axis) 1210mm x 680mm\n"
+      "   3840x2160     60.00*+  50.00    30.00  \n   1920x1080     60.00    50.00    59.94  \n"
+      "   1920x1080i    60.00    50.00  \n   1280x720      60.00    50.00    59.94  \n   720x576       50.00  \n"
+      "   720x480       59.94  \nDP-1 disconnected (normal left inverted right x axis y axis)\n"
+      "HDMI-2 connected 1920x1080+0+0 (normal left inverted right x axis y axis) 530mm x 300mm\n"
+      "   1920x1080     60.00*+  50.00    59.94  \n   1680x1050     59.88  \n   1280x1024     75.02    60.02  \n"
+      "   1280x720      60.00    50.00    59.94  \n   1024x768      75.03    60.00  \n   800x600       60.32  \n"
+      "   640x480       59.94  \n"
+      "HDMI-3 connected 3840x2160+0+0 (normal left inverted right x axis y axis) 950mm x 540mm\n"
+      "   3840x2160     60.00    50.00    30.00*+\n   1920x1080     60.00    50.00    59.94  \n"
+      "   1920x1080i    60.00    50.00  \n   1280x720      60.00    50.00    59.94  \n"
+      "HDMI-4 disconnected (normal left inverted right x axis y axis)\n"
+      "HDMI-5 disconnected (normal left inverted right x axis y axis)\n";
+
+// The appliance of the walks; its xrandr answers for the first `outputs` monitors of that layout, the others
+// unplugged, as screen.conf lists them.
+struct ClipAppliance_s : PackageHome_s {
+    using PackageHome_s::PackageHome_s;
+    int outputs = 1;
+    CommandResult_s execute(const QString& program, const QStringList& args, Budget budget) override
+    {
+        CommandResult_s r = PackageHome_s::execute(program, args, budget);
+        if (args.value(1) != "xrandr -q")
+            return r;
+        r.out.clear();
+        bool plugged = true;
+        for (const QByteArray& line : QByteArray(kThreeMonitors).split('\n')) {
+            if (line.startsWith("HDMI-"))
+                plugged = line.mid(5, 1).toInt() <= outputs;
+            if (plugged || !line.startsWith(' '))
+                r.out += (plugged ? line : line.left(line.indexOf(' ')) + " disconnected") + '\n';
+        }
+        return r;
+    }
+    // screen.conf as the hot-plug script writes it for that many monitors, the first showing the test's screen;
+    // false when it says so already.
+    bool plug(int count, const QSize& screen)
+    {
+        outputs = count;
+        const std::pair<QString, QString> modes[] {
+            {QStringLiteral("%1x%2").arg(screen.width()).arg(screen.height()), "60.00"}, {"1920x1080", "60.00"},
+            {"3840x2160", "30.00"}};
+        QByteArray conf;
+        for (int i = 0; i < count; ++i)
+            conf += QStringLiteral("[Screen%1]\nConnected = True\nName = HDMI-%1\nMode = %2\nRate = %3\n\n")
+                        .arg(i + 1)
+                        .arg(modes[i].first, modes[i].second)
+                        .toUtf8();
+        return root.read(Paths::ScreenConf.text()) != conf && root.write(Paths::ScreenConf.text(), conf);
+    }
+};
+ClipAppliance_s* g_appliance = nullptr;
 
 QSize screenSize()
 {
@@ -62,6 +123,83 @@ Walk own(const std::function<QWidget*(QWidget* home)>& make)
     return [make](MainMWindow& h, const Look& look) {
         const std::unique_ptr<QWidget> w(make(&h));
         look(w.get(), {});
+    };
+}
+
+// Sizes a window for the screen as the program does: full-screen windows take its size, the small dialogs scale
+// themselves for it and take the size of their contents.
+void fit(QWidget* w, const QSize& screen)
+{
+    const QRect rect(QPoint(0, 0), screen);
+    if (w->metaObject()->indexOfSlot("adaptUiToScreen(QRect)") >= 0) {
+        QMetaObject::invokeMethod(w, "adaptUiToScreen", Q_ARG(QRect, rect));
+        w->adjustSize();
+    } else if (!qobject_cast<QMenu*>(w)) {
+        w->setGeometry(rect);
+        if (w->metaObject()->indexOfSlot("adaptUiToScreen(QSize)") >= 0)
+            QMetaObject::invokeMethod(w, "adaptUiToScreen", Q_ARG(QSize, screen));
+    }
+}
+
+// Sizes and shows a window; the language change reaches the windows as a posted event, and each new text then asks
+// its layout again, which asks its parent's ...: settles all of them.
+void settle(QWidget* w, const QSize& screen)
+{
+    fit(w, screen);
+    w->show();
+    settleCommands(); // a page shows its values once the appliance answered
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+    for (int depth = 0; depth < 8; ++depth)
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    QApplication::processEvents();
+}
+
+// The settings on one page in the current language, shown as the program shows them.
+SettingsDialog& settingsOn(MainMWindow& h, const char* page)
+{
+    auto* d = h.findChild<SettingsDialog*>();
+    d->retranslateUi(UiLanguage::current());
+    part<QAbstractButton>(*d, page)->setChecked(true);
+    settle(d, screenSize());
+    return *d;
+}
+
+// Every choice menu of the Display page with that many monitors plugged in, each row reached with Down as the
+// viewer reaches it (the page shows five rows at a time); the rates of a resolution row follow its mode.
+Walk displayMenus(int outputs)
+{
+    return [outputs](MainMWindow& h, const Look& look) {
+        QSignalSpy reread(
+            h.findChild<SettingsDialog*>()->findChild<QFileSystemWatcher*>(), &QFileSystemWatcher::fileChanged);
+        if (g_appliance->plug(outputs, screenSize()))
+            QTRY_VERIFY(!reread.isEmpty()); // the page reads the file again before the walk
+        SettingsDialog& d = settingsOn(h, "rbtDisp");
+        look(&d, "page");
+        QWidget* row = part(d, "rbtDisp");
+        row->setFocus();
+        QTest::keyClick(row, Qt::Key_Right);
+        for (QWidget* last = nullptr; (row = d.focusWidget()) != last; last = row) {
+            const QString state = row->objectName();
+            if (state.endsWith("Res")) {
+                bool rates = false;
+                modal([&] { QTest::keyClick(row, Qt::Key_Return); },
+                    [&](QWidget* modes, const QString& s) {
+                        look(modes, s);
+                        onModal([&](QWidget* menu) {
+                            rates = true;
+                            look(menu, s + " rates");
+                            menu->close();
+                        });
+                        pick(modes, "1920x1080"); // every monitor of the layout has it at several rates
+                    },
+                    state);
+                QVERIFY2(rates, qPrintable(state + ": no rates followed the mode"));
+            } else if (state != "frmDispOvscan" || outputs == 1) { // greyed, without a menu, with several
+                modal([&] { QTest::keyClick(row, Qt::Key_Return); }, look, state);
+            }
+            QTest::keyClick(row, Qt::Key_Down);
+        }
+        d.hide();
     };
 }
 
@@ -114,17 +252,22 @@ const QList<QPair<QString, Walk>>& walks()
                     part<QAbstractButton>(*d, p)->setChecked(true);
                     look(d, p);
                 }
-                // The choice menus with texts of their own (menus size themselves: their glyphs are checked).
-                for (auto [page, row] :
-                    {std::pair {"rbtDisp", "frmDispTnOff"}, {"rbtDisp", "frmWallPaper"}, {"rbtPref", "frmPrefIM"}}) {
-                    part<QAbstractButton>(*d, page)->setChecked(true);
-                    modal([&] { QTest::keyClick(part(*d, row), Qt::Key_Return); }, look, row);
-                }
                 // The restart question of the taskbar box.
                 part<QAbstractButton>(*d, "rbtGeneral")->setChecked(true);
                 modal([&] { part<QAbstractButton>(*d, "cbxTaskbar")->toggle(); }, look, "restart");
                 d->hide();
             }},
+        // The choice menus of the Preferences rows; those of the Display rows with one and with three monitors.
+        {"menu",
+            [](MainMWindow& h, const Look& look) {
+                SettingsDialog& d = settingsOn(h, "rbtPref");
+                for (auto [row, state] :
+                    {std::pair {"frmPrefLang", "language"}, {"frmPrefIM", "input method"}, {"frmPrefIr", "remote"}})
+                    modal([&] { QTest::keyClick(part(d, row), Qt::Key_Return); }, look, state);
+                d.hide();
+            }},
+        {"display 1", displayMenus(1)},
+        {"display 3", displayMenus(3)},
     };
     return list;
 }
@@ -188,6 +331,47 @@ QRect textRect(const QAbstractButton* b)
     return r;
 }
 
+// Where a menu goes wrong on a television, which cuts a few percent off each edge: outside the title-safe area (the
+// central 90 % of the screen), in a second column, its bracketed Back entry not the last one, the highlighted entry
+// out of view, an entry cut by the menu's edge that no scrolling brings into view.
+QStringList menuProblems(QMenu& menu)
+{
+    QStringList found;
+    const QSize screen = screenSize();
+    const QMargins edge(screen.width() / 20, screen.height() / 20, screen.width() / 20, screen.height() / 20);
+    const QRect safe = QRect(QPoint(0, 0), screen).marginsRemoved(edge);
+    const QRect at = menu.geometry();
+    if (!safe.contains(at))
+        found << QString::asprintf("menu at %d,%d %dx%d leaves the safe area", at.x(), at.y(), at.width(), at.height());
+    QList<QAction*> entries;
+    for (QAction* a : menu.actions())
+        if (!a->isSeparator() && a->isVisible())
+            entries << a;
+    if (entries.isEmpty())
+        return found << "menu without entries";
+    QAction* back = entries.last();
+    if (!back->text().startsWith('[') || !back->text().endsWith(']'))
+        found << "the last entry is " + back->text();
+    const bool scrolls = menu.style()->styleHint(QStyle::SH_Menu_Scrollable, nullptr, &menu);
+    QSet<int> columns;
+    QStringList below;
+    for (QAction* a : std::as_const(entries)) {
+        const QRect r = menu.actionGeometry(a);
+        columns << r.x();
+        if (r.left() < 0 || r.right() >= menu.width() || (!scrolls && (r.top() < 0 || r.bottom() >= menu.height())))
+            found << "entry cut: " + a->text();
+        if (a != back && r.top() >= menu.actionGeometry(back).top())
+            below << a->text();
+    }
+    if (!below.isEmpty())
+        found << back->text() + " above " + below.join(", ");
+    if (columns.size() > 1)
+        found << QStringLiteral("%1 columns").arg(columns.size());
+    if (QAction* a = menu.activeAction(); a && !menu.rect().contains(menu.actionGeometry(a)))
+        found << "the highlighted entry is out of view: " + a->text();
+    return found;
+}
+
 // The problems of one window: texts that do not fit and characters without a glyph.
 QStringList problems(QWidget* window)
 {
@@ -198,9 +382,10 @@ QStringList problems(QWidget* window)
         if (!w->isVisible())
             continue;
         if (auto* menu = qobject_cast<QMenu*>(w)) {
-            // A menu sizes itself to its entries: only the glyphs can be missing.
+            // A menu sizes itself to its entries: the glyphs can be missing, and it can leave the safe area.
             for (const QAction* a : menu->actions())
                 check(found, menu, a->text(), QRect(0, 0, 1 << 20, 1 << 20), false);
+            found << menuProblems(*menu);
         } else if (auto* label = qobject_cast<QLabel*>(w)) {
             const int m = label->margin();
             check(found, label, shownText(label), label->contentsRect().adjusted(m, m, -m, -m), label->wordWrap());
@@ -211,19 +396,15 @@ QStringList problems(QWidget* window)
     return found;
 }
 
-// Sizes a window for the screen as the program does: full-screen windows take its size, the small dialogs scale
-// themselves for it and take the size of their contents.
-void fit(QWidget* w, const QSize& screen)
+// What the screen shows of a window: a menu over the window it was opened from, as the viewer sees it.
+QPixmap picture(QWidget* w)
 {
-    const QRect rect(QPoint(0, 0), screen);
-    if (w->metaObject()->indexOfSlot("adaptUiToScreen(QRect)") >= 0) {
-        QMetaObject::invokeMethod(w, "adaptUiToScreen", Q_ARG(QRect, rect));
-        w->adjustSize();
-    } else if (!qobject_cast<QMenu*>(w)) {
-        w->setGeometry(rect);
-        if (w->metaObject()->indexOfSlot("adaptUiToScreen(QSize)") >= 0)
-            QMetaObject::invokeMethod(w, "adaptUiToScreen", Q_ARG(QSize, screen));
-    }
+    QWidget* under = qobject_cast<QMenu*>(w) && w->parentWidget() ? w->parentWidget()->window() : nullptr;
+    if (!under)
+        return w->grab();
+    QPixmap screen = under->grab();
+    QPainter(&screen).drawPixmap(w->geometry().topLeft() - under->geometry().topLeft(), w->grab());
+    return screen;
 }
 
 } // namespace
@@ -233,7 +414,7 @@ class TstClipTexts : public QObject
     Q_OBJECT
 
     QTemporaryDir m_cwd;
-    PackageHome_s* m_home = nullptr;
+    ClipAppliance_s* m_home = nullptr;
 
 private slots:
     void initTestCase()
@@ -243,7 +424,8 @@ private slots:
         QCOMPARE(QFontInfo(QFont("Noto Sans JP")).family(), "Noto Sans CJK JP");
         QVERIFY(QDir::setCurrent(m_cwd.path()));
         // An administrator's session: the settings show their Applications button too.
-        m_home = new PackageHome_s("@NasGroupID\n0", "Photos Music:d");
+        m_home = g_appliance = new ClipAppliance_s("@NasGroupID\n0", "Photos Music:d");
+        QVERIFY(m_home->plug(1, screenSize())); // before the settings watch it
         // The translations where the program loads them.
         const QString lang = m_home->root.path("/opt/ivo/lang");
         QVERIFY(QDir().mkpath(QFileInfo(lang).path()));
@@ -291,15 +473,7 @@ private slots:
             if (code != "eng")
                 QVERIFY2(outcome == LanguageSwitch::Outcome::Switched, qPrintable(code + " has no translation file"));
             walks().at(walk).second(home, [&](QWidget* w, const QString& state) {
-                fit(w, screen);
-                w->show();
-                settleCommands(); // a page shows its values once the appliance answered
-                // The language change reaches the windows as a posted event; each new text then asks its layout
-                // again, which asks its parent's ...: settle all of them.
-                QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
-                for (int depth = 0; depth < 8; ++depth)
-                    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
-                QApplication::processEvents();
+                settle(w, screen);
                 for (const QString& p : problems(w))
                     found << QStringLiteral("%1 %2: %3").arg(code, state, p);
                 if (w->width() > screen.width() || w->height() > screen.height())
@@ -308,7 +482,7 @@ private slots:
                 if (!shots.isEmpty() && kShotLanguages.contains(code)) {
                     const QString stem = (walks().at(walk).first + ' ' + state).trimmed().replace(' ', '-');
                     const QString name = QStringLiteral("%1/%2-%3-%4p.png").arg(shots, stem, code).arg(screen.height());
-                    QVERIFY(w->grab().save(name));
+                    QVERIFY(picture(w).save(name));
                 }
             });
         }
