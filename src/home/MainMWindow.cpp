@@ -46,7 +46,6 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QScreen>
-#include <QSignalBlocker>
 #include <QTime>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -554,13 +553,6 @@ void MainMWindow::launchAudioDialog()
     chooser->show();
     chooser->activateWindow(); // a splash window is not focused by the window manager
     chooser->exec();
-    {
-        // The key that closed the chooser reached this window's own IR client
-        // too. It was the chooser's: taken in unheard, it cannot open the
-        // chooser again from the audio button, which has the focus by now.
-        const QSignalBlocker twin(m_lircInput);
-        m_lircInput->readPending();
-    }
     ui->frmaudio->setFocus();
     delete chooser;
 }
