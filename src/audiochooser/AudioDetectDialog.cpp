@@ -90,6 +90,7 @@ AudioDetectDialog::AudioDetectDialog(QWidget* parent, AudioConfig* audio, Monito
     Appliance::runner().runShell(QStringLiteral("sh"),
         Appliance::path(QStringLiteral("/etc/Tellora/init.d/lirc")) + QStringLiteral(" restart"), Budget::Service);
     m_lircInput = new LircInput(this);
+    m_lircInput->setWindow(this);
     connect(m_lircInput, &LircInput::irkeyPressed, this, &AudioDetectDialog::ad_irkeyPressed);
     m_lircInput->start();
 }
@@ -130,8 +131,9 @@ void AudioDetectDialog::initFocus() { ui->closeButton->setFocus(); }
 
 void AudioDetectDialog::ad_irkeyPressed(const QString& key)
 {
+    // The home window hears the line too; only one of us acts on it.
     QWidget* focus = remoteKeyTarget();
-    if (!focus)
+    if (!m_lircInput->takes(key, focus ? focus->window() : nullptr) || !focus)
         return;
     const int k = AudioOutputList::remoteKey(key);
     if (k == Qt::Key_Escape)
@@ -180,8 +182,7 @@ QWidget* AudioDetectDialog::widgetAt_(const AudioOutputList::Focus_s& place) con
 }
 
 // Decided by the button the key was sent to, not by the focus of the moment:
-// the IR daemon's key reaches the chooser twice (through the home window and
-// through its own client), and both presses must land on the same button.
+// two lines read at once both go to the button that had the focus then.
 bool AudioDetectDialog::eventFilter(QObject* watched, QEvent* event)
 {
     AudioOutputList::Focus_s from;

@@ -48,7 +48,6 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QScreen>
-#include <QSignalBlocker>
 #include <QTime>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -591,13 +590,6 @@ void MainMWindow::launchAudioDialog()
     chooser->show();
     chooser->activateWindow(); // a splash window is not focused by the window manager
     chooser->exec();
-    {
-        // The key that closed the chooser reached this window's own IR client
-        // too. It was the chooser's: taken in unheard, it cannot open the
-        // chooser again from the audio button, which has the focus by now.
-        const QSignalBlocker twin(m_lircInput);
-        m_lircInput->readPending();
-    }
     ui->frmaudio->setFocus();
     delete chooser;
 }

@@ -3,6 +3,7 @@
 #include "appliance/ApplianceCommands.h"
 #include "appliance/ConfigFile.h"
 #include "appliance/Paths.h"
+#include "lirc/LircInput.h"
 #include "lirc/RemoteKeyTarget.h"
 
 #include <QApplication>
@@ -84,6 +85,10 @@ void RemoteKeys::keyLine(const QString& keystr)
 {
     keepAlive();
     const bool forward = registered();
+    QWidget* target = remoteKeyTarget();
+    // A window with an IR daemon client of its own (the audio chooser) takes
+    // its keys itself; asked for every line, whichever client read it first.
+    const bool taken = LircInput::takenByWindow(keystr, target ? target->window() : nullptr);
 
     if (const RemoteKey_s* k = remoteKey(keystr)) {
         // OK repeats while held; only the first event of a press is a Return.
@@ -91,7 +96,7 @@ void RemoteKeys::keyLine(const QString& keystr)
         // Posted to this object, and handed on when its turn comes: two lines
         // read at once must not both go to a button the first one's dialog
         // covers by then, nor to one in a dialog that closed meanwhile.
-        if (QWidget* target = remoteKeyTarget(); target && !repeat)
+        if (target && !repeat && !taken)
             QCoreApplication::postEvent(this, new RemoteKeyEvent(target, k->key));
         if (forward)
             Appliance::runner().runShell(

@@ -180,8 +180,7 @@ void TipsScreen::resizeEvent(QResizeEvent* event)
                       .arg(qMax(sx(3), 1))
                       .arg(qMax(sx(8), 2)));
 
-    // Thin top and bottom margins: a Thai page drawn in the CJK family the program takes after Japanese has the
-    // tallest lines, and the page must still fit a full-HD screen.
+    // Thin top and bottom margins: the Thai page has the tallest lines, and it must still fit a full-HD screen.
     ui->vlTips->setContentsMargins(sx(80), sy(14), sx(80), sy(14));
     ui->vlTips->setSpacing(sy(10));
     ui->hlDevices->setSpacing(sx(28));

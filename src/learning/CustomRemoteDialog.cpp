@@ -181,6 +181,8 @@ bool CustomRemoteDialog::eventFilter(QObject* watched, QEvent* event)
         return true;
     case Qt::Key_Up:
     case Qt::Key_Down:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
         if (QFrame* other = partner_(button))
             other->setFocus();
         return true;

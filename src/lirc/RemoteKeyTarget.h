@@ -36,10 +36,9 @@ inline QWidget* remoteKeyTarget()
 }
 
 // A key of the daemon on its way: it goes to the widget that had the focus when
-// its line was read, so that the two copies of a line that two clients of the
-// daemon read land on the same button. When its turn comes and that widget no
-// longer takes keys (hidden, disabled, gone, or behind a modal dialog opened
-// meanwhile), it goes where keys go by then.
+// its line was read. When its turn comes and that widget no longer takes keys
+// (hidden, disabled, gone, or behind a modal dialog opened meanwhile), it goes
+// where keys go by then.
 class RemoteKeyEvent : public QEvent
 {
 public:
@@ -59,8 +58,12 @@ public:
     {
         QWidget* now = remoteKeyTarget();
         QWidget* w = m_target.data();
-        if (!w || !w->isVisible() || !w->isEnabled() || !now)
+        if (!w || !w->isVisible() || !w->isEnabled())
             return now;
+        // No window of ours is active while the window manager hands the focus
+        // on (a dialog just closed): nothing took the keys from that widget.
+        if (!now)
+            return w;
         // Behind a modal dialog or a menu that came up after the line was read.
         const bool covered = QApplication::activeModalWidget() || QApplication::activePopupWidget();
         return now->window() == w->window() || !covered ? w : now;

@@ -24,6 +24,7 @@
 #include "settings/FrameScaling.h"
 #include "settings/GeneralPage.h"
 #include "settings/GrMainEventFilter.h"
+#include "settings/InterfaceFont.h"
 #include "settings/PreferencesPage.h"
 #include "settings/SettingsLog.h"
 #include "settings/WatchedFiles.h"
@@ -431,29 +432,11 @@ void SettingsDialog::fileChanged(const QString& path)
 
 QString SettingsDialog::lang() const { return m_language ? m_language->current() : QString(); }
 
-namespace {
-
-// The application font family for every widget, each keeping its size.
-void useFontFamily(const QString& family)
-{
-    QFont font = QApplication::font();
-    font.setFamily(family);
-    QApplication::setFont(font);
-    for (QWidget* w : QApplication::allWidgets()) {
-        QFont own = w->font();
-        own.setFamily(family);
-        w->setFont(own);
-    }
-}
-
-} // namespace
-
 void SettingsDialog::retranslateUi(const QString& code)
 {
     if (!m_language)
         return;
-    const QString japanese = QStringLiteral("jpn");
-    const bool leavingJapanese = m_language->current() == japanese && code != japanese && UiLanguage::isSupported(code);
+    const QString previous = m_language->current();
     const LanguageSwitch::Outcome outcome = m_language->retranslate(code);
     switch (outcome) {
     case LanguageSwitch::Outcome::Ignored:
@@ -468,10 +451,7 @@ void SettingsDialog::retranslateUi(const QString& code)
     case LanguageSwitch::Outcome::NoTranslation:
         break;
     }
-    if (leavingJapanese)
-        useFontFamily(QStringLiteral("WenQuanYi Zen Hei"));
-    if (code == japanese)
-        useFontFamily(QStringLiteral("Noto Sans JP"));
+    InterfaceFont::follow(previous, code);
     // The form's texts again (in the source language when the translation
     // did not load), then what the pages had filled in.
     ui->retranslateUi(this);

@@ -5,16 +5,22 @@
 #include "DataRows.h"
 #include "audiochooser/AudioDetectDialog.h"
 #include "audiochooser/QTestAudioButton.h"
+#include "home/RemoteKeys.h"
+#include "lirc/LircInput.h"
 
 #include <QLayout>
+#include <QLocalServer>
 #include <QRadioButton>
 #include <QtTest>
 
 namespace {
 
-// The chooser of a scratch appliance, shown and active so that the remote's keys reach its focus.
+// The chooser of a scratch appliance, shown and active so that the remote's keys reach its focus, its IR client
+// connected to a stand-in of the daemon.
 struct Chooser_s : Appliance_s {
     AudioConfig audio;
+    QLocalServer daemon;
+    bool listening = QDir().mkpath(root.path("/dev")) && daemon.listen(root.path("/dev/lircd"));
     AudioDetectDialog dialog;
     explicit Chooser_s(const QByteArray& cards = aplay("appliance"))
         : Appliance_s(cards)
@@ -24,6 +30,7 @@ struct Chooser_s : Appliance_s {
         dialog.activateWindow();
         dialog.initFocus();
         QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        QTRY_VERIFY(listening && dialog.lircInput()->isConnected());
     }
     QPushButton* button(const char* name) const { return dialog.findChild<QPushButton*>(name); }
     // A spot as the key tables below name it: "close", "apply", a row's radio "r0" or Test button "t0".
@@ -32,10 +39,16 @@ struct Chooser_s : Appliance_s {
         name.replace(QRegularExpression("^r"), "rbtDevice").replace(QRegularExpression("^t"), "pbtTest");
         return dialog.findChild<QWidget*>(name == "close" || name == "apply" ? name + "Button" : name);
     }
-    // One line of the IR daemon, delivered as the chooser's client hands it on.
-    void remote(const QString& line)
+    // One line of the IR daemon, delivered as the chooser's client hands it on; the home window's keys, when given,
+    // read their copy of the line before (first) or after the chooser acted on it.
+    void remote(const QString& line, RemoteKeys* home = nullptr, bool first = false)
     {
+        if (home && first)
+            home->keyLine(line);
         dialog.ad_irkeyPressed(line);
+        QCoreApplication::sendPostedEvents();
+        if (home && !first)
+            home->keyLine(line);
         QCoreApplication::sendPostedEvents();
     }
 };
@@ -106,23 +119,30 @@ private slots:
 
     // The remote alone, from the close button where the chooser starts: the commands run, .asoundrc afterwards and
     // whether the chooser is still open. A test plays on its device and gives the chosen one back its sound; an OK
-    // held down acts once; only Apply changes the choice, and only after a row was picked.
+    // held down acts once; only Apply changes the choice, and only after a row was picked. The home window's client
+    // hears every line too, and leaves the chooser's keys to it whichever reads a line first.
     void remote_data()
     {
-        columns<QString, QStringList, QString, bool>(); // the remote's keys, commands, .asoundrc, still open
+        columns<QString, QString, QStringList, QString, bool>(); // keys, the home's copy, commands, .asoundrc, open
         const QString kept = marker("HDMI1", 0, 3), sink = "/bin/bash -c \"/bin/pactl set-default-sink %1\"";
         const QStringList play
             = {"pw-cat -p /usr/share/sounds/alsa/Front_Left.wav", "pw-cat -p /usr/share/sounds/alsa/Front_Right.wav"};
-        row("test the analog output, pick HDMI 2, apply",
-            QString("DOWN RIGHT OK OK:01 ENTER:02 LEFT DOWN DOWN OK DOWN OK"),
-            QStringList {sink.arg(40)} + play + QStringList {sink.arg(41), sink.arg(42)}, marker("HDMI2", 0, 7), false);
-        row("apply without a pick", QString("DOWN DOWN DOWN DOWN ENTER"), QStringList(), kept, false);
-        row("keys the chooser does not take", QString("POWER MENU BACK"), QStringList(), kept, true);
+        const QString keys = "DOWN RIGHT OK OK:01 ENTER:02 LEFT DOWN DOWN OK DOWN OK";
+        const QStringList commands = QStringList {sink.arg(40)} + play + QStringList {sink.arg(41), sink.arg(42)};
+        for (const QString home : {"none", "first", "after"})
+            row("test the analog output, pick HDMI 2, apply; home's copy " + home.toLatin1(), keys, home, commands,
+                marker("HDMI2", 0, 7), false);
+        row("apply without a pick", QString("DOWN DOWN DOWN DOWN ENTER"), QString("none"), QStringList(), kept, false);
+        row("keys the chooser does not take", QString("POWER MENU BACK"), QString("first"), QStringList(), kept, true);
     }
     void remote()
     {
-        const auto [keys, lines, file, open] = fetch<QString, QStringList, QString, bool>();
+        const auto [keys, home, lines, file, open] = fetch<QString, QString, QStringList, QString, bool>();
         Chooser_s c;
+        RemoteKeys homeKeys;
+        LircInput homeClient;
+        homeClient.start();
+        QTRY_VERIFY(homeClient.isConnected());
         c.runner.clear();
         int code = 0;
         for (const QString& key : keys.split(' ')) {
@@ -130,7 +150,8 @@ private slots:
             c.remote(QString("%1 %2 KEY_%3 simremote\n")
                          .arg(++code, 16, 16, QChar('0'))
                          .arg(repeat.isEmpty() ? "00" : repeat)
-                         .arg(key.section(':', 0, 0)));
+                         .arg(key.section(':', 0, 0)),
+                home == "none" ? nullptr : &homeKeys, home == "first");
         }
         QCOMPARE(c.lines(), lines);
         QCOMPARE(c.asoundrc(), file);

@@ -3,12 +3,14 @@
 # bar's audio button opens it (the daemon restarts for it); a test plays on its device and comes back to the chosen
 # one, .asoundrc untouched; a second television plugged in relabels its row; Apply makes the picked device the chosen
 # one, and the home screen, which heard that OK too, does not open the chooser again; EXIT closes a chooser opened
-# again. While the chooser is open the home screen and the chooser each have a client of the daemon, so every key acts
-# twice: mostly both times on the button that had the focus, at times the second from where the first left it.
+# again. While the chooser is open the home screen and the chooser each have a client of the daemon, and every key
+# acts once: each arrow moves the focus one place, one OK on Test plays one test.
 # IVO_SIM_SIZE picks the screen; IVO_E2E_SHOTS=DIR keeps the chooser's picture of docs/.
 . "$(dirname "$0")/lib.sh"
 restarts() { [ "$(grep -cxF '/etc/Tellora/init.d/lirc restart' "$log")" "$@" ]; }
 played() { [ "$(cat "$root/sim/audio/played.log" 2>/dev/null | grep -c "	alsa_output.hw:$1\$")" "$2" "$3" ]; }
+# Tests played on device $1 (a test plays the left channel, then the right).
+tests() { [ "$(cat "$root/sim/audio/played.log" 2>/dev/null | grep -c "Front_Right.wav	alsa_output.hw:$1\$")" "$2" "$3" ]; }
 sink() { [ "$(PATH=$root/sim/bin:$PATH pactl get-default-sink)" = "alsa_output.hw:$1" ]; }
 # Regions of the chooser with the simulator's three outputs: the close button, each row's radio (r) and Test (t)
 # button, the apply button.
@@ -26,17 +28,6 @@ where() {
     done
     echo "$best"
 }
-# The arrow from region $1 toward region $2, by their rows and columns.
-place() { case $1 in close) echo -1 0 ;; apply) echo 9 0 ;; r*) echo "${1#r}" 0 ;; t*) echo "${1#t}" 1 ;; esac; }
-toward() {
-    local row col want_row want_col
-    read -r row col <<<"$(place "$1")"
-    read -r want_row want_col <<<"$(place "$2")"
-    if [ "$row" -lt "$want_row" ]; then press DOWN
-    elif [ "$row" -gt "$want_row" ]; then press UP
-    elif [ "$col" -lt "$want_col" ]; then press RIGHT
-    else press LEFT; fi
-}
 # Light pixels of the third row's label right of "HDMI 2", where a monitor's name goes, in the last screenshot.
 named() { convert "$root/sim/chooser.png" -crop "$(scaled 620,668,480,48)" +repage -threshold 60% -format '%[fx:int(mean*w*h)]' info:; }
 start
@@ -49,13 +40,18 @@ poll 60 clients -eq 2 || fail "the home screen and the chooser are not both list
 is close where || fail "the chooser did not start on its close button"
 chosen=$(cat "$root/home/admin/.asoundrc") # HDMI 1, the default output, written when the chooser read the devices
 
-# The first row's Test button (the analog output, not the chosen one): OK tests once per client; OK held down
-# (repeats) tests nothing more, which the later moves prove, as they come after on the same connections.
-goto t0 || fail "the remote's arrows did not reach the first row's Test button"
-press OK; press OK 1; press OK 2
-poll 60 played 0,0 -eq 4 || fail "OK on the first row's Test button did not play left and right twice"
-goto r2 || fail "the remote's arrows did not reach the third row"
-played 0,0 -eq 4 || fail "a held OK tested again"
+# The first row's Test button (the analog output, not the chosen one), each arrow one place on: one OK tests once,
+# left and right; OK held down (repeats) tests nothing more. The later moves prove that no second test comes: both
+# clients read them after that OK, and the test runs before the screen shows the focus moved.
+step DOWN r0
+step RIGHT t0
+press OK
+poll 60 tests 0,0 -ge 1 || fail "OK on the first row's Test button did not test the analog output"
+press OK 1; press OK 2
+step LEFT r0
+step DOWN r1
+step DOWN r2
+tests 0,0 -eq 1 && played 0,0 -eq 2 || fail "one OK on the first row's Test button played more than one test"
 sink 0,3 || fail "the test did not give the chosen device back its sound"
 [ "$(cat "$root/home/admin/.asoundrc")" = "$chosen" ] || fail "a test changed .asoundrc"
 
@@ -70,7 +66,7 @@ keep chooser audio-chooser
 played 0,7 -eq 0 || fail "picking a row played a sound"
 
 # Apply: the third row's device is the chosen one, in .asoundrc and as the sound server's default.
-goto apply || fail "the remote's arrows did not reach Apply"
+step DOWN apply
 press OK
 poll 60 active IVO || fail "Apply did not close the chooser"
 poll 30 sink 0,7 || fail "Apply did not make HDMI 2 the default sink"

@@ -44,7 +44,13 @@ class TstHomeReactions : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QDir::setCurrent(m_cwd.path()); }
+    void initTestCase()
+    {
+        QDir::setCurrent(m_cwd.path());
+        m_font = QApplication::font();
+    }
+    // The application's font is the process's: each case starts with the one it had.
+    void init() { QApplication::setFont(m_font); }
 
     // Left and Right around the product switch and at the ends of the title bar; Down and Up into the grid and across
     // an empty one. (The chain without the switch is walked by the monkey's regressions.)
@@ -271,8 +277,56 @@ private slots:
         QTRY_COMPARE(text(*tips, "txtKeyboard"), QStringLiteral("Keyboard"));
     }
 
+    // A language visited and left draws the texts of the home window, its tips and the settings as a fresh start in
+    // the language come back to does: each in the same family and size, a sample as wide. (Japanese has a family of
+    // its own.)
+    void languageRoundTrip_data()
+    {
+        columns<QString, QStringList>(); // the language started in, the languages chosen (the last one that again)
+        row("Thai", QString("eng"), QStringList {"ไทย", "English"});
+        row("Japanese", QString("eng"), QStringList {"日本語", "English"});
+        row("Japanese, then Thai", QString("eng"), QStringList {"日本語", "ไทย", "English"});
+        row("from Japanese through Thai", QString("jpn"), QStringList {"ไทย", "日本語"});
+    }
+    void languageRoundTrip()
+    {
+        const auto [started, chosen] = fetch<QString, QStringList>();
+        const QByteArray stored = "@settings\n[Preference]\nLanguage=" + started.toLatin1() + "\n";
+        const auto letters = [](const MainMWindow& w) {
+            QStringList l;
+            for (const QWidget* t : w.findChildren<QWidget*>()) {
+                if (!qobject_cast<const QLabel*>(t) && !qobject_cast<const QAbstractButton*>(t))
+                    continue;
+                const QFontInfo info(t->font());
+                l << u"%1 %2 %3 %4"_s.arg(t->objectName(), info.family())
+                         .arg(info.pointSizeF())
+                         .arg(QFontMetricsF(t->font()).horizontalAdvance(u"Tips: 10:45, 192.0.2.2"_s));
+            }
+            return l;
+        };
+        QStringList fresh;
+        {
+            Home_s h(stored);
+            MainMWindow w;
+            w.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&w));
+            fresh = letters(w);
+        }
+        Home_s h(stored);
+        MainMWindow w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        for (const QString& name : chosen) {
+            onModal([name](QWidget* menu) { pick(menu, name); });
+            QTest::keyClick(part(w, "frmlang"), Qt::Key_Return);
+        }
+        QCOMPARE(w.findChild<SettingsDialog*>()->lang(), started);
+        QCOMPARE(letters(w), fresh);
+    }
+
 private:
-    QTemporaryDir m_cwd; // the program's folder, where the first-run marker lies
+    QTemporaryDir m_cwd;
+    QFont m_font; // the program's folder, where the first-run marker lies
 };
 
 QTEST_MAIN(TstHomeReactions)

@@ -1,5 +1,6 @@
 // The IR daemon client against a server of the test's own, for what the real daemon will not send: lines in pieces
-// and bursts. Its reconnection to a restarted daemon runs in the audio chooser's simulator flow.
+// and bursts, and copies of a line read by two clients in either order. Its reconnection to a restarted daemon runs
+// in the audio chooser's simulator flow.
 #include "DataRows.h"
 #include "ScratchSysroot.h"
 #include "lirc/LircInput.h"
@@ -78,18 +79,42 @@ private slots:
         QVERIFY(server.waitForNewConnection(2000));
     }
 
-    // Lines already sent are handed on at once, before the event loop has looked at the connection.
-    void pendingAtOnce()
+    // A window's client (w) and a client without a window (h, the home window's) both read each line, in the order
+    // given, each with the window the key would go to then ("win" the window's, "-" another one): the answers
+    // ("win" the window takes the key, "home" the other client's owner does). The first reader decides, also for a
+    // copy read after the window went; a window whose client is down (w connected "no") leaves its keys to the home.
+    void oneTaker_data()
     {
+        columns<QString, QString, QString>(); // the window's client connected, the reads "client line goesTo", answers
+        row("home reads first", QString("yes"), QString("h OK win, w OK win"), QString("win win"));
+        row("window's client first, the window gone", QString("yes"), QString("w OK win, h OK -"), QString("win win"));
+        row("not the window's key", QString("yes"), QString("w OK -, h OK win"), QString("home home"));
+        row("several lines ahead", QString("yes"), QString("w UP win, w OK -, h UP -, h OK win, h DOWN -"),
+            QString("win home win home home"));
+        row("a line one client missed", QString("yes"), QString("w UP win, h OK -"), QString("win home"));
+        row("window's client down", QString("no"), QString("h OK win, w OK win"), QString("home win"));
+    }
+    void oneTaker()
+    {
+        const auto [connected, reads, answers] = fetch<QString, QString, QString>();
         QLocalServer server;
         QVERIFY(server.listen(m_root->path("/dev/lircd")));
+        QObject window;
+        LircInput own;
+        own.setWindow(&window);
         m_input->start();
-        QVERIFY(server.waitForNewConnection(5000));
-        QLocalSocket* daemon = server.nextPendingConnection();
-        daemon->write("1 00 KEY_OK r\n");
-        QVERIFY(daemon->waitForBytesWritten(5000));
-        m_input->readPending();
-        QCOMPARE(lines(), QStringList {"1 00 KEY_OK r\n"});
+        if (connected == "yes")
+            own.start();
+        QTRY_VERIFY(m_input->isConnected() && own.isConnected() == (connected == "yes"));
+        QStringList seen;
+        for (const QString& read : reads.split(", ")) {
+            const QStringList r = read.split(' ');
+            const QString line = "1 00 KEY_" + r[1] + " r\n";
+            const QObject* goesTo = r[2] == "win" ? &window : nullptr;
+            const bool byWindow = r[0] == "w" ? own.takes(line, goesTo) : LircInput::takenByWindow(line, goesTo);
+            seen << (byWindow ? "win" : "home");
+        }
+        QCOMPARE(seen.join(' '), answers);
     }
 };
 

@@ -182,8 +182,39 @@ private slots:
         QVERIFY(lirc.isLearning());
     }
 
-    // Arrows (and the wheel) move between the page's two buttons, Tab does nothing, Escape closes and ends learning;
-    // the frame marks the button being learned.
+    // On every page each arrow moves to the page's other button, Left and Right as Up and Down: "from key to" (L, R,
+    // U, D). The learning page's one button keeps the focus.
+    void pageButtons_data()
+    {
+        columns<int, QString>(); // the page, the moves
+        row("start", 0,
+            QString("frmCR0_start R frmCR0_cancel, frmCR0_cancel L frmCR0_start, frmCR0_start L frmCR0_cancel, "
+                    "frmCR0_cancel R frmCR0_start, frmCR0_start D frmCR0_cancel, frmCR0_cancel U frmCR0_start"));
+        row("learning", 1, QString("frmCR1_cancel R frmCR1_cancel, frmCR1_cancel L frmCR1_cancel"));
+        row("complete", 2, QString("frmCR2_OK R frmCR2_cancel, frmCR2_cancel L frmCR2_OK"));
+        row("duplicate", 3, QString("frmCR3_try R frmCR3_cancel, frmCR3_cancel L frmCR3_try"));
+        row("reset", 4, QString("frmCR4_reset R frmCR4_cancel, frmCR4_cancel L frmCR4_reset"));
+    }
+    void pageButtons()
+    {
+        const auto [index, moves] = fetch<int, QString>();
+        const QMap<QString, Qt::Key> keys {
+            {"L", Qt::Key_Left}, {"R", Qt::Key_Right}, {"U", Qt::Key_Up}, {"D", Qt::Key_Down}};
+        CustomRemoteDialog dialog;
+        dialog.show();
+        part<QStackedWidget>(dialog, "stwgCR")->setCurrentIndex(index);
+        QStringList seen;
+        for (const QString& move : moves.split(", ")) {
+            const QStringList m = move.split(' ');
+            part(dialog, qPrintable(m[0]))->setFocus();
+            QTest::keyClick(part(dialog, qPrintable(m[0])), keys.value(m[1]));
+            seen << m[0] + ' ' + m[1] + ' ' + focused(dialog);
+        }
+        QCOMPARE(seen.join(", "), moves);
+    }
+
+    // The wheel moves between the page's two buttons, Tab does nothing, Escape closes and ends learning; the frame
+    // marks the button being learned.
     void dialogKeys()
     {
         CustomRemoteDialog dialog;

@@ -102,6 +102,7 @@ private slots:
         row("add, Return on OK", 0, add, QString("Down Down Return"), QString("xkb:jp::jpn"));
         row("remove, Return in the list", 1, remove, QString("Return"), QString("xkb:us::eng"));
         row("remove, Cancel", 1, remove, QString("Down Right Return"), QString());
+        row("add, Right and Left back to OK", 0, add, QString("Down Down Right Left Return"), QString("xkb:jp::jpn"));
         row("OK without a mode", 3, QString(": "), QString("pbtYes"), QString());
     }
     void applied()
@@ -118,7 +119,7 @@ private slots:
         QVERIFY(mode > 1 || (d->focusWidget() == list && list->currentRow() == 0));
         methods.runner.clear();
         const QMap<QString, Qt::Key> named {
-            {"Down", Qt::Key_Down}, {"Right", Qt::Key_Right}, {"Return", Qt::Key_Return}};
+            {"Down", Qt::Key_Down}, {"Right", Qt::Key_Right}, {"Left", Qt::Key_Left}, {"Return", Qt::Key_Return}};
         for (const QString& k : keys.split(' ')) {
             if (named.contains(k))
                 QTest::keyClick(d->focusWidget() ? d->focusWidget() : d, named[k]);
