@@ -39,7 +39,7 @@ inline QWidget* remoteKeyTarget()
 // its line was read, so that the two copies of a line that two clients of the
 // daemon read land on the same button. When its turn comes and that widget no
 // longer takes keys (hidden, disabled, gone, or behind a modal dialog opened
-// meanwhile), it goes where keys go by then.
+// meanwhile), or when it was given none, it goes where keys go by then.
 class RemoteKeyEvent : public QEvent
 {
 public:
