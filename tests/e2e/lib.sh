@@ -43,9 +43,10 @@ press() {
     irsend -d "$root/dev/lircd" SIMULATE "$(printf '%016x %02x KEY_%s simremote' "$code" "${2:-0}" "$1")" ||
         fail "no IR daemon for $1"
 }
-# The daemon's keys go to the widget that has the focus when the program reads them: a key pressed before the focus
-# has followed the one before lands where that one did. The flow's `where` tells from a new screenshot where the focus
-# is ("none" when nowhere); step presses key $1 and waits until the focus is at $2.
+# The daemon's keys go to the widget that has the focus when the program reads them (one read while the key before
+# is still on its way, where that one leaves the focus); a dialog listening to the daemon itself (the chooser) hears
+# each key a second time. The flow's `where` tells from a new screenshot where the focus is ("none" when nowhere);
+# step presses key $1 and waits until the focus is at $2.
 step() { press "$1"; poll 60 is "$2" where || fail "$1 did not take the focus to $2 (it is at $(where))"; }
 # leftfrom keeps where the focus is in $now, and is true once that is not $1.
 leftfrom() { now=$(where) && [ "$now" != "$1" ]; }
@@ -87,6 +88,19 @@ framedat() {
         [ "$n" -le "$most" ] || { best=${r%%:*} most=$n; }
     done
     echo "$best"
+}
+# Where the focus is on the home screen, from a new screenshot: a title bar's button (t and its x: 1140 languages,
+# 1270 audio, 1410 settings, 1550 log-out) or a tile of the grid's first row (g0 to g4); homeward presses the arrow
+# from $1 toward $2.
+homeregions=(t1140:1140,50,140,90 t1270:1270,50,140,90 t1410:1410,50,140,90 t1550:1550,50,140,90)
+for _tile in 0 1 2 3 4; do homeregions+=("g$_tile:$((380 + 229 * _tile)),157,240,240"); done
+homefocus() { snap home && framedat "$root/sim/home.png" "${homeregions[@]}"; }
+homeward() {
+    case $1:$2 in
+        g*:t*) press UP ;;
+        t*:g*) press DOWN ;;
+        *) if [ "${1:1}" -lt "${2:1}" ]; then press RIGHT; else press LEFT; fi ;;
+    esac
 }
 # The focus frame on the home grid's tile $1 (0-4) of the first row, in a new screenshot.
 framed() { snap grid && [ "$(colour "$root/sim/grid.png" $((380 + 229 * $1)),157,240,240)" -ge "$(area 1000)" ]; }
