@@ -18,6 +18,9 @@ sim_log() {
         esac
     done
     printf '%s\n' "$line" >>"$SIM_STATE/commands.log"
+    # The outermost simulated program, the one the product started: the
+    # programs this one starts inherit it.
+    export SIM_STARTED_AS=${SIM_STARTED_AS:-$line}
 }
 
 # sim_setting_in VAR KEY DEFAULT: sets VAR to the simulator setting KEY from
@@ -73,6 +76,10 @@ sim_hang_check() {
     fi
     [ "$value" = yes ] || return 0
     printf '%s %s\n' "$$" "$switch" >>"$SIM_STATE/hangs.log"
+    # "PID LINE": the command line (as logged) of the outermost simulated
+    # program it runs under, itself when none; the product names that one
+    # when it gives up on it.
+    printf '%s %s\n' "$$" "$SIM_STARTED_AS" >>"$SIM_STATE/hangs.started"
     # A read with a time-out on a pipe this shell holds both ends of: no child
     # process waits with it, so a signal to the shell (or to its process
     # group) leaves nothing behind.

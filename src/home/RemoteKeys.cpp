@@ -95,9 +95,13 @@ void RemoteKeys::keyLine(const QString& keystr)
         const bool repeat = k->key == Qt::Key_Return && !keystr.contains(QLatin1String(" 00 "));
         // Posted to this object, and handed on when its turn comes: two lines
         // read at once must not both go to a button the first one's dialog
-        // covers by then, nor to one in a dialog that closed meanwhile.
-        if (target && !repeat && !taken)
-            QCoreApplication::postEvent(this, new RemoteKeyEvent(target, k->key));
+        // covers by then, nor to one in a dialog that closed meanwhile. A key
+        // read while one before it is still on its way (both came while the
+        // program waited for another) goes where that one leaves the focus.
+        if ((target || m_pending > 0) && !repeat && !taken) {
+            QCoreApplication::postEvent(this, new RemoteKeyEvent(m_pending > 0 ? nullptr : target, k->key));
+            ++m_pending;
+        }
         if (forward)
             Appliance::runner().runShell(
                 QStringLiteral("sh"), QStringLiteral("xdotool key %1").arg(k->forwarded), Budget::Setting);
@@ -120,6 +124,7 @@ bool RemoteKeys::event(QEvent* event)
     if (event->type() != RemoteKeyEvent::type())
         return QObject::event(event);
     const auto* remote = static_cast<RemoteKeyEvent*>(event);
+    --m_pending;
     if (QWidget* target = remote->receiver()) {
         QKeyEvent key(QEvent::KeyPress, remote->key(), Qt::NoModifier);
         QCoreApplication::sendEvent(target, &key);

@@ -56,4 +56,5 @@ private:
     std::function<QDateTime()> m_now = [] { return QDateTime::currentDateTime(); };
     int m_count = 0;
     int m_lastCount = 0;
+    int m_pending = 0; // keys posted and not handled yet
 };

@@ -36,9 +36,10 @@ inline QWidget* remoteKeyTarget()
 }
 
 // A key of the daemon on its way: it goes to the widget that had the focus when
-// its line was read. When its turn comes and that widget no longer takes keys
-// (hidden, disabled, gone, or behind a modal dialog opened meanwhile), it goes
-// where keys go by then.
+// its line was read, so that the two copies of a line that two clients of the
+// daemon read land on the same button. When its turn comes and that widget no
+// longer takes keys (hidden, disabled, gone, or behind a modal dialog opened
+// meanwhile), or when it was given none, it goes where keys go by then.
 class RemoteKeyEvent : public QEvent
 {
 public:

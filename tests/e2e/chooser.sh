@@ -16,18 +16,8 @@ sink() { [ "$(PATH=$root/sim/bin:$PATH pactl get-default-sink)" = "alsa_output.h
 # button, the apply button.
 regions=(close:1490,190,120,120 r0:330,420,1000,110 t0:1390,430,180,90 r1:330,528,1000,110 t1:1390,538,180,90
     r2:330,637,1000,110 t2:1390,647,180,90 apply:1340,790,280,100)
-# The region with the focus frame, in a new screenshot: the frame's pixels in each region, counted in one pass.
-where() {
-    local r n i=0 crops=() best=none most=$(area 900)
-    snap chooser
-    for r in "${regions[@]}"; do crops+=('(' -clone 0 -crop "$(scaled "${r#*:}")" ')'); done
-    for n in $(convert "$root/sim/chooser.png" -fuzz 10% -fill black +opaque '#00d8ff' -fill white -opaque '#00d8ff' \
-        "${crops[@]}" -delete 0 -format '%[fx:int(mean*w*h)] ' info:); do
-        r=${regions[i++]}
-        [ "$n" -le "$most" ] || { best=${r%%:*} most=$n; }
-    done
-    echo "$best"
-}
+# The region with the focus frame, in a new screenshot.
+where() { snap chooser && framedat "$root/sim/chooser.png" "${regions[@]}"; }
 # Light pixels of the third row's label right of "HDMI 2", where a monitor's name goes, in the last screenshot.
 named() { convert "$root/sim/chooser.png" -crop "$(scaled 620,668,480,48)" +repage -threshold 60% -format '%[fx:int(mean*w*h)]' info:; }
 start

@@ -51,7 +51,7 @@ nearest() { # $1 y, then the centres
 }
 where() {
     local y
-    import -window root "$root/sim/focus.png" || { echo none; return; }
+    snap focus || { echo none; return; }
     y=$(band "$((1360 * width / 1920))x$height+$((450 * width / 1920))+0" 'rgb(14,60,85)')
     [ -z "$y" ] || { echo "R$(nearest "$y" 218 316 478 576 674 772 870)"; return; }
     y=$(band "$((380 * width / 1920))x$height+$((20 * width / 1920))+0" 'rgb(7,81,120)')

@@ -55,6 +55,22 @@ struct KeyLog_s : QObject {
     }
 };
 
+// Which widget took each key; Down moves the focus to `next`.
+struct FocusLog_s : QObject {
+    QStringList got;
+    QWidget* next = nullptr;
+    bool eventFilter(QObject* o, QEvent* e) override
+    {
+        if (e->type() != QEvent::KeyPress)
+            return false;
+        const int key = static_cast<QKeyEvent*>(e)->key();
+        got << o->objectName() + (key == Qt::Key_Down ? ":down" : ":right");
+        if (key == Qt::Key_Down)
+            next->setFocus();
+        return true;
+    }
+};
+
 } // namespace
 
 class TstHomeParts : public QObject
@@ -285,6 +301,30 @@ private slots:
         }
         // A registration that is not alive leaves an empty file.
         QCOMPARE(h.root.read("/var/run/tellora/ir_reg.pid"), pidFile.startsWith(' ') ? pidFile : QByteArray());
+    }
+
+    // Lines read together (as after a wait for another program) are handled in order, each where the one before left
+    // the focus: Down from the first button moves it to the second, which takes the Right read with it.
+    void remoteKeysReadTogether()
+    {
+        PackageHome_s h;
+        RemoteKeys keys;
+        QWidget window;
+        QPushButton first(&window), second(&window);
+        first.setObjectName("first");
+        second.setObjectName("second");
+        FocusLog_s log;
+        log.next = &second;
+        for (QWidget* w : {&first, &second})
+            w->installEventFilter(&log);
+        showActive(window);
+        first.setFocus();
+        for (const char* line : {"0002 00 KEY_DOWN r\n", "0004 00 KEY_RIGHT r\n"})
+            keys.keyLine(line);
+        QCoreApplication::sendPostedEvents();
+        keys.keyLine("0004 00 KEY_RIGHT r\n"); // one more, read alone: nothing was left over
+        QCoreApplication::sendPostedEvents();
+        QCOMPARE(log.got, QStringList({"first:down", "second:right", "second:right"}));
     }
 
     // Power-key events (P) and timer ticks (T) at times in ms; the closes of the foreground window and the restarts

@@ -1,0 +1,240 @@
+#!/usr/bin/env bash
+# Every program the product runs, hung in turn. A first run with the remote visits every place that runs programs
+# (start-up, the settings and their pages, the input-method list, an application's page, the audio chooser and its
+# test, a tile's launch and the power key that closes it) and notes for each program of the commands log (its first
+# word's file name) where it first ran, so a program added later is hung too. Then each program's hang switch is set
+# in turn with short budgets (IVO_HANG_SCALE, 0.1 unless given): a start-up program's with the program started again,
+# which must come up on the home screen, listening to the IR daemon; any other's at its place, entered with the
+# remote and left with EXIT. The program's log must name its command, ended, left running or skipped past its budget,
+# or the program must have been started detached, not waited for. IVO_HANG_ONLY (a regular expression) hangs only
+# the programs it matches.
+. "$(dirname "$0")/lib.sh"
+conf=$root/sim/settings hangs=$root/sim/hangs.log ivolog=$root/sim/ivo.log scale=${IVO_HANG_SCALE:-0.1}
+lines() { if [ -f "$1" ]; then wc -l <"$1"; else echo 0; fi; }
+mark() { m_cmd=$(lines "$log") m_ivo=$(lines "$ivolog") m_hang=$(lines "$hangs"); }
+since() { tail -n +$((m_cmd + 1)) "$log"; }
+logged() { since | grep -q -- "$1"; }
+# Program $1 ran, or was skipped for a hang before.
+ran() { logged "$1" || tail -n +$((m_ivo + 1)) "$ivolog" | grep -q "command: skipped, $1 "; }
+hungnow() { tail -n +$((m_hang + 1)) "$hangs" 2>/dev/null | cut -d' ' -f1; }
+
+where() { homefocus; }
+toward() { homeward "$@"; }
+athome() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$home" ]; }
+# EXIT until the home screen is in front, each press followed until the screen changed.
+changed() { snap after && [ "$(compare -metric AE "$root/sim/before.png" "$root/sim/after.png" null: 2>&1)" != 0 ]; }
+leave() {
+    for _ in 1 2 3 4 5 6; do
+        athome && return 0
+        snap before
+        press EXIT
+        poll 60 changed || fail "EXIT changed nothing on the screen"
+    done
+    athome || fail "EXIT did not lead back to the home screen"
+}
+
+# The settings from the title bar's button; Down the page buttons from App to the page with index $1 (General 6,
+# Display 3, Preferences 4, About 5), each key followed until its page shows.
+opensettings() {
+    goto t1410 || fail "the remote did not reach the settings button"
+    press OK
+    poll 60 active IVO-Settings || fail "OK on the settings button did not open the settings"
+    poll 60 onapp || fail "the settings did not open with the focus on their first page button"
+}
+# The App page button is filled: it has the focus.
+onapp() { snap settings && [ "$(colour "$root/sim/settings.png" 20,170,380,135 'rgb(7,81,120)' 3%)" -ge "$(area 20000)" ]; }
+pageis() { [ "$(grep -o 'currentChanged(int)\]\[[0-9]*\] index=[0-9]*' "$ivolog" | tail -n 1 | sed 's/.*=//')" = "$1" ]; }
+pageto() {
+    local i
+    for i in 6 3 4 5; do
+        press DOWN
+        poll 60 pageis $i || fail "Down did not show the settings page $i"
+        [ $i != "$1" ] || return 0
+    done
+}
+# Key events the General page logged for its box $1.
+boxkeys() { grep -c "name = $1) QKeyEvent(KeyPress, Key_Return" "$ivolog" || true; }
+apprunning() { ! athome && ! active IVO-Settings && [ -n "$(xdotool getactivewindow 2>/dev/null)" ]; }
+
+# The places: each entered from the home screen and left back to it.
+visit_settings() { opensettings; leave; }
+visit_display() { opensettings; pageto 3; leave; }
+visit_preferences() { opensettings; pageto 4; leave; }
+visit_about() { opensettings; pageto 5; leave; }
+# The mobile-remote box switched on, and off again once the daemon runs under its own name (or hangs before).
+daemon() { pgrep -f " remotepad $root/sim\$" >/dev/null; }
+visit_general() {
+    local n
+    opensettings
+    pageto 6
+    n=$(boxkeys cbxPadlink)
+    xdotool key Right Down Down Down Return
+    poll 60 eval '[ "$(boxkeys cbxPadlink)" -gt $n ] && { daemon || [ -n "$(hungnow)" ]; }' ||
+        fail "the mobile-remote box did not start the daemon"
+    xdotool key Return
+    poll 60 ran killall || fail "the mobile-remote box did not stop the daemon"
+    leave
+}
+# The input-method row's menu, Add: the list of the others, where Return switches the first one on.
+visit_im() {
+    local n
+    opensettings
+    pageto 4
+    n=$(windows)
+    xdotool key Right Down Return
+    poll 60 more "$n" || fail "the input-method row opened no menu"
+    xdotool key Down Down Return
+    poll 60 eval '! active IVO-Settings && ! athome' || fail "Add did not open the list of input methods"
+    xdotool key Return
+    poll 60 active IVO-Settings || fail "Return did not close the list of input methods"
+    leave
+}
+# The first application's page, its Disable (or Enable) button.
+pages() { grep -c "currentChanged(int).* index=$1\$" "$ivolog" || true; }
+visit_app() {
+    local n
+    opensettings
+    n=$(pages 1)
+    xdotool key Right Return
+    poll 60 is $((n + 1)) pages 1 || fail "the application grid's first tile did not open its page"
+    xdotool key Return
+    poll 60 ran service.sh || fail "Disable (or Enable) did not stop (or start) the application"
+    leave
+}
+# The audio chooser, the Test button of its first row.
+visit_chooser() {
+    goto t1270 || fail "the remote did not reach the audio button"
+    press OK
+    poll 60 active "IVO Audio Output" || fail "OK on the audio button did not open the chooser"
+    xdotool key Down Right Return
+    poll 60 ran pw-cat || fail "Test did not play"
+    leave
+}
+# The grid's first tile: its application, closed by a short press of the power key (unless a hung program kept it
+# from coming up).
+visit_tile() {
+    goto g0 || fail "the remote did not reach the first tile"
+    press OK
+    poll 60 eval 'apprunning || [ -n "$(hungnow)" ]' || fail "OK on the first tile started no application"
+    if apprunning; then
+        press POWER
+        # What closes it (started detached) may be the program that hangs: then its window goes the X server's way.
+        poll 60 eval 'athome || { [ -n "${name:-}" ] && [ "$(outcome "$name")" = detached ]; }' ||
+            fail "the power key did not close the application"
+        athome || xdotool getactivewindow windowkill
+    fi
+    poll 60 eval '! lit' || fail "the launch's waiting lights never went"
+}
+# The launch's waiting animation is on the screen: the window takes no input meanwhile.
+lit() { snap lights && [ "$(colour "$root/sim/lights.png" 830,420,160,160 '#bff4ff' 8%)" -ge 60 ]; }
+places=(settings general display preferences about im app chooser tile)
+
+# The product's word on program $1 since the mark: "ended", "left running", "still running after its kill" or
+# "skipped"; for a program that hung under another simulated one, the word on the outermost (the one the product
+# started); "detached" when the hung process is none of the product's; empty while there is none.
+linesof() {
+    local word
+    word=$(sed 's/[.]/\\./g' <<<"$1")
+    tail -n +$((m_ivo + 1)) "$ivolog" | grep -E "command: (ran past its budget|skipped, $word ran past)" |
+        grep -E "(^|[ /\"])$word([ \"]|\$)"
+}
+# Process $1 was started detached: it runs (a zombie does not) in a session of its own; every command the program
+# waits for runs in the program's session (in a process group of its own).
+session() { local stat; stat=$(cat "/proc/$1/stat" 2>/dev/null) && set -- ${stat##*) } && [ "$1" != Z ] && echo "$4"; }
+detached() { local own; own=$(session "$1") && [ "$own" != "$(session "$pid")" ]; }
+outcome() {
+    local p line outer=$1 under=
+    for p in $(hungnow); do
+        ! detached "$p" || { echo detached; return; }
+        outer=$(sed -n "s/^$p \([^ ]*\).*/\1/p" "$root/sim/hangs.started")
+        outer=${outer##*/}
+    done
+    line=$(linesof "$1" | head -n 1)
+    [ -n "$line" ] || [ "$outer" = "$1" ] || { line=$(linesof "$outer" | head -n 1) under=" (under $outer)"; }
+    # A command that ran past its budget counts once the program really hung.
+    case $line in
+        *"skipped, "*) echo "skipped$under" ;;
+        *) [ -n "$(hungnow)" ] || return 0 ;;&
+        *", ended: "*) echo "ended$under" ;;
+        *", left running: "*) echo "left running$under" ;;
+        *", still running after its kill"*) echo "still running after its kill$under" ;;
+    esac
+}
+switch() { local n=${1##*/}; [[ $n != ?*.* ]] || n=${n%.*}; printf '%s_HANG' "$(tr a-z A-Z <<<"$n" | tr -c 'A-Z0-9\n' _)"; }
+hang() { cp "$root/sim/settings.run" "$conf"; [ -z "${1:-}" ] || echo "$(switch "$1")=yes" >>"$conf"; }
+# Ends what the last hang left behind.
+release() { hang; local p; for p in $(hungnow); do kill "$p" 2>/dev/null || true; done; }
+
+# The program alone started again, its environment "$@": it must come up on the home screen with the focus and take
+# the remote's keys.
+again() {
+    env "$@" "$sim" restart >/dev/null || fail "the program did not start again"
+    pid=$(cut -d" " -f1 "$root/sim/ivo.pid")
+    poll 60 eval 'active IVO && is "$pid" xdotool getactivewindow getwindowpid' || fail "the home screen did not come up ($*)"
+    home=$(xdotool getactivewindow)
+    poll 60 clients -ge 1 || fail "the home screen did not connect to the IR daemon ($*)"
+    listens "$*"
+}
+# The home screen takes the remote's keys: they move its focus from one tile to the next.
+listens() {
+    poll 60 placed || fail "the home screen showed no focus ($1)"
+    if is g1 where; then goto g2; else goto g1; fi || fail "the home screen did not take the remote's keys ($1)"
+}
+
+# The full run.
+declare -A first
+found=() programs=()
+note() {
+    local word name
+    for word in $(since | cut -d' ' -f1); do
+        name=${word##*/}
+        [ -z "${first[$name]:-}" ] || continue
+        first[$name]=$1
+        found+=("$name")
+        [[ ! $name =~ ${IVO_HANG_ONLY:-.} ]] || programs+=("$name")
+    done
+}
+start
+poll 60 grep -q 'first frame:' "$ivolog" || fail "no first frame"
+m_cmd=0
+note start
+cp "$conf" "$root/sim/settings.run"
+for p in "${places[@]}"; do
+    mark
+    visit_$p
+    note "$p"
+done
+echo "the full run ($SECONDS s):"
+for name in "${found[@]}"; do echo "  $name: ${first[$name]}"; done
+
+# Each program hung in turn: the start-up programs first, each with the program started again.
+for name in "${programs[@]}"; do
+    [ "${first[$name]}" = start ] || continue
+    hang "$name"
+    mark
+    m_ivo=0
+    again IVO_SIM_BUDGET_SCALE="$scale"
+    poll 60 eval '[ -n "$(outcome "$name")" ]' || fail "$name hung at start-up, and the log names none of its commands"
+    echo "ok: $name at start-up: $(outcome "$name") ($SECONDS s)"
+    release
+    scaled=yes
+done
+# Then the others, each at its place. A program that overran is skipped for a while: where one did, the next visit
+# starts with the program started again, or it may miss what the skipped one would have done (the package tool's
+# change that the package configuration's checksum follows).
+[ -n "${scaled:-}" ] || again IVO_SIM_BUDGET_SCALE="$scale"
+overran=
+for name in "${programs[@]}"; do
+    [ "${first[$name]}" != start ] || continue
+    [[ " $overran " != *" ${first[$name]} "* ]] || { overran=; again IVO_SIM_BUDGET_SCALE="$scale"; }
+    hang "$name"
+    mark
+    visit_"${first[$name]}"
+    poll 60 eval '[ -n "$(outcome "$name")" ]' || fail "$name hung in ${first[$name]}, and the log names none of its commands"
+    echo "ok: $name in ${first[$name]}: $(outcome "$name") ($SECONDS s)"
+    [ "$(outcome "$name")" = detached ] || overran+=" ${first[$name]}"
+    release
+    athome || fail "the home screen is not in front after $name"
+done
+listens "after the last hang"
+echo "e2e hang: all flows passed ($SECONDS s)"
