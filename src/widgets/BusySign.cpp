@@ -9,32 +9,41 @@
 #include <QPainter>
 #include <QScreen>
 #include <QTimer>
+#include <QWindow>
 
 namespace {
 
 constexpr int kSteps = 12;
 
-// Keys that come while an action waits behind the sign are held and handed,
-// in their order, to whatever has the focus once it is done: a viewer who
-// pressed OK on Settings and then Down meant the settings' Down.
+// Keys that come while an action waits behind the sign are held, and handed
+// in their order to where the action leaves the focus: a viewer who pressed
+// OK on Settings and then Down meant the settings' Down. They are posted
+// before the action runs, so that a dialog it runs gets them inside its own
+// loop, and each goes, when its turn comes, to a window the action showed
+// (it may not be active yet while the window manager hands it the focus),
+// else where keys go by then.
 class KeyHold : public QObject
 {
 public:
     static void acquire()
     {
-        if (s_count++ == 0)
-            qApp->installEventFilter(instance());
+        KeyHold* hold = instance();
+        if (s_count++ > 0)
+            return;
+        hold->m_before.clear();
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->isVisible())
+                hold->m_before << w;
+        qApp->installEventFilter(hold);
     }
     static void release()
     {
         if (s_count == 0 || --s_count > 0)
             return;
-        qApp->removeEventFilter(instance());
-        for (const Key_s& k : std::exchange(instance()->m_keys, {})) {
-            QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : QApplication::activeWindow();
-            if (target)
-                QCoreApplication::postEvent(target, new QKeyEvent(k.type, k.key, k.modifiers, k.text, k.repeat));
-        }
+        KeyHold* hold = instance();
+        qApp->removeEventFilter(hold);
+        for (const Key_s& k : std::exchange(hold->m_keys, {}))
+            QCoreApplication::postEvent(hold, new Held(k, hold->m_before));
     }
 
 protected:
@@ -46,6 +55,18 @@ protected:
         m_keys.append({event->type(), key->key(), key->modifiers(), key->text(), key->isAutoRepeat()});
         return true;
     }
+    bool event(QEvent* event) override
+    {
+        if (event->type() != Held::type())
+            return QObject::event(event);
+        const auto* held = static_cast<Held*>(event);
+        if (QWidget* target = targetAfter_(held->before)) {
+            const Key_s& k = held->key;
+            QKeyEvent key(k.type, k.key, k.modifiers, k.text, k.repeat);
+            QCoreApplication::sendEvent(target, &key);
+        }
+        return true;
+    }
 
 private:
     struct Key_s {
@@ -55,6 +76,34 @@ private:
         QString text;
         bool repeat;
     };
+    struct Held : QEvent {
+        Held(const Key_s& k, const QList<QPointer<QWidget>>& shown)
+            : QEvent(type())
+            , key(k)
+            , before(shown)
+        {
+        }
+        static QEvent::Type type()
+        {
+            static const auto registered = QEvent::Type(QEvent::registerEventType());
+            return registered;
+        }
+        Key_s key;
+        QList<QPointer<QWidget>> before;
+    };
+
+    static QWidget* targetAfter_(const QList<QPointer<QWidget>>& before)
+    {
+        if (QWidget* popup = QApplication::activePopupWidget())
+            return popup->focusWidget() ? popup->focusWidget() : popup;
+        if (QWidget* modal = QApplication::activeModalWidget())
+            return modal->focusWidget() ? modal->focusWidget() : modal;
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (w->isVisible() && !before.contains(w) && !(w->windowFlags() & Qt::ToolTip) && w->focusWidget())
+                return w->focusWidget();
+        }
+        return QApplication::focusWidget() ? QApplication::focusWidget() : QApplication::activeWindow();
+    }
     static KeyHold* instance()
     {
         static KeyHold* hold = new KeyHold;
@@ -62,6 +111,7 @@ private:
     }
 
     QList<Key_s> m_keys;
+    QList<QPointer<QWidget>> m_before;
     static inline int s_count = 0;
 };
 
@@ -88,21 +138,25 @@ BusySign* BusySign::of(QWidget* window)
                   : nullptr;
 }
 
-void BusySign::show(QWidget* window)
+bool BusySign::show(QWidget* window)
 {
-    if (!window)
-        return;
+    // Nothing to show on a window not on the screen yet (one being shown
+    // reads its values first, before its first frame).
+    const QWindow* handle = window ? window->window()->windowHandle() : nullptr;
+    if (!handle || !handle->isExposed())
+        return false;
     BusySign* sign = of(window);
     if (!sign)
         sign = new BusySign(window->window());
     if (sign->m_shown++ > 0)
-        return;
+        return true;
     sign->place_();
     sign->raise();
     sign->QWidget::show();
     sign->m_turn->start();
     // Now, not when the event loop comes back: the wait may hold it.
     sign->repaint();
+    return true;
 }
 
 void BusySign::hide(QWidget* window)
@@ -151,22 +205,27 @@ void BusySign::afterCommands(QWidget* window, std::function<void()> fn)
     }
     // The worker answers in order: once this empty job is handed over, every
     // job posted before it has its answer.
-    show(window);
+    const bool shown = show(window);
     KeyHold::acquire();
     QPointer<QWidget> shownOver(window);
     // Never dropped: the held keys must come back even when the window went.
-    CommandWorker::post(qApp, {}, [shownOver, fn = std::move(fn)] {
-        hide(shownOver);
+    CommandWorker::post(qApp, {}, [shownOver, shown, fn = std::move(fn)] {
+        if (shown)
+            hide(shownOver);
+        KeyHold::release();
         if (shownOver)
             fn();
-        KeyHold::release();
     });
 }
 
 BusySign::Scope::Scope(QWidget* window)
     : m_window(window)
+    , m_shown(BusySign::show(window))
 {
-    BusySign::show(window);
 }
 
-BusySign::Scope::~Scope() { BusySign::hide(m_window); }
+BusySign::Scope::~Scope()
+{
+    if (m_shown)
+        BusySign::hide(m_window);
+}

@@ -15,8 +15,10 @@ class QTimer;
 class BusySign : public QWidget
 {
 public:
-    // Shows the window's sign (made at the first call) and paints it now.
-    static void show(QWidget* window);
+    // Shows the window's sign (made at the first call) and paints it now;
+    // false when the window is not on the screen, and then hide() must not
+    // follow. Shows nest: the sign goes with the last hide().
+    static bool show(QWidget* window);
     static void hide(QWidget* window);
     // The window's sign, when one was made.
     static BusySign* of(QWidget* window);
@@ -35,6 +37,7 @@ public:
 
     private:
         QPointer<QWidget> m_window;
+        bool m_shown = false;
     };
 
     // Paints since it was made (tests tell from it that the sign was on the
