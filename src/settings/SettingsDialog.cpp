@@ -287,6 +287,13 @@ void SettingsDialog::refreshPage_(int page)
         };
         return;
     }
+    // An arrow on the page buttons checks the next one before it moves the
+    // focus there: the focus goes first, so that the viewer sees it where
+    // they went while the page waits.
+    QRadioButton* button = page == PageDisplay ? ui->rbtDisp : ui->rbtPref;
+    if (auto* from = qobject_cast<QRadioButton*>(QApplication::focusWidget());
+        from && from != button && from->parentWidget() == button->parentWidget())
+        button->setFocus(Qt::OtherFocusReason);
     // The models may still be answering the start's questions; the page
     // waits for them, and the viewer sees the wait.
     BusySign::afterCommands(this, [this, page] {
