@@ -133,6 +133,21 @@ std::function<bool()> MonkeyDriver::begin_(const QString& step)
         } else {
             return {};
         }
+        if (verb == "settings" && !s.realWindows()) {
+            // Without a window manager the window layer activates a window shown or closed on its next pass: keys
+            // read before it went where they went before the command. The step ends when the settings are in
+            // front with the keys, or behind what holds them (a message, a menu), or gone.
+            const bool open = arg == "Open";
+            return [&s, before, open] {
+                if (s.watchReports() <= before)
+                    return false;
+                QWidget* active = QApplication::activeWindow();
+                const bool settingsActive = active && active->objectName() == QLatin1String("SettingsDialog");
+                const bool heldElsewhere
+                    = QApplication::activePopupWidget() || (QApplication::activeModalWidget() && !settingsActive);
+                return open ? settingsActive || heldElsewhere : !settingsActive;
+            };
+        }
         return [&s, before] { return s.watchReports() > before; };
     }
     return done;

@@ -90,19 +90,21 @@ void MonkeyStage::start()
     m_window = std::make_unique<MainMWindow>();
     m_window->showMaximized();
     m_window->activateWindow();
+    // Watched and held before the start-up's answers are awaited: the steps go on meanwhile (a restart comes while
+    // they run).
+    watchFiles_();
+    if (!m_real) {
+        // Without real windows time is the steps': the launch animation and the power key tick only when told, so
+        // a seed plays the same way every time.
+        for (QObject* owner :
+            std::initializer_list<QObject*> {m_window->findChild<LaunchWaiting*>(), m_window->findChild<RemoteKeys*>()})
+            for (QTimer* timer : owner->findChildren<QTimer*>())
+                m_heldTimers.insert(timer);
+    }
     m_window->startAppliance();
     settleCommands();
-    watchFiles_();
-    if (m_real) {
+    if (m_real)
         FocusKeeper::install(m_window.get()); // as the program's start-up does
-        return;
-    }
-    // Without real windows time is the steps': the launch animation and the power key tick only when told, so a
-    // seed plays the same way every time.
-    for (QObject* owner :
-        std::initializer_list<QObject*> {m_window->findChild<LaunchWaiting*>(), m_window->findChild<RemoteKeys*>()})
-        for (QTimer* timer : owner->findChildren<QTimer*>())
-            m_heldTimers.insert(timer);
 }
 
 void MonkeyStage::restart()
