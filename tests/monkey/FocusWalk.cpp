@@ -207,9 +207,7 @@ void FocusWalk::fromStart_()
             if (auto* home = qobject_cast<MainMWindow*>(w)) {
                 home->activateWindow();
                 // The settings' grid remembers its last tile for the next visit: the first, as after start-up.
-                MultiIconViewV* settingsGrid = home->findChild<SettingsDialog*>()->iconView();
-                settingsGrid->setSelect(0);
-                settingsGrid->setSelect(-1);
+                home->findChild<SettingsDialog*>()->iconView()->setSelect(0);
                 for (MultiIconViewV* grid : home->findChildren<MultiIconViewV*>()) {
                     if (grid->window() == home) {
                         grid->setSelect(0);
@@ -228,6 +226,7 @@ WalkResult_s FocusWalk::walk(const QStringList& targets)
     fromStart_();
     const QString start = place_();
     result.ways[start] = {};
+    result.looks << m_driver.gui([&] { return m_looks.check(start, true); });
     QQueue<QString> queue;
     queue.enqueue(start);
     const auto named = [](const QString& place, const QStringList& parts) {
@@ -246,6 +245,8 @@ WalkResult_s FocusWalk::walk(const QStringList& targets)
             const QString reached = place_();
             if (!problem.isEmpty())
                 result.broken << reached + ": " + problem;
+            else
+                result.looks << m_driver.gui([&] { return m_looks.check(reached, !result.ways.contains(reached)); });
             if (!result.ways.contains(reached)) {
                 result.ways[reached] = way;
                 queue.enqueue(reached);
