@@ -46,13 +46,14 @@ int distance(QRgb p, QRgb q)
 
 QString named(const QWidget* w) { return nameOf(w->window()) + '/' + nameOf(w); }
 
-// The controls of a window: widgets that take the focus from the keys, show and are enabled, and hold no such widget
-// (a scroll area or a page of buttons is none: its picture holds theirs).
+// The controls of a window: widgets that take the focus, show and are enabled, and hold no such widget (a scroll
+// area or a page of buttons is none: its picture holds theirs). The arrows reach page buttons that are not checked,
+// though Qt keeps them out of the tab chain.
 QList<QWidget*> controlsOf(QWidget* window)
 {
     QList<QWidget*> all;
     for (QWidget* w : window->findChildren<QWidget*>())
-        if (w->window() == window && (w->focusPolicy() & Qt::TabFocus) && !w->focusProxy() && w->isEnabled()
+        if (w->window() == window && w->focusPolicy() != Qt::NoFocus && !w->focusProxy() && w->isEnabled()
             && w->isVisible())
             all << w;
     QList<QWidget*> controls;

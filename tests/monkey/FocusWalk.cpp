@@ -158,9 +158,10 @@ QStringList FocusWalk::settingsTargets()
         if (part("frmCR_1")->isVisibleTo(part("pgPref")))
             targets << QStringLiteral("CustomRemoteDialog/*");
         targets << QStringLiteral("ListDialog/*");
-        // As the dialog is closed.
-        static_cast<QRadioButton*>(part(part("rbtApp")->isVisibleTo(dialog) ? "rbtApp" : "rbtGeneral"))
-            ->setChecked(true);
+        // As the dialog is closed: its first page button checked, and that button's page shown.
+        const bool admin = part("rbtApp")->isVisibleTo(dialog);
+        static_cast<QRadioButton*>(part(admin ? "rbtApp" : "rbtGeneral"))->setChecked(true);
+        pages->setCurrentWidget(part(admin ? "pgAppAll" : "pgGeneral"));
         return targets;
     });
 }
