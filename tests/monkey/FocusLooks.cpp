@@ -26,12 +26,12 @@ QRgb middle(const QImage& image, const QRect& inner, bool outside)
 {
     std::array<std::array<int, 256>, 3> counts {};
     int n = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (inner.contains(x, y) != outside) {
-                const QRgb p = image.pixel(x, y);
-                ++counts[0][qRed(p)], ++counts[1][qGreen(p)], ++counts[2][qBlue(p)], ++n;
-            }
+    for (int y = 0, w = image.width(); y < image.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < w; ++x)
+            if (inner.contains(x, y) != outside)
+                ++counts[0][qRed(line[x])], ++counts[1][qGreen(line[x])], ++counts[2][qBlue(line[x])], ++n;
+    }
     std::array<int, 3> mid {};
     for (int c = 0; c < 3; ++c)
         for (int v = 0, seen = 0; v < 256 && seen <= n / 2; ++v)
@@ -100,15 +100,30 @@ bool ringChanged(const QImage& a, const QImage& b, int width, int letters)
         return true;
     if (a == b)
         return false;
-    const int w = a.width(), h = a.height();
+    // Only the rows and columns that changed at all are looked at.
+    const int width0 = a.width(), height0 = a.height();
+    int left = width0, right = -1, top = height0, bottom = -1;
+    for (int y = 0; y < height0; ++y) {
+        const auto* p = reinterpret_cast<const QRgb*>(a.constScanLine(y));
+        const auto* q = reinterpret_cast<const QRgb*>(b.constScanLine(y));
+        for (int x = 0; x < width0; ++x)
+            if (p[x] != q[x] && distance(p[x], q[x]) > 24) {
+                left = std::min(left, x), right = std::max(right, x);
+                top = std::min(top, y), bottom = std::max(bottom, y);
+            }
+    }
+    const QRect changed(QPoint(left, top), QPoint(right, bottom));
+    if (changed.height() <= letters)
+        return false;
+    const int w = changed.width(), h = changed.height();
     // Per pixel, how many changed pixels run from it to the right; a trace of a channel is no change.
     std::vector<int> run(size_t(w) * h + 1, 0);
     for (int y = 0; y < h; ++y) {
-        const auto* p = reinterpret_cast<const QRgb*>(a.constScanLine(y));
-        const auto* q = reinterpret_cast<const QRgb*>(b.constScanLine(y));
-        for (int x = w - 1; x >= 0; --x) {
-            run[size_t(y) * w + x] = distance(p[x], q[x]) > 24 ? 1 + (x + 1 < w ? run[size_t(y) * w + x + 1] : 0) : 0;
-        }
+        const auto* p = reinterpret_cast<const QRgb*>(a.constScanLine(changed.top() + y)) + changed.left();
+        const auto* q = reinterpret_cast<const QRgb*>(b.constScanLine(changed.top() + y)) + changed.left();
+        for (int x = w - 1; x >= 0; --x)
+            run[size_t(y) * w + x]
+                = p[x] != q[x] && distance(p[x], q[x]) > 24 ? 1 + (x + 1 < w ? run[size_t(y) * w + x + 1] : 0) : 0;
     }
     // What is left of the change where a width x width square of it fits: lines thinner than that go.
     std::vector<uchar> band(size_t(w) * h, 0);
@@ -147,7 +162,7 @@ FocusLooks::Shows FocusLooks::measure_(QWidget* control, QWidget* back)
     const QImage off = settled(back);
     if (!back)
         settled(control);
-    m_unfocused.insert(control, {control, off.copy(inner)});
+    m_unfocused.insert(control, {control, off.copy(inner), {}});
     if (!ringChanged(on.copy(inner), off.copy(inner), m_width, control->fontMetrics().ascent()))
         return Shows::Not;
     // A fill that stands out from what is round the control and stays when the focus goes (the focus only rings
@@ -195,12 +210,18 @@ QStringList FocusLooks::check(const QString& place, bool newPlace)
             return off.size() != now.size() ? orResized
                                             : ringChanged(off, now, m_width, control->fontMetrics().ascent());
         };
-        Shows shows = m_unfocused.value(control).widget ? Shows::Only : measure_(control, focus);
+        Shows shows = Shows::Only;
+        if (!m_unfocused.value(control).widget)
+            shows = measure_(control, focus);
+        else if (m_unfocused.value(control).fine.contains(now))
+            continue;
         // Looking otherwise than without the focus may be new content (a tile's icon came): measured once more.
         if (shows != Shows::Always && differs(true))
             shows = measure_(control, focus);
         if (shows == Shows::Always || differs(false))
             note_("too " + named(control), QStringLiteral("%1: %2 looks focused too").arg(place, named(control)));
+        else if (QList<QImage>& fine = m_unfocused[control].fine; fine.size() < 4)
+            fine << now;
     }
     return m_faults.mid(before);
 }

@@ -23,6 +23,7 @@ private:
     struct Look_s {
         QPointer<QWidget> widget; // the key's address may come again for another widget
         QImage unfocused;
+        QList<QImage> fine; // the first pictures of it seen since that did not look focused
     };
     enum class Shows { Not, Only, Always }; // whether a control looks focused: never, only with it, all the time
     // Takes the control's look with the focus and after the focus went back to `back` (to none for null), and keeps
