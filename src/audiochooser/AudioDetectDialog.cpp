@@ -33,9 +33,10 @@ const char* const kCloseStyle
     = "QPushButton{min-width: %1px; max-width: %1px; min-height: %2px; max-height: %2px; border: %3px solid "
       "transparent; border-radius: %4px; background-color: transparent; qproperty-iconSize: %5px %5px;} "
       "QPushButton:focus{background-color: rgb(42, 52, 69); border: %3px solid rgb(0, 216, 255); outline: none;}";
+// Apply is lit only with the focus: lit all the time it looked focused beside the row that had it.
 const char* const kApplyStyle
     = "QPushButton{min-width: %1px; min-height: %2px; font-size: %3px; color: rgb(255, 255, 255); "
-      "background-color: rgb(0, 122, 204); border: %4px solid transparent; border-radius: %5px;} "
+      "background-color: rgb(54, 62, 77); border: %4px solid transparent; border-radius: %5px;} "
       "QPushButton:focus{background-color: rgb(0, 150, 230); border: %4px solid rgb(0, 216, 255); outline: none;}";
 const char* const kRadioStyle
     = "QRadioButton{padding-left: %1px; width: %2px; height: %3px; font-size: %4px; color: rgb(255, 255, 255); "

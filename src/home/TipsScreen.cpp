@@ -166,6 +166,7 @@ void TipsScreen::resizeEvent(QResizeEvent* event)
     auto sx = [W](int v) { return v * W / 1920; };
     auto sy = [H](int v) { return v * H / 1080; };
 
+    // The X is a picture inside its frame: drawn as a border image it would cover the frame that shows the focus.
     setStyleSheet(QStringLiteral(
         "#TipsScreen{background-color: qlineargradient(spread:pad, x1:0, y1:0, x2:0, y2:1, stop:0 rgb(12, 84, 117), "
         "stop:0.55 rgb(4, 26, 44), stop:1 rgb(0, 0, 0))} QLabel{color: rgb(214, 222, 232)} "
@@ -174,8 +175,8 @@ void TipsScreen::resizeEvent(QResizeEvent* event)
         "#frmRemote, #frmKeyboard, #frmMouse, #frmOTB{background: rgba(255, 255, 255, 14); border-radius: %1px} "
         "QPushButton{color: rgb(255,255,255); border-image: url(:/images/icon_normal.png)} "
         "QPushButton:focus{outline:none; border-image: url(:/images/icon_pressed.png)} "
-        "#pbtCloseX{border-image: url(:/images/close.png)} #pbtCloseX:focus{border-image: url(:/images/close.png); "
-        "border: %2px solid rgb(0, 216, 255); border-radius: %3px}")
+        "#pbtCloseX{border-image: none; image: url(:/images/close.png); border: %2px solid transparent; "
+        "border-radius: %3px} #pbtCloseX:focus{border-color: rgb(0, 216, 255)}")
                       .arg(qMax(sx(16), 4))
                       .arg(qMax(sx(3), 1))
                       .arg(qMax(sx(8), 2)));

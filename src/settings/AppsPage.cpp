@@ -74,23 +74,21 @@ bool StwgSubPgAppOneEventFilter::key_(QObject* watched, int key)
     Ui::SettingsDialog* ui = m_dialog.form();
     if (key == Qt::Key_Tab)
         return true;
-    if (key == Qt::Key_Up && watched == ui->cbxAdminOnly) {
-        for (QWidget* above : {ui->pbtSetAuto, ui->pbtEnable, ui->pbtInstall, ui->pbtUpdate}) {
-            if (above->isEnabled()) {
-                above->setFocus();
-                break;
-            }
+    // Up and Down go along the buttons and the box, past those that are disabled or hidden, and stop at either
+    // end: the page itself shows no focus. The page has it only when none of them could take it; Down then takes
+    // the first.
+    const QList<QWidget*> column {ui->pbtUpdate, ui->pbtInstall, ui->pbtEnable, ui->pbtSetAuto, ui->cbxAdminOnly};
+    auto* at = qobject_cast<QWidget*>(watched);
+    if ((key != Qt::Key_Up && key != Qt::Key_Down) || (at != ui->pgAppOne && !column.contains(at)))
+        return false;
+    const qsizetype step = key == Qt::Key_Up ? -1 : 1;
+    for (qsizetype i = column.indexOf(at) + step; i >= 0 && i < column.size(); i += step) {
+        if (column[i]->isEnabled() && column[i]->isVisibleTo(ui->pgAppOne)) {
+            column[i]->setFocus();
+            break;
         }
-        return true;
     }
-    if (key == Qt::Key_Down && watched == ui->cbxAdminOnly)
-        return true;
-    if (key == Qt::Key_Down && watched == ui->pgAppOne) {
-        if (ui->cbxAdminOnly->isEnabled())
-            ui->cbxAdminOnly->setFocus();
-        return true;
-    }
-    return false;
+    return true;
 }
 
 AppsPage::AppsPage(SettingsDialog& dialog)

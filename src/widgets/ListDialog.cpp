@@ -112,7 +112,11 @@ void ListDialog::adaptUiToScreen(const QRect& rect)
     const ScreenScale s(dialogTargetSize(rect));
     qDebug().noquote() << logPrefix(__FILE__, __LINE__, __func__)
                        << QStringLiteral("screenwidth:%1 screenheight:%2").arg(s.width).arg(s.height);
-    setStyleSheet(dialogStyleSheet(QStringLiteral("ListDialog"), s.width));
+    // The list wears the dialog's frame, in the focus colour while it has the focus.
+    setStyleSheet(dialogStyleSheet(QStringLiteral("ListDialog"), s.width)
+        + QStringLiteral(" QListWidget{border: %1px solid rgba(128, 128, 128, 255);} "
+                         "QListWidget:focus{border-color: rgb(0, 216, 255);}")
+              .arg(s.width / 320));
 
     ui->vldlg->setContentsMargins(s.x(24), s.y(24), s.x(24), s.y(24));
     ui->vldlg->setSpacing(s.y(20));

@@ -3,6 +3,7 @@
 #include "widgets/IconItem.h"
 
 #include <QDebug>
+#include <QFocusEvent>
 #include <QGraphicsScene>
 #include <QKeyEvent>
 #include <QLabel>
@@ -285,9 +286,10 @@ void MultiIconViewV::setSelect(int index)
         return;
     index = qMin(index, n - 1);
     const int cols = m_grid.width();
+    const bool shown = hasFocus();
     m_pageStart = pageStartFor_(index);
-    m_previous->setVisible(index >= cols);
-    m_next->setVisible(index / cols + 1 < (n + cols - 1) / cols);
+    m_previous->setVisible(shown && index >= cols);
+    m_next->setVisible(shown && index / cols + 1 < (n + cols - 1) / cols);
     // Every slot is filled again (entries may have come or gone since); a
     // slot whose pictures and label stay the same does not repaint.
     for (int s = 0; s < m_pageSize; ++s) {
@@ -295,7 +297,8 @@ void MultiIconViewV::setSelect(int index)
         m_items[s]->setZValue(0);
         fillSlot_(s);
     }
-    zoomSlot_(index - m_pageStart);
+    if (shown)
+        zoomSlot_(index - m_pageStart);
 
     if (index != m_select) {
         m_select = index;
@@ -339,6 +342,22 @@ bool MultiIconViewV::moveDown()
         return true;
     }
     return false;
+}
+
+// The zoomed, framed tile tells the viewer where the focus is: it goes with
+// the focus, as it does when Up leaves the top row, and comes back with it.
+// A click shows it on the tile it lands on (a first click only selects).
+void MultiIconViewV::focusInEvent(QFocusEvent* event)
+{
+    QGraphicsView::focusInEvent(event);
+    if (event->reason() != Qt::MouseFocusReason && m_select >= 0)
+        setSelect(m_select);
+}
+
+void MultiIconViewV::focusOutEvent(QFocusEvent* event)
+{
+    QGraphicsView::focusOutEvent(event);
+    setSelect(-1);
 }
 
 void MultiIconViewV::keyPressEvent(QKeyEvent* event)
@@ -399,6 +418,9 @@ void MultiIconViewV::mousePressEvent(QMouseEvent* event)
         return;
     }
     QGraphicsView::mousePressEvent(event);
+    // A click beside the tiles gave the focus without choosing one.
+    if (hasFocus() && isOnPage_(m_select) && m_items[m_select - m_pageStart]->transform().isIdentity())
+        setSelect(m_select);
 }
 
 void MultiIconViewV::itemClicked(int id)

@@ -13,8 +13,9 @@ class QLabel;
 
 // The paged tile grid of the home screen and of the settings' application
 // pages. A fixed pool of page items shows a window of whole rows over a longer
-// list of entries; the selected tile is zoomed and framed. The owner hears
-// when the user leaves an edge so it can move the focus to its buttons.
+// list of entries; the selected tile is zoomed and framed while the grid has
+// the focus, and only then. The owner hears when the user leaves an edge so it
+// can move the focus to its buttons.
 class MultiIconViewV : public QGraphicsView
 {
     Q_OBJECT
@@ -46,7 +47,9 @@ public:
 
     int count() const { return int(m_texts.size()); }
     int select() const { return m_select; }
-    // index < 0 only takes the zoom and frame away; the stored selection stays.
+    // index < 0 only takes the zoom, frame and page markers away; the stored
+    // selection stays. Without the focus the selection is stored and paged
+    // to, and they show when the focus comes.
     void setSelect(int index);
 
     bool moveLeft();
@@ -76,6 +79,8 @@ public slots:
     void itemClicked(int id);
 
 protected:
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;

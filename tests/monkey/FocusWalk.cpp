@@ -158,9 +158,10 @@ QStringList FocusWalk::settingsTargets()
         if (part("frmCR_1")->isVisibleTo(part("pgPref")))
             targets << QStringLiteral("CustomRemoteDialog/*");
         targets << QStringLiteral("ListDialog/*");
-        // As the dialog is closed.
-        static_cast<QRadioButton*>(part(part("rbtApp")->isVisibleTo(dialog) ? "rbtApp" : "rbtGeneral"))
-            ->setChecked(true);
+        // As the dialog is closed: its first page button checked, and that button's page shown.
+        const bool admin = part("rbtApp")->isVisibleTo(dialog);
+        static_cast<QRadioButton*>(part(admin ? "rbtApp" : "rbtGeneral"))->setChecked(true);
+        pages->setCurrentWidget(part(admin ? "pgAppAll" : "pgGeneral"));
         return targets;
     });
 }
@@ -207,9 +208,7 @@ void FocusWalk::fromStart_()
             if (auto* home = qobject_cast<MainMWindow*>(w)) {
                 home->activateWindow();
                 // The settings' grid remembers its last tile for the next visit: the first, as after start-up.
-                MultiIconViewV* settingsGrid = home->findChild<SettingsDialog*>()->iconView();
-                settingsGrid->setSelect(0);
-                settingsGrid->setSelect(-1);
+                home->findChild<SettingsDialog*>()->iconView()->setSelect(0);
                 for (MultiIconViewV* grid : home->findChildren<MultiIconViewV*>()) {
                     if (grid->window() == home) {
                         grid->setSelect(0);
@@ -228,6 +227,7 @@ WalkResult_s FocusWalk::walk(const QStringList& targets)
     fromStart_();
     const QString start = place_();
     result.ways[start] = {};
+    result.looks << m_driver.gui([&] { return m_looks.check(start, true); });
     QQueue<QString> queue;
     queue.enqueue(start);
     const auto named = [](const QString& place, const QStringList& parts) {
@@ -246,6 +246,8 @@ WalkResult_s FocusWalk::walk(const QStringList& targets)
             const QString reached = place_();
             if (!problem.isEmpty())
                 result.broken << reached + ": " + problem;
+            else
+                result.looks << m_driver.gui([&] { return m_looks.check(reached, !result.ways.contains(reached)); });
             if (!result.ways.contains(reached)) {
                 result.ways[reached] = way;
                 queue.enqueue(reached);

@@ -1,7 +1,9 @@
 #pragma once
 // A breadth-first walk over the remote's keys from the home screen: every place the focus can reach (a window and
-// its focused control, a tile, a menu entry with the row that opened it), the shortest way there, and whether Back
-// leads home from it.
+// its focused control, a tile, a menu entry with the row that opened it), the shortest way there, whether Back
+// leads home from it, and whether the focus shows there, and only there.
+#include "FocusLooks.h"
+
 #include <QMap>
 #include <QStringList>
 
@@ -15,6 +17,7 @@ struct WalkResult_s {
     QStringList unreached; // targets not among them
     QStringList noWayHome; // places Back does not lead home from: the place, why
     QStringList broken; // places where the focus invariant did not hold: the place, the problem
+    QStringList looks; // where the focus did not show, or something else looked focused: the place, the control
 };
 
 class FocusWalk
@@ -56,4 +59,5 @@ private:
 
     MonkeyDriver& m_driver;
     std::unique_ptr<WalkWindows> m_windows; // the order our windows were shown in
+    FocusLooks m_looks;
 };
