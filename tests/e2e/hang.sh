@@ -196,6 +196,8 @@ note() {
 }
 start
 poll 60 grep -q 'first frame:' "$ivolog" || fail "no first frame"
+# The start-up's programs run after the first frame; they are the start's once its last step is logged.
+poll 60 grep -q '^Step 3 ' "$ivolog" || fail "the start-up did not end"
 m_cmd=0
 note start
 cp "$conf" "$root/sim/settings.run"
