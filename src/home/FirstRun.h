@@ -1,6 +1,11 @@
 #pragma once
 
-// The markers of the home screen's one-time notices, and their removal.
+class MultiIconViewV;
+class QWidget;
+class SettingsDialog;
+
+// The home screen's one-time notices: their markers, their removal, and the
+// notices themselves.
 namespace FirstRun {
 
 // "root/.firstTime" beside the program: the installation removed the older
@@ -16,5 +21,14 @@ bool padlinkNoticeDue();
 // sudo (5 s at most) for any other. A failure is logged and leaves the
 // marker, so the notice comes again at the next start.
 void removePadlinkMarker();
+
+// The notices that are due, modal over the home window, one after the
+// other: the older generation's, then the mobile remote's. Its "Go to
+// Settings" clears the grid's selection and opens the settings dialog,
+// maximized on the primary screen, at the General page's Padlink switch.
+void showDue(QWidget* window, SettingsDialog& settings, MultiIconViewV& grid);
+// The notice that the mobile remote is off by default; true when the viewer
+// chose "Go to Settings".
+bool askPadlinkSettings(QWidget* window);
 
 } // namespace FirstRun

@@ -34,7 +34,6 @@
 #include "settings/ChoiceMenu.h"
 #include "settings/SettingsDialog.h"
 #include "widgets/ImageResources.h"
-#include "widgets/InfoDialog.h"
 #include "widgets/MultiIconViewV.h"
 #include "widgets/NetworkAddresses.h"
 #include "widgets/ScreenScale.h"
@@ -51,19 +50,6 @@
 #include <QTime>
 #include <QTimer>
 #include <QVBoxLayout>
-
-namespace {
-
-// A frameless, modal message box sized to its text.
-void prepareNotice(InfoDialog& dialog, int mode, const QString& text)
-{
-    dialog.setWindowFlags(dialog.windowFlags() | Qt::FramelessWindowHint);
-    dialog.setModal(true);
-    dialog.reset(mode);
-    dialog.setLabelText(text);
-}
-
-} // namespace
 
 MainMWindow::MainMWindow(QWidget* parent)
     : QMainWindow(parent)
@@ -630,55 +616,9 @@ void MainMWindow::languageMenu(QObject* watched)
 
 // The notices and the settings' end.
 
-void MainMWindow::firstTime()
-{
-    if (FirstRun::olderGenerationRemoved()) {
-        InfoDialog dialog(this);
-        prepareNotice(dialog, 1,
-            tr("Applications used by Tellora version 2 are incompatible with Tellora version 3 and have been "
-               "uninstalled during the installation of Tellora v3. To use these applications again, you must "
-               "install their most recent versions from the Tellora settings or the KELP Control Panel. Please "
-               "ignore this message if you have already installed these applications."));
-        dialog.setTextOK(tr("OK"));
-        dialog.adjustSize();
-        dialog.exec();
-        FirstRun::forgetOlderGeneration();
-    }
-    HandlePadlinkFirstRun_();
-}
+void MainMWindow::firstTime() { FirstRun::showDue(this, *settingsDialog(), *m_iconView); }
 
-bool MainMWindow::ShowPadlinkFirstDialog_()
-{
-    InfoDialog dialog(this);
-    prepareNotice(dialog, 2,
-        tr("To enhance security, the Padlink service (mobile remote control for Tellora) is now disabled by "
-           "default in this release. To use the Padlink app with Tellora, please enable it at General → Enable "
-           "Padlink. We recommend using Padlink on trusted local networks."));
-    dialog.setTitleText(tr("Security Update: Padlink Service Disabled by Default"));
-    dialog.setTextOK(tr("Go to Settings"));
-    dialog.setTextCancel(tr("Got it"));
-    dialog.adjustSize();
-    return dialog.exec() == QDialog::Accepted;
-}
-
-void MainMWindow::HandlePadlinkFirstRun_()
-{
-    if (!FirstRun::padlinkNoticeDue())
-        return;
-    const bool openSettings = ShowPadlinkFirstDialog_();
-    FirstRun::removePadlinkMarker();
-    if (openSettings)
-        OpenGeneralPadlinkSettings_();
-}
-
-void MainMWindow::OpenGeneralPadlinkSettings_()
-{
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        settingsDialog()->move(screen->geometry().topLeft());
-    m_iconView->setSelect(-1);
-    m_settings->showMaximized();
-    m_settings->ShowGeneralPadlink();
-}
+bool MainMWindow::ShowPadlinkFirstDialog_() { return FirstRun::askPadlinkSettings(this); }
 
 void MainMWindow::settingsfinished(int)
 {

@@ -71,14 +71,12 @@ public:
     void launchTandemSwitcher();
     // The language menu of "frmlang"; any other object is ignored.
     void languageMenu(QObject* watched);
-    // The first-run notices, once, on the clock's second tick.
+    // The first-run notices, once, on the clock's second tick; FirstRun
+    // shows them.
     void firstTime();
-    // The notice that the mobile remote is off by default, for administrators,
-    // while its marker file exists; the marker is removed afterwards.
-    void HandlePadlinkFirstRun_();
-    // True when the viewer chose "Go to Settings".
+    // The mobile remote's notice alone; true when the viewer chose "Go to
+    // Settings".
     bool ShowPadlinkFirstDialog_();
-    void OpenGeneralPadlinkSettings_();
 
 public slots:
     void irkeyPressed(const QString& keystr);
