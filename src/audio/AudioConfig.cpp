@@ -174,10 +174,24 @@ void AudioConfig::write_userconf()
 
 void AudioConfig::PulseAudioSinksReload()
 {
-    bash_(QStringLiteral("pactl unload-module module-alsa-sink"), Budget::Setting);
+    // A reload interrupts the sound and takes its time: the same cards keep
+    // the sinks they have. A line names the card and the device, so a card
+    // swapped for another under the same numbers still counts as changed.
+    QStringList lines;
     for (const st_audiohwinfo& r : std::as_const(m_devList))
-        bash_(QStringLiteral("pactl load-module module-alsa-sink device=hw:%1,%2").arg(r.cardIndex).arg(r.devIndex),
-            Budget::Setting);
+        lines << r.line;
+    {
+        std::lock_guard<std::mutex> guard(m_loadLock);
+        if (m_loadedFor != lines) {
+            bash_(QStringLiteral("pactl unload-module module-alsa-sink"), Budget::Setting);
+            for (const st_audiohwinfo& r : std::as_const(m_devList))
+                bash_(QStringLiteral("pactl load-module module-alsa-sink device=hw:%1,%2")
+                          .arg(r.cardIndex)
+                          .arg(r.devIndex),
+                    Budget::Setting);
+            m_loadedFor = lines;
+        }
+    }
     QList<AudioToolOutput::SinkRef_s> sinks;
     if (AudioToolOutput::sinks(
             bash_(Appliance::path(QStringLiteral("/bin/pactl")) + " -f json list sinks short", Budget::Query),

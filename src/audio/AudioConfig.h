@@ -7,6 +7,8 @@
 #include <QString>
 
 #include <functional>
+#include <mutex>
+#include <optional>
 
 // Where the monitor on an HDMI output is described: the EDID file the audio
 // configuration names (appliance path, empty when it names none), which wins
@@ -26,7 +28,9 @@ using MonitorNameLookup = std::function<QString(const MonitorRef_s& ref)>;
 // appliance's audio configuration says, the user's choice kept in ~/.asoundrc,
 // one PulseAudio sink per device with the chosen one as the default, and the
 // left/right test sound. One instance per process (GetInstance); commands run
-// synchronously on the caller's thread.
+// synchronously on the caller's thread. The sinks are loaded again only when
+// the devices differ from the last load, so reading the model again is cheap
+// and does not cut the sound.
 class AudioConfig
 {
 public:
@@ -39,7 +43,7 @@ public:
     AudioConfig();
 
     // Lists the devices again, applies the audio configuration and the user's
-    // choice, and reloads the PulseAudio sinks.
+    // choice, and reloads the PulseAudio sinks when the devices changed.
     void refresh();
 
     int count() const { return int(m_devList.size()); }
@@ -59,6 +63,9 @@ public:
     bool testDevice(int i);
 
     void SetPulseAudioDefaultSink();
+    // Unloads the ALSA sinks and loads one per listed device, unless this
+    // model's last load was for the same "aplay -l" lines; then reads the
+    // sinks' indices either way.
     void PulseAudioSinksReload();
     // The left, then the right channel test sound on the default sink.
     void AudioTest();
@@ -91,6 +98,11 @@ private:
     QByteArray bash_(const QString& script, Budget budget) const;
 
     QList<st_audiohwinfo> m_devList;
+    // The "aplay -l" lines of the devices the sinks were last loaded for;
+    // none before the first load. Guarded by m_loadLock: the model is read
+    // on the command worker and on the GUI thread.
+    std::optional<QStringList> m_loadedFor;
+    std::mutex m_loadLock;
     int m_current = -1;
     int m_default = -1;
     QString m_home;

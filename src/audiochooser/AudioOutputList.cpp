@@ -14,8 +14,8 @@ AudioOutputList::AudioOutputList(AudioConfig* audio, MonitorNameLookup monitor)
 QStringList AudioOutputList::refresh()
 {
     m_audio->refresh();
-    // Reloading the sinks leaves the sound server's default wherever it fell;
-    // the chosen device keeps the sound.
+    // A reload of the sinks (the cards changed) leaves the sound server's
+    // default wherever it fell; the chosen device keeps the sound.
     m_audio->SetPulseAudioDefaultSink();
     return labels();
 }

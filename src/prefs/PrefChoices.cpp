@@ -28,8 +28,8 @@ const QStringList& menuCodes()
     return codes;
 }
 
-// Reading the outputs reloads the sound server's sinks, which leaves its
-// default wherever it fell: the chosen output keeps the sound.
+// Reading the outputs reloads the sound server's sinks when the cards changed,
+// which leaves its default wherever it fell: the chosen output keeps the sound.
 void reread(AudioConfig& audio)
 {
     audio.refresh();

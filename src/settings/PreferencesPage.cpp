@@ -134,7 +134,7 @@ void PreferencesPage::setup()
 void PreferencesPage::startAudio()
 {
     // The model reads the devices as it is built, at start-up: reading them
-    // once more would only load the sinks again.
+    // once more would only list them again.
     CommandWorker::post(&m_dialog, [] { AudioConfig::GetInstance()->SetPulseAudioDefaultSink(); });
     ui->speakerTestBtn->hide();
 }

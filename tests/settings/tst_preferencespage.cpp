@@ -151,9 +151,9 @@ private slots:
         QCOMPARE(menu.entries.value(menu.current), "Deutsch");
     }
 
-    // Entering the page lists the audio outputs again, which reloads the sound server's sinks and leaves its default
-    // wherever it fell: the chosen output (HDMI 1, sink 41) is made the default again. The outputs appear only after
-    // the dialog was built, so that entering has something new to read.
+    // Entering the page lists the audio outputs again; the sound server's sinks are reloaded only when the cards
+    // changed since the last load, and the chosen output (HDMI 1, sink 41) is made the default again. The outputs
+    // appear only after the dialog was built, so that the first entering has new cards; the second has the same.
     void audioOnEntering()
     {
         PrefScene_s scene;
@@ -162,11 +162,17 @@ private slots:
         scene.build();
         scene.runner.answer(".* -c \"aplay -l \\| grep \\^card\"", aplay("appliance"));
         scene.runner.clear();
-        scene.enter();
-        const QStringList sound = scene.runner.lines().filter("pactl").replaceInStrings(scene.root.root(), "");
-        QCOMPARE(sound.mid(sound.size() - 2),
-            QStringList({"/bin/bash -c \"/bin/pactl -f json list sinks short\"",
-                "/bin/bash -c \"/bin/pactl set-default-sink 41\""}));
+        Ui::SettingsDialog& ui = scene.enter();
+        ui.rbtDisp->setChecked(true);
+        ui.rbtPref->setChecked(true);
+        QVERIFY(settleCommands());
+        const QStringList enter = {"/bin/bash -c \"aplay -l | grep ^card\"",
+            "/bin/bash -c \"/bin/pactl -f json list sinks short\"", "/bin/bash -c \"/bin/pactl set-default-sink 41\""};
+        QStringList load = {enter[0], "/bin/bash -c \"pactl unload-module module-alsa-sink\""};
+        for (const char* dev : {"0,0", "0,3", "0,7"})
+            load << QString("/bin/bash -c \"pactl load-module module-alsa-sink device=hw:%1\"").arg(dev);
+        QCOMPARE(scene.runner.lines().filter(QRegularExpression("aplay|pactl")).replaceInStrings(scene.root.root(), ""),
+            load + enter.mid(1) + enter);
     }
 
     // On an appliance without the receiver's files that cannot learn remotes, only the language and input-method
