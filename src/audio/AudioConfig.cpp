@@ -1,5 +1,7 @@
 #include "audio/AudioConfig.h"
 
+#include <algorithm>
+
 #include "appliance/Appliance.h"
 #include "appliance/CommandRunner.h"
 #include "appliance/ConfigFile.h"
@@ -180,30 +182,40 @@ void AudioConfig::PulseAudioSinksReload()
     QStringList lines;
     for (const st_audiohwinfo& r : std::as_const(m_devList))
         lines << r.line;
-    {
-        std::lock_guard<std::mutex> guard(m_loadLock);
-        if (m_loadedFor != lines) {
-            bash_(QStringLiteral("pactl unload-module module-alsa-sink"), Budget::Setting);
-            for (const st_audiohwinfo& r : std::as_const(m_devList))
-                bash_(QStringLiteral("pactl load-module module-alsa-sink device=hw:%1,%2")
-                          .arg(r.cardIndex)
-                          .arg(r.devIndex),
-                    Budget::Setting);
-            m_loadedFor = lines;
+    const auto load = [this] {
+        bash_(QStringLiteral("pactl unload-module module-alsa-sink"), Budget::Setting);
+        for (const st_audiohwinfo& r : std::as_const(m_devList))
+            bash_(QStringLiteral("pactl load-module module-alsa-sink device=hw:%1,%2").arg(r.cardIndex).arg(r.devIndex),
+                Budget::Setting);
+    };
+    // False when the server's list, read, lacks a device's sink; an
+    // unreadable list leaves the indices of the last reload.
+    const auto findSinks = [this] {
+        QList<AudioToolOutput::SinkRef_s> sinks;
+        if (!AudioToolOutput::sinks(
+                bash_(Appliance::path(QStringLiteral("/bin/pactl")) + " -f json list sinks short", Budget::Query),
+                &sinks))
+            return true;
+        bool all = true;
+        for (st_audiohwinfo& r : m_devList) {
+            const auto s = std::find_if(sinks.cbegin(), sinks.cend(),
+                [&r](const AudioToolOutput::SinkRef_s& s) { return s.card == r.cardIndex && s.dev == r.devIndex; });
+            r.sinkIndex = s == sinks.cend() ? -1 : s->index;
+            all = all && s != sinks.cend();
         }
+        return all;
+    };
+    std::lock_guard<std::mutex> guard(m_loadLock);
+    const bool reload = m_loadedFor != lines;
+    if (reload) {
+        load();
+        m_loadedFor = lines;
     }
-    QList<AudioToolOutput::SinkRef_s> sinks;
-    if (AudioToolOutput::sinks(
-            bash_(Appliance::path(QStringLiteral("/bin/pactl")) + " -f json list sinks short", Budget::Query),
-            &sinks)) {
-        for (const AudioToolOutput::SinkRef_s& s : std::as_const(sinks)) {
-            for (st_audiohwinfo& r : m_devList) {
-                if (r.cardIndex == s.card && r.devIndex == s.dev) {
-                    r.sinkIndex = s.index;
-                    break;
-                }
-            }
-        }
+    // Kept, but gone from the sound server (it restarted, a card came back
+    // under the same listing): loaded again.
+    if (!findSinks() && !reload) {
+        load();
+        findSinks();
     }
     for (int i = 0; i < m_devList.size(); ++i)
         m_devList[i].current = i == m_current ? 1 : 0;

@@ -127,6 +127,17 @@ private slots:
         QCOMPARE(devices(audio, true), "Analog/40 HDMI 1/41 HDMI 2/42");
     }
 
+    // Sinks the server lost since the last reload (it restarted) are loaded again, the cards being the same.
+    void lostSinksLoadedAgain()
+    {
+        Appliance_s a;
+        AudioConfig audio;
+        RecordingRunner lost;
+        lost.answer(".*list sinks.*", "[]");
+        audio.PulseAudioSinksReload();
+        QCOMPARE(lost.lines().filter("load-module module-alsa-sink device=").size(), 3);
+    }
+
     // The exact commands of building the model (HDMI1 chosen, sink 41) and of a test of the chosen device: it plays
     // on that device alone, and .asoundrc stays.
     void commands()
