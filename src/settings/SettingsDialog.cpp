@@ -129,9 +129,11 @@ SettingsDialog::SettingsDialog(AggPkgInfo* packages, QWidget* parent)
     m_prefPage->startReceiver();
 
     // 14.
+    // It runs while the dialog is shown (the hidden dialog has no one to
+    // tell, and an idle home screen wakes for nothing else).
     m_addressTimer = new QTimer(this);
+    m_addressTimer->setInterval(5000);
     connect(m_addressTimer, &QTimer::timeout, this, &SettingsDialog::refreshIpAddress);
-    m_addressTimer->start(5000);
     refreshIpAddress();
 
     // 15.
@@ -270,6 +272,8 @@ void SettingsDialog::currentChanged(int index)
 void SettingsDialog::startAppliance()
 {
     m_started = true;
+    prepareLook_();
+    ensurePolished();
     for (const std::function<void()>& ask : std::exchange(m_startQuestions, {}))
         ask();
 }
@@ -344,19 +348,31 @@ void SettingsDialog::paintEvent(QPaintEvent*)
 
 void SettingsDialog::showEvent(QShowEvent* event)
 {
-    // The look is set when the dialog first shows, not while the home
-    // screen starts: nobody sees it before.
+    prepareLook_();
+    QDialog::showEvent(event);
+    if (!m_addressTimer->isActive()) {
+        // After the first frame: the interfaces are asked for while the
+        // dialog is already on the screen.
+        QMetaObject::invokeMethod(this, &SettingsDialog::refreshIpAddress, Qt::QueuedConnection);
+        m_addressTimer->start();
+    }
+    if (const QScreen* onScreen = screen())
+        setGeometry(onScreen->geometry());
+    prepareLook_();
+    focusPageButton_();
+}
+
+void SettingsDialog::prepareLook_()
+{
+    // The look is not set while the home screen starts (nobody sees it
+    // before), but once it is on the screen, so that an open only shows the
+    // dialog; and again for another screen size.
     if (styleSheet().isEmpty()) {
         setStyleSheet(FrameScaling::styleSheet());
         m_adaptedTo = QSize();
     }
-    QDialog::showEvent(event);
-    if (const QScreen* onScreen = screen()) {
-        setGeometry(onScreen->geometry());
-        if (m_adaptedTo != onScreen->geometry().size())
-            adaptUiToScreen(onScreen->geometry().size());
-    }
-    focusPageButton_();
+    if (const QScreen* onScreen = screen(); onScreen && m_adaptedTo != onScreen->geometry().size())
+        adaptUiToScreen(onScreen->geometry().size());
 }
 
 void SettingsDialog::focusPageButton_()
@@ -403,6 +419,7 @@ void SettingsDialog::hideEvent(QHideEvent* event)
     for (QDialog* dialog : findChildren<QDialog*>())
         if (dialog->isWindow() && dialog->isVisible())
             dialog->reject();
+    m_addressTimer->stop();
     QDialog::hideEvent(event);
 }
 

@@ -186,6 +186,7 @@ private:
     friend class GrMainEventFilter;
 
     void focusPageButton_();
+    void prepareLook_();
 
     void setupLeftColumn_();
     // A page's values read again: on the command worker while the dialog is
