@@ -83,7 +83,6 @@ MainMWindow::MainMWindow(QWidget* parent)
     m_remoteKeys = new RemoteKeys(this);
     m_start = new HomeStart(this);
     connect(m_start, &HomeStart::irChecked, this, &MainMWindow::receiverChecked_);
-    settingsDialog();
     connect(m_packages, &AggPkgInfo::confPkgChanged, this, &MainMWindow::confPkgChanged);
     m_tiles = std::make_unique<TileList>(*m_packages, *m_iconView);
     m_oneTouch = std::make_unique<OneTouchTool>(*m_watch);
@@ -129,6 +128,8 @@ MainMWindow::MainMWindow(QWidget* parent)
 void MainMWindow::startAppliance()
 {
     m_start->checkReceiver();
+    // The settings dialog is built now, once the home screen is on the
+    // screen: building it takes as long as the rest of the window.
     settingsDialog()->startAppliance();
     // The screen-blanking time-outs the viewer chose, which the X server
     // forgets with every restart.

@@ -1,5 +1,6 @@
 // The home window's reactions that need the window: the title bar, what the second command file starts or shows, the
 // first-run notices, the language menu, the product switch and the end of the settings dialog.
+#include "CommandSettle.h"
 #include "DataRows.h"
 #include "HomeFixture.h"
 #include "home/MainMWindow.h"
@@ -310,12 +311,16 @@ private slots:
             MainMWindow w;
             w.show();
             QVERIFY(QTest::qWaitForWindowExposed(&w));
+            w.startAppliance();
+            QVERIFY(settleCommands());
             fresh = letters(w);
         }
         Home_s h(stored);
         MainMWindow w;
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
+        w.startAppliance();
+        QVERIFY(settleCommands());
         for (const QString& name : chosen) {
             onModal([name](QWidget* menu) { pick(menu, name); });
             QTest::keyClick(part(w, "frmlang"), Qt::Key_Return);

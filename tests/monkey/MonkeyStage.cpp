@@ -90,6 +90,7 @@ void MonkeyStage::start()
     m_window = std::make_unique<MainMWindow>();
     m_window->showMaximized();
     m_window->activateWindow();
+    m_window->startAppliance();
     // Watched and held before the start-up's answers are awaited: the steps go on meanwhile (a restart comes while
     // they run).
     watchFiles_();
@@ -101,7 +102,6 @@ void MonkeyStage::start()
             for (QTimer* timer : owner->findChildren<QTimer*>())
                 m_heldTimers.insert(timer);
     }
-    m_window->startAppliance();
     settleCommands();
     if (m_real)
         FocusKeeper::install(m_window.get()); // as the program's start-up does
