@@ -124,5 +124,8 @@ int main(int argc, char* argv[])
     std::printf("  daemon line to grid repaint   %.3f ms\n  bare widget repaint           %.3f ms (%d x %d region)\n",
         key, reference, repainted.boundingRect().width(), repainted.boundingRect().height());
     std::printf("  ratio %.2f\n", key / reference);
+    // A move once repainted the whole viewport: 15.8 ms per key at 4K with 1,000 tiles on this machine.
+    if (width == 3840 && height == 2160)
+        std::printf("  target <= 7.9 ms per key (half the full-viewport repaint)\n");
     return 0;
 }

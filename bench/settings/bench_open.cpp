@@ -1,8 +1,8 @@
 // Opening the settings from the remote: from the IR daemon's OK line on the
 // title bar's Settings button to the dialog's first painted frame, against
 // showing a bare dialog of the same size to its first frame, alternately in
-// the same run. The dialog is built with the home window, as in the product;
-// opening it only asks for the primary output's offset and shows it.
+// the same run. The dialog is built once the home window is up, as in the
+// product; opening it only asks for the primary output's offset and shows it.
 //
 //   tests/run-xvfb build/default/bench/bench_settings_open [opens]
 #include "../support/BenchSupport.h"
@@ -99,7 +99,13 @@ int main(int argc, char* argv[])
     const double open = median(opened) / 1e6, reference = median(references) / 1e6;
     std::printf("remote OK on Settings to the dialog's first frame, %d x %d, median of %d opens:\n", settings->width(),
         settings->height(), opens);
+    std::printf("  settings dialog   %.3f ms\n  bare dialog       %.3f ms\n  ratio %.2f (target <= 1.20)\n", open,
+        reference, open / reference);
+    // The first open after start against the later ones: the dialog is built before the first frame, so the first
+    // open should cost what the others do.
+    const double first = opened.front() / 1e6;
+    const double later = opens > 1 ? median(std::vector<qint64>(opened.begin() + 1, opened.end())) / 1e6 : first;
     std::printf(
-        "  settings dialog   %.3f ms\n  bare dialog       %.3f ms\n  ratio %.2f\n", open, reference, open / reference);
+        "  first open        %.3f ms, later opens %.3f ms, ratio %.2f (target <= 1.20)\n", first, later, first / later);
     return 0;
 }
