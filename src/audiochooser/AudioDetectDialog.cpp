@@ -57,6 +57,9 @@ QString sheet(const char* text) { return QString::fromLatin1(text); }
 
 AudioDetectDialog::AudioDetectDialog(QWidget* parent, AudioConfig* audio, MonitorNameLookup monitor)
     : QDialog(parent)
+    // The outputs are read and the IR daemon restarts while the window that
+    // opened the chooser shows the wait.
+    , m_busy(std::make_unique<BusySign::Scope>(parent))
     , ui(new Ui::AudioDetectDialog)
     , m_outputs(audio ? audio : AudioConfig::GetInstance(), std::move(monitor))
     , m_mapper(new QSignalMapper(this))
@@ -94,6 +97,7 @@ AudioDetectDialog::AudioDetectDialog(QWidget* parent, AudioConfig* audio, Monito
     m_lircInput->setWindow(this);
     connect(m_lircInput, &LircInput::irkeyPressed, this, &AudioDetectDialog::ad_irkeyPressed);
     m_lircInput->start();
+    m_busy.reset();
 }
 
 AudioDetectDialog::~AudioDetectDialog() { delete ui; }

@@ -2,9 +2,12 @@
 
 #include "appliance/FileRewatch.h"
 #include "audiochooser/AudioOutputList.h"
+#include "widgets/BusySign.h"
 
 #include <QDialog>
 #include <QList>
+
+#include <memory>
 
 class LircInput;
 class QFileSystemWatcher;
@@ -56,6 +59,7 @@ private:
     bool placeOf_(QObject* watched, AudioOutputList::Focus_s* place) const;
     QWidget* widgetAt_(const AudioOutputList::Focus_s& place) const;
 
+    std::unique_ptr<BusySign::Scope> m_busy; // while it is built
     Ui::AudioDetectDialog* ui;
     AudioOutputList m_outputs;
     QSignalMapper* m_mapper;

@@ -1,6 +1,7 @@
 #include "audiochooser/QTestAudioButton.h"
 
 #include "audio/AudioConfig.h"
+#include "widgets/BusySign.h"
 
 QTestAudioButton::QTestAudioButton(int index, const QString& text, QWidget* parent, AudioConfig* audio)
     : QPushButton(text, parent)
@@ -11,5 +12,9 @@ QTestAudioButton::QTestAudioButton(int index, const QString& text, QWidget* pare
 }
 
 // The sound plays while the click is handled: the screen waits for it, as the
-// viewer listens anyway.
-void QTestAudioButton::testAudio() { m_audio->testDevice(m_index); }
+// viewer listens anyway, and shows the wait.
+void QTestAudioButton::testAudio()
+{
+    const BusySign::Scope busy(window());
+    m_audio->testDevice(m_index);
+}

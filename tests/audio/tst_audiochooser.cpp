@@ -3,6 +3,7 @@
 // comes back to the chosen device, Apply, and sizes for 1080p and 4K screens.
 #include "AudioFixture.h"
 #include "DataRows.h"
+#include "WidgetFixture.h"
 #include "audiochooser/AudioDetectDialog.h"
 #include "audiochooser/QTestAudioButton.h"
 #include "home/RemoteKeys.h"
@@ -92,6 +93,32 @@ private slots:
 
     // Where each arrow key takes the focus, from the spot named first: "close D r0" is Down on the close button
     // reaching the first row's radio button.
+    // A wait that a key starts shows the busy sign first: opening the chooser (its outputs read, the IR daemon
+    // restarted) over the window that opened it, and a test sound.
+    void busySignFirst()
+    {
+        Appliance_s a;
+        AudioConfig audio;
+        QWidget home;
+        home.resize(640, 360);
+        home.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&home));
+        QStringList bare;
+        int waits = 0;
+        a.runner.beforeGuiWait = [&](const RecordingRunner::Call_s& c) {
+            ++waits;
+            if (!busySignUp())
+                bare << c.line();
+        };
+        AudioDetectDialog dialog(&home, &audio);
+        const int opening = std::exchange(waits, 0);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        dialog.findChild<QPushButton*>("pbtTest1")->click();
+        QVERIFY(opening > 0 && waits > 0);
+        QCOMPARE(bare, QStringList());
+    }
+
     void keys_data()
     {
         columns<QByteArray, QString>(); // aplay, the moves

@@ -175,6 +175,28 @@ private slots:
             load + enter.mid(1) + enter);
     }
 
+    // Entering the page and switching the language wait for the appliance behind the busy sign, shown first.
+    void busySignFirst()
+    {
+        PrefScene_s scene;
+        SettingsDialog& d = scene.open();
+        QVERIFY(settleCommands());
+        QStringList bare;
+        int waits = 0;
+        scene.runner.beforeGuiWait = [&](const RecordingRunner::Call_s& c) {
+            ++waits;
+            if (!busySignUp())
+                bare << c.line();
+        };
+        d.form()->rbtPref->setChecked(true);
+        QVERIFY(settleCommands());
+        const int entering = std::exchange(waits, 0);
+        d.retranslateUi("ger");
+        QVERIFY(settleCommands());
+        QVERIFY(entering > 0 && waits > 0);
+        QCOMPARE(bare, QStringList());
+    }
+
     // On an appliance without the receiver's files that cannot learn remotes, only the language and input-method
     // rows are walked (the simulator's run walks the full page): Down and Up stop at the ends, a row shows its arrows
     // while it has the focus, Tab stays, Left goes back to the page buttons; the audio row never shows.

@@ -1,5 +1,8 @@
 #include "RecordingRunner.h"
 
+#include <QCoreApplication>
+#include <QThread>
+
 void RecordingRunner::answer(const QString& linePattern, const QByteArray& out, int exitCode)
 {
     answer(linePattern, CommandResult_s {.started = true, .exitCode = exitCode, .out = out, .err = {}});
@@ -43,7 +46,10 @@ CommandResult_s RecordingRunner::record_(const Call_s& call)
 
 CommandResult_s RecordingRunner::execute(const QString& program, const QStringList& args, Budget budget)
 {
-    return record_({false, program, args, budget, {}});
+    const Call_s call {false, program, args, budget, {}};
+    if (beforeGuiWait && QThread::currentThread() == QCoreApplication::instance()->thread())
+        beforeGuiWait(call);
+    return record_(call);
 }
 
 bool RecordingRunner::startDetached(const QString& program, const QStringList& args, const QString& workingDirectory)

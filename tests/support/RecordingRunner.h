@@ -6,6 +6,8 @@
 #include <QMutex>
 #include <QRegularExpression>
 
+#include <functional>
+
 // A command runner for tests: records every command (program and arguments, and the line as it would be typed) and
 // answers with scripted results. It installs itself on construction and restores the previous runner when destroyed.
 // Safe to call from any thread.
@@ -35,6 +37,10 @@ public:
     void answer(const QString& linePattern, const CommandResult_s& result);
     // Commands matching the pattern cannot be started (started = false).
     void failToStart(const QString& linePattern) { answer(linePattern, CommandResult_s {}); }
+
+    // Called on the GUI thread before each command the GUI thread waits for
+    // (set before the commands of interest run).
+    std::function<void(const Call_s&)> beforeGuiWait;
 
     QList<Call_s> calls() const;
     QStringList lines() const;

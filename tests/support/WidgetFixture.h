@@ -1,5 +1,7 @@
 #pragma once
 // What the window suites share: widget look-ups, keys to the focused widget, answers to popups and choice menus.
+#include "widgets/BusySign.h"
+
 #include <QApplication>
 #include <QLabel>
 #include <QMenu>
@@ -27,6 +29,15 @@ inline void pressKey(Qt::Key key)
 }
 
 inline QString focused() { return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString(); }
+
+// A busy sign is up and painted on one of the program's windows.
+inline bool busySignUp()
+{
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (const BusySign* sign = BusySign::of(top); sign && sign->isVisible() && sign->paints() > 0)
+            return true;
+    return false;
+}
 
 // Runs fn on the next popup menu or modal dialog once it is up. fn may hold the
 // caller's locals: the wait ends with the test (or data row) that asked, and
