@@ -103,20 +103,14 @@ private slots:
         home.resize(640, 360);
         home.show();
         QVERIFY(QTest::qWaitForWindowExposed(&home));
-        QStringList bare;
-        int waits = 0;
-        a.runner.beforeGuiWait = [&](const RecordingRunner::Call_s& c) {
-            ++waits;
-            if (!busySignUp())
-                bare << c.line();
-        };
+        SignWatch_s watch(a.runner);
         AudioDetectDialog dialog(&home, &audio);
-        const int opening = std::exchange(waits, 0);
+        const int opening = std::exchange(watch.waits, 0);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         dialog.findChild<QPushButton*>("pbtTest1")->click();
-        QVERIFY(opening > 0 && waits > 0);
-        QCOMPARE(bare, QStringList());
+        QVERIFY(opening > 0 && watch.waits > 0);
+        QCOMPARE(watch.bare, QStringList());
     }
 
     void keys_data()

@@ -305,22 +305,24 @@ private slots:
             }
             return l;
         };
+        // Shown and started as the program starts it.
+        const auto up = [](MainMWindow& w) {
+            w.show();
+            if (!QTest::qWaitForWindowExposed(&w))
+                return false;
+            w.startAppliance();
+            return settleCommands();
+        };
         QStringList fresh;
         {
             Home_s h(stored);
             MainMWindow w;
-            w.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&w));
-            w.startAppliance();
-            QVERIFY(settleCommands());
+            QVERIFY(up(w));
             fresh = letters(w);
         }
         Home_s h(stored);
         MainMWindow w;
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
-        w.startAppliance();
-        QVERIFY(settleCommands());
+        QVERIFY(up(w));
         for (const QString& name : chosen) {
             onModal([name](QWidget* menu) { pick(menu, name); });
             QTest::keyClick(part(w, "frmlang"), Qt::Key_Return);

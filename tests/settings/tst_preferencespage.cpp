@@ -181,20 +181,14 @@ private slots:
         PrefScene_s scene;
         SettingsDialog& d = scene.open();
         QVERIFY(settleCommands());
-        QStringList bare;
-        int waits = 0;
-        scene.runner.beforeGuiWait = [&](const RecordingRunner::Call_s& c) {
-            ++waits;
-            if (!busySignUp())
-                bare << c.line();
-        };
+        SignWatch_s watch(scene.runner);
         d.form()->rbtPref->setChecked(true);
         QVERIFY(settleCommands());
-        const int entering = std::exchange(waits, 0);
+        const int entering = std::exchange(watch.waits, 0);
         d.retranslateUi("ger");
         QVERIFY(settleCommands());
-        QVERIFY(entering > 0 && waits > 0);
-        QCOMPARE(bare, QStringList());
+        QVERIFY(entering > 0 && watch.waits > 0);
+        QCOMPARE(watch.bare, QStringList());
     }
 
     // On an appliance without the receiver's files that cannot learn remotes, only the language and input-method

@@ -1,5 +1,6 @@
 #pragma once
 // What the window suites share: widget look-ups, keys to the focused widget, answers to popups and choice menus.
+#include "RecordingRunner.h"
 #include "widgets/BusySign.h"
 
 #include <QApplication>
@@ -38,6 +39,25 @@ inline bool busySignUp()
             return true;
     return false;
 }
+
+// Counts the commands the GUI thread waits for while it lives, and names those that ran with no busy sign up.
+struct SignWatch_s {
+    RecordingRunner& runner;
+    int waits = 0;
+    QStringList bare;
+    explicit SignWatch_s(RecordingRunner& r)
+        : runner(r)
+    {
+        runner.beforeGuiWait = [this](const RecordingRunner::Call_s& c) {
+            ++waits;
+            if (!busySignUp())
+                bare << c.line();
+        };
+    }
+    ~SignWatch_s() { runner.beforeGuiWait = {}; }
+    SignWatch_s(const SignWatch_s&) = delete;
+    SignWatch_s& operator=(const SignWatch_s&) = delete;
+};
 
 // Runs fn on the next popup menu or modal dialog once it is up. fn may hold the
 // caller's locals: the wait ends with the test (or data row) that asked, and
