@@ -85,6 +85,7 @@ MainMWindow::MainMWindow(QWidget* parent)
     connect(m_start, &HomeStart::irChecked, this, &MainMWindow::receiverChecked_);
     connect(m_packages, &AggPkgInfo::confPkgChanged, this, &MainMWindow::confPkgChanged);
     m_tiles = std::make_unique<TileList>(*m_packages, *m_iconView);
+    connect(m_iconView, &MultiIconViewV::sharperPicturesWanted, this, [this] { m_tiles->refreshPictures(); });
     m_oneTouch = std::make_unique<OneTouchTool>(*m_watch);
     reloadApps();
 

@@ -73,6 +73,12 @@ void TileList::reload()
     m_grid.setSelect(selected);
 }
 
+void TileList::refreshPictures()
+{
+    for (int i = 0; i < m_names.size(); ++i)
+        m_grid.setIcon(icon(m_packages.PkgByName(m_names[i], 0)), i, 0);
+}
+
 bool TileList::wantsTile_(const QString& key) const
 {
     if (!m_packages.isPkgAvail(key, 0, 1))

@@ -20,6 +20,9 @@ public:
     // Rebuilds every tile and selects the package launched last (tile 0
     // when it has none).
     void reload();
+    // Every tile's picture read again from its package (the grid asks when it
+    // is drawn larger than the pictures it kept).
+    void refreshPictures();
 
     enum class Change { None, Removed, Updated, Inserted };
     // Follows one change event of the package model ("<action>\n<key>"):

@@ -1,6 +1,7 @@
 #include "settings/AppTiles.h"
 
 #include "packages/bentoconf.h"
+#include "widgets/ImageResources.h"
 #include "widgets/MultiIconViewV.h"
 
 #include <QFileInfo>
@@ -66,18 +67,29 @@ void AppTiles::reload(const QString& autoRun)
         addTile_(name, -1, autoRun);
 }
 
-void AppTiles::addTile_(const QString& name, int at, const QString& autoRun)
+QPixmap AppTiles::picture_(const QString& name) const
 {
     const QString file = iconFile(name);
     // A package offered without a downloaded icon yet waits for it with an
     // empty tile rather than the default picture.
-    QPixmap icon = file.isEmpty() ? QPixmap() : QPixmap(file);
+    QPixmap icon = file.isEmpty() ? QPixmap() : ImageResources::fromFile(file);
     if (icon.isNull() && !isInstalled(name)) {
         icon = QPixmap(1, 1);
         icon.fill(Qt::transparent);
     }
+    return icon;
+}
+
+void AppTiles::refreshPictures()
+{
+    for (int i = 0; i < m_names.size(); ++i)
+        m_grid.setIcon(picture_(m_names[i]), i, IconSlot);
+}
+
+void AppTiles::addTile_(const QString& name, int at, const QString& autoRun)
+{
     at = at < 0 || at > m_names.size() ? int(m_names.size()) : at;
-    m_grid.add(icon, title(name), at);
+    m_grid.add(picture_(name), title(name), at);
     m_names.insert(at, name);
     badges_(name, at, autoRun);
 }
@@ -122,7 +134,7 @@ bool AppTiles::follow(const QString& name, const QString& autoRun)
 bool AppTiles::setIconFile(const QString& name, const QString& file)
 {
     const int index = indexOf(name);
-    const QPixmap icon(file);
+    const QPixmap icon = ImageResources::fromFile(file);
     if (index < 0 || icon.isNull())
         return false;
     return m_grid.setIcon(icon, index, IconSlot);

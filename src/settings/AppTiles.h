@@ -21,6 +21,9 @@ public:
 
     // Every tile again, in the model's order.
     void reload(const QString& autoRun);
+    // Every tile's picture read again (the grid asks when it is drawn larger
+    // than the pictures it kept).
+    void refreshPictures();
     // Title and badges of a package's tile again (its icon stays).
     void refresh(const QString& name, const QString& autoRun);
     // A package became available (gets a tile at its place) or went away
@@ -51,6 +54,7 @@ public:
 
 private:
     void addTile_(const QString& name, int at, const QString& autoRun);
+    QPixmap picture_(const QString& name) const;
     void badges_(const QString& name, int index, const QString& autoRun);
 
     const AggPkgInfo& m_packages;

@@ -98,7 +98,7 @@ AppsPage::AppsPage(SettingsDialog& dialog)
 {
 }
 
-AppsPage::~AppsPage() = default;
+AppsPage::~AppsPage() { QObject::disconnect(m_sharper); }
 
 InfoDialog& AppsPage::message_() const { return *m_dialog.messageDialog(); }
 
@@ -110,8 +110,11 @@ void AppsPage::reloadApps()
 {
     if (!m_dialog.packages())
         return;
-    if (!m_tiles)
+    if (!m_tiles) {
         m_tiles = std::make_unique<AppTiles>(*m_dialog.packages(), *m_dialog.iconView());
+        m_sharper = QObject::connect(m_dialog.iconView(), &MultiIconViewV::sharperPicturesWanted, m_dialog.iconView(),
+            [this] { m_tiles->refreshPictures(); });
+    }
     m_tiles->reload(m_autoRun);
 }
 

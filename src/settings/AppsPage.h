@@ -83,6 +83,7 @@ private:
     // The message dialog shown over the middle of the settings.
     void showCentred_(InfoDialog& message) const;
 
+    QMetaObject::Connection m_sharper;
     SettingsDialog& m_dialog;
     Ui::SettingsDialog* ui;
     StwgSubPgAppOneEventFilter* m_filter;

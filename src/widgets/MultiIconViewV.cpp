@@ -5,9 +5,11 @@
 #include <QDebug>
 #include <QFocusEvent>
 #include <QGraphicsScene>
+#include <QHash>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QResizeEvent>
+#include <QTimer>
 #include <QWheelEvent>
 
 MultiIconViewV::MultiIconViewV(
@@ -73,9 +75,29 @@ MultiIconViewV::MultiIconViewV(
     m_next = new QLabel(this);
     m_next->setStyleSheet(QStringLiteral("border-image: url(:/images/next_on.png);"));
     m_next->hide();
+
+    // Pictures are fitted to a new size once the window has settled, not
+    // while its first frame waits.
+    m_fitPictures = new QTimer(this);
+    m_fitPictures->setSingleShot(true);
+    m_fitPictures->setInterval(0);
+    connect(m_fitPictures, &QTimer::timeout, this, &MultiIconViewV::fitPictures_);
 }
 
 MultiIconViewV::~MultiIconViewV() = default;
+
+// A copy of pixmap at tile scene units, m_pictureScale pixels each; its device
+// pixel ratio keeps it drawn at the tile's size in the scene.
+QPixmap MultiIconViewV::atPictureScale_(const QPixmap& pixmap, const QSize& tile, Qt::TransformationMode mode) const
+{
+    if (pixmap.isNull())
+        return pixmap;
+    const QSize pixels = (QSizeF(tile) * m_pictureScale).toSize().expandedTo(QSize(1, 1));
+    QPixmap scaled = pixmap.scaled(pixels, Qt::KeepAspectRatio, mode);
+    // The ratio of whole pixels, so that a full tile is exactly a tile.
+    scaled.setDevicePixelRatio(qreal(pixels.width()) / qMax(1, tile.width()));
+    return scaled;
+}
 
 QPixmap MultiIconViewV::scaledToTile_(const QPixmap& pixmap)
 {
@@ -84,15 +106,15 @@ QPixmap MultiIconViewV::scaledToTile_(const QPixmap& pixmap)
         // One scaled copy of the default picture serves every entry without one.
         if (m_defaultTile.isNull()) {
             const QPixmap fallback(QStringLiteral(":/images/default.png"));
-            if (!fallback.isNull())
-                m_defaultTile = fallback.scaled(tile, Qt::KeepAspectRatio, Qt::FastTransformation);
+            m_defaultTile = atPictureScale_(fallback, tile, Qt::SmoothTransformation);
         }
         return m_defaultTile;
     }
     // The same picture added again (one icon for several entries) shares the
     // scaled copy instead of holding another one.
     if (pixmap.cacheKey() != m_lastSourceKey) {
-        m_lastScaled = pixmap.scaled(tile, Qt::KeepAspectRatio, Qt::FastTransformation);
+        m_lastScaled
+            = atPictureScale_(pixmap, tile, m_pictureScale < 1.0 ? Qt::SmoothTransformation : Qt::FastTransformation);
         m_lastSourceKey = pixmap.cacheKey();
     }
     return m_lastScaled;
@@ -102,10 +124,10 @@ const QPixmap& MultiIconViewV::focusFrame_(bool off)
 {
     QPixmap& frame = off ? m_focusOff : m_focusOn;
     if (frame.isNull()) {
-        const QPixmap source(
-            off ? QStringLiteral(":/images/app_focus_off.png") : QStringLiteral(":/images/app_focus.png"));
-        if (!source.isNull())
-            frame = source.scaled(m_itemRect.size().toSize(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        // Read past the pixmap cache: only the scaled frame is kept.
+        const QPixmap source = QPixmap::fromImage(
+            QImage(off ? QStringLiteral(":/images/app_focus_off.png") : QStringLiteral(":/images/app_focus.png")));
+        frame = atPictureScale_(source, m_itemRect.size().toSize(), Qt::SmoothTransformation);
     }
     return frame;
 }
@@ -473,4 +495,35 @@ void MultiIconViewV::resizeEvent(QResizeEvent* event)
     }
     m_previous->setGeometry(width() - 2 * w, h, w, h);
     m_next->setGeometry(width() - 2 * w, height() - 2 * h, w, h);
+    m_fitPictures->start();
+}
+
+// Keeps the tile pictures at the size the zoomed tile is drawn at: smaller
+// ones are scaled down in place (a picture shared by several entries stays
+// shared), larger ones are asked of the owner.
+void MultiIconViewV::fitPictures_()
+{
+    const qreal wanted = qMin(1.0, transform().m11() * m_focusScale * devicePixelRatioF());
+    if (wanted <= 0 || qAbs(wanted - m_pictureScale) < 0.01)
+        return;
+    const bool sharper = wanted > m_pictureScale;
+    m_pictureScale = wanted;
+    m_lastScaled = m_defaultTile = m_focusOn = m_focusOff = QPixmap();
+    m_lastSourceKey = 0;
+    if (!sharper) {
+        const QSize tile = m_itemRect.size().toSize();
+        QHash<qint64, QPixmap> done;
+        for (QPixmap& picture : m_layers[0]) {
+            auto it = done.constFind(picture.cacheKey());
+            if (it == done.constEnd())
+                it = done.insert(picture.cacheKey(), atPictureScale_(picture, tile, Qt::SmoothTransformation));
+            picture = *it;
+        }
+    }
+    if (m_pageStart >= 0) {
+        for (int s = 0; s < m_pageSize; ++s)
+            fillSlot_(s);
+    }
+    if (sharper)
+        emit sharperPicturesWanted();
 }

@@ -10,6 +10,7 @@
 
 class IconItem;
 class QLabel;
+class QTimer;
 
 // The paged tile grid of the home screen and of the settings' application
 // pages. A fixed pool of page items shows a window of whole rows over a longer
@@ -74,6 +75,9 @@ signals:
     void focusExit();
     void topMost();
     void bottomMost();
+    // The grid is drawn larger than the pictures it keeps: the owner may set
+    // them again from their sources (setIcon) to have them sharp.
+    void sharperPicturesWanted();
 
 public slots:
     void itemClicked(int id);
@@ -88,6 +92,8 @@ protected:
 
 private:
     QPixmap scaledToTile_(const QPixmap& pixmap);
+    QPixmap atPictureScale_(const QPixmap& pixmap, const QSize& tile, Qt::TransformationMode mode) const;
+    void fitPictures_();
     const QPixmap& focusFrame_(bool off);
     int pageStartFor_(int index) const;
     void fillSlot_(int slot);
@@ -111,6 +117,10 @@ private:
     int m_select = -1;
     int m_pageSize = 0;
     QSize m_rememberedSize;
+    // Pixels per scene unit of the kept tile pictures: the zoomed tile's size
+    // on the screen, so a 1080p grid does not hold pictures for a 4K one.
+    qreal m_pictureScale = 1.0;
+    QTimer* m_fitPictures = nullptr;
 
     // The focus frames scaled to the tile once, not on every page change, and
     // the scaled copies add() hands out again.

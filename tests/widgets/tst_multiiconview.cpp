@@ -22,9 +22,17 @@ std::unique_ptr<MultiIconViewV> homeGrid(int entries, int rows = 3)
     return v;
 }
 
-QImage tile(const char* name, Qt::TransformationMode mode = Qt::SmoothTransformation)
+// A kept picture's pixels, and a resource picture scaled to that many.
+QImage pixels(const QPixmap& p)
 {
-    return QPixmap(QString(":/images/") + name).scaled(380, 380, Qt::KeepAspectRatio, mode).toImage();
+    QImage image = p.toImage();
+    image.setDevicePixelRatio(1);
+    return image;
+}
+
+QImage tile(const char* name, const QSize& size, Qt::TransformationMode mode = Qt::SmoothTransformation)
+{
+    return QPixmap::fromImage(QImage(QString(":/images/") + name)).scaled(size, Qt::KeepAspectRatio, mode).toImage();
 }
 
 // A key ("Down*" auto-repeated; "ignored" logged when not taken), "wheel DELTA [unfocused]" or "click SLOT".
@@ -134,7 +142,8 @@ private slots:
             // Only the selected tile is zoomed and framed, while the grid has the focus and was not left.
             const bool focused = entry == selected && v->hasFocus() && !r.log.endsWith("focusExit");
             QCOMPARE(!v->pageItem(s)->transform().isIdentity(), focused);
-            QCOMPARE(v->pageItem(s)->pixmap(5).toImage(), focused ? tile("app_focus.png") : QImage());
+            const QPixmap frame = v->pageItem(s)->pixmap(5);
+            QCOMPARE(pixels(frame), focused ? tile("app_focus.png", frame.size()) : QImage());
         }
     }
 
@@ -180,6 +189,33 @@ private slots:
         }
     }
 
+    // Pictures are kept at the zoomed tile's size on the screen, no larger than given; a grid drawn larger asks for
+    // them again, once.
+    void picturesAtDrawnSize()
+    {
+        auto v = homeGrid(0);
+        QPixmap big(600, 600);
+        big.fill(Qt::red);
+        v->add(big, "a");
+        v->add(big, "b");
+        QSignalSpy sharper(v.get(), &MultiIconViewV::sharperPicturesWanted);
+        for (const int width : {960, 480, 3840}) {
+            v->resize(width, width * 9 / 16);
+            v->show();
+            QVERIFY(QTest::qWaitForWindowExposed(v.get()));
+            const int drawn = qMin(380, qRound(380 * 1.3 * v->transform().m11()));
+            if (width == 3840) {
+                QTRY_COMPARE(sharper.size(), 1);
+                v->setIcon(big, 0, 0); // the owner's answer
+            }
+            QTRY_VERIFY2(qAbs(v->icon(0, 0).width() - drawn) <= 1,
+                qPrintable(QStringLiteral("%1 px kept, %2 drawn").arg(v->icon(0, 0).width()).arg(drawn)));
+            QCOMPARE(v->icon(0, 0).deviceIndependentSize().toSize(), QSize(380, 380));
+            QCOMPARE(v->icon(1, 0).cacheKey() == v->icon(0, 0).cacheKey(), width != 3840); // one copy for both
+        }
+        QCOMPARE(sharper.size(), 1);
+    }
+
     // Entries on a grid whose bad arguments become 3 x 2 cells of 400 x 400, zoom 1.2 (mode 1: half a cell, a row
     // more).
     void entries()
@@ -192,7 +228,7 @@ private slots:
         v.setSelect(0); // nothing to select yet
         QVERIFY(v.add(QPixmap(), QStringLiteral("a")) && v.add(wide, QStringLiteral("b"), 0) && v.add(wide, "c", 99));
         QCOMPARE(QStringList({v.text(0), v.text(1), v.text(2)}), QStringList({"b", "a", "c"}));
-        QCOMPARE(v.icon(1, 0).toImage(), tile("default.png", Qt::FastTransformation));
+        QCOMPARE(v.icon(1, 0).toImage(), tile("default.png", QSize(380, 380)));
         QVERIFY(v.icon(0, 0).size() == QSize(380, 190) && v.pageItem(0)->text().isEmpty()); // the page stays
 
         for (int i : {2, 2, -1, 2}) // -1 only takes the zoom away
@@ -209,7 +245,8 @@ private slots:
         v.setSelect(1); // a flagged entry gets the other frame
         const QImage off = v.pageItem(1)->pixmap(5).toImage();
         v.setIcon(wide, 1, 0); // and keeps it
-        QVERIFY(off == tile("app_focus_off.png") && v.pageItem(1)->pixmap(5).toImage() == off);
+        QVERIFY(pixels(v.pageItem(1)->pixmap(5)) == tile("app_focus_off.png", off.size()));
+        QVERIFY(v.pageItem(1)->pixmap(5).toImage() == off);
         v.setSelect(-1); // unzoomed: flagged entries show their own status
         QVERIFY(v.pageItem(1)->pixmap(5).toImage() == status.toImage() && v.pageItem(0)->pixmap(5).isNull());
 
