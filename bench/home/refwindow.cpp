@@ -3,7 +3,6 @@
 // same way.
 #include "FirstFrame.h"
 #include "widgets/ImageResources.h"
-#include "widgets/ScreenScale.h"
 
 #include <QApplication>
 #include <QPixmapCache>
@@ -40,8 +39,11 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     ImageResources::registerAll();
-    QPixmapCache::setCacheLimit(64 * 1024); // as the home screen does
-    app.setStyleSheet(wallpaperStyleSheet(0));
+    // The plain way to show a wallpaper: a style sheet's border image, which
+    // scales the decoded 4K picture on every paint and keeps it in the pixmap
+    // cache (made large enough to hold it).
+    QPixmapCache::setCacheLimit(64 * 1024);
+    app.setStyleSheet(QStringLiteral("#centralwidget{border-image: url(:/images/wallpaper_default.jpg)}"));
     Window w;
     w.setAttribute(Qt::WA_StyledBackground);
     w.setWindowFlags(w.windowFlags() | Qt::FramelessWindowHint | Qt::WindowStaysOnBottomHint);

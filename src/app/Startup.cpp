@@ -118,8 +118,6 @@ void tellTaskBar()
         {QStringLiteral("-USR1"), QStringLiteral("tint2")}, Budget::Setting);
 }
 
-QString wallpaperStyleSheet() { return ::wallpaperStyleSheet(UserSettings::wallpaper()); }
-
 void startAutoRun(const Sleeper& sleep)
 {
     const QString folder = home() + QStringLiteral("/.autorun/");
@@ -140,7 +138,7 @@ void startAutoRun(const Sleeper& sleep)
     }
 }
 
-std::unique_ptr<MainMWindow> prepare(QApplication& app, const QElapsedTimer& sinceStart, const Options& options)
+std::unique_ptr<MainMWindow> prepare(const QElapsedTimer& sinceStart, const Options& options)
 {
     // Pictures and tools are found next to the program.
     QDir::setCurrent(QCoreApplication::applicationDirPath());
@@ -150,7 +148,6 @@ std::unique_ptr<MainMWindow> prepare(QApplication& app, const QElapsedTimer& sin
     step("Step 1 ...", sinceStart);
 
     // The first frame shows the wallpaper; the hot-plug script follows it.
-    app.setStyleSheet(wallpaperStyleSheet());
     auto window = std::make_unique<MainMWindow>();
     window->setWindowFlags(window->windowFlags() | Qt::FramelessWindowHint | Qt::WindowStaysOnBottomHint);
     window->showMaximized();
@@ -192,13 +189,9 @@ void startAppliance(MainMWindow& window, const QElapsedTimer& sinceStart, const 
 
 int run(QApplication& app, const QElapsedTimer& sinceStart, const Options& options)
 {
-    // Room for the decoded 4K wallpaper: style sheets look their pictures up
-    // again on every polish, and a picture the cache cannot hold is decoded
-    // each time.
-    QPixmapCache::setCacheLimit(64 * 1024);
     TimedRunner timed(Appliance::runner());
     CommandRunner* previous = Appliance::setRunner(&timed);
-    std::unique_ptr<MainMWindow> window = prepare(app, sinceStart, options);
+    std::unique_ptr<MainMWindow> window = prepare(sinceStart, options);
     int rc = 0;
     if (window) {
         QObject::connect(window.get(), &MainMWindow::firstFramePainted, window.get(),

@@ -34,8 +34,6 @@ void applyMargins();
 // is told to look again (tellTaskBar) after the first frame.
 void hideFromTaskBar(QWidget* window);
 void tellTaskBar();
-// The wallpaper style sheet for the user's "Wallpaper/Image".
-QString wallpaperStyleSheet();
 // Starts the enabled entries of ~/.autorun, waiting for link targets to appear.
 void startAutoRun(const Sleeper& sleep);
 
@@ -49,7 +47,7 @@ struct Options {
 
 // Every step before the event loop, none of which runs a program or sleeps.
 // Null when no user is logged in (the process should then end with status 0).
-std::unique_ptr<MainMWindow> prepare(QApplication& app, const QElapsedTimer& sinceStart, const Options& options = {});
+std::unique_ptr<MainMWindow> prepare(const QElapsedTimer& sinceStart, const Options& options = {});
 // Once the first frame is on the screen: every step that asks the appliance,
 // on the command worker in the start-up's order (the window's and its
 // settings' questions, the margins, the task bar, the hot-plug script, the

@@ -3,6 +3,7 @@
 #include "ui_MainMWindow.h"
 
 #include "widgets/ScreenScale.h"
+#include "widgets/Wallpaper.h"
 
 #include <QGraphicsDropShadowEffect>
 
@@ -29,6 +30,7 @@ void setSheet(QWidget* widget, const QString& sheet)
 
 HomeLayout::HomeLayout(Ui::MainMWindow& form)
     : ui(form)
+    , m_wallpaper(new Wallpaper(*form.centralwidget))
 {
 }
 
@@ -74,7 +76,7 @@ void HomeLayout::scale(const QSize& size, const QPixmap& userPicture)
     ui.labwaiting->raise();
 }
 
-void HomeLayout::showWallpaper(int number) { setSheet(ui.centralwidget, wallpaperStyleSheet(number)); }
+void HomeLayout::showWallpaper(int number) { m_wallpaper->show(number); }
 
 void HomeLayout::showUserPicture(const QPixmap& userPicture, const QSize& size)
 {

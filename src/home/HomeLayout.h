@@ -3,6 +3,8 @@
 #include <QPixmap>
 #include <QSize>
 
+class Wallpaper;
+
 namespace Ui {
 class MainMWindow;
 }
@@ -18,8 +20,9 @@ public:
     // Lays the window out for its new size; userPicture null: the default
     // picture of the user.
     void scale(const QSize& size, const QPixmap& userPicture);
-    // The wallpaper style sheet for "Wallpaper/Image" number.
+    // The wallpaper of "Wallpaper/Image" number.
     void showWallpaper(int number);
+    const Wallpaper& wallpaper() const { return *m_wallpaper; }
     // The user's picture beside the name, for a window of that size.
     void showUserPicture(const QPixmap& userPicture, const QSize& size);
     // The shown labels' drop shadows and the title-bar frames' styles for an
@@ -28,4 +31,5 @@ public:
 
 private:
     Ui::MainMWindow& ui;
+    Wallpaper* m_wallpaper; // owned by the central widget
 };

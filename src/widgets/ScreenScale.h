@@ -32,10 +32,6 @@ struct ScreenScale {
     int yUp(int value) const { return (value * height + 1079) / 1080; }
 };
 
-// The wallpaper style sheet for "Wallpaper/Image": templates 1 to 3, the
-// default picture for any other number.
-QString wallpaperStyleSheet(int number);
-
 // The screen size a dialog lays itself out for: rect when it is valid, else
 // the primary screen's, else 1920 x 1080.
 QSize dialogTargetSize(const QRect& rect);

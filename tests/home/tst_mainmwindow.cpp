@@ -7,8 +7,10 @@
 #include "widgets/ImageResources.h"
 #include "widgets/MultiIconViewV.h"
 #include "widgets/NetworkAddresses.h"
+#include "widgets/Wallpaper.h"
 
 #include <QFileSystemWatcher>
+#include <QImageReader>
 #include <QSettings>
 #include <QSignalSpy>
 
@@ -96,11 +98,11 @@ private slots:
         QString labels;
         for (const char* name : {"txtclock", "txtip1", "txtip2", "txthost", "txtnastype"})
             labels += shown(w, name);
-        const QString sheet = part(w, "centralwidget")->styleSheet();
+        const Wallpaper* wallpaper = part(w, "centralwidget")->findChild<Wallpaper*>();
         QSettings settings(a.root.home() + "/.config/Vendra/IVO.conf", QSettings::IniFormat);
         const QMap<QString, QString> seen {{"labels", labels}, {"user", text(w, "txtadmin")},
             {"display", text(w, "txtnastype")}, {"taskbar", settings.value("TaskBar/Enable").toString()},
-            {"wallpaper", QString(sheet).remove("#centralwidget{border-image: url(:/images/").remove(")}")},
+            {"wallpaper", QString(wallpaper->file()).remove(":/images/")},
             {"screen2", QString::number(a.lines().count(script))},
             {"tandem", shown(w, "frmtandem") + QString::number(w.hasTandem_("/etc/config/bento.conf"))},
             {"picture", own(w) ? "own" : "default"}};
@@ -108,7 +110,26 @@ private slots:
             QCOMPARE(e.section('=', 0, 0) + '=' + seen.value(e.section('=', 0, 0)), e);
         a.root.write("/home/admin/.config/Vendra/IVO.conf", "[Wallpaper]\nImage=2\n"); // chosen in the settings
         w.WallpaperChange();
-        QVERIFY(part(w, "centralwidget")->styleSheet().contains("wallpaper_image2.jpg"));
+        QCOMPARE(wallpaper->file(), ":/images/wallpaper_image2.jpg");
+    }
+
+    // The wallpaper is kept at the size it is drawn at, not at the picture's 4K, and drawn again after a resize.
+    void wallpaperAtDrawnSize()
+    {
+        PackageHome_s a;
+        MainMWindow w;
+        QWidget* central = part(w, "centralwidget");
+        const Wallpaper* wallpaper = central->findChild<Wallpaper*>();
+        for (const QSize size : {QSize(800, 450), QSize(640, 360)}) {
+            w.showNormal();
+            w.resize(size);
+            QVERIFY(QTest::qWaitForWindowExposed(&w));
+            QTRY_VERIFY(!wallpaper->picture().isNull() && wallpaper->picture().size() == central->size());
+            const QImage expected = QImageReader(wallpaper->file()).read().scaled(central->size());
+            const QImage drawn = central->grab(QRect(0, 0, 2, 2)).toImage();
+            QVERIFY2(qAbs(qRed(drawn.pixel(1, 1)) - qRed(expected.pixel(1, 1))) < 24,
+                qPrintable(QString::number(qRed(drawn.pixel(1, 1)))));
+        }
     }
 
     // Things planted where the window reads, empties or watches files: nothing is opened that could block, nothing is

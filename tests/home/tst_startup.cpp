@@ -5,6 +5,7 @@
 #include "app/Startup.h"
 #include "home/MainMWindow.h"
 #include "widgets/ImageResources.h"
+#include "widgets/Wallpaper.h"
 
 #include <QSettings>
 
@@ -83,7 +84,7 @@ private slots:
                                           a.root.write("/share/late", "#!/bin/sh\n");
                                   },
             [&](MainMWindow& w) { shownFirst = w.isVisible(); }, [&] { autoRunDone = true; }};
-        std::unique_ptr<MainMWindow> w = Startup::prepare(*qApp, t, options);
+        std::unique_ptr<MainMWindow> w = Startup::prepare(t, options);
         QVERIFY(w && shownFirst); // frameless and maximized: the task-bar test sees that under a window manager
         QCOMPARE(a.lines(), QStringList());
         Startup::startAppliance(*w, t, options);
@@ -101,8 +102,7 @@ private slots:
         QString layouts;
         for (const QString& tag : QString::fromUtf8(rc).split('<').filter("titleLayout>"))
             layouts += tag.startsWith('/') ? "" : tag.mid(12);
-        const QString wallpaper
-            = QString(qApp->styleSheet()).remove("#centralwidget{border-image: url(:/images/").remove(")}");
+        const QString wallpaper = QString(w->findChild<Wallpaper*>()->file()).remove(":/images/");
         QCOMPARE(QStringList({environment.join(','), startupLines(a).join(',').replace(a.root.root(), "%R"), wallpaper,
                                  layouts, slept.join(' ')})
                      .join('|'),

@@ -60,7 +60,7 @@ private slots:
         QFETCH(QByteArray, enable);
         Appliance_s a("@settings\n[TaskBar]\nEnable=" + enable + "\n");
         QElapsedTimer t;
-        std::unique_ptr<MainMWindow> w = Startup::prepare(*qApp, t, {[](int) {}, {}, {}});
+        std::unique_ptr<MainMWindow> w = Startup::prepare(t, {[](int) {}, {}, {}});
         QVERIFY(w && QTest::qWaitForWindowExposed(w.get(), 60000));
         const QStringList state {"-id", QString::number(w->winId()), "_NET_WM_STATE"};
         QTRY_VERIFY_WITH_TIMEOUT(xprop(state).contains("_NET_WM_STATE_MAXIMIZED"), 60000); // managed

@@ -84,7 +84,7 @@ private slots:
     {
         // Laid out while still hidden, as when the home screen starts on a screen other than 1080p: the fonts keep
         // their scale once the dialog shows under the program's own sheet.
-        qApp->setStyleSheet(wallpaperStyleSheet(1));
+        qApp->setStyleSheet(QStringLiteral("#centralwidget{border-image: url(:/images/wallpaper_image1.jpg)}"));
         auto noSheet = qScopeGuard([] { qApp->setStyleSheet(QString()); });
         SettingsScene_s scene;
         SettingsDialog& d = scene.build();
@@ -155,7 +155,7 @@ private slots:
     void choiceMenu()
     {
         const auto [tall, place, current, keys, then] = fetch<double, QPointF, int, QString, QString>();
-        qApp->setStyleSheet(wallpaperStyleSheet(1));
+        qApp->setStyleSheet(QStringLiteral("#centralwidget{border-image: url(:/images/wallpaper_image1.jpg)}"));
         auto noSheet = qScopeGuard([] { qApp->setStyleSheet(QString()); });
         QWidget window;
         const QRect screen = window.screen()->geometry();
