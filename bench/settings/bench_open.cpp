@@ -101,11 +101,19 @@ int main(int argc, char* argv[])
         settings->height(), opens);
     std::printf("  settings dialog   %.3f ms\n  bare dialog       %.3f ms\n  ratio %.2f (target <= 1.20)\n", open,
         reference, open / reference);
-    // The first open after start against the later ones: the dialog is built before the first frame, so the first
-    // open should cost what the others do.
-    const double first = opened.front() / 1e6;
-    const double later = opens > 1 ? median(std::vector<qint64>(opened.begin() + 1, opened.end())) / 1e6 : first;
+    // The first open after start against the later ones: the dialog is built once the home screen is up, so the
+    // first open should cost what the others do. The bare dialog's own first show, which makes its window, is the
+    // floor of that.
+    const auto firstAndLater = [](const std::vector<qint64>& times) {
+        const double first = times.front() / 1e6;
+        return std::pair(
+            first, times.size() > 1 ? median(std::vector<qint64>(times.begin() + 1, times.end())) / 1e6 : first);
+    };
+    const auto [first, later] = firstAndLater(opened);
+    const auto [bareFirst, bareLater] = firstAndLater(references);
     std::printf(
         "  first open        %.3f ms, later opens %.3f ms, ratio %.2f (target <= 1.20)\n", first, later, first / later);
+    std::printf("  bare dialog: first show %.3f ms, later shows %.3f ms, ratio %.2f\n", bareFirst, bareLater,
+        bareFirst / bareLater);
     return 0;
 }
