@@ -34,12 +34,6 @@ struct Chooser_s : Appliance_s {
         QTRY_VERIFY(listening && dialog.lircInput()->isConnected());
     }
     QPushButton* button(const char* name) const { return dialog.findChild<QPushButton*>(name); }
-    // A spot as the key tables below name it: "close", "apply", a row's radio "r0" or Test button "t0".
-    QWidget* spot(QString name) const
-    {
-        name.replace(QRegularExpression("^r"), "rbtDevice").replace(QRegularExpression("^t"), "pbtTest");
-        return dialog.findChild<QWidget*>(name == "close" || name == "apply" ? name + "Button" : name);
-    }
     // One line of the IR daemon, delivered as the chooser's client hands it on; the home window's keys, when given,
     // read their copy of the line before (first) or after the chooser acted on it.
     void remote(const QString& line, RemoteKeys* home = nullptr, bool first = false)
@@ -53,8 +47,6 @@ struct Chooser_s : Appliance_s {
         QCoreApplication::sendPostedEvents();
     }
 };
-
-const QMap<QString, Qt::Key> kKeys {{"L", Qt::Key_Left}, {"R", Qt::Key_Right}, {"U", Qt::Key_Up}, {"D", Qt::Key_Down}};
 
 } // namespace
 
@@ -111,31 +103,6 @@ private slots:
         dialog.findChild<QPushButton*>("pbtTest1")->click();
         QVERIFY(opening > 0 && watch.waits > 0);
         QCOMPARE(watch.bare, QStringList());
-    }
-
-    void keys_data()
-    {
-        columns<QByteArray, QString>(); // aplay, the moves
-        row("three rows", aplay("appliance"),
-            QString(
-                "close D r0, r0 D r1, r1 D r2, r2 D apply, t1 D t2, t2 D apply, apply D apply, apply U t2, t2 U t1, "
-                "r1 U r0, r0 U close, t0 U close, close U close, r1 R t1, t1 R t1, t1 L r1, r1 L r1, close L close, "
-                "apply R apply"));
-        row("no devices", QByteArray(), QString("close D apply, apply U close, close U close, apply D apply"));
-    }
-    void keys()
-    {
-        const auto [cards, moves] = fetch<QByteArray, QString>();
-        Chooser_s c(cards);
-        QStringList seen;
-        for (const QString& move : moves.split(", ")) {
-            const QStringList w = move.split(' ');
-            c.spot(w[0])->setFocus();
-            QTest::keyClick(c.spot(w[0]), kKeys.value(w[1]));
-            QWidget* focus = QApplication::focusWidget();
-            seen << w[0] + ' ' + w[1] + ' ' + (focus == c.spot(w[2]) ? w[2] : focus->objectName());
-        }
-        QCOMPARE(seen.join(", "), moves);
     }
 
     // The remote alone, from the close button where the chooser starts: the commands run, .asoundrc afterwards and
@@ -207,7 +174,6 @@ private slots:
                 c.dialog.findChild<QWidget*>("scrollArea")->size()};
         };
         QList<QSize> hd = measure(1920, 1080);
-        QCOMPARE(hd.at(1), QSize(158, 68)); // the Test button: 150 x 60 in its focus frame
         for (QSize& s : hd)
             s *= 2;
         QCOMPARE(measure(3840, 2160), hd);

@@ -312,21 +312,6 @@ private slots:
         QCOMPARE(QFileInfo::exists(UserSettings::path()), !settings.isNull());
     }
 
-    void edidInterpret_data()
-    {
-        columns<QString, QString>(); // the tool's text, "identifier|model name"
-        row("quotes only", QString("Identifier \"\"\nModelName \"\"\nMonitor name: X\n"), QString("X|X"));
-        row("different names", QString("ModelName \"M 1\"\nIdentifier \"Id\"\nMonitor name: X\n"), QString("Id|M 1"));
-        row("name after the first one", QString("Monitor name: A B \nMonitor name: C\n"), QString("A B|A B"));
-    }
-    void edidInterpret()
-    {
-        const auto [text, names] = fetch<QString, QString>();
-        EDIDInfo info;
-        info.interpret(text);
-        QCOMPARE(info.getIdentifier() + "|" + info.getModelName(), names);
-    }
-
     // edid-decode runs only when parse-edid printed nothing; the name comes from its "Monitor name" line. No tool
     // runs for a connector without a file.
     void edidDecodeAfterBlankParseEdid()

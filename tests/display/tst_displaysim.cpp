@@ -122,30 +122,21 @@ private slots:
 
     void monitorNames_data()
     {
-        // Settings, port, model, and the version the current edid-decode prints (empty without a monitor).
-        columns<QByteArray, QString, QString, QString>();
-        row("main TV", QByteArray("XRANDR_OUTPUTS=real\n"), QString("1"), QString("Sofa View 55"), QString("1.4"));
-        row("desk monitor", QByteArray("XRANDR_OUTPUTS=5\n"), QString("2"), QString("Den Desk 24"), QString("1.3"));
-        row("unplugged", QByteArray("XRANDR_OUTPUTS=2\n"), QString("3"), QString(), QString());
+        columns<QByteArray, QString, QString>(); // settings, port, model (empty without a monitor)
+        row("main TV", QByteArray("XRANDR_OUTPUTS=real\n"), QString("1"), QString("Sofa View 55"));
+        row("desk monitor", QByteArray("XRANDR_OUTPUTS=5\n"), QString("2"), QString("Den Desk 24"));
+        row("unplugged", QByteArray("XRANDR_OUTPUTS=2\n"), QString("3"), QString());
     }
-    // The real parse-edid (and edid-decode, on an empty file) on the simulator's monitors; the real edid-decode
-    // finds each block well formed.
+    // The real parse-edid (and edid-decode, on an empty file) on the simulator's monitors.
     void monitorNames()
     {
-        const auto [settings, port, model, version] = fetch<QByteArray, QString, QString, QString>();
+        const auto [settings, port, model] = fetch<QByteArray, QString, QString>();
         QVERIFY(setting(settings));
         xrandrQuery(); // the monitors of this layout are plugged in
         EDIDInfo info;
         info.init("0", port);
         QCOMPARE(info.getModelName(), model);
         QCOMPARE(info.getIdentifier(), model);
-        if (version.isEmpty())
-            return;
-        const QString decoded = output("edid-decode", {m_root.path(EDIDInfo::sysfsPath("0", port))});
-        QVERIFY2(decoded.contains("EDID Structure Version & Revision: " + version + "\n")
-                && decoded.contains("Display Product Name: '" + model + "'\n") && !decoded.contains("Failures:")
-                && !decoded.contains("Warnings:"),
-            qPrintable(decoded));
     }
 
     // The margin tool reads the overscan margin the page wrote.

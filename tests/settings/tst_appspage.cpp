@@ -76,19 +76,6 @@ class TestAppsPage : public QObject
 
 private slots:
     void initTestCase() { ImageResources::registerAll(); }
-    void versionCompare_data()
-    {
-        columns<QString, QString, bool>(); // installed, offered, an update (letters count as 0)
-        for (auto [installed, offered, newer] :
-            {std::tuple {"1.2", "1.10", true}, {"1.2", "1.2.0", true}, {"1.2.0", "1.2", false}, {"1.b", "1.1", true}})
-            row(installed + QByteArray(" / ") + offered, QString(installed), QString(offered), newer);
-    }
-    void versionCompare()
-    {
-        const auto [installed, offered, newer] = fetch<QString, QString, bool>();
-        QCOMPARE(SettingsDialog::VersionCompare(installed, offered), newer);
-    }
-
     void onePage_data()
     {
         // Installed and offered (empty: not), the enabled actions, the focused one, the version and the switch shown.
@@ -97,8 +84,9 @@ private slots:
                            QString enable) { row(tag, conf, web, on, focus, version, enable); };
         const QString run = "Shell=/apps/A/A.sh;Enable=TRUE;Version=1.9.9;Display_Name="
             + QString("Workbench ").repeated(12) + "|start=/apps/A/start.sh";
-        r("update offered", run, "Version=2.0;location=http://x/a.qpkg", "pbtUpdate pbtEnable pbtSetAuto cbxAdminOnly",
-            "pbtUpdate", "1.9.9 --> 2.0", "Disable");
+        // Versions compare part by part as numbers: 1.10 is newer than 1.9.9.
+        r("update offered", run, "Version=1.10;location=http://x/a.qpkg", "pbtUpdate pbtEnable pbtSetAuto cbxAdminOnly",
+            "pbtUpdate", "1.9.9 --> 1.10", "Disable");
         r("same version offered", run, "Version=1.9.9;location=http://x/a.qpkg", "pbtEnable pbtSetAuto cbxAdminOnly",
             "pbtEnable", "1.9.9", "Disable");
         r("only in the catalog", "", "Version=2.0;location=http://x/a.qpkg", "pbtInstall", "pbtInstall", "2.0",
