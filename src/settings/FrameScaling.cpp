@@ -80,9 +80,12 @@ void scaleLeftColumn(Ui::SettingsDialog& ui, const ScreenScale& scale)
 
 QString styleSheet()
 {
-    // A focused box is lit as a focused row is: a change of its text colour alone is not seen across the room.
+    // A focused box is lit as a focused row is: a change of its text colour alone is not seen across the room. The
+    // backdrop darkens from the bottom up: a gradient of one colour per row fills the screen as fast as a plain
+    // colour, one running corner to corner costs a colour per pixel (most of what an open painted beyond a bare
+    // dialog).
     return QStringLiteral(
-        "#SettingsDialog{background-color: qlineargradient(x1:0, y1:0, x2:1, y2:1, stop:0 #0a1424, stop:1 #15263f);} "
+        "#SettingsDialog{background-color: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #0a1424, stop:1 #15263f);} "
         "QLabel{color: rgb(222, 228, 236);} "
         "#labSettings{color: white;} "
         "#grMain QRadioButton{border-radius: 14px;} "
