@@ -57,9 +57,6 @@ QString sheet(const char* text) { return QString::fromLatin1(text); }
 
 AudioDetectDialog::AudioDetectDialog(QWidget* parent, AudioConfig* audio, MonitorNameLookup monitor)
     : QDialog(parent)
-    // The outputs are read and the IR daemon restarts while the window that
-    // opened the chooser shows the wait.
-    , m_busy(std::make_unique<BusySign::Scope>(parent))
     , ui(new Ui::AudioDetectDialog)
     , m_outputs(audio ? audio : AudioConfig::GetInstance(), std::move(monitor))
     , m_mapper(new QSignalMapper(this))
@@ -67,6 +64,11 @@ AudioDetectDialog::AudioDetectDialog(QWidget* parent, AudioConfig* audio, Monito
     , m_rewatch(m_watcher)
 {
     ui->setupUi(this);
+    // The outputs are read and the IR daemon restarts while the window that
+    // opened the chooser shows the wait. Not before the widgets exist: the
+    // sign paints its window at once, which may hand this one its pending
+    // resize.
+    m_busy = std::make_unique<BusySign::Scope>(parent);
     ui->closeButton->setIcon(QIcon(QStringLiteral(":/images/close.png")));
     ui->audioDeviceListBg->setStyleSheet(QStringLiteral("background-color: rgb(31, 40, 57)"));
     buildList_();
