@@ -22,27 +22,27 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Every signal of the watch, as "name(arguments)".
-struct WatchLog_s {
+// The appliance's files watched (the receiver's too), every signal logged as "name(arguments)".
+struct Watched_s : ApplianceWatch {
     QStringList seen;
-    explicit WatchLog_s(ApplianceWatch& w)
+    Watched_s()
     {
+        watchAll();
+        watchReceiver();
         auto log = [this](const char* name) { return [this, name] { seen << name; }; };
-        QObject::connect(&w, &ApplianceWatch::settingsOpenRequested, log("open"));
-        QObject::connect(&w, &ApplianceWatch::settingsCloseRequested, log("close"));
-        QObject::connect(&w, &ApplianceWatch::karaokeKeyPressed, log("karaoke"));
-        QObject::connect(&w, &ApplianceWatch::packageActionRequested,
+        connect(this, &ApplianceWatch::settingsOpenRequested, log("open"));
+        connect(this, &ApplianceWatch::settingsCloseRequested, log("close"));
+        connect(this, &ApplianceWatch::karaokeKeyPressed, log("karaoke"));
+        connect(this, &ApplianceWatch::packageActionRequested,
             [this](const QString& p, const QString& a) { seen << "action(" + p + ',' + a + ')'; });
-        QObject::connect(
-            &w, &ApplianceWatch::shellCommandRequested, [this](const QString& c) { seen << "shell(" + c + ')'; });
-        QObject::connect(&w, &ApplianceWatch::packageMessageRequested,
+        connect(this, &ApplianceWatch::shellCommandRequested, [this](const QString& c) { seen << "shell(" + c + ')'; });
+        connect(this, &ApplianceWatch::packageMessageRequested,
             [this](const QString& p, const QString& k) { seen << "message(" + p + ',' + k + ')'; });
-        QObject::connect(&w, &ApplianceWatch::systemConfChanged, log("system"));
-        QObject::connect(&w, &ApplianceWatch::keyboltMarkerChanged, log("keybolt"));
+        connect(this, &ApplianceWatch::systemConfChanged, log("system"));
+        connect(this, &ApplianceWatch::keyboltMarkerChanged, log("keybolt"));
     }
+    QFileSystemWatcher* watcher() const { return findChild<QFileSystemWatcher*>(); }
 };
-
-QFileSystemWatcher* watcherOf(const ApplianceWatch& w) { return w.findChild<QFileSystemWatcher*>(); }
 
 // Records the keys posted to a widget.
 struct KeyLog_s : QObject {
@@ -52,22 +52,6 @@ struct KeyLog_s : QObject {
         if (e->type() == QEvent::KeyPress)
             keys << static_cast<QKeyEvent*>(e)->key();
         return false;
-    }
-};
-
-// Which widget took each key; Down moves the focus to `next`.
-struct FocusLog_s : QObject {
-    QStringList got;
-    QWidget* next = nullptr;
-    bool eventFilter(QObject* o, QEvent* e) override
-    {
-        if (e->type() != QEvent::KeyPress)
-            return false;
-        const int key = static_cast<QKeyEvent*>(e)->key();
-        got << o->objectName() + (key == Qt::Key_Down ? ":down" : ":right");
-        if (key == Qt::Key_Down)
-            next->setFocus();
-        return true;
     }
 };
 
@@ -88,9 +72,7 @@ private slots:
         TileList tiles(packages, grid);
         tiles.reload();
         QCOMPARE(tiles.names().join(' ') + grid.text(3) + QString::number(tiles.karaokeIndex()), "A C Cantora DD2");
-        for (int i = 0; i < 4; ++i) {
-            // An absolute start is an appliance path, a name in the package runs from there, any other from the
-            // shell's search path.
+        for (int i = 0; i < 4; ++i) { // an absolute start is an appliance path, a name the package's, any other PATH's
             QCOMPARE(tiles.enter(i).join(' '),
                 "-c " + (i == 3 ? "nothere" : h.root.path("/apps/" + tiles.names()[i] + "/run.sh")));
             tiles.reload();
@@ -102,12 +84,12 @@ private slots:
         grid.setSelect(2);
         h.root.write("/etc/config/bento.conf", h.conf("B:t C::run.sh Cantora D::nothere E"));
         packages.ReadConf("/etc/config/bento.conf");
-        QStringList labels;
+        QString labels;
         for (int i = 0; i < grid.count(); ++i)
-            labels << grid.text(i);
-        QCOMPARE(tiles.names().join(' ') + '|' + labels.join(' ') + '|' + QString::number(tiles.karaokeIndex())
-                + grid.text(grid.select()),
-            "C Cantora D E|C Cantora D E|1Cantora");
+            labels += grid.text(i) + ' ';
+        QCOMPARE(
+            tiles.names().join(' ') + '|' + labels + QString::number(tiles.karaokeIndex()) + grid.text(grid.select()),
+            "C Cantora D E|C Cantora D E 1Cantora");
         // What the command files ask of a package: exactly "start" or "stop" of a launchable one.
         QCOMPARE(tiles.actionArguments("C", "start"), QStringList({"-c", "run.sh"}));
         for (const auto& [package, action] : {std::pair {"C", "Start"}, {"C", "status"}, {"Z", "start"}, {"", "start"}})
@@ -141,25 +123,6 @@ private slots:
         QCOMPARE(finished.size(), 1);
     }
 
-    // Stale commands were emptied before the watch, so only a later write is news. (That each file is watched, its
-    // folder too, shows where a write or a replacement is followed: here, the replaced file and the window's suite.)
-    void staleCommands()
-    {
-        PackageHome_s h("@/tmp/.tellora.keybolt.xxx\nred@/etc/config/bento.conf\n[A]\n", {});
-        ApplianceWatch watch;
-        watch.watchAll();
-        watch.watchReceiver();
-        WatchLog_s log(watch);
-        QCOMPARE(h.root.read("/tmp/ivo.cmd") + h.root.read("/tmp/.tellora.keybolt.xxx"), "");
-        QSignalSpy reported(watcherOf(watch), &QFileSystemWatcher::fileChanged);
-        h.root.write("/tmp/.audiosource.conf", "x");
-        QTRY_VERIFY_WITH_TIMEOUT(!reported.isEmpty(), 60000);
-        QCOMPARE(log.seen, QStringList());
-        h.root.write("/tmp/ivo.cmd", "Settings Open\n");
-        QTRY_COMPARE_WITH_TIMEOUT(log.seen, QStringList {"open"}, 60000);
-    }
-
-    // The command files' lines and what they ask for.
     void commands_data()
     {
         columns<QString, QByteArray, QString>(); // the file, its line, what it asks for
@@ -183,36 +146,37 @@ private slots:
     {
         const auto [file, line, asked] = fetch<QString, QByteArray, QString>();
         PackageHome_s h;
-        ApplianceWatch watch;
-        watch.watchAll();
-        watch.watchReceiver();
-        WatchLog_s log(watch);
+        Watched_s watch;
         h.root.write(file, line);
         watch.fileChanged(h.root.path(file));
-        QCOMPARE(log.seen.join(' '), asked);
+        QCOMPARE(watch.seen.join(' '), asked);
         if (!file.startsWith("/tmp/ivo."))
             return;
-        // A second report of one write (its truncation's, handled once the text is in) is no second command; the
-        // same line written again is one.
+        // A second report of one write (its truncation's) is no second command; the same line written again is one.
         watch.fileChanged(h.root.path(file));
-        QCOMPARE(log.seen.join(' '), asked);
+        QCOMPARE(watch.seen.join(' '), asked);
         QFile again(h.root.path(file));
         QVERIFY(again.open(QIODevice::ReadWrite));
         QVERIFY(again.setFileTime(QDateTime::currentDateTime().addSecs(5), QFileDevice::FileModificationTime));
         watch.fileChanged(h.root.path(file));
-        QCOMPARE(log.seen.join(' '), asked.isEmpty() ? asked : asked + ' ' + asked);
+        QCOMPARE(watch.seen.join(' '), asked.isEmpty() ? asked : asked + ' ' + asked);
     }
 
-    // A command file replaced as editors and atomic writers do it: renamed over, or removed and created again later.
-    // Every command counts.
-    void replacedCommandFile()
+    // Stale commands were emptied before the watch, so only a later write is news; a command file replaced as editors
+    // and atomic writers do it (renamed over, or removed and created again later) is followed: every command counts.
+    void watchedCommandFiles()
     {
-        PackageHome_s h("@/tmp/ivo.hd3\n");
-        ApplianceWatch watch;
-        watch.watchAll();
-        WatchLog_s log(watch);
+        PackageHome_s h("@/tmp/.tellora.keybolt.xxx\nred@/tmp/ivo.hd3\n@/etc/config/bento.conf\n[A]\n", {});
+        Watched_s watch;
+        QCOMPARE(h.root.read("/tmp/ivo.cmd") + h.root.read("/tmp/.tellora.keybolt.xxx"), "");
+        QSignalSpy reported(watch.watcher(), &QFileSystemWatcher::fileChanged);
+        h.root.write("/tmp/.audiosource.conf", "x");
+        QTRY_VERIFY_WITH_TIMEOUT(!reported.isEmpty(), 60000);
+        QCOMPARE(watch.seen, QStringList());
+        h.root.write("/tmp/ivo.cmd", "Settings Open\n");
+        QStringList expected {"open"};
+        QTRY_COMPARE_WITH_TIMEOUT(watch.seen, expected, 60000);
         const QString file = h.root.path("/tmp/ivo.hd3");
-        QStringList expected;
         for (int i = 0; i < 4; ++i) {
             const QByteArray line = "lsh tool" + QByteArray::number(i) + "\n";
             if (i % 2 == 0) {
@@ -220,11 +184,11 @@ private slots:
                 QCOMPARE(std::rename(qPrintable(h.root.path("/tmp/new")), qPrintable(file)), 0);
             } else {
                 QVERIFY(QFile::remove(file));
-                QTRY_VERIFY(!watcherOf(watch)->files().contains(file));
+                QTRY_VERIFY(!watch.watcher()->files().contains(file));
                 QVERIFY(h.root.write("/tmp/ivo.hd3", line));
             }
             expected << "shell(tool" + QString::number(i) + ')';
-            QTRY_COMPARE_WITH_TIMEOUT(log.seen, expected, 60000);
+            QTRY_COMPARE_WITH_TIMEOUT(watch.seen, expected, 60000);
         }
     }
 
@@ -233,13 +197,11 @@ private slots:
     void oneTouchTool()
     {
         PackageHome_s h("@ir\nyes\n@/etc/config/bento.conf\n[KeyboltUtil]\nEnable = true\n");
-        ApplianceWatch watch;
-        watch.watchAll();
-        watch.watchReceiver();
+        Watched_s watch;
         OneTouchTool tool(watch);
         QVERIFY(OneTouchTool::enabled());
-        for (const char* word : {"purple", "", "Green", "Green", "red"}) {
-            // The first start is gone at once; the second runs on.
+        for (const char* word :
+            {"purple", "", "Green", "Green", "red"}) { // the first start ends at once, the next runs on
             h.pid = h.detached().isEmpty() ? 0x7ffffffe : ::getpid();
             h.root.write("/tmp/.tellora.keybolt.xxx", word);
             tool.launch("cht");
@@ -254,7 +216,7 @@ private slots:
         QFile::remove(pidFile);
         watch.fileChanged(pidFile);
         for (const QString& file : {marker, pidFile})
-            QVERIFY(QFileInfo(file).size() == 0 && watcherOf(watch)->files().contains(file));
+            QVERIFY(QFileInfo(file).size() == 0 && watch.watcher()->files().contains(file));
         QCOMPARE(h.detached().size(), 2);
         h.root.write("/etc/config/bento.conf", "[Keybolt]\nEnable = yes\n[KeyboltUtil]\nEnable = FALSE\n");
         QVERIFY(!OneTouchTool::enabled());
@@ -262,8 +224,7 @@ private slots:
 
     void remoteKeys_data()
     {
-        // The registration file, the key line, the key posted, the key forwarded (none: not registered or not a key).
-        columns<QByteArray, QString, int, QString>();
+        columns<QByteArray, QString, int, QString>(); // registration file, key line, key posted, key forwarded (if any)
         const QByteArray self = QByteArray::number(::getpid()).rightJustified(8, ' ') + "\n"; // alive
         const QString left = "0003 00 KEY_LEFT r\n", down = "0002 00 KEY_DOWN r\n", up = "0001 00 KEY_UP r\n";
         row("left, registered", self, left, int(Qt::Key_Left), QString("Left"));
@@ -281,9 +242,8 @@ private slots:
         RemoteKeys keys;
         h.root.write("/var/run/tellora/ir_reg.pid", pidFile);
         const QString xdotool = forwarded.isEmpty() ? "" : "sh -c \"xdotool key " + forwarded + '"';
-        // With no active window no receiver gets a key; the registered program gets it either way. A key read while
-        // a window was active reaches it also when the window manager has taken the focus away (handing it on) by the
-        // time its turn comes.
+        // With no active window no widget gets a key, the registered program either way. A key read while a window
+        // was active reaches it also when the window manager took the focus away before its turn came.
         for (const QString& active : {u"never"_s, u"when read"_s, u"throughout"_s}) {
             QLineEdit focused;
             if (active != "never")
@@ -299,32 +259,8 @@ private slots:
             QCOMPARE(log.keys, active != "never" && posted ? QList<int> {posted} : QList<int> {});
             QCOMPARE(h.lines().filter("xdotool").join(""), xdotool);
         }
-        // A registration that is not alive leaves an empty file.
-        QCOMPARE(h.root.read("/var/run/tellora/ir_reg.pid"), pidFile.startsWith(' ') ? pidFile : QByteArray());
-    }
-
-    // Lines read together (as after a wait for another program) are handled in order, each where the one before left
-    // the focus: Down from the first button moves it to the second, which takes the Right read with it.
-    void remoteKeysReadTogether()
-    {
-        PackageHome_s h;
-        RemoteKeys keys;
-        QWidget window;
-        QPushButton first(&window), second(&window);
-        first.setObjectName("first");
-        second.setObjectName("second");
-        FocusLog_s log;
-        log.next = &second;
-        for (QWidget* w : {&first, &second})
-            w->installEventFilter(&log);
-        showActive(window);
-        first.setFocus();
-        for (const char* line : {"0002 00 KEY_DOWN r\n", "0004 00 KEY_RIGHT r\n"})
-            keys.keyLine(line);
-        QCoreApplication::sendPostedEvents();
-        keys.keyLine("0004 00 KEY_RIGHT r\n"); // one more, read alone: nothing was left over
-        QCoreApplication::sendPostedEvents();
-        QCOMPARE(log.got, QStringList({"first:down", "second:right", "second:right"}));
+        QCOMPARE(h.root.read("/var/run/tellora/ir_reg.pid"),
+            pidFile.startsWith(' ') ? pidFile : QByteArray()); // dead: emptied
     }
 
     // Power-key events (P) and timer ticks (T) at times in ms; the closes of the foreground window and the restarts

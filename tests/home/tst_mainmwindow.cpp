@@ -34,16 +34,9 @@ bool settled(const MainMWindow& w, const ScratchSysroot& root)
         && QTest::qWaitFor([&] { return spy.contains(QVariantList {probe}); }, 60000);
 }
 
-// The user's picture (green) shows, not the default one.
-bool own(const MainMWindow& w)
-{
-    return part<QLabel>(w, "labadmin")->pixmap().toImage().pixelColor(0, 0) == QColor(Qt::green);
-}
-
 MultiIconViewV* grid(const MainMWindow& w) { return w.findChild<MultiIconViewV*>(); }
 
-// The package key of every tile (their labels, for packages without names).
-QString tiles(const MainMWindow& w)
+QString tiles(const MainMWindow& w) // the tiles' labels
 {
     QStringList keys;
     for (int i = 0; i < grid(w)->count(); ++i)
@@ -90,7 +83,6 @@ private slots:
         PackageHome_s a(files.toUtf8());
         MainMWindow w;
         QVERIFY(!w.close()); // no closing it
-        const QString script = a.root.path("/opt/bin/wallpaper.sh");
         for (int i = 0; i < 12; ++i)
             w.refreshClock();
         QResizeEvent resize(QSize(1280, 720), QSize(640, 480)); // laid out anew for a 720p screen
@@ -103,9 +95,10 @@ private slots:
         const QMap<QString, QString> seen {{"labels", labels}, {"user", text(w, "txtadmin")},
             {"display", text(w, "txtnastype")}, {"taskbar", settings.value("TaskBar/Enable").toString()},
             {"wallpaper", QString(wallpaper->file()).remove(":/images/")},
-            {"screen2", QString::number(a.lines().count(script))},
+            {"screen2", QString::number(a.lines().count(a.root.path("/opt/bin/wallpaper.sh")))},
             {"tandem", shown(w, "frmtandem") + QString::number(w.hasTandem_("/etc/config/bento.conf"))},
-            {"picture", own(w) ? "own" : "default"}};
+            {"picture", // the user's picture is green
+                part<QLabel>(w, "labadmin")->pixmap().toImage().pixelColor(0, 0) == Qt::green ? "own" : "default"}};
         for (const QString& e : expect.split(';'))
             QCOMPARE(e.section('=', 0, 0) + '=' + seen.value(e.section('=', 0, 0)), e);
         a.root.write("/home/admin/.config/Vendra/IVO.conf", "[Wallpaper]\nImage=2\n"); // chosen in the settings
@@ -133,20 +126,18 @@ private slots:
     }
 
     // Things planted where the window reads, empties or watches files: nothing is opened that could block, nothing is
-    // written through a link, a file that must be empty is a new empty file. Plant: "fifo", "link" (to a file with
-    // text elsewhere), "zero" (a link to /dev/zero); the tiles then. One row per reader: the guard against each kind
-    // of file is checked once, for all readers, in the appliance suite.
+    // written through a link, a file that must be empty is a new empty file. One row per reader: the guard against
+    // each kind of file is checked for all readers in the appliance suite.
     void plantedFiles_data()
     {
-        columns<QString, QString, QString>(); // the plant, where, the tiles then
-        row("link as the command file", QString("link"), QString("/tmp/ivo.cmd"), QString("A"));
-        row("FIFO as the second one", QString("fifo"), QString("/tmp/ivo.hd3"), QString("A"));
-        row("FIFO as the registration file", QString("fifo"), QString("/var/run/tellora/ir_reg.pid"), QString("A"));
-        row("FIFO as the package configuration", QString("fifo"), QString("/etc/config/bento.conf"), QString());
-        row("endless descriptor", QString("zero"), QString("/apps/A/.ivo/ivo.xml"), QString());
-        row("FIFO as a tile's icon", QString("fifo"), QString("/apps/A/icon.png"), QString("A"));
-        row("FIFO as the user's settings", QString("fifo"), QString("/home/admin/.config/Vendra/IVO.conf"),
-            QString("A"));
+        columns<QString, QString, QString>(); // the plant (a link to a file elsewhere, or to /dev/zero), where, tiles
+        row("link as the command file", "link", "/tmp/ivo.cmd", "A");
+        row("FIFO as the second one", "fifo", "/tmp/ivo.hd3", "A");
+        row("FIFO as the registration file", "fifo", "/var/run/tellora/ir_reg.pid", "A");
+        row("FIFO as the package configuration", "fifo", "/etc/config/bento.conf", "");
+        row("endless descriptor", "zero", "/apps/A/.ivo/ivo.xml", "");
+        row("FIFO as a tile's icon", "fifo", "/apps/A/icon.png", "A");
+        row("FIFO as the user's settings", "fifo", "/home/admin/.config/Vendra/IVO.conf", "A");
     }
     void plantedFiles()
     {
@@ -170,8 +161,7 @@ private slots:
         QVERIFY(!fifo || !fifo->wasOpened());
         QCOMPARE(h.root.read("/etc/secret"), QByteArray("keep\n"));
         QCOMPARE(::tiles(w), tiles);
-        // Files the window empties are new empty files in place of what was there.
-        if (path.startsWith("/tmp") || path.startsWith("/var"))
+        if (path.startsWith("/tmp") || path.startsWith("/var")) // emptied: a new empty file in place of the plant
             QVERIFY(QFileInfo(file).isFile() && !QFileInfo(file).isSymLink() && QFileInfo(file).size() == 0);
     }
 
