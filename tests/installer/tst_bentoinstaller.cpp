@@ -86,7 +86,7 @@ private slots:
     {
         const QString name = "x; touch /tmp/owned \"$(id)\"'";
         const QList<QByteArray> answers {state("download_operating", "\"10\""), state("download_operating", "40"),
-            state("install_operating", "\"2\""), state("install_operating"), "{\"status_value\": \"download_oper", "",
+            state("install_operating", "\"2\""), state("install_operating"), "{\"status_value\": \"download_oper",
             state("ENABLED", "\"5\""), state("enabled")};
         const QStringList events {"D10", "D0", "I2", "I0", "F"};
         auto job = installer(answers + QList<QByteArray> {state("download_operating", "\"50\""), state("enabled")});

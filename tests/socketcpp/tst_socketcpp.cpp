@@ -40,7 +40,6 @@ static bool connected(UnixSocket& s) { return inChild(s, nullptr).endsWith(":tur
 
 // An operation on a connected socket, the peer perhaps gone: the output ('*' is any text).
 const std::tuple<const char*, bool, int (*)(UnixSocket&), const char*> kOps[] = {
-    {"flag text", 0, [](auto&) { return 7; }, "[virtual bool lumo::UnixSocket::IsConnected()]:ture\n=1 [exit 7]"},
     {"Close clears the flag", 0, [](auto& s) { return s.Close(), s.GetSocket(); }, "*:false\n=0 [exit 255]"},
     {"Read blocks", 0, [](auto& s) { return int(s.Read(std::string(8, 0).data(), 8)); }, "*:false\n=0 [exit 255]"},
     {"Recv blocks", 0, [](auto& s) { return int(s.Recv(std::string(8, 0).data(), 8, 0)); }, "*:false\n=0 [exit 255]"},
@@ -48,7 +47,8 @@ const std::tuple<const char*, bool, int (*)(UnixSocket&), const char*> kOps[] = 
     {"Write(string), peer gone", 1, [](auto& s) { return int(s.Write(std::string("x"))); }, "*:false\n=0 [exit 255]"},
     {"Write(buffer), peer gone", 1, [](auto& s) { return int(s.Write("x", 1)); }, "*:ture\n=1 [exit 255]"},
     {"Write(empty string)", 0, [](auto& s) { return int(s.Write(std::string())); }, "*:ture\n=1 [exit 255]"},
-    {"Connect fails", 0, [](auto& s) { return s.Connect("/nonexistent"); }, "*:ture\n=1 [exit 255]"},
+    {"Connect fails", 0, [](auto& s) { return s.Connect("/nonexistent"); },
+        "[virtual bool lumo::UnixSocket::IsConnected()]:ture\n=1 [exit 255]"},
     {"base operation", 0, [](UnixSocket& s) { return s.Bind(80); },
         "[*socketcpp/Socket.cpp][virtual int lumo::Socket::Bind(int)][*] Not implement yet\n [signal 6]"},
     {"Bind empty", 0, [](auto& s) { return s.Bind("", 1); }, "[*] programming error: * [signal 6]"},
@@ -73,7 +73,7 @@ void TstSocketcpp::roundTrip()
 {
     for (int mode : {0, 1}) {
         const std::string full = m_dir.filePath(QString(150, QLatin1Char('a' + mode))).toStdString();
-        const std::string addr = full.substr(0, 106), to = full.substr(0, 100);
+        const std::string addr = full.substr(0, 106);
         QCOMPARE(::close(::creat(addr.c_str(), 0600)), 0);
         Sock server(UnixSocket::CreateSocket(SOCK_STREAM, mode)), client(UnixSocket::CreateSocket(SOCK_STREAM, false));
         QCOMPARE(server->Bind(full, mode) + server->Listen(4), 0);
@@ -95,10 +95,6 @@ void TstSocketcpp::roundTrip()
         QCOMPARE(QByteArray(buf), "hellook");
         client.reset();
         QVERIFY(peer->Read(buf, sizeof buf) == 0 && connected(*peer)); // end of stream is no failure
-
-        Sock dgram(UnixSocket::CreateSocket(SOCK_DGRAM, false)), sender(UnixSocket::CreateSocket(SOCK_DGRAM, false));
-        QCOMPARE(dgram->Bind(to, mode), 0);
-        QCOMPARE(sender->SendTo("ping", to, 1 - mode, 0) + sender->SendTo("ping", to, mode, 0), 3); // -1 + 4
     }
 }
 
