@@ -1,9 +1,6 @@
-// Both sides of a sudo the caller cannot kill, for tst_appliance:
-//   appliance_sudo_helper call-sudo SYSROOT READY RELEASE
-//       drops to an unprivileged user and runs "sudo stay READY RELEASE" the program's way (Sudo::run) against the
-//       sysroot's /usr/bin/sudo, a set-user-id copy of this program; prints "ok" or "failed" when it returns.
-//   appliance_sudo_helper stay READY RELEASE
-//       makes itself root (real user too, as sudo does), writes READY and stays until RELEASE exists.
+// Both sides of a sudo the caller cannot kill, for tst_appliance. "call-sudo SYSROOT READY RELEASE": as nobody, runs
+// "sudo stay READY RELEASE" through Sudo::run against SYSROOT/usr/bin/sudo (a set-user-id copy of this program) and
+// prints "ok" or "failed". "stay READY RELEASE": makes itself root, writes READY and stays until RELEASE exists.
 #include "appliance/Sudo.h"
 
 #include <QCoreApplication>

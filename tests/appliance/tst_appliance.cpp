@@ -178,22 +178,6 @@ private slots:
             !p.run("/nonexistent/program", {}, Budget::Query).started && !p.startDetached("/nonexistent/program", {}));
     }
 
-    // The program an overrun is remembered by, through shells, sudo and the privileged runner.
-    void programOf_data()
-    {
-        columns<QString, QStringList, QString>(); // program, arguments, remembered as
-        row("plain", "/tmp/sr/usr/bin/ibus", QStringList {"engine"}, "ibus");
-        row("shell text", "/tmp/sr/bin/bash", QStringList {"-c", "/tmp/sr/bin/pactl list | grep x"}, "pactl");
-        row("sudo and privrun", "sudo", QStringList {"-n", "/opt/bin/privrun", "/sbin/bento_cli --enable a"},
-            "bento_cli");
-        row("sh without -c", "sh", QStringList {"/etc/Tellora/init.d/lirc"}, "sh");
-    }
-    void programOf()
-    {
-        const auto [program, args, name] = fetch<QString, QStringList, QString>();
-        QCOMPARE(CommandBudget::programOf(program, args), name);
-    }
-
     // Past its budget a command is ended with its process group (a child ignoring SIGTERM too), or no longer
     // waited for when its budget lets it go; the log names it, and the program is skipped for a while after.
     void overruns_data()

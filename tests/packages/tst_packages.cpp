@@ -165,10 +165,6 @@ private slots:
         auto desc = [&](const QByteArray& text) { return file("/apps/P/.ivo/ivo.xml", text); };
         auto cat = [&](const QByteArray& items) { return file("catalog", catalog(items)); };
         const QString p = "AdminOnly=FALSE|Class=Tellora|Install_Path=/apps/P", run = " / start=run.sh";
-        row("lines",
-            conf("  [P]  \r\n\r\n Class =  Tellora \r\nInstall_Path\t=\t/apps/P\r\nShell = a=b=c\r\n"
-                 "Enable==TRUE\nFlag\n= x\nVersion=1\nVersion = 1 . 0 \r\n"),
-            "P", "AdminOnly=FALSE|Class=Tellora|Enable=|Flag=|Install_Path=/apps/P|Shell=a|Version=1 . 0" + run);
         // Keys above any header and empty sections count for nothing; a repeated header replaces the
         // section; a package needs the class, a folder and its descriptor; a machine count is a number.
         row("sections",
@@ -227,10 +223,6 @@ private slots:
             "a.png|location=http://dl/a.pkg / MAINTAINER=Ann|NASInstall=yes|TVInstall=No|class=Tellora|description="
             "<b>big</b> & bold|icon_tv=a.png|internalName=A|location=a.pkg|maintainer=Bob|note=|platform=|platformID="
             "TLR-440|platformReq=|publishedDate=2024|summary=two|version=1.2");
-        // A reference that is no character spoils its own text, not the catalog.
-        row("reference to no character", cat(item("A", "<note>a&#0;b</note>") + item("B")), "A B",
-            QString::fromUtf8("Class=Tellora|Install_Path=%1/A|NASInstall=no|location=http://dl/a.pkg / class=Tellora|"
-                              "internalName=A|location=a.pkg|note=a\uFFFDb|platform=|platformID=TLR-440|platformReq="));
         // Hidden from the television, another product's, the product itself.
         row("skipped",
             cat(item("A", "<TVInstall>no</TVInstall>") + item("C").replace("<class>Tellora", "<class>Office")

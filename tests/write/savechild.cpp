@@ -1,9 +1,7 @@
-// The program's own writers of one kind of file, saving two contents in turn, for tst_wholefile to kill. Started with
-// the kind as its argument, under the caller's IVO_SYSROOT and HOME; the files start as the simulator has them.
-//
-// Lines on standard output: "ready <file> <A> <B> <us>" once ready (the file's path and its two contents in Base64,
-// the time of one save); then per command on standard input: "go" forks a worker that saves, says "saving <pid>" and
-// saves on until it is killed, followed by "dead <wait status>"; "save" saves once, then "saved".
+// The program's own writer of one kind of file (the argument), saving two contents in turn, for tst_wholefile to kill;
+// the files start as the simulator has them. Says "ready <file> <A> <B> <us>" (path and contents in Base64, the time of
+// one save); on "go" forks a worker that says "saving <pid>" and saves until killed, then "dead <wait status>"; on
+// "save" saves once and says "saved".
 #include "../audio/AudioFixture.h"
 #include "RecordingRunner.h"
 #include "app/Startup.h"

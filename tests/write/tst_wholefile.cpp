@@ -1,7 +1,6 @@
-// Files replaced whole: whose the file is and what killed writers left (what lies at the path: tst_appliance); then
-// every kind of file the program keeps, saved by the program's own writer in a child process (ivo_savechild) that is
-// killed at seeded random moments: each kill leaves the old content or the new, whole, and the next save leaves nothing
-// else beside it.
+// Files replaced whole: owners and modes kept, leftovers of killed writers cleared, and every kind of file the program
+// keeps saved by its own writer in ivo_savechild, killed at seeded random moments: each kill leaves the old content or
+// the new, whole, and the next save leaves nothing else beside it.
 #include "DataRows.h"
 #include "ScratchSysroot.h"
 #include "appliance/ConfigFile.h"
@@ -217,8 +216,6 @@ private slots:
             QCOMPARE(contentOf(file), found == a ? b : a);
             QCOMPARE(folders(file), neighbours);
         }
-        qInfo("%s: %d kills left the first content, %d the second, %d in the middle of a save", qPrintable(kind),
-            left[0], left[1], halfway);
         QVERIFY(left[0] > 0 && left[1] > 0 && halfway > 0);
         child.closeWriteChannel();
         QVERIFY(child.waitForFinished(60000));
