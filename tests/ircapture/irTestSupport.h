@@ -1,8 +1,9 @@
 #pragma once
 
-// What the IR capture suites share: standard error captured, a clock set by hand, the keys typed.
+// What the IR capture suites share: standard error captured, a clock set by hand, a scripted decoder, the keys typed.
 #include "ScratchSysroot.h"
 #include "SpawnRunner.h"
+#include "lirc/decoder.h"
 #include "lirc/irClock.h"
 #include "lirc/uinputSink.h"
 
@@ -11,14 +12,14 @@
 #include <QTest>
 
 #include <algorithm>
+#include <atomic>
 #include <cstring>
 
 #include <fcntl.h>
 #include <linux/input.h>
 #include <unistd.h>
 
-// Standard error redirected into a file while the object lives, so a test
-// reads the IR log lines that any thread wrote.
+// Standard error into a file while the object lives: the IR log lines any thread wrote.
 class StderrCapture
 {
 public:
@@ -51,8 +52,31 @@ public:
     std::int64_t ns = 0, step = 0;
 };
 
-// The keys typed into a non-blocking pipe: one per press and release written
-// as exactly four 24-byte events with zero times, -1 for anything else.
+// Completes `code` on the sample `trigger`, or at the codeAt-th call of popScanCode (which it counts).
+class ScriptedDecoder final : public Decoder
+{
+public:
+    ScriptedDecoder(const char* name, unsigned int trigger, std::uint64_t code, int codeAt = 0)
+    {
+        m_name = name, m_trigger = trigger, m_code = code, m_codeAt = codeAt;
+    }
+    const std::string& getDecoderName() const override { return m_name; }
+    void pushRawData(unsigned int sample) override { m_sample = sample; }
+    unsigned int popRawData() override { return std::exchange(m_sample, 0); }
+    std::uint64_t popScanCode() override { return ++pops == m_codeAt ? m_code : std::exchange(m_pending, 0); }
+    void decode() override { m_pending = popRawData() == m_trigger ? m_code : m_pending; }
+    void clear() override { m_sample = 0, m_pending = 0; }
+    std::atomic<int> pops {0};
+
+private:
+    std::string m_name;
+    unsigned int m_trigger, m_sample = 0;
+    std::uint64_t m_code, m_pending = 0;
+    int m_codeAt;
+};
+
+// The keys typed into a non-blocking pipe: one per press and release written as exactly four 24-byte events with
+// zero times, -1 for anything else.
 inline QList<int> typedKeys(int fd)
 {
     QByteArray bytes;
@@ -71,8 +95,10 @@ inline QList<int> typedKeys(int fd)
     return keys;
 }
 
-// Starts the simulator's remote, "sim/ivo-sim press ARGS..." of the source tree: its process id, or -1.
-inline pid_t spawnSimPress(QList<QByteArray> args)
+// A virtual keyboard typing into a non-blocking pipe, whose read end goes to *keys.
+inline std::unique_ptr<UinputSink> pipeKeyboard(int* keys)
 {
-    return spawnProgram(QList<QByteArray> {qgetenv("IVO_SOURCE_DIR") + "/sim/ivo-sim", "press"} + args);
+    int fds[2];
+    *keys = ::pipe2(fds, O_NONBLOCK | O_CLOEXEC) == 0 ? fds[0] : -1;
+    return std::make_unique<UinputSink>("uinput", *keys < 0 ? -1 : fds[1]);
 }

@@ -1,5 +1,5 @@
-// Key tables (file format, learning's write-back) and the virtual keyboard
-// sink: lookup order, debounce, colour diversion, set-up failures.
+// Key tables (file format, learning's write-back) and the virtual keyboard sink: lookup order, debounce, colour
+// diversion, set-up failures.
 #include "DataRows.h"
 #include "PlantedFifo.h"
 #include "irTestSupport.h"
@@ -25,7 +25,7 @@ class TstUinputSink : public QObject
 private slots:
     void init()
     {
-        m_root.reset(); // restores the environment before the next one is made
+        m_root.reset();
         m_root = std::make_unique<ScratchSysroot>();
         QDir().mkpath(m_root->path("/tmp"));
         UinputSink::resetDebounce();
@@ -83,10 +83,7 @@ private slots:
         std::atomic<int> loaded {1};
         std::atomic<bool> gone {false};
         std::thread t([&] {
-            {
-                RcMapTable table;
-                loaded = table.loadRcMapTable(m_root->path("/fifo.conf").toStdString());
-            } // written back as it goes
+            loaded = RcMapTable().loadRcMapTable(m_root->path("/fifo.conf").toStdString()); // and written back
             gone = true;
         });
         if (!QTest::qWaitFor([&] { return gone.load(); }, 5000)) {
@@ -128,7 +125,7 @@ private slots:
 
     void dispatch()
     {
-        const auto [tables, marker, presses, keys, colourFile]
+        const auto [tables, marker, presses, expected, colourFile]
             = fetch<QByteArrayList, QByteArray, QList<Press>, QList<int>, QByteArray>();
         const QString colour = m_root->path("/tmp/.tellora.keybolt.xxx");
         std::optional<PlantedFifo> planted;
@@ -140,24 +137,23 @@ private slots:
             QVERIFY(m_root->write("/tmp/.tellora.keybolt.xxx", "old"));
         if (marker == "disabled")
             QVERIFY(m_root->write("/tmp/.tellora.keybolt.disable", {}));
-        int fds[2];
-        QVERIFY(::pipe2(fds, O_NONBLOCK | O_CLOEXEC) == 0);
-        UinputSink sink("uinput", fds[1]);
+        int keys = -1;
+        const std::unique_ptr<UinputSink> sink = pipeKeyboard(&keys);
         ManualClock clock;
-        sink.setClock(&clock);
+        sink->setClock(&clock);
         std::vector<std::unique_ptr<RcMapTable>> owned;
         for (const QByteArray& text : tables) {
             // Loaded, so entries append without set mapping's rewrite.
             QVERIFY(m_root->write("/t.conf", text));
             owned.push_back(std::make_unique<RcMapTable>());
             owned.back()->loadRcMapTable(m_root->path("/t.conf").toStdString());
-            sink.addRcMapTable(owned.back().get());
+            sink->addRcMapTable(owned.back().get());
         }
         std::atomic<bool> done {false};
         std::thread t([&] {
             for (const auto& [ms, code] : presses) {
                 clock.ns = std::int64_t(ms) * 1000000 + 1;
-                sink.dispatch(code);
+                sink->dispatch(code);
             }
             done = true;
         });
@@ -167,8 +163,8 @@ private slots:
         if (reader >= 0)
             ::close(reader);
         QVERIFY(returned);
-        QCOMPARE(typedKeys(fds[0]), keys);
-        ::close(fds[0]);
+        QCOMPARE(typedKeys(keys), expected);
+        ::close(keys);
         QCOMPARE(QFileInfo(colour).isSymLink(), marker == "link");
         if (!planted)
             QCOMPARE(m_root->read("/tmp/.tellora.keybolt.xxx"), colourFile);
@@ -178,8 +174,7 @@ private slots:
     {
         columns<QString, QByteArray>(); // the file at a device's place, the message
         row("no uinput", QString(), QByteArray("uinput open fail"));
-        // A file that is not the uinput device refuses its requests.
-        row("not a device", "/dev/uinput", QByteArray("ioctl fail"));
+        row("not a device", "/dev/uinput", QByteArray("ioctl fail")); // a plain file refuses the device's requests
         row("second place", "/dev/input/uinput", QByteArray("ioctl fail"));
     }
 

@@ -1,13 +1,10 @@
-// Remote learning on the real receiver pipeline of a simulated appliance with an IR receiver: the worker on its own,
-// the dialog's keys, and the whole dialog driven by the simulator's remote. IVO_LEARN_SHOTS=DIR keeps a picture of
-// each page (run under tests/run-xvfb for real sizes).
+// Remote learning on the receiver pipeline of a simulated appliance: the worker, the dialog's keys, and the whole
+// dialog driven by the simulator's remote. IVO_LEARN_SHOTS=DIR keeps a picture of each page (under tests/run-xvfb).
 #include "../ircapture/irTestSupport.h"
 #include "DataRows.h"
 #include "appliance/Appliance.h"
 #include "appliance/ApplianceCommands.h"
-#include "irFrameEncoder.h"
 #include "learning/CustomRemoteDialog.h"
-#include "lirc/decoder.h"
 #include "lirc/irPipeline.h"
 #include "lirc/rcMapTable.h"
 #include "widgets/ImageResources.h"
@@ -20,26 +17,6 @@
 #include <sys/wait.h>
 
 namespace {
-
-using Codes = std::array<std::uint64_t, LearnedRemotes::StepCount>;
-
-// Completes a 48-bit code at the given call of popScanCode (never at 0) and counts the calls.
-class CountingDecoder final : public Decoder
-{
-public:
-    explicit CountingDecoder(int codeAt) { m_codeAt = codeAt; }
-    const std::string& getDecoderName() const override { return m_name; }
-    void pushRawData(unsigned int) override { }
-    unsigned int popRawData() override { return 0; }
-    std::uint64_t popScanCode() override { return ++pops == m_codeAt ? 0x4004C0DE0809 : 0; }
-    void decode() override { }
-    void clear() override { }
-    std::atomic<int> pops {0};
-
-private:
-    std::string m_name = "counting";
-    int m_codeAt;
-};
 
 // A widget of the dialog's form by its name.
 template<class T = QWidget> T* part(const QObject& dialog, const char* name)
@@ -61,13 +38,6 @@ class TstLearnFlow : public QObject
     int m_writer = -1, m_keys = -1;
     QString m_shots;
 
-    void feed(const QByteArray& protocol, std::uint64_t code)
-    {
-        std::vector<unsigned int> samples;
-        QCOMPARE(IrFrameEncoder().encode(protocol.constData(), code, IrFrameEncoder::DefaultBits, 0, samples), "");
-        const ssize_t bytes = ssize_t(samples.size() * sizeof samples[0]);
-        QCOMPARE(::write(m_writer, samples.data(), bytes), bytes);
-    }
     // Presses a button (once more every 200 ms) until the keyboard types: the keys typed, each once.
     QList<int> typedAfter(const std::function<bool()>& press)
     {
@@ -85,7 +55,8 @@ class TstLearnFlow : public QObject
     // The simulator's remote; the event loop runs while it is held, and so does whileHeld.
     bool simPress(const char* protocol, std::uint64_t code, const char* holdMs, std::function<void()> whileHeld = {})
     {
-        const pid_t pid = spawnSimPress({protocol, QByteArray::number(qulonglong(code), 16), "--hold", holdMs});
+        const pid_t pid = spawnProgram({qgetenv("IVO_SOURCE_DIR") + "/sim/ivo-sim", "press", protocol,
+            QByteArray::number(qulonglong(code), 16), "--hold", holdMs});
         int status = -1;
         if (pid < 0)
             return false;
@@ -132,15 +103,11 @@ private slots:
         qputenv("PATH", (m_root.root() + "/sim/bin:").toLocal8Bit() + qgetenv("PATH"));
         QVERIFY(ApplianceCmd::hasIrReceiver());
 
-        int fds[2];
-        QVERIFY(::pipe2(fds, O_NONBLOCK | O_CLOEXEC) == 0);
-        m_keys = fds[0];
         IrPipeline::Parts_s parts;
-        parts.sink = std::make_unique<UinputSink>("uinput", fds[1]);
-        m_pipeline = IrPipeline::assemble(std::move(parts));
-        QVERIFY(m_pipeline);
+        parts.sink = pipeKeyboard(&m_keys);
+        QVERIFY((m_pipeline = IrPipeline::assemble(std::move(parts))));
         m_pipeline->builtinColourKeyTable().setMapping(0x10EF10EF, KEY_ENTER);
-        m_writer = ::open(qPrintable(m_root.path("/dev/lirc0")), O_WRONLY | O_CLOEXEC);
+        m_writer = ::open(qPrintable(m_root.path("/dev/lirc0")), O_WRONLY | O_CLOEXEC); // the receiver never sees EOF
         QVERIFY(m_writer >= 0);
     }
 
@@ -165,7 +132,7 @@ private slots:
     {
         const auto [codeAt, pauseMs, tries] = fetch<int, int, int>();
         Lirc lirc("");
-        CountingDecoder decoder(codeAt);
+        ScriptedDecoder decoder("counting", ~0u, 0x4004C0DE0809, codeAt);
         lirc.registerDecoder(&decoder);
         std::atomic<std::uint64_t> handOver {0xDEAD}; // left from an earlier run
         learnkeyThread worker(nullptr, &lirc, &handOver);
@@ -182,35 +149,28 @@ private slots:
         QVERIFY(lirc.isLearning());
     }
 
-    // On every page each arrow moves to the page's other button, Left and Right as Up and Down: "from key to" (L, R,
-    // U, D). The learning page's one button keeps the focus.
+    // On every page each arrow moves to the page's other button; the learning page's one button keeps the focus.
     void pageButtons_data()
     {
-        columns<int, QString>(); // the page, the moves
-        row("start", 0,
-            QString("frmCR0_start R frmCR0_cancel, frmCR0_cancel L frmCR0_start, frmCR0_start L frmCR0_cancel, "
-                    "frmCR0_cancel R frmCR0_start, frmCR0_start D frmCR0_cancel, frmCR0_cancel U frmCR0_start"));
-        row("learning", 1, QString("frmCR1_cancel R frmCR1_cancel, frmCR1_cancel L frmCR1_cancel"));
-        row("complete", 2, QString("frmCR2_OK R frmCR2_cancel, frmCR2_cancel L frmCR2_OK"));
-        row("duplicate", 3, QString("frmCR3_try R frmCR3_cancel, frmCR3_cancel L frmCR3_try"));
-        row("reset", 4, QString("frmCR4_reset R frmCR4_cancel, frmCR4_cancel L frmCR4_reset"));
+        columns<int, QString, QString>(); // the page, its buttons
+        row("start", 0, QString("frmCR0_start"), QString("frmCR0_cancel"));
+        row("learning", 1, QString("frmCR1_cancel"), QString("frmCR1_cancel"));
+        row("complete", 2, QString("frmCR2_OK"), QString("frmCR2_cancel"));
+        row("duplicate", 3, QString("frmCR3_try"), QString("frmCR3_cancel"));
+        row("reset", 4, QString("frmCR4_reset"), QString("frmCR4_cancel"));
     }
     void pageButtons()
     {
-        const auto [index, moves] = fetch<int, QString>();
-        const QMap<QString, Qt::Key> keys {
-            {"L", Qt::Key_Left}, {"R", Qt::Key_Right}, {"U", Qt::Key_Up}, {"D", Qt::Key_Down}};
+        const auto [index, first, second] = fetch<int, QString, QString>();
         CustomRemoteDialog dialog;
         dialog.show();
         part<QStackedWidget>(dialog, "stwgCR")->setCurrentIndex(index);
-        QStringList seen;
-        for (const QString& move : moves.split(", ")) {
-            const QStringList m = move.split(' ');
-            part(dialog, qPrintable(m[0]))->setFocus();
-            QTest::keyClick(part(dialog, qPrintable(m[0])), keys.value(m[1]));
-            seen << m[0] + ' ' + m[1] + ' ' + focused(dialog);
-        }
-        QCOMPARE(seen.join(", "), moves);
+        for (Qt::Key key : {Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down})
+            for (const auto& [from, to] : {std::pair {first, second}, {second, first}}) {
+                part(dialog, qPrintable(from))->setFocus();
+                QTest::keyClick(part(dialog, qPrintable(from)), key);
+                QCOMPARE(focused(dialog), to);
+            }
     }
 
     // The wheel moves between the page's two buttons, Tab does nothing, Escape closes and ends learning; the frame
@@ -223,8 +183,7 @@ private slots:
         dialog.setmode(true, 0);
         dialog.show();
         QCOMPARE(focused(dialog), "frmCR0_start");
-        QTest::keyClick(part(dialog, "frmCR0_start"), Qt::Key_Down);
-        QCOMPARE(focused(dialog), "frmCR0_cancel");
+        part(dialog, "frmCR0_cancel")->setFocus();
         QTest::keyClick(part(dialog, "frmCR0_cancel"), Qt::Key_Tab);
         QCOMPARE(focused(dialog), "frmCR0_cancel");
         for (int delta : {60, 120}) {
@@ -254,7 +213,8 @@ private slots:
     // button given again for down, then saved; the learned up button types, and after a reset it no longer does.
     void dialogThroughSimulator()
     {
-        Codes remote {}; // seven buttons of an NEC remote: distinct codes
+        std::array<std::uint64_t, LearnedRemotes::StepCount>
+            remote {}; // seven buttons of an NEC remote: distinct codes
         for (int i = 0; i < LearnedRemotes::StepCount; ++i)
             remote[i] = 0x20DF10EF ^ (std::uint64_t(i) << 8);
         const int slot = 1;
@@ -304,7 +264,7 @@ private slots:
         }
         QVERIFY(!LearnedRemotes::isLearned(slot));
         QVERIFY(simPress("nec", remote[0], "0"));
-        QCOMPARE(typedAfter([&] { return feed("nec", 0x10EF10EF), true; }), QList<int> {KEY_ENTER});
+        QCOMPARE(typedAfter([&] { return simPress("nec", 0x10EF10EF, "0"); }), QList<int> {KEY_ENTER});
     }
 };
 

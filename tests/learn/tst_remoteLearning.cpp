@@ -1,5 +1,6 @@
 // The steps of learning a remote, driven tick by tick without a window or a thread, and what saving and resetting a
 // slot leave in its key table and in the user settings.
+#include "DataRows.h"
 #include "ScratchSysroot.h"
 #include "appliance/UserSettings.h"
 #include "learning/remoteLearning.h"
@@ -39,7 +40,7 @@ class TstRemoteLearning : public QObject
     std::atomic<std::uint64_t> m_handOver {0};
     std::unique_ptr<RemoteLearning> m_steps;
 
-    // n ticks of the timer, with samples between them (the last one after the last tick) while a button is held.
+    // n ticks of the timer, with a sample after each while a button is held.
     void ticks(int n, bool samples = false)
     {
         for (int i = 0; i < n; ++i) {
@@ -97,15 +98,15 @@ private slots:
 
     void noSignal_data()
     {
-        QTest::addColumn<int>("held"); // ticks with samples before it all goes quiet
-        QTest::newRow("nothing pressed") << 0;
-        QTest::newRow("bar full at 90, no code") << 60;
+        columns<int>(); // ticks with samples before it all goes quiet
+        row("nothing pressed", 0);
+        row("bar full at 90, no code", 60);
     }
 
     // Five quiet seconds show the no-signal line and restart the worker for the same button; a sample clears it.
     void noSignal()
     {
-        QFETCH(int, held);
+        const auto [held] = fetch<int>();
         press(0x1, true); // at the second button
         ticks(held, true);
         ticks(RemoteLearning::NoSignalTicks - 1);
@@ -134,21 +135,17 @@ private slots:
 
     void saveAndReset_data()
     {
-        QTest::addColumn<int>("slot");
-        QTest::addColumn<int>("stored");
-        QTest::addColumn<bool>("fresh"); // the settings folder is gone before saving
-        QTest::newRow("slot 2") << 2 << 2 << false;
-        QTest::newRow("no such slot") << 7 << 0 << false;
-        QTest::newRow("no settings folder yet") << 1 << 1 << true;
+        columns<int, int, bool>(); // the slot, the slot stored, the settings folder gone before saving
+        row("slot 2", 2, 2, false);
+        row("no such slot", 7, 0, false);
+        row("no settings folder yet", 1, 1, true);
     }
 
     // The last button completes; saving adds seven lines to the slot's table and replaces its settings group; reset
     // empties both; the other slots keep theirs.
     void saveAndReset()
     {
-        QFETCH(int, slot);
-        QFETCH(int, stored);
-        QFETCH(bool, fresh);
+        const auto [slot, stored, fresh] = fetch<int, int, bool>();
         const int other = stored == 0 ? 1 : 0;
         const auto file
             = [&](int s) { return QStringLiteral("/home/admin/.config/Vendra/lirckeytable%1.conf").arg(s + 1); };

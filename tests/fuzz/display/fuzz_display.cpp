@@ -3,14 +3,13 @@
 // inside the lists. fuzz_xset (FUZZ_XSET): "xset q"; blanking off means no time-outs, none is negative, and without a
 // DPMS section nothing is read. fuzz_edidtext (FUZZ_EDID): parse-edid's and then edid-decode's text; a name is only
 // ever a piece of one line.
+#include "../support/MemoryFiles.h"
 #include "../support/ToolFuzzing.h"
 #include "display/DpmsConfig.h"
 #include "display/EDIDInfo.h"
 #include "display/ScreenConfig.h"
 
 #include <cstdint>
-#include <cstdio>
-#include <unistd.h>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
@@ -32,15 +31,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         titled = titled || line.startsWith(QLatin1String("DPMS"));
     check(titled || standby + suspend + off == 0);
 #elif defined(FUZZ_EDID)
-    static const QByteArray file = [] {
-        char path[] = "/tmp/fuzz_edidtext-XXXXXX";
-        const int fd = mkstemp(path);
-        if (fd >= 0)
-            close(fd);
-        return QByteArray(path);
-    }();
+    static const std::string file = memoryFile("edid");
+    std::ofstream {file}; // an empty EDID file
     EDIDInfo info;
-    info.init(QString::fromLocal8Bit(file));
+    info.init(QString::fromStdString(file));
     check(calls == (text.trimmed().isEmpty() ? 2 : 1));
     const QStringList lines = text.split('\n');
     for (const QString& name : {info.getIdentifier(), info.getModelName()}) {

@@ -1,30 +1,21 @@
-// Arbitrary raw sample streams through all six decoders. Each 4 bytes are one
-// sample exactly as the device delivers it. Bits 26-31, which no decoder
-// examines, also steer this driver: bit 31 clears every decoder before the
-// sample, bit 30 queues the sample twice before decoding twice.
+// Arbitrary raw sample streams through all six decoders, 4 bytes a sample as the device delivers it. Bits 26-31, which
+// no decoder examines, also steer this driver: bit 31 clears every decoder before the sample, bit 30 queues the sample
+// twice before decoding twice.
 #include "irDecoderSet.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
 
-namespace {
-
-void check(bool ok)
-{
-    if (!ok)
-        __builtin_trap();
-}
+static void check(bool ok) { return ok ? void() : __builtin_trap(); }
 
 // What the stored format promises about each decoder's codes.
-void checkCode(const Decoder& decoder, std::uint64_t code)
+static void checkCode(const Decoder& decoder, std::uint64_t code)
 {
     const std::string& name = decoder.getDecoderName();
     check((name != "mce" || (code & ~MceDecoder::CodeMask) == 0) && (name != "sharp" || code < (1u << 13))
         && (name != "sonySIRC" || code < (1u << 19)));
 }
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

@@ -1,8 +1,7 @@
 #pragma once
 
-// Files in memory for the fuzz targets that read and write by name: each opened again by name for each use. They lie
-// in a folder of their own on the RAM file system, removed at exit: the writers replace a file by renaming a new one
-// over it, which a descriptor's file under /proc cannot take.
+// Files in memory for the fuzz targets that read and write by name, in a folder of their own on the RAM file system
+// (removed at exit): the writers rename a new file over the old, which a descriptor's file under /proc cannot take.
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>

@@ -46,11 +46,7 @@ inline bool fuzzPut(const QString& path, const QByteArray& data)
 }
 
 // A broken rule ends the run as a finding.
-inline void check(bool rule)
-{
-    if (!rule)
-        abort();
-}
+inline void check(bool rule) { return rule ? void() : abort(); }
 
 // Installs itself as the command runner; every command's output comes from answer.
 class FuzzRunner : public CommandRunner
