@@ -1,6 +1,5 @@
 #pragma once
-// What the audio tests share: the simulator's machine listings and audio configuration, the sound server's sink list,
-// and a scratch appliance that answers aplay and pactl with them.
+// The simulator's machine listings and audio configuration, a sink list, and a scratch appliance answering with them.
 #include "RecordingRunner.h"
 #include "ScratchSysroot.h"
 #include "audio/AudioConfig.h"
@@ -26,8 +25,7 @@ inline QByteArray nasaudio(const QByteArray& from = "", const QByteArray& to = "
     return sh.left(sh.indexOf("CONF\n")).replace(from, to);
 }
 
-// pactl -f json list sinks short after the reload: 0/0, 0/3 and 0/7 among sinks that name no device, or name it
-// wrongly, or give no numeric index.
+// pactl's sinks after the reload: 0/0, 0/3 and 0/7 among sinks naming no device or a wrong one, or no numeric index.
 inline const QByteArray kSinks
     = R"([{"index":38,"name":"alsa_output.pci-0000_00_1f.3.analog-stereo","driver":"PipeWire",)"
       R"("state":"SUSPENDED"},{"index":40,"name":)"

@@ -1,6 +1,5 @@
-// The audio output chooser on the simulator's machine (Analog 0/0, HDMI 1 0/3 chosen, HDMI 2 0/7): its rows named
-// after the monitors, their relabelling on a monitor change, the remote's and the keys' way over the grid, a test that
-// comes back to the chosen device, Apply, and sizes for 1080p and 4K screens.
+// The audio output chooser on the simulator's machine (Analog 0/0, HDMI 1 0/3 chosen, HDMI 2 0/7): rows named after
+// the monitors, the remote, tests, Apply, sizes at 4K.
 #include "AudioFixture.h"
 #include "DataRows.h"
 #include "WidgetFixture.h"
@@ -16,16 +15,14 @@
 
 namespace {
 
-// The chooser of a scratch appliance, shown and active so that the remote's keys reach its focus, its IR client
-// connected to a stand-in of the daemon.
+// The chooser shown and active, its IR client connected to a stand-in of the daemon.
 struct Chooser_s : Appliance_s {
     AudioConfig audio;
     QLocalServer daemon;
     bool listening = QDir().mkpath(root.path("/dev")) && daemon.listen(root.path("/dev/lircd"));
     AudioDetectDialog dialog;
-    explicit Chooser_s(const QByteArray& cards = aplay("appliance"))
-        : Appliance_s(cards)
-        , dialog(nullptr, &audio)
+    Chooser_s()
+        : dialog(nullptr, &audio)
     {
         dialog.show();
         dialog.activateWindow();
@@ -34,8 +31,7 @@ struct Chooser_s : Appliance_s {
         QTRY_VERIFY(listening && dialog.lircInput()->isConnected());
     }
     QPushButton* button(const char* name) const { return dialog.findChild<QPushButton*>(name); }
-    // One line of the IR daemon, delivered as the chooser's client hands it on; the home window's keys, when given,
-    // read their copy of the line before (first) or after the chooser acted on it.
+    // One line of the IR daemon to the chooser; the home window's keys, when given, read it before (first) or after.
     void remote(const QString& line, RemoteKeys* home = nullptr, bool first = false)
     {
         if (home && first)
@@ -56,8 +52,7 @@ class TstAudioChooser : public QObject
 
 private slots:
     // Rows in the model's order, HDMI ones named from their monitor's EDID, the chosen one checked and given the sound;
-    // a screen configuration removed, and one written later, relabel the open chooser (a hot-plug is the chooser
-    // flow's).
+    // screen.conf removed, and written again later, relabels the open chooser.
     void rowsAndRelabel()
     {
         Appliance_s a;
@@ -83,10 +78,7 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(dialog.radioButton(1)->text(), QString("HDMI 1"), 30000);
     }
 
-    // Where each arrow key takes the focus, from the spot named first: "close D r0" is Down on the close button
-    // reaching the first row's radio button.
-    // A wait that a key starts shows the busy sign first: opening the chooser (its outputs read, the IR daemon
-    // restarted) over the window that opened it, and a test sound.
+    // Opening the chooser over the window that opened it, and a test sound, show the busy sign before they wait.
     void busySignFirst()
     {
         Appliance_s a;
@@ -105,10 +97,8 @@ private slots:
         QCOMPARE(watch.bare, QStringList());
     }
 
-    // The remote alone, from the close button where the chooser starts: the commands run, .asoundrc afterwards and
-    // whether the chooser is still open. A test plays on its device and gives the chosen one back its sound; an OK
-    // held down acts once; only Apply changes the choice, and only after a row was picked. The home window's client
-    // hears every line too, and leaves the chooser's keys to it whichever reads a line first.
+    // The remote from the close button: a test plays on its device and gives the chosen one back its sound, a held OK
+    // acts once, only Apply after a pick changes the choice; the home window hearing the lines too leaves them alone.
     void remote_data()
     {
         columns<QString, QString, QStringList, QString, bool>(); // keys, the home's copy, commands, .asoundrc, open
@@ -146,8 +136,7 @@ private slots:
         QCOMPARE(c.dialog.isVisible(), open);
     }
 
-    // HDMI 2 goes (reserved now) while the chooser is open, and its row stays on the screen until the chooser is
-    // opened again: a click on it picks nothing and says so, and Apply takes the row picked before.
+    // HDMI 2 goes while the chooser is open: a click on its stale row picks nothing, Apply takes the row picked before.
     void vanishedRow()
     {
         Chooser_s c;
@@ -161,7 +150,7 @@ private slots:
         QCOMPARE(c.asoundrc(), marker("Analog", 0, 0));
     }
 
-    // Every size comes from the 1920 x 1080 design: twice as large on a 3840 x 2160 screen.
+    // Every size is twice as large on a 3840 x 2160 screen as on 1920 x 1080.
     void sizes()
     {
         Chooser_s c;

@@ -1,14 +1,12 @@
 #pragma once
-// What the settings tests share: a scratch appliance with a recording runner
-// and a dialog built on it for a package model.
+// A scratch appliance with a recording runner, and the settings dialog built on it for a package model.
 #include "CommandSettle.h"
 #include "RecordingRunner.h"
 #include "ScratchSysroot.h"
+#include "WidgetFixture.h"
 
 #include "packages/bentoconf.h"
 #include "settings/SettingsDialog.h"
-
-#include "WidgetFixture.h"
 
 #include <memory>
 
@@ -16,7 +14,7 @@ struct SettingsScene_s {
     RecordingRunner runner;
     ScratchSysroot root;
     std::unique_ptr<AggPkgInfo> packages;
-    std::unique_ptr<SettingsDialog> dialog;
+    std::unique_ptr<SettingsDialog> dialog; // goes first, before the model it shows
 
     // An administrator ("NasGroupID" the Base64 text of "0") unless told.
     explicit SettingsScene_s(const QByteArray& nasGroupId = "MA==")
@@ -24,13 +22,7 @@ struct SettingsScene_s {
         qputenv("NasGroupID", nasGroupId);
         qputenv("NasUser", "YWRtaW4=");
     }
-    ~SettingsScene_s()
-    {
-        dialog.reset();
-        packages.reset();
-    }
-    // The dialog over the given model, or over the scratch appliance's
-    // package configuration.
+    // The dialog over the given model, or over the scratch appliance's package configuration.
     SettingsDialog& build(std::unique_ptr<AggPkgInfo> model = {})
     {
         packages = std::move(model);
@@ -43,7 +35,7 @@ struct SettingsScene_s {
         settleCommands();
         return *dialog;
     }
-    // The dialog shown, active, with its first page button focused.
+    // The dialog shown full screen and active.
     SettingsDialog& open()
     {
         SettingsDialog& d = dialog ? *dialog : build();

@@ -1,47 +1,25 @@
-// The Display page: its row window and arrows, the texts and choice menus of its rows, what it reads from the
-// appliance and the steps that apply a choice, each against a scratch appliance and the recording runner.
+// The Display page: its rows and arrows, texts and choice menus, what it reads and the steps that apply a choice.
 #include "DataRows.h"
 #include "SettingsFixture.h"
 #include "appliance/Paths.h"
 #include "display/ScreenConfFile.h"
 #include "settings/DisplayChoices.h"
-#include "settings/DisplayRowWindow.h"
 #include "settings/DisplayState.h"
 
 #include <QFrame>
-#include <QLabel>
 #include <QRadioButton>
-#include <QRegularExpression>
 #include <QSettings>
 #include <QSignalSpy>
-#include <QTest>
 
 namespace {
-
-using W = DisplayRowWindow;
-
-const char* const kRowNames[] = {"res1", "sec", "res2", "res3", "res4", "res5", "off", "ovs", "wall", "prev"};
-
-QString rowName(W::Row r) { return r == W::RowCount ? "-" : kRowNames[r]; }
-
-// The window as the viewer sees it: the visible rows, an arrow above ("^") and below ("v") when shown.
-QString window(const W& w)
-{
-    QStringList shown;
-    for (W::Row r : w.rows())
-        if (w.isVisible(r))
-            shown << rowName(r);
-    return (w.moreAbove() ? "^ " : "") + shown.join(' ') + (w.moreBelow() ? " v" : "");
-}
 
 // A screen.conf with `n` connected outputs HDMI-1 ... in 1920x1080 at 60.00, plus `extra` lines.
 QByteArray screenConf(int n, const QByteArray& extra = {})
 {
     QByteArray conf;
     for (int i = 1; i <= n; ++i)
-        conf += QStringLiteral("[Screen%1]\nConnected = True\nName = HDMI-%1\nMode = 1920x1080\nRate = 60.00\n\n")
-                    .arg(i)
-                    .toUtf8();
+        conf += "[Screen" + QByteArray::number(i) + "]\nConnected = True\nName = HDMI-" + QByteArray::number(i)
+            + "\nMode = 1920x1080\nRate = 60.00\n\n";
     return conf + extra;
 }
 
@@ -59,7 +37,7 @@ void compareFields(const QString& expect, const std::function<QString(const QStr
         QCOMPARE(e.section('=', 0, 0) + '=' + seen(e.section('=', 0, 0)), e);
 }
 
-// Into the Display page from its button in the left column, as the remote goes.
+// Into the Display page from its button in the left column.
 void enterPage(SettingsDialog& d)
 {
     part<QRadioButton>(d, "rbtDisp")->setChecked(true);
@@ -74,38 +52,8 @@ class TstDisplayPage : public QObject
     Q_OBJECT
 
 private slots:
-    // Keys walk the rows: "d" Down, "u" Up, from the main resolution row. The window keeps the focused row in view.
-    // Down onto the wallpaper row places the window so that the preview under it shows too: with seven rows (two
-    // outputs) Down on the fifth row lands there and the window moves by two, not one, or the preview would be cut.
-    void rowWindow_data()
-    {
-        columns<int, QString, QString, QString>(); // outputs, keys, the focused row, the window shown
-        row("seven rows: down on the fifth moves by two for the preview", 2, QString("ddddd"), QString("wall"),
-            QString("^ res2 off ovs wall prev"));
-        row("two: down on the wallpaper stays", 2, QString("dddddd"), QString("wall"),
-            QString("^ res2 off ovs wall prev"));
-        row("two: up from the wallpaper", 2, QString("dddddu"), QString("ovs"), QString("res1 sec res2 off ovs v"));
-        row("three: down past the fifth scrolls by one", 3, QString("ddddd"), QString("ovs"),
-            QString("^ sec res2 res3 off ovs v"));
-        row("five: up below the window's top moves it", 5, QString("ddddddddduuu"), QString("res5"),
-            QString("^ sec res2 res3 res4 res5 v"));
-        row("no output, up on the first row", 0, QString("uudd"), QString("wall"), QString("off ovs wall prev"));
-    }
-    void rowWindow()
-    {
-        const auto [outputs, keys, focused, shown] = fetch<int, QString, QString, QString>();
-        W w;
-        w.rebuild(outputs);
-        W::Row focus = w.rows().first();
-        for (QChar k : keys)
-            focus = k == 'd' ? w.down(focus) : w.up(focus);
-        QCOMPARE(rowName(focus), focused);
-        QCOMPARE(window(w), shown);
-    }
-
-    // Value texts, the choice that each menu marks as the current one, and the monitor label: the connector's name
-    // as the appliance's case reads it and the name of the monitor on the connector numbered by the output name's
-    // last digit.
+    // Value texts, the current choice of a menu, and the monitor label: the connector's name as the case reads it and
+    // the monitor on the connector numbered by the output name's last digit.
     void texts_data()
     {
         columns<QString, QString>(); // the text, the one expected
@@ -113,7 +61,6 @@ private slots:
         auto menu = [](const Menu_s& m) { return QString::number(m.current) + ':' + m.entries.join('|'); };
         auto monitor = [](int connector) { return QStringLiteral("monitor %1").arg(connector); };
         row("61 s rounds up", screenOffText(61), QString("2 min"));
-        // xrandr's preferred marker stays on the current rate's word; the viewer never reads it.
         row("rates without the preferred marker", menu(rates("1920x1080", {"60.00+", "50.00"}, "60.00")),
             QString("0: 1920x1080@60.00Hz | 1920x1080@50.00Hz "));
         row("label without the preferred marker", resolutionText("1920x1080", "60.00+"), QString("1920x1080@60.00Hz"));
@@ -128,9 +75,8 @@ private slots:
         QCOMPARE(text, expect);
     }
 
-    // What the page reads: the connected outputs in section order (five at most), the arrangement of output 2,
-    // overscan only with one output (a margin left in the file goes back to 0 with several), the margin in three
-    // bases.
+    // What the page reads: the connected outputs (five at most), output 2's arrangement, overscan only with one
+    // output (a margin left goes back to 0 with several), the margin in three bases.
     void readState_data()
     {
         columns<QByteArray, QString>(); // screen.conf, what is read from it
@@ -161,36 +107,49 @@ private slots:
         compareFields(expect, [&](const QString& key) { return seen.value(key); });
     }
 
-    // The page on the dialog: which rows show with two outputs, with one and with none, the overscan row greyed with
-    // "Off" and without a menu when there are several outputs, the arrows of the focused row, and Down past the fifth
-    // row scrolling the window with the arrow above shown.
+    // The rows that show (five at most) as "d" Down and "u" Up move the focus from the first row, the arrows of the
+    // focused row and those telling of more rows above and below, the overscan row greyed "Off" without a menu with
+    // several outputs. Down onto the wallpaper row moves the window so that the preview under it shows too.
     void pageRows_data()
     {
-        columns<int, int, QString>(); // outputs, Down presses, what shows
-        // Without an output the page is entered on its first row that exists.
-        row("no output", 0, 0,
+        columns<int, QString, QString>(); // outputs, keys, what shows
+        row("no output", 0, QString(),
             QString("rows=frmDispTnOff frmDispOvscan frmWallPaper frmWallPaperImage;focus=frmDispTnOff"));
-        row("one output", 1, 2,
+        row("no output, up on the first row", 0, QString("uudd"),
+            QString("rows=frmDispTnOff frmDispOvscan frmWallPaper frmWallPaperImage;focus=frmWallPaper;more=00"));
+        row("one output", 1, QString("dd"),
             QString("rows=frmDispRes frmDispTnOff frmDispOvscan frmWallPaper frmWallPaperImage;focus=frmDispOvscan;"
                     "arrows=labDispOvscanUp labDispOvscanDown;ovs=3.5 % white;menu=1;more=00"));
-        row("two outputs", 2, 4,
+        row("two outputs", 2, QString("dddd"),
             QString("rows=frmDispRes frmDispSecMon frmDispSecMonRes frmDispTnOff frmDispOvscan;focus=frmDispOvscan;"
                     "arrows=;ovs=Off grey;menu=0;more=01;margin=0"));
-        row("two outputs, down past the fifth", 2, 5,
+        row("two outputs, down on the fifth moves by two", 2, QString("ddddd"),
             QString("rows=frmDispSecMonRes frmDispTnOff frmDispOvscan frmWallPaper frmWallPaperImage;"
                     "focus=frmWallPaper;arrows=labWallPaperUp labWallPaperDown;more=10"));
+        row("two outputs, down on the wallpaper stays", 2, QString("dddddd"),
+            QString("rows=frmDispSecMonRes frmDispTnOff frmDispOvscan frmWallPaper frmWallPaperImage;"
+                    "focus=frmWallPaper;more=10"));
+        row("two outputs, up from the wallpaper", 2, QString("dddddu"),
+            QString("rows=frmDispRes frmDispSecMon frmDispSecMonRes frmDispTnOff frmDispOvscan;focus=frmDispOvscan;"
+                    "more=01"));
+        row("three outputs, down past the fifth scrolls by one", 3, QString("ddddd"),
+            QString("rows=frmDispSecMon frmDispSecMonRes frmDisp3thMonRes frmDispTnOff frmDispOvscan;"
+                    "focus=frmDispOvscan;more=11"));
+        row("five outputs, up below the window's top moves it", 5, QString("ddddddddduuu"),
+            QString("rows=frmDispSecMon frmDispSecMonRes frmDisp3thMonRes frmDisp4thMonRes frmDisp5thMonRes;"
+                    "focus=frmDisp5thMonRes;more=11"));
     }
     void pageRows()
     {
-        const auto [outputs, downs, expect] = fetch<int, int, QString>();
+        const auto [outputs, keys, expect] = fetch<int, QString, QString>();
         SettingsScene_s scene;
         QVERIFY(scene.root.write(
             Paths::ScreenConf.text(), screenConf(outputs, "[Overscan]\nMargin = 35\n[OverScan]\nMargin = 35\n")));
         SettingsDialog& d = scene.open();
         enterPage(d);
         QTRY_VERIFY(part(d, "pgDisplay")->isAncestorOf(QApplication::focusWidget()));
-        for (int i = 0; i < downs; ++i)
-            pressKey(Qt::Key_Down);
+        for (QChar k : keys)
+            pressKey(k == 'd' ? Qt::Key_Down : Qt::Key_Up);
         QStringList rows, arrows;
         for (QFrame* f : part(d, "pgDisplay")
                              ->findChildren<QFrame*>(QRegularExpression("^frm(Disp.*(Res|Mon|Off|scan)|WallPaper.*)$")))
@@ -200,7 +159,7 @@ private slots:
             part(d, "pgDisplay")->findChildren<QLabel*>(QRegularExpression("^lab(Disp|WallPaper).*(Up|Down)$")))
             if (l->isVisible())
                 arrows << l->objectName();
-        // Return on the focused row: a menu opens (and is closed again), or nothing.
+        // Return on the overscan row: a menu opens (and is closed again), or nothing.
         bool opened = false;
         QWidget* focus = QApplication::focusWidget();
         if (focus == part(d, "frmDispOvscan")) {
@@ -219,10 +178,8 @@ private slots:
         compareFields(expect, [&](const QString& key) { return seen.value(key); });
     }
 
-    // With two outputs and a margin left in "OverScan", reading the page saves only until "Overscan" holds 0: each
-    // save wakes the dialog's own watcher, which reads the page again. Whatever entering the page set off is queued
-    // on that watcher before a later change of another file it watches (a log-out request), so once that request is
-    // seen, a page not read again stays not read.
+    // A margin left in "OverScan" with two outputs is saved as 0 once: a save wakes the dialog's watcher, which reads
+    // the page again, so after a later log-out request is seen the page must not have been read again.
     void readingSavesOnce()
     {
         SettingsScene_s scene;

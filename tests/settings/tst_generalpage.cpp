@@ -44,18 +44,15 @@ class TstGeneralPage : public QObject
     std::unique_ptr<ScratchSysroot> m_root;
 
     QString link() const { return m_root->path(kLink); }
-    // Writes the stand-in daemon: it reports its session, parent and open files, then ends. It leaves the name
-    // remotepad at once, so that the simulator's tests, which stop every remotepad, never stop it.
+    // The stand-in daemon reports its session, parent and open files, then ends. It leaves the name remotepad at once,
+    // so that the simulator's tests, which stop every remotepad, never stop it.
     void writeDaemon() const
     {
-        const QString out = m_root->path("/daemon.out");
-        QVERIFY(m_root->write("/report.sh",
-            QStringLiteral("{ echo \"$(cut -d' ' -f6 /proc/$$/stat) $PPID\"; for f in /proc/$$/fd/*; do "
-                           "readlink \"$f\"; done; } >%1.tmp; mv %1.tmp %1\n")
-                .arg(out)
+        QVERIFY(m_root->write("/opt/bin/remotepad",
+            QStringLiteral("#!/bin/sh\nexec /bin/sh -c '{ echo \"$(cut -d\" \" -f6 /proc/$$/stat) $PPID\"; for f in "
+                           "/proc/$$/fd/*; do readlink \"$f\"; done; } >%1.tmp; mv %1.tmp %1'\n")
+                .arg(m_root->path("/daemon.out"))
                 .toUtf8()));
-        QVERIFY(m_root->write(
-            "/opt/bin/remotepad", "#!/bin/sh\nexec /bin/sh " + m_root->path("/report.sh").toUtf8() + "\n"));
         QVERIFY(QFile::setPermissions(m_root->path("/opt/bin/remotepad"), QFile::ReadOwner | QFile::ExeOwner));
     }
     // What the stand-in daemon reported; empty until it ran.
@@ -69,7 +66,6 @@ class TstGeneralPage : public QObject
             QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QRegularExpression::anchoredPattern(p)));
         QTest::failOnWarning(QRegularExpression(".*"));
     }
-    static bool outsider() { return QByteArray(QTest::currentDataTag()).startsWith("outside"); }
 
 private slots:
     void init()
@@ -111,45 +107,65 @@ private slots:
         QCOMPARE(TaskBarPanel::resized(longLine, 1080), QByteArray(1023, 'x') + "panel_size = 100% 50\n");
     }
 
-    void padlinkEnable_data()
+    void padlink_data()
     {
-        // The admin account, what stands at the link ("file", "link" elsewhere or nothing), a daemon to start, the
-        // warnings, the box checked afterwards. A sudo that hangs is the simulator suite's, with the runner's kill.
-        columns<bool, QByteArray, bool, QStringList, bool>();
-        row("admin account", true, QByteArray(), true, QStringList(), true);
-        const QString occupied = "Padlink: symlink 路徑已存在但不是 symlink: .*S03remotepad";
-        row("file at the link", true, QByteArray("file"), true, QStringList {occupied}, false);
-        const QStringList noDaemon {"Padlink: daemon exec 失敗: No such file or directory", "Padlink: daemon 啟動失敗"};
-        row("no daemon, admin account", true, QByteArray(), false, noDaemon, false);
-        row("an old link is made anew", false, QByteArray("link"), true, QStringList(), true);
-        // Someone outside the administrators, even named admin, sees the box return to the link's state.
-        row("outside the administrators", true, QByteArray(), true, QStringList {kRefused}, false);
+        // On or off, the account, what stands at the link ("file", an "old" link elsewhere, a "link" to the start
+        // script), the exit codes of killall and pidof, the warnings, the box checked afterwards. The daemon stopped by
+        // the admin account, and a sudo that hangs, are the simulator flows'.
+        columns<bool, QByteArray, QByteArray, int, int, QStringList, bool>();
+        const auto r
+            = [](const char* tag, bool on, QByteArray account, QByteArray at, int killall, int pidof,
+                  QStringList warnings, bool checked) { row(tag, on, account, at, killall, pidof, warnings, checked); };
+        r("on, admin account", true, "admin", "", 0, 0, {}, true);
+        r("on, file at the link", true, "admin", "file", 0, 0,
+            {"Padlink: symlink 路徑已存在但不是 symlink: .*S03remotepad"}, false);
+        r("on, no daemon", true, "admin", "", 0, 0,
+            {"Padlink: daemon exec 失敗: No such file or directory", "Padlink: daemon 啟動失敗"}, false);
+        r("on, an old link is made anew", true, "john_1", "old", 0, 0, {}, true);
+        r("on, outside the administrators", true, "admin", "", 0, 0, {kRefused}, false);
+        r("off, daemon not running", false, "admin", "link", 1, 1, {"Padlink: remotepad is already stopped"}, false);
+        r("off, daemon cannot be stopped", false, "admin", "link", 1, 0,
+            {"Padlink: /bin/killall remotepad failed", "Padlink: daemon 停止失敗，保留 Enable Padlink 狀態"}, true);
+        r("off, file at the link", false, "admin", "file", 0, 1,
+            {"Padlink: symlink 路徑存在但不是 symlink，略過刪除: .*S03remotepad"}, true);
+        r("off, nothing there", false, "admin", "", 0, 1, {}, false);
+        r("off, outside the administrators", false, "admin", "link", 0, 1, {kRefused}, true);
     }
-    // On: the boot link with the appliance's own target and a daemon in a session of its own that holds none of our
-    // files; the admin account takes these steps itself. Every failure leaves the box unchecked, no link behind and
-    // whatever else stood at the path untouched.
-    void padlinkEnable()
+    // On: the boot link to the appliance's own target and a daemon in a session of its own that holds none of our
+    // files, the admin account taking these steps itself. Off: the admin account stops the daemon with the
+    // appliance's killall. A failure keeps the box's state and leaves whatever else stood at the link untouched.
+    void padlink()
     {
-        const auto [adminAccount, atLink, daemon, warnings, checked]
-            = fetch<bool, QByteArray, bool, QStringList, bool>();
-        qputenv("NasUser", QByteArray(adminAccount ? "admin" : "john_1").toBase64());
-        if (daemon)
+        const auto [on, account, atLink, killall, pidof, warnings, checked]
+            = fetch<bool, QByteArray, QByteArray, int, int, QStringList, bool>();
+        const QByteArray tag = QTest::currentDataTag();
+        qputenv("NasUser", account.toBase64());
+        if (on && !tag.contains("no daemon"))
             writeDaemon();
         if (atLink == "file")
             QVERIFY(m_root->write(kLink, "not a link\n"));
-        if (atLink == "link")
-            QVERIFY(QFile::link("/elsewhere", link()));
+        if (atLink == "old" || atLink == "link")
+            QVERIFY(QFile::link(atLink == "old" ? "/elsewhere" : kTarget, link()));
         SudoRunner runner;
+        runner.answer(QRegularExpression::escape(m_root->path("/bin/killall")) + " remotepad", "", killall);
+        runner.answer(".*/bin/pidof remotepad", "", pidof);
         const QString probe = m_root->path("/leak-probe");
         const int inherited = ::open(QFile::encodeName(probe).constData(), O_CREAT | O_WRONLY, 0600);
         QVERIFY(inherited >= 0);
 
         expectWarnings(warnings);
-        QCOMPARE(PadlinkService(!outsider()).enable(), checked);
+        PadlinkService service(!tag.contains("outside"));
+        QCOMPARE(on ? service.enable() : service.disable(), checked);
         ::close(inherited);
-        QCOMPARE(QFileInfo(link()).isSymLink(), checked);
-        QVERIFY(!adminAccount || runner.calls().isEmpty());
-        if (checked) {
+        QCOMPARE(QFileInfo(link()).isSymLink(), checked && (on || atLink == "link"));
+        if (atLink == "file")
+            QCOMPARE(m_root->read(kLink), QByteArray("not a link\n"));
+        QVERIFY(!tag.contains("outside") || runner.calls().isEmpty());
+        if (!on)
+            QCOMPARE(runner.lines().filter("pidof").size(), killall == 0 ? 0 : 1);
+        else if (account == "admin")
+            QVERIFY(runner.calls().isEmpty());
+        if (on && checked) {
             QCOMPARE(QFileInfo(link()).symLinkTarget(), kTarget);
             QVERIFY(PadlinkService::isEnabled());
             QTRY_VERIFY_WITH_TIMEOUT(!daemonReport().isEmpty(), 30000);
@@ -158,45 +174,6 @@ private slots:
             QVERIFY(sessionAndParent.value(1).toLongLong() != QCoreApplication::applicationPid());
             QVERIFY2(!report.contains(probe), qPrintable(report.join(", ")));
         }
-        if (atLink == "file")
-            QCOMPARE(m_root->read(kLink), QByteArray("not a link\n"));
-    }
-
-    void padlinkDisable_data()
-    {
-        // What stands at the link, the exit codes of killall and pidof, the warnings, the box checked afterwards.
-        columns<QByteArray, int, int, QStringList, bool>();
-        const auto r = [](const char* tag, QByteArray at, int kill, int pid, QStringList warns, bool checked) {
-            row(tag, at, kill, pid, warns, checked);
-        };
-        r("daemon not running", "link", 1, 1, {"Padlink: remotepad is already stopped"}, false);
-        r("daemon cannot be stopped", "link", 1, 0,
-            {"Padlink: /bin/killall remotepad failed", "Padlink: daemon 停止失敗，保留 Enable Padlink 狀態"}, true);
-        r("file at the link", "file", 0, 1, {"Padlink: symlink 路徑存在但不是 symlink，略過刪除: .*S03remotepad"},
-            true);
-        r("daemon stopped", "link", 0, 1, {}, false);
-        r("nothing there", "", 0, 1, {}, false);
-        r("outside the administrators", "link", 0, 1, {kRefused}, true);
-    }
-    void padlinkDisable()
-    {
-        const auto [atLink, killall, pidof, warnings, checked] = fetch<QByteArray, int, int, QStringList, bool>();
-        if (atLink == "file")
-            QVERIFY(m_root->write(kLink, "not a link\n"));
-        if (atLink == "link")
-            QVERIFY(QFile::link(kTarget, link()));
-        SudoRunner runner;
-        // The admin account stops the daemon itself, with the appliance's killall.
-        runner.answer(QRegularExpression::escape(m_root->path("/bin/killall")) + " remotepad", "", killall);
-        runner.answer(".*/bin/pidof remotepad", "", pidof);
-
-        expectWarnings(warnings);
-        QCOMPARE(PadlinkService(!outsider()).disable(), checked);
-        QCOMPARE(QFileInfo(link()).isSymLink(), atLink == "link" && checked);
-        if (atLink == "file")
-            QCOMPARE(m_root->read(kLink), QByteArray("not a link\n"));
-        QCOMPARE(runner.lines().filter("pidof").size(), killall == 0 ? 0 : 1);
-        QVERIFY(!outsider() || runner.calls().isEmpty());
     }
 
     void boxesFollowTheFiles_data()
@@ -231,32 +208,6 @@ private slots:
         QCOMPARE(QSettings(scene.root.path(file), QSettings::IniFormat).value("UIControl/" + key.mid(2)).toString(),
             written);
         QCOMPARE(d.form()->labIpAddress->isVisibleTo(&d), d.form()->cbxIP->isChecked());
-    }
-
-    // Outside the administrators there is no Applications button: the dialog starts on General, and the remote's keys
-    // go round the boxes, passing the mobile-remote box by (the administrators' way is the simulator flow's); Right
-    // and Tab stay, Escape goes back to the column.
-    void keysAlone()
-    {
-        SettingsScene_s scene("MTAw");
-        SettingsDialog& d = scene.open();
-        const Ui::SettingsDialog& ui = *d.form();
-        QVERIFY(!ui.rbtApp->isVisible());
-        QTRY_COMPARE(QApplication::focusWidget(), ui.rbtGeneral);
-        pressKey(Qt::Key_Return);
-        QStringList reached {focused()};
-        for (int i = 0; i < 5; ++i) {
-            pressKey(Qt::Key_Down);
-            reached << focused();
-        }
-        QCOMPARE(reached,
-            QStringList({"cbxDatetime", "cbxIP", "cbxServername", "cbxRequireLogin", "cbxTaskbar", "cbxDatetime"}));
-        for (Qt::Key key : {Qt::Key_Up, Qt::Key_Right, Qt::Key_Tab})
-            pressKey(key);
-        QCOMPARE(focused(), "cbxTaskbar");
-        pressKey(Qt::Key_Escape);
-        QCOMPARE(QApplication::focusWidget(), ui.rbtGeneral);
-        QVERIFY(d.isVisible());
     }
 
     // "Go to Settings" of the home screen's notice: the General page with the mobile-remote box focused; a switch

@@ -1,5 +1,5 @@
-// The settings dialog's frame: who counts as administrator, the page buttons
-// and the keys between the column and the pages, the wheel, closing.
+// The settings dialog's frame: who counts as administrator, the remote's keys over the pages, its size, the wheel,
+// closing, watched files, choice menus.
 #include "DataRows.h"
 #include "SettingsFixture.h"
 
@@ -7,14 +7,10 @@
 
 #include "settings/ChoiceMenu.h"
 #include "settings/TitleSafeMenu.h"
-
-#include "widgets/MultiIconViewV.h"
 #include "widgets/ScreenScale.h"
 
-#include <QScreen>
 #include <QSettings>
 #include <QSignalSpy>
-#include <QStackedWidget>
 #include <QStyle>
 #include <QWheelEvent>
 #include <QtMath>
@@ -24,23 +20,16 @@ class TestSettingsFrame : public QObject
     Q_OBJECT
 
 private slots:
-    void administrator_data()
-    {
-        columns<QByteArray, bool>(); // NasGroupID, an administrator
-        for (const auto& [id, admin] : {std::pair {"IDAg", true}, {" 0\n", true}, {"MA==\n", true}, {" MA== ", true},
-                 {"MTAw", false}, {"", false}})
-            row(id, QByteArray(id), admin);
-    }
-
+    // NasGroupID is the Base64 text of the group, blanks around it or around the decoded "0" allowed.
     void administrator()
     {
-        const auto [nasGroupId, admin] = fetch<QByteArray, bool>();
-        QCOMPARE(SettingsDialog::isAdminGroup(nasGroupId), admin);
+        for (const char* id : {"IDAg", " 0\n", "MA==\n", " MA== "})
+            QVERIFY2(SettingsDialog::isAdminGroup(id), id);
+        for (const char* id : {"MTAw", ""})
+            QVERIFY2(!SettingsDialog::isAdminGroup(id), id);
     }
 
-    // A taller size, from a window manager or a long text, is not taken as the screen: the dialog goes back to the
-    // screen and its scale. Escape on the column closes it (on a package's page it leads to the grid, the
-    // Applications suite), and closing puts the first page button and the grid back.
+    // A taller size is not taken as the screen's; Escape on the column closes, and closing puts the grid back.
     void screenSizeAndClosing()
     {
         SettingsScene_s scene;
@@ -58,12 +47,70 @@ private slots:
         QCOMPARE(d.form()->stwgSub->currentIndex(), int(SettingsDialog::PageAppAll));
     }
 
+    // The remote's keys alone from a page button: after each key the focused control, "^" when the arrows of that row,
+    // and only those, show. Up and Down stop at the ends, Tab and Right stay, Escape or Left goes back to the column.
+    // Outside the administrators there is no Applications button and the mobile-remote box is passed by; a
+    // Preferences page without a receiver or learning has only its language and input-method rows.
+    void keyWalk_data()
+    {
+        columns<QByteArray, QString, QString>(); // NasGroupID, the page button, the path
+        row("one package's page", QByteArray("MA=="), QString("rbtApp"),
+            QString(
+                "rbtApp Right MultiIconViewV Return pbtUpdate Down pbtEnable Down pbtSetAuto Down cbxAdminOnly Down "
+                "cbxAdminOnly Up pbtSetAuto Tab pbtSetAuto Up pbtEnable Up pbtUpdate Up pbtUpdate Esc "
+                "MultiIconViewV Esc rbtApp"));
+        row("general, outside the administrators", QByteArray("MTAw"), QString(),
+            QString("rbtGeneral Return cbxDatetime Down cbxIP Down cbxServername Down cbxRequireLogin Down cbxTaskbar "
+                    "Down cbxDatetime Up cbxTaskbar Right cbxTaskbar Tab cbxTaskbar Esc rbtGeneral"));
+        row("preferences, no receiver", QByteArray("MA=="), QString("rbtPref"),
+            QString("rbtPref Right frmPrefLang^ Down frmPrefIM^ Down frmPrefIM^ Tab frmPrefIM^ Up frmPrefLang^ Up "
+                    "frmPrefLang^ Left rbtPref"));
+    }
+    void keyWalk()
+    {
+        const auto [group, button, path] = fetch<QByteArray, QString, QString>();
+        SettingsScene_s scene(group);
+        auto packages = std::make_unique<AggPkgInfo>(
+            QMap<QString, PkgInfo_s> {
+                {"A", {"A", {{"Shell", "/s"}, {"Enable", "TRUE"}, {"Version", "1"}}, {{"start", "s"}}}}},
+            QMap<QString, PkgInfo_s> {{"A", {"A", {{"Version", "2"}, {"location", "http://x/a"}}, {}}}});
+        SettingsDialog& d = scene.build(std::move(packages));
+        scene.open();
+        QCOMPARE(d.form()->rbtApp->isVisible(), group == "MA==");
+        if (!button.isEmpty()) {
+            part<QRadioButton>(d, button)->setChecked(true);
+            part(d, button)->setFocus();
+        }
+        const auto place = [&] {
+            QWidget* w = QApplication::focusWidget();
+            QString name = w->objectName().isEmpty() ? w->metaObject()->className() : w->objectName(),
+                    row = name.mid(3);
+            QStringList arrows;
+            for (const QLabel* l : d.findChildren<QLabel*>(QRegularExpression("^lab(?!.*Arrow).*(Up|Down)$")))
+                if (l->isVisible())
+                    arrows << l->objectName();
+            arrows.sort();
+            return arrows == QStringList {"lab" + row + "Down", "lab" + row + "Up"} ? name + '^'
+                                                                                    : name + arrows.join(' ');
+        };
+        const QMap<QString, Qt::Key> keys {{"Right", Qt::Key_Right}, {"Left", Qt::Key_Left}, {"Up", Qt::Key_Up},
+            {"Down", Qt::Key_Down}, {"Tab", Qt::Key_Tab}, {"Return", Qt::Key_Return}, {"Esc", Qt::Key_Escape}};
+        for (const QString& step : path.split(' ')) {
+            if (keys.contains(step))
+                pressKey(keys[step]);
+            else
+                QTRY_COMPARE(place(), step);
+        }
+        QVERIFY(d.isVisible());
+        QVERIFY(!d.form()->frmPrefAudio->isVisible() && !d.form()->speakerTestBtn->isVisible()); // no audio output
+    }
+
     void wheel_data()
     {
         columns<int, int>(); // the wheel's delta, the page it leads to from Display
-        for (auto [delta, page] : {std::pair {119, SettingsDialog::PageDisplay}, {120, SettingsDialog::PageGeneral},
-                 {-240, SettingsDialog::PagePref}})
-            row(QByteArray::number(delta), delta, int(page));
+        row("119", 119, int(SettingsDialog::PageDisplay));
+        row("120", 120, int(SettingsDialog::PageGeneral));
+        row("-240", -240, int(SettingsDialog::PagePref));
     }
 
     void wheel()
@@ -80,16 +127,15 @@ private slots:
         QCOMPARE(d.form()->stwgSub->currentIndex(), page);
     }
 
+    // Laid out while hidden (the home screen asks its size): the fonts keep their scale once shown under our sheet.
     void scaledBeforeFirstShown()
     {
-        // Laid out while still hidden, as when the home screen starts on a screen other than 1080p: the fonts keep
-        // their scale once the dialog shows under the program's own sheet.
         qApp->setStyleSheet(QStringLiteral("#centralwidget{border-image: url(:/images/wallpaper_image1.jpg)}"));
         auto noSheet = qScopeGuard([] { qApp->setStyleSheet(QString()); });
         SettingsScene_s scene;
         SettingsDialog& d = scene.build();
         const ScreenScale scale(d.screen()->geometry().size());
-        d.ensurePolished(); // as its layout does when the home screen asks its size
+        d.ensurePolished();
         d.adaptUiToScreen(d.screen()->geometry().size());
         d.show();
         QVERIFY(QTest::qWaitForWindowExposed(&d));
@@ -99,10 +145,12 @@ private slots:
 
     void watchedFiles_data()
     {
-        columns<QByteArray>(); // "Padlink/Logout", a boolean of the appliance's files: its case does not count
+        columns<QByteArray>(); // "Padlink/Logout": its case does not count
         row("yes", QByteArray("yes"));
         row("YES", QByteArray("YES"));
     }
+    // Changes other programs make: the task bar set from the web and a log-out request restart us and their keys go;
+    // automatic login switched on elsewhere is shown; a removed screen.conf is created again.
     void watchedFiles()
     {
         const auto [logout] = fetch<QByteArray>();
@@ -113,35 +161,26 @@ private slots:
         scene.root.write("/home/admin/.config/Vendra/IVO.conf", "[UIControl]\nDisplayIP=yes\n");
         SettingsDialog& d = scene.build();
         QSignalSpy restarts(&d, &SettingsDialog::IVOrestart);
-
-        // Another program sets the task bar from the web: restart, key gone.
         scene.root.write("/home/admin/.config/Vendra/IVO.conf", "[TaskBar]\nEnable=True\nsetfromweb=1\n");
         QTRY_COMPARE(restarts.size(), 1);
         QVERIFY(!QSettings(settingsFile, QSettings::IniFormat).contains("TaskBar/setfromweb"));
-
-        // A log-out request of the mobile remote, and automatic login switched on elsewhere: the box follows.
         scene.runner.clear();
         scene.root.write(
             "/etc/Tellora/config/login.conf", "[Padlink]\nLogout=" + logout + "\n[UIControl]\nRequireLogin=no\n");
         QTRY_COMPARE(restarts.size(), 2);
         QTRY_VERIFY(d.form()->cbxRequireLogin->isChecked());
         QVERIFY(!scene.root.read("/etc/Tellora/config/login.conf").contains("Padlink"));
-
-        // The screen configuration removed: created again with touch.
         QFile::remove(scene.root.path("/etc/Tellora/config/screen.conf"));
         const QString touch
             = scene.root.path("/usr/bin/touch") + ' ' + scene.root.path("/etc/Tellora/config/screen.conf");
         QTRY_VERIFY(scene.runner.lines().contains(touch));
     }
 
-    // A choice menu under the program's sheet and its own: its own style still lets it scroll, so a menu taller than
-    // the screen keeps one column inside the title-safe area. It opens at its label, moved only as far as the area
-    // asks, with the current entry in view, and the remote's Up and Down keep the highlighted entry in view, past the
-    // visible part and round the ends.
+    // A choice menu scrolls in one column inside the title-safe area, opens at its label (moved only as far as the area
+    // asks), and keeps the highlighted entry in view as Up and Down go past the visible part and round the ends.
     void choiceMenu_data()
     {
-        // How tall in screens, the label's place on the screen, the current entry and the one highlighted after the
-        // keys (less than 0: from the end).
+        // Height in screens, the label's place, the current entry, keys, the one highlighted after (< 0: from the end).
         columns<double, QPointF, int, QString, QString>();
         row("short, at its label", 0.1, QPointF(0.3, 0.3), 1, QString(), QString("1"));
         row("short, at the screen's corner", 0.1, QPointF(1, 1), 0, QString("d"), QString("1"));
@@ -163,8 +202,7 @@ private slots:
         QLabel value("value", &window);
         value.move(int(place.x() * screen.width()), int(place.y() * screen.height()));
         showActive(window);
-        // As many entries as make the menu that tall, measured on a menu of the same look.
-        QMenu probe;
+        QMenu probe; // as many entries as make the menu that tall
         probe.setStyleSheet(ChoiceMenu::styleSheet());
         probe.setFont(value.font());
         probe.addAction("0");
@@ -181,15 +219,13 @@ private slots:
             const auto closing = qScopeGuard([popup] { popup->close(); });
             auto* menu = qobject_cast<QMenu*>(popup);
             QVERIFY(menu && menu->style()->styleHint(QStyle::SH_Menu_Scrollable, nullptr, menu));
-            QCOMPARE(menu->styleSheet(), ChoiceMenu::styleSheet());
             for (QAction* a : menu->actions()) // one column
                 QCOMPARE(menu->actionGeometry(a).x(), menu->actionGeometry(menu->actions().first()).x());
             const QRect area = TitleSafeMenu::area(*menu->screen()), at = menu->geometry();
             const QPoint label = value.mapToGlobal(QPoint(0, 0));
             QVERIFY(at.x() == label.x() || at.right() == area.right());
             QVERIFY(at.y() == label.y() || at.bottom() == area.bottom() || at.height() == area.height());
-            // Inside the area as it scrolls; the highlighted entry in view, not under the arrows that tell of
-            // entries above or below.
+            // Inside the area as it scrolls, the highlighted entry not under the scroll arrows.
             const int arrow = menu->style()->pixelMetric(QStyle::PM_MenuScrollerHeight, nullptr, menu);
             for (int k = 0; k <= keys.size(); ++k) {
                 const QRect first = menu->actionGeometry(menu->actions().first());
@@ -207,8 +243,8 @@ private slots:
         QCOMPARE(seen, highlighted);
     }
 
-    // Read when asked: the main output's mode from screen.conf scales a size (5 at 1920 wide), and an empty language is
-    // English without touching the locale; an unknown code is ignored once a language is current.
+    // The main output's mode read from screen.conf when asked; an empty language is English without touching the
+    // locale, an unknown code is ignored.
     void scaleAndLanguage()
     {
         SettingsScene_s scene;
