@@ -1,38 +1,32 @@
 #!/usr/bin/env bash
-# The audio output chooser end to end in the simulator, with the remote alone through the real IR daemon: the title
-# bar's audio button opens it (the daemon restarts for it); a test plays on its device and comes back to the chosen
-# one, .asoundrc untouched; a second television plugged in relabels its row; Apply makes the picked device the chosen
-# one, and the home screen, which heard that OK too, does not open the chooser again; EXIT closes a chooser opened
-# again. While the chooser is open the home screen and the chooser each have a client of the daemon, and every key
-# acts once: each arrow moves the focus one place, one OK on Test plays one test.
-# IVO_SIM_SIZE picks the screen; IVO_E2E_SHOTS=DIR keeps the chooser's picture of docs/.
+# The audio output chooser with the remote alone: the title bar's audio button opens it (the IR daemon restarts for
+# it, and the home screen and the chooser each have a client of it); one OK on Test plays one test on its device and
+# gives the chosen one its sound back, .asoundrc untouched; a television plugged in relabels its row; Apply makes the
+# picked device the chosen one, and the home screen, which heard that OK too, does not open the chooser again; EXIT
+# closes it. IVO_E2E_SHOTS=DIR keeps the chooser's picture of docs/.
 . "$(dirname "$0")/lib.sh"
 restarts() { [ "$(grep -cxF '/etc/Tellora/init.d/lirc restart' "$log")" "$@" ]; }
+# Sounds played on device $1; tests (a test plays the left channel, then the right).
 played() { [ "$(cat "$root/sim/audio/played.log" 2>/dev/null | grep -c "	alsa_output.hw:$1\$")" "$2" "$3" ]; }
-# Tests played on device $1 (a test plays the left channel, then the right).
 tests() { [ "$(cat "$root/sim/audio/played.log" 2>/dev/null | grep -c "Front_Right.wav	alsa_output.hw:$1\$")" "$2" "$3" ]; }
 sink() { [ "$(PATH=$root/sim/bin:$PATH pactl get-default-sink)" = "alsa_output.hw:$1" ]; }
-# Regions of the chooser with the simulator's three outputs: the close button, each row's radio (r) and Test (t)
-# button, the apply button.
+# The close button, each row's radio (r) and Test (t) button, the apply button.
 regions=(close:1490,190,120,120 r0:330,420,1000,110 t0:1390,430,180,90 r1:330,528,1000,110 t1:1390,538,180,90
     r2:330,637,1000,110 t2:1390,647,180,90 apply:1340,790,280,100)
-# The region with the focus frame, in a new screenshot.
 where() { snap chooser && framedat "$root/sim/chooser.png" "${regions[@]}"; }
-# Light pixels of the third row's label right of "HDMI 2", where a monitor's name goes, in the last screenshot.
+# Light pixels right of the third row's "HDMI 2", where a monitor's name goes, in the last screenshot.
 named() { convert "$root/sim/chooser.png" -crop "$(scaled 620,668,480,48)" +repage -threshold 60% -format '%[fx:int(mean*w*h)]' info:; }
 start
-# The title bar's audio button; the home screen's own client alone hears the daemon.
 titlebar 1270
 press OK
 poll 60 active "IVO Audio Output" || fail "OK on the audio button did not open the chooser"
 restarts -eq 1 || fail "the chooser did not restart the IR daemon"
 poll 60 clients -eq 2 || fail "the home screen and the chooser are not both listening to the IR daemon"
 is close where || fail "the chooser did not start on its close button"
-chosen=$(cat "$root/home/admin/.asoundrc") # HDMI 1, the default output, written when the chooser read the devices
+chosen=$(cat "$root/home/admin/.asoundrc") # HDMI 1, written when the chooser read the devices
 
-# The first row's Test button (the analog output, not the chosen one), each arrow one place on: one OK tests once,
-# left and right; OK held down (repeats) tests nothing more. The later moves prove that no second test comes: both
-# clients read them after that OK, and the test runs before the screen shows the focus moved.
+# The first row's Test (the analog output): one OK tests once, its repeats nothing more. Both clients read the later
+# moves after that OK, and the test runs before the screen shows the focus moved: they prove no second test comes.
 step DOWN r0
 step RIGHT t0
 press OK
@@ -55,15 +49,11 @@ poll 60 relabelled || fail "the third row did not take the name of the televisio
 keep chooser audio-chooser
 played 0,7 -eq 0 || fail "picking a row played a sound"
 
-# Apply: the third row's device is the chosen one, in .asoundrc and as the sound server's default.
 step DOWN apply
 press OK
 poll 60 active IVO || fail "Apply did not close the chooser"
 poll 30 sink 0,7 || fail "Apply did not make HDMI 2 the default sink"
 [ "$(head -n 1 "$root/home/admin/.asoundrc")" = "# 54656C6C6F7261 - HDMI2" ] || fail ".asoundrc does not name HDMI2"
-
-# The audio button has the focus back, and the OK that applied (heard by the home screen too) did not open the chooser
-# again: OK opens it once more, and EXIT closes it.
 poll 60 titled 1270 || fail "the audio button did not get the focus back"
 restarts -eq 1 || fail "the chooser opened again by itself"
 press OK

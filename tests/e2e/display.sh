@@ -1,43 +1,35 @@
 #!/usr/bin/env bash
-# The Display page end to end in the simulator on X.Org's server with the dummy driver (a real RandR output that the
-# real xrandr changes), driven by the remote through the real IR daemon; inside the choice menus, which the daemon's keys
-# do not reach, the keys are typed at the X level with xdotool.
-#   - a new resolution confirmed with "Yes" (Left, OK on the question) stays on the server and in screen.conf;
-#   - a new resolution nobody answers is taken back by the question's count-down, on the server and in the file.
-# IVO_SIM_SIZE picks the first mode; IVO_E2E_SHOTS=DIR keeps pictures of the page (one and three outputs) for docs/.
+# The Display page on X.Org's server with the dummy driver (a real RandR output the real xrandr changes), driven by the
+# remote; inside the choice menus, which the daemon's keys do not reach, the keys are typed with xdotool. A new
+# resolution confirmed "Yes" stays on the server and in screen.conf; one nobody answers is taken back by the
+# question's count-down. IVO_SIM_SIZE picks the first mode; IVO_E2E_SHOTS=DIR keeps pictures of the page for docs/.
 . "$(dirname "$0")/lib.sh"
-conf=$root/etc/Tellora/config/screen.conf
-# The hot-plug script and the margin tool as the Display page runs them (counted from the mark on).
-mark() { wc -l <"$log" >"$root/sim/mark"; }
-since() { tail -n +$(($(cat "$root/sim/mark") + 1)) "$log"; }
+screens=$root/etc/Tellora/config/screen.conf
 ran() { [ "$(since | grep -c "$1")" "${@:2}" ]; }
+confkey() { setting "Screen1/$1" "$screens"; }
 # The question over the settings: a window named like the home screen's that is not it.
 asking() { active IVO && [ "$(xdotool getactivewindow)" != "$home" ]; }
-# The dummy output's current mode and rate as the real xrandr reports them ("1280x720 50.00").
+# The output's current mode and rate as the real xrandr reports them ("1280x720 50.00").
 current() { /usr/bin/xrandr -q | awk '/^ / && /\*/ { for (i = 2; i <= NF; i++) if ($i ~ /\*/) { sub(/[*+]+/, "", $i); print $1, $i; exit } }'; }
 showing() { [ "$(current)" = "$1" ]; }
-# A short menu is up: the rates of one mode (the modes' menu is as tall as the screen).
+# A menu shorter than a fifth of the screen is up: the rates of one mode (the modes' menu is as tall as the screen).
 ratesmenu() {
-    local w
     for w in $(xdotool search --onlyvisible --pid "$pid" 2>/dev/null); do xdotool getwindowgeometry "$w"; done |
         awk -v most=$((width / 5)) '/Geometry/ { split($2, g, "x"); if (g[2] < most) short = 1 } END { exit !short }'
 }
-# Position of a mode among the output's modes, as the menu lists them (xrandr's order), 0-based.
+# A mode's place among the output's modes (0-based) and its rates, as xrandr lists them and so the menus.
 modeindex() { /usr/bin/xrandr -q | awk -v m="$1" '/^ / { if ($1 == m) { print n + 0; exit } n++ }'; }
-# The rates of a mode as the menu lists them (xrandr's markers "*" and "+" gone), one a line.
 rates() { /usr/bin/xrandr -q | awk -v m="$1" '/^ / && $1 == m { for (i = 2; i <= NF; i++) if ($i != "+") { sub(/[*+]+/, "", $i); print $i } }'; }
-confkey() { sed -n "/^\[Screen1\]/,/^\[/{s/^$1 *= *//p}" "$conf" | head -n 1; }
-# Keys that move a menu's highlight from entry $1 (-1: none highlighted yet) to entry $2.
+# Keys that move a menu's highlight from entry $1 (-1: none highlighted yet) to entry $2, and choose it.
 walk() {
     local n key=Down
     if [ "$1" -lt 0 ]; then n=$(($2 + 1)); elif [ "$2" -ge "$1" ]; then n=$(($2 - $1)); else n=$(($1 - $2)) key=Up; fi
     for _ in $(seq "$n"); do xdotool key "$key"; done
     xdotool key Return
 }
-# Opens the main output's resolution menu with the remote and picks mode $1 at its first rate with X-level keys; the
-# modes are xrandr's, the one in screen.conf highlighted, and so is the file's rate among the mode's rates.
+# The resolution menu opened with the remote, mode $1 picked at its first rate; the menus highlight screen.conf's.
 choose() {
-    local before from rate
+    local before from
     before=$(windows)
     press OK
     poll 30 more "$before" || fail "OK on the resolution row opened no menu"
@@ -47,27 +39,20 @@ choose() {
     from=$(rates "$1" | grep -nxF -- "$(confkey Rate)" | cut -d: -f1 || true)
     walk "$((${from:-0} - 1))" 0
 }
-# Opens the settings, shows the Display page (each page logs its index as it comes) and gives its first row the focus
-# with the remote.
-page() { grep -o 'currentChanged(int)\]\[[0-9]*\] index=[0-9]*' "$root/sim/ivo.log" | tail -n 1 | sed 's/.*index=//'; }
-pages() { grep -c 'currentChanged(int).*index=' "$root/sim/ivo.log"; }
+# The settings on the Display page (by a click: they may open with the focus on the applications' grid), its
+# resolution row focused with the remote (OK on the left column does as Right there) and its menu closed again.
 moved() { [ "$(pages)" -gt "$1" ]; }
 enterdisplay() {
     local n w
-    echo "Settings Open" >"$root/tmp/ivo.cmd"
-    poll 60 active IVO-Settings || fail "the settings dialog did not open"
-    # The dialog may open with the focus on the applications' grid: a click on the Display button, then the remote.
-    n=$(pages)
-    w=$(xdotool getdisplaygeometry | cut -d' ' -f1)
+    poll 60 opened || fail "the settings dialog did not open"
+    n=$(pages) w=$(xdotool getdisplaygeometry | cut -d' ' -f1)
     for _ in 1 2 3; do
         xdotool mousemove $((180 * w / 1920)) $((510 * w / 1920)) click 1
         poll 20 moved "$n" && break
     done
     moved "$n" || fail "a click on Display changed no page"
-    [ "$(page)" = 3 ] || fail "the click did not show the Display page"
+    is 3 page || fail "the click did not show the Display page"
     press RIGHT
-    # The resolution row has the focus when OK opens its menu (an OK that reaches the left column before it does
-    # the same as Right there); Escape closes the menu again.
     n=$(windows)
     for _ in 1 2 3; do
         press OK
@@ -81,25 +66,24 @@ enterdisplay() {
 start IVO_SIM_X=xorg
 export PATH=$root/sim/bin:$PATH
 first=$(current)
-
 enterdisplay
 picture display-1-output
 
-# Yes: the new mode stays. The question comes with the new mode on the server; Left, then OK on "Yes".
+# Yes: the question comes with the new mode on the server; Left, then OK on "Yes", and the mode stays.
 mark
 choose 1280x720
 poll 60 asking || fail "no question after choosing 1280x720"
 showing "1280x720 $(rates 1280x720 | head -n 1)" || fail "the server does not show 1280x720 while asking"
 ran "xrandr-hotplug.sh -fg" -eq 1 || fail "the hot-plug script did not run once for the new mode"
-# The keys wait until the settings have followed the screen to its new size, which activates windows anew.
-poll 30 grep -q 'w:1280  h:720' "$root/sim/ivo.log" || fail "the settings did not follow the screen to 1280x720"
+# The keys wait until the settings followed the screen to its new size, which activates windows anew.
+poll 30 grep -q 'w:1280  h:720' "$ivolog" || fail "the settings did not follow the screen to 1280x720"
 answeryes
 poll 30 active IVO-Settings || fail "Yes did not end the question"
 poll 30 ran "ivomargin -u" -eq 1 || fail "the margin tool did not run after Yes"
 ran "xrandr-hotplug.sh -fg" -eq 1 || fail "Yes took the mode back"
 showing "1280x720 $(rates 1280x720 | head -n 1)" && is 1280x720 confkey Mode || fail "1280x720 did not stay"
 
-# Nobody answers: the question's count-down takes the mode back, on the server and in the file.
+# Nobody answers: the count-down takes the mode back, on the server and in the file.
 kept=$(current)
 mark
 choose "${first%% *}"
@@ -111,10 +95,9 @@ poll 30 ran "ivomargin -u" -eq 1 || fail "the margin tool did not run after the 
 ran "xrandr-hotplug.sh -fg" -eq 2 || fail "the count-down did not run the hot-plug script again"
 showing "$kept" && is 1280x720 confkey Mode || fail "the count-down did not take $first back to $kept"
 
-# The page with three monitors of the simulated layout, for the pictures in docs/.
-if [ -n "$shots" ]; then
+if [ -n "$shots" ]; then # the page with three monitors of the simulated layout
     "$sim" stop >/dev/null 2>&1 || true
-    rm -f "$conf" # laid out anew for the screen size
+    rm -f "$screens" # laid out anew for the screen size
     start IVO_SIM_OUTPUTS=3
     enterdisplay
     picture display-3-outputs

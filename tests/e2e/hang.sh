@@ -1,18 +1,14 @@
 #!/usr/bin/env bash
-# Every program the product runs, hung in turn. A first run with the remote visits every place that runs programs
-# (start-up, the settings and their pages, the input-method list, an application's page, the audio chooser and its
-# test, a tile's launch and the power key that closes it) and notes for each program of the commands log (its first
-# word's file name) where it first ran, so a program added later is hung too. Then each program's hang switch is set
-# in turn with short budgets (IVO_HANG_SCALE, 0.1 unless given): a start-up program's with the program started again,
-# which must come up on the home screen, listening to the IR daemon; any other's at its place, entered with the
-# remote and left with EXIT. The program's log must name its command, ended, left running or skipped past its budget,
-# or the program must have been started detached, not waited for. IVO_HANG_ONLY (a regular expression) hangs only
-# the programs it matches.
+# Every program the product runs, hung in turn. A first run with the remote visits every place that runs programs and
+# notes where each program of the commands log (its first word's file name) first ran, so a program added later is
+# hung too. Then each program's hang switch is set in turn with short budgets (IVO_HANG_SCALE, 0.1 unless given): a
+# start-up program's with the program started again, which must come up on the home screen listening to the IR
+# daemon; any other's at its place, entered with the remote and left with EXIT. The program's log must name its
+# command ended, left running or skipped past its budget, or the program must have started it detached.
+# IVO_HANG_ONLY (a regular expression) hangs only the programs it matches.
 . "$(dirname "$0")/lib.sh"
-conf=$root/sim/settings hangs=$root/sim/hangs.log ivolog=$root/sim/ivo.log scale=${IVO_HANG_SCALE:-0.1}
-lines() { if [ -f "$1" ]; then wc -l <"$1"; else echo 0; fi; }
-mark() { m_cmd=$(lines "$log") m_ivo=$(lines "$ivolog") m_hang=$(lines "$hangs"); }
-since() { tail -n +$((m_cmd + 1)) "$log"; }
+simset=$root/sim/settings hangs=$root/sim/hangs.log scale=${IVO_HANG_SCALE:-0.1}
+mark() { m_cmd=$(wc -l <"$log") m_ivo=$(wc -l <"$ivolog") m_hang=$({ cat "$hangs" 2>/dev/null || true; } | wc -l); }
 logged() { since | grep -q -- "$1"; }
 # Program $1 ran, or was skipped for a hang before.
 ran() { logged "$1" || tail -n +$((m_ivo + 1)) "$ivolog" | grep -q "command: skipped, $1 "; }
@@ -41,14 +37,11 @@ opensettings() {
     poll 60 active IVO-Settings || fail "OK on the settings button did not open the settings"
     poll 60 onapp || fail "the settings did not open with the focus on their first page button"
 }
-# The App page button is filled: it has the focus.
-onapp() { snap settings && [ "$(colour "$root/sim/settings.png" 20,170,380,135 'rgb(7,81,120)' 3%)" -ge "$(area 20000)" ]; }
-pageis() { [ "$(grep -o 'currentChanged(int)\]\[[0-9]*\] index=[0-9]*' "$ivolog" | tail -n 1 | sed 's/.*=//')" = "$1" ]; }
 pageto() {
     local i
     for i in 6 3 4 5; do
         press DOWN
-        poll 60 pageis $i || fail "Down did not show the settings page $i"
+        poll 60 is $i page || fail "Down did not show the settings page $i"
         [ $i != "$1" ] || return 0
     done
 }
@@ -62,7 +55,6 @@ visit_display() { opensettings; pageto 3; leave; }
 visit_preferences() { opensettings; pageto 4; leave; }
 visit_about() { opensettings; pageto 5; leave; }
 # The mobile-remote box switched on, and off again once the daemon runs under its own name (or hangs before).
-daemon() { pgrep -f " remotepad $root/sim\$" >/dev/null; }
 visit_general() {
     local n
     opensettings
@@ -90,7 +82,6 @@ visit_im() {
     leave
 }
 # The first application's page, its Disable (or Enable) button.
-pages() { grep -c "currentChanged(int).* index=$1\$" "$ivolog" || true; }
 visit_app() {
     local n
     opensettings
@@ -125,22 +116,19 @@ visit_tile() {
     fi
     poll 60 eval '! lit' || fail "the launch's waiting lights never went"
 }
-# The launch's waiting animation is on the screen: the window takes no input meanwhile.
-lit() { snap lights && [ "$(colour "$root/sim/lights.png" 830,420,160,160 '#bff4ff' 8%)" -ge 60 ]; }
 places=(settings general display preferences about im app chooser tile)
 
-# The product's word on program $1 since the mark: "ended", "left running", "still running after its kill" or
-# "skipped"; for a program that hung under another simulated one, the word on the outermost (the one the product
-# started); "detached" when the hung process is none of the product's; empty while there is none.
+# The product's word on program $1 since the mark ("ended", "left running", "still running after its kill",
+# "skipped"), for one hung under another simulated one the word on the outermost; "detached" when the hung process is
+# none of the product's; empty while there is none.
 linesof() {
     local word
     word=$(sed 's/[.]/\\./g' <<<"$1")
     tail -n +$((m_ivo + 1)) "$ivolog" | grep -E "command: (ran past its budget|skipped, $word ran past)" |
         grep -E "(^|[ /\"])$word([ \"]|\$)"
 }
-# Process $1 was started detached: it runs (a zombie does not) in a session of its own; every command the program
-# waits for runs in the program's session (in a process group of its own).
-session() { local stat; stat=$(cat "/proc/$1/stat" 2>/dev/null) && set -- ${stat##*) } && [ "$1" != Z ] && echo "$4"; }
+# Process $1 was started detached: it runs in a session of its own (every command the program waits for runs in the
+# program's session).
 detached() { local own; own=$(session "$1") && [ "$own" != "$(session "$pid")" ]; }
 outcome() {
     local p line outer=$1 under=
@@ -161,19 +149,19 @@ outcome() {
     esac
 }
 switch() { local n=${1##*/}; [[ $n != ?*.* ]] || n=${n%.*}; printf '%s_HANG' "$(tr a-z A-Z <<<"$n" | tr -c 'A-Z0-9\n' _)"; }
-hang() { cp "$root/sim/settings.run" "$conf"; [ -z "${1:-}" ] || echo "$(switch "$1")=yes" >>"$conf"; }
+hang() { cp "$root/sim/settings.run" "$simset"; [ -z "${1:-}" ] || echo "$(switch "$1")=yes" >>"$simset"; }
 # Ends what the last hang left behind.
 release() { hang; local p; for p in $(hungnow); do kill "$p" 2>/dev/null || true; done; }
 
-# The program alone started again, its environment "$@": it must come up on the home screen with the focus and take
-# the remote's keys.
+# The program alone started again with short budgets: it must come up on the home screen with the focus and take the
+# remote's keys.
 again() {
-    env "$@" "$sim" restart >/dev/null || fail "the program did not start again"
+    IVO_SIM_BUDGET_SCALE="$scale" "$sim" restart >/dev/null || fail "the program did not start again"
     pid=$(cut -d" " -f1 "$root/sim/ivo.pid")
-    poll 60 eval 'active IVO && is "$pid" xdotool getactivewindow getwindowpid' || fail "the home screen did not come up ($*)"
+    poll 60 eval 'active IVO && is "$pid" xdotool getactivewindow getwindowpid' || fail "the home screen did not come up"
     home=$(xdotool getactivewindow)
-    poll 60 clients -ge 1 || fail "the home screen did not connect to the IR daemon ($*)"
-    listens "$*"
+    poll 60 clients -ge 1 || fail "the home screen did not connect to the IR daemon"
+    listens "after its start"
 }
 # The home screen takes the remote's keys: they move its focus from one tile to the next.
 listens() {
@@ -200,7 +188,7 @@ poll 60 grep -q 'first frame:' "$ivolog" || fail "no first frame"
 poll 60 grep -q '^Step 3 ' "$ivolog" || fail "the start-up did not end"
 m_cmd=0
 note start
-cp "$conf" "$root/sim/settings.run"
+cp "$simset" "$root/sim/settings.run"
 for p in "${places[@]}"; do
     mark
     visit_$p
@@ -209,34 +197,22 @@ done
 echo "the full run ($SECONDS s):"
 for name in "${found[@]}"; do echo "  $name: ${first[$name]}"; done
 
-# Each program hung in turn: the start-up programs first, each with the program started again.
+# Each program hung in turn (the start-up's come first), a start-up program's with the program started again, any
+# other's at its place. A program that overran is skipped for a while: where one did, the next visit starts with the
+# program started again, or it may miss what the skipped one would have done (the package tool's change that the
+# package configuration's checksum follows); so does the first visit, unless a start-up hang restarted it.
+overran=" ${places[*]} "
 for name in "${programs[@]}"; do
-    [ "${first[$name]}" = start ] || continue
+    at=${first[$name]}
+    [[ $at == start || " $overran " != *" $at "* ]] || { overran=; again; }
     hang "$name"
     mark
-    m_ivo=0
-    again IVO_SIM_BUDGET_SCALE="$scale"
-    poll 60 eval '[ -n "$(outcome "$name")" ]' || fail "$name hung at start-up, and the log names none of its commands"
-    echo "ok: $name at start-up: $(outcome "$name") ($SECONDS s)"
+    if [ "$at" = start ]; then m_ivo=0 overran=; again; else visit_"$at"; fi
+    poll 60 eval '[ -n "$(outcome "$name")" ]' || fail "$name hung in $at, and the log names none of its commands"
+    echo "ok: $name in $at: $(outcome "$name") ($SECONDS s)"
+    [ "$at" = start ] || [ "$(outcome "$name")" = detached ] || overran+=" $at"
     release
-    scaled=yes
-done
-# Then the others, each at its place. A program that overran is skipped for a while: where one did, the next visit
-# starts with the program started again, or it may miss what the skipped one would have done (the package tool's
-# change that the package configuration's checksum follows).
-[ -n "${scaled:-}" ] || again IVO_SIM_BUDGET_SCALE="$scale"
-overran=
-for name in "${programs[@]}"; do
-    [ "${first[$name]}" != start ] || continue
-    [[ " $overran " != *" ${first[$name]} "* ]] || { overran=; again IVO_SIM_BUDGET_SCALE="$scale"; }
-    hang "$name"
-    mark
-    visit_"${first[$name]}"
-    poll 60 eval '[ -n "$(outcome "$name")" ]' || fail "$name hung in ${first[$name]}, and the log names none of its commands"
-    echo "ok: $name in ${first[$name]}: $(outcome "$name") ($SECONDS s)"
-    [ "$(outcome "$name")" = detached ] || overran+=" ${first[$name]}"
-    release
-    athome || fail "the home screen is not in front after $name"
+    [ "$at" = start ] || athome || fail "the home screen is not in front after $name"
 done
 listens "after the last hang"
 echo "e2e hang: all flows passed ($SECONDS s)"

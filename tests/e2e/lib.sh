@@ -1,28 +1,38 @@
-# Sourced by the simulator flows: the simulator in a sysroot of the flow's own, waits on conditions, the remote through
-# the real IR daemon, and what the screen shows (the focus frame, the pictures of docs/).
+# Sourced by the simulator flows (and tests/package/check): the simulator in a sysroot of the flow's own, waits on
+# conditions, the remote through the real IR daemon, and what the screen shows (the focus frame, the pictures of docs/).
 # IVO_SIM_SIZE picks the screen; IVO_E2E_SHOTS=DIR keeps the flow's pictures; IVO_E2E_KEEP=1 keeps the sysroot.
 set -euo pipefail
 src=${IVO_SOURCE_DIR:-$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)}
 export IVO_BIN=${IVO_BIN:?the program to run} IVO_SIM_ROOT=/tmp/iv-$(basename "$0" .sh)-$$
-sim=$src/sim/ivo-sim root=$IVO_SIM_ROOT log=$IVO_SIM_ROOT/sim/commands.log shots=${IVO_E2E_SHOTS:-}
-size=${IVO_SIM_SIZE:-1920x1080}
+sim=$src/sim/ivo-sim root=$IVO_SIM_ROOT log=$IVO_SIM_ROOT/sim/commands.log ivolog=$IVO_SIM_ROOT/sim/ivo.log
+shots=${IVO_E2E_SHOTS:-} size=${IVO_SIM_SIZE:-1920x1080} conf=$IVO_SIM_ROOT/home/admin/.config/Vendra/IVO.conf
 width=${size%x*} height=${size#*x}
-fail() { echo "FAIL: $* ($SECONDS s)" >&2; tail -n 30 "$root/sim/ivo.log" "$log" >&2 || true; exit 1; }
+fail() { echo "FAIL: $* ($SECONDS s)" >&2; tail -n 30 "$ivolog" "$log" >&2 || true; exit 1; }
 trap '"$sim" stop >/dev/null 2>&1 || true; [ -n "${IVO_E2E_KEEP:-}" ] || rm -rf "$root"' EXIT
 poll() { local end=$((SECONDS + $1)); shift; until "$@"; do [ $SECONDS -lt $end ] || return 1; sleep 0.1; done; }
 is() { [ "$("${@:2}")" = "$1" ]; }
 active() { [ "$(xdotool getactivewindow getwindowname 2>/dev/null)" = "$1" ]; }
 # Clients connected to the IR daemon: the daemon's own ends of their connections carry its socket's path.
 clients() { [ "$(grep -c " 03 [0-9]* $root/dev/lircd\$" /proc/net/unix)" "$@" ]; }
-
-# The program's visible windows; a choice menu open adds one.
-windows() { { xdotool search --onlyvisible --pid "$pid" 2>/dev/null || true; } | wc -l; }
+windows() { { xdotool search --onlyvisible --pid "$pid" 2>/dev/null || true; } | wc -l; } # a menu open adds one
 more() { [ "$(windows)" -gt "$1" ]; }
+# The commands log since the last mark; a key "Group/key" of the user settings (or of the file $2).
+mark() { m_cmd=$(wc -l <"$log"); }
+since() { tail -n +$((m_cmd + 1)) "$log"; }
+setting() { awk -F' *= *' -v g="[${1%%/*}]" -v k="${1#*/}" '/^\[/ { in_g = $0 == g } in_g && $1 == k { print $2 }' "${2:-$conf}"; }
+# The settings page the program logged last; the pages logged ($1 only that index).
+page() { grep -o 'currentChanged(int)\]\[[0-9]*\] index=[0-9]*' "$ivolog" | tail -n 1 | sed 's/.*=//'; }
+pages() { grep -c "currentChanged(int).* index=${1:-[0-9]*}\$" "$ivolog" || true; }
+# This sysroot's mobile-remote daemon (its argv names the sysroot); the session of a process that runs (no zombie).
+daemon() { pgrep -f " remotepad $root/sim\$" >/dev/null; }
+session() { local stat; stat=$(cat "/proc/$1/stat" 2>/dev/null) && set -- ${stat##*) } && [ "$1" != Z ] && echo "$4"; }
+running() { session "$1" >/dev/null; }
+# The settings opened by the command file, written again until taken (the home window may not watch it yet).
+opened() { echo "Settings Open" >"$root/tmp/ivo.cmd"; poll 5 active IVO-Settings; }
 
-# Starts the simulator on a display of its own (variables given are its environment) and waits until the home screen
+# Starts the simulator (variables given are its environment) on a display of its own and waits until the home screen
 # has the focus and listens to the IR daemon; $home is its window, $pid its process.
 start() {
-    local attempt
     unset DISPLAY
     for attempt in 1 2 3; do # another X server may take the display number picked
         env IVO_SIM_SIZE="$size" "$@" "$sim" run --keep >/dev/null && break
@@ -35,24 +45,18 @@ start() {
     poll 60 clients -ge 1 || fail "the home screen never connected to the IR daemon"
 }
 
-# One press of the remote's key KEY_$1 as the daemon reads it from the simulated remote; $2 counts the repeats of a key
-# held down.
+# One press of the remote's key KEY_$1 as the daemon reads it; $2 counts the repeats of a key held down.
 press() {
     local keys=(- UP DOWN LEFT RIGHT OK EXIT MENU POWER) code
     for code in "${!keys[@]}"; do [ "${keys[code]}" != "$1" ] || break; done
     irsend -d "$root/dev/lircd" SIMULATE "$(printf '%016x %02x KEY_%s simremote' "$code" "${2:-0}" "$1")" ||
         fail "no IR daemon for $1"
 }
-# The daemon's keys go to the widget that has the focus when the program reads them (one read while the key before
-# is still on its way, where that one leaves the focus); a dialog listening to the daemon itself (the chooser) hears
-# each key a second time. The flow's `where` tells from a new screenshot where the focus is ("none" when nowhere);
-# step presses key $1 and waits until the focus is at $2.
+# The flow's `where` tells from a new screenshot where the focus is ("none" when nowhere); step presses key $1 and
+# waits until the focus is at $2; goto takes it to $1 one key (the flow's `toward` from $now to $1) at a time.
 step() { press "$1"; poll 60 is "$2" where || fail "$1 did not take the focus to $2 (it is at $(where))"; }
-# leftfrom keeps where the focus is in $now, and is true once that is not $1.
 leftfrom() { now=$(where) && [ "$now" != "$1" ]; }
 placed() { leftfrom none; }
-# Takes the focus to $1 one key at a time, each followed until the focus has left where it was: the flow's `toward`
-# presses the key that leads from $1 to $2. A key that moved the focus twice is taken up from where it landed.
 goto() {
     local now tries=0
     poll 60 leftfrom none || return 1
@@ -73,11 +77,10 @@ colour() {
     convert "$1" -crop "$crop" +repage -fuzz "${4:-10%}" -fill black +opaque "${3:-#00d8ff}" -fill white \
         -opaque "${3:-#00d8ff}" -format '%[fx:int(mean*w*h)]' info:
 }
-# Little compression: a loaded machine spends most of a screenshot's second on it. The pictures kept for docs/ are
-# written again at the usual one.
+# Little compression: a loaded machine spends most of a screenshot's second on it.
 snap() { import -window root -define png:compression-level=1 "$root/sim/$1.png"; }
-# Of the regions given as name:x,y,w,h (on a 1920 x 1080 screen), the one with the most of the focus frame in the
-# picture $1, counted in one pass; "none" when none has more than a few hundred of its pixels.
+# Of the regions name:x,y,w,h, the one with the most of the focus frame in the picture $1, counted in one pass; "none"
+# when none has more than a few hundred of its pixels.
 framedat() {
     local picture=$1 r n i=0 crops=() best=none most=$(area 900)
     shift
@@ -89,9 +92,8 @@ framedat() {
     done
     echo "$best"
 }
-# Where the focus is on the home screen, from a new screenshot: a title bar's button (t and its x: 1140 languages,
-# 1270 audio, 1410 settings, 1550 log-out) or a tile of the grid's first row (g0 to g4); homeward presses the arrow
-# from $1 toward $2.
+# The home screen: a title bar's button (t and its x: 1140 languages, 1270 audio, 1410 settings, 1550 log-out) or a
+# tile of the grid's first row (g0 to g4); homeward presses the arrow from $1 toward $2.
 homeregions=(t1140:1140,50,140,90 t1270:1270,50,140,90 t1410:1410,50,140,90 t1550:1550,50,140,90)
 for _tile in 0 1 2 3 4; do homeregions+=("g$_tile:$((380 + 229 * _tile)),157,240,240"); done
 homefocus() { snap home && framedat "$root/sim/home.png" "${homeregions[@]}"; }
@@ -102,12 +104,14 @@ homeward() {
         *) if [ "${1:1}" -lt "${2:1}" ]; then press RIGHT; else press LEFT; fi ;;
     esac
 }
-# The focus frame on the home grid's tile $1 (0-4) of the first row, in a new screenshot.
+# The focus frame on the grid's tile $1 of the first row, or on the title bar's button at x $1, in a new screenshot.
 framed() { snap grid && [ "$(colour "$root/sim/grid.png" $((380 + 229 * $1)),157,240,240)" -ge "$(area 1000)" ]; }
-# The focus frame on the title bar's button at x $1 (1140 the first, 1270 audio, 1410 settings), in a new screenshot.
 titled() { snap title && [ "$(colour "$root/sim/title.png" "$1,50,140,90")" -gt "$(area 900)" ]; }
-# From the home grid to the title bar's button at x $1: Up reaches the first (Up again there does nothing: the grid
-# may take its focus late under load), Right the next ones.
+# The settings' App page button filled: their page buttons have the focus.
+onapp() { snap settings && [ "$(colour "$root/sim/settings.png" 20,170,380,135 'rgb(7,81,120)' 3%)" -ge "$(area 20000)" ]; }
+# The launch's waiting animation (its leading light) is on the screen.
+lit() { snap lights && [ "$(colour "$root/sim/lights.png" 830,420,160,160 '#bff4ff' 8%)" -ge "${1:-60}" ]; }
+# From the home grid Up to the title bar's first button (again: the grid may take its focus late), Right to x $1.
 titlebar() {
     local x
     for _ in $(seq 30); do press UP; poll 2 titled 1140 && break; done
@@ -118,20 +122,18 @@ titlebar() {
         poll 30 titled $x || fail "Right did not reach the title bar's button at $x"
     done
 }
-# "Yes", on the left of the active question's lower third, has the focus: more of the focused button's blue there
-# than on the right.
+# Answers the active question "Yes": Left from "No" until the left half of its lower third has more of the focused
+# button's blue than the right, then OK.
 yesfocused() {
-    local X Y WIDTH HEIGHT WINDOW SCREEN half
+    local X Y WIDTH HEIGHT WINDOW SCREEN half blue='rgb(14,153,226)'
     eval "$(xdotool getactivewindow getwindowgeometry --shell)"
     snap question
     half="$((WIDTH / 2))x$((HEIGHT / 3))"
-    [ "$(colour "$root/sim/question.png" "$half+$X+$((Y + HEIGHT * 2 / 3))" 'rgb(14,153,226)')" -gt \
-        "$(colour "$root/sim/question.png" "$half+$((X + WIDTH / 2))+$((Y + HEIGHT * 2 / 3))" 'rgb(14,153,226)')" ]
+    [ "$(colour "$root/sim/question.png" "$half+$X+$((Y + HEIGHT * 2 / 3))" "$blue")" -gt \
+        "$(colour "$root/sim/question.png" "$half+$((X + WIDTH / 2))+$((Y + HEIGHT * 2 / 3))" "$blue")" ]
 }
-# Answers the active question "Yes": Left from "No", where it starts, then OK.
 answeryes() { press LEFT; poll 30 yesfocused || fail "Left on the question did not reach Yes"; press OK; }
-# The pictures of docs/: the screenshot $1 kept as $2, or the screen once it has settled (two shots alike) as $1; the
-# screen's height and "p.png" end the name.
+# The pictures of docs/: the screenshot $1 kept as $2, or the screen once settled (two shots alike) as $1.
 keep() { [ -z "$shots" ] || convert "$root/sim/$1.png" "$shots/$2-${height}p.png"; }
 settled() { snap a && snap b && [ "$(compare -metric AE "$root/sim/a.png" "$root/sim/b.png" null: 2>&1)" = 0 ]; }
 picture() {

@@ -1,13 +1,10 @@
 #!/usr/bin/env bash
-# The Preferences page end to end in the simulator, with the remote alone through the real IR daemon (each key waits
-# until the screen shows the focus where it went; inside a row's choice menu the keys are the X server's, from
-# xdotool). The receiver's mode goes into its driver's file and is kept; an input method is switched on through the
-# list dialog (the real gsettings keeps the list, the real ibus the active one); a learned remote is reset; French is
-# chosen and the settings follow it. IVO_SIM_SIZE picks the screen; IVO_E2E_SHOTS=DIR keeps the pictures of docs/.
-# The appliance has its own receiver, so the learned remotes have key tables.
-export IVO_SIM_IR=yes
+# The Preferences page with the remote (inside a row's choice menu the keys are the X server's): the receiver's mode
+# goes into its driver's file and is kept; an input method is switched on through the list dialog (the real gsettings
+# keeps the list, the real ibus the active one); a learned remote is reset; French is chosen and the settings follow.
+# IVO_E2E_SHOTS=DIR keeps the pictures of docs/.
+export IVO_SIM_IR=yes # the appliance's own receiver: the learned remotes have key tables
 . "$(dirname "$0")/lib.sh"
-conf=$root/home/admin/.config/Vendra/IVO.conf
 # OK on the focused row opens its menu (or the list dialog); X keys move in the menu and choose.
 menu() {
     local before
@@ -16,60 +13,43 @@ menu() {
     poll 30 more "$before" || fail "OK did not open a choice menu"
     xdotool key --delay 150 "$@"
 }
-# A key of the user settings ("Group/key"), empty when absent.
-setting() { awk -F= -v g="[${1%%/*}]" -v k="${1#*/}" '/^\[/ { in_g = $0 == g } in_g && $1 == k { print substr($0, length(k) + 2) }' "$conf"; }
-# The simulated display's ibus and gsettings, as the program reaches them.
 imenv() { env HOME="$root/home/admin" XDG_CONFIG_HOME="$root/home/admin/.config" GSETTINGS_BACKEND=keyfile IBUS_ADDRESS="unix:path=$root/sim/ibus/bus" "$@"; }
 preload() { imenv gsettings get org.freedesktop.ibus.general preload-engines; }
 engine() { imenv ibus engine; }
 current() { cat "$root/proc/ite_8721f_cir/current"; }
 
-# The second custom remote was learned before.
 "$sim" setup >/dev/null || fail "the simulator's setup failed"
-{ echo "[RemoteKeySet1]"; for k in 0 1 2 3 4 5 6; do echo "key$k=$((4000 + k))"; done; } >>"$conf"
+{ echo "[RemoteKeySet1]"; for k in 0 1 2 3 4 5 6; do echo "key$k=$((4000 + k))"; done; } >>"$conf" # learned before
 printf '4000 103\n4001 108\n' >"$root/home/admin/.config/Vendra/lirckeytable2.conf"
-
 start
 
-# Where the focus is, from the screen: "L0" to "L4" for the page buttons (App ... About), "R0" to "R6" for the
-# Preferences rows (language ... third learned remote), "none" else. A focused page button and a focused row are each
-# filled with a colour of their own; the rows' centres are design values on a 1920 x 1080 screen.
+# The focus from the screen: "L0" to "L4" the page buttons (App ... About), "R0" to "R6" the Preferences rows
+# (language ... third learned remote), each filled with a colour of its own when focused: the index of the centre (on
+# a 1920 x 1080 screen) nearest the band of screen rows more than half of that colour.
 band() {
     convert "$root/sim/focus.png" -crop "$1" +repage -fuzz 3% -fill black +opaque "$2" -fill white -opaque "$2" \
-        -colorspace gray -scale "1x$height!" -depth 8 txt:- |
-        awk -F'[,:() ]+' 'NR > 1 && $4 > 128 { n++; s += $2 } END { if (n > 20) print int(s / n) }'
-}
-nearest() { # $1 y, then the centres
-    local y=$1 best=0 i=0 c d min=99999
-    shift
-    for c in "$@"; do
-        d=$((c * width / 1920 - y)); d=${d#-}
-        [ $d -ge $min ] || { min=$d best=$i; }
-        i=$((i + 1))
-    done
-    echo $best
+        -colorspace gray -scale "1x$height!" -depth 8 txt:- | awk -F'[,:() ]+' -v w="$width" -v c="${*:3}" '
+        NR > 1 && $4 > 128 { n++; s += $2 }
+        END { if (n <= 20) exit 1; k = split(c, cs, " ")
+              for (i = 1; i <= k; i++) { d = cs[i] * w / 1920 - s / n; d = d < 0 ? -d : d; if (i == 1 || d < min) { min = d; best = i - 1 } }
+              print best }'
 }
 where() {
-    local y
+    local i
     snap focus || { echo none; return; }
-    y=$(band "$((1360 * width / 1920))x$height+$((450 * width / 1920))+0" 'rgb(14,60,85)')
-    [ -z "$y" ] || { echo "R$(nearest "$y" 218 316 478 576 674 772 870)"; return; }
-    y=$(band "$((380 * width / 1920))x$height+$((20 * width / 1920))+0" 'rgb(7,81,120)')
-    [ -z "$y" ] || { echo "L$(nearest "$y" 237 373 509 645 781)"; return; }
+    i=$(band "$(scaled 450,0,1360,1080)" 'rgb(14,60,85)' 218 316 478 576 674 772 870) && { echo "R$i"; return; }
+    i=$(band "$(scaled 20,0,380,1080)" 'rgb(7,81,120)' 237 373 509 645 781) && { echo "L$i"; return; }
     echo none
 }
-# The way from $1 to $2: Left and Right between the page buttons and the rows, Up and Down along them.
+# Left and Right between the page buttons and the rows, Up and Down along them.
 toward() {
     if [ "${1:0:1}" != "${2:0:1}" ]; then
         if [ "${2:0:1}" = R ]; then press RIGHT; else press LEFT; fi
     elif [ "${1:1}" -lt "${2:1}" ]; then press DOWN
     else press UP; fi
 }
-# Another window of the program than the home screen is active: a dialog opened from a row.
 dialog() { [ "$(xdotool getactivewindow 2>/dev/null)" != "$home" ] && ! active IVO-Settings; }
 
-# The title bar's settings button, reached from the grid with Up and Right, opens the settings: their page buttons
-# have the focus. Down to Preferences, Right into the page: its first row, the language.
 titlebar 1410
 press OK
 poll 60 active IVO-Settings || fail "OK on the settings button did not open the settings"
@@ -77,14 +57,13 @@ settingswin=$(xdotool getactivewindow)
 goto L3 || fail "the remote's arrows did not reach the Preferences button"
 goto R0 || fail "Right did not enter the Preferences page"
 
-# The receiver row. Its menu: NEC (the current mode), RC6, Sony SIRC.
+# The receiver row's menu: NEC (the current mode), RC6, Sony SIRC.
 goto R2 || fail "the remote's arrows did not reach the receiver row"
 menu Down Return
 poll 30 is 2 current || fail "choosing RC6 did not switch the receiver"
 poll 30 is 2 setting Preference/InternalIR || fail "the receiver's mode was not kept"
 
-# The input-method row. English (US) (active) and Deutsch are on; Add opens the list of the others, where OK takes
-# the first, English (UK): it is switched on and active.
+# English (US) (active) and Deutsch are on; Add opens the list of the others, where OK takes the first, English (UK).
 goto R1 || fail "Up did not reach the input-method row"
 menu Down Down Return
 poll 30 dialog || fail "Add did not open the list dialog"
@@ -94,7 +73,7 @@ poll 30 active IVO-Settings || fail "OK did not close the list dialog"
 poll 30 is "['xkb:us::eng', 'xkb:de::deu', 'xkb:gb::eng']" preload || fail "English (UK) was not switched on: $(preload)"
 poll 30 is xkb:gb::eng engine || fail "English (UK) is not active"
 
-# The second learned-remote slot, learned: OK opens the learning dialog on its reset page, OK there forgets the remote.
+# The second learned slot: OK opens the learning dialog on its reset page, OK there forgets the remote.
 goto R5 || fail "the remote's arrows did not reach the second slot"
 press OK
 poll 30 active "IVO-Learn Remote" || fail "OK on the second slot did not open the learning dialog"
@@ -104,11 +83,10 @@ poll 30 active IVO-Settings || fail "Reset did not close the learning dialog"
 [ ! -s "$root/home/admin/.config/Vendra/lirckeytable2.conf" ] || fail "the reset slot's key table is not empty"
 picture settings-preferences
 
-# The language row. Two down from English: Français.
+# Two down from English: Français; the settings stay, their texts in French.
 goto R0 || fail "Up did not reach the language row"
 menu Down Down Return
 poll 30 is fre setting Preference/Language || fail "choosing Français did not switch the language"
-# The settings stay, their texts in French.
 french() { [ "$(xdotool getactivewindow)" = "$settingswin" ] && ! active IVO-Settings; }
 poll 30 french || fail "the settings did not stay open in French"
 echo "e2e preferences: all flows passed"

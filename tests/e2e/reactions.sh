@@ -1,26 +1,21 @@
 #!/usr/bin/env bash
-# The home screen's reactions end to end in the simulator, driven through the IR daemon: Right, Right, OK starts the
-# third tile behind the waiting animation; a short power key closes the focused window, holding it restarts the
-# service once; "lsh" in the second command file runs its command, "msg" shows the package's message, closed by OK.
-# IVO_E2E_SHOTS=DIR keeps the launch and message screens of docs/.
+# The home screen's reactions through the IR daemon: Right, Right, OK starts the third tile behind the waiting
+# animation; a short power key closes the focused window, holding it restarts the service once; "lsh" in the second
+# command file runs its command, "msg" shows the package's message, closed by OK. IVO_E2E_SHOTS=DIR keeps pictures.
 . "$(dirname "$0")/lib.sh"
 logged() { grep -qxF -- "$1" "$log"; }
 homes() { [ "$(xdotool search --onlyvisible --name '^IVO$' 2>/dev/null | wc -l)" "$@" ]; }
-lights() { colour "$root/sim/$1.png" 830,420,160,160 '#bff4ff' 8%; } # pixels of the waiting animation's leading light
 start
-
-snap before
-[ "$(lights before)" -lt 20 ] || fail "waiting lights before any launch"
-# The application's window waits to be let go: the animation (ten seconds at most) is on the screen until then.
+! lit 20 || fail "waiting lights before any launch"
+# The application's window waits to be let go: the animation (ten seconds at most) stays until then.
 echo TVAPP_HOLD=yes >>"$root/sim/settings"
 poll 60 framed 0 || fail "the grid never showed its first tile selected"
 press RIGHT; press RIGHT
 poll 30 framed 2 || fail "the moves did not reach the grid"
 press OK
 poll 30 logged /share/vol1/.tellora/apps/Gallery/run.sh || fail "OK did not start the third tile"
-lit() { snap launching && [ "$(lights launching)" -ge 60 ]; }
 poll 30 lit || fail "no waiting animation"
-keep launching home-launching
+keep lights home-launching
 touch "$root/sim/tvapp.go"
 poll 60 eval '! active IVO' || fail "the application never came up"
 for w in $(xdotool search --name '^Gallery$'); do xdotool windowkill "$w" 2>/dev/null || true; done
@@ -33,8 +28,7 @@ poll 30 active IVO || fail "the home screen did not get the focus back"
 
 held=$SECONDS i=0
 poll 60 eval 'press POWER $((i++ % 256)); logged tellora_restart' || fail "holding the power key did not restart the service"
-# Another key ends a hold at once: repeats still on their way after the restart start no new one whose release would
-# close the message window below.
+# Another key ends the hold at once: repeats still on their way start no new one (whose release would close the message).
 press MENU
 [ $((SECONDS - held)) -ge 5 ] || fail "restarted before the key was held 5.5 s"
 
@@ -48,6 +42,5 @@ poll 30 message || fail "the message never took the focus"
 picture notice
 press OK
 poll 30 homes -eq 1 || fail "the remote's OK did not close the message"
-# The flows since the long hold are the later events: by now a second restart would have shown.
 [ "$(grep -cxF tellora_restart "$log")" = 1 ] || fail "the restart ran more than once"
 echo "e2e reactions: all flows passed"

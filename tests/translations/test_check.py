@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
-"""resources/translations/check on a program with four texts (one with a
-disambiguation, one with plural forms) and translation files in every state."""
+"""resources/translations/check on a program with four texts (one with a disambiguation, one with plural forms) and
+translation files in every state."""
 
 import os
 import subprocess
@@ -10,7 +10,6 @@ import unittest
 
 CHECK = os.path.join(os.environ.get("IVO_SOURCE_DIR", os.path.join(os.path.dirname(__file__), "../..")),
                      "resources/translations/check")
-
 PROGRAM = r"""
 #include <QCoreApplication>
 void texts(int n)
@@ -21,47 +20,34 @@ void texts(int n)
     QCoreApplication::translate("Page", "%n file(s)", nullptr, n);
 }
 """
-
-# Supported: eng (the texts' own), fre, ger, ita. The locale table below it
-# also knows "fra", which is not offered.
+# Supported: eng (the texts' own), fre, ger, ita. The locale table below it also knows "fra", which is not offered.
 TABLE = r"""
 const QList<Language_s>& table()
 {
-    static const QList<Language_s> languages {
-        {QStringLiteral("eng"), QStringLiteral("English")},
-        {QStringLiteral("fre"), QStringLiteral("Francais")},
-        {QStringLiteral("ger"), QStringLiteral("Deutsch")},
-        {QStringLiteral("ita"), QStringLiteral("Italiano")},
-    };
+    static const QList<Language_s> languages {{QStringLiteral("eng"), QStringLiteral("English")},
+        {QStringLiteral("fre"), QStringLiteral("Francais")}, {QStringLiteral("ger"), QStringLiteral("Deutsch")},
+        {QStringLiteral("ita"), QStringLiteral("Italiano")}};
     return languages;
 }
 QString localeOf(const QString& code)
 {
-    static const QList<QPair<QString, QString>> locales {
-        {QStringLiteral("fra"), QStringLiteral("fr_FR.UTF-8")},
-    };
+    static const QList<QPair<QString, QString>> locales {{QStringLiteral("fra"), QStringLiteral("fr_FR.UTF-8")}};
 }
 """
-
 DONE = '<translation>x</translation>'
 PLURAL_DONE = '<translation><numerusform>1</numerusform><numerusform>n</numerusform></translation>'
+COMPLETE = [("Alpha", "", DONE), ("Beta", "", DONE), ("Open", "button", DONE), ("%n file(s)", "", PLURAL_DONE)]
 
 
 def ts(messages):
-    """A .ts file of context "Page" with (source, disambiguation, translation
-    element) rows; a string is written as it is."""
+    """A .ts file of context "Page" with (source, disambiguation, translation element) rows; a string as it is."""
     if isinstance(messages, str):
         return messages
-    rows = []
-    for source, comment, translation in messages:
-        numerus = ' numerus="yes"' if "numerusform" in translation else ""
-        comment = f"<comment>{comment}</comment>" if comment else ""
-        rows.append(f"<message{numerus}><source>{source}</source>{comment}{translation}</message>")
-    return ('<?xml version="1.0" encoding="utf-8"?><TS version="2.1"><context><name>Page</name>'
-            + "".join(rows) + "</context></TS>")
+    numerus = ' numerus="yes"'
+    rows = "".join(f'<message{numerus if "numerusform" in t else ""}><source>{s}</source>'
+                   f'{f"<comment>{c}</comment>" if c else ""}{t}</message>' for s, c, t in messages)
+    return f'<?xml version="1.0" encoding="utf-8"?><TS version="2.1"><context><name>Page</name>{rows}</context></TS>'
 
-
-COMPLETE = [("Alpha", "", DONE), ("Beta", "", DONE), ("Open", "button", DONE), ("%n file(s)", "", PLURAL_DONE)]
 
 # (name, files, expected report lines, exit status with --strict)
 CASES = [
@@ -85,43 +71,38 @@ CASES = [
 ]
 
 
-class TranslationCheck(unittest.TestCase):
-    def run_check(self, files, *options):
-        with tempfile.TemporaryDirectory() as top:
-            src, tsdir = os.path.join(top, "src"), os.path.join(top, "ts")
-            os.makedirs(src)
-            os.makedirs(tsdir)
-            with open(os.path.join(src, "texts.cpp"), "w") as f:
-                f.write(PROGRAM)
-            with open(os.path.join(src, "table.cpp"), "w") as f:
-                f.write(TABLE)
-            for code, messages in files.items():
-                with open(os.path.join(tsdir, code + ".ts"), "w") as f:
-                    f.write(ts(messages))
-            run = subprocess.run([sys.executable, CHECK, "--lupdate", os.environ.get("LUPDATE", "lupdate"),
-                                  "--sources", src, "--languages", os.path.join(src, "table.cpp"), *options, tsdir],
-                                 stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True)
-            return run.returncode, run.stdout.splitlines()
+def run_check(files, *options):
+    with tempfile.TemporaryDirectory() as top:
+        for name, text in [("src/texts.cpp", PROGRAM), ("src/table.cpp", TABLE)] + \
+                [(f"ts/{code}.ts", ts(messages)) for code, messages in files.items()]:
+            os.makedirs(os.path.dirname(os.path.join(top, name)), exist_ok=True)
+            with open(os.path.join(top, name), "w") as f:
+                f.write(text)
+        run = subprocess.run([sys.executable, CHECK, "--lupdate", os.environ.get("LUPDATE", "lupdate"), "--sources",
+                              os.path.join(top, "src"), "--languages", os.path.join(top, "src/table.cpp"), *options,
+                              os.path.join(top, "ts")], stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True)
+        return run.returncode, run.stdout.splitlines()
 
+
+class TranslationCheck(unittest.TestCase):
     def test_report(self):
         for name, files, lines, strict_status in CASES:
             with self.subTest(name):
-                status, out = self.run_check(files)
+                status, out = run_check(files)
                 self.assertEqual(status, 0, out)
                 self.assertIn("translations: 4 texts in the program, 3 languages", out)
                 for line in lines:
                     self.assertIn(line, out)
-                self.assertEqual(self.run_check(files, "--strict")[0], strict_status)
+                self.assertEqual(run_check(files, "--strict")[0], strict_status)
 
     def test_list_names_each_text(self):
-        _, out = self.run_check(CASES[2][1], "--list")
+        _, out = run_check(CASES[2][1], "--list")
         self.assertIn("      missing     Page: 'Beta'", out)
         self.assertIn("      missing     Page: 'Open' (button)", out)
         self.assertFalse(any("Alpha" in line for line in out), out)
 
     def test_unreadable_input_is_an_error_not_a_report(self):
-        status, out = self.run_check({"fre": COMPLETE, "ger": "<TS><context>"})
-        self.assertEqual(status, 2, out)
+        self.assertEqual(run_check({"fre": COMPLETE, "ger": "<TS><context>"})[0], 2)
 
 
 if __name__ == "__main__":

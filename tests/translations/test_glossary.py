@@ -1,6 +1,5 @@
 #!/usr/bin/env python3
-"""resources/translations/glossary/check on hand-made translations and
-glossaries, and on the product's own translations."""
+"""resources/translations/glossary/check on hand-made translations and glossaries, and on the product's own."""
 
 import ast
 import os
@@ -12,26 +11,13 @@ import unittest
 
 SOURCE_DIR = os.environ.get("IVO_SOURCE_DIR", os.path.join(os.path.dirname(__file__), "../.."))
 CHECK = os.path.join(SOURCE_DIR, "resources/translations/glossary/check")
-
 GLOSSARY = {
     "ger": "# notes are skipped\nsettings\teinstellung\nremote|remotes\tfernbedienung\n=No\tNein\n"
            "update\taktualisier\n",
     "grk": "enable|enabled\tενεργοποι\n",
     "pol": "remote|remotes\tpilot|piloc\n",
 }
-
-# A report line: "  ger  Page: 'Settings'".
-MISS = re.compile(r"^  (\w+)  Page: (.*)$")
-
-
-TYPE = ' type="{}"'
-
-
-def ts(rows):
-    body = "".join(f"<message><source>{s}</source><translation{TYPE.format(kind) if kind else ''}>{t}</translation>"
-                   f"</message>" for s, t, kind in rows)
-    return f'<?xml version="1.0" encoding="utf-8"?><TS version="2.1"><context><name>Page</name>{body}</context></TS>'
-
+MISS = re.compile(r"^  (\w+)  Page: (.*)$")  # a report line: "  ger  Page: 'Settings'"
 
 # (name, {code: [(source, translation, type)]}, misses reported as "code source")
 CASES = [
@@ -55,34 +41,37 @@ CASES = [
 ]
 
 
-def run(files, glossary_dir):
-    with tempfile.TemporaryDirectory() as tsdir:
-        for code, rows in files.items():
-            with open(os.path.join(tsdir, code + ".ts"), "w", encoding="utf-8") as f:
-                f.write(ts(rows))
-        return subprocess.run([sys.executable, CHECK, "--glossaries", glossary_dir, tsdir],
+def write(folder, files):
+    for name, text in files.items():
+        with open(os.path.join(folder, name), "w", encoding="utf-8") as f:
+            f.write(text)
+
+
+def run(files, glossaries):
+    """The check on .ts files of context "Page" from {code: rows}, with the glossaries {code: text}."""
+    with tempfile.TemporaryDirectory() as tsdir, tempfile.TemporaryDirectory() as gdir:
+        write(gdir, {code + ".tsv": text for code, text in glossaries.items()})
+        write(tsdir, {code + ".ts": '<?xml version="1.0" encoding="utf-8"?><TS version="2.1"><context><name>Page</name>'
+                      + "".join(f"<message><source>{s}</source><translation{k and f' type={k!r}'}>{t}</translation>"
+                                "</message>" for s, t, k in rows) + "</context></TS>"
+                      for code, rows in files.items()})
+        return subprocess.run([sys.executable, CHECK, "--glossaries", gdir, tsdir],
                               stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True)
 
 
 class GlossaryCheck(unittest.TestCase):
     def test_cases(self):
-        with tempfile.TemporaryDirectory() as glossaries:
-            for code, text in GLOSSARY.items():
-                with open(os.path.join(glossaries, code + ".tsv"), "w", encoding="utf-8") as f:
-                    f.write(text)
-            for name, files, misses in CASES:
-                with self.subTest(name):
-                    result = run(files, glossaries)
-                    reported = [f"{m[1]} {ast.literal_eval(m[2])}" for m in map(MISS.match, result.stdout.splitlines())
-                                if m]
-                    self.assertEqual(reported, misses, result.stdout)
-                    self.assertEqual(result.returncode, 1 if misses else 0, result.stdout)
+        for name, files, misses in CASES:
+            with self.subTest(name):
+                result = run(files, GLOSSARY)
+                reported = [f"{m[1]} {ast.literal_eval(m[2])}" for m in map(MISS.match, result.stdout.splitlines())
+                            if m]
+                self.assertEqual(reported, misses, result.stdout)
+                self.assertEqual(result.returncode, 1 if misses else 0, result.stdout)
 
     def test_broken_glossary_line(self):
-        with tempfile.TemporaryDirectory() as glossaries:
-            with open(os.path.join(glossaries, "ger.tsv"), "w", encoding="utf-8") as f:
-                f.write("settings without a translation\n")
-            self.assertEqual(run({"ger": [("Settings", "Einstellungen", "")]}, glossaries).returncode, 2)
+        self.assertEqual(run({"ger": [("Settings", "Einstellungen", "")]},
+                             {"ger": "settings without a translation\n"}).returncode, 2)
 
     def test_product_translations(self):
         result = subprocess.run([sys.executable, CHECK, os.path.join(SOURCE_DIR, "resources/translations")],

@@ -1,7 +1,6 @@
 // Every dialog and page in every interface language on one screen size (IVO_CLIP_SCREEN, "1920x1080" unless set): a
-// visible label's or button's text must fit its widget, and every character must have a glyph in some font; every
-// menu stays inside the title-safe area in one column. With IVO_CLIP_SHOTS=<folder> the walk also saves a picture of
-// each dialog state for the languages of kShotLanguages.
+// visible text must fit its widget with a glyph for every character, a menu stay in the title-safe area in one column.
+// With IVO_CLIP_SHOTS=<folder> it also saves a picture of each dialog state in the languages of kShotLanguages.
 #include "../home/HomeFixture.h"
 #include "CommandSettle.h"
 #include "appliance/Paths.h"
@@ -35,10 +34,9 @@
 
 namespace {
 
-// The source language and one language per script family for the pictures.
 const QStringList kShotLanguages {"eng", "ger", "rus", "grk", "jpn", "tha"};
 
-// The simulator's layout of three monitors as its xrandr stand-in prints it (sim/ivo-sim with XRANDR_OUTPUTS=3).
+// The simulator's three monitors as its xrandr prints them (XRANDR_OUTPUTS=3).
 const char* const kThreeMonitors
     = "Screen 0: minimum 320 x 200, current 3840 x 2160, maximum 16384 x 16384\n"
       "HDMI-1 connected primary 3840x2160+0+0 (normal left inverted right x axis y axis) 1210mm x 680mm\n"
@@ -55,8 +53,7 @@ const char* const kThreeMonitors
       "HDMI-4 disconnected (normal left inverted right x axis y axis)\n"
       "HDMI-5 disconnected (normal left inverted right x axis y axis)\n";
 
-// The appliance of the walks; its xrandr answers for the first `outputs` monitors of that layout, the others
-// unplugged, as screen.conf lists them.
+// The appliance of the walks: its xrandr has the first `outputs` of those monitors plugged in.
 struct ClipAppliance_s : PackageHome_s {
     using PackageHome_s::PackageHome_s;
     int outputs = 1;
@@ -75,8 +72,7 @@ struct ClipAppliance_s : PackageHome_s {
         }
         return r;
     }
-    // screen.conf as the hot-plug script writes it for that many monitors, the first showing the test's screen;
-    // false when it says so already.
+    // screen.conf as the hot-plug script writes it for `count` monitors; false when it says so already.
     bool plug(int count, const QSize& screen)
     {
         outputs = count;
@@ -100,11 +96,11 @@ QSize screenSize()
     return QSize(wh.value(0).toInt(), wh.value(1).toInt());
 }
 
-// Hands every window a walk shows to the looker, which measures it (and may take its picture) where it stands.
+// A walk hands every window it shows to the looker, which measures it (and may take its picture).
 using Look = std::function<void(QWidget*, const QString& state)>;
 using Walk = std::function<void(MainMWindow&, const Look&)>;
 
-// Runs open, which shows a modal dialog or popup menu and waits for it, and looks at that window before closing it.
+// Looks at the modal dialog or popup menu that open shows, and closes it.
 void modal(const std::function<void()>& open, const Look& look, const QString& state = {})
 {
     bool seen = false;
@@ -117,7 +113,6 @@ void modal(const std::function<void()>& open, const Look& look, const QString& s
     QVERIFY2(seen, "no modal window came up");
 }
 
-// A dialog the walk builds on the home window with make, shown in the state it is built in.
 Walk own(const std::function<QWidget*(QWidget* home)>& make)
 {
     return [make](MainMWindow& h, const Look& look) {
@@ -126,9 +121,9 @@ Walk own(const std::function<QWidget*(QWidget* home)>& make)
     };
 }
 
-// Sizes a window for the screen as the program does: full-screen windows take its size, the small dialogs scale
-// themselves for it and take the size of their contents.
-void fit(QWidget* w, const QSize& screen)
+// Shows a window sized for the screen as the program does (full screen, or the small dialogs scaled for it), once the
+// appliance answered and its language change and the layout requests that sets off went.
+void settle(QWidget* w, const QSize& screen)
 {
     const QRect rect(QPoint(0, 0), screen);
     if (w->metaObject()->indexOfSlot("adaptUiToScreen(QRect)") >= 0) {
@@ -139,22 +134,14 @@ void fit(QWidget* w, const QSize& screen)
         if (w->metaObject()->indexOfSlot("adaptUiToScreen(QSize)") >= 0)
             QMetaObject::invokeMethod(w, "adaptUiToScreen", Q_ARG(QSize, screen));
     }
-}
-
-// Sizes and shows a window; the language change reaches the windows as a posted event, and each new text then asks
-// its layout again, which asks its parent's ...: settles all of them.
-void settle(QWidget* w, const QSize& screen)
-{
-    fit(w, screen);
     w->show();
-    settleCommands(); // a page shows its values once the appliance answered
+    settleCommands();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
     for (int depth = 0; depth < 8; ++depth)
         QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
     QApplication::processEvents();
 }
 
-// The settings on one page in the current language, shown as the program shows them.
 SettingsDialog& settingsOn(MainMWindow& h, const char* page)
 {
     auto* d = h.findChild<SettingsDialog*>();
@@ -164,8 +151,8 @@ SettingsDialog& settingsOn(MainMWindow& h, const char* page)
     return *d;
 }
 
-// Every choice menu of the Display page with that many monitors plugged in, each row reached with Down as the
-// viewer reaches it (the page shows five rows at a time); the rates of a resolution row follow its mode.
+// Every choice menu of the Display page with that many monitors, each row reached with Down as the viewer does; the
+// rates of a resolution row follow its mode.
 Walk displayMenus(int outputs)
 {
     return [outputs](MainMWindow& h, const Look& look) {
@@ -203,7 +190,7 @@ Walk displayMenus(int outputs)
     };
 }
 
-// The dialogs and pages, each opened in the states that show different texts. Adding a dialog is one line here.
+// The dialogs and pages, each in the states that show different texts.
 const QList<QPair<QString, Walk>>& walks()
 {
     static const QList<QPair<QString, Walk>> list {
@@ -212,7 +199,7 @@ const QList<QPair<QString, Walk>>& walks()
             [](MainMWindow& h, const Look& look) { modal([&] { h.languageMenu(part(h, "frmlang")); }, look); }},
         {"older apps notice",
             [](MainMWindow& h, const Look& look) {
-                QVERIFY(QFile("root/.firstTime").open(QIODevice::WriteOnly)); // left by an installation
+                QVERIFY(QFile("root/.firstTime").open(QIODevice::WriteOnly));
                 modal([&] { h.firstTime(); }, look);
                 QFile::remove("root/.firstTime");
             }},
@@ -230,7 +217,6 @@ const QList<QPair<QString, Walk>>& walks()
             }},
         {"learning",
             [](MainMWindow& h, const Look& look) {
-                // In the order a viewer meets them: the start page, the steps (and no signal), then each page.
                 CustomRemoteDialog d(&h);
                 d.setmode(true, 0);
                 auto* pages = part<QStackedWidget>(d, "stwgCR");
@@ -246,18 +232,12 @@ const QList<QPair<QString, Walk>>& walks()
             }},
         {"settings",
             [](MainMWindow& h, const Look& look) {
-                auto* d = h.findChild<SettingsDialog*>();
-                d->retranslateUi(UiLanguage::current());
-                for (auto p : {"rbtGeneral", "rbtApp", "rbtDisp", "rbtPref", "rbtAbout"}) {
-                    part<QAbstractButton>(*d, p)->setChecked(true);
-                    look(d, p);
-                }
-                // The restart question of the taskbar box.
-                part<QAbstractButton>(*d, "rbtGeneral")->setChecked(true);
-                modal([&] { part<QAbstractButton>(*d, "cbxTaskbar")->toggle(); }, look, "restart");
-                d->hide();
+                for (auto p : {"rbtGeneral", "rbtApp", "rbtPref", "rbtAbout"}) // the Display page: its walks
+                    look(&settingsOn(h, p), p);
+                SettingsDialog& d = settingsOn(h, "rbtGeneral"); // the taskbar box's restart question
+                modal([&] { part<QAbstractButton>(d, "cbxTaskbar")->toggle(); }, look, "restart");
+                d.hide();
             }},
-        // The choice menus of the Preferences rows; those of the Display rows with one and with three monitors.
         {"menu",
             [](MainMWindow& h, const Look& look) {
                 SettingsDialog& d = settingsOn(h, "rbtPref");
@@ -272,7 +252,6 @@ const QList<QPair<QString, Walk>>& walks()
     return list;
 }
 
-// The text a label shows, without markup.
 QString shownText(const QLabel* label)
 {
     const Qt::TextFormat format = label->textFormat();
@@ -283,8 +262,8 @@ QString shownText(const QLabel* label)
     return doc.toPlainText();
 }
 
-// Lays text out in the widget's font, wrapped at the rectangle's width when wrap is set: a problem when a character
-// has no glyph in any font, another when the text needs more room than the rectangle.
+// Lays text out in the widget's font (wrapped at the rectangle's width if wrap): a character without a glyph in any
+// font is a problem, and so is a text that needs more room than the rectangle.
 void check(QStringList& found, const QWidget* w, QString text, const QRect& rect, bool wrap)
 {
     if (text.trimmed().isEmpty())
@@ -331,9 +310,8 @@ QRect textRect(const QAbstractButton* b)
     return r;
 }
 
-// Where a menu goes wrong on a television, which cuts a few percent off each edge: outside the title-safe area (the
-// central 90 % of the screen), in a second column, its bracketed Back entry not the last one, the highlighted entry
-// out of view, an entry cut by the menu's edge that no scrolling brings into view.
+// A menu outside the title-safe area (the central 90 %), in a second column, with its bracketed Back entry not the
+// last, its highlighted entry out of view, or an entry cut by its edge that no scrolling brings into view.
 QStringList menuProblems(QMenu& menu)
 {
     QStringList found;
@@ -372,7 +350,6 @@ QStringList menuProblems(QMenu& menu)
     return found;
 }
 
-// The problems of one window: texts that do not fit and characters without a glyph.
 QStringList problems(QWidget* window)
 {
     QStringList found;
@@ -382,7 +359,7 @@ QStringList problems(QWidget* window)
         if (!w->isVisible())
             continue;
         if (auto* menu = qobject_cast<QMenu*>(w)) {
-            // A menu sizes itself to its entries: the glyphs can be missing, and it can leave the safe area.
+            // A menu sizes itself to its entries: no text is cut, but glyphs can be missing.
             for (const QAction* a : menu->actions())
                 check(found, menu, a->text(), QRect(0, 0, 1 << 20, 1 << 20), false);
             found << menuProblems(*menu);
@@ -396,7 +373,7 @@ QStringList problems(QWidget* window)
     return found;
 }
 
-// What the screen shows of a window: a menu over the window it was opened from, as the viewer sees it.
+// What the screen shows of a window: a menu over the window it was opened from.
 QPixmap picture(QWidget* w)
 {
     QWidget* under = qobject_cast<QMenu*>(w) && w->parentWidget() ? w->parentWidget()->window() : nullptr;
@@ -420,18 +397,16 @@ private slots:
     void initTestCase()
     {
         ImageResources::registerAll();
-        // The Japanese interface's family is the installed CJK one, by the program's alias.
+        // The Japanese interface's family by the program's alias.
         QCOMPARE(QFontInfo(QFont("Noto Sans JP")).family(), "Noto Sans CJK JP");
         QVERIFY(QDir::setCurrent(m_cwd.path()));
         // An administrator's session: the settings show their Applications button too.
         m_home = g_appliance = new ClipAppliance_s("@NasGroupID\n0", "Photos Music:d");
         QVERIFY(m_home->plug(1, screenSize())); // before the settings watch it
-        // The translations where the program loads them.
         const QString lang = m_home->root.path("/opt/ivo/lang");
         QVERIFY(QDir().mkpath(QFileInfo(lang).path()));
         QVERIFY(QFile::link(qEnvironmentVariable("IVO_BINARY_DIR") + "/bin/lang", lang));
         QVERIFY(QDir().mkpath("root"));
-        // The simulator's sound cards and audio configuration.
         const auto source = [](const QString& path) {
             QFile f(qEnvironmentVariable("IVO_SOURCE_DIR") + '/' + path);
             return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
@@ -441,7 +416,7 @@ private slots:
         QByteArray audio = source("sim/setup.d/60-audio.sh");
         audio = audio.mid(audio.indexOf("[Playback]"));
         QVERIFY(m_home->root.write("/etc/Tellora/config/nasaudio.conf", audio.left(audio.indexOf("CONF\n"))));
-        // A receiver with modes and remote learning: the Preferences page shows all its rows.
+        // A receiver with modes and remote learning: all the Preferences rows.
         QVERIFY(m_home->root.write("/proc/ite_8721f_cir/support", "1:NEC\n2:RC6\n"));
         QVERIFY(m_home->root.write("/proc/ite_8721f_cir/current", "1\n"));
         m_home->answer(".*hal_app --check_ec_support", "1\n");
@@ -464,7 +439,7 @@ private slots:
         home.show();
         home.startAppliance();
         QVERIFY(settleCommands());
-        for (int tick = 0; tick < 2; ++tick) // past the clock's first-run notices: the walks open them
+        for (int tick = 0; tick < 2; ++tick) // past the clock's first-run notices (the walks open them)
             home.refreshClock();
         LanguageSwitch language;
         QStringList found;
@@ -487,14 +462,13 @@ private slots:
             });
         }
         language.retranslate(QStringLiteral("eng"));
-        for (const QString& problem : std::as_const(found)) // the whole list: a failure message is cut short
+        for (const QString& problem : std::as_const(found)) // a failure message is cut short
             qInfo().noquote() << problem;
         QVERIFY2(found.isEmpty(), qPrintable(QStringLiteral("%1 problems, listed above").arg(found.size())));
     }
 };
 
-// The screen size and the fonts are set before the application starts: the offscreen platform takes its screen from
-// a configuration file, and fontconfig reads the program's aliases ("Noto Sans JP") beside the system's.
+// The offscreen platform's screen and fontconfig's files with the program's aliases, before the application starts.
 int main(int argc, char** argv)
 {
     QTemporaryDir dir;
@@ -516,7 +490,6 @@ int main(int argc, char** argv)
         return 2;
     qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + config);
     qputenv("FONTCONFIG_FILE", fonts);
-    // 23 languages of every dialog: the program's own log lines would drown the report.
     qputenv("QT_LOGGING_RULES", "*.debug=false\n*.warning=false");
     QApplication app(argc, argv);
     TstClipTexts test;
