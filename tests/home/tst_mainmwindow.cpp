@@ -1,3 +1,4 @@
+#include "CommandSettle.h"
 #include "DataRows.h"
 #include "HomeFixture.h"
 #include "PlantedFifo.h"
@@ -87,6 +88,7 @@ private slots:
             w.refreshClock();
         QResizeEvent resize(QSize(1280, 720), QSize(640, 480)); // laid out anew for a 720p screen
         QApplication::sendEvent(&w, &resize);
+        QVERIFY(settleCommands()); // the second screen's wallpaper runs on the command worker
         QString labels;
         for (const char* name : {"txtclock", "txtip1", "txtip2", "txthost", "txtnastype"})
             labels += shown(w, name);
