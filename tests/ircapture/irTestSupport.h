@@ -7,13 +7,8 @@
 #include "lirc/irClock.h"
 #include "lirc/uinputSink.h"
 
-#include <QDir>
 #include <QTemporaryFile>
 #include <QTest>
-
-#include <algorithm>
-#include <atomic>
-#include <cstring>
 
 #include <fcntl.h>
 #include <linux/input.h>

@@ -8,23 +8,18 @@
 
 #include <QElapsedTimer>
 
-#include <atomic>
 #include <thread>
 
 #include <sys/socket.h>
 #include <sys/stat.h>
 
-namespace {
-
-int countFds(const QString& kind)
+static int countFds(const QString& kind)
 {
     int n = 0;
     for (const QString& fd : QDir("/proc/self/fd").entryList(QDir::System))
         n += QFile::symLinkTarget("/proc/self/fd/" + fd).endsWith(kind) ? 1 : 0;
     return n;
 }
-
-} // namespace
 
 class TstIrCapture : public QObject
 {

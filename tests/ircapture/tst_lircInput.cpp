@@ -4,7 +4,6 @@
 #include "ScratchSysroot.h"
 #include "lirc/LircInput.h"
 
-#include <QDir>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QTest>
@@ -72,7 +71,6 @@ private slots:
     void oneTaker_data()
     {
         columns<QString, QString, QString>(); // the window's client connected, the reads "client line goesTo", answers
-        row("home reads first", QString("yes"), QString("h OK win, w OK win"), QString("win win"));
         row("window's client first, the window gone", QString("yes"), QString("w OK win, h OK -"), QString("win win"));
         row("not the window's key", QString("yes"), QString("w OK -, h OK win"), QString("home home"));
         row("several lines ahead", QString("yes"), QString("w UP win, w OK -, h UP -, h OK win, h DOWN -"),

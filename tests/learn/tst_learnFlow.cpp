@@ -58,14 +58,8 @@ class TstLearnFlow : public QObject
         const pid_t pid = spawnProgram({qgetenv("IVO_SOURCE_DIR") + "/sim/ivo-sim", "press", protocol,
             QByteArray::number(qulonglong(code), 16), "--hold", holdMs});
         int status = -1;
-        if (pid < 0)
-            return false;
-        const auto released = [&] {
-            if (whileHeld)
-                whileHeld();
-            return waitpid(pid, &status, WNOHANG) == pid;
-        };
-        return QTest::qWaitFor(released, 30000) && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+        const auto released = [&] { return whileHeld ? whileHeld() : void(), waitpid(pid, &status, WNOHANG) == pid; };
+        return pid > 0 && QTest::qWaitFor(released, 30000) && WIFEXITED(status) && WEXITSTATUS(status) == 0;
     }
     // The simulator's remote holds a button for a second until done() holds, again when the receiver missed it (a
     // loaded machine can stretch the signal past the pause that abandons a frame).
@@ -149,32 +143,8 @@ private slots:
         QVERIFY(lirc.isLearning());
     }
 
-    // On every page each arrow moves to the page's other button; the learning page's one button keeps the focus.
-    void pageButtons_data()
-    {
-        columns<int, QString, QString>(); // the page, its buttons
-        row("start", 0, QString("frmCR0_start"), QString("frmCR0_cancel"));
-        row("learning", 1, QString("frmCR1_cancel"), QString("frmCR1_cancel"));
-        row("complete", 2, QString("frmCR2_OK"), QString("frmCR2_cancel"));
-        row("duplicate", 3, QString("frmCR3_try"), QString("frmCR3_cancel"));
-        row("reset", 4, QString("frmCR4_reset"), QString("frmCR4_cancel"));
-    }
-    void pageButtons()
-    {
-        const auto [index, first, second] = fetch<int, QString, QString>();
-        CustomRemoteDialog dialog;
-        dialog.show();
-        part<QStackedWidget>(dialog, "stwgCR")->setCurrentIndex(index);
-        for (Qt::Key key : {Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down})
-            for (const auto& [from, to] : {std::pair {first, second}, {second, first}}) {
-                part(dialog, qPrintable(from))->setFocus();
-                QTest::keyClick(part(dialog, qPrintable(from)), key);
-                QCOMPARE(focused(dialog), to);
-            }
-    }
-
-    // The wheel moves between the page's two buttons, Tab does nothing, Escape closes and ends learning; the frame
-    // marks the button being learned.
+    // Arrows and the wheel move between the page's two buttons (the learning page's one keeps the focus), Tab does
+    // nothing, Escape closes and ends learning; the frame marks the button being learned.
     void dialogKeys()
     {
         CustomRemoteDialog dialog;
@@ -183,6 +153,15 @@ private slots:
         dialog.setmode(true, 0);
         dialog.show();
         QCOMPARE(focused(dialog), "frmCR0_start");
+        const auto arrows = [&](const char* from, const char* to) {
+            for (Qt::Key key : {Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down}) {
+                part(dialog, from)->setFocus();
+                QTest::keyClick(part(dialog, from), key);
+                QCOMPARE(focused(dialog), to);
+            }
+        };
+        arrows("frmCR0_start", "frmCR0_cancel");
+        arrows("frmCR0_cancel", "frmCR0_start");
         part(dialog, "frmCR0_cancel")->setFocus();
         QTest::keyClick(part(dialog, "frmCR0_cancel"), Qt::Key_Tab);
         QCOMPARE(focused(dialog), "frmCR0_cancel");
@@ -195,6 +174,7 @@ private slots:
         QCOMPARE(focused(dialog), "frmCR0_start"); // the notch, not the nudge
         QTest::keyClick(part(dialog, "frmCR0_start"), Qt::Key_Return);
         QVERIFY(page(dialog) == "pgCR_learn" && focused(dialog) == "frmCR1_cancel");
+        arrows("frmCR1_cancel", "frmCR1_cancel");
         QTRY_VERIFY(g_lircLearning.isLearning());
         for (int step = 0; step < LearnedRemotes::StepCount; ++step) {
             dialog.learn_status(step);
@@ -213,8 +193,7 @@ private slots:
     // button given again for down, then saved; the learned up button types, and after a reset it no longer does.
     void dialogThroughSimulator()
     {
-        std::array<std::uint64_t, LearnedRemotes::StepCount>
-            remote {}; // seven buttons of an NEC remote: distinct codes
+        std::array<std::uint64_t, LearnedRemotes::StepCount> remote {}; // seven NEC buttons, distinct codes
         for (int i = 0; i < LearnedRemotes::StepCount; ++i)
             remote[i] = 0x20DF10EF ^ (std::uint64_t(i) << 8);
         const int slot = 1;

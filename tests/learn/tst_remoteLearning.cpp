@@ -43,20 +43,15 @@ class TstRemoteLearning : public QObject
     // n ticks of the timer, with a sample after each while a button is held.
     void ticks(int n, bool samples = false)
     {
-        for (int i = 0; i < n; ++i) {
-            m_steps->tick();
-            if (samples)
-                m_steps->irActivity();
-        }
+        for (int i = 0; i < n; ++i)
+            samples ? (m_steps->tick(), m_steps->irActivity()) : m_steps->tick();
     }
     // A button pressed and taken at the next tick, then let go.
     void press(std::uint64_t code, bool release = true)
     {
         m_steps->irActivity();
         m_handOver = code;
-        m_steps->tick();
-        if (release)
-            ticks(RemoteLearning::ReleaseTicks);
+        ticks(1 + (release ? RemoteLearning::ReleaseTicks : 0));
     }
 
 private slots:
@@ -181,7 +176,6 @@ private slots:
         settings->beginGroup(UserSettings::remoteKeySetGroup(stored));
         QCOMPARE(settings->childKeys(), QStringList({"key0", "key1", "key2", "key3", "key4", "key5", "key6"}));
         QCOMPARE(settings->value("key1").toString(), QString::number(qulonglong(Remote[1])));
-        settings->endGroup();
 
         m_steps->setMode(false, slot);
         QCOMPARE(m_port.page, RemoteLearning::ResetPage);

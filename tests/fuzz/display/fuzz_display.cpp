@@ -9,12 +9,9 @@
 #include "display/EDIDInfo.h"
 #include "display/ScreenConfig.h"
 
-#include <cstdint>
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    // Every command answers with the input.
-    static QByteArray input;
+    static QByteArray input; // every command's answer
     static int calls = 0;
     static FuzzRunner runner([](const QString&, const QStringList&) { return ++calls, input; });
     input = QByteArray(reinterpret_cast<const char*>(data), qsizetype(size));

@@ -30,10 +30,10 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
     static FuzzRunner runner([](const QString& program, const QStringList& args) {
         if (program == "gsettings")
             g_told << args.value(3);
-        return args == QStringList {"list-engine"} ? g_parts.value(0)
-            : args.value(0) == "-c"                ? g_parts.value(1)
-            : args == QStringList {"engine"}       ? g_parts.value(3)
-                                                   : QByteArray();
+        return g_parts.value(args == QStringList {"list-engine"} ? 0
+                : args.value(0) == "-c"                          ? 1
+                : args == QStringList {"engine"}                 ? 3
+                                                                 : 9);
     });
     return 0;
 }

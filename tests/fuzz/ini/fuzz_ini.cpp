@@ -5,9 +5,7 @@
 #include "util/IniFileBase.h"
 #include "util/IniParser.h"
 
-#include <cstdint>
 #include <stdexcept>
-#include <string>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

@@ -1,18 +1,13 @@
-// Arbitrary text through the IR tools' line reader: a line is taken whole or
-// not at all, and every sample taken prints back in mode2 form as a line that
-// reads the same.
+// Arbitrary text through the IR tools' line reader: a line is taken whole or not at all, and every sample taken prints
+// back in mode2 form as a line that reads the same.
 #include "irTextReader.h"
 #include "lirc/irSample.h"
 
-#include <cstddef>
-#include <cstdint>
 #include <string>
-#include <string_view>
-#include <vector>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    IrTextReader reader;
+    IrTextReader reader; // one for the whole text: unsigned numbers alternate from the sample before
     std::vector<unsigned int> samples, again;
     std::string_view text(reinterpret_cast<const char*>(data), size);
     for (std::size_t end = 0; !text.empty(); text = end == text.npos ? std::string_view() : text.substr(end + 1)) {

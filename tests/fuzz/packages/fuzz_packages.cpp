@@ -7,7 +7,6 @@
 #include "packages/bentoconf.h"
 
 static QString g_root;
-
 static void put(const QString& path, const QByteArray& data) { fuzzPut(g_root + path, data); }
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)

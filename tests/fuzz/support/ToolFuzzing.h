@@ -6,27 +6,19 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QList>
 #include <QTemporaryDir>
-
-#include <cstdlib>
-#include <functional>
 
 // The parts of an input, separated by lines "----".
 inline QList<QByteArray> fuzzParts(const QByteArray& input)
 {
     QList<QByteArray> parts;
-    for (qsizetype from = 0;;) {
-        const qsizetype at = input.indexOf("\n----\n", from);
-        parts << input.mid(from, at < 0 ? -1 : at - from);
-        if (at < 0)
-            return parts;
-        from = at + 6;
-    }
+    qsizetype from = 0;
+    for (qsizetype at; (at = input.indexOf("\n----\n", from)) >= 0; from = at + 6)
+        parts << input.mid(from, at - from);
+    return parts << input.mid(from);
 }
 
-// The application and a scratch sysroot for the whole run (IVO_SYSROOT, and HOME at home below it unless null);
-// gives the sysroot's path.
+// The application and a scratch sysroot for the run (IVO_SYSROOT, and HOME at home below it unless null): its path.
 inline QString fuzzSysroot(int* argc, char*** argv, const char* home = nullptr)
 {
     new QCoreApplication(*argc, *argv);
@@ -37,12 +29,10 @@ inline QString fuzzSysroot(int* argc, char*** argv, const char* home = nullptr)
     return root.path();
 }
 
-// Writes a file, making its folder; false when it cannot.
 inline bool fuzzPut(const QString& path, const QByteArray& data)
 {
     QFile f(path);
-    return QDir().mkpath(QFileInfo(f).path()) && f.open(QIODevice::WriteOnly | QIODevice::Truncate)
-        && f.write(data) == data.size();
+    return QDir().mkpath(QFileInfo(f).path()) && f.open(QIODevice::WriteOnly) && f.write(data) == data.size();
 }
 
 // A broken rule ends the run as a finding.

@@ -3,9 +3,6 @@
 #include "../support/MemoryFiles.h"
 #include "util/xmlParser.h"
 
-#include <cstdint>
-#include <string>
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     static const std::string in = memoryFile("fuzz_xml"), a = memoryFile("fuzz_xml"), b = memoryFile("fuzz_xml");
