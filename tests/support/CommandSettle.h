@@ -7,8 +7,7 @@
 
 inline bool settleCommands(int ms = 60000)
 {
-    const QDeadlineTimer deadline(ms);
-    while (CommandWorker::pending() > 0) {
+    for (const QDeadlineTimer deadline(ms); CommandWorker::pending() > 0;) {
         if (deadline.hasExpired())
             return false;
         QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 20);

@@ -1,8 +1,7 @@
 #pragma once
 
-// Test data by column position: columns<A, B>() in the _data function, row(tag, a, b) for each row, and
-// const auto [a, b] = fetch<A, B>() in the test. Each value must have its column's type exactly (a string
-// literal counts as a QString).
+// Test data by column position: columns<A, B>() in _data, row(tag, a, b) per row, const auto [a, b] = fetch<A, B>()
+// in the test. Each value must have its column's type exactly (a string literal counts as a QString).
 #include <QTest>
 
 #include <tuple>

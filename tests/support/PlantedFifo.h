@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QString>
 
 #include <atomic>
 #include <chrono>
@@ -13,9 +12,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-// A FIFO planted where the program expects a file, for code that must never wait on one. It notes whether anything
-// opened it for reading and lets such a reader go at once (a writer that comes and goes: end of file), so that code
-// which would block fails its test instead of hanging it. A reader that opened it for writing too cannot be let go.
+// A FIFO planted where the program expects a file, for code that must never wait on one: it notes whether anything
+// opened it for reading and lets such a reader go at once (end of file), so the test fails instead of hanging.
 class PlantedFifo
 {
 public:
@@ -26,14 +24,10 @@ public:
         m_valid = ::mkfifo(m_path.constData(), 0666) == 0;
         m_thread = std::thread([this] {
             while (!m_stop) {
-                const int fd = ::open(m_path.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
-                struct stat st {
-                };
-                if (fd >= 0) {
-                    // Once replaced by a file, the path is no FIFO and no reader's.
-                    m_opened = m_opened || (::fstat(fd, &st) == 0 && S_ISFIFO(st.st_mode));
-                    ::close(fd);
-                }
+                struct stat st;
+                // Once replaced by a file, the path is no FIFO and no reader's.
+                if (const int fd = ::open(m_path.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC); fd >= 0)
+                    m_opened = m_opened || (::fstat(fd, &st) == 0 && S_ISFIFO(st.st_mode)), ::close(fd);
                 std::this_thread::sleep_for(std::chrono::milliseconds(2));
             }
         });
@@ -43,8 +37,6 @@ public:
         m_stop = true;
         m_thread.join();
     }
-    PlantedFifo(const PlantedFifo&) = delete;
-    PlantedFifo& operator=(const PlantedFifo&) = delete;
 
     bool isValid() const { return m_valid; }
     bool wasOpened() const { return m_opened; }

@@ -3,21 +3,10 @@
 #include <QCoreApplication>
 #include <QThread>
 
-void RecordingRunner::answer(const QString& linePattern, const QByteArray& out, int exitCode)
-{
-    answer(linePattern, CommandResult_s {.started = true, .exitCode = exitCode, .out = out, .err = {}});
-}
-
 void RecordingRunner::answer(const QString& linePattern, const CommandResult_s& result)
 {
     QMutexLocker lock(&m_mutex);
     m_rules.append({QRegularExpression(QRegularExpression::anchoredPattern(linePattern)), result});
-}
-
-QList<RecordingRunner::Call_s> RecordingRunner::calls() const
-{
-    QMutexLocker lock(&m_mutex);
-    return m_calls;
 }
 
 QStringList RecordingRunner::lines() const
@@ -26,12 +15,6 @@ QStringList RecordingRunner::lines() const
     for (const Call_s& c : calls())
         out << c.line();
     return out;
-}
-
-void RecordingRunner::clear()
-{
-    QMutexLocker lock(&m_mutex);
-    m_calls.clear();
 }
 
 CommandResult_s RecordingRunner::record_(const Call_s& call)

@@ -31,20 +31,27 @@ public:
     }
     ~RecordingRunner() override { Appliance::setRunner(m_previous); }
 
-    // The first rule whose pattern matches the whole command line answers.
-    // Commands without a rule "succeed" with empty output.
-    void answer(const QString& linePattern, const QByteArray& out, int exitCode = 0);
+    // The first rule whose pattern matches the whole command line answers; without one a command "succeeds" silently.
+    void answer(const QString& linePattern, const QByteArray& out, int exitCode = 0)
+    {
+        answer(linePattern, CommandResult_s {.started = true, .exitCode = exitCode, .out = out, .err = {}});
+    }
     void answer(const QString& linePattern, const CommandResult_s& result);
-    // Commands matching the pattern cannot be started (started = false).
-    void failToStart(const QString& linePattern) { answer(linePattern, CommandResult_s {}); }
 
-    // Called on the GUI thread before each command the GUI thread waits for
-    // (set before the commands of interest run).
+    // Called on the GUI thread before each command the GUI thread waits for.
     std::function<void(const Call_s&)> beforeGuiWait;
 
-    QList<Call_s> calls() const;
+    QList<Call_s> calls() const
+    {
+        QMutexLocker lock(&m_mutex);
+        return m_calls;
+    }
     QStringList lines() const;
-    void clear();
+    void clear()
+    {
+        QMutexLocker lock(&m_mutex);
+        m_calls.clear();
+    }
 
     CommandResult_s execute(const QString& program, const QStringList& args, Budget budget) override;
     bool startDetached(

@@ -14,12 +14,10 @@ public:
     ScratchSysroot();
     ~ScratchSysroot();
 
-    bool isValid() const { return m_dir.isValid(); }
     QString root() const { return m_dir.path(); }
     QString home() const { return m_dir.path() + QStringLiteral("/home/admin"); }
-    // The mapped path of an appliance path ("/etc/config/bento.conf").
     QString path(const QString& appliancePath) const { return root() + appliancePath; }
-    // Writes a file at an appliance path, creating its folders.
+    // Creates the file's folders.
     bool write(const QString& appliancePath, const QByteArray& content) const;
     QByteArray read(const QString& appliancePath) const;
 

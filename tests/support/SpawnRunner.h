@@ -12,13 +12,10 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-// Programs started without fork(), for suites that run threads of their own. Under ThreadSanitizer a QProcess start
-// (Qt spawns with vfork semantics, the child in this process's memory) leaves this process marked as a fork child:
-// the next thread it starts ends the test, and with that check switched off the sanitizer would stop watching the
-// thread that started the process.
+// Programs started without fork(), for suites with threads of their own: under ThreadSanitizer a QProcess start
+// (vfork semantics) leaves this process marked as a fork child, and the next thread it starts ends the test.
 
-// Starts argv[0] (looked up on PATH) with its arguments, standard output into outFd when one is given: the process
-// id, or -1.
+// Starts argv[0] (looked up on PATH), standard output into outFd when one is given: the process id, or -1.
 inline pid_t spawnProgram(QList<QByteArray> argv, int outFd = -1)
 {
     std::vector<char*> words;
@@ -35,8 +32,7 @@ inline pid_t spawnProgram(QList<QByteArray> argv, int outFd = -1)
     return started ? pid : -1;
 }
 
-// A runner that really runs the commands, through spawnProgram(): standard output is collected, standard error left
-// as it is; no time limits and no detached starts. Installed while it lives.
+// Really runs the commands through spawnProgram(), collecting standard output; no time limits, no detached starts.
 class SpawnRunner final : public CommandRunner
 {
 public:

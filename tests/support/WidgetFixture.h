@@ -55,13 +55,10 @@ struct SignWatch_s {
         };
     }
     ~SignWatch_s() { runner.beforeGuiWait = {}; }
-    SignWatch_s(const SignWatch_s&) = delete;
-    SignWatch_s& operator=(const SignWatch_s&) = delete;
 };
 
-// Runs fn on the next popup menu or modal dialog once it is up. fn may hold the
-// caller's locals: the wait ends with the test (or data row) that asked, and
-// with its first failure, so it never touches a finished test's stack.
+// Runs fn on the next popup menu or modal dialog once it is up. fn may hold the caller's locals: the wait ends
+// with the test (or data row) that asked, and with its first failure.
 inline void onModal(const std::function<void(QWidget*)>& fn)
 {
     const QByteArray asker = QByteArray(QTest::currentTestFunction()) + '/' + QTest::currentDataTag();

@@ -1,5 +1,4 @@
 #include "DataRows.h"
-#include "PlantedFifo.h"
 #include "ScratchSysroot.h"
 #include "util/xmlParser.h"
 
@@ -128,7 +127,7 @@ private slots:
             QCOMPARE(outcome(XMLNode::parseString(xml.constData(), orNull(tag), &r), r), result);
     }
 
-    // The getters the package and input-method readers use, on a document and on the empty node.
+    // The getters the package and input-method readers use, on a document and on a missing child.
     void handles()
     {
         XMLNode r = XMLNode::parseString("<r a=\"1\" B=\"2\" flag><item>one</item><other/><ITEM>two<x/>three</ITEM>"
@@ -145,32 +144,14 @@ private slots:
         QVERIFY(QByteArray(r.getAttribute("A")) == "1" && !r.getAttribute("a", 1) && !r.getAttribute("flag"));
         QCOMPARE(QByteArray(r.getChildNode("c").getClear(1).value) + QByteArray::number(r.getChildNode("c").nClear()),
             "c22"_b);
-        XMLNode e = XMLNode::emptyNode;
-        QVERIFY(e.getChildNode(0).isEmpty() && e.getChildNode("x").isEmpty() && e.getChildNode("x", &it).isEmpty());
-        QCOMPARE(e.nChildNode() + e.nClear(), 0);
-        QVERIFY(!e.getName() && !e.getText() && !e.getClear().value && !e.getAttribute("x") && !e.isAttributeSet("x"));
-        QVERIFY(e.addChild("x").isEmpty() && !e.updateText("x"));
+        const XMLNode e = r.getChildNode("none");
+        QVERIFY(e.getChildNode("x").isEmpty() && e.getChildNode("x", &it).isEmpty() && !e.nChildNode() && !e.getText());
         // Edited as the window-manager settings are: a first text added, then replaced; an element appended.
-        XMLNode child, added;
-        {
-            XMLNode doc = XMLNode::parseString("<r><a><b>x</b></a><!--c--></r>");
-            child = doc.getChildNode("a");
-            QCOMPARE(child.updateText("new", 0), "new");
-            QCOMPARE(doc.getChildNode("a").updateText("newer", 0), "newer");
-            (added = doc.addChild("x")).addChild("y").updateText("deep");
-            QCOMPARE(dump(doc), "r{a{b{'x'} 'newer'} <!--c--> x{y{'deep'}}}"_b);
-        }
-        // A handle keeps its subtree alive when the document's other handles are gone, and an added element
-        // outlives its parsed document.
-        QCOMPARE(dump(child), "a{b{'x'} 'newer'}"_b);
-        child = XMLNode(); // the last handle into the parsed document
-        QCOMPARE(dump(added), "x{y{'deep'}}"_b);
-        // Growing well past one step keeps order and content.
-        for (int i = 0; i < 120; ++i)
-            added.addChild(i % 2 ? "odd" : "even").updateText(QByteArray::number(i).constData());
-        QCOMPARE(
-            QByteArray(added.getChildNode("even", 59).getText()) + " " + QByteArray::number(added.nChildNode("odd")),
-            "118 60"_b);
+        XMLNode doc = XMLNode::parseString("<r><a><b>x</b></a><!--c--></r>");
+        QCOMPARE(doc.getChildNode("a").updateText("new", 0), "new");
+        QCOMPARE(doc.getChildNode("a").updateText("newer", 0), "newer");
+        doc.addChild("x").addChild("y").updateText("deep");
+        QCOMPARE(dump(doc), "r{a{b{'x'} 'newer'} <!--c--> x{y{'deep'}}}"_b);
     }
 
     void write_data()
@@ -195,19 +176,15 @@ private slots:
 
     void fileErrors()
     {
+        // Missing or a folder (the guarded opening's other refusals are the appliance suite's).
         XMLResults r;
-        // Missing, a folder, a FIFO, a link to a device: none is a file, and none is waited on.
-        PlantedFifo fifo(m_root.path("/fifo.xml"));
-        QVERIFY(QFile::link("/dev/zero", m_root.path("/zero.xml")));
-        for (const QByteArray& path :
-            {file("/missing.xml"), file(""), QByteArray(), file("/fifo.xml"), file("/zero.xml")})
-            QCOMPARE(outcome(XMLNode::parseFile(orNull(path), nullptr, &r), r), "<empty> !Error: File not found@0:0"_b);
-        QVERIFY(fifo.isValid() && !fifo.wasOpened());
+        for (const QByteArray& path : {file("/missing.xml"), file("")})
+            QCOMPARE(
+                outcome(XMLNode::parseFile(path.constData(), nullptr, &r), r), "<empty> !Error: File not found@0:0"_b);
         XMLNode n = XMLNode::parseString("<a/>");
         QCOMPARE(XMLNode::getError(n.writeToFile(file("/no/such/dir.xml").constData())),
             "Error: unable to open file for writing");
-        // A device is no file to replace. A write that fails (past the file size limit) leaves the old file.
-        QCOMPARE(XMLNode::getError(n.writeToFile("/dev/null")), "Error: unable to open file for writing");
+        // A write that fails (past the file size limit) leaves the old file.
         QVERIFY(m_root.write("/big.xml", "old"));
         rlimit limit {};
         QVERIFY(::getrlimit(RLIMIT_FSIZE, &limit) == 0);
