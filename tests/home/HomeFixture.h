@@ -1,12 +1,34 @@
 #pragma once
 // What the home tests share: a scratch appliance described in one string.
+#include "CommandSettle.h"
+#include "DataRows.h"
+#include "PlantedFifo.h"
 #include "RecordingRunner.h"
 #include "ScratchSysroot.h"
-
 #include "WidgetFixture.h"
+#include "home/MainMWindow.h"
+#include "packages/bentoconf.h"
+#include "widgets/ImageResources.h"
+#include "widgets/MultiIconViewV.h"
+#include "widgets/Wallpaper.h"
 
 #include <QCryptographicHash>
 #include <QDir>
+#include <QFileSystemWatcher>
+#include <QPushButton>
+#include <QSettings>
+#include <QSignalSpy>
+
+#include <unistd.h>
+
+// The grid's labels, in order.
+inline QString tiles(const MultiIconViewV& grid)
+{
+    QStringList labels;
+    for (int i = 0; i < grid.count(); ++i)
+        labels << grid.text(i);
+    return labels.join(' ');
+}
 
 // A scratch appliance (user admin, HOME /home/admin) with a recording runner, from "@name\ncontent" pieces: appliance
 // paths ("settings" the user's, "rc" the window manager's rc.xml, "run/X" .autorun/X; content "->PATH" links there),

@@ -1,8 +1,6 @@
 // Under Xvfb with openbox: the window manager really takes the home window off the task bar only when that is on.
 #include "HomeFixture.h"
 #include "app/Startup.h"
-#include "home/MainMWindow.h"
-#include "widgets/ImageResources.h"
 
 #include <QProcess>
 
@@ -43,21 +41,20 @@ class TstTaskBarHint : public QObject
 private slots:
     void initTestCase()
     {
-        if (QGuiApplication::platformName() != QLatin1String("xcb"))
-            QSKIP("needs an X server with a window manager (run under tests/run-xvfb)");
-        if (!xprop({"-root", "_NET_SUPPORTING_WM_CHECK"}).contains("window"))
+        if (QGuiApplication::platformName() != QLatin1String("xcb")
+            || !xprop({"-root", "_NET_SUPPORTING_WM_CHECK"}).contains("window"))
             QSKIP("needs a window manager on the X server (run under tests/run-xvfb)");
         ImageResources::registerAll();
     }
     void skipTaskBar_data()
     {
-        QTest::addColumn<QByteArray>("enable");
-        QTest::newRow("task bar on") << QByteArray("true");
-        QTest::newRow("task bar off") << QByteArray("False");
+        columns<QByteArray>();
+        row("task bar on", QByteArray("true"));
+        row("task bar off", QByteArray("False"));
     }
     void skipTaskBar()
     {
-        QFETCH(QByteArray, enable);
+        const auto [enable] = fetch<QByteArray>();
         Appliance_s a("@settings\n[TaskBar]\nEnable=" + enable + "\n");
         QElapsedTimer t;
         std::unique_ptr<MainMWindow> w = Startup::prepare(t, {[](int) {}, {}, {}});

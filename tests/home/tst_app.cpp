@@ -1,61 +1,94 @@
-#include "CommandSettle.h"
-#include "DataRows.h"
+// The program's start-up before and around the event loop, and the keeper of the active window against a stand-in X
+// server (the window above closed and Qt missed the focus-in).
 #include "HomeFixture.h"
-#include "PlantedFifo.h"
+#include "app/FocusKeeper.h"
 #include "app/Startup.h"
-#include "home/MainMWindow.h"
-#include "widgets/ImageResources.h"
-#include "widgets/Wallpaper.h"
 
-#include <QSettings>
+#include <QMenu>
+#include <QWindow>
 
 #include <atomic>
 
-class TstStartup : public QObject
+namespace {
+
+constexpr quint64 kGone = 0x5c0001; // a window the window manager names that is no longer there
+
+// The X server as the rows name its windows ("unnamed": the window manager names no active one), and what the keeper
+// did there.
+struct Desk_s {
+    QWidget home;
+    QWidget closed {&home, Qt::Tool}; // the window that was above, gone
+    QString xFocus, wmActive;
+    int looks = 0;
+    QStringList did;
+    FocusKeeper::XServer_s x(const QString& focus, const QString& active)
+    {
+        xFocus = focus, wmActive = active;
+        home.setObjectName("home");
+        const auto id = [this](const QString& name) {
+            return QMap<QString, quint64> {{"home", home.winId()}, {"closed", closed.winId()}, {"other", 0x5a0001},
+                {"wm", 0x5b0001}, {"gone", kGone}}
+                .value(name);
+        };
+        const auto doing = [this](const QString& what) {
+            return [this, what](QWidget* w) {
+                did << what + ' ' + w->objectName();
+                QApplication::setActiveWindow(w); // what Qt does on the focus-in
+            };
+        };
+        return {[this, id] { return ++looks, id(xFocus); },
+            [this, id] { return wmActive == "unnamed" ? std::nullopt : std::optional<quint64>(id(wmActive)); },
+            [](quint64 w) { return w != kGone; },
+            [this, doing](quint64 w) { doing("refocus")(w == home.winId() ? &home : &closed); }, doing("activate"),
+            doing("adopt")};
+    }
+};
+
+} // namespace
+
+class TstApp : public QObject
 {
     Q_OBJECT
 
 private slots:
     void initTestCase() { ImageResources::registerAll(); }
 
-    // The sequence before the event loop from the appliance's files (and a MODEL_NAME set before). Expected: the
-    // variables filled | the command lines in order (%R the sysroot) | the wallpaper | the title layouts in rc.xml |
-    // the waits in seconds ("/share/late" appears at the second).
+    // Start-up from the appliance's files. Expected: variables | command lines in order (%R the sysroot) | title
+    // layouts in rc.xml | the waits in seconds ("/share/late" appears at the second).
     void sequence_data()
     {
         columns<QString, QString>(); // the appliance, what start-up did
         QTest::newRow("task bar on, the enabled entry")
-            << "@settings\n[TaskBar]\nEnable=TRUE\n[Wallpaper]\nImage=2\n@/etc/config/Model_Name.conf\n  TLR-440  \n"
+            << "@settings\n[TaskBar]\nEnable=TRUE\n@/etc/config/Model_Name.conf\n  TLR-440  \n"
                "second\n@/etc/config/BOOT.conf\nTLR_X86\n@/etc/platform.conf\nPlatform = X\nDISPLAY_NAME = HDMI-1   \n"
                "@run/foo\n@run/bar\n@run/.hidden\n@/etc/config/bento.conf\n[foo]\nEnable = TRUE\n[bar]\nEnable = "
                "FALSE\n[.hidden]\nEnable = TRUE\n@rc\n<openbox_config xmlns=\"http://openbox.org/3.4/rc\"><theme><name>"
                "Night</name><titleLayout>NLIMC</titleLayout></theme><desktops><number>1</number></desktops>"
                "</openbox_config>\n"
             << "TLR-440,TLR_X86,HDMI-1,Tellora|sh -c \"ivomargin -u\",%R/usr/bin/killall -USR1 tint2,"
-               "%R/etc/Tellora/init.d/xrandr-hotplug.sh,%R/home/admin/.autorun/foo|wallpaper_image2.jpg|NLIMC|3";
+               "%R/etc/Tellora/init.d/xrandr-hotplug.sh,%R/home/admin/.autorun/foo|NLIMC|3";
         QTest::newRow("yes is not true, a layout added, a preset variable, = first, enabled with a blank")
-            << "@settings\n[TaskBar]\nEnable=yes\n[Wallpaper]\nImage=4\n@MODEL_NAME\nMine@/etc/config/Model_Name.conf\n"
+            << "@settings\n[TaskBar]\nEnable=yes\n@MODEL_NAME\nMine@/etc/config/Model_Name.conf\n"
                "TLR-440\n@/etc/platform.conf\n=DISPLAY_NAME=bad\nX DISPLAY_NAME = DP-2\n@run/Spaced\n"
                "@/etc/config/bento.conf\n[Spaced]\nEnable = true \n@rc\n<openbox_config "
                "xmlns=\"http://openbox.org/3.4/rc\"><theme><name>Night</name></theme><desktops><number>1</number>"
                "</desktops></openbox_config>\n"
             << "Mine,,DP-2,Tellora|sh -c \"ivomargin -u\","
-               "%R/etc/Tellora/init.d/xrandr-hotplug.sh,%R/home/admin/.autorun/Spaced|wallpaper_default.jpg|NLC|3";
+               "%R/etc/Tellora/init.d/xrandr-hotplug.sh,%R/home/admin/.autorun/Spaced|NLC|3";
         QTest::newRow("no theme, no files, ten seconds for a missing link target, then started")
             << "@run/link\n->/share/missing@/etc/config/bento.conf\n[link]\nEnable = TRUE\n@rc\n<openbox_config "
                "xmlns=\"http://openbox.org/3.4/rc\"><other><name>Night</name><titleLayout>NLIMC</titleLayout></other>"
                "<desktops><number>1</number></desktops></openbox_config>\n"
             << ",,<unset>,Tellora|%R/etc/Tellora/init.d/xrandr-hotplug.sh,%R/home/admin/.autorun/link|"
-               "wallpaper_default.jpg|NLIMC|1 1 1 1 1 1 1 1 1 1 3";
+               "NLIMC|1 1 1 1 1 1 1 1 1 1 3";
         QTest::newRow("other root, a link target appears, not enabled")
             << "@run/late\n->/share/late@/etc/config/bento.conf\n[late]\nEnable = FALSE\n@rc\n<config><theme/></config>"
-            << ",,<unset>,Tellora|%R/etc/Tellora/init.d/xrandr-hotplug.sh|wallpaper_default.jpg||1 1";
+            << ",,<unset>,Tellora|%R/etc/Tellora/init.d/xrandr-hotplug.sh||1 1";
     }
     void sequence()
     {
         auto [files, expect] = fetch<QString, QString>();
-        // After the first frame every start checks for a receiver and the package tool; the settings read the screen
-        // blanking for their shown page, and the window then sets it from the stored preset.
+        // After the first frame: the receiver and package-tool checks, then xset q by the settings and the window.
         expect.replace("Tellora|",
             "Tellora|sudo %R/opt/bin/privrun hal_app --check_ir_support,sudo %R/opt/bin/privrun ls "
             "%R/sbin/bento_cli,xset q,xset q,");
@@ -94,9 +127,8 @@ private slots:
         QString layouts;
         for (const QString& tag : QString::fromUtf8(rc).split('<').filter("titleLayout>"))
             layouts += tag.startsWith('/') ? "" : tag.mid(12);
-        const QString wallpaper = QString(w->findChild<Wallpaper*>()->file()).remove(":/images/");
         QCOMPARE(QStringList({environment.join(','), a.lines().filter(notAudio).join(',').replace(a.root.root(), "%R"),
-                                 wallpaper, layouts, slept.join(' ')})
+                                 layouts, slept.join(' ')})
                      .join('|'),
             expect);
     }
@@ -122,8 +154,7 @@ private slots:
         QVERIFY(!fifo.wasOpened() && a.lines().isEmpty());
     }
 
-    // The one-touch tool's process id comes through the runner that start-up puts around every command: a second
-    // colour while the tool runs starts nothing.
+    // The one-touch tool's pid comes through start-up's runner: a second colour while the tool runs starts nothing.
     void keyboltThroughTheProgramsRunner()
     {
         Appliance_s a("@ir\nyes\n@/tmp/.tellora.keybolt.xxx\n@/etc/config/bento.conf\n[Keybolt]\nEnable = TRUE\n");
@@ -154,7 +185,86 @@ private slots:
         QCOMPARE(login.value("UIControl/RequireLogin").toString() + login.value("Padlink/Enable").toString(), "yesyes");
         QVERIFY(a.lines().isEmpty() && QApplication::topLevelWidgets().isEmpty());
     }
+
+    void afterWindowCloses_data()
+    {
+        columns<QString, QString, bool, QString>(); // the X focus, the window manager's active one, a menu, done
+        row("on the window under it", "home", "home", false, "refocus home");
+        row("known to Qt's window layer", "home", "home", false, "adopt home");
+        row("a menu open meanwhile", "home", "home", true, "refocus home");
+        row("on another program's window", "other", "other", false, "");
+        row("still on the closed window", "closed", "other", false, "");
+        row("kept by the window manager", "wm", "none", false, "activate home");
+        row("no window manager", "none", "unnamed", false, "");
+    }
+    void afterWindowCloses()
+    {
+        const auto [xFocus, wmActive, menu, done] = fetch<QString, QString, bool, QString>();
+        Desk_s d;
+        d.home.setFocusPolicy(Qt::StrongFocus);
+        showActive(d.home);
+        FocusKeeper keeper(d.x(xFocus, wmActive), &d.home);
+        // The focus-in went astray: Qt's windows count another (widgetless) one active, or only the widgets missed it.
+        QWindow elsewhere;
+        if (done.startsWith("adopt")) {
+            QApplication::setActiveWindow(nullptr);
+        } else {
+            elsewhere.show();
+            elsewhere.requestActivate();
+            QTRY_VERIFY_WITH_TIMEOUT(QGuiApplication::focusWindow() == &elsewhere, 30000);
+        }
+        QVERIFY(!QApplication::activeWindow() && keeper.watching());
+        if (menu) { // nothing happens while a menu is open; once it closed, the keeper looks again
+            QMenu popup;
+            popup.addAction("entry");
+            QSignalSpy ticks(keeper.findChild<QTimer*>(), &QTimer::timeout);
+            popup.popup(d.home.geometry().center());
+            QTRY_VERIFY_WITH_TIMEOUT(ticks.count() >= 2, 30000);
+            QCOMPARE(d.looks, 0);
+            popup.close();
+        }
+        if (!done.isEmpty()) {
+            QTRY_VERIFY_WITH_TIMEOUT(QApplication::activeWindow() == &d.home, 30000);
+            QCOMPARE(d.did, QStringList {done});
+        } else { // each look finds nothing to do, until the keeper gives up
+            QTRY_VERIFY_WITH_TIMEOUT(!keeper.watching(), 30000);
+            QCOMPARE(d.looks, FocusKeeper::kLooks);
+            QVERIFY(d.did.isEmpty());
+        }
+    }
+
+    // An application in front closed: only the window manager's active window changes (none, another's, gone one's).
+    void afterApplicationCloses_data()
+    {
+        columns<QString, QString>(); // the window manager's active window at the end, done
+        row("the window manager focuses none", "none", "activate home");
+        row("another program's window follows", "other", "");
+        row("the window manager names the gone window", "gone", "activate home");
+    }
+    void afterApplicationCloses()
+    {
+        const auto [wmActive, done] = fetch<QString, QString>();
+        Desk_s d;
+        showActive(d.home);
+        FocusKeeper keeper(d.x("other", "other"), &d.home);
+        keeper.activeWindowChanged(); // while a window of ours is active the news is Qt's own
+        QVERIFY(!keeper.watching());
+        QApplication::setActiveWindow(nullptr); // the application took the focus: the keeper's looks end
+        QTRY_VERIFY_WITH_TIMEOUT(!keeper.watching(), 30000);
+        QVERIFY(d.did.isEmpty());
+        d.looks = 0;
+        // The window manager names the application's window; by the keeper's last look at it, the application closes.
+        keeper.activeWindowChanged();
+        QVERIFY(keeper.watching());
+        QTRY_COMPARE_WITH_TIMEOUT(d.looks, FocusKeeper::kLooks, 30000);
+        d.wmActive = wmActive;
+        d.xFocus = wmActive == "other" ? "other" : "wm";
+        keeper.activeWindowChanged();
+        QTRY_VERIFY_WITH_TIMEOUT(!keeper.watching(), 30000);
+        QCOMPARE(d.did, done.isEmpty() ? QStringList() : QStringList {done});
+        QCOMPARE(d.looks, FocusKeeper::kLooks + (done.isEmpty() ? FocusKeeper::kLooks : 1));
+    }
 };
 
-QTEST_MAIN(TstStartup)
-#include "tst_startup.moc"
+QTEST_MAIN(TstApp)
+#include "tst_app.moc"
