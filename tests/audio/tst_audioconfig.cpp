@@ -14,8 +14,7 @@ class TstAudioConfig : public QObject
     Q_OBJECT
 
 private slots:
-    // Numbers, ids and names of a card line: a KAB card kept from the rule for "Generic" ones, " device" in a card's
-    // name (the other renaming rules show in the desktop's listing below).
+    // A card line's fields: a KAB card escapes the "Generic" rule, " device" in a card's name stays.
     void aplayLines_data()
     {
         columns<QString, QString>(); // the line, "card|id|name|device|id|name|shown card|shown device"
@@ -47,7 +46,7 @@ private slots:
             nasaudio("cardid = PCH\ncardname = HDA Intel PCH\ndevid = HDMI 0", "cardid = X"), QByteArray("0x10000000"),
             "Analog/Analog/ HDMI 0// " + hdmi2, -1);
         row("desktop, no entry matches", aplay("desktop"), nasaudio(), QByteArray(),
-            QString("HDMI 0// Analog// Analog// Output 0// Output 1// USB Audio//"), -1);
+            "HDMI 0// Analog// Analog// Output 0// Output 1// USB Audio//", -1);
     }
     void names()
     {
@@ -65,14 +64,13 @@ private slots:
     void userChoice_data()
     {
         columns<QByteArray, QByteArray, int, QString>(); // .asoundrc (null: none), nasaudio.conf, chosen, after
-        row("ours", marker("HDMI2", 0, 7).toUtf8() + "# kept\n", nasaudio(), 2, QString()); // after: as it was
+        row("ours", marker("HDMI2", 0, 7).toUtf8() + "# kept\n", nasaudio(), 2, ""); // after: as it was
         row("ours, card renumbered", marker("HDMI2", 1, 7).toUtf8(), nasaudio(), 2, marker("HDMI2", 0, 7));
         row("another program's 0/3",
-            QByteArray("pcm.!default {\n type hw\n}\ndefaults.pcm.card 0\ndefaults.pcm.device 3\n"), nasaudio(), 1,
-            QString());
+            QByteArray("pcm.!default {\n type hw\n}\ndefaults.pcm.card 0\ndefaults.pcm.device 3\n"), nasaudio(), 1, "");
         row("garbage", QByteArray("\xff\x00 defaults.pcm.card x\n", 23), nasaudio(), 1, marker("HDMI1", 0, 3));
         row("none, no default", QByteArray(), nasaudio("default = HDMI1", ""), 0, marker("Analog", 0, 0));
-        row("no devices", QByteArray(), QByteArray(), -1, QString("-"));
+        row("no devices", QByteArray(), QByteArray(), -1, "-");
     }
     void userChoice()
     {
@@ -102,13 +100,12 @@ private slots:
         QVERIFY(done && current == 1 && !opened);
     }
 
-    // A second reload, the cards the same: a sink list that is not a JSON array leaves the last indices; sinks the
-    // server lost (it restarted) are loaded again.
+    // A second reload: a sink list that is not an array keeps the indices; sinks the server lost are loaded again.
     void sinksReloaded_data()
     {
         columns<QByteArray, QString, int>(); // the sink list, the indices after, the sinks loaded
-        row("not an array", QByteArray(R"({"index":1,"name":"alsa_output.hw:0,0"})"), QString("40 41 42"), 0);
-        row("lost", QByteArray("[]"), QString("-1 -1 -1"), 3);
+        row("not an array", QByteArray(R"({"index":1,"name":"alsa_output.hw:0,0"})"), "40 41 42", 0);
+        row("lost", QByteArray("[]"), "-1 -1 -1", 3);
     }
     void sinksReloaded()
     {
@@ -125,8 +122,7 @@ private slots:
         QCOMPARE(second.lines().filter("load-module module-alsa-sink device=").size(), loaded);
     }
 
-    // A test of the chosen device (the model's own commands are the Preferences page's) plays on it alone; .asoundrc
-    // stays.
+    // A test of the chosen device plays on it alone; .asoundrc stays.
     void testChosen()
     {
         Appliance_s a;
@@ -141,8 +137,7 @@ private slots:
         QCOMPARE(a.asoundrc(), marker("HDMI1", 0, 3));
     }
 
-    // An HDMI output's monitor is looked up by the EDID file the configuration gives, or else by card and connector
-    // (the labels that come of it are the chooser suite's).
+    // An HDMI output's monitor is looked up by the configured EDID file, or else by card and connector.
     void monitorLookups()
     {
         Appliance_s a(aplay("appliance"), nasaudio("edid_path = /sys/class/drm/card0-HDMI-A-2", ""));

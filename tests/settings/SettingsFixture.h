@@ -8,7 +8,20 @@
 #include "packages/bentoconf.h"
 #include "settings/SettingsDialog.h"
 
+#include <QAbstractButton>
+
 #include <memory>
+
+// Records every command, and runs for real (as this user) the command `real` makes of one, if any.
+struct LiveRunner : RecordingRunner {
+    std::function<QStringList(const QString& program, const QStringList& args)> real;
+    CommandResult_s execute(const QString& program, const QStringList& args, Budget budget) override
+    {
+        const CommandResult_s scripted = RecordingRunner::execute(program, args, budget);
+        const QStringList command = real(program, args);
+        return command.isEmpty() ? scripted : ProcessRunner().run(command[0], command.mid(1), budget);
+    }
+};
 
 struct SettingsScene_s {
     RecordingRunner runner;
@@ -41,6 +54,15 @@ struct SettingsScene_s {
         SettingsDialog& d = dialog ? *dialog : build();
         d.resize(1920, 1080);
         showActive(d);
+        return d;
+    }
+    // The dialog open on the page of the left column's `button`, entered with Right.
+    SettingsDialog& enter(const char* button)
+    {
+        SettingsDialog& d = open();
+        part<QAbstractButton>(d, button)->setChecked(true);
+        part(d, button)->setFocus();
+        pressKey(Qt::Key_Right);
         return d;
     }
 };

@@ -1,5 +1,4 @@
-// The General and About pages and what the General page switches: the mobile-remote service with its privileged
-// steps, the task bar's size.
+// The General and About pages: the boxes, the mobile-remote service, the task bar's switch and size.
 #include "DataRows.h"
 #include "SettingsFixture.h"
 
@@ -14,28 +13,8 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-namespace {
-
 const QString kLink = QStringLiteral("/etc/Tellora/xorg_rcS.d/S03remotepad");
 const QString kTarget = QStringLiteral("/etc/Tellora/xinit/start_remotepad");
-const QString kRefused = QStringLiteral("Padlink: non-admin user tried to change Padlink setting");
-
-// Records every command; a sudo command of ln or rm runs for real (as this user), so the link really changes in the
-// scratch sysroot as it would on the appliance.
-class SudoRunner : public RecordingRunner
-{
-public:
-    CommandResult_s execute(const QString& program, const QStringList& args, Budget budget) override
-    {
-        const CommandResult_s scripted = RecordingRunner::execute(program, args, budget);
-        const bool fileTool = args.value(0).endsWith("/bin/ln") || args.value(0).endsWith("/bin/rm");
-        if (!program.endsWith("/usr/bin/sudo") || !fileTool)
-            return scripted;
-        return ProcessRunner().run(args.value(0), args.mid(1), budget);
-    }
-};
-
-} // namespace
 
 class TstGeneralPage : public QObject
 {
@@ -44,22 +23,6 @@ class TstGeneralPage : public QObject
     std::unique_ptr<ScratchSysroot> m_root;
 
     QString link() const { return m_root->path(kLink); }
-    // The stand-in daemon reports its session, parent and open files, then ends. It leaves the name remotepad at once,
-    // so that the simulator's tests, which stop every remotepad, never stop it.
-    void writeDaemon() const
-    {
-        QVERIFY(m_root->write("/opt/bin/remotepad",
-            QStringLiteral("#!/bin/sh\nexec /bin/sh -c '{ echo \"$(cut -d\" \" -f6 /proc/$$/stat) $PPID\"; for f in "
-                           "/proc/$$/fd/*; do readlink \"$f\"; done; } >%1.tmp; mv %1.tmp %1'\n")
-                .arg(m_root->path("/daemon.out"))
-                .toUtf8()));
-        QVERIFY(QFile::setPermissions(m_root->path("/opt/bin/remotepad"), QFile::ReadOwner | QFile::ExeOwner));
-    }
-    // What the stand-in daemon reported; empty until it ran.
-    QStringList daemonReport() const
-    {
-        return QString::fromUtf8(m_root->read("/daemon.out")).split('\n', Qt::SkipEmptyParts);
-    }
     static void expectWarnings(const QStringList& patterns)
     {
         for (const QString& p : patterns)
@@ -79,39 +42,33 @@ private slots:
     }
     void cleanup() { m_root.reset(); }
 
+    // The two sized lines rewritten in place (long lines in 1023-byte pieces), the rest kept; no file is created.
     void taskBarHeights_data()
     {
-        columns<int, int, int>(); // the screen's height, the panel's height, the tray's icon size
+        columns<QByteArray, int, QByteArray>(); // the file before (null: none), the screen's height, the file after
+        const auto conf = [](int panel, int tray) {
+            return "# Panel\npanel_items = TSC\npanel_size = 100% " + QByteArray::number(panel)
+                + "\npanel_margin = 0 0\nsystray_icon_size = " + QByteArray::number(tray) + "\nfont = Sans 10";
+        };
         // Low screens: the bar keeps 20 lines and the tray its own size.
         for (auto [screen, panel, tray] : {std::array {1080, 50, 36}, {453, 20, 24}, {454, 21, 24}, {467, 21, 11}})
-            row(QByteArray::number(screen), screen, panel, tray);
+            row(QByteArray::number(screen), conf(30, 24), screen, conf(panel, tray));
+        row("long line", QByteArray(1030, 'x') + " panel_size\n", 1080,
+            QByteArray(1023, 'x') + "panel_size = 100% 50\n");
+        row("no file", QByteArray(), 1080, QByteArray());
     }
-    // The two sized lines are rewritten in place; everything else, the last line without its line feed, stays.
     void taskBarHeights()
     {
-        const auto [screenHeight, panel, tray] = fetch<int, int, int>();
-        const QByteArray before = "# Panel\npanel_items = TSC\npanel_size = 100% 30\npanel_margin = 0 0\n"
-                                  "systray_icon_size = 24\nfont = Sans 10";
-        QVERIFY(m_root->write("/home/admin/.config/tint2/tint2rc", before));
+        const auto [before, screenHeight, after] = fetch<QByteArray, int, QByteArray>();
+        QVERIFY(before.isNull() || m_root->write("/home/admin/.config/tint2/tint2rc", before));
         TaskBarPanel::setHeight(screenHeight);
-        QCOMPARE(m_root->read("/home/admin/.config/tint2/tint2rc"),
-            "# Panel\npanel_items = TSC\npanel_size = 100% " + QByteArray::number(panel)
-                + "\npanel_margin = 0 0\nsystray_icon_size = " + QByteArray::number(tray) + "\nfont = Sans 10");
-    }
-    // No configuration: nothing is created. A line far over 1023 bytes is taken in pieces.
-    void taskBarFileEdges()
-    {
-        TaskBarPanel::setHeight(1080);
-        QVERIFY(!QFileInfo::exists(TaskBarPanel::configPath()));
-        const QByteArray longLine = QByteArray(1030, 'x') + " panel_size\n";
-        QCOMPARE(TaskBarPanel::resized(longLine, 1080), QByteArray(1023, 'x') + "panel_size = 100% 50\n");
+        QCOMPARE(QFileInfo::exists(TaskBarPanel::configPath()), !after.isNull());
+        QCOMPARE(m_root->read("/home/admin/.config/tint2/tint2rc"), after);
     }
 
     void padlink_data()
     {
-        // On or off, the account, what stands at the link ("file", an "old" link elsewhere, a "link" to the start
-        // script), the exit codes of killall and pidof, the warnings, the box checked afterwards. The daemon stopped by
-        // the admin account, and a sudo that hangs, are the simulator flows'.
+        // On, the account, what stands at the link, killall's and pidof's exit codes, the warnings, checked after.
         columns<bool, QByteArray, QByteArray, int, int, QStringList, bool>();
         const auto r
             = [](const char* tag, bool on, QByteArray account, QByteArray at, int killall, int pidof,
@@ -122,31 +79,42 @@ private slots:
         r("on, no daemon", true, "admin", "", 0, 0,
             {"Padlink: daemon exec 失敗: No such file or directory", "Padlink: daemon 啟動失敗"}, false);
         r("on, an old link is made anew", true, "john_1", "old", 0, 0, {}, true);
-        r("on, outside the administrators", true, "admin", "", 0, 0, {kRefused}, false);
         r("off, daemon not running", false, "admin", "link", 1, 1, {"Padlink: remotepad is already stopped"}, false);
         r("off, daemon cannot be stopped", false, "admin", "link", 1, 0,
             {"Padlink: /bin/killall remotepad failed", "Padlink: daemon 停止失敗，保留 Enable Padlink 狀態"}, true);
         r("off, file at the link", false, "admin", "file", 0, 1,
             {"Padlink: symlink 路徑存在但不是 symlink，略過刪除: .*S03remotepad"}, true);
         r("off, nothing there", false, "admin", "", 0, 1, {}, false);
-        r("off, outside the administrators", false, "admin", "link", 0, 1, {kRefused}, true);
+        r("off, outside the administrators", false, "admin", "link", 0, 1,
+            {"Padlink: non-admin user tried to change Padlink setting"}, true);
     }
-    // On: the boot link to the appliance's own target and a daemon in a session of its own that holds none of our
-    // files, the admin account taking these steps itself. Off: the admin account stops the daemon with the
-    // appliance's killall. A failure keeps the box's state and leaves whatever else stood at the link untouched.
+    // On: the boot link and a detached daemon holding none of our files; off: killall; a failure keeps the state.
     void padlink()
     {
         const auto [on, account, atLink, killall, pidof, warnings, checked]
             = fetch<bool, QByteArray, QByteArray, int, int, QStringList, bool>();
         const QByteArray tag = QTest::currentDataTag();
         qputenv("NasUser", account.toBase64());
-        if (on && !tag.contains("no daemon"))
-            writeDaemon();
+        // The stand-in reports its session, parent and files under another name (the simulator kills remotepad).
+        const QString report = m_root->path("/daemon.out");
+        if (on && !tag.contains("no daemon")) {
+            QVERIFY(m_root->write("/opt/bin/remotepad",
+                QStringLiteral(
+                    "#!/bin/sh\nexec /bin/sh -c '{ echo \"$(cut -d\" \" -f6 /proc/$$/stat) $PPID\"; for f in "
+                    "/proc/$$/fd/*; do readlink \"$f\"; done; } >%1.tmp; mv %1.tmp %1'\n")
+                    .arg(report)
+                    .toUtf8()));
+            QVERIFY(QFile::setPermissions(m_root->path("/opt/bin/remotepad"), QFile::ReadOwner | QFile::ExeOwner));
+        }
         if (atLink == "file")
             QVERIFY(m_root->write(kLink, "not a link\n"));
         if (atLink == "old" || atLink == "link")
             QVERIFY(QFile::link(atLink == "old" ? "/elsewhere" : kTarget, link()));
-        SudoRunner runner;
+        LiveRunner runner; // sudo ln and rm really change the link in the scratch sysroot
+        runner.real = [](const QString& program, const QStringList& args) {
+            const bool tool = args.value(0).endsWith("/bin/ln") || args.value(0).endsWith("/bin/rm");
+            return program.endsWith("/usr/bin/sudo") && tool ? args : QStringList();
+        };
         runner.answer(QRegularExpression::escape(m_root->path("/bin/killall")) + " remotepad", "", killall);
         runner.answer(".*/bin/pidof remotepad", "", pidof);
         const QString probe = m_root->path("/leak-probe");
@@ -168,28 +136,25 @@ private slots:
         if (on && checked) {
             QCOMPARE(QFileInfo(link()).symLinkTarget(), kTarget);
             QVERIFY(PadlinkService::isEnabled());
-            QTRY_VERIFY_WITH_TIMEOUT(!daemonReport().isEmpty(), 30000);
-            const QStringList report = daemonReport(), sessionAndParent = report.first().split(' ');
+            QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(report), 30000);
+            const QStringList lines = QString::fromUtf8(m_root->read("/daemon.out")).split('\n', Qt::SkipEmptyParts);
+            const QStringList sessionAndParent = lines.value(0).split(' ');
             QVERIFY(sessionAndParent.value(0).toLongLong() != ::getsid(0));
             QVERIFY(sessionAndParent.value(1).toLongLong() != QCoreApplication::applicationPid());
-            QVERIFY2(!report.contains(probe), qPrintable(report.join(", ")));
+            QVERIFY(!lines.contains(probe));
         }
     }
 
     void boxesFollowTheFiles_data()
     {
-        // The box; the file (u: the user's settings, l: login.conf) and key of [UIControl] it shows; the value found
-        // there (none: no file); checked; the value Return writes.
+        // Box, file (u: user settings, l: login.conf) and key, value found (none: no file), checked, value written.
         columns<QString, QString, QByteArray, bool, QString>();
-        const auto r = [](const char* tag, QString box, QString key, QByteArray found, bool checked, QString written) {
-            row(tag, box, key, found, checked, written);
-        };
-        r("time off", "cbxDatetime", "u:DisplayDatetime", "NO", false, "yes");
-        r("address by default", "cbxIP", "u:DisplayIP", "", true, "no");
-        r("name on", "cbxServername", "u:DisplayServername", "whatever", true, "no");
-        r("login asked", "cbxRequireLogin", "l:RequireLogin", "YES", false, "no");
-        r("auto login", "cbxRequireLogin", "l:RequireLogin", "off", true, "yes");
-        r("no login file", "cbxRequireLogin", "l:RequireLogin", "", false, "no");
+        row("time off", "cbxDatetime", "u:DisplayDatetime", QByteArray("NO"), false, "yes");
+        row("address by default", "cbxIP", "u:DisplayIP", QByteArray(), true, "no");
+        row("name on", "cbxServername", "u:DisplayServername", QByteArray("whatever"), true, "no");
+        row("login asked", "cbxRequireLogin", "l:RequireLogin", QByteArray("YES"), false, "no");
+        row("auto login", "cbxRequireLogin", "l:RequireLogin", QByteArray("off"), true, "yes");
+        row("no login file", "cbxRequireLogin", "l:RequireLogin", QByteArray(), false, "no");
     }
     // Each box shows its setting as the home screen reads it, and Return writes the other value.
     void boxesFollowTheFiles()
@@ -210,8 +175,7 @@ private slots:
         QCOMPARE(d.form()->labIpAddress->isVisibleTo(&d), d.form()->cbxIP->isChecked());
     }
 
-    // "Go to Settings" of the home screen's notice: the General page with the mobile-remote box focused; a switch
-    // that fails puts the box back.
+    // The home screen's notice opens the General page on the mobile-remote box; a failed switch puts it back.
     void padlinkFromTheNotice()
     {
         SettingsScene_s scene;
@@ -227,8 +191,7 @@ private slots:
         QVERIFY(!ui.cbxPadlink->isChecked() && !PadlinkService::isEnabled());
     }
 
-    // Refusing the restart puts the box back without asking again; accepting it stores the choice and ends the
-    // program's event loop with status 0.
+    // Refusing the restart puts the box back; accepting stores the choice and ends the event loop with status 0.
     void taskBarSwitch()
     {
         SettingsScene_s scene;
@@ -262,12 +225,9 @@ private slots:
     void aboutVersion_data()
     {
         columns<QByteArray, QByteArray, QString>(); // the version, the build date ("-" for no file), the text shown
-        const auto r = [](const char* tag, QByteArray version, QByteArray date, QString shown) {
-            row(tag, version, date, shown);
-        };
-        r("first line, trimmed", "3.1.0", " 2026-11-30 \r\nlater\n", "3.1.0   2026-11-30");
-        r("no date file", "3.1.0", "-", "3.1.0");
-        r("no version", "", "2026-11-30\n", "-");
+        row("first line, trimmed", QByteArray("3.1.0"), QByteArray(" 2026-11-30 \r\nlater\n"), "3.1.0   2026-11-30");
+        row("no date file", QByteArray("3.1.0"), QByteArray("-"), "3.1.0");
+        row("no version", QByteArray(), QByteArray("2026-11-30\n"), "-");
     }
     void aboutVersion()
     {

@@ -1,5 +1,4 @@
-// The Preferences page: its rows' menus, what choosing an entry does to the receiver's proc files, ALSA's
-// configuration and the sound server, and what entering the page reads.
+// The Preferences page: its menus, the receiver's proc files, ALSA's default and the sinks, entering the page.
 #include "AudioFixture.h"
 #include "DataRows.h"
 #include "SettingsFixture.h"
@@ -7,7 +6,6 @@
 #include "ui_SettingsDialog.h"
 
 #include "appliance/UserSettings.h"
-#include "i18n/UiLanguage.h"
 #include "prefs/AlsaDefaults.h"
 #include "prefs/IrReceiverMode.h"
 #include "prefs/PrefChoices.h"
@@ -27,15 +25,6 @@ struct PrefScene_s : SettingsScene_s {
         root.write(kModes, "1:NEC\n2:RC6\n");
         root.write(kCurrent, "2\n");
     }
-    // The dialog open on the Preferences page, its first row focused from the left column.
-    Ui::SettingsDialog& enter()
-    {
-        Ui::SettingsDialog& ui = *open().form();
-        ui.rbtPref->setChecked(true);
-        ui.rbtPref->setFocus();
-        pressKey(Qt::Key_Right);
-        return ui;
-    }
 };
 
 } // namespace
@@ -49,13 +38,13 @@ private slots:
     void receiverMode_data()
     {
         columns<QByteArray, QByteArray, QString, QString>(); // support, current, shown ("-": the row hides), menu
-        row("name holds a colon, no line feed", QByteArray("1:NEC\n7: Mode: B "), QByteArray("7"), QString("Mode: B"),
-            QString("NEC,Mode: B @1"));
+        row("name holds a colon, no line feed", QByteArray("1:NEC\n7: Mode: B "), QByteArray("7"), "Mode: B",
+            "NEC,Mode: B @1");
         row("garbage lines are no modes", QByteArray("\n\x01\xff\nx:Bad\n:None\nRC5\n3:Sony\n"), QByteArray("3\n2\n"),
-            QString("Sony"), QString("Sony @0"));
-        row("current not offered", QByteArray("1:NEC\n"), QByteArray("4"), QString("-"), QString("NEC @-1"));
-        row("current not a number", QByteArray("0:Zero\n"), QByteArray("one"), QString("-"), QString("Zero @-1"));
-        row("no support file", QByteArray(), QByteArray("1"), QString("-"), QString("-"));
+            "Sony", "Sony @0");
+        row("current not offered", QByteArray("1:NEC\n"), QByteArray("4"), "-", "NEC @-1");
+        row("current not a number", QByteArray("0:Zero\n"), QByteArray("one"), "-", "Zero @-1");
+        row("no support file", QByteArray(), QByteArray("1"), "-", "-");
     }
     void receiverMode()
     {
@@ -127,17 +116,7 @@ private slots:
         QCOMPARE(a.root.read("/usr/share/alsa/alsa.conf"), "defaults.pcm.card 0\ndefaults.pcm.device 7\n");
     }
 
-    // Each language entry is its language's own name and picks that language; the current one is the default.
-    void languageMenu()
-    {
-        const PrefMenu_s menu = PrefChoices::languages("ger");
-        for (int i = 0; i < menu.entries.size(); ++i)
-            QCOMPARE(menu.entries[i], UiLanguage::nameOf(PrefChoices::languageAt(i)));
-        QCOMPARE(menu.entries.value(menu.current), "Deutsch");
-    }
-
-    // Entering the page lists the outputs again, reloads the sinks only when the cards changed since the last load (the
-    // first entering: none when built), and makes the chosen output (HDMI 1, sink 41) the default again.
+    // Entering relists the outputs, reloads sinks only after the cards changed, and makes HDMI 1 (41) the default.
     void audioOnEntering()
     {
         PrefScene_s scene;
@@ -146,7 +125,7 @@ private slots:
         scene.build();
         scene.runner.answer(".* -c \"aplay -l \\| grep \\^card\"", aplay("appliance"));
         scene.runner.clear();
-        Ui::SettingsDialog& ui = scene.enter();
+        Ui::SettingsDialog& ui = *scene.enter("rbtPref").form();
         ui.rbtDisp->setChecked(true);
         ui.rbtPref->setChecked(true);
         QVERIFY(settleCommands());
@@ -181,7 +160,7 @@ private slots:
         PrefScene_s scene;
         UserSettings::open()->setValue("Preference/Language", "eng");
         UserSettings::open()->setValue("RemoteKeySet1/key0", "4000");
-        Ui::SettingsDialog& ui = scene.enter();
+        Ui::SettingsDialog& ui = *scene.enter("rbtPref").form();
         const auto texts = [&] { return QStringList {ui.txtCR_1->text(), ui.txtCR_2->text(), ui.txtCR_3->text()}; };
         QCOMPARE(texts(), QStringList({"Learn now", "Reset", "Learn now"}));
         UserSettings::open()->setValue("RemoteKeySet2/key0", "5000"); // learned meanwhile
@@ -201,7 +180,7 @@ private slots:
     void receiverMenuByMouse()
     {
         PrefScene_s scene;
-        Ui::SettingsDialog& ui = scene.enter();
+        Ui::SettingsDialog& ui = *scene.enter("rbtPref").form();
         QTest::mouseClick(ui.frmPrefIr, Qt::LeftButton);
         QCOMPARE(focused(), "frmPrefIr");
         QVERIFY(!QApplication::activePopupWidget());
