@@ -1,6 +1,5 @@
-// Both sides of a sudo the caller cannot kill, for tst_appliance. "call-sudo SYSROOT READY RELEASE": as nobody, runs
-// "sudo stay READY RELEASE" through Sudo::run against SYSROOT/usr/bin/sudo (a set-user-id copy of this program) and
-// prints "ok" or "failed". "stay READY RELEASE": makes itself root, writes READY and stays until RELEASE exists.
+// "call-sudo SYSROOT READY RELEASE": as nobody, Sudo::run of "stay" via SYSROOT/usr/bin/sudo (this program, set-uid),
+// prints "ok" or "failed". "stay READY RELEASE": as root, writes READY and stays until RELEASE exists.
 #include "appliance/Sudo.h"
 
 #include <QCoreApplication>

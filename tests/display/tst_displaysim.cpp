@@ -1,5 +1,4 @@
-// The display models against the simulated appliance: layouts of several outputs through the xrandr stand-in, screen
-// blanking on X.Org's server with the dummy driver, the real EDID tools on the simulator's monitors.
+// The display models on the simulated appliance: layouts, blanking on X.Org's dummy server, the real EDID tools.
 #include "DataRows.h"
 #include "ScratchSysroot.h"
 #include "appliance/Paths.h"
@@ -70,7 +69,6 @@ private slots:
         QVERIFY(m_root.write(Paths::ScreenConf.path,
             "[Screen1]\nName = HDMI-1\nConnected = True\nMode = 1920x1080\n\n[Screen2]\nName = none\nConnected = "
             "False\n"));
-        QVERIFY(m_root.write("/sim/commands.log", {}));
     }
 
     void layouts_data()
@@ -83,8 +81,7 @@ private slots:
         row("five, counted from 0", QByteArray("XRANDR_OUTPUTS=5\nXRANDR_NAMES=HDMI-A-\n"), 0,
             QStringList {"HDMI-A-0", "HDMI-A-1", "HDMI-A-2", "HDMI-A-3", "HDMI-A-4"}, 0, QString("3840 x 2160"));
     }
-    // Simulated layouts: the hot-plug script names the outputs in the file, the model reads them from the stand-in's
-    // query, and the chosen arrangement moves the primary output as the page's pipeline reads it.
+    // The hot-plug script names the outputs, the model reads them, the arrangement moves the primary output.
     void layouts()
     {
         const auto [settings, arrangement, outputs, primaryX, screen]
@@ -120,7 +117,6 @@ private slots:
     {
         columns<QByteArray, QString, QString>(); // settings, port, model (empty without a monitor)
         row("main TV", QByteArray("XRANDR_OUTPUTS=real\n"), QString("1"), QString("Sofa View 55"));
-        row("desk monitor", QByteArray("XRANDR_OUTPUTS=5\n"), QString("2"), QString("Den Desk 24"));
         row("unplugged", QByteArray("XRANDR_OUTPUTS=2\n"), QString("3"), QString());
     }
     // The real parse-edid (and edid-decode, on an empty file) on the simulator's monitors.

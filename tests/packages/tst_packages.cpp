@@ -1,5 +1,4 @@
-// The package model and its readers. Screens update single tiles from its signals: a missing, extra or
-// misordered signal shows as a stale or doubled tile, so the readers hand the model only the differences.
+// The package model and its readers; screens update single tiles from its signals, so only differences are signalled.
 #include "DataRows.h"
 #include "PlantedFifo.h"
 #include "ScratchSysroot.h"
@@ -133,8 +132,7 @@ private slots:
         row("disabled", "conf A Enable=FALSE", QByteArray(), true, false);
         row("any case", "conf A Enable=tRuE AdminOnly=fAlSe", QByteArray(), true, true);
         row("no start", "conf A @start=", QByteArray("MA=="), false, false);
-        // Administrators only: the group decodes strictly to exactly "0"; blanks and line ends around the Base64 text
-        // are not part of it.
+        // Administrators only: the group, blanks around it dropped, decodes strictly to exactly "0".
         for (const auto& [group, admin] :
             {std::pair {"MA==", true}, {"MA==\n", true}, {" \tMA== ", true}, {"MQ==", false}, {"MAo=", false},
                 {"MDA=", false}, {"M*A==", false}, {"0", false}, {"", false}, {nullptr, false}})
@@ -165,8 +163,7 @@ private slots:
         auto desc = [&](const QByteArray& text) { return file("/apps/P/.ivo/ivo.xml", text); };
         auto cat = [&](const QByteArray& items) { return file("catalog", catalog(items)); };
         const QString p = "AdminOnly=FALSE|Class=Tellora|Install_Path=/apps/P", run = " / start=run.sh";
-        // Keys above any header and empty sections count for nothing; a repeated header replaces the
-        // section; a package needs the class, a folder and its descriptor; a machine count is a number.
+        // Keys above headers, empty and repeated sections; a package needs class, folder and descriptor.
         row("sections",
             conf("Class=Tellora\nInstall_Path=/apps/Q\n[]\nClass=Tellora\n[S]\n"
                 + section("P", "Version=1\nAdminOnly=TRUE\n") + section("Q").replace("Tellora", "tellora")
@@ -179,8 +176,7 @@ private slots:
                        "<name lang='cht'>C</name><icon_tv></icon_tv><TaskBar>1</TaskBar></ivo>"),
             "P", p + " / TaskBar=1|icon_tv=|name=A|name<cht>=C|name<eng>=B|start=go");
         row("other root", conf(section("P")) + desc("<APP><start>go</start></APP>"), "P", p + " / ");
-        // Machines numbered plainly below the count, in a folder below another, with a descriptor (its
-        // <name> the title). A huge count must not make the reader try every number.
+        // Machines numbered plainly below the count, with a folder and descriptor (<name> the title); a huge count.
         auto vm = [&](const QByteArray& count) {
             return conf("[VMKIT]\nName=VMKIT\nClass=vm\nTELLORA_VMKIT_NUM=" + count
                 + "\nTELLORA_VMKIT_PATH_0=/vm/Beta\nTELLORA_VMKIT_PATH_1=/vm/Alpha\nTELLORA_VMKIT_PATH_2=/vm/None\n"
@@ -323,8 +319,7 @@ private slots:
         QCOMPARE(done, QStringList({"stale /s.png in /stale", "good /i/g.png in /good", "last /l.png in /last"}));
     }
 
-    // A package configuration or descriptor that is no regular file reads at once as none (the guarded reader's other
-    // plants are the appliance suite's); the configuration's state is told when it changes, not on every read.
+    // A configuration or descriptor that is no regular file reads at once as none; the state is told when it changes.
     void specialFiles()
     {
         ScratchSysroot root;
@@ -341,18 +336,12 @@ private slots:
         }
         QCOMPARE(model.PkgNames(0, 0).join(' ') + " / " + model.PkgNames(0, 1).join(' '), "A B / A");
         const QString conf = root.path(kConf);
-        // Replaced by a folder (read twice), a FIFO, a regular file again.
+        // Replaced by a folder (read twice), then a regular file again.
         QVERIFY(QFile::remove(conf) && QDir().mkpath(conf));
         model.ReadConf(kConf);
         model.ReadConf(kConf);
         QCOMPARE(model.PkgNames(0, 0), QStringList());
-        QVERIFY(QDir().rmdir(conf));
-        {
-            PlantedFifo fifo(conf);
-            model.ReadConf(kConf);
-            QVERIFY(!fifo.wasOpened());
-        }
-        QVERIFY(QFile::remove(conf) && root.write(kConf, section("A")));
+        QVERIFY(QDir().rmdir(conf) && root.write(kConf, section("A")));
         model.ReadConf(kConf);
         QCOMPARE(model.PkgNames(0, 0), QStringList {"A"});
     }

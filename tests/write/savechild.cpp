@@ -1,18 +1,12 @@
-// The program's own writer of one kind of file (the argument), saving two contents in turn, for tst_wholefile to kill;
-// the files start as the simulator has them. Says "ready <file> <A> <B> <us>" (path and contents in Base64, the time of
-// one save); on "go" forks a worker that says "saving <pid>" and saves until killed, then "dead <wait status>"; on
-// "save" saves once and says "saved".
-#include "../audio/AudioFixture.h"
+// One writer (argv[1]) for tst_wholefile: "ready <file> <A> <B> <us>" (Base64); "go": a worker says "saving <pid>",
+// saves until killed, then "dead <status>"; "save": one save, "saved".
 #include "RecordingRunner.h"
 #include "app/Startup.h"
 #include "appliance/Login.h"
 #include "appliance/Paths.h"
 #include "appliance/UserSettings.h"
-#include "audio/AudioConfig.h"
 #include "display/ScreenConfFile.h"
 #include "lirc/rcMapTable.h"
-#include "prefs/AlsaDefaults.h"
-#include "settings/TaskBarPanel.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -40,12 +34,19 @@ void say(const QByteArray& line)
         ::_exit(3);
 }
 
+QByteArray contentOf(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
 // The file as the simulator's set-up puts it at an appliance path (its here-document).
 QByteArray simFile(const QString& appliancePath)
 {
     const QRegularExpression put("put_file " + QRegularExpression::escape(appliancePath) + " <<'(\\w+)'\\n");
-    for (const QString& script : QDir(qEnvironmentVariable("IVO_SOURCE_DIR") + "/sim/setup.d").entryList({"*.sh"})) {
-        const QByteArray text = source("sim/setup.d/" + script);
+    const QString dir = qEnvironmentVariable("IVO_SOURCE_DIR") + "/sim/setup.d/";
+    for (const QString& script : QDir(dir).entryList({"*.sh"})) {
+        const QByteArray text = contentOf(dir + script);
         const QRegularExpressionMatch m = put.match(QString::fromUtf8(text));
         if (m.hasMatch()) {
             const QByteArray rest = text.mid(m.capturedEnd());
@@ -65,18 +66,12 @@ QString seed(const QString& appliancePath)
     return path;
 }
 
-QByteArray contentOf(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 struct Kind_s {
     QString file;
     std::function<void(int turn)> save; // the contents alternate with the turn's parity
 };
 
-Kind_s kind(const QString& name, RecordingRunner& runner)
+Kind_s kind(const QString& name)
 {
     const QString home = qEnvironmentVariable("HOME");
     if (name == "screen.conf") {
@@ -85,17 +80,6 @@ Kind_s kind(const QString& name, RecordingRunner& runner)
                     f.load();
                     f.setMode(0, turn % 2 ? "3840x2160" : "1920x1080", turn % 2 ? "30" : "60");
                     f.save();
-                }};
-    }
-    if (name == ".asoundrc") {
-        runner.answer(".* -c \"aplay -l \\| grep \\^card\"", aplay("appliance"));
-        runner.answer(".*/bin/pactl -f json list sinks short\"", kSinks);
-        seed("/etc/Tellora/config/nasaudio.conf");
-        static AudioConfig audio;
-        // Set writes only a change of this process's choice, the worker's changes are not this process's.
-        return {home + "/.asoundrc", [](int turn) {
-                    audio.set(turn % 2);
-                    audio.write_userconf();
                 }};
     }
     if (name == "key table") {
@@ -120,10 +104,6 @@ Kind_s kind(const QString& name, RecordingRunner& runner)
         return {
             seed("/home/admin/.config/Vendra/IVO.conf"), [](int turn) { UserSettings::setTaskBarEnabled(turn % 2); }};
     }
-    if (name == "tint2rc") {
-        return {seed("/home/admin/.config/tint2/tint2rc"),
-            [](int turn) { TaskBarPanel::setHeight(turn % 2 ? 2160 : 1080); }};
-    }
     if (name == "rc.xml") {
         return {seed("/home/admin/.config/openbox/rc.xml"), [](int turn) { Startup::applyTitleLayout(turn % 2); }};
     }
@@ -135,10 +115,6 @@ Kind_s kind(const QString& name, RecordingRunner& runner)
                     else
                         Login::setAutoLogin(true);
                 }};
-    }
-    if (name == "alsa.conf") {
-        return {seed(Paths::AlsaConf.text()),
-            [](int turn) { AlsaDefaults::setDefaultDevice(Paths::AlsaConf.local(), turn % 2 ? 7 : 3); }};
     }
     ::_exit(2);
 }
@@ -152,8 +128,8 @@ int main(int argc, char** argv)
     ::prctl(PR_SET_PDEATHSIG, SIGKILL); // never outlives the test
     g_out = ::dup(STDOUT_FILENO);
     ::dup2(::open("/dev/null", O_WRONLY | O_CLOEXEC), STDOUT_FILENO);
-    RecordingRunner runner;
-    const Kind_s k = kind(QString::fromUtf8(argv[1]), runner);
+    RecordingRunner runner; // the writers' commands go nowhere
+    const Kind_s k = kind(QString::fromUtf8(argv[1]));
     k.save(0);
     const QByteArray a = contentOf(k.file);
     k.save(1);
