@@ -1,20 +1,20 @@
 #!/usr/bin/env bash
-# The audio output chooser with the remote alone: the title bar's audio button opens it (the IR daemon restarts for
-# it, and the home screen and the chooser each have a client of it); one OK on Test plays one test on its device and
-# gives the chosen one its sound back, .asoundrc untouched; a television plugged in relabels its row; Apply makes the
-# picked device the chosen one, and the home screen, which heard that OK too, does not open the chooser again; EXIT
-# closes it. IVO_E2E_SHOTS=DIR keeps the chooser's picture of docs/.
+# The audio output chooser with the remote alone: the title bar's audio button opens it (the IR daemon restarts, the
+# home screen and the chooser are its clients); one OK on Test plays one test and gives the chosen device its sound
+# back, .asoundrc untouched; a television plugged in relabels its row; Apply makes the picked device the chosen one,
+# and the home screen, which heard that OK too, does not open the chooser again; EXIT closes it. IVO_E2E_SHOTS=DIR
+# keeps the chooser's picture of docs/.
 . "$(dirname "$0")/lib.sh"
 restarts() { [ "$(grep -cxF '/etc/Tellora/init.d/lirc restart' "$log")" "$@" ]; }
-# Sounds played on device $1; tests (a test plays the left channel, then the right).
-played() { [ "$(cat "$root/sim/audio/played.log" 2>/dev/null | grep -c "	alsa_output.hw:$1\$")" "$2" "$3" ]; }
-tests() { [ "$(cat "$root/sim/audio/played.log" 2>/dev/null | grep -c "Front_Right.wav	alsa_output.hw:$1\$")" "$2" "$3" ]; }
+# Sounds played on device $1 (a test plays the left channel, then the right: tests counts the right ones).
+played() { [ "$(cat "$root/sim/audio/played.log" 2>/dev/null | grep -c "${4:-}	alsa_output.hw:$1\$")" "$2" "$3" ]; }
+tests() { played "$@" Front_Right.wav; }
 sink() { [ "$(PATH=$root/sim/bin:$PATH pactl get-default-sink)" = "alsa_output.hw:$1" ]; }
 # The close button, each row's radio (r) and Test (t) button, the apply button.
 regions=(close:1490,190,120,120 r0:330,420,1000,110 t0:1390,430,180,90 r1:330,528,1000,110 t1:1390,538,180,90
     r2:330,637,1000,110 t2:1390,647,180,90 apply:1340,790,280,100)
 where() { snap chooser && framedat "$root/sim/chooser.png" "${regions[@]}"; }
-# Light pixels right of the third row's "HDMI 2", where a monitor's name goes, in the last screenshot.
+# Light pixels right of the third row's "HDMI 2", where a monitor's name goes.
 named() { convert "$root/sim/chooser.png" -crop "$(scaled 620,668,480,48)" +repage -threshold 60% -format '%[fx:int(mean*w*h)]' info:; }
 start
 titlebar 1270
@@ -25,8 +25,8 @@ poll 60 clients -eq 2 || fail "the home screen and the chooser are not both list
 is close where || fail "the chooser did not start on its close button"
 chosen=$(cat "$root/home/admin/.asoundrc") # HDMI 1, written when the chooser read the devices
 
-# The first row's Test (the analog output): one OK tests once, its repeats nothing more. Both clients read the later
-# moves after that OK, and the test runs before the screen shows the focus moved: they prove no second test comes.
+# One OK on the first row's Test (the analog output) tests once, its repeats nothing more: both clients read the later
+# moves after it, and the test runs before the screen shows the focus moved.
 step DOWN r0
 step RIGHT t0
 press OK
@@ -41,7 +41,6 @@ sink 0,3 || fail "the test did not give the chosen device back its sound"
 
 # OK picks the third row (HDMI 2, no monitor yet); a television plugged into HDMI 2 names it.
 press OK
-[ "$(named)" -lt "$(area 100)" ] || fail "the third row has a monitor's name before one is plugged in"
 echo XRANDR_OUTPUTS=2 >>"$root/sim/settings"
 PATH=$root/sim/bin:$PATH "$root/etc/Tellora/init.d/xrandr-hotplug.sh"
 relabelled() { where >/dev/null && [ "$(named)" -gt "$(area 600)" ]; }
@@ -63,4 +62,3 @@ poll 60 clients -ge 1 || fail "the second chooser does not listen to the IR daem
 press EXIT
 poll 60 active IVO || fail "EXIT did not close the chooser"
 restarts -eq 2 || fail "a chooser opened by itself"
-echo "e2e chooser: all flows passed"

@@ -1,23 +1,26 @@
 #!/usr/bin/env bash
-# Every program the product runs, hung in turn. A first run with the remote visits every place that runs programs and
-# notes where each program of the commands log (its first word's file name) first ran, so a program added later is
-# hung too. Then each program's hang switch is set in turn with short budgets (IVO_HANG_SCALE, 0.1 unless given): a
-# start-up program's with the program started again, which must come up on the home screen listening to the IR
-# daemon; any other's at its place, entered with the remote and left with EXIT. The program's log must name its
-# command ended, left running or skipped past its budget, or the program must have started it detached.
-# IVO_HANG_ONLY (a regular expression) hangs only the programs it matches.
+# Every program the product runs, hung in turn. A first run with the remote notes where each program of the commands
+# log first ran; then each is hung with short budgets (IVO_HANG_SCALE, 0.1 unless given), a start-up program's with the
+# program started again (the home screen must come up and take the remote's keys), any other's at its place, entered
+# with the remote and left with EXIT. The log must name its command ended, left running or skipped past its budget, or
+# the program must have started it detached. IVO_HANG_ONLY (a regular expression) hangs only the programs it matches.
 . "$(dirname "$0")/lib.sh"
 simset=$root/sim/settings hangs=$root/sim/hangs.log scale=${IVO_HANG_SCALE:-0.1}
 mark() { m_cmd=$(wc -l <"$log") m_ivo=$(wc -l <"$ivolog") m_hang=$({ cat "$hangs" 2>/dev/null || true; } | wc -l); }
 logged() { since | grep -q -- "$1"; }
-# Program $1 ran, or was skipped for a hang before.
 ran() { logged "$1" || tail -n +$((m_ivo + 1)) "$ivolog" | grep -q "command: skipped, $1 "; }
 hungnow() { tail -n +$((m_hang + 1)) "$hangs" 2>/dev/null | cut -d' ' -f1; }
 
-where() { homefocus; }
-toward() { homeward "$@"; }
+where() { snap home && framedat "$root/sim/home.png" "${homeregions[@]}"; }
+toward() {
+    case $1:$2 in
+        g*:t*) press UP ;;
+        t*:g*) press DOWN ;;
+        *) if [ "${1:1}" -lt "${2:1}" ]; then press RIGHT; else press LEFT; fi ;;
+    esac
+}
 athome() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$home" ]; }
-# EXIT until the home screen is in front, each press followed until the screen changed.
+# EXIT until the home screen is in front, each press until the screen changed.
 changed() { snap after && [ "$(compare -metric AE "$root/sim/before.png" "$root/sim/after.png" null: 2>&1)" != 0 ]; }
 leave() {
     for _ in 1 2 3 4 5 6; do
@@ -29,8 +32,8 @@ leave() {
     athome || fail "EXIT did not lead back to the home screen"
 }
 
-# The settings from the title bar's button; Down the page buttons from App to the page with index $1 (General 6,
-# Display 3, Preferences 4, About 5), each key followed until its page shows.
+# The settings from the title bar's button; Down the page buttons from App to the page $1 (General 6, Display 3,
+# Preferences 4, About 5).
 opensettings() {
     goto t1410 || fail "the remote did not reach the settings button"
     press OK
@@ -45,16 +48,14 @@ pageto() {
         [ $i != "$1" ] || return 0
     done
 }
-# Key events the General page logged for its box $1.
 boxkeys() { grep -c "name = $1) QKeyEvent(KeyPress, Key_Return" "$ivolog" || true; }
 apprunning() { ! athome && ! active IVO-Settings && [ -n "$(xdotool getactivewindow 2>/dev/null)" ]; }
 
-# The places: each entered from the home screen and left back to it.
 visit_settings() { opensettings; leave; }
 visit_display() { opensettings; pageto 3; leave; }
 visit_preferences() { opensettings; pageto 4; leave; }
 visit_about() { opensettings; pageto 5; leave; }
-# The mobile-remote box switched on, and off again once the daemon runs under its own name (or hangs before).
+# The mobile-remote box on, and off once the daemon runs (or hangs before).
 visit_general() {
     local n
     opensettings
@@ -67,7 +68,6 @@ visit_general() {
     poll 60 ran killall || fail "the mobile-remote box did not stop the daemon"
     leave
 }
-# The input-method row's menu, Add: the list of the others, where Return switches the first one on.
 visit_im() {
     local n
     opensettings
@@ -81,7 +81,6 @@ visit_im() {
     poll 60 active IVO-Settings || fail "Return did not close the list of input methods"
     leave
 }
-# The first application's page, its Disable (or Enable) button.
 visit_app() {
     local n
     opensettings
@@ -92,7 +91,6 @@ visit_app() {
     poll 60 ran service.sh || fail "Disable (or Enable) did not stop (or start) the application"
     leave
 }
-# The audio chooser, the Test button of its first row.
 visit_chooser() {
     goto t1270 || fail "the remote did not reach the audio button"
     press OK
@@ -101,15 +99,14 @@ visit_chooser() {
     poll 60 ran pw-cat || fail "Test did not play"
     leave
 }
-# The grid's first tile: its application, closed by a short press of the power key (unless a hung program kept it
-# from coming up).
+# The first tile's application, closed by a short power key (unless a hung program kept it from coming up).
 visit_tile() {
     goto g0 || fail "the remote did not reach the first tile"
     press OK
     poll 60 eval 'apprunning || [ -n "$(hungnow)" ]' || fail "OK on the first tile started no application"
     if apprunning; then
         press POWER
-        # What closes it (started detached) may be the program that hangs: then its window goes the X server's way.
+        # What closes it (started detached) may be the one that hangs: then the X server closes its window.
         poll 60 eval 'athome || { [ -n "${name:-}" ] && [ "$(outcome "$name")" = detached ]; }' ||
             fail "the power key did not close the application"
         athome || xdotool getactivewindow windowkill
@@ -119,16 +116,14 @@ visit_tile() {
 places=(settings general display preferences about im app chooser tile)
 
 # The product's word on program $1 since the mark ("ended", "left running", "still running after its kill",
-# "skipped"), for one hung under another simulated one the word on the outermost; "detached" when the hung process is
-# none of the product's; empty while there is none.
+# "skipped"; for one hung under another, on the outermost); "detached" when the hung process is none of the product's.
 linesof() {
     local word
     word=$(sed 's/[.]/\\./g' <<<"$1")
     tail -n +$((m_ivo + 1)) "$ivolog" | grep -E "command: (ran past its budget|skipped, $word ran past)" |
         grep -E "(^|[ /\"])$word([ \"]|\$)"
 }
-# Process $1 was started detached: it runs in a session of its own (every command the program waits for runs in the
-# program's session).
+# Process $1 runs in a session of its own (every command the program waits for runs in the program's).
 detached() { local own; own=$(session "$1") && [ "$own" != "$(session "$pid")" ]; }
 outcome() {
     local p line outer=$1 under=
@@ -139,7 +134,6 @@ outcome() {
     done
     line=$(linesof "$1" | head -n 1)
     [ -n "$line" ] || [ "$outer" = "$1" ] || { line=$(linesof "$outer" | head -n 1) under=" (under $outer)"; }
-    # A command that ran past its budget counts once the program really hung.
     case $line in
         *"skipped, "*) echo "skipped$under" ;;
         *) [ -n "$(hungnow)" ] || return 0 ;;&
@@ -150,11 +144,9 @@ outcome() {
 }
 switch() { local n=${1##*/}; [[ $n != ?*.* ]] || n=${n%.*}; printf '%s_HANG' "$(tr a-z A-Z <<<"$n" | tr -c 'A-Z0-9\n' _)"; }
 hang() { cp "$root/sim/settings.run" "$simset"; [ -z "${1:-}" ] || echo "$(switch "$1")=yes" >>"$simset"; }
-# Ends what the last hang left behind.
 release() { hang; local p; for p in $(hungnow); do kill "$p" 2>/dev/null || true; done; }
 
-# The program alone started again with short budgets: it must come up on the home screen with the focus and take the
-# remote's keys.
+# The program started again with short budgets: the home screen comes up with the focus and takes the remote's keys.
 again() {
     IVO_SIM_BUDGET_SCALE="$scale" "$sim" restart >/dev/null || fail "the program did not start again"
     pid=$(cut -d" " -f1 "$root/sim/ivo.pid")
@@ -163,28 +155,25 @@ again() {
     poll 60 clients -ge 1 || fail "the home screen did not connect to the IR daemon"
     listens "after its start"
 }
-# The home screen takes the remote's keys: they move its focus from one tile to the next.
 listens() {
-    poll 60 placed || fail "the home screen showed no focus ($1)"
+    poll 60 leftfrom none || fail "the home screen showed no focus ($1)"
     if is g1 where; then goto g2; else goto g1; fi || fail "the home screen did not take the remote's keys ($1)"
 }
 
-# The full run.
 declare -A first
-found=() programs=()
+programs=()
 note() {
     local word name
     for word in $(since | cut -d' ' -f1); do
         name=${word##*/}
         [ -z "${first[$name]:-}" ] || continue
         first[$name]=$1
-        found+=("$name")
         [[ ! $name =~ ${IVO_HANG_ONLY:-.} ]] || programs+=("$name")
     done
 }
 start
 poll 60 grep -q 'first frame:' "$ivolog" || fail "no first frame"
-# The start-up's programs run after the first frame; they are the start's once its last step is logged.
+# The start-up's programs are those run until its last step is logged.
 poll 60 grep -q '^Step 3 ' "$ivolog" || fail "the start-up did not end"
 m_cmd=0
 note start
@@ -194,13 +183,8 @@ for p in "${places[@]}"; do
     visit_$p
     note "$p"
 done
-echo "the full run ($SECONDS s):"
-for name in "${found[@]}"; do echo "  $name: ${first[$name]}"; done
-
-# Each program hung in turn (the start-up's come first), a start-up program's with the program started again, any
-# other's at its place. A program that overran is skipped for a while: where one did, the next visit starts with the
-# program started again, or it may miss what the skipped one would have done (the package tool's change that the
-# package configuration's checksum follows); so does the first visit, unless a start-up hang restarted it.
+# A program that overran is skipped for a while: where one did, the next visit starts with the program started again,
+# or it may miss what the skipped one would have done; so does the first visit, unless a start-up hang restarted it.
 overran=" ${places[*]} "
 for name in "${programs[@]}"; do
     at=${first[$name]}
@@ -209,10 +193,8 @@ for name in "${programs[@]}"; do
     mark
     if [ "$at" = start ]; then m_ivo=0 overran=; again; else visit_"$at"; fi
     poll 60 eval '[ -n "$(outcome "$name")" ]' || fail "$name hung in $at, and the log names none of its commands"
-    echo "ok: $name in $at: $(outcome "$name") ($SECONDS s)"
     [ "$at" = start ] || [ "$(outcome "$name")" = detached ] || overran+=" $at"
     release
     [ "$at" = start ] || athome || fail "the home screen is not in front after $name"
 done
 listens "after the last hang"
-echo "e2e hang: all flows passed ($SECONDS s)"

@@ -1,13 +1,11 @@
 #!/usr/bin/env bash
 # Keys that come while the home screen waits for a hung program are handled afterwards, in order, each once, where the
-# focus is by then: the remote's Up, forwarded through xdotool to a registered program, then Down, Right, Right, Right,
-# Left take the focus from the first tile to the third (and the log names each forwarding once, in order); X-level
-# Left, Left, Right during the power key's question to ps from the fourth to the third. One more Right after each wait
-# moves the focus exactly one tile: nothing was left over.
+# focus is by then: the remote's keys forwarded through xdotool to a registered program, and X-level keys during the
+# power key's question to ps. One more Right after each wait moves the focus one tile: nothing was left over.
 . "$(dirname "$0")/lib.sh"
 hangs=$root/sim/hangs.log
-# Where the focus is; a tile shown selected beside a focused title-bar button (a grid that took keys while the title
-# bar had the focus) is both.
+# A tile shown selected beside a focused title-bar button (a grid that took keys while the title bar had the focus)
+# is both.
 where() {
     local tile title
     snap home || return 1
@@ -17,7 +15,7 @@ where() {
 }
 hung() { sed -n "s/^\([0-9]*\) $1\$/\1/p" "$hangs" 2>/dev/null | tail -n 1; } # the pid hung by switch $1
 waiting() { [ -n "$(hung "$1")" ]; }
-# The keys the product forwarded since the mark, as xdotool names them.
+# The keys forwarded since the mark, as xdotool names them.
 forwarded() { tail -n +$((m_ivo + 1)) "$ivolog" | sed -n 's/.*command: .*xdotool key \([A-Za-z]*\)"*$/\1/p' | xargs; }
 start
 poll 60 is g0 where || fail "the grid's first tile does not have the focus"
@@ -45,4 +43,3 @@ running "$(hung PS_HANG)" || fail "the wait ended before the keys were typed"
 poll 60 is g2 where || fail "the X keys of the wait took the focus to $(where), not the third tile"
 press RIGHT
 poll 60 is g3 where || fail "one more Right took the focus to $(where), not the fourth tile"
-echo "e2e keys: all flows passed ($SECONDS s)"

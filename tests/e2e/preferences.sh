@@ -1,11 +1,9 @@
 #!/usr/bin/env bash
-# The Preferences page with the remote (inside a row's choice menu the keys are the X server's): the receiver's mode
-# goes into its driver's file and is kept; an input method is switched on through the list dialog (the real gsettings
-# keeps the list, the real ibus the active one); a learned remote is reset; French is chosen and the settings follow.
-# IVO_E2E_SHOTS=DIR keeps the pictures of docs/.
+# The Preferences page with the remote (X keys inside the choice menus): the receiver's mode goes into its driver's
+# file and is kept; an input method is switched on through the list dialog (in the real gsettings and ibus); a learned
+# remote is reset; French is chosen and the settings follow. IVO_E2E_SHOTS=DIR keeps the pictures of docs/.
 export IVO_SIM_IR=yes # the appliance's own receiver: the learned remotes have key tables
 . "$(dirname "$0")/lib.sh"
-# OK on the focused row opens its menu (or the list dialog); X keys move in the menu and choose.
 menu() {
     local before
     before=$(windows)
@@ -23,9 +21,8 @@ current() { cat "$root/proc/ite_8721f_cir/current"; }
 printf '4000 103\n4001 108\n' >"$root/home/admin/.config/Vendra/lirckeytable2.conf"
 start
 
-# The focus from the screen: "L0" to "L4" the page buttons (App ... About), "R0" to "R6" the Preferences rows
-# (language ... third learned remote), each filled with a colour of its own when focused: the index of the centre (on
-# a 1920 x 1080 screen) nearest the band of screen rows more than half of that colour.
+# "L0" to "L4" the page buttons (App ... About), "R0" to "R6" the rows (language ... third learned remote), each filled
+# with a colour of its own when focused: the centre (of a 1920 x 1080 screen) nearest the band of rows of that colour.
 band() {
     convert "$root/sim/focus.png" -crop "$1" +repage -fuzz 3% -fill black +opaque "$2" -fill white -opaque "$2" \
         -colorspace gray -scale "1x$height!" -depth 8 txt:- | awk -F'[,:() ]+' -v w="$width" -v c="${*:3}" '
@@ -41,7 +38,6 @@ where() {
     i=$(band "$(scaled 20,0,380,1080)" 'rgb(7,81,120)' 237 373 509 645 781) && { echo "L$i"; return; }
     echo none
 }
-# Left and Right between the page buttons and the rows, Up and Down along them.
 toward() {
     if [ "${1:0:1}" != "${2:0:1}" ]; then
         if [ "${2:0:1}" = R ]; then press RIGHT; else press LEFT; fi
@@ -57,13 +53,13 @@ settingswin=$(xdotool getactivewindow)
 goto L3 || fail "the remote's arrows did not reach the Preferences button"
 goto R0 || fail "Right did not enter the Preferences page"
 
-# The receiver row's menu: NEC (the current mode), RC6, Sony SIRC.
+# The receiver's menu: NEC (the current mode), RC6, Sony SIRC.
 goto R2 || fail "the remote's arrows did not reach the receiver row"
 menu Down Return
 poll 30 is 2 current || fail "choosing RC6 did not switch the receiver"
 poll 30 is 2 setting Preference/InternalIR || fail "the receiver's mode was not kept"
 
-# English (US) (active) and Deutsch are on; Add opens the list of the others, where OK takes the first, English (UK).
+# English (US) (active) and Deutsch are on; Add lists the others, where OK takes the first, English (UK).
 goto R1 || fail "Up did not reach the input-method row"
 menu Down Down Return
 poll 30 dialog || fail "Add did not open the list dialog"
@@ -73,7 +69,7 @@ poll 30 active IVO-Settings || fail "OK did not close the list dialog"
 poll 30 is "['xkb:us::eng', 'xkb:de::deu', 'xkb:gb::eng']" preload || fail "English (UK) was not switched on: $(preload)"
 poll 30 is xkb:gb::eng engine || fail "English (UK) is not active"
 
-# The second learned slot: OK opens the learning dialog on its reset page, OK there forgets the remote.
+# The second learned slot opens the learning dialog on its reset page, where OK forgets the remote.
 goto R5 || fail "the remote's arrows did not reach the second slot"
 press OK
 poll 30 active "IVO-Learn Remote" || fail "OK on the second slot did not open the learning dialog"
@@ -83,10 +79,9 @@ poll 30 active IVO-Settings || fail "Reset did not close the learning dialog"
 [ ! -s "$root/home/admin/.config/Vendra/lirckeytable2.conf" ] || fail "the reset slot's key table is not empty"
 picture settings-preferences
 
-# Two down from English: Français; the settings stay, their texts in French.
+# Two down from English: Français; the settings stay, in French.
 goto R0 || fail "Up did not reach the language row"
 menu Down Down Return
 poll 30 is fre setting Preference/Language || fail "choosing Français did not switch the language"
 french() { [ "$(xdotool getactivewindow)" = "$settingswin" ] && ! active IVO-Settings; }
 poll 30 french || fail "the settings did not stay open in French"
-echo "e2e preferences: all flows passed"

@@ -6,9 +6,7 @@
 logged() { grep -qxF -- "$1" "$log"; }
 homes() { [ "$(xdotool search --onlyvisible --name '^IVO$' 2>/dev/null | wc -l)" "$@" ]; }
 start
-! lit 20 || fail "waiting lights before any launch"
-# The application's window waits to be let go: the animation (ten seconds at most) stays until then.
-echo TVAPP_HOLD=yes >>"$root/sim/settings"
+echo TVAPP_HOLD=yes >>"$root/sim/settings" # the application's window waits for tvapp.go, the animation with it
 poll 60 framed 0 || fail "the grid never showed its first tile selected"
 press RIGHT; press RIGHT
 poll 30 framed 2 || fail "the moves did not reach the grid"
@@ -28,8 +26,7 @@ poll 30 active IVO || fail "the home screen did not get the focus back"
 
 held=$SECONDS i=0
 poll 60 eval 'press POWER $((i++ % 256)); logged tellora_restart' || fail "holding the power key did not restart the service"
-# Another key ends the hold at once: repeats still on their way start no new one (whose release would close the message).
-press MENU
+press MENU # ends the hold: repeats still on their way start no new one (whose release would close the message)
 [ $((SECONDS - held)) -ge 5 ] || fail "restarted before the key was held 5.5 s"
 
 printf 'lsh remote-helper\n' >"$root/tmp/ivo.hd3"
@@ -43,4 +40,3 @@ picture notice
 press OK
 poll 30 homes -eq 1 || fail "the remote's OK did not close the message"
 [ "$(grep -cxF tellora_restart "$log")" = 1 ] || fail "the restart ran more than once"
-echo "e2e reactions: all flows passed"

@@ -1,6 +1,6 @@
-// Every dialog and page in every interface language on one screen size (IVO_CLIP_SCREEN, "1920x1080" unless set): a
-// visible text must fit its widget with a glyph for every character, a menu stay in the title-safe area in one column.
-// With IVO_CLIP_SHOTS=<folder> it also saves a picture of each dialog state in the languages of kShotLanguages.
+// Every dialog and page in every language on one screen (IVO_CLIP_SCREEN, "1920x1080" unless set): a visible text fits
+// its widget with a glyph for every character, a menu stays in the title-safe area in one column. IVO_CLIP_SHOTS=DIR
+// keeps a picture of each state in the languages of kShotLanguages.
 #include "../home/HomeFixture.h"
 #include "CommandSettle.h"
 #include "appliance/Paths.h"
@@ -21,6 +21,7 @@
 #include <QGlyphRun>
 #include <QMenu>
 #include <QPainter>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
@@ -36,40 +37,16 @@ namespace {
 
 const QStringList kShotLanguages {"eng", "ger", "rus", "grk", "jpn", "tha"};
 
-// The simulator's three monitors as its xrandr prints them (XRANDR_OUTPUTS=3).
-const char* const kThreeMonitors
-    = "Screen 0: minimum 320 x 200, current 3840 x 2160, maximum 16384 x 16384\n"
-      "HDMI-1 connected primary 3840x2160+0+0 (normal left inverted right x axis y axis) 1210mm x 680mm\n"
-      "   3840x2160     60.00*+  50.00    30.00  \n   1920x1080     60.00    50.00    59.94  \n"
-      "   1920x1080i    60.00    50.00  \n   1280x720      60.00    50.00    59.94  \n   720x576       50.00  \n"
-      "   720x480       59.94  \nDP-1 disconnected (normal left inverted right x axis y axis)\n"
-      "HDMI-2 connected 1920x1080+0+0 (normal left inverted right x axis y axis) 530mm x 300mm\n"
-      "   1920x1080     60.00*+  50.00    59.94  \n   1680x1050     59.88  \n   1280x1024     75.02    60.02  \n"
-      "   1280x720      60.00    50.00    59.94  \n   1024x768      75.03    60.00  \n   800x600       60.32  \n"
-      "   640x480       59.94  \n"
-      "HDMI-3 connected 3840x2160+0+0 (normal left inverted right x axis y axis) 950mm x 540mm\n"
-      "   3840x2160     60.00    50.00    30.00*+\n   1920x1080     60.00    50.00    59.94  \n"
-      "   1920x1080i    60.00    50.00  \n   1280x720      60.00    50.00    59.94  \n"
-      "HDMI-4 disconnected (normal left inverted right x axis y axis)\n"
-      "HDMI-5 disconnected (normal left inverted right x axis y axis)\n";
-
-// The appliance of the walks: its xrandr has the first `outputs` of those monitors plugged in.
+// The appliance of the walks: its xrandr answers with the simulator's layout of `outputs` monitors.
 struct ClipAppliance_s : PackageHome_s {
     using PackageHome_s::PackageHome_s;
     int outputs = 1;
+    QMap<int, QByteArray> layouts;
     CommandResult_s execute(const QString& program, const QStringList& args, Budget budget) override
     {
         CommandResult_s r = PackageHome_s::execute(program, args, budget);
-        if (args.value(1) != "xrandr -q")
-            return r;
-        r.out.clear();
-        bool plugged = true;
-        for (const QByteArray& line : QByteArray(kThreeMonitors).split('\n')) {
-            if (line.startsWith("HDMI-"))
-                plugged = line.mid(5, 1).toInt() <= outputs;
-            if (plugged || !line.startsWith(' '))
-                r.out += (plugged ? line : line.left(line.indexOf(' ')) + " disconnected") + '\n';
-        }
+        if (args.value(1) == "xrandr -q")
+            r.out = layouts.value(outputs);
         return r;
     }
     // screen.conf as the hot-plug script writes it for `count` monitors; false when it says so already.
@@ -96,7 +73,7 @@ QSize screenSize()
     return QSize(wh.value(0).toInt(), wh.value(1).toInt());
 }
 
-// A walk hands every window it shows to the looker, which measures it (and may take its picture).
+// A walk hands every window it shows to the looker.
 using Look = std::function<void(QWidget*, const QString& state)>;
 using Walk = std::function<void(MainMWindow&, const Look&)>;
 
@@ -121,8 +98,7 @@ Walk own(const std::function<QWidget*(QWidget* home)>& make)
     };
 }
 
-// Shows a window sized for the screen as the program does (full screen, or the small dialogs scaled for it), once the
-// appliance answered and its language change and the layout requests that sets off went.
+// A window shown sized for the screen as the program does, once the appliance answered and the layout settled.
 void settle(QWidget* w, const QSize& screen)
 {
     const QRect rect(QPoint(0, 0), screen);
@@ -151,8 +127,8 @@ SettingsDialog& settingsOn(MainMWindow& h, const char* page)
     return *d;
 }
 
-// Every choice menu of the Display page with that many monitors, each row reached with Down as the viewer does; the
-// rates of a resolution row follow its mode.
+// Every choice menu of the Display page with that many monitors, each row reached with Down; a resolution's rates
+// follow its mode.
 Walk displayMenus(int outputs)
 {
     return [outputs](MainMWindow& h, const Look& look) {
@@ -190,7 +166,6 @@ Walk displayMenus(int outputs)
     };
 }
 
-// The dialogs and pages, each in the states that show different texts.
 const QList<QPair<QString, Walk>>& walks()
 {
     static const QList<QPair<QString, Walk>> list {
@@ -262,8 +237,7 @@ QString shownText(const QLabel* label)
     return doc.toPlainText();
 }
 
-// Lays text out in the widget's font (wrapped at the rectangle's width if wrap): a character without a glyph in any
-// font is a problem, and so is a text that needs more room than the rectangle.
+// Text laid out in the widget's font (wrapped at the rectangle's width if wrap): without a glyph, or larger than rect.
 void check(QStringList& found, const QWidget* w, QString text, const QRect& rect, bool wrap)
 {
     if (text.trimmed().isEmpty())
@@ -310,8 +284,8 @@ QRect textRect(const QAbstractButton* b)
     return r;
 }
 
-// A menu outside the title-safe area (the central 90 %), in a second column, with its bracketed Back entry not the
-// last, its highlighted entry out of view, or an entry cut by its edge that no scrolling brings into view.
+// A menu outside the title-safe area (the central 90 %), in a second column, with its bracketed Back entry not last,
+// its highlighted entry out of view, or an entry cut that no scrolling brings into view.
 QStringList menuProblems(QMenu& menu)
 {
     QStringList found;
@@ -359,7 +333,7 @@ QStringList problems(QWidget* window)
         if (!w->isVisible())
             continue;
         if (auto* menu = qobject_cast<QMenu*>(w)) {
-            // A menu sizes itself to its entries: no text is cut, but glyphs can be missing.
+            // A menu sizes itself to its entries: only glyphs can be missing.
             for (const QAction* a : menu->actions())
                 check(found, menu, a->text(), QRect(0, 0, 1 << 20, 1 << 20), false);
             found << menuProblems(*menu);
@@ -376,9 +350,7 @@ QStringList problems(QWidget* window)
 // What the screen shows of a window: a menu over the window it was opened from.
 QPixmap picture(QWidget* w)
 {
-    QWidget* under = qobject_cast<QMenu*>(w) && w->parentWidget() ? w->parentWidget()->window() : nullptr;
-    if (!under)
-        return w->grab();
+    QWidget* under = qobject_cast<QMenu*>(w) && w->parentWidget() ? w->parentWidget()->window() : w;
     QPixmap screen = under->grab();
     QPainter(&screen).drawPixmap(w->geometry().topLeft() - under->geometry().topLeft(), w->grab());
     return screen;
@@ -391,19 +363,28 @@ class TstClipTexts : public QObject
     Q_OBJECT
 
     QTemporaryDir m_cwd;
-    ClipAppliance_s* m_home = nullptr;
 
 private slots:
     void initTestCase()
     {
         ImageResources::registerAll();
-        // The Japanese interface's family by the program's alias.
         QCOMPARE(QFontInfo(QFont("Noto Sans JP")).family(), "Noto Sans CJK JP");
         QVERIFY(QDir::setCurrent(m_cwd.path()));
-        // An administrator's session: the settings show their Applications button too.
-        m_home = g_appliance = new ClipAppliance_s("@NasGroupID\n0", "Photos Music:d");
-        QVERIFY(m_home->plug(1, screenSize())); // before the settings watch it
-        const QString lang = m_home->root.path("/opt/ivo/lang");
+        ClipAppliance_s& home = *(g_appliance = new ClipAppliance_s("@NasGroupID\n0", "Photos Music:d")); // an admin
+        // The simulator's layouts as its xrandr prints them (its sysroot, unset in the source tree, relative to here).
+        QVERIFY(QDir().mkpath("@SYSROOT@/sim"));
+        for (int n : {1, 3}) {
+            QFile settings("@SYSROOT@/sim/settings");
+            QVERIFY(settings.open(QIODevice::WriteOnly) && settings.write("XRANDR_OUTPUTS=" + QByteArray::number(n)));
+            settings.close();
+            QProcess xrandr;
+            xrandr.start("python3",
+                {qEnvironmentVariable("IVO_SOURCE_DIR") + "/sim/standins/display/sim/screens/xrandr.py", "-q"});
+            QVERIFY(xrandr.waitForFinished() && xrandr.exitCode() == 0);
+            home.layouts[n] = xrandr.readAllStandardOutput();
+        }
+        QVERIFY(home.plug(1, screenSize())); // before the settings watch it
+        const QString lang = home.root.path("/opt/ivo/lang");
         QVERIFY(QDir().mkpath(QFileInfo(lang).path()));
         QVERIFY(QFile::link(qEnvironmentVariable("IVO_BINARY_DIR") + "/bin/lang", lang));
         QVERIFY(QDir().mkpath("root"));
@@ -411,17 +392,16 @@ private slots:
             QFile f(qEnvironmentVariable("IVO_SOURCE_DIR") + '/' + path);
             return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
         };
-        m_home->answer(
-            ".* -c \"aplay -l \\| grep \\^card\"", source("sim/standins/audio/sim/audio/cards-appliance.txt"));
+        home.answer(".* -c \"aplay -l \\| grep \\^card\"", source("sim/standins/audio/sim/audio/cards-appliance.txt"));
         QByteArray audio = source("sim/setup.d/60-audio.sh");
         audio = audio.mid(audio.indexOf("[Playback]"));
-        QVERIFY(m_home->root.write("/etc/Tellora/config/nasaudio.conf", audio.left(audio.indexOf("CONF\n"))));
+        QVERIFY(home.root.write("/etc/Tellora/config/nasaudio.conf", audio.left(audio.indexOf("CONF\n"))));
         // A receiver with modes and remote learning: all the Preferences rows.
-        QVERIFY(m_home->root.write("/proc/ite_8721f_cir/support", "1:NEC\n2:RC6\n"));
-        QVERIFY(m_home->root.write("/proc/ite_8721f_cir/current", "1\n"));
-        m_home->answer(".*hal_app --check_ec_support", "1\n");
+        QVERIFY(home.root.write("/proc/ite_8721f_cir/support", "1:NEC\n2:RC6\n"));
+        QVERIFY(home.root.write("/proc/ite_8721f_cir/current", "1\n"));
+        home.answer(".*hal_app --check_ec_support", "1\n");
     }
-    void cleanupTestCase() { delete m_home; }
+    void cleanupTestCase() { delete g_appliance; }
 
     void texts_data()
     {
@@ -468,7 +448,7 @@ private slots:
     }
 };
 
-// The offscreen platform's screen and fontconfig's files with the program's aliases, before the application starts.
+// The offscreen platform's screen, and fontconfig with the program's aliases.
 int main(int argc, char** argv)
 {
     QTemporaryDir dir;
