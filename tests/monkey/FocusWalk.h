@@ -33,44 +33,15 @@ inline int distance(QRgb p, QRgb q)
 // The middle colour, channel by channel, of a picture's pixels inside the rectangle, or outside it.
 inline QRgb middle(const QImage& image, const QRect& inner, bool outside)
 {
-    std::array<std::array<int, 256>, 3> counts {};
-    int n = 0;
+    std::array<std::vector<int>, 3> v;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
             if (const QRgb p = px(image, x, y); inner.contains(x, y) != outside)
-                ++counts[0][qRed(p)], ++counts[1][qGreen(p)], ++counts[2][qBlue(p)], ++n;
-    std::array<int, 3> mid {};
-    for (int c = 0; c < 3; ++c)
-        for (int v = 0, seen = 0; v < 256 && seen <= n / 2; ++v)
-            seen += counts[c][mid[c] = v];
-    return qRgb(mid[0], mid[1], mid[2]);
-}
-
-// The height of the tallest 8-connected piece of a mask (w x h, row by row).
-inline int tallestPiece(std::vector<uchar>& mask, int w, int h)
-{
-    int tallest = 0;
-    std::vector<int> stack;
-    for (int start = 0; start < w * h; ++start) {
-        if (!mask[start])
-            continue;
-        int top = h, bottom = -1;
-        mask[start] = 0;
-        stack.assign(1, start);
-        while (!stack.empty()) {
-            const int at = stack.back(), x = at % w, y = at / w;
-            stack.pop_back();
-            top = std::min(top, y), bottom = std::max(bottom, y);
-            for (int ny = std::max(0, y - 1); ny <= std::min(h - 1, y + 1); ++ny)
-                for (int nx = std::max(0, x - 1); nx <= std::min(w - 1, x + 1); ++nx)
-                    if (mask[ny * w + nx]) {
-                        mask[ny * w + nx] = 0;
-                        stack.push_back(ny * w + nx);
-                    }
-        }
-        tallest = std::max(tallest, bottom - top + 1);
-    }
-    return tallest;
+                v[0].push_back(qRed(p)), v[1].push_back(qGreen(p)), v[2].push_back(qBlue(p));
+    for (std::vector<int>& c : v)
+        std::nth_element(c.begin(), c.begin() + c.size() / 2, c.end());
+    return v[0].empty() ? qRgb(255, 255, 255)
+                        : qRgb(v[0][v[0].size() / 2], v[1][v[1].size() / 2], v[2][v[2].size() / 2]);
 }
 
 // Whether b differs from a by a band at least width px wide that stands taller than letters px (a frame round a
@@ -81,19 +52,16 @@ inline bool ringChanged(const QImage& a, const QImage& b, int width, int letters
         return true;
     if (a == b)
         return false;
-    const auto differs = [&](int x, int y) {
-        const QRgb p = px(a, x, y), q = px(b, x, y);
-        return p != q && distance(p, q) > 24;
-    };
+    const auto differs = [&](int x, int y) { return distance(px(a, x, y), px(b, x, y)) > 24; };
     QRect changed; // only the rows and columns that changed at all are looked at
     for (int y = 0; y < a.height(); ++y)
         for (int x = 0; x < a.width(); ++x)
             if (differs(x, y))
                 changed |= QRect(x, y, 1, 1);
-    if (changed.height() <= letters)
-        return false;
     const int w = changed.width(), h = changed.height();
-    // What is left of the change where a width x width square of it fits: lines thinner than that go.
+    if (h <= letters)
+        return false;
+    // What is left of the change where a width x width square of it fits, and its tallest 8-connected piece.
     std::vector<uchar> band(size_t(w) * h, 0);
     for (int y = 0; y + width <= h; ++y)
         for (int x = 0; x + width <= w; ++x) {
@@ -102,7 +70,22 @@ inline bool ringChanged(const QImage& a, const QImage& b, int width, int letters
                 fits = differs(changed.left() + x + k % width, changed.top() + y + k / width);
             band[size_t(y) * w + x] = fits;
         }
-    return tallestPiece(band, w, h) > letters;
+    std::vector<int> stack;
+    for (int start = 0; start < w * h; ++start) {
+        int top = h, bottom = -1;
+        for (stack.assign(band[start], start), band[start] = 0; !stack.empty();) {
+            const int at = stack.back(), x = at % w, y = at / w;
+            stack.pop_back();
+            top = std::min(top, y), bottom = std::max(bottom, y);
+            for (int ny = std::max(0, y - 1); ny <= std::min(h - 1, y + 1); ++ny)
+                for (int nx = std::max(0, x - 1); nx <= std::min(w - 1, x + 1); ++nx)
+                    if (std::exchange(band[ny * w + nx], uchar(0)))
+                        stack.push_back(ny * w + nx);
+        }
+        if (bottom - top + 1 > letters)
+            return true;
+    }
+    return false;
 }
 
 // Every place the keys reach (a window and its focused control, a tile, a menu entry with its row) and the shortest
@@ -127,42 +110,38 @@ public:
     void walk()
     {
         const QStringList targets = m_monkey.gui([&] { return targets_(); });
-        fromStart_();
-        const QString start = place_();
-        ways[start] = {};
-        m_monkey.gui([&] { return checkLooks_(start, true); });
         QQueue<QString> queue;
-        queue.enqueue(start);
+        const auto reach = [&](const QStringList& way) {
+            fromStart_();
+            for (const QString& k : way)
+                press_(k);
+            const QString problem = m_monkey.check(), reached = place_();
+            if (!problem.isEmpty())
+                broken << reached + ": " + problem;
+            else
+                m_monkey.gui([&] { return checkLooks_(reached, !ways.contains(reached)); });
+            if (ways.contains(reached))
+                return;
+            ways[reached] = way;
+            queue.enqueue(reached);
+            if (const QString problem = way.isEmpty() ? QString() : backHome_(); !problem.isEmpty())
+                noWayHome << reached + ": " + problem;
+        };
         const auto named = [](const QString& place, const QStringList& parts) {
             return std::any_of(parts.begin(), parts.end(), [&](const QString& part) { return place.contains(part); });
         };
+        reach({});
         while (!queue.isEmpty()) {
             const QString place = queue.dequeue();
-            for (const QString& key : place.contains(" menu:") ? kMenuKeys : kWalkKeys) {
-                if (key == "OK" && named(place, kOkAvoided) && !named(place, kOkAllowed))
-                    continue;
-                fromStart_();
-                const QStringList way = ways[place] + QStringList {key};
-                for (const QString& k : way)
-                    press_(k);
-                const QString problem = m_monkey.check(), reached = place_();
-                if (!problem.isEmpty())
-                    broken << reached + ": " + problem;
-                else
-                    m_monkey.gui([&] { return checkLooks_(reached, !ways.contains(reached)); });
-                if (!ways.contains(reached)) {
-                    ways[reached] = way;
-                    queue.enqueue(reached);
-                    if (const QString problem = backHome_(); !problem.isEmpty())
-                        noWayHome << reached + ": " + problem;
-                }
-            }
+            for (const QString& key : place.contains(" menu:") ? kMenuKeys : kWalkKeys)
+                if (key != "OK" || !named(place, kOkAvoided) || named(place, kOkAllowed))
+                    reach(ways[place] + QStringList {key});
         }
         fromStart_();
         for (const QString& target : targets) // one ending in '*' is met by any place that starts with the rest
-            if (target.endsWith('*') ? std::none_of(ways.keyBegin(), ways.keyEnd(),
-                    [&](const QString& place) { return place.startsWith(target.chopped(1)); })
-                                     : !ways.contains(target))
+            if (std::none_of(ways.keyBegin(), ways.keyEnd(), [&](const QString& place) {
+                    return target.endsWith('*') ? place.startsWith(target.chopped(1)) : place == target;
+                }))
                 unreached << target;
     }
 
@@ -170,13 +149,10 @@ protected:
     // The order our windows are shown in: after a key the last shown that still shows should be active.
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::Show && watched->isWidgetType()) {
-            auto* w = static_cast<QWidget*>(watched);
-            if (w->isWindow() && w->windowType() != Qt::Popup && w->windowType() != Qt::ToolTip) {
-                m_shown.removeAll(w);
-                m_shown << w;
-            }
-        }
+        if (event->type() == QEvent::Show && watched->isWidgetType())
+            if (auto* w = static_cast<QWidget*>(watched);
+                w->isWindow() && w->windowType() != Qt::Popup && w->windowType() != Qt::ToolTip)
+                m_shown.removeAll(w), m_shown << w;
         return false;
     }
 
@@ -226,9 +202,7 @@ private:
         for (int i = 0; i < grid->count(); ++i) {
             grid->setSelect(i);
             dialog->currentChanged(SettingsDialog::PageAppOne);
-            for (const QString& control : pageControls_(*part("pgAppOne"), {}))
-                if (!targets.contains(control))
-                    targets << control;
+            targets << pageControls_(*part("pgAppOne"), {});
         }
         grid->setSelect(-1);
         // Overscan offers its menu with one output only.
@@ -246,6 +220,7 @@ private:
         const bool admin = part("rbtApp")->isVisibleTo(dialog);
         static_cast<QRadioButton*>(part(admin ? "rbtApp" : "rbtGeneral"))->setChecked(true);
         pages->setCurrentWidget(part(admin ? "pgAppAll" : "pgGeneral"));
+        targets.removeDuplicates();
         return targets;
     }
     // The widgets of a settings page that take the focus from the keys; a grid stands for its tiles.
@@ -257,25 +232,16 @@ private:
             if (!(w->focusPolicy() & Qt::TabFocus) || w->focusProxy() || !w->isEnabled()
                 || !(w->isVisibleTo(&page) || scrolledRows.contains(w)))
                 continue;
-            if (auto* grid = qobject_cast<MultiIconViewV*>(w))
-                for (int i = 0; i < grid->count(); ++i)
-                    controls << window + nameOf(grid) + '#' + QString::number(i);
-            else
-                controls << window + nameOf(w);
+            auto* grid = qobject_cast<MultiIconViewV*>(w);
+            for (int i = 0; i < (grid ? grid->count() : 1); ++i)
+                controls << window + nameOf(w) + (grid ? '#' + QString::number(i) : QString());
         }
         return controls;
     }
 
-    // Where the remote's keys go; a menu entry is named with the row the menu belongs to.
     QString place_()
     {
-        return m_monkey.gui([&] {
-            const QString focus = m_monkey.focusHere();
-            const QWidget* window = QApplication::activeWindow();
-            return !focus.startsWith("menu:")
-                ? focus
-                : nameOf(window) + '/' + nameOf(window ? window->focusWidget() : nullptr) + ' ' + focus;
-        });
+        return m_monkey.gui([&] { return m_monkey.focusHere(); });
     }
     // A key, and up to 3 s for the windows to come and go after it.
     void press_(const QString& key)
@@ -283,10 +249,8 @@ private:
         m_monkey.perform(key);
         m_monkey.waitUntil(
             [this] {
-                if (QApplication::activePopupWidget())
-                    return true;
                 m_shown.removeIf([](const QPointer<QWidget>& w) { return !w; });
-                for (auto it = m_shown.crbegin(); it != m_shown.crend(); ++it)
+                for (auto it = m_shown.crbegin(); it != m_shown.crend() && !QApplication::activePopupWidget(); ++it)
                     if ((*it)->isVisible())
                         return QApplication::activeWindow() == *it;
                 return true;
@@ -296,18 +260,18 @@ private:
     // Back until the home screen, at most 6 times: empty, or why it did not get there.
     QString backHome_()
     {
-        for (int i = 0; i < 6; ++i) {
+        for (int i = 0; i <= 6; ++i) {
             if (m_monkey.gui([&] { return m_monkey.atHome(); }))
                 return {};
+            if (i == 6)
+                break;
             press_(QStringLiteral("Back"));
             if (const QString problem = m_monkey.check(); !problem.isEmpty())
                 return problem;
         }
-        return m_monkey.gui([&] { return m_monkey.atHome(); }) ? QString()
-                                                               : QStringLiteral("still not home after 6 Back");
+        return QStringLiteral("still not home after 6 Back");
     }
-    // Closes what is open, the last shown first as Back would; the home screen and the settings' grid on their
-    // first tiles.
+    // Closes what is open, the last shown first as Back would; both grids on their first tiles.
     void fromStart_()
     {
         m_monkey.gui([this] {
@@ -325,10 +289,8 @@ private:
             home->activateWindow();
             home->findChild<SettingsDialog*>()->iconView()->setSelect(0);
             for (MultiIconViewV* grid : home->findChildren<MultiIconViewV*>())
-                if (grid->window() == home) {
-                    grid->setSelect(0);
-                    grid->setFocus();
-                }
+                if (grid->window() == home)
+                    grid->setSelect(0), grid->setFocus();
             return true;
         });
         m_monkey.check();
@@ -354,16 +316,13 @@ private:
         } else if (focus && newPlace && !menu) {
             const Shows shows = measure_(focus, nullptr);
             if (shows == Shows::Not)
-                note_(
-                    place, QStringLiteral("%1: %2 looks the same with the focus and without").arg(place, named(focus)));
+                note_(place, place + ": " + named(focus) + " looks the same with the focus and without");
             if (shows == Shows::Always)
-                note_(
-                    "too " + named(focus), QStringLiteral("%1: %2 looks focused without it").arg(place, named(focus)));
+                note_("too " + named(focus), place + ": " + named(focus) + " looks focused without it");
         }
         if (!focus || menu)
             return true; // while a menu is up, the row it belongs to keeps the focus under it
-        // The controls (innermost focusable widgets that show), measured when first seen and when they look
-        // otherwise than unfocused (new content: a tile's icon came).
+        // The innermost focusable controls, measured when first seen and when new content (an icon) changed them.
         QList<QWidget*> all;
         for (QWidget* w : active->findChildren<QWidget*>())
             if (w->window() == active && w->focusPolicy() != Qt::NoFocus && !w->focusProxy() && w->isEnabled()
@@ -388,7 +347,7 @@ private:
             if (shows != Shows::Always && differs(true))
                 shows = measure_(control, focus);
             if (shows == Shows::Always || differs(false))
-                note_("too " + named(control), QStringLiteral("%1: %2 looks focused too").arg(place, named(control)));
+                note_("too " + named(control), place + ": " + named(control) + " looks focused too");
             else if (QList<QImage>& fine = m_unfocused[control].fine; fine.size() < 4)
                 fine << now;
         }
@@ -404,8 +363,7 @@ private:
             QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
             return look(control, margin);
         };
-        const QImage on = settled(control);
-        const QImage off = settled(back);
+        const QImage on = settled(control), off = settled(back);
         if (!back)
             settled(control);
         m_unfocused.insert(control, {control, off.copy(inner), {}});
@@ -413,9 +371,9 @@ private:
             return Shows::Not;
         // A fill that stands out from the surroundings and stays when the focus goes is a focus look never lost.
         const QRgb fillOff = middle(off, inner, false);
-        if (distance(fillOff, middle(off, inner, true)) > 64 && distance(fillOff, middle(on, inner, false)) < 48)
-            return Shows::Always;
-        return Shows::Only;
+        return distance(fillOff, middle(off, inner, true)) > 64 && distance(fillOff, middle(on, inner, false)) < 48
+            ? Shows::Always
+            : Shows::Only;
     }
     static QString named(const QWidget* w) { return nameOf(w->window()) + '/' + nameOf(w); }
     void note_(const QString& key, const QString& fault)
@@ -430,19 +388,3 @@ private:
     QHash<const QWidget*, Look_s> m_unfocused;
     QHash<QString, bool> m_noted;
 };
-
-// Runs body on a thread of its own while this thread's event loop serves its calls.
-inline void runDriven(const std::function<void()>& body)
-{
-    std::atomic<bool> done {false};
-    std::unique_ptr<QThread> thread(QThread::create([&] {
-        body();
-        done = true;
-        QMetaObject::invokeMethod(
-            qApp, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
-    }));
-    thread->start();
-    while (!done)
-        QCoreApplication::exec();
-    thread->wait();
-}

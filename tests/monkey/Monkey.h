@@ -18,18 +18,12 @@
 #include <QFileSystemWatcher>
 #include <QLabel>
 #include <QMenu>
-#include <QPointer>
-#include <QSet>
 #include <QThread>
-#include <QTimer>
 #include <QTranslator>
-#include <QWindow>
 
-#include <memory>
 #include <numeric>
 #include <random>
 #include <signal.h>
-#include <unistd.h>
 
 inline QString nameOf(const QObject* o)
 {
@@ -47,13 +41,21 @@ inline int shownTile(const MultiIconViewV& grid)
     return -1;
 }
 
-// A process's state letter ('T' stopped, 'Z' ended but not reaped ...); 0 for none.
-inline char processState(qint64 pid)
+// Runs body on a thread of its own while this thread's event loop serves its calls; ended when that loop ended early.
+inline void runDriven(const std::function<void()>& body, const std::function<void()>& ended = {})
 {
-    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
-    const QByteArray line = stat.open(QIODevice::ReadOnly) ? stat.readAll() : QByteArray();
-    const qsizetype end = line.lastIndexOf(')'); // the command's name may hold anything
-    return end >= 0 && end + 2 < line.size() ? line.at(end + 2) : 0;
+    std::atomic<bool> done {false};
+    std::unique_ptr<QThread> thread(QThread::create([&] {
+        body();
+        done = true;
+        QMetaObject::invokeMethod(
+            qApp, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
+    }));
+    thread->start();
+    while (!done)
+        if (QCoreApplication::exec(); !done && ended)
+            ended();
+    thread->wait();
 }
 
 class Monkey : public QObject, public PackageHome_s
@@ -82,9 +84,8 @@ public:
         setInstalled(kPool.mid(0, 6));
         if (!m_real) {
             qApp->installEventFilter(this);
-            // Focus lost to no window, as when the active one closes: the window manager hands it on.
             connect(qApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* now) {
-                if (!now)
+                if (!now) // as when the active window closes: the window manager hands the focus on
                     QTimer::singleShot(0, this, &Monkey::activateTopmost_);
             });
         }
@@ -117,6 +118,8 @@ public:
                 for (QTimer* timer : owner->findChildren<QTimer*>())
                     m_heldTimers.insert(timer);
         settleCommands();
+        m_loggedOut = false;
+        m_taskBar = UserSettings::taskBarEnabled();
         if (m_real)
             FocusKeeper::install(m_window.get()); // as the program's start-up does
     }
@@ -130,7 +133,6 @@ public:
             this, [&] { result = fn(); }, Qt::BlockingQueuedConnection);
         return result;
     }
-    // Polls cond in the GUI thread until it holds or ms pass.
     bool waitUntil(const std::function<bool()>& cond, int ms)
     {
         QElapsedTimer clock;
@@ -140,26 +142,27 @@ public:
                 return false;
         return true;
     }
-    // One step, until the program has taken it.
-    void perform(const QString& step)
+    // One step, until the program (or the one started again meanwhile) has taken it: false if it did not.
+    bool perform(const QString& step)
     {
-        if (const std::function<bool()> settled = gui([&] { return begin_(step); }))
-            waitUntil(settled, kReactionMs);
+        int restarts = 0;
+        const std::function<bool()> settled = gui([&] { return restarts = m_restarts, begin_(step); });
+        return settled && waitUntil([&] { return m_restarts != restarts || settled(); }, kReactionMs);
     }
     // The invariant after a step, given time to mend: empty, or what is wrong.
     QString check()
     {
-        QString problem = gui([&] { return problem_(); });
-        if (!problem.isEmpty())
-            waitUntil([&] { return (problem = problem_()).isEmpty(); }, m_grace);
+        QString problem;
+        waitUntil([&] { return (problem = problem_()).isEmpty(); }, m_grace);
         return problem;
     }
-    // Where the keys go: a menu's highlighted entry, or the active window's focus widget (and a grid's tile).
+    // Where the keys go: the active window's focus widget (a grid's tile, a menu's highlighted entry over it).
     QString focusHere()
     {
-        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget()))
-            return "menu:" + (menu->activeAction() ? menu->activeAction()->text() : QStringLiteral("-"));
         QWidget* active = QApplication::activeWindow();
+        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget()))
+            return nameOf(active) + '/' + nameOf(active ? active->focusWidget() : nullptr)
+                + " menu:" + (menu->activeAction() ? menu->activeAction()->text() : QStringLiteral("-"));
         if (!active)
             return appInForeground() ? QStringLiteral("app") : QStringLiteral("nothing");
         QWidget* focus = QApplication::focusWidget();
@@ -175,7 +178,6 @@ public:
             if (auto* dialog = qobject_cast<QDialog*>(w); dialog && dialog->isVisible())
                 dialog->reject();
     }
-    // The home window is active and enabled, and nothing is open above it.
     bool atHome() const
     {
         for (QWidget* w : QApplication::topLevelWidgets())
@@ -185,14 +187,13 @@ public:
             && m_window->isEnabled();
     }
 
-    // steps random steps from seed: empty when the invariant held throughout, else the report.
+    // steps random steps from seed, or the given ones: empty when the invariant held throughout, else the report.
     QString run(quint64 seed, int steps)
     {
         std::mt19937_64 rng(seed);
         return drive_(QStringLiteral("monkey seed %1").arg(seed),
             [&] { return m_taken >= steps ? QString() : randomStep_(rng); });
     }
-    // The steps one by one from the start; empty or the report.
     QString replay(const QStringList& steps)
     {
         return drive_(QStringLiteral("replay"), [&] { return steps.value(m_taken); });
@@ -206,15 +207,11 @@ protected:
         const QEvent::Type type = event->type();
         if ((type == QEvent::Timer && m_heldTimers.contains(watched)) || type == QEvent::UpdateRequest)
             return true;
-        if ((type == QEvent::WindowActivate || type == QEvent::Hide) && watched->isWidgetType()
-            && static_cast<QWidget*>(watched)->isWindow()) {
-            auto* w = static_cast<QWidget*>(watched);
-            if (type == QEvent::Hide) {
+        if (auto* w = watched->isWidgetType() ? static_cast<QWidget*>(watched) : nullptr; w && w->isWindow()) {
+            if (type == QEvent::Hide)
                 QTimer::singleShot(0, this, &Monkey::activateTopmost_);
-            } else {
-                m_activated.removeAll(w);
-                m_activated.append(w);
-            }
+            if (type == QEvent::WindowActivate)
+                m_activated.removeAll(w), m_activated.append(w);
         }
         return false;
     }
@@ -263,8 +260,7 @@ private:
             if (w != m_window.get())
                 found += w->findChildren<LircInput*>();
         m_pendingKey = QSet<QObject*>(found.begin(), found.end());
-        const QList<QPointer<LircInput>> clients(found.begin(), found.end());
-        for (const QPointer<LircInput>& client : clients)
+        for (const QPointer<LircInput>& client : QList<QPointer<LircInput>>(found.begin(), found.end()))
             if (client) {
                 m_pendingKey.remove(client);
                 emit client->irkeyPressed(line);
@@ -278,10 +274,15 @@ private:
             text += m_sections.value(package);
         root.write("/etc/config/bento.conf", text);
     }
-    // The applications the tiles started that still run (an ended launch shell may linger: nobody here reaps it).
+    // The applications the tiles started that still run (an ended launch shell lingers: nobody here reaps it).
     int appsRunning()
     {
-        m_appPids.removeIf([](qint64 pid) { return processState(pid) == 0 || processState(pid) == 'Z'; });
+        m_appPids.removeIf([](qint64 pid) {
+            QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+            const QByteArray line = stat.open(QIODevice::ReadOnly) ? stat.readAll() : QByteArray();
+            const qsizetype end = line.lastIndexOf(')'); // the state letter follows the command's name
+            return end < 0 || end + 2 >= line.size() || line.at(end + 2) == 'Z';
+        });
         m_appWindows.removeIf([](const QPointer<QWidget>& w) { return !w || !w->isVisible(); });
         return int(m_real ? m_appPids.size() : m_appWindows.size());
     }
@@ -304,17 +305,18 @@ private:
         if (next && next->isVisible())
             next->activateWindow();
     }
-    // The launch's shell and its application: a process group of their own (started detached, in a new session).
+
+    // The launch's shell and its application: a process group of their own.
     static void endApp_(qint64 shell)
     {
         if (const pid_t group = ::getpgid(pid_t(shell)); group > 0 && group != ::getpgrp())
             ::kill(-group, SIGTERM);
     }
-
-    // Starts a step and returns what tells that the program has taken it; empty for no step.
+    // Starts a step and returns what tells that the program has taken it; empty for no such step.
     std::function<bool()> begin_(const QString& step)
     {
         const QString verb = step.section(' ', 0, 0), arg = step.section(' ', 1);
+        m_loggedOut = m_loggedOut || (step.endsWith("OK") && focusHere().endsWith("/frmlogout"));
         if (kKeys.contains(step) || (verb == "twice" && kKeys.contains(arg))) {
             // Twice: two lines the daemon sent before the program read either.
             for (int i = verb == "twice" ? 2 : 1; i > 0; --i)
@@ -331,7 +333,7 @@ private:
         } else if (step == "app closes") { // the application in front ends by itself
             if (appsRunning())
                 m_real ? endApp_(m_appPids.takeLast()) : void(m_appWindows.takeLast()->close());
-        } else if (verb == "language") { // as a language switch does; removing the translator alone tells the widgets
+        } else if (verb == "language") { // removing the translator alone tells the widgets
             QCoreApplication::removeTranslator(&m_translator);
             if (arg != "eng" && m_translator.load(arg, root.path("/opt/ivo/lang")))
                 QCoreApplication::installTranslator(&m_translator);
@@ -359,8 +361,7 @@ private:
         if (!QStringList {"install", "remove", "msg", "lap", "settings"}.contains(verb))
             return [] { return true; };
         if (verb == "settings" && !m_real) {
-            // The window layer activates on its next pass: taken when the settings are in front, behind what holds
-            // the keys (a message, a menu), or gone.
+            // Taken when the settings are in front, behind what holds the keys (a message, a menu), or gone.
             return [this, before, open = arg == "Open"] {
                 QWidget* active = QApplication::activeWindow();
                 const bool settingsActive = active && active->objectName() == QLatin1String("SettingsDialog");
@@ -373,9 +374,8 @@ private:
         return [this, before] { return m_watchReports > before; };
     }
 
-    // The invariant: the keys go to a visible menu, an application in front, or a shown, enabled widget of the
-    // active window (the modal dialog if one is open), a grid showing its tile selected; a disabled home shows the
-    // waiting lights.
+    // The invariant: the keys go to a visible menu, an application in front, or a shown, enabled widget of the active
+    // window (the modal dialog if one is open), a grid showing its tile selected; a disabled home shows its lights.
     QString problem_()
     {
         if (!m_window || !m_window->isVisible())
@@ -397,14 +397,13 @@ private:
         if (QWidget* modal = QApplication::activeModalWidget(); modal && modal != active)
             return QStringLiteral("dialog %1 is open, but %2 is active").arg(nameOf(modal), nameOf(active));
         QWidget* focus = QApplication::focusWidget();
-        if (!focus)
-            return QStringLiteral("%1 is active, and nothing in it has the focus (it names %2%3)")
-                .arg(nameOf(active), nameOf(active->focusWidget()), active->isEnabled() ? "" : ", and is disabled");
-        if (focus->window() != active)
-            return QStringLiteral("the focus is on %1, outside the active %2").arg(nameOf(focus), nameOf(active));
-        if (!focus->isVisible() || !focus->isEnabled())
-            return QStringLiteral("the focus is on %1, which is %2")
-                .arg(nameOf(focus), focus->isVisible() ? "disabled" : "hidden");
+        if (!focus || focus->window() != active || !focus->isVisible() || !focus->isEnabled())
+            return QStringLiteral("%1 is active, and the focus is on %2 (%3)")
+                .arg(nameOf(active), nameOf(focus),
+                    !focus                          ? "it names " + nameOf(active->focusWidget())
+                        : focus->window() != active ? QStringLiteral("outside it")
+                        : focus->isVisible()        ? QStringLiteral("disabled")
+                                                    : QStringLiteral("hidden"));
         if (auto* grid = qobject_cast<MultiIconViewV*>(focus); grid && grid->count() > 0 && shownTile(*grid) < 0)
             return QStringLiteral("the grid has the focus, but no tile is shown selected");
         return {};
@@ -442,69 +441,39 @@ private:
         return kind == "app closes" && !appsRunning() ? QStringLiteral("Back") : kind;
     }
 
-    // One step per turn of whichever event loop runs (a menu's or a dialog's own). On log-out or a task-bar switch
-    // the program ends its loop, and with it what it had queued; the service manager starts it again.
+    // Steps from next(), each taken and the invariant holding after it. On log-out or a task-bar switch the program
+    // ends its event loop, and with it what it had queued; the service manager starts it again.
     QString drive_(const QString& header, const std::function<QString()>& next)
     {
         QString report, step;
         QStringList last; // the last 20 steps
-        std::function<bool()> settled = [] { return true; };
-        QElapsedTimer since; // the step's start, then the invariant's first break
-        bool broken = false, loggedOut = false, finished = false;
-        bool taskBar = UserSettings::taskBarEnabled();
-        const auto fail = [&](const QString& problem) {
-            report = QStringLiteral("%1, step %2: %3\nlast steps:\n%4\n")
-                         .arg(header)
-                         .arg(m_taken)
-                         .arg(problem, last.join('\n'));
-            finished = true;
-        };
-        since.start();
-        QTimer ticks;
-        const auto tick = [&] {
-            if (!settled())
-                return since.elapsed() > kReactionMs ? fail(QStringLiteral("the program did not take the step"))
-                                                     : void();
-            if (const QString problem = step.isEmpty() ? QString() : problem_(); !problem.isEmpty()) {
-                if (!std::exchange(broken, true))
-                    since.restart();
-                return since.elapsed() > m_grace ? fail(problem) : void();
-            }
-            broken = false;
-            if ((step = next()).isEmpty()) {
-                m_lastPlace = focusHere();
-                finished = true;
-                return closeAll(); // so that the loops they run end
-            }
-            last << QStringLiteral("%1 %2").arg(++m_taken, 7).arg(step);
-            if (last.size() > 20)
-                last.removeFirst();
-            loggedOut = loggedOut || (step.endsWith("OK") && focusHere().endsWith("/frmlogout"));
-            if (!(settled = begin_(step)))
-                fail(QStringLiteral("no such step"));
-            since.restart();
-        };
-        QObject::connect(&ticks, &QTimer::timeout, [&] {
-            if (!finished)
-                tick();
-            if (finished)
-                QCoreApplication::exit(0);
-        });
-        ticks.start(0);
-        while (!finished) {
-            QCoreApplication::exec();
-            if (!finished && !loggedOut && UserSettings::taskBarEnabled() == taskBar)
-                fail(QStringLiteral("the program ended its event loop"));
-            if (finished)
-                break;
-            m_window.reset(); // the service manager's restart
-            m_pendingKey.clear();
-            m_heldTimers.clear();
-            start();
-            loggedOut = false;
-            taskBar = UserSettings::taskBarEnabled();
-            settled = [] { return true; }; // a step begun meanwhile went with the old process or is read afresh
-        }
+        std::atomic<bool> endedLoop = false;
+        runDriven(
+            [&] {
+                while (report.isEmpty() && !(step = gui([&] { return next(); })).isEmpty()) {
+                    last << QStringLiteral("%1 %2").arg(++m_taken, 7).arg(step);
+                    if (last.size() > 20)
+                        last.removeFirst();
+                    QString problem = perform(step) ? check() : QStringLiteral("the program did not take the step");
+                    if (endedLoop)
+                        problem = QStringLiteral("the program ended its event loop");
+                    if (!problem.isEmpty())
+                        report = QStringLiteral("%1, step %2: %3\nlast steps:\n%4\n")
+                                     .arg(header)
+                                     .arg(m_taken)
+                                     .arg(problem, last.join('\n'));
+                }
+                m_lastPlace = gui([&] { return focusHere(); });
+                gui([] { return closeAll(), true; }); // so that the loops they run end
+            },
+            [&] {
+                endedLoop = endedLoop || (!m_loggedOut && UserSettings::taskBarEnabled() == m_taskBar);
+                m_window.reset();
+                m_pendingKey.clear();
+                m_heldTimers.clear();
+                start();
+                ++m_restarts;
+            });
         return report;
     }
 
@@ -519,6 +488,7 @@ private:
     QTranslator m_translator;
     QList<QPointer<QWidget>> m_appWindows, m_activated; // without real windows; m_activated in activation order
     QList<qint64> m_appPids; // with real windows
-    int m_taken = 0;
+    int m_taken = 0, m_restarts = 0;
+    bool m_loggedOut = false, m_taskBar = false;
     QString m_lastPlace;
 };

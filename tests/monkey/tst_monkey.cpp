@@ -1,6 +1,7 @@
 // The remote monkey: random keys and appliance events with the focus checked after every step, a walk that must
 // reach every control, and step sequences that once lost the focus. Offscreen the monkey plays the window manager;
 // under run-xvfb openbox does. IVO_MONKEY_SEEDS ("1 2 3") and IVO_MONKEY_STEPS choose the random runs.
+#include "DataRows.h"
 #include "FocusWalk.h"
 
 #include <QLoggingCategory>
@@ -39,33 +40,26 @@ private slots:
     {
         QVERIFY(m_cwd.isValid());
         QDir::setCurrent(m_cwd.path());
-        // The program's debug lines would be most of a long run's time.
-        QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false"));
+        QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false")); // most of a long run's time otherwise
     }
 
     void randomSteps_data()
     {
-        QTest::addColumn<quint64>("seed");
-        QTest::addColumn<int>("steps");
+        columns<quint64, int>();
         const int steps = qEnvironmentVariableIntValue("IVO_MONKEY_STEPS");
         for (const QString& seed :
             qEnvironmentVariable("IVO_MONKEY_SEEDS", realWindows() ? "7 10" : "1 2 3 4").split(' ', Qt::SkipEmptyParts))
-            QTest::addRow("seed %s", qPrintable(seed)) << seed.toULongLong()
-                                                       << (steps > 0              ? steps
-                                                                  : realWindows() ? 1000
-                                                                                  : 2500);
+            row("seed " + seed.toUtf8(), seed.toULongLong(), steps > 0 ? steps : realWindows() ? 1000 : 2500);
     }
     void randomSteps()
     {
-        QFETCH(quint64, seed);
-        QFETCH(int, steps);
+        const auto [seed, steps] = fetch<quint64, int>();
         Started_s s;
         const QString report = s.run(seed, steps);
         QVERIFY2(report.isEmpty(), headline(report).constData());
     }
 
-    // The walk, with two outputs (the Display rows scroll) with modes to choose from, a receiver with two modes and
-    // the remote slots.
+    // The walk, with two outputs (the Display rows scroll), a receiver with two modes and the remote slots.
     void reachability()
     {
         Started_s s;
@@ -92,18 +86,14 @@ private slots:
     // Step sequences that once broke the focus, from a freshly started home screen, and where the focus ends.
     void regressions_data()
     {
-        QTest::addColumn<QString>("steps");
-        QTest::addColumn<QString>("place");
-        const auto row = [](const char* tag, const char* steps, const char* place) {
-            QTest::newRow(tag) << QString(steps) << QString(place);
-        };
+        columns<QString, QString>();
         // A launch disables the window and its message: the message takes its focus back after.
         row("message over a launch", "msg Cinema, lap Cinema, app closes, wait 10", "InfoDialog/pbtYes");
         row("launch from the title bar", "Up, lap Cinema, wait 10, app closes", "MainMWindow/MultiIconViewV#0");
         // A second OK read before the chooser or menu has the focus goes to it, and opens no second one.
         row("audio button twice", "Up, Right, twice OK, Down", "MainMWindow/MultiIconViewV#0");
         row("language button twice", "twice Up, twice OK, Back", "MainMWindow/frmlang");
-        row("log-out, OK again", "Up, Right, Right, Right, OK, OK", "MainMWindow/MultiIconViewV#0");
+        row("log-out, OK again", "Up, Right, Right, Right, twice OK", "MainMWindow/MultiIconViewV#0");
         row("log-out, a package installed", "Up, Right, Right, Right, OK, install Maps",
             "MainMWindow/MultiIconViewV#0");
         row("menu over the settings", "twice Up, settings Open, OK, settings Close, Back", "MainMWindow/frmlang");
@@ -133,8 +123,7 @@ private slots:
     }
     void regressions()
     {
-        QFETCH(QString, steps);
-        QFETCH(QString, place);
+        const auto [steps, place] = fetch<QString, QString>();
         Started_s s;
         s.answer(".*hal_app --check_ec_support", "1\n"); // the learned-remote slots on the Preferences page
         const QString report = s.replay(steps.split(", "));
