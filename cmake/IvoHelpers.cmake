@@ -1,6 +1,19 @@
 # Small helpers so that every subsystem folder, test area and benchmark
 # registers itself the same way.
 
+# ivo_precompiled(<target> ...)
+# The targets reuse the shared precompiled Qt headers, when there are some. A
+# target the header does not fit (other flags, a Qt macro missing) says so
+# rather than silently compiling the headers again.
+function(ivo_precompiled)
+  if(TARGET ivo_pch)
+    foreach(target IN LISTS ARGN)
+      target_precompile_headers(${target} REUSE_FROM ivo_pch)
+      target_compile_options(${target} PRIVATE -Winvalid-pch)
+    endforeach()
+  endif()
+endfunction()
+
 # ivo_add_library(<name> SOURCES ... [LIBS ...])
 # One static library per subsystem folder; links Qt and whatever it names.
 function(ivo_add_library name)
@@ -8,6 +21,10 @@ function(ivo_add_library name)
   add_library(${name} STATIC ${ARG_SOURCES})
   target_include_directories(${name} PUBLIC ${CMAKE_SOURCE_DIR}/src)
   target_link_libraries(${name} PUBLIC ${ARG_LIBS})
+  # The plain C++ libraries link nothing and include no Qt header.
+  if(ARG_LIBS)
+    ivo_precompiled(${name})
+  endif()
 endfunction()
 
 # ivo_add_test(<name> SOURCES ... [LIBS ...] [LABELS ...] [XVFB] [TIMEOUT s] [ENV k=v ...])
@@ -21,6 +38,7 @@ function(ivo_add_test name)
   endif()
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE Qt6::Test ivo_testsupport ${ARG_LIBS})
+  ivo_precompiled(${name})
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
   if(ARG_XVFB)
     add_test(NAME ${name} COMMAND ${CMAKE_SOURCE_DIR}/tests/run-xvfb $<TARGET_FILE:${name}>)
@@ -69,6 +87,7 @@ function(ivo_add_bench name)
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS})
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bench)
+  ivo_precompiled(${name})
 endfunction()
 
 # Adds every immediate sub-folder of the current folder that has a CMakeLists.txt,
