@@ -26,8 +26,10 @@ public:
             while (!m_stop) {
                 struct stat st;
                 // Once replaced by a file, the path is no FIFO and no reader's.
-                if (const int fd = ::open(m_path.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC); fd >= 0)
-                    m_opened = m_opened || (::fstat(fd, &st) == 0 && S_ISFIFO(st.st_mode)), ::close(fd);
+                if (const int fd = ::open(m_path.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC); fd >= 0) {
+                    m_opened = m_opened || (::fstat(fd, &st) == 0 && S_ISFIFO(st.st_mode));
+                    ::close(fd);
+                }
                 std::this_thread::sleep_for(std::chrono::milliseconds(2));
             }
         });
