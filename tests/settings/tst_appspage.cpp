@@ -72,8 +72,6 @@ private slots:
             "pbtUpdate pbtEnable pbtSetAuto cbxAdminOnly", "pbtUpdate", "1.9.9 --> 1.10", "Disable");
         row("same version offered", run, "Version=1.9.9;location=http://x/a.qpkg", "pbtEnable pbtSetAuto cbxAdminOnly",
             "pbtEnable", "1.9.9", "Disable");
-        row("only in the catalog", "", "Version=2.0;location=http://x/a.qpkg", "pbtInstall", "pbtInstall", "2.0",
-            "Enable");
         row("catalog without a file", "", "Version=2.0", "", "pgAppOne", "2.0", "Enable");
         row("no Shell", "Enable=TRUE;Version=1|start=s", "", "pbtSetAuto cbxAdminOnly", "pbtSetAuto", "1", "Disable");
         row("disabled", "Shell=/a;Enable=false;Version=1;AdminLock=TRUE|start=s", "", "pbtEnable", "pbtEnable", "1",

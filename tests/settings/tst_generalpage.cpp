@@ -20,9 +20,6 @@ class TstGeneralPage : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<ScratchSysroot> m_root;
-
-    QString link() const { return m_root->path(kLink); }
     static void expectWarnings(const QStringList& patterns)
     {
         for (const QString& p : patterns)
@@ -31,17 +28,6 @@ class TstGeneralPage : public QObject
     }
 
 private slots:
-    void init()
-    {
-        m_root = std::make_unique<ScratchSysroot>();
-        QDir().mkpath(m_root->path("/etc/Tellora/xorg_rcS.d"));
-        QDir().mkpath(m_root->path("/bin"));
-        for (const char* tool : {"ln", "rm"})
-            QVERIFY(QFile::link(QStandardPaths::findExecutable(tool), m_root->path(QStringLiteral("/bin/") + tool)));
-        qputenv("NasUser", QByteArray("admin").toBase64());
-    }
-    void cleanup() { m_root.reset(); }
-
     // The two sized lines rewritten in place (long lines in 1023-byte pieces), the rest kept; no file is created.
     void taskBarHeights_data()
     {
@@ -60,10 +46,11 @@ private slots:
     void taskBarHeights()
     {
         const auto [before, screenHeight, after] = fetch<QByteArray, int, QByteArray>();
-        QVERIFY(before.isNull() || m_root->write("/home/admin/.config/tint2/tint2rc", before));
+        ScratchSysroot root;
+        QVERIFY(before.isNull() || root.write("/home/admin/.config/tint2/tint2rc", before));
         TaskBarPanel::setHeight(screenHeight);
         QCOMPARE(QFileInfo::exists(TaskBarPanel::configPath()), !after.isNull());
-        QCOMPARE(m_root->read("/home/admin/.config/tint2/tint2rc"), after);
+        QCOMPARE(root.read("/home/admin/.config/tint2/tint2rc"), after);
     }
 
     void padlink_data()
@@ -94,30 +81,35 @@ private slots:
         const auto [on, account, atLink, killall, pidof, warnings, checked]
             = fetch<bool, QByteArray, QByteArray, int, int, QStringList, bool>();
         const QByteArray tag = QTest::currentDataTag();
+        ScratchSysroot root;
+        const QString link = root.path(kLink);
+        for (const char* tool : {"ln", "rm"})
+            QVERIFY(QDir().mkpath(root.path("/bin")) && QDir().mkpath(QFileInfo(link).path())
+                && QFile::link(QStandardPaths::findExecutable(tool), root.path(QStringLiteral("/bin/") + tool)));
         qputenv("NasUser", account.toBase64());
         // The stand-in reports its session, parent and files under another name (the simulator kills remotepad).
-        const QString report = m_root->path("/daemon.out");
+        const QString report = root.path("/daemon.out");
         if (on && !tag.contains("no daemon")) {
-            QVERIFY(m_root->write("/opt/bin/remotepad",
+            QVERIFY(root.write("/opt/bin/remotepad",
                 QStringLiteral(
                     "#!/bin/sh\nexec /bin/sh -c '{ echo \"$(cut -d\" \" -f6 /proc/$$/stat) $PPID\"; for f in "
                     "/proc/$$/fd/*; do readlink \"$f\"; done; } >%1.tmp; mv %1.tmp %1'\n")
                     .arg(report)
                     .toUtf8()));
-            QVERIFY(QFile::setPermissions(m_root->path("/opt/bin/remotepad"), QFile::ReadOwner | QFile::ExeOwner));
+            QVERIFY(QFile::setPermissions(root.path("/opt/bin/remotepad"), QFile::ReadOwner | QFile::ExeOwner));
         }
         if (atLink == "file")
-            QVERIFY(m_root->write(kLink, "not a link\n"));
+            QVERIFY(root.write(kLink, "not a link\n"));
         if (atLink == "old" || atLink == "link")
-            QVERIFY(QFile::link(atLink == "old" ? "/elsewhere" : kTarget, link()));
+            QVERIFY(QFile::link(atLink == "old" ? "/elsewhere" : kTarget, link));
         LiveRunner runner; // sudo ln and rm really change the link in the scratch sysroot
         runner.real = [](const QString& program, const QStringList& args) {
             const bool tool = args.value(0).endsWith("/bin/ln") || args.value(0).endsWith("/bin/rm");
             return program.endsWith("/usr/bin/sudo") && tool ? args : QStringList();
         };
-        runner.answer(QRegularExpression::escape(m_root->path("/bin/killall")) + " remotepad", "", killall);
+        runner.answer(QRegularExpression::escape(root.path("/bin/killall")) + " remotepad", "", killall);
         runner.answer(".*/bin/pidof remotepad", "", pidof);
-        const QString probe = m_root->path("/leak-probe");
+        const QString probe = root.path("/leak-probe");
         const int inherited = ::open(QFile::encodeName(probe).constData(), O_CREAT | O_WRONLY, 0600);
         QVERIFY(inherited >= 0);
 
@@ -125,19 +117,19 @@ private slots:
         PadlinkService service(!tag.contains("outside"));
         QCOMPARE(on ? service.enable() : service.disable(), checked);
         ::close(inherited);
-        QCOMPARE(QFileInfo(link()).isSymLink(), checked && (on || atLink == "link"));
+        QCOMPARE(QFileInfo(link).isSymLink(), checked && (on || atLink == "link"));
         if (atLink == "file")
-            QCOMPARE(m_root->read(kLink), QByteArray("not a link\n"));
+            QCOMPARE(root.read(kLink), QByteArray("not a link\n"));
         QVERIFY(!tag.contains("outside") || runner.calls().isEmpty());
         if (!on)
             QCOMPARE(runner.lines().filter("pidof").size(), killall == 0 ? 0 : 1);
         else if (account == "admin")
             QVERIFY(runner.calls().isEmpty());
         if (on && checked) {
-            QCOMPARE(QFileInfo(link()).symLinkTarget(), kTarget);
+            QCOMPARE(QFileInfo(link).symLinkTarget(), kTarget);
             QVERIFY(PadlinkService::isEnabled());
             QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(report), 30000);
-            const QStringList lines = QString::fromUtf8(m_root->read("/daemon.out")).split('\n', Qt::SkipEmptyParts);
+            const QStringList lines = QString::fromUtf8(root.read("/daemon.out")).split('\n', Qt::SkipEmptyParts);
             const QStringList sessionAndParent = lines.value(0).split(' ');
             QVERIFY(sessionAndParent.value(0).toLongLong() != ::getsid(0));
             QVERIFY(sessionAndParent.value(1).toLongLong() != QCoreApplication::applicationPid());
