@@ -6,14 +6,13 @@
 #include "audio/AudioConfig.h"
 #include "audio/AudioToolOutput.h"
 
-static QString g_root;
 static QList<QByteArray> g_parts;
-static void put(const QString& path, const QByteArray& data) { check(fuzzPut(g_root + path, data)); }
+static const QString kRc = QStringLiteral("/home/.asoundrc");
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 {
-    g_root = fuzzSysroot(argc, argv, "/home");
-    put("/etc/model.conf", "[System Enclosure]\nCAP = 0x10000000\n");
+    fuzzSysroot(argc, argv, "/home");
+    fuzzPut("/etc/model.conf", "[System Enclosure]\nCAP = 0x10000000\n");
     static FuzzRunner runner([](const QString&, const QStringList& args) {
         return g_parts.value(args.value(1).startsWith("aplay") ? 0
                 : args.value(1).endsWith("list sinks short")   ? 3
@@ -25,10 +24,10 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     g_parts = fuzzParts(QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));
-    put("/etc/Tellora/config/nasaudio.conf", g_parts.value(1));
-    QFile::remove(g_root + "/home/.asoundrc");
+    fuzzPut("/etc/Tellora/config/nasaudio.conf", g_parts.value(1));
+    QFile::remove(Appliance::path(kRc));
     if (g_parts.size() > 2)
-        put("/home/.asoundrc", g_parts.value(2));
+        fuzzPut(kRc, g_parts.value(2));
 
     const AudioConfig audio;
     const int n = audio.count();
@@ -42,7 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             return s.card == d->cardIndex && s.dev == d->devIndex && s.index == d->sinkIndex;
         }));
     }
-    QFile rc(g_root + "/home/.asoundrc");
+    QFile rc(Appliance::path(kRc));
     if (n > 0 && rc.open(QIODevice::ReadOnly)) {
         const QByteArray text = rc.readAll();
         const AudioToolOutput::UserConf_s conf = AudioToolOutput::parseUserConf(text);

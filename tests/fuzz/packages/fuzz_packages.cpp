@@ -6,18 +6,15 @@
 #include "packages/DownloadManager.h"
 #include "packages/bentoconf.h"
 
-static QString g_root;
-static void put(const QString& path, const QByteArray& data) { fuzzPut(g_root + path, data); }
-
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 {
-    g_root = fuzzSysroot(argc, argv, "");
+    fuzzSysroot(argc, argv, "");
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
     for (const auto& [name, value] :
         {std::pair {"BENTO_CLASS", "Tellora"}, {"MODEL_NAME", "TLR-440"}, {"DISPLAY_NAME", "TLR 440"}})
         qputenv(name, value);
-    put("/etc/config/corvex.conf", "[System]\nModel = TLR-440A\n");
-    put("/proc/tsinfo/hw_version", "HW 3\n");
+    fuzzPut("/etc/config/corvex.conf", "[System]\nModel = TLR-440A\n");
+    fuzzPut("/proc/tsinfo/hw_version", "HW 3\n");
     return 0;
 }
 
@@ -28,7 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 #ifdef FUZZ_CATALOG
     const int other = 0;
     static DownloadManager dm;
-    put("/Vendra/IVO/BENTO/c.xml", input);
+    fuzzPut("/Vendra/IVO/BENTO/c.xml", input);
     const auto read = [&] {
         model.ReadXml(AggPkgInfo::CatalogFolder() + "/c.xml", &dm);
         dm.removeUserTag("BENTO.ICON");
@@ -37,9 +34,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 #else
     const int other = 1;
     const qsizetype cut = input.indexOf("\n----\n");
-    put("/etc/config/bento.conf", input.left(cut < 0 ? input.size() : cut));
+    fuzzPut("/etc/config/bento.conf", input.left(cut < 0 ? input.size() : cut));
     for (const char* dir : {"/a", "/a/b", "/vm/m", "/vm/n"})
-        put(dir + QString("/.ivo/ivo.xml"), cut < 0 ? QByteArray() : input.mid(cut + 6));
+        fuzzPut(dir + QString("/.ivo/ivo.xml"), cut < 0 ? QByteArray() : input.mid(cut + 6));
     const auto read = [&] { model.ReadConf("/etc/config/bento.conf"); };
 #endif
     model.insertPkg({"a", {}, {{"version", "1"}, {"start", "x"}}}, other);

@@ -18,25 +18,25 @@ inline QList<QByteArray> fuzzParts(const QByteArray& input)
     return parts << input.mid(from);
 }
 
-// The application and a scratch sysroot for the run (IVO_SYSROOT, and HOME at home below it unless null): its path.
-inline QString fuzzSysroot(int* argc, char*** argv, const char* home = nullptr)
+// The application and a scratch sysroot for the run (IVO_SYSROOT, and HOME at home below it unless null).
+inline void fuzzSysroot(int* argc, char*** argv, const char* home = nullptr)
 {
     new QCoreApplication(*argc, *argv);
     static QTemporaryDir root;
     qputenv("IVO_SYSROOT", root.path().toLocal8Bit());
     if (home)
         qputenv("HOME", (root.path() + home).toLocal8Bit());
-    return root.path();
-}
-
-inline bool fuzzPut(const QString& path, const QByteArray& data)
-{
-    QFile f(path);
-    return QDir().mkpath(QFileInfo(f).path()) && f.open(QIODevice::WriteOnly) && f.write(data) == data.size();
 }
 
 // A broken rule ends the run as a finding.
 inline void check(bool rule) { return rule ? void() : abort(); }
+
+// Writes at an appliance path of the run's sysroot, or ends the run.
+inline void fuzzPut(const QString& path, const QByteArray& data)
+{
+    QFile f(Appliance::path(path));
+    check(QDir().mkpath(QFileInfo(f).path()) && f.open(QIODevice::WriteOnly) && f.write(data) == data.size());
+}
 
 // Installs itself as the command runner; every command's output comes from answer.
 class FuzzRunner : public CommandRunner
