@@ -398,12 +398,8 @@ private:
             return QStringLiteral("dialog %1 is open, but %2 is active").arg(nameOf(modal), nameOf(active));
         QWidget* focus = QApplication::focusWidget();
         if (!focus || focus->window() != active || !focus->isVisible() || !focus->isEnabled())
-            return QStringLiteral("%1 is active, and the focus is on %2 (%3)")
-                .arg(nameOf(active), nameOf(focus),
-                    !focus                          ? "it names " + nameOf(active->focusWidget())
-                        : focus->window() != active ? QStringLiteral("outside it")
-                        : focus->isVisible()        ? QStringLiteral("disabled")
-                                                    : QStringLiteral("hidden"));
+            return QStringLiteral("%1 is active, and the focus is on %2 (not a shown, enabled widget of it)")
+                .arg(nameOf(active), nameOf(focus));
         if (auto* grid = qobject_cast<MultiIconViewV*>(focus); grid && grid->count() > 0 && shownTile(*grid) < 0)
             return QStringLiteral("the grid has the focus, but no tile is shown selected");
         return {};
