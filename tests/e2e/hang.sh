@@ -33,7 +33,7 @@ leave() {
 }
 
 # The settings from the title bar's button; Down the page buttons from App to the page $1 (General 6, Display 3,
-# Preferences 4, About 5).
+# Preferences 4, About 5): the way to About shows every page.
 opensettings() {
     goto t1410 || fail "the remote did not reach the settings button"
     press OK
@@ -51,9 +51,6 @@ pageto() {
 boxkeys() { grep -c "name = $1) QKeyEvent(KeyPress, Key_Return" "$ivolog" || true; }
 apprunning() { ! athome && ! active IVO-Settings && [ -n "$(xdotool getactivewindow 2>/dev/null)" ]; }
 
-visit_settings() { opensettings; leave; }
-visit_display() { opensettings; pageto 3; leave; }
-visit_preferences() { opensettings; pageto 4; leave; }
 visit_about() { opensettings; pageto 5; leave; }
 # The mobile-remote box on, and off once the daemon runs (or hangs before).
 visit_general() {
@@ -113,7 +110,7 @@ visit_tile() {
     fi
     poll 60 eval '! lit' || fail "the launch's waiting lights never went"
 }
-places=(settings general display preferences about im app chooser tile)
+places=(general about im app chooser tile)
 
 # The product's word on program $1 since the mark ("ended", "left running", "still running after its kill",
 # "skipped"; for one hung under another, on the outermost); "detached" when the hung process is none of the product's.
