@@ -347,8 +347,7 @@ private slots:
             "sharp 0x1234\nsharp 0x1234\n", "2 trailing bytes");
         // Decoder log lines go to standard error.
         row("sony log line", dec, {}, mode2(press("sonySIRC", 0x495)), 0, "sonySIRC 0x495\n",
-            "^\\x1b\\[1;36m\\[File:lirc/sonySIRCDecoder\\]\\[Line:\\d+\\]\\[Func:virtual void "
-            "SonySIRCDecoder::decode\\(\\)\\]: m_outputCode\\(bits:11\\):495\\n\\x1b\\[m$");
+            "^[^\\n]*SonySIRCDecoder::decode[^\\n]*: m_outputCode\\(bits:11\\):495\\n[^\\n]*$");
         // sharp 0x1: twelve 0 bits, the code's 1, expansion 1, check 0.
         const QByteArray zero = "pulse 320\nspace 680\n", one = "pulse 320\nspace 1680\n";
         row("sharp repeated", enc, {"sharp", "1", "--repeats", "1", "--bits", "15"}, {}, 0,
