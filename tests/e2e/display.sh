@@ -63,7 +63,6 @@ enterdisplay() {
 }
 
 start IVO_SIM_X=xorg
-export PATH=$root/sim/bin:$PATH
 first=$(current)
 enterdisplay
 picture display-1-output
