@@ -64,24 +64,26 @@ private slots:
     void initTestCase() { ImageResources::registerAll(); }
     void onePage_data()
     {
-        // Installed, offered, the enabled actions, the focused one, the version and the switch shown.
-        columns<QString, QString, QString, QString, QString, QString>();
+        // Installed, offered, the enabled actions, the focused one, the version, the switch and the description shown.
+        columns<QString, QString, QString, QString, QString, QString, QString>();
         const QString run = "Shell=/apps/A/A.sh;Enable=TRUE;Version=1.9.9;Display_Name="
             + QString("Workbench ").repeated(12) + "|start=/apps/A/start.sh";
         row("update offered", run, "Version=1.10;location=http://x/a.qpkg",
-            "pbtUpdate pbtEnable pbtSetAuto cbxAdminOnly", "pbtUpdate", "1.9.9 --> 1.10", "Disable");
+            "pbtUpdate pbtEnable pbtSetAuto cbxAdminOnly", "pbtUpdate", "1.9.9 --> 1.10", "Disable", "");
         row("same version offered", run, "Version=1.9.9;location=http://x/a.qpkg", "pbtEnable pbtSetAuto cbxAdminOnly",
-            "pbtEnable", "1.9.9", "Disable");
-        row("catalog without a file", "", "Version=2.0", "", "pgAppOne", "2.0", "Enable");
-        row("no Shell", "Enable=TRUE;Version=1|start=s", "", "pbtSetAuto cbxAdminOnly", "pbtSetAuto", "1", "Disable");
-        row("disabled", "Shell=/a;Enable=false;Version=1;AdminLock=TRUE|start=s", "", "pbtEnable", "pbtEnable", "1",
-            "Enable");
+            "pbtEnable", "1.9.9", "Disable", "");
+        row("catalog without a file", "", "Version=2.0", "", "pgAppOne", "2.0", "Enable", "");
+        row("no Shell", "Enable=TRUE;Version=1|start=s;description<eng>=Plays films", "", "pbtSetAuto cbxAdminOnly",
+            "pbtSetAuto", "1", "Disable", "Plays films");
+        row("disabled",
+            "Shell=/a;Enable=false;Version=1;AdminLock=TRUE|start=s;description=Plays;description<eng>=Plays films", "",
+            "pbtEnable", "pbtEnable", "1", "Enable", "Plays");
     }
 
     void onePage()
     {
-        const auto [installed, offered, enabled, focus, version, enableText]
-            = fetch<QString, QString, QString, QString, QString, QString>();
+        const auto [installed, offered, enabled, focus, version, enableText, description]
+            = fetch<QString, QString, QString, QString, QString, QString, QString>();
         SettingsScene_s scene;
         scene.build(model({{"A", installed}}, {{"A", offered}}));
         SettingsDialog& d = scene.open();
@@ -92,6 +94,7 @@ private slots:
         QTRY_COMPARE(QApplication::focusWidget()->objectName(), focus);
         QCOMPARE(ui.txtVersion->text(), version);
         QCOMPARE(ui.pbtEnable->text(), enableText);
+        QCOMPARE(ui.txtDesc->text(), description);
         QCOMPARE(ui.txtSummary->text(), QString("A"));
         const QLabel* name = ui.txtAppName; // a long name wraps rather than running off the screen
         QTRY_VERIFY(name->mapTo(&d, QPoint(name->width(), 0)).x() <= d.width()
@@ -234,6 +237,12 @@ private slots:
         QCOMPARE(grid.flag(0), 1);
         QVERIFY(!grid.icon(0, AppTiles::LockSlot).isNull() && !grid.icon(0, AppTiles::OffSlot).isNull());
         QCOMPARE(grid.flag(1), 0);
+        // Without an icon an installed package shows the default picture, an offered one an empty tile for now.
+        const auto opaque = [&](int tile) {
+            const QImage picture = grid.icon(tile, 0).toImage();
+            return picture.pixelColor(picture.rect().center()).alpha() > 0;
+        };
+        QVERIFY(opaque(0) && !opaque(1));
         QVERIFY(QDir().mkpath(folder));
         QImage red(64, 64, QImage::Format_RGB32);
         red.fill(Qt::red);
