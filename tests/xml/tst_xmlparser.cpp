@@ -71,7 +71,7 @@ private slots:
         row("single element is the result", "<a><b>x</b></a>", "a{b{'x'}}");
         row("declaration keeps the top node", "<?xml version=\"1.0\"?>\n<a/>", "#top{?xml[version=1.0] a}");
         row("tag names the root, any case", "<?xml?><!--c--><plugins><item/></plugins>", "plugins{item}", "PLUGINS");
-        row("tag names the first such child", "<r><i>1</i><i>2</i></r>", "i{'1'}", "I");
+        row("tag names the first such child", "<r><ix>0</ix><i>1</i><i>2</i></r>", "i{'1'}", "I");
         row("empty tag means none", "<r/>", "r", "");
         row("tag below the root is not searched", "<?xml?><a><b/></a>", "<empty> !Error: First Tag not found@0:0", "b");
         row("white space", "<a>  x \n\t y \r\n <b> \n\t\r\n </b></a>", "a{'x \n\t y' b}");
