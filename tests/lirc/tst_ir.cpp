@@ -242,13 +242,14 @@ private slots:
         for (quint32 i = 21; i <= 40; ++i)
             QCOMPARE(first.popRawData(), i);
         QCOMPARE(first.popRawData(), 0u);
-        // clear() mid-frame drops the uncollected code and the queue; the frame's rest is not taken.
+        // clear() mid-frame drops the uncollected code, the queue and the half frame: its rest, ended by the next
+        // leader, is no code.
         const Samples frame = nec(0x20DF10EF);
         feed(clock, first, frame + frame.mid(0, 30));
         first.pushRawData(frame[30]);
         first.clear();
         QCOMPARE(first.popScanCode(), 0u);
-        feed(clock, first, frame.mid(30));
+        feed(clock, first, frame.mid(31) + frame.mid(0, 2));
         QCOMPARE(first.popScanCode(), 0u);
     }
 
