@@ -19,6 +19,8 @@ waiting() { [ -n "$(hung "$1")" ]; }
 forwarded() { tail -n +$((m_ivo + 1)) "$ivolog" | sed -n 's/.*command: .*xdotool key \([A-Za-z]*\)"*$/\1/p' | xargs; }
 start
 poll 60 is g0 where || fail "the grid's first tile does not have the focus"
+# The start-up's last answer comes before the wait: a hung forward must not hold it back into the keys' turn.
+poll 60 grep -q '^Step 3 ' "$ivolog" || fail "the start-up did not end"
 
 mkdir -p "$root/var/run/tellora"
 echo $$ >"$root/var/run/tellora/ir_reg.pid" # a live process registered for the remote's keys: this shell
