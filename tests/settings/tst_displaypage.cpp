@@ -182,6 +182,8 @@ private slots:
     void rowMenus_data()
     {
         columns<int, QString, QString, QString>(); // outputs, the row, the entry picked, what follows
+        row("resolution", 1, "frmDispRes", "[Back]",
+            "entries=*1920x1080|1280x720|1920x1080|[Back];label=1920x1080@60.00Hz;ran=");
         row("overscan", 1, "frmDispOvscan", "3.5 %", "marked=Off;label=3.5 %;Overscan/Margin=35;ran=ivomargin -u");
         row("screen off", 1, "frmDispTnOff", "30 min",
             QString(
@@ -201,14 +203,17 @@ private slots:
         QVERIFY(scene.root.write(Paths::ScreenConf.text(), screenConf(outputs)));
         scene.runner.answer("xset q", "DPMS (Energy Star):\n  Standby: 1200    Suspend: 1200    Off: 1800\n");
         scene.runner.answer(".*grep primary.*", "1920\n");
+        scene.runner.answer(
+            ".*xrandr -q.*", "HDMI-1 connected\n   1920x1080 60.00*+\n   1280x720 60.00\n   1920x1080 50.00\n");
         SettingsDialog& d = scene.open();
         QSignalSpy wallpaper(&d, &SettingsDialog::WallpaperChange);
         scene.enter("rbtDisp");
         QTRY_VERIFY(part(d, "frmDispRes")->hasFocus());
         part(d, row)->setFocus();
-        QString marked;
+        QString marked, shown;
         onModal([&](QWidget* menu) {
-            marked = entries(menu).section('*', 1).section('|', 0, 0);
+            shown = entries(menu);
+            marked = shown.section('*', 1).section('|', 0, 0);
             pick(menu, entry);
         });
         scene.runner.clear();
@@ -223,7 +228,7 @@ private slots:
         for (const char* p : {"labImage1", "labImage2", "labImage3"})
             if (part(d, p)->styleSheet().contains("solid"))
                 borders << p;
-        const QMap<QString, QString> seen {{"marked", marked},
+        const QMap<QString, QString> seen {{"marked", marked}, {"entries", shown},
             {"label", part(d, row)->findChildren<QLabel*>(QRegularExpression("^txt")).value(0)->text()},
             {"ran", ran.join(',')}, {"x", QString::number(d.x())}, {"border", borders.join(' ')},
             {"signals", QString::number(wallpaper.size())}};
