@@ -164,9 +164,9 @@ private slots:
         std::uniform_int_distribution<int> moment(0, 3 * std::max(ready[4].toInt(), 1));
         int left[2] = {0, 0}; // kills that left a, and b
         int halfway = 0; // kills that left a temporary or lock file, in the middle of a save
+        const auto eachSeen = [&] { return left[0] > 0 && left[1] > 0 && halfway > 0; };
         // On a loaded machine the moments drift: more kills, up to ten times as many, until each outcome was seen.
-        for (int kill = 1; kill <= kKills || (!(left[0] > 0 && left[1] > 0 && halfway > 0) && kill <= 10 * kKills);
-             ++kill) {
+        for (int kill = 1; kill <= kKills || (!eachSeen() && kill <= 10 * kKills); ++kill) {
             child.write("go\n");
             const QByteArray saving = line();
             QVERIFY2(saving.startsWith("saving "), saving.constData());
@@ -184,7 +184,7 @@ private slots:
             QCOMPARE(contentOf(file), found == a ? b : a);
             QCOMPARE(folders(file), neighbours);
         }
-        QVERIFY(left[0] > 0 && left[1] > 0 && halfway > 0);
+        QVERIFY(eachSeen());
         child.closeWriteChannel();
         QVERIFY(child.waitForFinished(60000));
     }
