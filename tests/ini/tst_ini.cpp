@@ -9,7 +9,7 @@
 
 namespace {
 
-QByteArray operator""_b(const char* s, size_t n) { return QByteArray(s, qsizetype(n)); }
+using namespace Qt::Literals::StringLiterals;
 QByteArray bytes(const std::string& s) { return QByteArray::fromStdString(s); }
 
 // Every section as "[name]{key=value}...", or the text of the exception.
@@ -57,8 +57,8 @@ private slots:
         row("white space", "  [s]\f\n\tk k\t=\ta  b\v\n = v", "[s]\n\tk k\t=\ta  b\v\n=v\n\n", "[s]{=v}{k k=a  b}");
         row("first separator splits", "[s]\nk = a = b", "[s]\nk=a = b\n\n", "[s]{k=a = b}");
         row("duplicate", "[s]\nk=1\n k=2", "[s]\nk=1\nk=2\n\n", "l.3: ini parsing failed, duplicate field found");
-        row("nul bytes", "[s]\nk=a\0b\nk\0x=1"_b, "[s]\nk=a\0b\nk\0x=1\n\n"_b, "[s]{k=a\0b}{k\0x=1}"_b);
-        row("nul is no blank", "[s]\n\0\n"_b, "[s]\n\n", "l.2: ini parsing failed, no '=' found");
+        row("nul bytes", "[s]\nk=a\0b\nk\0x=1"_ba, "[s]\nk=a\0b\nk\0x=1\n\n"_ba, "[s]{k=a\0b}{k\0x=1}"_ba);
+        row("nul is no blank", "[s]\n\0\n"_ba, "[s]\n\n", "l.2: ini parsing failed, no '=' found");
         row("brackets inside a line", "[s]\nk=[x]\ny=1\n", "[s]\n\n[x]\ny=1\n\n", "[s]{k=[x]}{y=1}");
         row("field before any section", "k=v\n[s]\n", "[]\nk=v\n\n[s]\n\n",
             "l.1: ini parsing failed, field has no section or ini file in use by another application");
@@ -97,7 +97,7 @@ private slots:
         ini.Set("s", "n", "4");
         ini.Set("c", "x", "");
         QCOMPARE(ini.Save(), 0);
-        QCOMPARE(m_root.read("/t.ini"), "[a]\n\n[b]\n\n[c]\nx=\n\n[s]\nk=9\nk=2\nn=4\n\n"_b);
+        QCOMPARE(m_root.read("/t.ini"), "[a]\n\n[b]\n\n[c]\nx=\n\n[s]\nk=9\nk=2\nn=4\n\n"_ba);
         QCOMPARE(ini.ParseFile(at("/missing.ini")), -1);
         QCOMPARE(ini.getSessionCount(), size_t(0));
     }
@@ -108,8 +108,8 @@ private slots:
         ini::IniFileBase ini, copy;
         QVERIFY(ini.load(write("[b]\nk = a\\\\#b\n")));
         ini["c"]["Name"] = std::string("HDMI-2 #2;");
-        QCOMPARE(bytes(ini.encode()), "[b]\nk=a\\\\#b\n\n[c]\nName=HDMI-2 \\#2\\;\n"_b);
-        QCOMPARE(decoded(copy, bytes(ini.encode())), "[b]{k=a\\#b}[c]{Name=HDMI-2 #2;}"_b);
+        QCOMPARE(bytes(ini.encode()), "[b]\nk=a\\\\#b\n\n[c]\nName=HDMI-2 \\#2\\;\n"_ba);
+        QCOMPARE(decoded(copy, bytes(ini.encode())), "[b]{k=a\\#b}[c]{Name=HDMI-2 #2;}"_ba);
         QVERIFY(!ini.load(at("/absent.ini")));
         QVERIFY_THROWS_EXCEPTION(std::logic_error, ini.load(write("[s]\nk=1\nk=2\n")));
     }

@@ -16,7 +16,7 @@
 
 namespace {
 
-QByteArray operator""_b(const char* s, size_t n) { return QByteArray(s, qsizetype(n)); }
+using namespace Qt::Literals::StringLiterals;
 
 // A subtree from the public getters: name ("?" marks a declaration, "#top"
 // the nameless top node), [attributes], {content in document order}.
@@ -94,7 +94,7 @@ private slots:
         row("text only", "just <!--x-->text", "#top{'just text'} !Warning: No XML tag found@1:18");
         row("empty text", "", "<empty> !Error: No XML data@0:0");
         row("byte-order mark skipped", BOM "<a>x</a>", "a{'x'}");
-        row("text ends at NUL", "<a>x</a>\0<b>"_b, "a{'x'}");
+        row("text ends at NUL", "<a>x</a>\0<b>"_ba, "a{'x'}");
         row("end tag of another element, CR LF lines", "<ab>\r\n <b></a>", "<empty> !Error: Unmatched end tag@2:5");
         row("missing end tag name", "<a>\n  </ a>", "<empty> !Error: Missing end tag name@2:3");
         row("missing start tag name", "<a>\n< b/></a>", "<empty> !Error: Missing start tag name@2:1");
@@ -113,7 +113,7 @@ private slots:
         row("question mark closes no element", "<a?>", "<empty> !Error: Unexpected token found@1:3");
         row("end tag cut", "<a>x</a", "<empty> !Error: Unexpected token found@1:8");
         const QByteArray big(1 << 20, 'x'); // a file this big is read another way
-        row("big file", BOM "<a>"_b + big + "</a>", "a{'" + big + "'}");
+        row("big file", BOM "<a>"_ba + big + "</a>", "a{'" + big + "'}");
     }
     // Each text is read from a file and, unless it starts with a byte-order mark (only files may), also from a string.
     void parse()
@@ -139,11 +139,11 @@ private slots:
         int it = 0;
         for (XMLNode n = r.getChildNode("item", &it); !n.isEmpty(); n = r.getChildNode("item", &it))
             seen += QByteArray(n.getName()) + "@" + QByteArray::number(it) + " ";
-        QCOMPARE(seen + QByteArray::number(it), "item@1 ITEM@3 item@4 4"_b);
+        QCOMPARE(seen + QByteArray::number(it), "item@1 ITEM@3 item@4 4"_ba);
         QVERIFY(r.isAttributeSet("b") && r.isAttributeSet("FLAG") && !r.isAttributeSet("c"));
         QVERIFY(QByteArray(r.getAttribute("A")) == "1" && !r.getAttribute("a", 1) && !r.getAttribute("flag"));
         QCOMPARE(QByteArray(r.getChildNode("c").getClear(1).value) + QByteArray::number(r.getChildNode("c").nClear()),
-            "c22"_b);
+            "c22"_ba);
         const XMLNode e = r.getChildNode("none");
         QVERIFY(e.getChildNode("x").isEmpty() && e.getChildNode("x", &it).isEmpty() && !e.nChildNode() && !e.getText());
         // Edited as the window-manager settings are: a first text added, then replaced; an element appended.
@@ -151,20 +151,20 @@ private slots:
         QCOMPARE(doc.getChildNode("a").updateText("new", 0), "new");
         QCOMPARE(doc.getChildNode("a").updateText("newer", 0), "newer");
         doc.addChild("x").addChild("y").updateText("deep");
-        QCOMPARE(dump(doc), "r{a{b{'x'} 'newer'} <!--c--> x{y{'deep'}}}"_b);
+        QCOMPARE(dump(doc), "r{a{b{'x'} 'newer'} <!--c--> x{y{'deep'}}}"_ba);
     }
 
     void write_data()
     {
         columns<QByteArray, QByteArray>(); // text, the file written (indented, as the product writes)
-        row("escapes", "<a x=\"1&amp;&quot;\" y><b>t&lt;&gt;&apos;</b><c></c></a>"_b,
-            UTF8_HEAD "<a x=\"1&amp;&quot;\" y>\n\t<b>t&lt;&gt;&apos;</b>\n\t<c/>\n</a>\n"_b);
-        row("declaration first", "<?xml version=\"1.0\"?><a/>"_b, BOM "<?xml version=\"1.0\"?>\n<a/>\n"_b);
-        row("top without a declaration", "<!DOCTYPE a><a/>"_b, UTF8_HEAD "<!DOCTYPE a>\n<a/>\n"_b);
-        row("mixed content", "<a>t<b><c>u</c></b>v<![CDATA[ w ]]></a>"_b,
-            UTF8_HEAD "<a>\n\tt\n\t<b>\n\t\t<c>u</c>\n\t</b>\n\tv\n\t<![CDATA[ w ]]>\n</a>\n"_b);
-        row("clears inline", "<a><!--x-->y</a>"_b, UTF8_HEAD "<a><!--x-->y</a>\n"_b);
-        row("edge white space as references", "<a>&#32;x&#9;y&#10;</a>"_b, UTF8_HEAD "<a>&#32;x\ty&#10;</a>\n"_b);
+        row("escapes", "<a x=\"1&amp;&quot;\" y><b>t&lt;&gt;&apos;</b><c></c></a>"_ba,
+            UTF8_HEAD "<a x=\"1&amp;&quot;\" y>\n\t<b>t&lt;&gt;&apos;</b>\n\t<c/>\n</a>\n"_ba);
+        row("declaration first", "<?xml version=\"1.0\"?><a/>"_ba, BOM "<?xml version=\"1.0\"?>\n<a/>\n"_ba);
+        row("top without a declaration", "<!DOCTYPE a><a/>"_ba, UTF8_HEAD "<!DOCTYPE a>\n<a/>\n"_ba);
+        row("mixed content", "<a>t<b><c>u</c></b>v<![CDATA[ w ]]></a>"_ba,
+            UTF8_HEAD "<a>\n\tt\n\t<b>\n\t\t<c>u</c>\n\t</b>\n\tv\n\t<![CDATA[ w ]]>\n</a>\n"_ba);
+        row("clears inline", "<a><!--x-->y</a>"_ba, UTF8_HEAD "<a><!--x-->y</a>\n"_ba);
+        row("edge white space as references", "<a>&#32;x&#9;y&#10;</a>"_ba, UTF8_HEAD "<a>&#32;x\ty&#10;</a>\n"_ba);
     }
     void write()
     {
@@ -180,7 +180,7 @@ private slots:
         XMLResults r;
         for (const QByteArray& path : {file("/missing.xml"), file("")})
             QCOMPARE(
-                outcome(XMLNode::parseFile(path.constData(), nullptr, &r), r), "<empty> !Error: File not found@0:0"_b);
+                outcome(XMLNode::parseFile(path.constData(), nullptr, &r), r), "<empty> !Error: File not found@0:0"_ba);
         XMLNode n = XMLNode::parseString("<a/>");
         QCOMPARE(XMLNode::getError(n.writeToFile(file("/no/such/dir.xml").constData())),
             "Error: unable to open file for writing");
