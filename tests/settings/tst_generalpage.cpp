@@ -66,6 +66,8 @@ private slots:
         r("on, no daemon", true, "admin", "", 0, 0,
             {"Padlink: daemon exec 失敗: No such file or directory", "Padlink: daemon 啟動失敗"}, false);
         r("on, an old link is made anew", true, "john_1", "old", 0, 0, {}, true);
+        r("on, rm fails on an old link", true, "john_1", "old", 0, 0,
+            {"Padlink: failed to remove .*S03remotepad with sudo rm -f", "Padlink: 既有 symlink 刪除失敗: .*"}, false);
         r("off, daemon not running", false, "admin", "link", 1, 1, {"Padlink: remotepad is already stopped"}, false);
         r("off, daemon cannot be stopped", false, "admin", "link", 1, 0,
             {"Padlink: /bin/killall remotepad failed", "Padlink: daemon 停止失敗，保留 Enable Padlink 狀態"}, true);
@@ -103,8 +105,8 @@ private slots:
         if (atLink == "old" || atLink == "link")
             QVERIFY(QFile::link(atLink == "old" ? "/elsewhere" : kTarget, link));
         LiveRunner runner; // sudo ln and rm really change the link in the scratch sysroot
-        runner.real = [](const QString& program, const QStringList& args) {
-            const bool tool = args.value(0).endsWith("/bin/ln") || args.value(0).endsWith("/bin/rm");
+        runner.real = [rm = !tag.contains("rm fails")](const QString& program, const QStringList& args) {
+            const bool tool = args.value(0).endsWith("/bin/ln") || (rm && args.value(0).endsWith("/bin/rm"));
             return program.endsWith("/usr/bin/sudo") && tool ? args : QStringList();
         };
         runner.answer(QRegularExpression::escape(root.path("/bin/killall")) + " remotepad", "", killall);
@@ -117,7 +119,7 @@ private slots:
         PadlinkService service(!tag.contains("outside"));
         QCOMPARE(on ? service.enable() : service.disable(), checked);
         ::close(inherited);
-        QCOMPARE(QFileInfo(link).isSymLink(), checked && (on || atLink == "link"));
+        QCOMPARE(QFileInfo(link).isSymLink(), atLink == "old" || (checked && (on || atLink == "link")));
         if (atLink == "file")
             QCOMPARE(root.read(kLink), QByteArray("not a link\n"));
         QVERIFY(!tag.contains("outside") || runner.calls().isEmpty());
